@@ -1,0 +1,141 @@
+#include "app/common/format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "app/common/runtime_error.h"
+
+namespace quillmar {
+namespace {
+
+// Digits and decimal exponent of |v| rounded to `significant` digits, trailing zeros dropped.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;  // position of the first digit: v = 0.d1d2... * 10^(exponent+1)
+};
+
+Decimal decompose(double magnitude, int significant) {
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                                   significant - 1);
+    (void)ec;
+    std::string text(buf, end);
+    const auto e = text.find('e');
+    Decimal d;
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.')
+            d.digits += text[i];
+    d.exponent = std::stoi(text.substr(e + 1));
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
+}
+
+QString plainText(double v, int significant) {
+    if (v == 0.0)
+        return QStringLiteral(" 0");
+    if (!std::isfinite(v))
+        throw RuntimeError(kErrOverflow);
+    const Decimal d = decompose(std::fabs(v), significant);
+    std::string body;
+    if (d.exponent >= significant || d.exponent < -significant) {
+        // Too large or too small for plain digits: mantissa and exponent.
+        body = d.digits.substr(0, 1);
+        if (d.digits.size() > 1)
+            body += "." + d.digits.substr(1);
+        char exp[16];
+        const int e = std::abs(d.exponent);
+        body += (d.exponent < 0 ? "E-" : "E+");
+        auto [end, ec] = std::to_chars(exp, exp + sizeof exp, e);
+        (void)ec;
+        std::string es(exp, end);
+        if (es.size() < 2)
+            es = "0" + es;
+        body += es;
+    } else if (d.exponent >= 0) {
+        std::string whole = d.digits.substr(0, std::min<std::size_t>(d.digits.size(), d.exponent + 1));
+        whole.append(static_cast<std::size_t>(d.exponent + 1) - whole.size(), '0');
+        body = whole;
+        if (d.digits.size() > static_cast<std::size_t>(d.exponent + 1))
+            body += "." + d.digits.substr(d.exponent + 1);
+    } else {
+        body = "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    return QString::fromLatin1((v < 0 ? "-" : " ") + body);
+}
+
+// The product counts as whole when it lies within `relative` of its own magnitude
+// (at least that much absolutely) of a whole number, so that binary rounding never
+// costs a thousandth that the user wrote.
+template <typename T>
+T snapToWhole(T product, T relative) {
+    const T whole = std::nearbyint(product);
+    const T tolerance = relative * std::max<T>(std::fabs(product), T(1));
+    return std::fabs(product - whole) <= tolerance ? whole : product;
+}
+
+QString coordText(const QString& s, double v) {
+    if (v == 0.0)
+        return QStringLiteral("0");
+    if (v >= 1.0)
+        return s.mid(1);
+    if (v > 0.0)
+        return QLatin1Char('0') + s.mid(1);
+    if (v > -1.0)
+        return QStringLiteral("-0.") + s.mid(2);
+    return s;
+}
+
+}  // namespace
+
+QString numberText(double v) { return plainText(v, 15); }
+
+QString numberText(Single v) { return plainText(static_cast<double>(v.value()), 7); }
+
+QString FormatCoord(double& value) {
+    const double product = checkedFinite(value * 1000.0);
+    value = std::floor(snapToWhole(product, 1e-9)) / 1000.0;
+    if (value == 0.0)
+        value = 0.0;  // no negative zero
+    return coordText(numberText(value), value);
+}
+
+QString FormatCoord(Single& value) {
+    const float product = value.value() * 1000.0f;
+    if (!std::isfinite(product))
+        throw RuntimeError(kErrOverflow);
+    float cut = std::floor(snapToWhole(product, 1e-6f)) / 1000.0f;
+    if (cut == 0.0f)
+        cut = 0.0f;
+    value = Single(cut);
+    return coordText(numberText(value), static_cast<double>(cut));
+}
+
+QString FormatCoordValue(double value) { return FormatCoord(value); }
+
+QString FormatCoordValue(Single value) { return FormatCoord(value); }
+
+QString FormatTwoDigits(double& value) {
+    value = std::floor(checkedFinite(value));
+    if (value == 0.0)
+        value = 0.0;
+    const QString digits = numberText(value).mid(1);
+    return value < 10.0 ? QLatin1Char('0') + digits : digits;
+}
+
+QString FormatTwoDigits(Single& value) {
+    float v = std::floor(value.value());
+    if (!std::isfinite(v))
+        throw RuntimeError(kErrOverflow);
+    if (v == 0.0f)
+        v = 0.0f;
+    value = Single(v);
+    const QString digits = numberText(value).mid(1);
+    return v < 10.0f ? QLatin1Char('0') + digits : digits;
+}
+
+QString FormatTwoDigitsValue(double value) { return FormatTwoDigits(value); }
+
+}  // namespace quillmar

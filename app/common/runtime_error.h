@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace quillmar {
+
+// Run-time error numbers that the program reports to the user.
+enum ErrorNumber : int {
+    kErrInvalidCall = 5,      // e.g. the square root of a negative number
+    kErrOverflow = 6,
+    kErrDivisionByZero = 11,
+    kErrTypeMismatch = 13,
+    kErrPathNotFound = 76,
+    kErrNoObject = 91,        // no document to write into
+};
+
+// A run-time failure carrying the error number the user is shown.
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(int number, const std::string& what = {})
+        : std::runtime_error(what.empty() ? "run-time error " + std::to_string(number) : what),
+          number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+// Floating-point arithmetic does not trap, so every operation that the program's error
+// reports depend on goes through one of these.
+
+// Fails with overflow when x is not a finite number.
+inline double checkedFinite(double x) {
+    if (!std::isfinite(x))
+        throw RuntimeError(kErrOverflow);
+    return x;
+}
+
+inline double checkedDiv(double a, double b) {
+    if (b == 0.0)
+        throw RuntimeError(kErrDivisionByZero);
+    return checkedFinite(a / b);
+}
+
+inline double checkedMul(double a, double b) { return checkedFinite(a * b); }
+inline double checkedAdd(double a, double b) { return checkedFinite(a + b); }
+inline double checkedSub(double a, double b) { return checkedFinite(a - b); }
+
+inline double checkedSqrt(double x) {
+    if (std::isnan(x) || x < 0.0)
+        throw RuntimeError(kErrInvalidCall);
+    return checkedFinite(std::sqrt(x));
+}
+
+// Conversion to a 32-bit whole number, rounding halves to the even neighbour.
+inline long checkedLong(double x) {
+    checkedFinite(x);
+    const double r = std::nearbyint(x);
+    if (r < -2147483648.0 || r > 2147483647.0)
+        throw RuntimeError(kErrOverflow);
+    return static_cast<long>(r);
+}
+
+// Conversion to a 16-bit whole number, rounding halves to the even neighbour.
+inline int checkedShort(double x) {
+    checkedFinite(x);
+    const double r = std::nearbyint(x);
+    if (r < -32768.0 || r > 32767.0)
+        throw RuntimeError(kErrOverflow);
+    return static_cast<int>(r);
+}
+
+}  // namespace quillmar

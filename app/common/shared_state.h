@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace quillmar {
+
+// The program's module-level state, one object owned by the application and handed to
+// the code that needs it. Names keep the g prefix the rest of the program knows them by.
+struct SharedState {
+    // Settings read at start-up and written back at exit.
+    QString gOpenDir;
+    QString gInsertDir;
+    QString gSaveDir;
+    QString gTextFontName;
+    long gTextFontSize = 12;
+    QString gPrintFontName;
+    long gPrintFontSize = 11;
+    int gPrintOrientation = 1;  // 1 portrait, 2 landscape
+    long gPrintLeft = 10;       // millimetres
+    long gPrintRight = 0;       // millimetres
+    int gPrintLineMode = 1;     // 1 one column, 2 two columns
+    QString gCsvDir;
+    QString gCsvFileName;
+
+    bool gWindowsNeedArrange = false;
+};
+
+}  // namespace quillmar

@@ -1,0 +1,189 @@
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/command_line.h"
+#include "app/common/shared_state.h"
+#include "app/common/single.h"
+#include "app/menu_tree.h"
+#include "platform/key_locks.h"
+#include "platform/settings_store.h"
+
+namespace quillmar {
+namespace {
+
+const QString kSettings = QString::fromLatin1(SettingsStore::kSettings);
+const QString kParameter = QString::fromLatin1(SettingsStore::kParameter);
+const QString kRecentFile = QStringLiteral("RecentFile");
+const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
+
+QString programFolder() { return QCoreApplication::applicationDirPath(); }
+// The drive root the program's folders fall back to.
+QString rootFolder() { return QDir::homePath(); }
+
+}  // namespace
+
+frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QWidget* parent)
+    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmar inch Ver.2.77"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea_);
+    menus_ = new MenuTree(menuBar(), this);
+    menus_->setHandler([this](const QString& name, int index) { dispatch(name, index); });
+}
+
+frmMain::~frmMain() = default;
+
+double frmMain::twipsPerPixelX() const {
+    const QScreen* s = screen();
+    const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+double frmMain::twipsPerPixelY() const {
+    const QScreen* s = screen();
+    const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+void frmMain::MDIForm_Load(const QString& commandLine) {
+    readWindowPlacement();
+    readSettings();
+    // The machine profile and the cutting-condition table are read here, after the
+    // "Parameter" keys above, by the code that owns them.
+    state_.gWindowsNeedArrange = false;
+    readRecentFiles();
+    openCommandLineFile(CommandLineFile(commandLine));
+}
+
+void frmMain::readWindowPlacement() {
+    const Single left = settings_.readDouble(kSettings, QStringLiteral("MainLeft"), 1000);
+    const Single top = settings_.readDouble(kSettings, QStringLiteral("MainTop"), 1000);
+    const Single width = settings_.readDouble(kSettings, QStringLiteral("MainWidth"), 15000);
+    const Single height = settings_.readDouble(kSettings, QStringLiteral("MainHeight"), 12000);
+    move(qRound(left / twipsPerPixelX()), qRound(top / twipsPerPixelY()));
+    resize(qMax(1, qRound(width / twipsPerPixelX())), qMax(1, qRound(height / twipsPerPixelY())));
+}
+
+void frmMain::readSettings() {
+    SharedState& s = state_;
+    s.gOpenDir = settings_.read(kSettings, QStringLiteral("OpenPathName"), rootFolder());
+    s.gInsertDir = settings_.read(kSettings, QStringLiteral("InsertPathName"), programFolder() + QStringLiteral("/Program"));
+    s.gSaveDir = settings_.read(kSettings, QStringLiteral("SavePathName"), rootFolder());
+    s.gTextFontName = settings_.read(kSettings, QStringLiteral("ScreenFontName"), QStringLiteral("ＭＳ ゴシック"));
+    s.gTextFontSize = settings_.readLong(kSettings, QStringLiteral("ScreenFontSize"), 12);
+    s.gPrintFontName = settings_.read(kSettings, QStringLiteral("PrintFontName"), QStringLiteral("ＭＳ 明朝"));
+    s.gPrintFontSize = settings_.readLong(kSettings, QStringLiteral("PrintFontSize"), 11);
+    s.gPrintOrientation = settings_.readShort(kSettings, QStringLiteral("PrinterOrientation"), 1);
+    s.gPrintLeft = settings_.readLong(kSettings, QStringLiteral("LeftMerge"), 10);
+    s.gPrintRight = settings_.readLong(kSettings, QStringLiteral("RightMerge"), 0);
+    s.gPrintLineMode = settings_.readShort(kSettings, QStringLiteral("PrintLineNo"), 1);
+    s.gCsvDir = settings_.read(kParameter, QStringLiteral("CsvPathName"), programFolder());
+    s.gCsvFileName = settings_.read(kParameter, QStringLiteral("CsvFileName"), programFolder() + QStringLiteral("/S45C.CSV"));
+}
+
+void frmMain::readRecentFiles() {
+    for (int n = 1; n <= 5; ++n) {
+        const QString path = settings_.read(kSettings, kRecentFile + QString::number(n), QString());
+        if (!path.isEmpty())
+            setRecentFileCaption(n, path);
+    }
+}
+
+QString frmMain::recentFileCaption(int n) const {
+    const QAction* a = menus_->action(kRecentFileMenu, n);
+    return a ? a->text() : QString();
+}
+
+void frmMain::setRecentFileCaption(int n, const QString& path) {
+    if (QAction* a = menus_->action(kRecentFileMenu, n)) {
+        a->setText(path);
+        a->setVisible(true);
+    }
+}
+
+void frmMain::openCommandLineFile(const QString& path) {
+    if (path.isEmpty())
+        return;
+    // Documents open here once the document windows exist.
+}
+
+void frmMain::MDIForm_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (!isMinimized())
+        writeSettings();
+    writeRecentFiles();
+    if (keys_.isOn(kVkCapsLock) != capsLockAtStart_)
+        PressKey(keys_, kVkCapsLock);
+    calculator_.close();
+    settings_.sync();
+}
+
+void frmMain::writeSettings() {
+    const SharedState& s = state_;
+    const QPoint p = pos();
+    const QSize z = size();
+    settings_.write(kSettings, QStringLiteral("MainLeft"), settingText(Single(p.x() * twipsPerPixelX())));
+    settings_.write(kSettings, QStringLiteral("MainTop"), settingText(Single(p.y() * twipsPerPixelY())));
+    settings_.write(kSettings, QStringLiteral("MainWidth"), settingText(Single(z.width() * twipsPerPixelX())));
+    settings_.write(kSettings, QStringLiteral("MainHeight"), settingText(Single(z.height() * twipsPerPixelY())));
+    settings_.write(kSettings, QStringLiteral("OpenPathName"), s.gOpenDir);
+    settings_.write(kSettings, QStringLiteral("InsertPathName"), s.gInsertDir);
+    settings_.write(kSettings, QStringLiteral("SavePathName"), s.gSaveDir);
+    settings_.write(kSettings, QStringLiteral("ScreenFontName"), s.gTextFontName);
+    settings_.writeNumber(kSettings, QStringLiteral("ScreenFontSize"), s.gTextFontSize);
+    settings_.write(kSettings, QStringLiteral("PrintFontName"), s.gPrintFontName);
+    settings_.writeNumber(kSettings, QStringLiteral("PrintFontSize"), s.gPrintFontSize);
+    settings_.writeNumber(kSettings, QStringLiteral("PrinterOrientation"), s.gPrintOrientation);
+    settings_.writeNumber(kSettings, QStringLiteral("LeftMerge"), s.gPrintLeft);
+    settings_.writeNumber(kSettings, QStringLiteral("RightMerge"), s.gPrintRight);
+    settings_.writeNumber(kSettings, QStringLiteral("PrintLineNo"), s.gPrintLineMode);
+    settings_.write(kParameter, QStringLiteral("CsvPathName"), s.gCsvDir);
+    settings_.write(kParameter, QStringLiteral("CsvFileName"), s.gCsvFileName);
+}
+
+void frmMain::writeRecentFiles() {
+    for (int n = 1; n <= 5; ++n) {
+        const QString caption = recentFileCaption(n);
+        if (!caption.isEmpty() && !caption.startsWith(kRecentFile))
+            settings_.write(kSettings, kRecentFile + QString::number(n), caption);
+    }
+}
+
+bool frmMain::closeAllDocuments() {
+    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
+        if (!w->close())
+            return false;
+    }
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!closeAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::dispatch(const QString& name, int index) {
+    Q_UNUSED(index);
+    if (name == QLatin1String("mnuFileExit"))
+        mnuFileExit_Click();
+}
+
+}  // namespace quillmar

@@ -1,0 +1,31 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+#include "app/command_line.h"
+#include "app/common/shared_state.h"
+#include "app/frmMain.h"
+#include "platform/key_locks.h"
+#include "platform/settings_store.h"
+
+namespace quillmar {
+
+void startMainWindow(frmMain& main, const QString& commandLine) {
+    main.MDIForm_Load(commandLine);
+    main.show();
+    const bool capsOn = main.keys().isOn(kVkCapsLock);
+    main.setCapsLockAtStart(capsOn);
+    if (!capsOn)
+        PressKey(main.keys(), kVkCapsLock);
+}
+
+int Main() {
+    SharedState state;
+    SettingsStore settings;
+    auto keys = KeyLocks::createForPlatform();
+    frmMain main(state, settings, *keys);
+    startMainWindow(main, commandLineOf(QCoreApplication::arguments()));
+    return QApplication::exec();
+}
+
+}  // namespace quillmar

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quillmar {
+
+class frmMain;
+
+// Loads and shows the main window, then switches Caps Lock on so the user types in capitals.
+void startMainWindow(frmMain& main, const QString& commandLine);
+
+// The whole program: settings, main window, event loop.
+int Main();
+
+}  // namespace quillmar

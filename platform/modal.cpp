@@ -1,0 +1,130 @@
+#include "platform/modal.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quillmar::modal {
+namespace {
+
+Responder* gResponder = nullptr;
+
+[[noreturn]] void unanswered(const char* what, const QString& detail) {
+    std::fprintf(stderr, "modal %s shown with no answer ready in a test: %s\n", what,
+                 detail.toUtf8().constData());
+    std::abort();
+}
+
+QString withBothCases(const QString& pattern) {
+    const QString lower = pattern.toLower();
+    const QString upper = pattern.toUpper();
+    return lower == upper ? pattern : lower + QLatin1Char(' ') + upper;
+}
+
+}  // namespace
+
+void setResponder(Responder* responder) { gResponder = responder; }
+Responder* responder() { return gResponder; }
+
+int msgBox(QWidget* parent, const QString& text, int style, const QString& title) {
+    if (gResponder) {
+        if (!gResponder->message)
+            unanswered("message", text);
+        return gResponder->message({text, style, title});
+    }
+    QMessageBox box(parent);
+    box.setText(text);
+    box.setWindowTitle(title);
+    switch (style & 0x70) {
+        case kCritical: box.setIcon(QMessageBox::Critical); break;
+        case kQuestion: box.setIcon(QMessageBox::Question); break;
+        case kExclamation: box.setIcon(QMessageBox::Warning); break;
+        case kInformation: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    switch (style & 0x0F) {
+        case kOkCancel:
+            ok = box.addButton(QMessageBox::Ok);
+            cancel = box.addButton(QMessageBox::Cancel);
+            break;
+        case kYesNoCancel:
+            yes = box.addButton(QMessageBox::Yes);
+            no = box.addButton(QMessageBox::No);
+            cancel = box.addButton(QMessageBox::Cancel);
+            break;
+        case kYesNo:
+            yes = box.addButton(QMessageBox::Yes);
+            no = box.addButton(QMessageBox::No);
+            break;
+        default:
+            ok = box.addButton(QMessageBox::Ok);
+            break;
+    }
+    if (cancel)
+        box.setEscapeButton(cancel);
+    box.exec();
+    const auto* clicked = box.clickedButton();
+    if (clicked == yes && yes)
+        return kYes;
+    if (clicked == no && no)
+        return kNo;
+    if (clicked == ok && ok)
+        return kOk;
+    return cancel ? kCancel : kOk;
+}
+
+std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) {
+    if (gResponder) {
+        if (!gResponder->file)
+            unanswered("file dialog", request.title);
+        return gResponder->file(request);
+    }
+    QFileDialog dialog(parent, request.title, request.directory);
+    dialog.setNameFilters(nameFilters(request.filter));
+    if (request.kind == FileRequest::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+int exec(QDialog* dialog) {
+    if (gResponder) {
+        if (!gResponder->dialog)
+            unanswered("dialog", dialog->windowTitle());
+        return gResponder->dialog(dialog);
+    }
+    return dialog->exec();
+}
+
+QStringList nameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            patterns << withBothCases(p.trimmed());
+        QString name = parts[i];
+        const qsizetype paren = name.indexOf(QLatin1Char('('));
+        if (paren >= 0)
+            name = name.left(paren).trimmed();
+        result << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return result;
+}
+
+}  // namespace quillmar::modal

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace quillmar::modal {
+
+// Message-box styles and answers, with the numbering the program's prompts are written in.
+enum Buttons : int { kOkOnly = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4 };
+enum Icon : int { kNoIcon = 0, kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64 };
+enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+
+struct MessageRequest {
+    QString text;
+    int style = kOkOnly;  // Buttons + Icon
+    QString title;
+};
+
+struct FileRequest {
+    enum Kind { Open, Save } kind = Open;
+    QString title;
+    QString directory;
+    QString filter;       // "Main File (*.min)|*.min|..." pairs, as the program writes them
+    QString fileName;     // proposed name
+};
+
+// Answers a test gives in place of a person. Each hook left empty fails the test run
+// loudly instead of blocking on a real modal loop.
+struct Responder {
+    std::function<int(const MessageRequest&)> message;
+    std::function<std::optional<QString>(const FileRequest&)> file;  // nullopt: cancelled
+    std::function<int(QDialog*)> dialog;  // fills and presses the dialog's buttons; returns its result
+};
+
+// Installs a responder for the duration of a test; nullptr restores the real dialogs.
+void setResponder(Responder* responder);
+Responder* responder();
+
+// A message box; returns the answer (kOk, kCancel, kYes, kNo).
+int msgBox(QWidget* parent, const QString& text, int style, const QString& title);
+
+// A file dialog; nullopt when the user cancels.
+std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request);
+
+// Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
+int exec(QDialog* dialog);
+
+// Qt's name filter list ("Main File (*.min *.MIN)") from the program's "name|pattern|..." text;
+// patterns match upper- and lower-case extensions alike.
+QStringList nameFilters(const QString& filter);
+
+}  // namespace quillmar::modal

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "platform/external_program.h"
+
+using namespace quillmar;
+
+TEST(ExternalProgram, ClosesOnlyWhatItStarted) {
+    ExternalProgram program;
+    EXPECT_FALSE(program.isRunning());
+    program.close();  // nothing started: nothing happens
+    QString error;
+    ASSERT_TRUE(program.start("sleep", {"30"}, &error)) << error.toStdString();
+    EXPECT_TRUE(program.isRunning());
+    program.close();
+    EXPECT_FALSE(program.isRunning());
+}
+
+TEST(ExternalProgram, ReportsAProgramThatCannotStart) {
+    ExternalProgram program;
+    QString error;
+    EXPECT_FALSE(program.start("/nonexistent/QuillmarCalculator.EXE", {}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(program.isRunning());
+}

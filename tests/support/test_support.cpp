@@ -1,0 +1,42 @@
+#include "support/test_support.h"
+
+#include <QDialog>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quillmar::test {
+
+ScriptedResponder::ScriptedResponder() {
+    responder_.message = [this](const modal::MessageRequest& request) {
+        messages.push_back(request);
+        if (messageAnswers.empty()) {
+            std::fprintf(stderr, "unexpected message box: %s\n", request.text.toUtf8().constData());
+            std::abort();
+        }
+        const int answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    };
+    responder_.file = [this](const modal::FileRequest& request) -> std::optional<QString> {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty()) {
+            std::fprintf(stderr, "unexpected file dialog: %s\n", request.title.toUtf8().constData());
+            std::abort();
+        }
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    };
+    responder_.dialog = [this](QDialog* dialog) {
+        if (!dialogHandler) {
+            std::fprintf(stderr, "unexpected dialog: %s\n", dialog->windowTitle().toUtf8().constData());
+            std::abort();
+        }
+        return dialogHandler(dialog);
+    };
+    modal::setResponder(&responder_);
+}
+
+ScriptedResponder::~ScriptedResponder() { modal::setResponder(nullptr); }
+
+}  // namespace quillmar::test
