@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include "app/common/shared_state.h"
 #include "app/common/single.h"
 #include "app/menu_tree.h"
+#include "app/status_panels.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
 
@@ -39,6 +41,14 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
     setCentralWidget(mdiArea_);
     menus_ = new MenuTree(menuBar(), this);
     menus_->setHandler([this](const QString& name, int index) { dispatch(name, index); });
+    buildToolBar();
+    sbStatusBar_ = new StatusPanels(keys_, this);
+    setStatusBar(sbStatusBar_);
+    connect(sbStatusBar_, &StatusPanels::panelClicked, this, &frmMain::sbStatusBar_PanelClick);
+    if (QMenu* view = menus_->menu(QStringLiteral("mnuView")))
+        connect(view, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
+    mdiArea_->viewport()->installEventFilter(this);
+    registerWindowCommands();
 }
 
 frmMain::~frmMain() = default;
@@ -60,6 +70,7 @@ void frmMain::MDIForm_Load(const QString& commandLine) {
     readSettings();
     // The machine profile and the cutting-condition table are read here, after the
     // "Parameter" keys above, by the code that owns them.
+    SetNoDocumentMenus();
     state_.gWindowsNeedArrange = false;
     readRecentFiles();
     openCommandLineFile(CommandLineFile(commandLine));
@@ -179,11 +190,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
-
-void frmMain::dispatch(const QString& name, int index) {
-    Q_UNUSED(index);
-    if (name == QLatin1String("mnuFileExit"))
-        mnuFileExit_Click();
-}
 
 }  // namespace quillmar

@@ -1,17 +1,24 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 
 #include "platform/external_program.h"
 
+class QAction;
 class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
 
 namespace quillmar {
 
 class KeyLocks;
 class MenuTree;
 class SettingsStore;
+class StatusPanels;
+enum class Arrangement;
 struct SharedState;
 
 // The one top-level window: holds the document windows, the menus, toolbar and status bar.
@@ -30,7 +37,33 @@ public:
     // The Caps Lock state found at start-up, put back at exit.
     void setCapsLockAtStart(bool on) { capsLockAtStart_ = on; }
 
+    // Menus, toolbar buttons and status panels.
     MenuTree& menus() { return *menus_; }
+    QToolBar* toolBar() const { return tbToolBar_; }
+    QAction* toolbarButton(int position) const;
+    StatusPanels* statusPanels() const { return sbStatusBar_; }
+
+    // The command behind a menu entry (and the toolbar buttons that run it). An array's
+    // handler receives the entry's index.
+    using Command = std::function<void(int index)>;
+    void setCommand(const QString& menuName, Command command);
+    void runCommand(const QString& menuName, int index = -1);
+
+    void SetNoDocumentMenus();
+    void SetDocumentMenus();
+    void RearrangeWindows();
+    void MDIForm_Resize();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+    void sbStatusBar_PanelClick(const QString& key);
+    // The Edit menu as a popup at a screen position (a document's right-click).
+    void showEditPopup(const QPoint& globalPos);
+    // Shows button 15 pressed exactly while automatic numbering is on.
+    void showAutoNumberState(bool on);
     QMdiArea* mdiArea() const { return mdiArea_; }
     KeyLocks& keys() { return keys_; }
     SharedState& state() { return state_; }
@@ -42,6 +75,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void readWindowPlacement();
@@ -52,6 +86,11 @@ private:
     void openCommandLineFile(const QString& path);
     bool closeAllDocuments();
     void dispatch(const QString& name, int index);
+    void buildToolBar();
+    void applyArrangement(Arrangement arrangement);
+    void checkArrangement(Arrangement arrangement);
+    void fillWindowList();
+    void registerWindowCommands();
 
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -61,6 +100,11 @@ private:
     KeyLocks& keys_;
     MenuTree* menus_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
+    QToolBar* tbToolBar_ = nullptr;
+    QList<QAction*> toolbarButtons_;  // by position - 1
+    StatusPanels* sbStatusBar_ = nullptr;
+    QList<QAction*> windowListActions_;
+    QHash<QString, Command> commands_;
     ExternalProgram calculator_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;

@@ -23,6 +23,7 @@ struct SharedState {
     QString gCsvFileName;
 
     bool gWindowsNeedArrange = false;
+    bool gAutoNumber = false;  // automatic block numbering while typing
 };
 
 }  // namespace quillmar

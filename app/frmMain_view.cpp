@@ -1,0 +1,221 @@
+// The main window's menus, toolbar, status bar and the arrangement of the document windows.
+#include <QAction>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/common/shared_state.h"
+#include "app/frmMain.h"
+#include "app/menu_tree.h"
+#include "app/status_panels.h"
+#include "app/toolbar_icons.h"
+#include "app/toolbar_table.h"
+#include "app/window_arrangement.h"
+#include "platform/key_locks.h"
+
+namespace quillmar {
+namespace {
+
+// The menus that need a document, in the order they are hidden and shown.
+const char* const kDocumentMenus[] = {"mnuEdit", "mnuInsert", "Process", "mnuTools", "ClosPoint", "Gcode", "Mcode"};
+
+}  // namespace
+
+void frmMain::buildToolBar() {
+    tbToolBar_ = addToolBar(QStringLiteral("tbToolBar"));
+    tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar_->setMovable(false);
+    tbToolBar_->setIconSize(QSize(24, 24));
+    tbToolBar_->toggleViewAction()->setVisible(false);
+    for (const ToolbarButtonSpec& spec : kToolbarButtons) {
+        QAction* button = nullptr;
+        if (spec.flags & kToolbarSeparator) {
+            button = tbToolBar_->addSeparator();
+        } else {
+            const QString key = QString::fromUtf8(spec.key);
+            button = tbToolBar_->addAction(toolbarIcon(spec.position), key);
+            button->setToolTip(QString::fromUtf8(spec.tooltip));
+            button->setData(key);
+            if (spec.flags & kToolbarShowsAutoNumber)
+                button->setCheckable(true);
+            connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        }
+        button->setObjectName(QStringLiteral("tbToolBarButton%1").arg(spec.position));
+        toolbarButtons_ << button;
+    }
+}
+
+QAction* frmMain::toolbarButton(int position) const { return toolbarButtons_.value(position - 1); }
+
+void frmMain::setCommand(const QString& menuName, Command command) { commands_.insert(menuName, std::move(command)); }
+
+void frmMain::runCommand(const QString& menuName, int index) { dispatch(menuName, index); }
+
+void frmMain::dispatch(const QString& name, int index) {
+    const auto it = commands_.constFind(name);
+    if (it != commands_.constEnd() && *it)
+        (*it)(index);
+}
+
+void frmMain::registerWindowCommands() {
+    setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
+    setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });
+    setCommand(QStringLiteral("mnuViewStatusBar"), [this](int) { mnuViewStatusBar_Click(); });
+    setCommand(QStringLiteral("mnuWindowCascade"), [this](int) { mnuWindowCascade_Click(); });
+    setCommand(QStringLiteral("mnuWindowTileHorizontal"), [this](int) { mnuWindowTileHorizontal_Click(); });
+    setCommand(QStringLiteral("mnuWindowTileVertical"), [this](int) { mnuWindowTileVertical_Click(); });
+}
+
+void frmMain::SetNoDocumentMenus() {
+    for (const char* name : kDocumentMenus)
+        if (QAction* a = menus_->action(QString::fromLatin1(name)))
+            a->setVisible(false);
+    for (const ToolbarButtonSpec& spec : kToolbarButtons)
+        if (spec.flags & kToolbarNeedsDocument)
+            toolbarButton(spec.position)->setVisible(false);
+    menus_->action(QStringLiteral("mnuEditUndo"))->setEnabled(false);
+    toolbarButton(12)->setEnabled(false);
+    menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(false);
+    toolbarButton(13)->setEnabled(false);
+}
+
+void frmMain::SetDocumentMenus() {
+    for (const char* name : kDocumentMenus)
+        if (QAction* a = menus_->action(QString::fromLatin1(name)))
+            a->setVisible(true);
+    for (int position = 3; position <= static_cast<int>(kToolbarButtonCount); ++position)
+        toolbarButton(position)->setVisible(true);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key) {
+    if (const ToolbarButtonSpec* spec = findToolbarButton(key.toStdString()))
+        dispatch(QString::fromUtf8(spec->menuName), spec->menuIndex);
+    showAutoNumberState(state_.gAutoNumber);
+}
+
+void frmMain::showAutoNumberState(bool on) {
+    toolbarButton(kAutoNumberButtonPosition)->setChecked(on);
+    menus_->action(QStringLiteral("mnuToolsAutoNo"))->setChecked(on);
+}
+
+void frmMain::sbStatusBar_PanelClick(const QString& key) {
+    if (const StatusPanelSpec* spec = findStatusPanel(key.toStdString()); spec && spec->clickKeyCode)
+        PressKey(keys_, spec->clickKeyCode);
+    sbStatusBar_->refresh();
+}
+
+void frmMain::mnuViewToolbar_Click() {
+    QAction* item = menus_->action(QStringLiteral("mnuViewToolbar"));
+    // The item toggled itself when chosen; the toolbar's visibility is what counts.
+    const bool show = !tbToolBar_->isVisibleTo(this);
+    tbToolBar_->setVisible(show);
+    item->setChecked(show);
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    QAction* item = menus_->action(QStringLiteral("mnuViewStatusBar"));
+    const bool show = !sbStatusBar_->isVisibleTo(this);
+    sbStatusBar_->setVisible(show);
+    item->setChecked(show);
+}
+
+void frmMain::checkArrangement(Arrangement arrangement) {
+    menus_->action(QStringLiteral("mnuWindowCascade"))->setChecked(arrangement == Arrangement::Cascade);
+    menus_->action(QStringLiteral("mnuWindowTileHorizontal"))->setChecked(arrangement == Arrangement::TileHorizontal);
+    menus_->action(QStringLiteral("mnuWindowTileVertical"))->setChecked(arrangement == Arrangement::TileVertical);
+}
+
+void frmMain::mnuWindowCascade_Click() {
+    applyArrangement(Arrangement::Cascade);
+    checkArrangement(Arrangement::Cascade);
+}
+
+void frmMain::mnuWindowTileHorizontal_Click() {
+    applyArrangement(Arrangement::TileHorizontal);
+    checkArrangement(Arrangement::TileHorizontal);
+}
+
+void frmMain::mnuWindowTileVertical_Click() {
+    applyArrangement(Arrangement::TileVertical);
+    checkArrangement(Arrangement::TileVertical);
+}
+
+void frmMain::RearrangeWindows() {
+    if (menus_->action(QStringLiteral("mnuWindowCascade"))->isChecked())
+        applyArrangement(Arrangement::Cascade);
+    else if (menus_->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked())
+        applyArrangement(Arrangement::TileHorizontal);
+    else if (menus_->action(QStringLiteral("mnuWindowTileVertical"))->isChecked())
+        applyArrangement(Arrangement::TileVertical);
+}
+
+void frmMain::MDIForm_Resize() {
+    if (menus_->action(QStringLiteral("mnuWindowCascade"))->isChecked())
+        applyArrangement(Arrangement::Cascade);
+    if (menus_->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked())
+        applyArrangement(Arrangement::TileHorizontal);
+    if (menus_->action(QStringLiteral("mnuWindowTileVertical"))->isChecked())
+        applyArrangement(Arrangement::TileVertical);
+}
+
+void frmMain::applyArrangement(Arrangement arrangement) {
+    // Minimized windows keep their place, as the arrangement is for the open ones.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdiArea_->subWindowList(QMdiArea::CreationOrder))
+        if (w->isVisible() && !w->isMinimized())
+            windows << w;
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QList<QRect> rects = arrangeWindows(arrangement, mdiArea_->viewport()->rect(), windows.size(), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized())
+            windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+    }
+    if (arrangement == Arrangement::Cascade && !windows.isEmpty())
+        mdiArea_->setActiveSubWindow(mdiArea_->activeSubWindow() ? mdiArea_->activeSubWindow() : windows.last());
+}
+
+void frmMain::showEditPopup(const QPoint& globalPos) {
+    if (QMenu* edit = menus_->menu(QStringLiteral("mnuEdit")))
+        edit->popup(globalPos);
+}
+
+void frmMain::fillWindowList() {
+    QMenu* view = menus_->menu(QStringLiteral("mnuView"));
+    if (!view)
+        return;
+    for (QAction* a : windowListActions_) {
+        view->removeAction(a);
+        a->deleteLater();
+    }
+    windowListActions_.clear();
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    windowListActions_ << view->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow* w : windows) {
+        ++n;
+        QString title = w->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = view->addAction(QStringLiteral("&%1 %2").arg(n).arg(title));
+        item->setCheckable(true);
+        item->setChecked(w == mdiArea_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, w] {
+            mdiArea_->setActiveSubWindow(w);
+        });
+        windowListActions_ << item;
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
+        MDIForm_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quillmar

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+namespace quillmar {
+
+enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
+
+// Where n document windows go inside `area`. Tile Vertical puts windows side by side
+// (up to three in one row, more in a near-square grid filled column by column); Tile
+// Horizontal stacks them one above another the same way turned on its side; Cascade
+// offsets each window by `step` down and to the right of the one before.
+QList<QRect> arrangeWindows(Arrangement arrangement, const QRect& area, int n, int step);
+
+}  // namespace quillmar
