@@ -15,6 +15,9 @@
 #include "app/common/single.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
+#include "cycles/cutting_table.h"
+#include "cycles/frmProcessSetup.h"
+#include "cycles/machine_profile_settings.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
 
@@ -68,11 +71,12 @@ double frmMain::twipsPerPixelY() const {
 void frmMain::MDIForm_Load(const QString& commandLine) {
     readWindowPlacement();
     readSettings();
-    // The machine profile and the cutting-condition table are read here, after the
-    // "Parameter" keys above, by the code that owns them.
     SetNoDocumentMenus();
     state_.gWindowsNeedArrange = false;
+    showMachineTypeMenus();
     readRecentFiles();
+    // A missing or unreadable file leaves the table empty, without a word.
+    LoadCuttingTable(state_.gCsvFileName, state_.gCuttingTable);
     openCommandLineFile(CommandLineFile(commandLine));
 }
 
@@ -98,6 +102,7 @@ void frmMain::readSettings() {
     s.gPrintLeft = settings_.readLong(kSettings, QStringLiteral("LeftMerge"), 10);
     s.gPrintRight = settings_.readLong(kSettings, QStringLiteral("RightMerge"), 0);
     s.gPrintLineMode = settings_.readShort(kSettings, QStringLiteral("PrintLineNo"), 1);
+    s.profile = readMachineProfile(settings_);
     s.gCsvDir = settings_.read(kParameter, QStringLiteral("CsvPathName"), programFolder());
     s.gCsvFileName = settings_.read(kParameter, QStringLiteral("CsvFileName"), programFolder() + QStringLiteral("/S45C.CSV"));
 }
@@ -190,5 +195,17 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::showMachineTypeMenus() {
+    const bool show = showsMachineTypeMenus(MachineType(state_.profile));
+    for (const char* name : kMachineTypeMenus)
+        if (QAction* a = menus_->action(QString::fromLatin1(name)))
+            a->setVisible(show);
+}
+
+void frmMain::ProcessSetup_Click() {
+    state_.gDialogAccepted = runProcessSetup(state_.profile, settings_, this);
+    showMachineTypeMenus();
+}
 
 }  // namespace quillmar

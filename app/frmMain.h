@@ -33,6 +33,7 @@ public:
     // Writes the settings back; runs once, when the window closes for good.
     void MDIForm_Unload();
     void mnuFileExit_Click();
+    void ProcessSetup_Click();
 
     // The Caps Lock state found at start-up, put back at exit.
     void setCapsLockAtStart(bool on) { capsLockAtStart_ = on; }
@@ -81,6 +82,7 @@ private:
     void readWindowPlacement();
     void readSettings();
     void readRecentFiles();
+    void showMachineTypeMenus();
     void writeSettings();
     void writeRecentFiles();
     void openCommandLineFile(const QString& path);

@@ -63,6 +63,7 @@ void frmMain::dispatch(const QString& name, int index) {
 
 void frmMain::registerWindowCommands() {
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
+    setCommand(QStringLiteral("ProcessSetup"), [this](int) { ProcessSetup_Click(); });
     setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });
     setCommand(QStringLiteral("mnuViewStatusBar"), [this](int) { mnuViewStatusBar_Click(); });
     setCommand(QStringLiteral("mnuWindowCascade"), [this](int) { mnuWindowCascade_Click(); });

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "app/common/cutting_table.h"
+#include "app/common/machine_profile.h"
+
 namespace quillmar {
 
 // The program's module-level state, one object owned by the application and handed to
@@ -21,6 +24,11 @@ struct SharedState {
     int gPrintLineMode = 1;     // 1 one column, 2 two columns
     QString gCsvDir;
     QString gCsvFileName;
+
+    MachineProfile profile;
+    CuttingConditionTable gCuttingTable;
+    // True when the process, machine-setup or workpiece dialog last closed with its OK button.
+    bool gDialogAccepted = false;
 
     bool gWindowsNeedArrange = false;
     bool gAutoNumber = false;  // automatic block numbering while typing
