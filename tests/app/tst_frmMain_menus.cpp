@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "app/common/machine_profile.h"
 #include "app/common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_table.h"
@@ -84,8 +85,12 @@ private slots:
             else
                 QVERIFY(a->shortcut().isEmpty());
             QCOMPARE(a->isChecked(), bool(spec.flags & kMenuChecked));
-            // A hidden entry is disabled too, so its shortcut cannot fire.
-            QVERIFY2(a->isVisible() == !(spec.flags & kMenuHidden) || spec.depth == 0, where.constData());
+            // A hidden entry is disabled too, so its shortcut cannot fire. The machine type
+            // decides over some entries at start-up.
+            const bool byMachine = std::find_if(kMachineTypeMenus.begin(), kMachineTypeMenus.end(), [&](const char* n) {
+                                       return QByteArray(n) == spec.name;
+                                   }) != kMachineTypeMenus.end();
+            QVERIFY2(byMachine || spec.depth == 0 || a->isVisible() == !(spec.flags & kMenuHidden), where.constData());
             if (spec.depth > 0 && a->isVisible() && QString::fromLatin1(spec.name) != "mnuEditUndo" &&
                 QString::fromLatin1(spec.name) != "mnuEditRedo")
                 QVERIFY2(a->isEnabled() == !(spec.flags & kMenuDisabled), where.constData());

@@ -177,7 +177,7 @@ TEST(CuttingConditionTable, CellsOutsideTheTableAreEmpty) {
         EXPECT_EQ(table.cell(r, c), QString()) << r << "," << c;
 }
 
-const char* const kShippedFile = QUILLMAR_TEST_DATA "/../../resources/beside/S45C.CSV";
+const char* const kShippedFile = QUILLMAR_SOURCE_DIR "/resources/beside/S45C.CSV";
 
 TEST(ShippedCuttingTable, HasHeadersAndCrLfLineEnds) {
     QFile file(QString::fromUtf8(kShippedFile));
