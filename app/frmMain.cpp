@@ -128,9 +128,10 @@ void frmMain::setRecentFileCaption(int n, const QString& path) {
 }
 
 void frmMain::openCommandLineFile(const QString& path) {
-    if (path.isEmpty())
+    if (path.isEmpty() || takeSlot() < 0)
         return;
-    // Documents open here once the document windows exist.
+    OpenDocumentFile(path);
+    SetDocumentMenus();
 }
 
 void frmMain::MDIForm_Unload() {

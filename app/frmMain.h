@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/document_state.h"
 #include "platform/external_program.h"
 
 class QAction;
@@ -15,6 +16,8 @@ class QToolBar;
 namespace quillmar {
 
 class KeyLocks;
+class RichTextBox;
+class frmDocument;
 class MenuTree;
 class SettingsStore;
 class StatusPanels;
@@ -70,6 +73,41 @@ public:
     SharedState& state() { return state_; }
     ExternalProgram& calculatorProgram() { return calculator_; }
 
+    // Documents.
+    DocumentState& documents() { return docs_; }
+    // The document the active-route commands act on; nullptr when none is open.
+    frmDocument* activeDocument() const;
+    QList<frmDocument*> documentWindows() const;
+    // The active document's text control, the route generated text takes; nullptr when none.
+    RichTextBox* activeText() const;
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileRecentFile_Click(int index);
+    void mnuFileClose_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileFont_Click();
+    frmDocument* NewDocumentWindow();
+    frmDocument* OpenDocumentFile(const QString& path);
+    void AddRecentFile(const QString& path);
+    // Writes the document's text; false (after telling the user) when it could not.
+    bool SaveDocument(frmDocument& document, const QString& path);
+    // The path the user chose in the save dialog, or empty when cancelled.
+    QString AskSaveFileName(const QString& proposed);
+
+    // Editing.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuToolsAutoNo_Click();
+    void mnuColor_Click();
+    void setUndoEnabled(bool on);
+    void setRedoEnabled(bool on);
+    // Brings the open Find, Replace and Size Shift windows to the front.
+    void raiseToolWindows();
+
     // Recent-file entries 1 to 5: their captions, "RecentFile" + n while unused.
     QString recentFileCaption(int n) const;
     void setRecentFileCaption(int n, const QString& path);
@@ -93,6 +131,11 @@ private:
     void checkArrangement(Arrangement arrangement);
     void fillWindowList();
     void registerWindowCommands();
+    void registerDocumentCommands();
+    // Takes the first free document slot; -1 (after telling the user) when all six are used.
+    int takeSlot();
+    void enableDocumentCommands(bool withSearch);
+    void restoreUndoState(frmDocument& document, const UndoRing::State& state);
 
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -107,6 +150,7 @@ private:
     StatusPanels* sbStatusBar_ = nullptr;
     QList<QAction*> windowListActions_;
     QHash<QString, Command> commands_;
+    DocumentState docs_;
     ExternalProgram calculator_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;

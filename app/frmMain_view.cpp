@@ -62,6 +62,7 @@ void frmMain::dispatch(const QString& name, int index) {
 }
 
 void frmMain::registerWindowCommands() {
+    registerDocumentCommands();
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
     setCommand(QStringLiteral("ProcessSetup"), [this](int) { ProcessSetup_Click(); });
     setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });

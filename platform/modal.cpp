@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
@@ -100,6 +101,19 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial) {
+    if (gResponder) {
+        if (!gResponder->font)
+            unanswered("font dialog", initial.family());
+        return gResponder->font(initial);
+    }
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
 }
 
 int exec(QDialog* dialog) {

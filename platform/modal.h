@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -10,9 +11,10 @@ class QWidget;
 namespace quillmar::modal {
 
 // Message-box styles and answers, with the numbering the program's prompts are written in.
-enum Buttons : int { kOkOnly = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4 };
-enum Icon : int { kNoIcon = 0, kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64 };
-enum Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+// Plain numbers, so that a style is a button set plus an icon.
+inline constexpr int kOkOnly = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4;
+inline constexpr int kNoIcon = 0, kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64;
+inline constexpr int kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
 
 struct MessageRequest {
     QString text;
@@ -34,6 +36,7 @@ struct Responder {
     std::function<int(const MessageRequest&)> message;
     std::function<std::optional<QString>(const FileRequest&)> file;  // nullopt: cancelled
     std::function<int(QDialog*)> dialog;  // fills and presses the dialog's buttons; returns its result
+    std::function<std::optional<QFont>(const QFont&)> font;  // nullopt: cancelled
 };
 
 // Installs a responder for the duration of a test; nullptr restores the real dialogs.
@@ -45,6 +48,9 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
 
 // A file dialog; nullopt when the user cancels.
 std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request);
+
+// A font dialog preset to `initial`; nullopt when the user cancels.
+std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int exec(QDialog* dialog);

@@ -4,6 +4,7 @@
 
 #include "app/common/cutting_table.h"
 #include "app/common/machine_profile.h"
+#include "app/common/process_parameters.h"
 
 namespace quillmar {
 
@@ -29,6 +30,13 @@ struct SharedState {
     CuttingConditionTable gCuttingTable;
     // True when the process, machine-setup or workpiece dialog last closed with its OK button.
     bool gDialogAccepted = false;
+
+    // Cycle generation: the parameters of the last executed process dialog, the block
+    // being built, and the spindle speed of the last cycle that computed one (a cycle
+    // that skips the computation writes the previous value).
+    ProcessParameters params;
+    QString gOutputText;
+    double gSpindleSpeed = 0;
 
     bool gWindowsNeedArrange = false;
     bool gAutoNumber = false;  // automatic block numbering while typing

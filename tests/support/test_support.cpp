@@ -34,6 +34,15 @@ ScriptedResponder::ScriptedResponder() {
         }
         return dialogHandler(dialog);
     };
+    responder_.font = [this](const QFont& initial) -> std::optional<QFont> {
+        if (fontAnswers.empty()) {
+            std::fprintf(stderr, "unexpected font dialog: %s\n", initial.family().toUtf8().constData());
+            std::abort();
+        }
+        auto answer = fontAnswers.front();
+        fontAnswers.pop_front();
+        return answer;
+    };
     modal::setResponder(&responder_);
 }
 

@@ -26,6 +26,7 @@ public:
     std::vector<modal::MessageRequest> messages;
     std::vector<modal::FileRequest> fileRequests;
     std::function<int(QDialog*)> dialogHandler;
+    std::deque<std::optional<QFont>> fontAnswers;
 
 private:
     modal::Responder responder_;

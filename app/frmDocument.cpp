@@ -1,0 +1,123 @@
+#include "app/frmDocument.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "app/common/shared_state.h"
+#include "app/document_state.h"
+#include "app/editing_rules.h"
+#include "app/frmMain.h"
+#include "platform/modal.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+
+frmDocument::frmDocument(frmMain& main, int docIndex) : DocIndex(docIndex), main_(main) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    // The text control stands 15 twips (one pixel) inside the window on every side.
+    layout->setContentsMargins(1, 1, 1, 1);
+    txtText = new RichTextBox(this);
+    txtText->setObjectName(QStringLiteral("txtText"));
+    layout->addWidget(txtText);
+    setFocusProxy(txtText);
+    connect(txtText, &RichTextBox::contentChanged, this, &frmDocument::txtText_Change);
+    connect(txtText, &RichTextBox::gotFocus, this, &frmDocument::txtText_GotFocus);
+    connect(txtText, &RichTextBox::keyPress, this, &frmDocument::txtText_KeyPress);
+    connect(txtText, &RichTextBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position) {
+                txtText_MouseDown(button, position);
+            });
+}
+
+frmDocument::~frmDocument() = default;
+
+void frmDocument::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    if (QMdiSubWindow* sub = subWindow())
+        sub->setWindowTitle(caption);
+}
+
+bool frmDocument::isUntitled() const { return caption().startsWith(QStringLiteral("Untitl")); }
+
+QMdiSubWindow* frmDocument::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+bool frmDocument::Form_QueryUnload() {
+    bool keepOpen = false;
+    if (txtText->Modified()) {
+        const int answer = modal::msgBox(this, QLatin1Char('[') + caption() + QStringLiteral("] is changed.\r\n save?"),
+                                         modal::kYesNoCancel | modal::kExclamation, main_.windowTitle());
+        if (answer == modal::kCancel) {
+            keepOpen = true;
+        } else if (answer == modal::kYes) {
+            DocumentState& docs = main_.documents();
+            docs.gFileName = isUntitled() ? main_.AskSaveFileName(QString()) : filePath_;
+            // A save that did not happen keeps the document, so its text is never lost.
+            keepOpen = docs.gFileName.isEmpty() || !main_.SaveDocument(*this, docs.gFileName);
+        }
+    }
+    main_.RearrangeWindows();
+    return !keepOpen;
+}
+
+void frmDocument::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmDocument::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    DocumentState& docs = main_.documents();
+    main_.state().gWindowsNeedArrange = true;
+    docs.gDocSlotUsed[DocIndex] = false;
+}
+
+void frmDocument::txtText_Change(const TextChange&) {
+    DocumentState& docs = main_.documents();
+    if (!docs.undo.suspended(DocIndex))
+        docs.undo.record(DocIndex, txtText->Text(), txtText->SelStart());
+    main_.setUndoEnabled(true);
+    if (!docs.gSuppressModified)
+        txtText->setModified(true);
+}
+
+void frmDocument::txtText_GotFocus() {
+    DocumentState& docs = main_.documents();
+    docs.gCurrentDocIndex = DocIndex;
+    if (main_.state().gWindowsNeedArrange) {
+        main_.RearrangeWindows();
+        main_.state().gWindowsNeedArrange = false;
+    }
+    main_.raiseToolWindows();
+    docs.undo.seed(DocIndex, txtText->Text());
+}
+
+void frmDocument::txtText_KeyPress(KeyPressArgs& args) {
+    if (!main_.state().gAutoNumber || args.keyAscii == 8 || args.keyAscii == 13 || args.keyAscii <= 0 ||
+        args.keyAscii > 0xFFFF)
+        return;
+    const qint64 caret = txtText->SelStart();
+    main_.documents().gSearchPos = caret;
+    // Only the two characters before the caret decide, so only they are read.
+    const qint64 context = std::min<qint64>(caret, 2);
+    const QString insert = autoNumberInsert(txtText->textRange(caret - context, context), context,
+                                            static_cast<char16_t>(args.keyAscii));
+    if (!insert.isEmpty())
+        txtText->setSelText(insert);
+}
+
+void frmDocument::txtText_MouseDown(Qt::MouseButton button, const QPoint& position) {
+    if (button == Qt::RightButton)
+        main_.showEditPopup(txtText->mapToGlobal(position));
+}
+
+}  // namespace quillmar

@@ -1,0 +1,273 @@
+// The File commands: documents, their files and the recent-file list.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/common/shared_state.h"
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "app/menu_tree.h"
+#include "cycles/next_request.h"
+#include "platform/fonts.h"
+#include "platform/modal.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+namespace {
+
+const QString kAppTitle = QStringLiteral("Quillmar");
+const QString kRecentFile = QStringLiteral("RecentFile");
+const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
+
+}  // namespace
+
+void frmMain::registerDocumentCommands() {
+    setCommand(QStringLiteral("mnuFileNew"), [this](int) { mnuFileNew_Click(); });
+    setCommand(QStringLiteral("mnuFileOpen"), [this](int) { mnuFileOpen_Click(); });
+    setCommand(kRecentFileMenu, [this](int index) { mnuFileRecentFile_Click(index); });
+    setCommand(QStringLiteral("mnuFileClose"), [this](int) { mnuFileClose_Click(); });
+    setCommand(QStringLiteral("mnuFileSave"), [this](int) { mnuFileSave_Click(); });
+    setCommand(QStringLiteral("mnuFileSaveAs"), [this](int) { mnuFileSaveAs_Click(); });
+    setCommand(QStringLiteral("mnuFileFont"), [this](int) { mnuFileFont_Click(); });
+    setCommand(QStringLiteral("mnuEditUndo"), [this](int) { mnuEditUndo_Click(); });
+    setCommand(QStringLiteral("mnuEditRedo"), [this](int) { mnuEditRedo_Click(); });
+    setCommand(QStringLiteral("mnuEditCut"), [this](int) { mnuEditCut_Click(); });
+    setCommand(QStringLiteral("mnuEditCopy"), [this](int) { mnuEditCopy_Click(); });
+    setCommand(QStringLiteral("mnuEditPaste"), [this](int) { mnuEditPaste_Click(); });
+    setCommand(QStringLiteral("mnuToolsAutoNo"), [this](int) { mnuToolsAutoNo_Click(); });
+    setCommand(QStringLiteral("mnuColor"), [this](int) { mnuColor_Click(); });
+    setCommand(QStringLiteral("ProcessMT1"), [this](int) { ProcessMT1_Click(state_, activeText(), this); });
+    setCommand(QStringLiteral("ProcessMT3"), [this](int) { ProcessMT3_Click(state_, activeText(), this); });
+}
+
+frmDocument* frmMain::activeDocument() const {
+    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
+    return sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr;
+}
+
+RichTextBox* frmMain::activeText() const {
+    frmDocument* doc = activeDocument();
+    return doc ? doc->txtText : nullptr;
+}
+
+QList<frmDocument*> frmMain::documentWindows() const {
+    QList<frmDocument*> result;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder))
+        if (auto* doc = qobject_cast<frmDocument*>(sub->widget()))
+            result << doc;
+    return result;
+}
+
+int frmMain::takeSlot() {
+    for (int i = 0; i < DocumentState::kSlots; ++i) {
+        if (!docs_.gDocSlotUsed[i]) {
+            docs_.gDocSlotUsed[i] = true;
+            docs_.gCurrentDocIndex = i;
+            docs_.undo.ResetUndoHistory(i);
+            return i;
+        }
+    }
+    modal::msgBox(this, QStringLiteral("Over open files."), modal::kOkOnly | modal::kInformation, kAppTitle);
+    return -1;
+}
+
+void frmMain::enableDocumentCommands(bool withSearch) {
+    QStringList names = {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEditCopy",
+                         "mnuEditCut",  "mnuEditPaste",  "mnuToolsSizeShift"};
+    if (withSearch)
+        names << "mnuToolsNumberArrange" << "mnuSearchFind" << "mnuSearchReplace" << "mnuSearchNextFind";
+    for (const QString& name : names)
+        if (QAction* a = menus_->action(name))
+            a->setEnabled(true);
+}
+
+void frmMain::mnuFileNew_Click() {
+    if (takeSlot() < 0)
+        return;
+    frmDocument* doc = NewDocumentWindow();
+    SetDocumentMenus();
+    RearrangeWindows();
+    doc->txtText->setModified(false);
+    enableDocumentCommands(true);
+}
+
+frmDocument* frmMain::NewDocumentWindow() {
+    ++docs_.untitledCounter;
+    auto* doc = new frmDocument(*this, docs_.gCurrentDocIndex);
+    docs_.gTargetDoc = doc;
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    doc->setCaption(QStringLiteral("Untitle ") + QString::number(docs_.untitledCounter));
+    doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
+    enableDocumentCommands(false);
+    sub->show();
+    doc->txtText->setFocus();
+    return doc;
+}
+
+void frmMain::mnuFileOpen_Click() {
+    const int slot = takeSlot();
+    if (slot < 0)
+        return;
+    modal::FileRequest request;
+    request.kind = modal::FileRequest::Open;
+    request.directory = state_.gOpenDir;
+    request.filter = QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
+    const std::optional<QString> chosen = modal::fileDialog(this, request);
+    if (!chosen || chosen->isEmpty()) {
+        docs_.gDocSlotUsed[slot] = false;
+        return;
+    }
+    state_.gOpenDir = QFileInfo(*chosen).absolutePath();
+    if (OpenDocumentFile(*chosen))
+        SetDocumentMenus();
+}
+
+void frmMain::mnuFileRecentFile_Click(int index) {
+    QAction* item = menus_->action(kRecentFileMenu, index);
+    if (!item || takeSlot() < 0)
+        return;
+    if (OpenDocumentFile(item->text()))
+        SetDocumentMenus();
+}
+
+frmDocument* frmMain::OpenDocumentFile(const QString& path) {
+    const int slot = docs_.gCurrentDocIndex;
+    auto* doc = new frmDocument(*this, slot);
+    docs_.gTargetDoc = doc;
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    doc->setCaption(path.toUpper());
+    doc->setFilePath(path);
+    doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
+    sub->show();
+    RearrangeWindows();
+    docs_.gWorkText.clear();
+
+    doc->txtText->setMousePointer(MousePointer::Hourglass);
+    const ProgramFileRead read = readProgramFile(path);
+    doc->txtText->setMousePointer(MousePointer::Default);
+    if (read.status == ProgramFileRead::Status::Failed) {
+        // A file that cannot be read must never be saved over: its window goes again.
+        modal::msgBox(this, path + QStringLiteral("\r\n") + read.error, modal::kOkOnly | modal::kExclamation, kAppTitle);
+        doc->txtText->setModified(false);
+        sub->close();
+        docs_.gDocSlotUsed[slot] = false;
+        return nullptr;
+    }
+    docs_.gSuppressModified = true;
+    doc->txtText->load(read.text, read.encoding);
+    docs_.gSuppressModified = false;
+    doc->txtText->setModified(false);
+    enableDocumentCommands(true);
+    AddRecentFile(path);
+    doc->txtText->setFocus();
+    return doc;
+}
+
+void frmMain::AddRecentFile(const QString& path) {
+    for (int i = 5; i >= 2; --i) {
+        QAction* item = menus_->action(kRecentFileMenu, i);
+        const QString previous = menus_->action(kRecentFileMenu, i - 1)->text();
+        item->setText(previous);
+        if (!previous.startsWith(kRecentFile))
+            item->setVisible(true);
+    }
+    QAction* first = menus_->action(kRecentFileMenu, 1);
+    first->setText(path);
+    first->setVisible(true);
+}
+
+void frmMain::mnuFileClose_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    if (doc->txtText->Modified()) {
+        const int answer = modal::msgBox(this, QStringLiteral("Data is changed. save?"),
+                                         modal::kYesNoCancel | modal::kExclamation, kAppTitle);
+        if (answer == modal::kCancel)
+            return;
+        if (answer == modal::kYes) {
+            mnuFileSave_Click();
+            if (doc->txtText->Modified())
+                return;  // not saved: the document stays
+        }
+    }
+    if (QMdiSubWindow* sub = doc->subWindow())
+        sub->close();
+    RearrangeWindows();
+}
+
+void frmMain::mnuFileSave_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    docs_.gFileName = doc->filePath();
+    if (doc->isUntitled())
+        mnuFileSaveAs_Click();
+    else
+        SaveDocument(*doc, docs_.gFileName);
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    docs_.gFileName = doc->isUntitled() ? AskSaveFileName(QString()) : AskSaveFileName(doc->filePath());
+    if (docs_.gFileName.isEmpty())
+        return;
+    if (SaveDocument(*doc, docs_.gFileName))
+        AddRecentFile(docs_.gFileName);
+}
+
+QString frmMain::AskSaveFileName(const QString& proposed) {
+    modal::FileRequest request;
+    request.kind = modal::FileRequest::Save;
+    request.directory = state_.gSaveDir;
+    request.fileName = proposed;
+    request.filter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
+    const std::optional<QString> chosen = modal::fileDialog(this, request);
+    if (!chosen)
+        return {};
+    state_.gSaveDir = QFileInfo(*chosen).absolutePath();
+    return *chosen;
+}
+
+bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
+    RichTextBox* text = document.txtText;
+    text->setMousePointer(MousePointer::Hourglass);
+    const ProgramFileWrite written = writeProgramFile(path, text->Text(), text->encoding());
+    text->setMousePointer(MousePointer::Default);
+    if (!written.ok) {
+        state_.gSaveDir = QFileInfo(path).absolutePath();
+        modal::msgBox(this, QStringLiteral("保存が出来ません。"), modal::kOkOnly, kAppTitle);
+        return false;
+    }
+    if (written.encoding != text->encoding())
+        text->setEncoding(written.encoding);
+    document.setFilePath(path);
+    document.setCaption(path.toUpper());
+    text->setModified(false);
+    return true;
+}
+
+void frmMain::mnuFileFont_Click() {
+    frmDocument* doc = activeDocument();
+    const std::optional<QFont> chosen =
+        modal::fontDialog(this, fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
+    if (!chosen)
+        return;
+    state_.gTextFontName = chosen->family();
+    const double size = chosen->pointSizeF() > 0 ? chosen->pointSizeF() : chosen->pointSize();
+    state_.gTextFontSize = static_cast<long>(std::nearbyint(size));
+    if (doc) {
+        QFont font = *chosen;
+        font.setPointSize(static_cast<int>(state_.gTextFontSize));
+        doc->txtText->setTextFont(font);
+    }
+}
+
+}  // namespace quillmar

@@ -1,0 +1,105 @@
+// The Edit commands: undo and redo from the slot's ring, the clipboard, automatic
+// numbering and Change color.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "app/common/shared_state.h"
+#include "app/editing_rules.h"
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "app/menu_tree.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+
+void frmMain::setUndoEnabled(bool on) {
+    menus_->action(QStringLiteral("mnuEditUndo"))->setEnabled(on);
+    toolbarButton(12)->setEnabled(on);
+}
+
+void frmMain::setRedoEnabled(bool on) {
+    menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(on);
+    toolbarButton(13)->setEnabled(on);
+}
+
+void frmMain::restoreUndoState(frmDocument& document, const UndoRing::State& state) {
+    const int slot = document.DocIndex;
+    docs_.undo.setSuspended(slot, true);
+    document.txtText->setText(state.text);
+    document.txtText->setSelStart(std::min<qint64>(state.caret, document.txtText->textLength()));
+    docs_.undo.setSuspended(slot, false);
+}
+
+void frmMain::mnuEditUndo_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    const int slot = doc->DocIndex;
+    if (const auto state = docs_.undo.undo(slot)) {
+        restoreUndoState(*doc, *state);
+        setRedoEnabled(true);
+    }
+    if (!docs_.undo.canUndo(slot))
+        setUndoEnabled(false);
+}
+
+void frmMain::mnuEditRedo_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    const int slot = doc->DocIndex;
+    if (const auto state = docs_.undo.redo(slot)) {
+        restoreUndoState(*doc, *state);
+        setUndoEnabled(true);
+    }
+    if (!docs_.undo.canRedo(slot))
+        setRedoEnabled(false);
+}
+
+void frmMain::mnuEditCopy_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc || doc->txtText->SelLength() == 0)
+        return;
+    QGuiApplication::clipboard()->setText(doc->txtText->SelText());
+}
+
+void frmMain::mnuEditCut_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc || doc->txtText->SelLength() == 0)
+        return;
+    QGuiApplication::clipboard()->setText(doc->txtText->SelText());
+    doc->txtText->setSelText(QString());
+    setUndoEnabled(true);
+}
+
+void frmMain::mnuEditPaste_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    doc->txtText->setSelText(QGuiApplication::clipboard()->text());
+    setUndoEnabled(true);
+}
+
+void frmMain::mnuToolsAutoNo_Click() {
+    state_.gAutoNumber = !state_.gAutoNumber;
+    showAutoNumberState(state_.gAutoNumber);
+}
+
+void frmMain::mnuColor_Click() {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    RichTextBox* text = doc->txtText;
+    const qint64 caret = text->SelStart();
+    docs_.gSearchPos = caret;
+    // Blue: colour value FF0000 in blue-green-red order.
+    text->setColorOfRuns(nonDigitRuns(text->Text()), QColor(0, 0, 255));
+    text->setSelStart(caret);
+}
+
+void frmMain::raiseToolWindows() {
+    // The Find, Replace and Size Shift windows join here when they exist.
+}
+
+}  // namespace quillmar

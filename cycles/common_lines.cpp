@@ -1,0 +1,86 @@
+#include "cycles/common_lines.h"
+
+#include <cmath>
+
+#include "app/common/format.h"
+#include "app/common/process_parameters.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+
+namespace quillmar {
+
+void AppendOptionalStop(ProgramText& text) {
+    if (text.profile.gOptionalStop)
+        text.add("NSTP M01");
+}
+
+void AppendLoadMonitorOn(ProgramText& text, const QString& value) {
+    if (text.profile.gLoadMonitor)
+        text.add({"N000 VLMON[", text.t(), "]=", value});
+}
+
+void AppendLoadMonitorOff(ProgramText& text) {
+    if (text.profile.gLoadMonitor)
+        text.add({"N000 VLMON[", text.t(), "]=0"});
+}
+
+namespace {
+
+void appendRequest(ProgramText& text, const char* turret) {
+    if (text.machine == MachineKind::Other)
+        return;
+    if (text.profile.gToolLife)
+        text.add({"N000 MT=", QString::fromLatin1(turret), " TG=", text.t()});
+    else
+        text.add({"N000 MT=", text.t(), "0", QString::fromLatin1(turret)});
+    text.add({kBlock, text.profile.gAtcMacro});
+}
+
+}  // namespace
+
+void AppendToolChange(ProgramText& text) { appendRequest(text, "1"); }
+
+void AppendMToolChange(ProgramText& text) { appendRequest(text, text.profile.gTurretType == 1 ? "1" : "3"); }
+
+void appendToolData(ProgramText& text, std::initializer_list<ToolDatum> firstLine,
+                    std::initializer_list<ToolDatum> secondLine) {
+    if (!text.profile.gToolShape)
+        return;
+    const QString prefix = text.profile.gToolLife ? QStringLiteral(" VGR") : QStringLiteral(" VTL");
+    for (const auto& data : {firstLine, secondLine}) {
+        QString line = QStringLiteral("NOEX");
+        for (const ToolDatum& d : data)
+            line += prefix + d.name + QLatin1Char('[') + text.t() + QStringLiteral("]=") + d.value;
+        text.add(line);
+    }
+}
+
+QString standardToolWord(ProgramText& text, OtherToolWord other) {
+    if (text.profile.gToolLife)
+        return QStringLiteral(" TG=") + text.t() + QStringLiteral(" OG=1");
+    if (text.machine != MachineKind::Other)
+        return QStringLiteral(" TL=") + text.tt() + text.tt();
+    QString word = QStringLiteral(" T") + text.tt() + text.tt();
+    if (other == OtherToolWord::Thrice)
+        word += text.tt();
+    return word;
+}
+
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange) {
+    const ProcessParameters& p = text.p;
+    text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ),
+              standardToolWord(text, OtherToolWord::Thrice), p.gBAxisCode, p.gTipCode, speedRange,
+              FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode, p.gCoolantCode, p.gM263Code});
+}
+
+double spindleSpeed(double v, double diameterMm) {
+    double q = checkedMul(v, 1000.0);
+    q = checkedDiv(q, 3.14);
+    q = checkedDiv(q, 3.28);
+    q = checkedDiv(q, diameterMm);
+    q = checkedDiv(q, 10.0);
+    const double speed = checkedMul(std::floor(q), 10.0);
+    return speed == 0.0 ? 0.0 : speed;  // no negative zero
+}
+
+}  // namespace quillmar

@@ -1,0 +1,409 @@
+#include "cycles/frmProcess.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/common/format.h"
+#include "app/common/read_number.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+
+namespace quillmar {
+namespace {
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    // Controls keep their place when a cycle hides a neighbour, as on a form.
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    return widget;
+}
+
+QLabel* label(const QString& caption, const char* name, QWidget* parent) {
+    auto* l = named(new QLabel(caption, parent), name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QString text(const char* s) { return QString::fromUtf8(s); }
+
+bool isEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+frmProcess::frmProcess(SharedState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state) {
+    setObjectName(text("frmProcess"));
+    setWindowTitle(text(" Process"));
+
+    Frame1 = named(new QGroupBox(text("Spindle"), this), "Frame1");
+    SpindleCW = named(new QRadioButton(text("CW"), Frame1), "SpindleCW");
+    SpindleCCW = named(new QRadioButton(text("CCW"), Frame1), "SpindleCCW");
+    Frame2 = named(new QGroupBox(text("Coolant"), this), "Frame2");
+    CoolantON = named(new QRadioButton(text("ON"), Frame2), "CoolantON");
+    CoolantOFF = named(new QRadioButton(text("OFF"), Frame2), "CoolantOFF");
+    TipPostion = named(new QGroupBox(text("M-Index"), this), "TipPostion");
+    M602 = named(new QRadioButton(text("0°"), TipPostion), "M602");
+    M603 = named(new QRadioButton(text("180°"), TipPostion), "M603");
+    M602->setChecked(true);
+
+    Label1 = label(text("Tool No."), "Label1", this);
+    Label10 = label(text("T"), "Label10", this);
+    ToolNumber = named(new QLineEdit(this), "ToolNumber");
+    LabelB = label(text("B-axis"), "LabelB", this);
+    LabelB2 = label(text("B"), "LabelB2", this);
+    B = named(new QLineEdit(text("0"), this), "B");
+    LabelV = label(text("Cut Speed(m/min)"), "LabelV", this);
+    Labelv2 = label(text("V"), "Labelv2", this);
+    V = named(new QLineEdit(this), "V");
+    LabelF = label(text("Feed(mm/rev)"), "LabelF", this);
+    LabelF2 = label(text("F"), "LabelF2", this);
+    F = named(new QLineEdit(this), "F");
+    LabelU = label(text("Finish X"), "LabelU", this);
+    LabelU2 = label(text("U"), "LabelU2", this);
+    U = named(new QLineEdit(this), "U");
+    LabelW = label(text("Finish Z"), "LabelW", this);
+    LabelW2 = label(text("W"), "LabelW2", this);
+    W = named(new QLineEdit(this), "W");
+    LabelD = label(text("Step"), "LabelD", this);
+    LabelD2 = label(text("D"), "LabelD2", this);
+    D = named(new QLineEdit(this), "D");
+    LabelL = label(text("Step Back"), "LabelL", this);
+    LabelL2 = label(text("L"), "LabelL2", this);
+    L = named(new QLineEdit(this), "L");
+    LabelC = label(text("Chamfer"), "LabelC", this);
+    LabelC2 = label(text("C"), "LabelC2", this);
+    C = named(new QLineEdit(this), "C");
+    Frame3 = named(new QGroupBox(text("chamfer"), this), "Frame3");
+    Option1 = named(new QRadioButton(text("C"), Frame3), "Option1");
+    Option2 = named(new QRadioButton(text("R"), Frame3), "Option2");
+    Option1->setChecked(true);
+    LabelCZ = label(QString(), "LabelCZ", this);
+    LabelSZ = label(text("Z"), "LabelSZ", this);
+    SZ = named(new QLineEdit(this), "SZ");
+    LabelStart = label(text("Start"), "LabelStart", this);
+    LabelStartX = label(text("X"), "LabelStartX", this);
+    StartX = named(new QLineEdit(this), "StartX");
+    LabelStartZ = label(text("Z"), "LabelStartZ", this);
+    StartZ = named(new QLineEdit(this), "StartZ");
+    LabelStartC = label(text("C"), "LabelStartC", this);
+    StartC = named(new QLineEdit(this), "StartC");
+    LabelEnd = label(text("End point"), "LabelEnd", this);
+    LabelEndX = label(text("X"), "LabelEndX", this);
+    EndX = named(new QLineEdit(this), "EndX");
+    LabelEndZ = label(text("Z"), "LabelEndZ", this);
+    EndZ = named(new QLineEdit(this), "EndZ");
+    EndZ2 = label(text("End point"), "EndZ2", this);
+    LabelEndC = label(text("C"), "LabelEndC", this);
+    EndC = named(new QLineEdit(this), "EndC");
+    LabelAttn = label(QString(), "LabelAttn", this);
+    Label2 = label(text("Attn. move by TAB key."), "Label2", this);
+    Command1 = named(new QPushButton(text("Execute"), this), "Command1");
+    Command2 = named(new QPushButton(text("Cancel"), this), "Command2");
+    // Neither button is the window's default or cancel button.
+    Command1->setAutoDefault(false);
+    Command2->setAutoDefault(false);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{LabelB, LabelB2, B, Frame3, LabelSZ, SZ})
+        w->setVisible(false);
+
+    buildLayout();
+
+    const QList<QWidget*> tabOrder = {
+        ToolNumber, B, V, F, U, W, D, L, C, SZ, StartX, StartZ, StartC, EndX, EndZ, EndC,
+        Command1, Command2, SpindleCW, SpindleCCW, CoolantON, CoolantOFF, M602, M603, Option1, Option2,
+    };
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    for (QLineEdit* box : boxes())
+        box->installEventFilter(this);
+
+    connect(Command1, &QPushButton::clicked, this, &frmProcess::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmProcess::Command2_Click);
+}
+
+void frmProcess::buildLayout() {
+    auto pair = [](QRadioButton* a, QRadioButton* b, QGroupBox* frame) {
+        auto* l = new QHBoxLayout(frame);
+        l->addWidget(a);
+        l->addWidget(b);
+    };
+    pair(SpindleCW, SpindleCCW, Frame1);
+    pair(CoolantON, CoolantOFF, Frame2);
+    pair(M602, M603, TipPostion);
+    pair(Option1, Option2, Frame3);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(Frame1);
+    options->addWidget(Frame2);
+    options->addWidget(TipPostion);
+    options->addStretch();
+
+    // Two labelled boxes a row, the chamfer frame between the pairs of its row.
+    auto* values = new QGridLayout;
+    const QList<QList<QWidget*>> rows = {
+        {Label1, Label10, ToolNumber, nullptr, LabelB, LabelB2, B},
+        {LabelV, Labelv2, V, nullptr, LabelF, LabelF2, F},
+        {LabelU, LabelU2, U, nullptr, LabelW, LabelW2, W},
+        {LabelD, LabelD2, D, nullptr, LabelL, LabelL2, L},
+        {LabelC, LabelC2, C, Frame3, LabelCZ, LabelSZ, SZ},
+    };
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            if (rows[r][c])
+                values->addWidget(rows[r][c], r, c);
+
+    auto* points = new QGridLayout;
+    const QList<QList<QWidget*>> pointRows = {
+        {LabelStart, LabelStartX, StartX, LabelStartZ, StartZ, LabelStartC, StartC},
+        {LabelEnd, LabelEndX, EndX, LabelEndZ, EndZ, LabelEndC, EndC},
+    };
+    for (int r = 0; r < pointRows.size(); ++r)
+        for (int c = 0; c < pointRows[r].size(); ++c)
+            points->addWidget(pointRows[r][c], r, c);
+    // The second label lies under the end Z box and is seen where a cycle hides the box.
+    points->addWidget(EndZ2, 1, 4);
+    EndZ->raise();
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label2);
+    bottom->addStretch();
+    bottom->addWidget(Command1);
+    bottom->addWidget(Command2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(options);
+    layout->addLayout(values);
+    layout->addLayout(points);
+    layout->addWidget(LabelAttn);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QList<QLineEdit*> frmProcess::boxes() const {
+    return {ToolNumber, B, V, F, U, W, D, L, C, SZ, StartX, StartZ, StartC, EndX, EndZ, EndC};
+}
+
+QWidget* frmProcess::control(const QString& name) const {
+    if (name.isEmpty())
+        return nullptr;
+    return findChild<QWidget*>(name);
+}
+
+void frmProcess::applyLayout(const ProcessDialogLayout& layout) {
+    setWindowTitle(layout.caption);
+    for (const ControlText& c : layout.captions) {
+        QWidget* w = control(c.control);
+        if (auto* l = qobject_cast<QLabel*>(w))
+            l->setText(c.text);
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            g->setTitle(c.text);
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            b->setText(c.text);
+    }
+    for (const QString& name : layout.hidden)
+        if (QWidget* w = control(name))
+            w->setVisible(false);
+    for (const QString& name : layout.shown)
+        if (QWidget* w = control(name))
+            w->setVisible(true);
+    for (const ControlText& c : layout.toolTips)
+        if (QWidget* w = control(c.control))
+            w->setToolTip(c.text);
+}
+
+void frmProcess::setBoxTexts(const QList<ControlText>& texts) {
+    for (const ControlText& c : texts) {
+        QWidget* w = control(c.control);
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            box->setText(c.text);
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            l->setText(c.text);
+    }
+}
+
+QStringList frmProcess::unknownControls(const ProcessDialogLayout& layout) const {
+    QStringList names;
+    for (const ControlText& c : layout.captions)
+        names << c.control;
+    names << layout.hidden << layout.shown;
+    for (const ControlText& c : layout.toolTips)
+        names << c.control;
+    for (const ControlText& c : layout.texts)
+        names << c.control;
+    QStringList unknown;
+    for (const QString& name : names)
+        if (!control(name) && !unknown.contains(name))
+            unknown << name;
+    return unknown;
+}
+
+void frmProcess::LoadProcessDefaults(int row) {
+    const CuttingConditionTable& table = state_.gCuttingTable;
+    ToolNumber->setText(table.cell(row, 3));
+    if (ReadStrictNumber(table.cell(row, 4)) != 0.0)
+        SpindleCCW->setChecked(true);
+    else
+        SpindleCW->setChecked(true);
+    if (ReadStrictNumber(table.cell(row, 5)) != 1.0)
+        CoolantOFF->setChecked(true);
+    else
+        CoolantON->setChecked(true);
+    V->setText(table.cell(row, 6));
+    F->setText(table.cell(row, 7));
+    D->setText(table.cell(row, 8));
+    L->setText(table.cell(row, 9));
+    U->setText(table.cell(row, 10));
+    W->setText(table.cell(row, 11));
+    C->setText(table.cell(row, 12));
+}
+
+void frmProcess::ShowBAxisFields() {
+    const bool hasBAxis = MachineType(state_.profile) != MachineKind::Other;
+    for (QWidget* w : std::initializer_list<QWidget*>{LabelB, LabelB2, B, TipPostion})
+        w->setVisible(hasBAxis);
+}
+
+ProcessDialogInput frmProcess::input() const {
+    ProcessDialogInput in;
+    in.ToolNumber = ToolNumber->text();
+    in.V = V->text();
+    in.F = F->text();
+    in.U = U->text();
+    in.W = W->text();
+    in.D = D->text();
+    in.L = L->text();
+    in.C = C->text();
+    in.B = B->text();
+    in.SZ = SZ->text();
+    in.StartX = StartX->text();
+    in.StartZ = StartZ->text();
+    in.StartC = StartC->text();
+    in.EndX = EndX->text();
+    in.EndZ = EndZ->text();
+    in.EndC = EndC->text();
+    in.SpindleCW = SpindleCW->isChecked();
+    in.CoolantON = CoolantON->isChecked();
+    in.M602 = M602->isChecked();
+    in.Option1 = Option1->isChecked();
+    return in;
+}
+
+void frmProcess::ReadProcessDialog() { state_.params = readProcessParameters(input(), state_.profile); }
+
+void frmProcess::Command1_Click() {
+    readError_ = 0;
+    try {
+        ReadProcessDialog();
+    } catch (const RuntimeError& e) {
+        readError_ = e.number();
+    }
+    state_.gDialogAccepted = true;
+    accept();
+}
+
+void frmProcess::Command2_Click() { reject(); }
+
+void frmProcess::reject() {
+    state_.gDialogAccepted = false;
+    QDialog::reject();
+}
+
+void frmProcess::ToolNumber_KeyPress(int& keyAscii) {
+    if (keyAscii == 13)
+        V->setFocus(Qt::TabFocusReason);
+}
+
+void frmProcess::V_KeyPress(int& keyAscii) {
+    if (keyAscii == 13)
+        F->setFocus(Qt::TabFocusReason);
+}
+
+void frmProcess::F_KeyPress(int& keyAscii) {
+    if (keyAscii == 13)
+        U->setFocus(Qt::TabFocusReason);
+}
+
+void frmProcess::B_LostFocus() {
+    const QString caption = windowTitle();
+    if (caption != QLatin1String("Y/B Tap") && caption != QLatin1String("Y/B M-Drill"))
+        return;
+    // Judged by the angle the program would show, as the B words are.
+    bool ninety = false;
+    try {
+        double angle = ReadNumber(B->text());
+        FormatCoord(angle);
+        ninety = angle == 90.0;
+    } catch (const RuntimeError&) {
+        ninety = false;
+    }
+    LabelEndC->setText(ninety ? text("X") : text("Z"));
+}
+
+void frmProcess::box_GotFocus(QLineEdit* box) {
+    if (!box->text().isEmpty())
+        box->setSelection(0, static_cast<int>(box->text().size()));
+}
+
+bool frmProcess::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && boxes().contains(box)) {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                box_GotFocus(box);
+                // A click places the caret after the box has the focus; select once it has.
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                    QTimer::singleShot(0, box, [this, box] { box_GotFocus(box); });
+                break;
+            case QEvent::FocusOut:
+                if (box == B)
+                    B_LostFocus();
+                break;
+            case QEvent::KeyPress: {
+                auto* key = static_cast<QKeyEvent*>(event);
+                if (isEnter(key)) {
+                    int keyAscii = 13;
+                    if (box == ToolNumber)
+                        ToolNumber_KeyPress(keyAscii);
+                    else if (box == V)
+                        V_KeyPress(keyAscii);
+                    else if (box == F)
+                        F_KeyPress(keyAscii);
+                    return true;
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmProcess::keyPressEvent(QKeyEvent* event) {
+    // No default button: Enter presses only a button that has the focus, and does
+    // nothing elsewhere. Escape cancels.
+    if (isEnter(event)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quillmar

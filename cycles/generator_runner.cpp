@@ -1,0 +1,83 @@
+#include "cycles/generator_runner.h"
+
+#include <QPointer>
+#include <new>
+
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/frmProcess.h"
+#include "cycles/process_error.h"
+#include "platform/modal.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+namespace {
+
+// Numbers for failures that carry none of their own; both show the general message.
+constexpr int kErrOutOfMemory = 7;
+constexpr int kErrInternal = 51;
+
+RichTextBox& documentOrFail(const QPointer<RichTextBox>& document) {
+    if (!document)
+        throw RuntimeError(kErrNoObject);
+    return *document;
+}
+
+}  // namespace
+
+bool runWithProcessErrorTrap(QWidget* parent, const std::function<void()>& body) {
+    int number = 0;
+    try {
+        body();
+        return true;
+    } catch (const RuntimeError& e) {
+        number = e.number();
+    } catch (const std::bad_alloc&) {
+        number = kErrOutOfMemory;
+    } catch (...) {
+        number = kErrInternal;
+    }
+    ShowProcessError(number, parent);
+    return false;
+}
+
+void insertAtCaret(RichTextBox* document, const QString& text) {
+    if (!document)
+        throw RuntimeError(kErrNoObject);
+    document->setSelText(text);
+}
+
+void runProcessGenerator(const ProcessGenerator& generator, SharedState& state, RichTextBox* activeDocument,
+                         QWidget* parent) {
+    // The document is watched, so one closed while the dialog is up is no document.
+    const QPointer<RichTextBox> document(activeDocument);
+    runWithProcessErrorTrap(parent, [&] {
+        documentOrFail(document);
+
+        frmProcess dialog(state, parent);
+        dialog.applyLayout(generator.dialog);
+        dialog.LoadProcessDefaults(generator.dialog.processNumber);
+        dialog.setBoxTexts(generator.dialog.texts);
+        if (generator.prefill)
+            dialog.setBoxTexts(generator.prefill(state));
+        if (generator.dialog.bAxisFieldsByMachine)
+            dialog.ShowBAxisFields();
+
+        const bool executed = modal::exec(&dialog) == QDialog::Accepted;
+        state.gDialogAccepted = executed;
+        if (!executed)
+            return;
+        if (dialog.readError() != 0)
+            throw RuntimeError(dialog.readError());
+
+        if (generator.build)
+            generator.build(state);
+        RichTextBox& target = documentOrFail(document);
+        if (generator.insert)
+            generator.insert(state, target);
+        else
+            target.setSelText(state.gOutputText);
+    });
+}
+
+}  // namespace quillmar

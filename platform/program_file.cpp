@@ -1,0 +1,180 @@
+#include "platform/program_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <cstring>
+
+namespace quillmar {
+
+namespace {
+
+// The IANA name of Windows code page 932; Qt hands it to ICU, which maps 0x5C to the
+// backslash and 0x8160 to U+FF5E as Windows does (plain Shift_JIS would not).
+constexpr const char* kCp932Name = "windows-31j";
+
+bool sameBytes(QByteArrayView a, QByteArrayView b) {
+    return a.size() == b.size() && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size())) == 0);
+}
+
+bool fitsLatin1(QStringView text) {
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF) return false;
+    }
+    return true;
+}
+
+QString decodeUtf8(QByteArrayView bytes, bool* valid) {
+    // A leading byte-order mark stays in the text so that saving writes it again.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (valid) *valid = !decoder.hasError();
+    return text;
+}
+
+QString decodeCp932(QByteArrayView bytes, bool* valid) {
+    QStringDecoder decoder(kCp932Name);
+    if (!decoder.isValid()) {
+        if (valid) *valid = false;
+        return QString::fromLatin1(bytes);
+    }
+    QString text = decoder.decode(bytes);
+    if (valid) *valid = !decoder.hasError();
+    return text;
+}
+
+std::optional<QByteArray> encodeCp932(QStringView text) {
+    QStringEncoder encoder(kCp932Name);
+    if (!encoder.isValid()) return std::nullopt;
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return std::nullopt;
+    // A converter may write a look-alike for a character it lacks; only an exact way back counts.
+    bool valid = false;
+    const QString back = decodeCp932(bytes, &valid);
+    if (!valid || back != text) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+QString encodingName(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case TextEncoding::Cp932: return QStringLiteral("CP932");
+    case TextEncoding::Latin1: return QStringLiteral("8-bit");
+    }
+    return QString();
+}
+
+bool cp932Available() {
+    static const bool available = QStringDecoder(kCp932Name).isValid() && QStringEncoder(kCp932Name).isValid();
+    return available;
+}
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8: return decodeUtf8(bytes, nullptr);
+    case TextEncoding::Cp932: return decodeCp932(bytes, nullptr);
+    case TextEncoding::Latin1: return QString::fromLatin1(bytes);
+    }
+    return QString();
+}
+
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8: return text.toUtf8();
+    case TextEncoding::Cp932: return encodeCp932(text);
+    case TextEncoding::Latin1:
+        if (!fitsLatin1(text)) return std::nullopt;
+        return text.toLatin1();
+    }
+    return std::nullopt;
+}
+
+DecodedProgram decodeProgram(QByteArrayView bytes) {
+    bool valid = false;
+    QString text = decodeUtf8(bytes, &valid);
+    if (valid && sameBytes(text.toUtf8(), bytes)) return {std::move(text), TextEncoding::Utf8};
+
+    if (cp932Available()) {
+        text = decodeCp932(bytes, &valid);
+        if (valid) {
+            const std::optional<QByteArray> again = encodeCp932(text);
+            if (again && sameBytes(*again, bytes)) return {std::move(text), TextEncoding::Cp932};
+        }
+    }
+    return {QString::fromLatin1(bytes), TextEncoding::Latin1};
+}
+
+ProgramFileRead readProgramFile(const QString& path) {
+    ProgramFileRead result;
+    if (path.isEmpty()) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = QStringLiteral("No file name");
+        return result;
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.status = ProgramFileRead::Status::Missing;
+        return result;
+    }
+    if (info.isDir()) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = QStringLiteral("Is a folder");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = file.errorString();
+        return result;
+    }
+    DecodedProgram decoded = decodeProgram(bytes);
+    result.status = ProgramFileRead::Status::Read;
+    result.text = std::move(decoded.text);
+    result.encoding = decoded.encoding;
+    return result;
+}
+
+bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding) {
+    ProgramFileWrite result;
+    std::optional<QByteArray> bytes = encodeText(text, encoding);
+    result.encoding = encoding;
+    if (!bytes) {
+        // Writing a stand-in for a character the code page lacks would lose it for good;
+        // UTF-8 keeps every character, and the file opens again as UTF-8 showing the same text.
+        bytes = text.toUtf8();
+        result.encoding = TextEncoding::Utf8;
+    }
+    result.ok = writeFileBytes(path, *bytes, &result.error);
+    if (!result.ok) result.encoding = encoding;
+    return result;
+}
+
+}  // namespace quillmar

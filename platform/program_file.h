@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace quillmar {
+
+// The code page a document is read in and saved in. Each document keeps its own.
+enum class TextEncoding {
+    Utf8,    // valid UTF-8 files (plain ASCII among them) and new documents
+    Cp932,   // the Japanese code page 932, shown as Unicode and written back in 932
+    Latin1,  // any other bytes: each byte is the character of the same number (U+0000..U+00FF)
+};
+
+// A short name for status texts and messages: "UTF-8", "CP932", "8-bit".
+QString encodingName(TextEncoding encoding);
+
+// Whether code page 932 can be used at all (Qt reaches it through ICU).
+bool cp932Available();
+
+// Text in the given code page; for UTF-8 a leading byte-order mark is kept as U+FEFF so
+// that it is written back. Bytes that are not valid in the code page become U+FFFD.
+QString decodeText(QByteArrayView bytes, TextEncoding encoding);
+
+// The bytes of the text in the code page, or nullopt when a character has no place in
+// it (only then: the answer is checked by decoding it again).
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding);
+
+struct DecodedProgram {
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// The code page of a program file's bytes: UTF-8 when they are valid UTF-8, else code
+// page 932 when decoding and encoding again gives back the same bytes, else Latin-1.
+// Whichever is chosen, encodeText(result.text, result.encoding) gives back `bytes`.
+DecodedProgram decodeProgram(QByteArrayView bytes);
+
+struct ProgramFileRead {
+    enum class Status {
+        Read,     // the file was read
+        Missing,  // nothing exists at the path: an empty document under that name
+        Failed,   // it exists but cannot be read (a folder, no permission, I/O error)
+    };
+    Status status = Status::Missing;
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString error;  // why it failed, in the system's words
+};
+
+// Reads a whole program file. A missing file is not created.
+ProgramFileRead readProgramFile(const QString& path);
+
+struct ProgramFileWrite {
+    bool ok = false;
+    // The code page the file was written in: the one asked for, or UTF-8 when the text
+    // held a character that code page cannot represent (the document should take it).
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString error;
+};
+
+// Writes the text with no conversion of line ends and nothing added. The bytes go to a
+// temporary file beside the target that is renamed over it only when all were written,
+// so a failed save leaves the old file as it was.
+ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding);
+
+// The same for bytes already encoded.
+bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+}  // namespace quillmar

@@ -1,0 +1,217 @@
+#pragma once
+
+#include "platform/program_file.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace quillmar {
+
+// One change of a document's text: `removedLength` characters at `position` were replaced
+// by `insertedLength` characters. Positions and lengths count characters (UTF-16 code
+// units) as Text() returns them.
+struct TextChange {
+    enum class Source {
+        Typing,            // keys and input methods
+        ReplaceSelection,  // setSelText, paste, cut
+        WholeText,         // setText and load
+        Other,             // anything else that reached the editor
+    };
+    qint64 position = 0;
+    qint64 removedLength = 0;
+    qint64 insertedLength = 0;
+    Source source = Source::Other;
+};
+
+// A typed character on its way into the text. A keyPress handler may replace the code or
+// set it to 0 to swallow the key.
+struct KeyPressArgs {
+    int keyAscii = 0;
+};
+
+enum class MousePointer { Default = 0, Hourglass = 11 };
+
+// The document text control. Positions count characters over the text as it stands, a
+// CR LF counting two; the control maps them to the editor's byte positions through the
+// editor's own per-line index, so a position costs a look-up and a count within its
+// line, never a scan of the text.
+//
+// The editor holds the document's bytes as they are: line ends are never converted, on
+// loading, typing (Enter inserts the line end the text began with), pasting or inserting.
+// Its own undo is off; every change, whatever made it, raises contentChanged exactly once.
+// Colour and bold are editor styles, one per colour-and-bold pair in use, set over whole
+// ranges. Ctrl+Z, Ctrl+Y, Ctrl+X, Ctrl+C and Ctrl+V are left to the window's shortcuts;
+// without one, cut, copy and paste still work from the keyboard.
+class RichTextBox : public QsciScintilla {
+    Q_OBJECT
+
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+    ~RichTextBox() override;
+
+    // The code page the document is saved in. A Latin-1 document that receives a
+    // character beyond U+00FF turns into a UTF-8 one (encodingChanged is raised).
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding);
+
+    // Sets the code page and the whole text as one change, as opening a file does.
+    void load(const QString& text, TextEncoding encoding);
+
+    QString Text() const;
+    // Replaces the whole text as one change (always reported, even when equal); clears
+    // all colouring and puts the caret at the start.
+    void setText(const QString& text) override;
+    qint64 textLength() const;
+    // The characters [start, start + length) of the text, clipped to it, read without
+    // taking the whole text.
+    QString textRange(qint64 start, qint64 length) const;
+
+    qint64 SelStart() const;
+    // Puts the caret there with nothing selected.
+    void setSelStart(qint64 position);
+    qint64 SelLength() const;
+    // Selects from SelStart on.
+    void setSelLength(qint64 length);
+    void select(qint64 start, qint64 length);
+    QString SelText() const;
+    // Replaces the selection, or inserts at the caret when nothing is selected; the caret
+    // ends after the new text with nothing selected.
+    void setSelText(const QString& text);
+
+    // Colour and bold of the selection's first character (of the one before the caret
+    // when nothing is selected).
+    QColor SelColor() const;
+    void setSelColor(const QColor& color);
+    bool SelBold() const;
+    void setSelBold(bool bold);
+    // Gives every character of the runs (start, length), in any order, the colour and
+    // keeps its bold; one pass over the text however many runs there are.
+    void setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color);
+    QColor colorAt(qint64 position) const;
+    bool boldAt(qint64 position) const;
+
+    bool Modified() const { return modified_; }
+    void setModified(bool modified) override;
+
+    QFont textFont() const { return font_; }
+    // Name, size, bold, italic and underline of the whole text (the editor draws no
+    // strikethrough); characters coloured or made bold keep their colour or bold.
+    void setTextFont(const QFont& font);
+    void setFontName(const QString& name);
+    void setFontSize(int points);
+    QColor textColor() const { return textColor_; }
+    void setTextColor(const QColor& color);
+
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer pointer);
+
+    // The editor's own editing entry points, kept on the same path as the ones above.
+    void replaceSelectedText(const QString& text) override;
+    void removeSelectedText() override;
+    void insert(const QString& text) override;
+    void insertAt(const QString& text, int line, int index) override;
+    void append(const QString& text) override;
+    void clear() override;
+    void cut() override;
+    void copy() override;
+    void paste() override;
+    // The program keeps its own undo ring; the editor's is off.
+    void undo() override {}
+    void redo() override {}
+    void setUtf8(bool utf8) override;
+
+signals:
+    void contentChanged(const quillmar::TextChange& change);
+    void modifiedChanged(bool modified);
+    void encodingChanged(quillmar::TextEncoding encoding);
+    // A key that types a character (code 32 and up), Backspace (8), Tab (9) or Enter (13),
+    // or a single character from an input method, before it reaches the text.
+    void keyPress(quillmar::KeyPressArgs& args);
+    void gotFocus();
+    void lostFocus();
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct StyleLook {
+        QRgb rgb = 0;
+        bool bold = false;
+    };
+    class EditScope;
+
+    long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    const char* bytesPointer() const;
+    qint64 byteLength() const;
+    qint64 charFromByte(qint64 bytePos) const;
+    qint64 byteFromChar(qint64 charPos) const;
+    std::pair<qint64, qint64> selectionBytes() const;
+    QByteArray toEditorBytes(QStringView text) const;
+    QString fromEditorBytes(const char* data, qint64 length) const;
+
+    void ensureRoomFor(QStringView incoming);
+    void switchMode(bool utf8);
+    void setEncodingValue(TextEncoding encoding);
+    void replaceWholeText(const QString& text);
+    void replaceSelectionBytes(const QByteArray& bytes);
+    void pasteText(const QString& text);
+    void typeKey(QKeyEvent* event);
+
+    void onModified(int position, int type, int length);
+    void noteEdit(qint64 position, qint64 removed, qint64 inserted);
+    void finishEdit();
+
+    int styleFor(QRgb rgb, bool bold);
+    StyleLook lookOf(int style) const;
+    void applyBaseStyle();
+    void applyStyleLook(int style);
+    template <class NextRun, class Map>
+    void restyle(NextRun nextRun, Map map);
+    void restyleRange(qint64 start, qint64 end, std::optional<QRgb> rgb, std::optional<bool> bold);
+
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    bool utf8Mode_ = true;
+    bool modified_ = false;
+    MousePointer pointer_ = MousePointer::Default;
+    QFont font_;
+    QColor textColor_;
+
+    // Styles 1..31 and 40..255 are handed out for each colour and bold that is used;
+    // style 0 is the plain text.
+    std::array<StyleLook, 256> looks_{};
+    std::array<bool, 256> styleInUse_{};
+    QHash<quint64, int> styleByLook_;
+    bool styled_ = false;
+
+    // Edits made inside one operation are gathered into one change.
+    int editDepth_ = 0;
+    TextChange::Source editSource_ = TextChange::Source::Other;
+    bool reportAlways_ = false;
+    bool editPending_ = false;
+    qint64 editStart_ = 0;
+    qint64 editOldEnd_ = 0;
+    qint64 editNewEnd_ = 0;
+    qint64 deleteStart_ = 0;
+    qint64 deleteLength_ = 0;
+    bool rewriting_ = false;
+    bool composing_ = false;
+};
+
+}  // namespace quillmar

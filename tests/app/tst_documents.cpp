@@ -1,0 +1,438 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+#include "app/common/shared_state.h"
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "app/menu_tree.h"
+#include "platform/key_locks.h"
+#include "platform/modal.h"
+#include "platform/rich_text_box.h"
+#include "platform/settings_store.h"
+#include "support/test_support.h"
+
+using namespace quillmar;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Fixture {
+    test::TempSettings temp;
+    QTemporaryDir files;
+    SettingsStore settings{temp.path()};
+    SharedState state;
+    InProcessKeyLocks keys;
+    frmMain w{state, settings, keys};
+    test::ScriptedResponder answers;
+
+    Fixture() {
+        w.MDIForm_Load(QString());
+        w.show();
+    }
+    QString file(const QString& name) const { return files.filePath(name); }
+    QAction* item(const char* name, int index = -1) { return w.menus().action(QString::fromLatin1(name), index); }
+    frmDocument* active() { return w.activeDocument(); }
+    QStringList captions() {
+        QStringList list;
+        for (frmDocument* d : w.documentWindows())
+            list << d->caption();
+        return list;
+    }
+    QStringList recent() {
+        QStringList list;
+        for (int n = 1; n <= 5; ++n)
+            if (item("mnuFileRecentFile", n)->isVisible())
+                list << item("mnuFileRecentFile", n)->text();
+        return list;
+    }
+    frmDocument* open(const QString& path) {
+        answers.answerFile(path);
+        w.mnuFileOpen_Click();
+        return active();
+    }
+    int usedSlots() const {
+        int n = 0;
+        for (bool used : const_cast<Fixture*>(this)->w.documents().gDocSlotUsed)
+            n += used;
+        return n;
+    }
+};
+
+}  // namespace
+
+class DocumentsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sixDocumentsAtMost() {
+        Fixture f;
+        for (int i = 0; i < 6; ++i)
+            f.w.mnuFileNew_Click();
+        QCOMPARE(f.captions().size(), 6);
+        for (int i = 0; i < 3; ++i)
+            f.answers.answerMessage(modal::kOk);
+        f.w.mnuFileNew_Click();
+        f.w.mnuFileOpen_Click();  // no dialog is shown
+        f.w.AddRecentFile(f.file("A.MIN"));
+        f.w.mnuFileRecentFile_Click(1);
+        QCOMPARE(f.captions().size(), 6);
+        QCOMPARE(f.answers.messages.size(), size_t(3));
+        for (const auto& m : f.answers.messages) {
+            QCOMPARE(m.text, QStringLiteral("Over open files."));
+            QCOMPARE(m.style, modal::kOkOnly | modal::kInformation);
+            QCOMPARE(m.title, QStringLiteral("Quillmar"));
+        }
+        QVERIFY(f.answers.fileRequests.empty());
+    }
+
+    void cancelledOpensGiveTheirSlotsBack() {
+        Fixture f;
+        for (int i = 0; i < 7; ++i) {
+            f.answers.answerFile(std::nullopt);
+            f.w.mnuFileOpen_Click();
+        }
+        QCOMPARE(f.usedSlots(), 0);
+        QCOMPARE(f.answers.fileRequests.back().filter,
+                 QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"));
+        QVERIFY(!f.item("mnuEdit")->isVisible());
+    }
+
+    void untitledNumbersAreNotReused() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.w.mnuFileNew_Click();
+        QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 2"));
+        QCOMPARE(f.active()->DocIndex, 1);
+        f.active()->subWindow()->close();
+        QTRY_COMPARE(f.captions(), QStringList{"Untitle 1"});
+        f.w.mnuFileNew_Click();
+        QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 3"));
+        QCOMPARE(f.active()->DocIndex, 1);
+        QCOMPARE(f.w.documents().gTargetDoc.data(), f.active());
+        QVERIFY(f.item("mnuEdit")->isVisible());
+        QVERIFY(f.item("mnuFileSave")->isEnabled());
+        QVERIFY(f.item("mnuSearchFind")->isEnabled());
+        QVERIFY(!f.item("mnuEditUndo")->isEnabled());
+    }
+
+    void recentFilesNewestFirstWithoutDuplicateCheck() {
+        Fixture f;
+        writeBytes(f.file("a.min"), "O1\r\n");
+        writeBytes(f.file("b.min"), "O2\r\n");
+        f.open(f.file("a.min"));
+        f.open(f.file("b.min"));
+        QCOMPARE(f.recent(), (QStringList{f.file("b.min"), f.file("a.min")}));
+        f.open(f.file("a.min"));
+        QCOMPARE(f.recent(), (QStringList{f.file("a.min"), f.file("b.min"), f.file("a.min")}));
+        QCOMPARE(f.active()->caption(), f.file("a.min").toUpper());
+        QCOMPARE(f.state.gOpenDir, f.files.path());
+        // Loading is recorded but does not mark the document modified.
+        QVERIFY(!f.active()->txtText->Modified());
+        QVERIFY(f.item("mnuEditUndo")->isEnabled());
+    }
+
+    void aMissingFileOpensEmptyAndCreatesNothing() {
+        Fixture f;
+        const QString gone = f.file("gone.min");
+        f.w.AddRecentFile(gone);
+        f.w.mnuFileRecentFile_Click(1);
+        QCOMPARE(f.active()->caption(), gone.toUpper());
+        QCOMPARE(f.active()->txtText->Text(), QString());
+        QVERIFY(!QFile::exists(gone));
+    }
+
+    void anUnreadableFileIsReportedAndItsWindowGoes() {
+        Fixture f;
+        QDir(f.files.path()).mkdir("folder.min");
+        f.answers.answerMessage(modal::kOk);
+        f.open(f.file("folder.min"));
+        QCOMPARE(f.answers.messages.size(), size_t(1));
+        QVERIFY(f.answers.messages[0].text.startsWith(f.file("folder.min")));
+        QTRY_VERIFY(f.captions().isEmpty());
+        QCOMPARE(f.usedSlots(), 0);
+        QVERIFY(f.recent().isEmpty());
+    }
+
+    void saveAsksForANameOnlyWhenUntitled() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("O100\r\nG00 X1.");
+        const QString path = f.file("new.min");
+        f.answers.answerFile(path);
+        f.w.mnuFileSave_Click();
+        QCOMPARE(f.answers.fileRequests.back().fileName, QString());
+        QCOMPARE(f.answers.fileRequests.back().kind, modal::FileRequest::Save);
+        QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1."));
+        QCOMPARE(f.active()->caption(), path.toUpper());
+        QVERIFY(!f.active()->txtText->Modified());
+        QCOMPARE(f.recent(), QStringList{path});
+        // Saved once, Save writes without asking; Save As proposes the path.
+        f.active()->txtText->setSelText("\r\n");
+        f.w.mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1.\r\n"));
+        f.answers.answerFile(std::nullopt);
+        f.w.mnuFileSaveAs_Click();
+        QCOMPARE(f.answers.fileRequests.back().fileName, path);
+        QCOMPARE(f.recent(), QStringList{path});
+    }
+
+    void aFailedSaveKeepsEverything() {
+        Fixture f;
+        const QString path = f.file("keep.min");
+        writeBytes(path, "OLD");
+        f.open(path);
+        f.active()->txtText->setSelText("NEW");
+        QDir(f.files.path()).mkdir("adir");
+        f.answers.answerFile(f.file("adir"));
+        f.answers.answerMessage(modal::kOk);
+        f.w.mnuFileSaveAs_Click();
+        QCOMPARE(f.answers.messages.back().text, QStringLiteral("保存が出来ません。"));
+        QCOMPARE(f.answers.messages.back().style, modal::kOkOnly);
+        QVERIFY(f.active()->txtText->Modified());
+        QCOMPARE(f.active()->caption(), path.toUpper());
+        QCOMPARE(readBytes(path), QByteArray("OLD"));
+        QCOMPARE(f.recent(), QStringList{path});
+    }
+
+    void closeBoxYesThenCancelledDialogKeepsTheDocument() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("G00");
+        f.answers.answerMessage(modal::kYes);
+        f.answers.answerFile(std::nullopt);
+        QVERIFY(!f.active()->subWindow()->close());
+        QCOMPARE(f.answers.messages[0].text, QStringLiteral("[Untitle 1] is changed.\r\n save?"));
+        QCOMPARE(f.answers.messages[0].style, modal::kYesNoCancel | modal::kExclamation);
+        QCOMPARE(f.answers.messages[0].title, QStringLiteral("Quillmar inch Ver.2.77"));
+        QCOMPARE(f.captions(), QStringList{"Untitle 1"});
+        // No: it closes.
+        f.answers.answerMessage(modal::kNo);
+        QVERIFY(f.active()->subWindow()->close());
+        QTRY_VERIFY(f.captions().isEmpty());
+    }
+
+    void fileCloseAsksTwiceWhenAnsweredNo() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("G00");
+        f.answers.answerMessage(modal::kNo);
+        f.answers.answerMessage(modal::kCancel);
+        f.w.mnuFileClose_Click();
+        QCOMPARE(f.answers.messages.size(), size_t(2));
+        QCOMPARE(f.answers.messages[0].text, QStringLiteral("Data is changed. save?"));
+        QCOMPARE(f.answers.messages[0].title, QStringLiteral("Quillmar"));
+        QCOMPARE(f.captions(), QStringList{"Untitle 1"});
+        f.answers.answerMessage(modal::kNo);
+        f.answers.answerMessage(modal::kNo);
+        f.w.mnuFileClose_Click();
+        QTRY_VERIFY(f.captions().isEmpty());
+        // The menus stay; commands without a document do nothing.
+        QVERIFY(f.item("mnuEdit")->isVisible());
+        f.w.mnuFileSave_Click();
+        f.w.mnuEditUndo_Click();
+        f.w.mnuColor_Click();
+        f.w.mnuFileClose_Click();
+    }
+
+    void exitSavesEachDocumentToItsOwnFile() {
+        Fixture f;
+        const QString a = f.file("a.min"), b = f.file("b.min");
+        writeBytes(a, "A");
+        writeBytes(b, "B");
+        f.open(a)->txtText->setSelText("1");
+        frmDocument* second = f.open(b);
+        second->txtText->setSelText("2");
+        f.answers.answerMessage(modal::kYes);
+        f.answers.answerMessage(modal::kYes);
+        QVERIFY(f.w.close());
+        QCOMPARE(readBytes(a), QByteArray("1A"));
+        QCOMPARE(readBytes(b), QByteArray("2B"));
+    }
+
+    void exitCancelledKeepsRunning() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("G00");
+        f.answers.answerMessage(modal::kCancel);
+        f.w.mnuFileExit_Click();
+        QVERIFY(f.w.isVisible());
+        QCOMPARE(f.captions(), QStringList{"Untitle 1"});
+        SettingsStore s(f.temp.path());
+        QVERIFY(!s.contains("Settings", "MainLeft"));
+        f.active()->txtText->setModified(false);
+    }
+
+    void filesComeBackByteForByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("crlf") << QByteArray("O1\r\nG00 X1.\r\n");
+        QTest::newRow("lf") << QByteArray("O1\nG00\n");
+        QTest::newRow("cr") << QByteArray("O1\rG00\r");
+        QTest::newRow("mixed") << QByteArray("O1\r\nA\nB\rC");
+        QTest::newRow("no final end") << QByteArray("O1\r\nM30");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cp932") << QByteArray("O1 (\x83\x65\x83\x58\x83\x67)\r\n");
+        QTest::newRow("bytes") << QByteArray("O1 (\xff\xfe\x80)\r\n");
+        QTest::newRow("utf8") << QByteArray("O1 (テスト)\r\n");
+    }
+    void filesComeBackByteForByte() {
+        QFETCH(QByteArray, bytes);
+        Fixture f;
+        const QString path = f.file("p.min");
+        writeBytes(path, bytes);
+        frmDocument* doc = f.open(path);
+        QVERIFY(f.w.SaveDocument(*doc, f.file("q.min")));
+        QCOMPARE(readBytes(f.file("q.min")), bytes);
+    }
+
+    void commandLineFileOpens() {
+        Fixture pre;
+        const QString path = pre.file("cmd file.min");
+        writeBytes(path, "O9\r\n");
+        test::TempSettings temp;
+        SettingsStore settings{temp.path()};
+        SharedState state;
+        InProcessKeyLocks keys;
+        frmMain w{state, settings, keys};
+        w.MDIForm_Load(QStringLiteral("\"%1\" extra").arg(path));
+        QCOMPARE(w.documentWindows().size(), 1);
+        QCOMPARE(w.documentWindows()[0]->txtText->Text(), QStringLiteral("O9\r\n"));
+        QVERIFY(w.menus().action("mnuEdit")->isVisible());
+    }
+
+    void undoAndRedoWalkTheRing() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* t = f.active()->txtText;
+        QTest::keyClicks(t, "A");
+        QCOMPARE(t->Text(), QStringLiteral("A"));
+        QVERIFY(t->Modified());
+        QVERIFY(f.item("mnuEditUndo")->isEnabled());
+        f.w.mnuEditUndo_Click();
+        QCOMPARE(t->Text(), QString());
+        QVERIFY(f.item("mnuEditRedo")->isEnabled());
+        QVERIFY(f.w.toolbarButton(13)->isEnabled());
+        f.w.mnuEditRedo_Click();
+        QCOMPARE(t->Text(), QStringLiteral("A"));
+        QCOMPARE(t->SelStart(), 1);
+        QVERIFY(!f.item("mnuEditRedo")->isEnabled());
+    }
+
+    void undoAfterOpenRestoresTheFileThenEmpties() {
+        Fixture f;
+        writeBytes(f.file("u.min"), "O1");
+        RichTextBox* t = f.open(f.file("u.min"))->txtText;
+        t->setSelStart(2);
+        t->setSelText("X");
+        f.w.mnuEditUndo_Click();
+        QCOMPARE(t->Text(), QStringLiteral("O1"));
+        f.w.mnuEditUndo_Click();
+        QCOMPARE(t->Text(), QString());
+        f.w.mnuEditRedo_Click();
+        f.w.mnuEditRedo_Click();
+        QCOMPARE(t->Text(), QStringLiteral("O1X"));
+    }
+
+    void typingInOneDocumentLeavesTheOthersRing() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        frmDocument* first = f.active();
+        f.w.mnuFileNew_Click();
+        frmDocument* second = f.active();
+        first->txtText->setSelText("one");
+        second->txtText->setSelText("two");
+        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
+        QCOMPARE(f.w.documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
+        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 1).text, QString());
+    }
+
+    void automaticNumberingWhileTyping() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* t = f.active()->txtText;
+        f.item("mnuToolsAutoNo")->trigger();
+        QVERIFY(f.state.gAutoNumber);
+        QVERIFY(f.item("mnuToolsAutoNo")->isChecked());
+        QVERIFY(f.w.toolbarButton(15)->isChecked());
+        QTest::keyClicks(t, "G01X");
+        QCOMPARE(t->Text(), QStringLiteral("N000 G01 X"));
+        QTest::keyClick(t, Qt::Key_Return);
+        QTest::keyClicks(t, "(");
+        QVERIFY(t->Text().endsWith("\r\n("));
+        f.w.mnuToolsAutoNo_Click();
+        QVERIFY(!f.w.toolbarButton(15)->isChecked());
+    }
+
+    void changeColorPaintsTheNonDigitsBlue() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* t = f.active()->txtText;
+        t->setSelText("O1234 G00");
+        t->setSelStart(3);
+        f.w.mnuColor_Click();
+        const QColor blue(0, 0, 255);
+        QCOMPARE(t->colorAt(0), blue);
+        QCOMPARE(t->colorAt(5), blue);
+        QCOMPARE(t->colorAt(6), blue);
+        QVERIFY(t->colorAt(1) != blue);
+        QVERIFY(t->colorAt(8) != blue);
+        QCOMPARE(t->SelStart(), 3);
+        QCOMPARE(f.w.documents().gSearchPos, 3);
+    }
+
+    void clipboardCommands() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* t = f.active()->txtText;
+        t->setSelText("G00 X1.");
+        t->select(0, 3);
+        f.w.mnuEditCopy_Click();
+        t->select(4, 3);
+        f.w.mnuEditCut_Click();
+        QCOMPARE(t->Text(), QStringLiteral("G00 "));
+        f.w.mnuEditPaste_Click();
+        QCOMPARE(t->Text(), QStringLiteral("G00 X1."));
+        t->setSelStart(0);
+        f.w.mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
+        f.w.mnuEditPaste_Click();
+        QCOMPARE(t->Text(), QStringLiteral("X1.G00 X1."));
+    }
+
+    void nextRequestGoesIntoTheActiveDocument() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.w.runCommand("ProcessMT1");
+        QCOMPARE(f.active()->txtText->Text(), QStringLiteral("N000 MT=1"));
+    }
+
+    void screenFontAppliesToTheActiveDocument() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        QFont chosen("IPAMincho");
+        chosen.setPointSizeF(10.5);
+        f.answers.fontAnswers.push_back(chosen);
+        f.w.mnuFileFont_Click();
+        QCOMPARE(f.state.gTextFontName, QStringLiteral("IPAMincho"));
+        QCOMPARE(f.state.gTextFontSize, 10L);
+        QCOMPARE(f.active()->txtText->textFont().family(), QStringLiteral("IPAMincho"));
+        f.answers.fontAnswers.push_back(std::nullopt);
+        f.w.mnuFileFont_Click();
+        QCOMPARE(f.state.gTextFontSize, 10L);
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "tst_documents.moc"

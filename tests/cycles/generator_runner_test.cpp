@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include "app/common/format.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/common_lines.h"
+#include "cycles/generator_runner.h"
+#include "cycles/next_request.h"
+#include "cycles/program_text.h"
+#include "fake_process_dialog.h"
+#include "platform/rich_text_box.h"
+
+using namespace quillmar;
+using test::FakeProcessDialog;
+
+namespace {
+
+const QStringList kRow5 = {"OD", "rough", "3", "0", "1", "300", "0.012", "0.1", "", "0.02", "0.005", "0.03"};
+
+void fillRow(SharedState& s, int row, const QStringList& fields) {
+    for (int c = 0; c < fields.size(); ++c)
+        s.gCuttingTable.setCell(row, c + 1, fields[c]);
+}
+
+// A small turning generator written the way the cycle generators are.
+ProcessGenerator sampleGenerator(int* builds = nullptr) {
+    ProcessGenerator g;
+    g.dialog.caption = QStringLiteral("O.D.Rough");
+    g.dialog.processNumber = 5;
+    g.dialog.captions = {{"LabelD", "Deepth"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelEndC", ""}};
+    g.dialog.hidden = {"L", "EndC"};
+    g.dialog.toolTips = {{"U", "finish allowance"}};
+    g.dialog.texts = {{"StartZ", "0"}};
+    g.prefill = [](const SharedState& s) {
+        return QList<ControlText>{{"EndX", boxText(s.params.gParamSZ)}, {"EndC", boxText(Single(1.114f))}};
+    };
+    g.build = [builds](SharedState& s) {
+        if (builds)
+            ++*builds;
+        ProcessParameters& p = s.params;
+        if (p.gParamV > 0)
+            s.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), 6));
+        ProgramText text(s);
+        text.header("TEST");
+        AppendToolChange(text);
+        appendToolCallLine(text, FormatCoord(p.gEndX), " M41 S");
+        text.add({text.toolLabel(), "     Z", FormatCoord(p.gStartZ)});
+        AppendOptionalStop(text);
+        text.closingTab();
+    };
+    return g;
+}
+
+struct Document {
+    Document(const QString& text, qint64 caret) {
+        box.setText(text);
+        box.setSelStart(caret);
+        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
+    }
+    RichTextBox box;
+    int changes = 0;
+};
+
+const QString kSampleBlock = QStringLiteral(
+    "(-----< TEST >-----)\r\n"
+    "N000 G00 X3 Z50 T030303 M41 S510 M03 M63 M08\r\n"
+    "NT03     Z0\r\n"
+    "\t\r\n");
+
+TEST(GeneratorRunner, ExecutedBlockGoesInAtTheCaretAsOneChange) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    s.params.gParamSZ = 3;  // the sample pre-fills EndX from it
+    Document doc(QStringLiteral("AB"), 1);
+    FakeProcessDialog user;
+    user.type("StartX", "2");
+    int builds = 0;
+
+    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
+
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(user.showings, 1);
+    EXPECT_EQ(builds, 1);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("A") + kSampleBlock + QStringLiteral("B"));
+    EXPECT_EQ(doc.box.SelStart(), 1 + kSampleBlock.size());
+    EXPECT_EQ(doc.box.SelLength(), 0);
+    EXPECT_EQ(doc.changes, 1);
+    EXPECT_TRUE(s.gDialogAccepted);
+    EXPECT_EQ(s.gOutputText, kSampleBlock);
+    EXPECT_EQ(s.gSpindleSpeed, 510);
+    EXPECT_EQ(s.params.gStartX, 2);
+    EXPECT_EQ(s.params.gParamV, 300);
+}
+
+TEST(GeneratorRunner, TheDialogComesUpRelabelledFilledAndPrefilled) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    s.params.gParamSZ = 0.5;
+    Document doc(QString(), 0);
+    FakeProcessDialog user;
+    user.leaveBy(FakeProcessDialog::Leave::Cancel);
+
+    runProcessGenerator(sampleGenerator(), s, &doc.box, nullptr);
+
+    const test::ProcessDialogView& v = user.seen;
+    EXPECT_EQ(v.caption, QStringLiteral("O.D.Rough"));
+    EXPECT_EQ(v.text("LabelD"), QStringLiteral("Deepth"));
+    EXPECT_EQ(v.text("LabelL"), QString());
+    EXPECT_EQ(v.text("LabelEndC"), QString());
+    EXPECT_TRUE(v.isHidden("L") && v.isHidden("EndC"));
+    EXPECT_FALSE(v.isHidden("D"));
+    EXPECT_EQ(v.toolTips.value("U"), QStringLiteral("finish allowance"));
+    // Defaults, then the fixed texts, then the generator's own.
+    EXPECT_EQ(v.text("ToolNumber"), QStringLiteral("3"));
+    EXPECT_EQ(v.text("V"), QStringLiteral("300"));
+    EXPECT_EQ(v.text("C"), QStringLiteral("0.03"));
+    EXPECT_TRUE(v.isChecked("SpindleCW") && v.isChecked("CoolantON"));
+    EXPECT_EQ(v.text("StartZ"), QStringLiteral("0"));
+    EXPECT_EQ(v.text("EndX"), QStringLiteral("0.5"));
+    EXPECT_EQ(v.text("EndC"), QStringLiteral("1.114"));
+    // Other machine: no B-axis fields.
+    EXPECT_TRUE(v.isHidden("B") && v.isHidden("LabelB") && v.isHidden("LabelB2") && v.isHidden("TipPostion"));
+}
+
+TEST(GeneratorRunner, TheBlockReplacesASelection) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    s.params.gParamSZ = 3;
+    Document doc(QStringLiteral("A selected B"), 0);
+    doc.box.select(2, 8);
+    FakeProcessDialog user;
+    user.type("StartX", "2");
+    runProcessGenerator(sampleGenerator(), s, &doc.box, nullptr);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("A ") + kSampleBlock + QStringLiteral(" B"));
+    EXPECT_EQ(doc.box.SelStart(), 2 + kSampleBlock.size());
+    EXPECT_EQ(doc.changes, 1);
+}
+
+class LeavingWithoutExecute : public ::testing::TestWithParam<FakeProcessDialog::Leave> {};
+
+TEST_P(LeavingWithoutExecute, ChangesNothingEvenWithAStaleAcceptance) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    s.gDialogAccepted = true;  // left by an earlier dialog
+    s.params.gToolNo = 99;
+    s.gOutputText = QStringLiteral("before");
+    s.gSpindleSpeed = 123;
+    Document doc(QStringLiteral("text"), 2);
+    FakeProcessDialog user;
+    user.type("ToolNumber", "7").type("V", "900").leaveBy(GetParam());
+    int builds = 0;
+
+    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
+
+    EXPECT_EQ(user.showings, 1);
+    EXPECT_EQ(builds, 0);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_FALSE(s.gDialogAccepted);
+    EXPECT_EQ(s.params.gToolNo, 99);
+    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
+    EXPECT_EQ(s.gSpindleSpeed, 123);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+    EXPECT_EQ(doc.changes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, LeavingWithoutExecute,
+                         ::testing::Values(FakeProcessDialog::Leave::Cancel, FakeProcessDialog::Leave::Escape,
+                                           FakeProcessDialog::Leave::CloseButton));
+
+TEST(GeneratorRunner, AnEmptyCuttingRowFailsBeforeTheDialog) {
+    SharedState s;
+    Document doc(QStringLiteral("text"), 0);
+    FakeProcessDialog user;
+    int builds = 0;
+    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
+    EXPECT_EQ(user.showings, 0);
+    EXPECT_EQ(builds, 0);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 13"));
+    EXPECT_EQ(user.messages[0].text, QStringLiteral("加工条件エラー。素材入力をしてください。"));
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+}
+
+TEST(GeneratorRunner, AFailureAfterTheDialogInsertsNothing) {
+    SharedState s;
+    fillRow(s, 20, {"", "", "7", "0", "1", "200", "0.05", "", "", "0", "", ""});
+    s.gSpindleSpeed = 40;
+    ProcessGenerator g;
+    g.dialog.caption = QStringLiteral("M-Drill Face");
+    g.dialog.processNumber = 20;
+    g.dialog.bAxisFieldsByMachine = false;
+    g.build = [](SharedState& st) {
+        ProgramText text(st);
+        text.header("FACE");
+        st.gSpindleSpeed = spindleSpeed(st.params.gParamV, checkedMul(st.params.gParamU, 25.4));
+        text.closingTab();
+    };
+    Document doc(QStringLiteral("text"), 4);
+    FakeProcessDialog user;
+    runProcessGenerator(g, s, &doc.box, nullptr);
+    EXPECT_EQ(user.showings, 1);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
+    EXPECT_EQ(user.messages[0].text, QStringLiteral("ゼロ割り算エラー。工具径などのデータが０です。"));
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+    EXPECT_EQ(doc.changes, 0);
+    EXPECT_EQ(s.gSpindleSpeed, 40);
+    EXPECT_TRUE(s.gDialogAccepted);
+}
+
+TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    s.params.gToolNo = 99;
+    Document doc(QStringLiteral("text"), 0);
+    FakeProcessDialog user;
+    user.type("V", "1E400");
+    int builds = 0;
+    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
+    EXPECT_EQ(builds, 0);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 6"));
+    EXPECT_EQ(user.messages[0].text, QStringLiteral("エラーです。"));
+    EXPECT_EQ(s.params.gToolNo, 99);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+}
+
+TEST(GeneratorRunner, NoDocumentIsReportedBeforeTheDialog) {
+    for (bool tableLoaded : {true, false}) {
+        SharedState s;
+        if (tableLoaded)
+            fillRow(s, 5, kRow5);
+        FakeProcessDialog user;
+        int builds = 0;
+        runProcessGenerator(sampleGenerator(&builds), s, nullptr, nullptr);
+        EXPECT_EQ(user.showings, 0);
+        EXPECT_EQ(builds, 0);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 91"));
+        EXPECT_EQ(user.messages[0].text,
+                  QStringLiteral("ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。"));
+        EXPECT_EQ(user.messages[0].style, static_cast<int>(modal::kOkOnly) | modal::kExclamation);
+    }
+}
+
+TEST(GeneratorRunner, ADocumentClosedOnTheWayIsNoDocument) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    auto* doc = new RichTextBox;
+    ProcessGenerator g = sampleGenerator();
+    g.build = [doc](SharedState& st) {
+        st.gOutputText = QStringLiteral("X");
+        delete doc;
+    };
+    FakeProcessDialog user;
+    runProcessGenerator(g, s, doc, nullptr);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 91"));
+}
+
+TEST(GeneratorRunner, EveryRunStartsFromTheDesignedDialog) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    fillRow(s, 6, {"", "", "1", "x"});  // fails after the relabelling
+    Document doc(QString(), 0);
+    FakeProcessDialog user;
+
+    ProcessGenerator odd = sampleGenerator();
+    odd.dialog.hidden = {"D", "U", "LabelU"};
+    odd.dialog.shown = {"SZ", "Frame3"};
+    odd.dialog.captions = {{"LabelEndC", "X"}};
+    user.leaveBy(FakeProcessDialog::Leave::Cancel);
+    runProcessGenerator(odd, s, &doc.box, nullptr);
+    ProcessGenerator failing = odd;
+    failing.dialog.processNumber = 6;
+    runProcessGenerator(failing, s, &doc.box, nullptr);
+    EXPECT_EQ(user.messages.size(), 1u);
+
+    ProcessGenerator plain;
+    plain.dialog.caption = QStringLiteral("Plain");
+    plain.dialog.processNumber = 5;
+    runProcessGenerator(plain, s, &doc.box, nullptr);
+    EXPECT_EQ(user.showings, 2);
+    EXPECT_FALSE(user.seen.isHidden("D") || user.seen.isHidden("U") || user.seen.isHidden("LabelU"));
+    EXPECT_TRUE(user.seen.isHidden("SZ") && user.seen.isHidden("Frame3"));
+    EXPECT_EQ(user.seen.text("LabelEndC"), QStringLiteral("C"));
+    EXPECT_EQ(user.seen.text("StartZ"), QString());
+    EXPECT_EQ(user.seen.text("B"), QStringLiteral("0"));
+}
+
+TEST(GeneratorRunner, BAxisFieldsByMachineOrByTheLayout) {
+    struct Case {
+        MachineKind machine;
+        bool byMachine;
+        bool bShown;
+        bool tipShown;
+    } cases[] = {
+        {MachineKind::MacTurn, true, true, true},
+        {MachineKind::Multus, true, true, true},
+        {MachineKind::Other, true, false, false},
+        // A tilted-plane style layout shows B and hides the tip options on any machine.
+        {MachineKind::Other, false, true, false},
+        {MachineKind::MacTurn, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SharedState s;
+        s.profile.gMacTurn = c.machine == MachineKind::MacTurn;
+        s.profile.gMultus = c.machine == MachineKind::Multus;
+        fillRow(s, 5, kRow5);
+        ProcessGenerator g = sampleGenerator();
+        g.dialog.bAxisFieldsByMachine = c.byMachine;
+        if (!c.byMachine) {
+            g.dialog.shown = {"LabelB", "LabelB2", "B", "LabelSZ", "SZ"};
+            g.dialog.hidden = {"TipPostion"};
+        }
+        Document doc(QString(), 0);
+        FakeProcessDialog user;
+        user.leaveBy(FakeProcessDialog::Leave::Cancel);
+        runProcessGenerator(g, s, &doc.box, nullptr);
+        for (const char* name : {"LabelB", "LabelB2", "B"})
+            EXPECT_EQ(!user.seen.isHidden(name), c.bShown) << name << int(c.machine) << c.byMachine;
+        EXPECT_EQ(!user.seen.isHidden("TipPostion"), c.tipShown) << int(c.machine) << c.byMachine;
+    }
+}
+
+TEST(GeneratorRunner, AGeneratorMayWriteIntoTheDocumentItself) {
+    SharedState s;
+    fillRow(s, 5, kRow5);
+    ProcessGenerator g;
+    g.dialog.processNumber = 5;
+    g.build = [](SharedState& st) { st.gOutputText = QStringLiteral("SUB\r\n"); };
+    g.insert = [](SharedState& st, RichTextBox& doc) {
+        const qint64 caret = doc.SelStart();
+        doc.setSelText(QStringLiteral("CALL"));
+        doc.setText(doc.Text() + st.gOutputText);
+        doc.setSelStart(caret);
+    };
+    Document doc(QStringLiteral("ab"), 1);
+    FakeProcessDialog user;
+    runProcessGenerator(g, s, &doc.box, nullptr);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("aCALLbSUB\r\n"));
+    EXPECT_EQ(doc.box.SelStart(), 1);
+}
+
+struct RequestCase {
+    bool mTool;
+    bool toolLife;
+    MachineKind machine;
+    const char* inserted;
+};
+
+class NextRequest : public ::testing::TestWithParam<RequestCase> {};
+
+TEST_P(NextRequest, LeavesTheBareRequestWithTheCaretAfterIt) {
+    const RequestCase& c = GetParam();
+    SharedState s;
+    s.profile.gToolLife = c.toolLife;
+    s.profile.gMacTurn = c.machine == MachineKind::MacTurn;
+    s.profile.gMultus = c.machine == MachineKind::Multus;
+    Document doc(QStringLiteral("N000 G00\r\n\r\nN000 M01"), 10);
+    FakeProcessDialog user;
+    (c.mTool ? ProcessMT3_Click : ProcessMT1_Click)(s, &doc.box, nullptr);
+    const QString inserted = QString::fromLatin1(c.inserted);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("N000 G00\r\n") + inserted + QStringLiteral("\r\nN000 M01"));
+    EXPECT_EQ(doc.box.SelStart(), 10 + inserted.size());
+    EXPECT_EQ(doc.changes, 1);
+    EXPECT_EQ(s.gOutputText, inserted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NextRequest,
+                         ::testing::Values(RequestCase{false, false, MachineKind::MacTurn, "N000 MT=1"},
+                                           RequestCase{false, true, MachineKind::MacTurn, "N000 MT=1 TG="},
+                                           RequestCase{true, false, MachineKind::Multus, "N000 MT=3"},
+                                           RequestCase{true, true, MachineKind::Multus, "N000 MT=3 TG="},
+                                           // The menu is hidden on other machines; the command itself
+                                           // does not ask.
+                                           RequestCase{true, true, MachineKind::Other, "N000 MT=3 TG="}));
+
+TEST(NextRequest, ReplacesASelection) {
+    SharedState s;
+    Document doc(QStringLiteral("N000 MT=501"), 0);
+    doc.box.select(0, 11);
+    FakeProcessDialog user;
+    ProcessMT1_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("N000 MT=1"));
+    EXPECT_EQ(doc.box.SelStart(), 9);
+}
+
+TEST(NextRequest, NoDocumentIsError91) {
+    SharedState s;
+    FakeProcessDialog user;
+    ProcessMT1_Click(s, nullptr, nullptr);
+    ProcessMT3_Click(s, nullptr, nullptr);
+    ASSERT_EQ(user.messages.size(), 2u);
+    for (const auto& m : user.messages)
+        EXPECT_EQ(m.title, QStringLiteral("Error 91"));
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "cycles/process_error.h"
+#include "fake_process_dialog.h"
+
+using namespace quillmar;
+
+namespace {
+
+TEST(ShowProcessError, ExactTextsAndTitles) {
+    struct Case {
+        int number;
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {11, "Error 11", "ゼロ割り算エラー。工具径などのデータが０です。"},
+        {13, "Error 13", "加工条件エラー。素材入力をしてください。"},
+        {76, "Error 76", "パスが見つかりません。"},
+        {91, "Error 91", "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。"},
+        {6, "Error 6", "エラーです。"},
+        {5, "Error 5", "エラーです。"},
+        {32767, "Error 32767", "エラーです。"},
+        {-1, "Error-1", "エラーです。"},
+    };
+    for (const Case& c : cases) {
+        test::FakeProcessDialog user;
+        ShowProcessError(c.number, nullptr);
+        ASSERT_EQ(user.messages.size(), 1u) << c.number;
+        EXPECT_EQ(user.messages[0].title.toStdString(), c.title);
+        EXPECT_EQ(user.messages[0].text.toStdString(), c.text);
+        EXPECT_EQ(user.messages[0].style, static_cast<int>(modal::kOkOnly) | modal::kExclamation);
+    }
+}
+
+TEST(ShowProcessError, ErrorZeroShowsNothing) {
+    test::FakeProcessDialog user;
+    ShowProcessError(0, nullptr);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+}  // namespace
