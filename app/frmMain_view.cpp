@@ -11,6 +11,7 @@
 #include "app/common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
+#include "app/process_commands.h"
 #include "app/status_panels.h"
 #include "app/toolbar_icons.h"
 #include "app/toolbar_table.h"
@@ -63,6 +64,8 @@ void frmMain::dispatch(const QString& name, int index) {
 
 void frmMain::registerWindowCommands() {
     registerDocumentCommands();
+    registerCycleCommands(*this);
+    registerRotaryCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
     setCommand(QStringLiteral("ProcessSetup"), [this](int) { ProcessSetup_Click(); });
     setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });
