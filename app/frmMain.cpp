@@ -15,6 +15,7 @@
 #include "app/common/single.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
+#include "app/toolbar_icons.h"
 #include "cycles/cutting_table.h"
 #include "cycles/frmProcessSetup.h"
 #include "cycles/machine_profile_settings.h"
@@ -39,6 +40,7 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
     : QMainWindow(parent), state_(state), settings_(settings), keys_(keys) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar inch Ver.2.77"));
+    setWindowIcon(applicationIcon());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea_);

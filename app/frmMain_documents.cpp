@@ -100,6 +100,7 @@ frmDocument* frmMain::NewDocumentWindow() {
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
     doc->setCaption(QStringLiteral("Untitle ") + QString::number(docs_.untitledCounter));
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
     enableDocumentCommands(false);
@@ -140,6 +141,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
     doc->setCaption(path.toUpper());
     doc->setFilePath(path);
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));

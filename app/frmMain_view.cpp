@@ -171,7 +171,7 @@ void frmMain::applyArrangement(Arrangement arrangement) {
     // Minimized windows keep their place, as the arrangement is for the open ones.
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* w : mdiArea_->subWindowList(QMdiArea::CreationOrder))
-        if (w->isVisible() && !w->isMinimized())
+        if (!w->isHidden() && !w->isMinimized())
             windows << w;
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     const QList<QRect> rects = arrangeWindows(arrangement, mdiArea_->viewport()->rect(), windows.size(), step);

@@ -50,6 +50,14 @@ QPixmap drawGlyph(const Glyph& g, int size) {
 
 }  // namespace
 
+QIcon applicationIcon() {
+    const Glyph glyph{0, "Q", kFile};
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addPixmap(drawGlyph(glyph, size));
+    return icon;
+}
+
 QIcon toolbarIcon(int position) {
     for (const Glyph& g : kGlyphs) {
         if (g.position == position) {
