@@ -134,6 +134,8 @@ private:
     void registerDocumentCommands();
     // Takes the first free document slot; -1 (after telling the user) when all six are used.
     int takeSlot();
+    // A document window in the current slot, recorded as the target, not yet shown.
+    frmDocument* createDocumentWindow(const QString& caption);
     void enableDocumentCommands(bool withSearch);
     void restoreUndoState(frmDocument& document, const UndoRing::State& state);
 

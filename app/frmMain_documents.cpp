@@ -94,17 +94,22 @@ void frmMain::mnuFileNew_Click() {
     enableDocumentCommands(true);
 }
 
-frmDocument* frmMain::NewDocumentWindow() {
-    ++docs_.untitledCounter;
+frmDocument* frmMain::createDocumentWindow(const QString& caption) {
     auto* doc = new frmDocument(*this, docs_.gCurrentDocIndex);
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
-    doc->setCaption(QStringLiteral("Untitle ") + QString::number(docs_.untitledCounter));
+    doc->setCaption(caption);
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
+    return doc;
+}
+
+frmDocument* frmMain::NewDocumentWindow() {
+    ++docs_.untitledCounter;
+    frmDocument* doc = createDocumentWindow(QStringLiteral("Untitle ") + QString::number(docs_.untitledCounter));
     enableDocumentCommands(false);
-    sub->show();
+    doc->subWindow()->show();
     doc->txtText->setFocus();
     return doc;
 }
@@ -137,14 +142,9 @@ void frmMain::mnuFileRecentFile_Click(int index) {
 
 frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     const int slot = docs_.gCurrentDocIndex;
-    auto* doc = new frmDocument(*this, slot);
-    docs_.gTargetDoc = doc;
-    QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(windowIcon());
-    doc->setCaption(path.toUpper());
+    frmDocument* doc = createDocumentWindow(path.toUpper());
     doc->setFilePath(path);
-    doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
+    QMdiSubWindow* sub = doc->subWindow();
     sub->show();
     RearrangeWindows();
     docs_.gWorkText.clear();
