@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace quillmar {
 
@@ -155,7 +156,18 @@ private:
         QRgb rgb = 0;
         bool bold = false;
     };
-    class EditScope;
+    // Gathers the edits of one operation (a typed key, a replaced selection, a new text)
+    // into one change, raised when the outermost operation ends.
+    class EditScope {
+    public:
+        EditScope(RichTextBox* box, TextChange::Source source, bool reportAlways = false);
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+    private:
+        RichTextBox* box_;
+    };
 
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     const char* bytesPointer() const;
@@ -178,6 +190,7 @@ private:
     void noteEdit(qint64 position, qint64 removed, qint64 inserted);
     void finishEdit();
 
+    std::vector<char> styleBytes(qint64 start, qint64 end) const;
     int styleFor(QRgb rgb, bool bold);
     StyleLook lookOf(int style) const;
     void applyBaseStyle();

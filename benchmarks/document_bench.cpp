@@ -1,0 +1,356 @@
+// Timings of a large program document: reading the file, putting it into the text box,
+// the first paint, Change color over the whole text, a hit highlight and position
+// mapping at the far end, reading the text back and saving it.
+//
+// The program is generated: 859,000 lines, about 20 MB, mostly G-code words with a
+// Japanese comment every 500 lines so that characters and bytes differ. The BM_Scale*
+// benchmarks run the steps on an eighth, a quarter, a half and the whole program and fit
+// the growth (BigO and RMS in the output): none may grow faster than the text, and a
+// position at the end costs the same whatever the length.
+
+#include "app/editing_rules.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace quillmar;
+
+namespace {
+
+constexpr int kFullLines = 859000;
+
+void appendNumber(QByteArray& out, int value, int minDigits = 1) {
+    const QByteArray digits = QByteArray::number(value);
+    for (qsizetype i = digits.size(); i < minDigits; ++i) out.append('0');
+    out.append(digits);
+}
+
+// Lines such as "N0100 G01 X12.345 Z-3.5 F0.2", a few shorter moves and comments.
+QByteArray generateProgram(int lines) {
+    QByteArray out;
+    out.reserve(qsizetype(lines) * 25);
+    out.append("O1000\r\n");
+    for (int i = 1; i < lines; ++i) {
+        if (i % 500 == 0) {
+            out.append("(\xe8\x8d\x92\xe5\x8a\xa0\xe5\xb7\xa5 ");  // "(荒加工 "
+            appendNumber(out, i / 500);
+            out.append(")\r\n");
+            continue;
+        }
+        switch (i % 4) {
+        case 0:
+            out.append('N');
+            appendNumber(out, i % 10000, 4);
+            out.append(" G01 X");
+            appendNumber(out, 10 + i % 90);
+            out.append('.');
+            appendNumber(out, i % 1000, 3);
+            out.append(" Z-");
+            appendNumber(out, i % 7);
+            out.append(".5 F0.2\r\n");
+            break;
+        case 1:
+            out.append("X");
+            appendNumber(out, 10 + i % 90);
+            out.append('.');
+            appendNumber(out, (i * 7) % 1000, 3);
+            out.append(" Z-");
+            appendNumber(out, i % 5);
+            out.append(".25\r\n");
+            break;
+        case 2:
+            out.append('N');
+            appendNumber(out, i % 10000, 4);
+            out.append(" G00 X100. Z5. M08\r\n");
+            break;
+        default:
+            out.append('N');
+            appendNumber(out, i % 10000, 4);
+            out.append(" G01 Z-");
+            appendNumber(out, i % 9);
+            out.append('.');
+            appendNumber(out, i % 100, 2);
+            out.append(" F0.15\r\n");
+            break;
+        }
+    }
+    out.append("M30\r\n");
+    return out;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+    QString pathOut;
+    QByteArray bytes;
+    QString text;
+};
+
+Fixture& fixture() {
+    static Fixture* f = [] {
+        auto* made = new Fixture;
+        made->bytes = generateProgram(kFullLines);
+        made->path = made->dir.filePath(QStringLiteral("big.min"));
+        made->pathOut = made->dir.filePath(QStringLiteral("saved.min"));
+        writeFileBytes(made->path, made->bytes);
+        made->text = decodeProgram(made->bytes).text;
+        return made;
+    }();
+    return *f;
+}
+
+std::unique_ptr<RichTextBox> loadedBox(const QString& text) {
+    auto box = std::make_unique<RichTextBox>();
+    box->resize(1000, 700);
+    box->load(text, TextEncoding::Utf8);
+    return box;
+}
+
+void setBytesCounter(benchmark::State& state, qsizetype bytes) {
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+    state.counters["MB"] = double(bytes) / 1e6;
+}
+
+void BM_ReadFile(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        ProgramFileRead read = readProgramFile(f.path);
+        benchmark::DoNotOptimize(read.text.data());
+    }
+    setBytesCounter(state, f.bytes.size());
+}
+
+void BM_Load(benchmark::State& state) {
+    Fixture& f = fixture();
+    RichTextBox box;
+    for (auto _ : state) box.load(f.text, TextEncoding::Utf8);
+    setBytesCounter(state, f.bytes.size());
+}
+
+void BM_LoadAndFirstPaint(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        RichTextBox box;
+        box.resize(1000, 700);
+        box.load(f.text, TextEncoding::Utf8);
+        benchmark::DoNotOptimize(box.grab());
+    }
+    setBytesCounter(state, f.bytes.size());
+}
+
+void BM_PaintAtEnd(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    box->setSelStart(box->textLength());
+    for (auto _ : state) benchmark::DoNotOptimize(box->grab());
+}
+
+// Change color as the command runs it: the whole text, its non-digit runs, one restyle.
+void BM_ChangeColor(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    for (auto _ : state) {
+        const qint64 caret = box->SelStart();
+        box->setColorOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
+        box->setSelStart(caret);
+    }
+    setBytesCounter(state, f.bytes.size());
+}
+
+void BM_SelStartAtEnd(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    const qint64 end = box->textLength();
+    qint64 sum = 0;
+    for (auto _ : state) {
+        box->select(end - 40, 30);
+        sum += box->SelStart() + box->SelLength();
+    }
+    benchmark::DoNotOptimize(sum);
+}
+
+// The restyle alone, the runs found beforehand.
+void BM_ColorRunsOnly(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    const QList<std::pair<qint64, qint64>> runs = nonDigitRuns(f.text);
+    for (auto _ : state) box->setColorOfRuns(runs, QColor(0, 0, 255));
+    state.counters["runs"] = double(runs.size());
+}
+
+// A find hit near the end: select, red and bold, then reset.
+void BM_HitHighlightAtEnd(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    const qint64 end = box->textLength();
+    for (auto _ : state) {
+        box->select(end - 40, 5);
+        box->setSelColor(QColor(255, 0, 0));
+        box->setSelBold(true);
+        box->setSelColor(QColor(0, 0, 0));
+        box->setSelBold(false);
+    }
+}
+
+// A typed key at the top of the big text, with the change report it raises.
+void BM_TypeAtStart(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    qint64 reported = 0;
+    QObject::connect(box.get(), &RichTextBox::contentChanged,
+                     [&](const TextChange& change) { reported += change.insertedLength; });
+    for (auto _ : state) {
+        box->setSelStart(0);
+        box->setSelText(QStringLiteral("X"));
+        box->select(0, 1);
+        box->setSelText(QString());
+    }
+    benchmark::DoNotOptimize(reported);
+}
+
+void BM_Text(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    for (auto _ : state) {
+        QString text = box->Text();
+        benchmark::DoNotOptimize(text.data());
+    }
+    setBytesCounter(state, f.bytes.size());
+}
+
+void BM_Save(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto box = loadedBox(f.text);
+    for (auto _ : state) {
+        const ProgramFileWrite written = writeProgramFile(f.pathOut, box->Text(), box->encoding());
+        if (!written.ok) state.SkipWithError("save failed");
+    }
+    setBytesCounter(state, f.bytes.size());
+}
+
+// The same steps on programs of state.range(0) lines, for the growth fit of each.
+struct Sized {
+    QByteArray bytes;
+    QString text;
+    QString path;
+};
+
+const Sized& sized(int lines) {
+    static std::map<int, Sized> made;
+    auto found = made.find(lines);
+    if (found == made.end()) {
+        Sized s;
+        s.bytes = generateProgram(lines);
+        s.text = decodeProgram(s.bytes).text;
+        s.path = fixture().dir.filePath(QStringLiteral("sized-%1.min").arg(lines));
+        writeFileBytes(s.path, s.bytes);
+        found = made.emplace(lines, std::move(s)).first;
+    }
+    return found->second;
+}
+
+void BM_ScaleRead(benchmark::State& state) {
+    const Sized& s = sized(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(readProgramFile(s.path).text.data());
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_ScaleLoad(benchmark::State& state) {
+    const Sized& s = sized(int(state.range(0)));
+    RichTextBox box;
+    for (auto _ : state) box.load(s.text, TextEncoding::Utf8);
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_ScaleChangeColor(benchmark::State& state) {
+    const Sized& s = sized(int(state.range(0)));
+    auto box = loadedBox(s.text);
+    for (auto _ : state) box->setColorOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_ScaleSelStartAtEnd(benchmark::State& state) {
+    const Sized& s = sized(int(state.range(0)));
+    auto box = loadedBox(s.text);
+    const qint64 end = box->textLength();
+    qint64 sum = 0;
+    for (auto _ : state) {
+        box->select(end - 40, 30);
+        sum += box->SelStart();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_ScaleSave(benchmark::State& state) {
+    const Sized& s = sized(int(state.range(0)));
+    auto box = loadedBox(s.text);
+    for (auto _ : state) writeProgramFile(fixture().pathOut, box->Text(), box->encoding());
+    state.SetComplexityN(state.range(0));
+}
+
+long residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * 4096 / (1024 * 1024);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReadFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LoadAndFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PaintAtEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeColor)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ColorRunsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SelStartAtEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HitHighlightAtEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeAtStart)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Text)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Iterations(5);
+#define SCALED(name)                                                                           \
+    BENCHMARK(name)                                                                             \
+        ->Arg(kFullLines / 8)                                                                   \
+        ->Arg(kFullLines / 4)                                                                   \
+        ->Arg(kFullLines / 2)                                                                   \
+        ->Arg(kFullLines)                                                                       \
+        ->Unit(benchmark::kMillisecond)                                                         \
+        ->Complexity(benchmark::oN)
+SCALED(BM_ScaleRead)->Iterations(4);
+SCALED(BM_ScaleLoad)->Iterations(4);
+SCALED(BM_ScaleChangeColor)->Iterations(3);
+SCALED(BM_ScaleSelStartAtEnd)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::o1);
+SCALED(BM_ScaleSave)->Iterations(4);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    std::printf("program: %d lines, %lld bytes\n", kFullLines, static_cast<long long>(fixture().bytes.size()));
+    {
+        const long before = residentMegabytes();
+        auto box = loadedBox(fixture().text);
+        box->grab();
+        std::printf("memory of one loaded and painted document: %ld MB\n", residentMegabytes() - before);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak resident memory: %ld MB\n", usage.ru_maxrss / 1024);
+    return 0;
+}
