@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QtTest>
 
 #include "app/common/shared_state.h"
@@ -416,6 +417,18 @@ private slots:
         f.w.mnuFileNew_Click();
         f.w.runCommand("ProcessMT1");
         QCOMPARE(f.active()->txtText->Text(), QStringLiteral("N000 MT=1"));
+    }
+
+    void rightClickShowsTheEditMenu() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* t = f.active()->txtText;
+        QMenu* edit = f.w.menus().menu("mnuEdit");
+        QTest::mouseClick(t->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+        QTRY_VERIFY(edit->isVisible());
+        edit->hide();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!edit->isVisible());
     }
 
     void screenFontAppliesToTheActiveDocument() {
