@@ -15,6 +15,7 @@
 #include "app/common/single.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
+#include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
 #include "cycles/cutting_table.h"
 #include "cycles/frmProcessSetup.h"
@@ -56,7 +57,7 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
     registerWindowCommands();
 }
 
-frmMain::~frmMain() = default;
+
 
 double frmMain::twipsPerPixelX() const {
     const QScreen* s = screen();
@@ -69,6 +70,8 @@ double frmMain::twipsPerPixelY() const {
     const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::MDIForm_Load(const QString& commandLine) {
     readWindowPlacement();

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "app/document_state.h"
 #include "platform/external_program.h"
@@ -108,6 +109,13 @@ public:
     // Brings the open Find, Replace and Size Shift windows to the front.
     void raiseToolWindows();
 
+    // Calculator windows: each opener records the active document as the target.
+    void LineCircleLine_Click();
+    // What a calculator's insert buttons write through: the target document's selection.
+    std::function<bool(const QString&)> targetInsert();
+    // An open tool window by class name, or nullptr.
+    QWidget* toolWindow(const QString& name) const;
+
     // Recent-file entries 1 to 5: their captions, "RecentFile" + n while unused.
     QString recentFileCaption(int n) const;
     void setRecentFileCaption(int n, const QString& path);
@@ -132,6 +140,7 @@ private:
     void fillWindowList();
     void registerWindowCommands();
     void registerDocumentCommands();
+    void registerToolCommands();
     // Takes the first free document slot; -1 (after telling the user) when all six are used.
     int takeSlot();
     // A document window in the current slot, recorded as the target, not yet shown.
@@ -153,6 +162,8 @@ private:
     QList<QAction*> windowListActions_;
     QHash<QString, Command> commands_;
     DocumentState docs_;
+    struct ToolWindows;
+    std::unique_ptr<ToolWindows> tools_;
     ExternalProgram calculator_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;

@@ -64,6 +64,7 @@ void frmMain::dispatch(const QString& name, int index) {
 
 void frmMain::registerWindowCommands() {
     registerDocumentCommands();
+    registerToolCommands();
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });

@@ -161,17 +161,19 @@ frmProcessSetup::frmProcessSetup(MachineProfile& profile, SettingsStore& store, 
     connect(mcOther, &QRadioButton::clicked, this, &frmProcessSetup::mcOther_Click);
 }
 
-void frmProcessSetup::prepareForMachineType(MachineKind kind) {
+void frmProcessSetup::showApproachFor(MachineKind kind, const char* multusLabel) {
     const bool other = kind == MachineKind::Other;
     txtHomeX->setVisible(other);
     txtHomeZ->setVisible(other);
     LabelAppZ->setVisible(other);
     switch (kind) {
         case MachineKind::MacTurn: LabelAppX->setText(text("G21 HP=4")); break;
-        case MachineKind::Multus: LabelAppX->setText(text("G20 HP=4")); break;
+        case MachineKind::Multus: LabelAppX->setText(text(multusLabel)); break;
         case MachineKind::Other: LabelAppX->setText(text("X")); break;
     }
 }
+
+void frmProcessSetup::prepareForMachineType(MachineKind kind) { showApproachFor(kind, "G20 HP=4"); }
 
 void frmProcessSetup::fillFromProfile() {
     txtMaxS->setText(profileNumberText(profile_.gMaxSpindleSpeed));
@@ -235,14 +237,7 @@ void frmProcessSetup::setTurretAndAtcEnabled(bool enabled) {
 
 void frmProcessSetup::applyMachineType(MachineKind kind) {
     const bool other = kind == MachineKind::Other;
-    txtHomeX->setVisible(other);
-    txtHomeZ->setVisible(other);
-    LabelAppZ->setVisible(other);
-    switch (kind) {
-        case MachineKind::MacTurn: LabelAppX->setText(text("G21 HP=4")); break;
-        case MachineKind::Multus: LabelAppX->setText(text("G20 HP=4 M867")); break;
-        case MachineKind::Other: LabelAppX->setText(text("X")); break;
-    }
+    showApproachFor(kind, "G20 HP=4 M867");
     TurretH->setEnabled(!other);
     AtcMacro->setEnabled(!other);
     if (kind == MachineKind::Multus)

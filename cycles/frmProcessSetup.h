@@ -85,6 +85,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The approach and home boxes and the approach label for a machine type.
+    void showApproachFor(MachineKind kind, const char* multusLabel);
     void applyMachineType(MachineKind kind);
     void setTurretAndAtcEnabled(bool enabled);
     void selectWholeText(QLineEdit* box);

@@ -63,17 +63,8 @@ void saveMachineProfile(const MachineProfile& p, SettingsStore& store) {
     store.writeBool(kSection, key("OptionalStop"), p.gOptionalStop);
 }
 
-QString profileNumberText(double value) { return settingText(value); }
+QString profileNumberText(double value) { return plainNumberText(value); }
 
-QString profileNumberText(Single value) {
-    QString s = numberText(value);
-    if (s.startsWith(QLatin1Char(' ')))
-        s.remove(0, 1);
-    if (s.startsWith(QLatin1Char('.')))
-        s.prepend(QLatin1Char('0'));
-    else if (s.startsWith(QLatin1String("-.")))
-        s.insert(1, QLatin1Char('0'));
-    return s;
-}
+QString profileNumberText(Single value) { return plainNumberText(value); }
 
 }  // namespace quillmar

@@ -92,15 +92,6 @@ void SettingsStore::sync() { settings_->sync(); }
 
 QString SettingsStore::fileName() const { return settings_->fileName(); }
 
-QString settingText(double value) {
-    QString s = numberText(value);
-    if (s.startsWith(QLatin1Char(' ')))
-        s.remove(0, 1);
-    if (s.startsWith(QLatin1Char('.')))
-        s.prepend(QLatin1Char('0'));
-    else if (s.startsWith(QLatin1String("-.")))
-        s.insert(1, QLatin1Char('0'));
-    return s;
-}
+QString settingText(double value) { return plainNumberText(value); }
 
 }  // namespace quillmar

@@ -92,6 +92,24 @@ QString coordText(const QString& s, double v) {
 
 QString numberText(double v) { return plainText(v, 15); }
 
+namespace {
+
+QString withoutSignBlank(QString s) {
+    if (s.startsWith(QLatin1Char(' ')))
+        s.remove(0, 1);
+    if (s.startsWith(QLatin1Char('.')))
+        s.prepend(QLatin1Char('0'));
+    else if (s.startsWith(QLatin1String("-.")))
+        s.insert(1, QLatin1Char('0'));
+    return s;
+}
+
+}  // namespace
+
+QString plainNumberText(double v) { return withoutSignBlank(numberText(v)); }
+
+QString plainNumberText(Single v) { return withoutSignBlank(numberText(v)); }
+
 QString numberText(Single v) { return plainText(static_cast<double>(v.value()), 7); }
 
 QString FormatCoord(double& value) {

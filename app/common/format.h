@@ -15,6 +15,10 @@ inline constexpr double gPi = 3.14159265398;
 // for zero or positive values or a minus sign for negative ones.
 QString numberText(double v);
 QString numberText(Single v);
+// The same without the blank of a positive number and with a "0" before a leading point
+// ("0.5", "-0.25", "1000"): how numbers are stored in settings and shown in boxes.
+QString plainNumberText(double v);
+QString plainNumberText(Single v);
 
 // Program-word text of a number, cut to three decimals toward minus infinity. The cut
 // value is stored back into the variable, so later uses see what was written.

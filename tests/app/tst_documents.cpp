@@ -431,6 +431,27 @@ private slots:
         QVERIFY(!edit->isVisible());
     }
 
+    void calculatorsWriteIntoTheTargetDocument() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        frmDocument* first = f.active();
+        f.w.runCommand("LineCircleLine");
+        QWidget* calc = f.w.toolWindow("frmLineRLine");
+        QVERIFY(calc);
+        QVERIFY(calc->isVisible());
+        f.w.runCommand("LineCircleLine");  // a second opener brings the same window
+        QCOMPARE(f.w.toolWindow("frmLineRLine"), calc);
+        QVERIFY(f.w.targetInsert()("X1.Z2."));
+        QCOMPARE(first->txtText->Text(), QStringLiteral("X1.Z2."));
+        // A closed target is no target: the insert does nothing.
+        first->txtText->setModified(false);
+        first->subWindow()->close();
+        QTRY_VERIFY(f.w.documents().gTargetDoc.isNull());
+        QVERIFY(!f.w.targetInsert()("X3."));
+        calc->close();
+        QTRY_VERIFY(!f.w.toolWindow("frmLineRLine"));
+    }
+
     void screenFontAppliesToTheActiveDocument() {
         Fixture f;
         f.w.mnuFileNew_Click();

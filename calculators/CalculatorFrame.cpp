@@ -1,0 +1,202 @@
+#include "calculators/CalculatorFrame.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "platform/PictureBox.h"
+#include "platform/fonts.h"
+#include "platform/modal.h"
+#include "platform/window_printer.h"
+
+namespace quillmar {
+namespace {
+
+const QString kPictureFont = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kReadoutFont = QStringLiteral("ＭＳ ゴシック");
+constexpr QSize kReadoutSize{177, 20};
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CalculatorFrame::CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      insert_(std::move(insert)),
+      printer_(&defaultWindowPrinter()) {
+    setWindowTitle(title);
+    setMouseTracking(true);
+
+    Picture1 = new PictureBox(pictureSize, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    QFont pictureFont(familyForName(kPictureFont));
+    pictureFont.setPointSizeF(9.75);
+    Picture1->setTextFont(pictureFont);
+    Picture1->setBackColor(kPictureBlack);
+    Picture1->setForeColor(kPictureWhite);
+    connect(Picture1, &PictureBox::mouseMoved, this, &CalculatorFrame::Picture1_MouseMove);
+    connect(Picture1, &PictureBox::focusEntered, this, &CalculatorFrame::Picture1_GotFocus);
+
+    Picture3 = new QLabel(Picture1);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setAutoFillBackground(true);
+    QPalette readoutColours = Picture3->palette();
+    readoutColours.setColor(QPalette::Window, Qt::black);
+    readoutColours.setColor(QPalette::WindowText, Qt::white);
+    Picture3->setPalette(readoutColours);
+    Picture3->setFont(fontForName(kReadoutFont, 12));
+    const int border = Picture1->frameWidth();
+    Picture3->setGeometry(border, border + pictureSize.height() - kReadoutSize.height(), kReadoutSize.width(),
+                          kReadoutSize.height());
+    // The strip lies over the picture: the mouse over it still reads the picture.
+    Picture3->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+CalculatorFrame::~CalculatorFrame() = default;
+
+void CalculatorFrame::setPrinter(WindowPrinter* printer) { printer_ = printer ? printer : &defaultWindowPrinter(); }
+
+void CalculatorFrame::setDrawingSurface(DrawingSurface* surface) { surface_ = surface; }
+
+DrawingSurface& CalculatorFrame::drawingSurface() const {
+    return surface_ ? *surface_ : static_cast<DrawingSurface&>(*Picture1);
+}
+
+void CalculatorFrame::Picture1_MouseMove(float x, float y) {
+    Picture1->setCursor(Qt::CrossCursor);
+    Picture3->setVisible(true);
+    Picture3->setText(readoutText(x, y, plane()));
+}
+
+void CalculatorFrame::Picture1_GotFocus() { CalcAndDraw(); }
+
+void CalculatorFrame::Form_MouseMove() { Picture3->setVisible(false); }
+
+QLineEdit* CalculatorFrame::makeInputBox(const QString& name) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->installEventFilter(this);
+    recomputeOnLeave_.insert(box);
+    return box;
+}
+
+QLineEdit* CalculatorFrame::makeResultBox(const QString& name) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    box->setPalette(colours);
+    return box;
+}
+
+QLabel* CalculatorFrame::makeLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* CalculatorFrame::makeButton(const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->installEventFilter(this);
+    buttons_.insert(button);
+    return button;
+}
+
+void CalculatorFrame::setEnterChain(const QList<QWidget*>& chain) {
+    enterNext_.clear();
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        enterNext_.insert(chain[i], chain[i + 1]);
+        chain[i]->installEventFilter(this);
+    }
+}
+
+void CalculatorFrame::applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane) {
+    for (const PlaneCaption& caption : captions) {
+        const QString& text = plane == Plane::XZ ? caption.xz : caption.xy;
+        QObject* control = findChild<QObject*>(caption.control);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setText(text);
+    }
+}
+
+void CalculatorFrame::insertFromButton(const InsertButton& insert) {
+    const QString text = insertText(insert, plane(), [this](const QString& name) {
+        const auto* box = findChild<QLineEdit*>(name);
+        return box ? box->text() : QString();
+    });
+    if (insert_)
+        insert_(text);
+}
+
+void CalculatorFrame::showFigure(const Figure& figure, std::optional<QRgb> failureColour) {
+    drawFigure(figure, drawingSurface(), failureColour);
+}
+
+void CalculatorFrame::printWindow() {
+    DrawingSurface& surface = drawingSurface();
+    surface.setDrawMode(DrawMode::InvertPen);
+    Picture3->setVisible(false);
+    surface.setBackColor(kPictureWhite);
+    CalcAndDraw();
+
+    PrintOutcome outcome = PrintOutcome::Failed;
+    try {
+        outcome = printer_->printWindow(*this);
+    } catch (...) {
+        outcome = PrintOutcome::Failed;
+    }
+
+    surface.setBackColor(kPictureBlack);
+    surface.setDrawMode(DrawMode::CopyPen);
+    Picture3->setVisible(true);
+    CalcAndDraw();
+
+    if (outcome == PrintOutcome::NoPrinter)
+        modal::msgBox(this, QStringLiteral("プリンタが見つかりません。"), int{modal::kOkOnly} | int{modal::kExclamation},
+                      QStringLiteral("Print"));
+    else if (outcome == PrintOutcome::Failed)
+        modal::msgBox(this, QStringLiteral("印刷できませんでした。"), int{modal::kOkOnly} | int{modal::kExclamation},
+                      QStringLiteral("Print"));
+}
+
+bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (isEnter(event)) {
+        if (buttons_.contains(watched)) {
+            static_cast<QAbstractButton*>(watched)->click();
+            return true;
+        }
+        if (QWidget* next = enterNext_.value(watched))
+            next->setFocus(Qt::TabFocusReason);
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && recomputeOnLeave_.contains(watched)) {
+        // Switching to another window or opening a context menu leaves the box's focus
+        // where it was; only a real move to another control counts as leaving it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            CalcAndDraw();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorFrame::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+}  // namespace quillmar

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "calculators/calculator_conventions.h"
+#include "calculators/figure.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillmar {
+
+class DrawingSurface;
+class PictureBox;
+class WindowPrinter;
+
+// The drawing area of most calculator pictures, in pixels: 8835 by 4875 twips.
+inline constexpr QSize kCalculatorPictureSize{589, 325};
+
+// Puts a calculator's text into its target document, replacing the selection there.
+// Returns false when there is no target document (none was open, or it has been
+// closed); the insert then does nothing.
+using InsertText = std::function<bool(const QString&)>;
+
+// What the drawing calculators share: a fixed window without minimize and maximize
+// buttons, the picture Picture1 with the coordinate read-out Picture3 over its lower
+// left corner, input and result boxes, the Enter chain, insert buttons, Print and the
+// failure text. A window recomputes (CalcAndDraw) when an input box loses the focus and
+// when the picture takes it; painting never recomputes, it only shows the picture.
+class CalculatorFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    ~CalculatorFrame() override;
+
+    void setInsertTarget(InsertText insert) { insert_ = std::move(insert); }
+    // nullptr: the system's default printer.
+    void setPrinter(WindowPrinter* printer);
+    // Where CalcAndDraw draws; nullptr: Picture1. Tests draw on a recording surface.
+    void setDrawingSurface(DrawingSurface* surface);
+    DrawingSurface& drawingSurface() const;
+
+    PictureBox* Picture1;
+    QLabel* Picture3;
+
+    // The read-out for the mouse at x, y in the picture's units.
+    void Picture1_MouseMove(float x, float y);
+    virtual void Picture1_GotFocus();
+    void Form_MouseMove();
+
+protected:
+    // pictureSize: Picture1's drawing area in pixels.
+    CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent);
+
+    virtual void CalcAndDraw() = 0;
+    // The plane the read-out and the insert words follow.
+    virtual Plane plane() const { return Plane::XZ; }
+
+    // An input box: recomputes when it loses the focus.
+    QLineEdit* makeInputBox(const QString& name);
+    // A result box: read-only, button-face background, left out by the Tab key.
+    QLineEdit* makeResultBox(const QString& name);
+    QLabel* makeLabel(const QString& name, const QString& text);
+    // A button that Enter presses while it has the focus.
+    QPushButton* makeButton(const QString& name, const QString& text);
+
+    // Enter in one of these moves the focus to the next; the key goes on to the box.
+    void setEnterChain(const QList<QWidget*>& chain);
+    void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane);
+    // Builds the button's text from the boxes as they stand and inserts it.
+    void insertFromButton(const InsertButton& insert);
+    // Replays a recompute's figure, ending in the failure text when it failed.
+    void showFigure(const Figure& figure, std::optional<QRgb> failureColour);
+    // The Print button: the figure redrawn inverted on white, the window printed, then
+    // the screen state restored; a missing printer or a failed print is reported.
+    void printWindow();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    InsertText insert_;
+    WindowPrinter* printer_;
+    DrawingSurface* surface_ = nullptr;
+    QHash<QObject*, QWidget*> enterNext_;
+    QSet<QObject*> recomputeOnLeave_;
+    QSet<QObject*> buttons_;
+};
+
+}  // namespace quillmar

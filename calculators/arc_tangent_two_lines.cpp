@@ -1,0 +1,316 @@
+#include "calculators/arc_tangent_two_lines.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/common/format.h"
+#include "app/common/read_number.h"
+#include "app/common/runtime_error.h"
+
+namespace quillmar {
+namespace {
+
+// The picture's aspect, kept by every fitted scale.
+constexpr double kPictureWidth = 8835.0;
+constexpr double kPictureHeight = 4875.0;
+
+// A point in drawing coordinates: across (Z, or X in the X-Y plane) and up (the radius
+// X/2, or Y).
+struct Across {
+    double h = 0.0;
+    double v = 0.0;
+    QPointF drawn() const { return {h, -v}; }
+};
+
+Across toDrawing(double x, double z, Plane plane) {
+    return plane == Plane::XZ ? Across{z, x / 2.0} : Across{x, z};
+}
+
+struct Segment {
+    QPointF from;
+    QPointF to;
+};
+
+// The scale that shows the three points with a margin, at the picture's aspect.
+UserScale fittedScale(const Across& p1, const Across& p2, const Across& c) {
+    const double minH = std::min({p1.h, p2.h, c.h});
+    const double maxH = std::max({p1.h, p2.h, c.h});
+    const double minV = std::min({p1.v, p2.v, c.v});
+    const double maxV = std::max({p1.v, p2.v, c.v});
+    const double w = maxH - minH;
+    const double h = maxV - minV;
+    double width = 0.0;
+    double height = 0.0;
+    double margin = 0.0;
+    if (w > h * kPictureWidth / kPictureHeight) {
+        width = 1.4 * w;
+        height = 1.4 * w * kPictureHeight / kPictureWidth;
+        margin = 0.2 * w;
+    } else {
+        width = 1.4 * h * kPictureWidth / kPictureHeight;
+        height = 1.4 * h;
+        margin = 0.2 * h;
+    }
+    const float scaleWidth = toScaleValue(width);
+    const float scaleHeight = toScaleValue(height);
+    const float left = toScaleValue(minH - (widenScaleValue(scaleWidth) - w) / 2.0);
+    const float top = toScaleValue(-maxV - margin);
+    return checkedScale(left, top, scaleWidth, scaleHeight);
+}
+
+// The scale of the zoomed view: five radii wide, centred on the arc's centre.
+UserScale zoomedScale(const Across& centre, double r) {
+    const float scaleWidth = toScaleValue(5.0 * r);
+    const float scaleHeight = toScaleValue(5.0 * r * kPictureHeight / kPictureWidth);
+    const float left = toScaleValue(centre.h - widenScaleValue(scaleWidth) / 2.0);
+    const float top = toScaleValue(-centre.v - widenScaleValue(scaleHeight) / 2.0);
+    return checkedScale(left, top, scaleWidth, scaleHeight);
+}
+
+// A line drawn from its start point, one scale width long, toward the crossing point.
+Segment rayTowards(const Across& start, double angle, const Across& crossing, double scaleWidth) {
+    const double dh = std::fabs(std::cos(angle)) * scaleWidth;
+    const double dv = std::fabs(std::sin(angle)) * scaleWidth;
+    const Across end{crossing.h > start.h ? start.h + dh : start.h - dh,
+                     crossing.v > start.v ? start.v + dv : start.v - dv};
+    return {start.drawn(), end.drawn()};
+}
+
+void drawCross(Figure& figure, const Across& p, double arm) {
+    figure.line(Across{p.h - arm, p.v}.drawn(), Across{p.h + arm, p.v}.drawn(), kMarkerColour);
+    figure.line(Across{p.h, p.v - arm}.drawn(), Across{p.h, p.v + arm}.drawn(), kMarkerColour);
+}
+
+ArcTangentTexts textsOf(const TangentArc& arc) {
+    ArcTangentTexts t;
+    t.centreX = liftedResultText(arc.cx);
+    t.centreZ = liftedResultText(arc.cz);
+    t.tangent1X = liftedResultText(arc.t1x);
+    t.tangent1Z = liftedResultText(arc.t1z);
+    t.tangent1K = liftedResultText(arc.k1);
+    t.tangent2X = liftedResultText(arc.t2x);
+    t.tangent2Z = liftedResultText(arc.t2z);
+    t.tangent2K = liftedResultText(arc.k2);
+    t.tangent1I = liftedResultText(arc.i1);
+    t.tangent2I = liftedResultText(arc.i2);
+    return t;
+}
+
+}  // namespace
+
+CrossingPoint crossingPoint(double x1, double z1, double a1, double x2, double z2, double a2, Plane plane) {
+    if (parallelDirections(a1, a2))
+        throw RuntimeError(kErrDivisionByZero);
+    const double t1 = std::tan(a1);
+    const double t2 = std::tan(a2);
+    CrossingPoint c;
+    if (plane == Plane::XZ) {
+        c.z = checkedDiv((x2 - x1) / 2.0 + z1 * t1 - z2 * t2, t1 - t2);
+        c.x = checkedFinite(x1 + 2.0 * t1 * (c.z - z1));
+    } else {
+        c.x = checkedDiv((z2 - z1) + x1 * t1 - x2 * t2, t1 - t2);
+        c.z = checkedFinite(z1 + t1 * (c.x - x1));
+    }
+    return c;
+}
+
+TangentArc tangentArc(const CrossingPoint& crossing, double a1, double a2, double r, int corner, Plane plane) {
+    const double s = a1 < a2 ? 1.0 : -1.0;
+    const double spread = std::fabs(a1 - a2);
+    const bool betweenDirections = corner != 3 && corner != 4;
+    const double alpha = betweenDirections ? spread / 2.0 : (gPi - spread) / 2.0;
+    const double length = checkedDiv(r, std::tan(alpha));
+    const double distance = checkedSqrt(checkedAdd(checkedMul(length, length), checkedMul(r, r)));
+    const Across u1{std::cos(a1), std::sin(a1)};
+    const Across u2{std::cos(a2), std::sin(a2)};
+
+    // Offsets from the crossing point in drawing coordinates.
+    Across centre;
+    Across tangent1;
+    Across tangent2;
+    switch (corner) {
+        case 2: {
+            const double mu = (a1 + a2) / 2.0;
+            centre = {-(distance * std::cos(mu)), -(distance * std::sin(mu))};
+            tangent1 = {-(length * u1.h), -(length * u1.v)};
+            tangent2 = {-(length * u2.h), -(length * u2.v)};
+            break;
+        }
+        case 3: {
+            const double nu = (gPi - a1 - a2) / 2.0;
+            centre = {distance * -std::cos(nu), distance * std::sin(nu)};
+            tangent1 = {-(s * length * u1.h), -(s * length * u1.v)};
+            tangent2 = {s * length * u2.h, s * length * u2.v};
+            break;
+        }
+        case 4: {
+            const double nu = (gPi - a1 - a2) / 2.0;
+            centre = {distance * std::cos(nu), distance * -std::sin(nu)};
+            tangent1 = {s * length * u1.h, s * length * u1.v};
+            tangent2 = {-(s * length * u2.h), -(s * length * u2.v)};
+            break;
+        }
+        default: {
+            const double mu = (a1 + a2) / 2.0;
+            centre = {distance * std::cos(mu), distance * std::sin(mu)};
+            tangent1 = {length * u1.h, length * u1.v};
+            tangent2 = {length * u2.h, length * u2.v};
+            break;
+        }
+    }
+
+    TangentArc arc;
+    if (plane == Plane::XZ) {
+        // X is a diameter: every vertical offset enters it doubled, and I is a radius.
+        arc.cx = crossing.x + 2.0 * centre.v;
+        arc.cz = crossing.z + centre.h;
+        arc.t1x = crossing.x + 2.0 * tangent1.v;
+        arc.t1z = crossing.z + tangent1.h;
+        arc.t2x = crossing.x + 2.0 * tangent2.v;
+        arc.t2z = crossing.z + tangent2.h;
+        arc.i1 = (arc.cx - arc.t1x) / 2.0;
+        arc.i2 = (arc.cx - arc.t2x) / 2.0;
+    } else {
+        arc.cx = crossing.x + centre.h;
+        arc.cz = crossing.z + centre.v;
+        arc.t1x = crossing.x + tangent1.h;
+        arc.t1z = crossing.z + tangent1.v;
+        arc.t2x = crossing.x + tangent2.h;
+        arc.t2z = crossing.z + tangent2.v;
+        arc.i1 = arc.cx - arc.t1x;
+        arc.i2 = arc.cx - arc.t2x;
+    }
+    arc.k1 = arc.cz - arc.t1z;
+    arc.k2 = arc.cz - arc.t2z;
+    for (const double value : {arc.cx, arc.cz, arc.t1x, arc.t1z, arc.i1, arc.k1, arc.t2x, arc.t2z, arc.i2, arc.k2})
+        checkedFinite(value);
+    return arc;
+}
+
+ArcTangentRun runArcTangent(const ArcTangentInput& input) {
+    ArcTangentRun run;
+    if (input.x1.isEmpty() || input.z1.isEmpty() || input.a1.isEmpty())
+        return run;
+    Figure& figure = run.figure;
+    try {
+        const double x1 = ReadNumber(input.x1);
+        const double z1 = ReadNumber(input.z1);
+        const double a1 = degreesToRadians(ReadNumber(input.a1));
+        figure.clear();
+
+        if (input.x2.isEmpty() || input.z2.isEmpty() || input.a2.isEmpty()) {
+            // Only line 1's direction is known: show it through the middle of the picture.
+            figure.setScale(defaultCalculatorScale());
+            const Across end{10000.0 * std::cos(a1), 10000.0 * std::sin(a1)};
+            figure.line(end.drawn(), Across{-end.h, -end.v}.drawn(), kGeometryColour);
+            return run;
+        }
+
+        const double x2 = ReadNumber(input.x2);
+        const double z2 = ReadNumber(input.z2);
+        const double a2 = degreesToRadians(ReadNumber(input.a2));
+        const CrossingPoint crossing = crossingPoint(x1, z1, a1, x2, z2, a2, input.plane);
+        const QString crossingX = liftedResultText(crossing.x);
+        const QString crossingZ = liftedResultText(crossing.z);
+        run.crossingX = crossingX;
+        run.crossingZ = crossingZ;
+
+        const Across p1 = toDrawing(x1, z1, input.plane);
+        const Across p2 = toDrawing(x2, z2, input.plane);
+        const Across c = toDrawing(crossing.x, crossing.z, input.plane);
+        const UserScale fitted = fittedScale(p1, p2, c);
+        figure.setScale(fitted);
+        const double fittedWidth = widenScaleValue(fitted.width);
+        const Segment ray1 = rayTowards(p1, a1, c, fittedWidth);
+        const Segment ray2 = rayTowards(p2, a2, c, fittedWidth);
+        figure.line(ray1.from, ray1.to, kGeometryColour);
+        figure.line(ray2.from, ray2.to, kGeometryColour);
+
+        if (input.r.isEmpty()) {
+            run.zoomEnabled = false;
+            return run;
+        }
+        run.zoomEnabled = true;
+        const double r = ReadNumber(input.r);
+        const TangentArc arc = tangentArc(crossing, a1, a2, r, input.corner, input.plane);
+        run.arc = textsOf(arc);
+
+        const Across centre = toDrawing(arc.cx, arc.cz, input.plane);
+        const Across tangent1 = toDrawing(arc.t1x, arc.t1z, input.plane);
+        const Across tangent2 = toDrawing(arc.t2x, arc.t2z, input.plane);
+        double scaleWidth = fittedWidth;
+        if (input.zoom) {
+            // The same two rays again, so that they still pass the crossing point
+            // however small the zoomed view is.
+            figure.clear();
+            const UserScale zoomed = zoomedScale(centre, r);
+            figure.setScale(zoomed);
+            scaleWidth = widenScaleValue(zoomed.width);
+            figure.line(ray1.from, ray1.to, kGeometryColour);
+            figure.line(ray2.from, ray2.to, kGeometryColour);
+        }
+
+        figure.textColour(kLabelColour);
+        figure.circle(centre.drawn(), r, kGeometryColour);
+        figure.circle(centre.drawn(), 0.001 * scaleWidth, kMarkerColour);
+        drawCross(figure, tangent1, 0.006 * scaleWidth);
+        drawCross(figure, tangent2, 0.006 * scaleWidth);
+        figure.text(tangent1.drawn(), QStringLiteral("1"));
+        figure.text(tangent2.drawn(), QStringLiteral("2"));
+    } catch (const RuntimeError& error) {
+        figure.failure = error.number();
+    }
+    return run;
+}
+
+const QList<InsertButton>& arcTangentInsertButtons() {
+    static const QString z = QStringLiteral(" Z");
+    static const QString y = QStringLiteral(" Y");
+    static const QString g01 = QStringLiteral("N000 G01 X");
+    auto point = [](const char* button, const QString& lead, const char* xBox, const char* zBox) {
+        return InsertButton{QString::fromLatin1(button),
+                            {{lead, {}, QString::fromLatin1(xBox)}, {z, y, QString::fromLatin1(zBox)}},
+                            true};
+    };
+    auto offset = [](const char* button, const char* iBox, const char* kBox) {
+        return InsertButton{QString::fromLatin1(button),
+                            {{QStringLiteral(" I"), {}, QString::fromLatin1(iBox)},
+                             {QStringLiteral(" K"), QStringLiteral(" J"), QString::fromLatin1(kBox)}},
+                            true};
+    };
+    static const QList<InsertButton> buttons = {
+        point("Command1", g01, "Text1", "Text2"),
+        point("Command3", g01, "Text4", "Text5"),
+        point("Command4", g01, "Text7", "Text8"),
+        point("Command5", g01, "Text10", "Text11"),
+        point("Command8", QStringLiteral("N000     X"), "Text12", "Text13"),
+        offset("Command6", "Text16", "Text17"),
+        InsertButton{QStringLiteral("Command9"),
+                     {{QStringLiteral("N000 G0* X"), {}, QStringLiteral("Text14")},
+                      {z, y, QStringLiteral("Text15")},
+                      {QStringLiteral(" L"), {}, QStringLiteral("Text9")}},
+                     true},
+        offset("Command7", "Text18", "Text19"),
+    };
+    return buttons;
+}
+
+const QList<PlaneCaption>& arcTangentPlaneCaptions() {
+    static const QList<PlaneCaption> captions = [] {
+        QList<PlaneCaption> list;
+        for (const char* label : {"Label2", "Label5", "Label6", "Label14", "Label15"})
+            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
+        list.append({QStringLiteral("Label11"), QStringLiteral("CZ"), QStringLiteral("CY")});
+        for (const char* label : {"Label18", "Label19"})
+            list.append({QString::fromLatin1(label), QStringLiteral("K"), QStringLiteral("J")});
+        for (const char* button : {"Command1", "Command3", "Command4", "Command5", "Command8"})
+            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
+        for (const char* button : {"Command6", "Command7"})
+            list.append({QString::fromLatin1(button), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")});
+        list.append({QStringLiteral("Command9"), QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")});
+        return list;
+    }();
+    return captions;
+}
+
+}  // namespace quillmar

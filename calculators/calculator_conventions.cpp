@@ -1,0 +1,52 @@
+#include "calculators/calculator_conventions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/common/format.h"
+#include "app/common/runtime_error.h"
+#include "app/common/single.h"
+
+namespace quillmar {
+
+double degreesToRadians(double degrees) { return checkedFinite(degrees * (gPi + gPi) / 360.0); }
+
+QString liftedResultText(double value) { return FormatCoordValue(checkedAdd(value, 0.0001)); }
+
+bool parallelDirections(double a1, double a2) {
+    const double difference = a1 - a2;
+    if (!std::isfinite(difference))
+        return false;
+    // Converting typed degrees rounds in the last bits; allow for that, no more.
+    const double tolerance = 1.0e-12 * std::max({1.0, std::fabs(a1), std::fabs(a2)});
+    return std::fabs(std::remainder(difference, gPi)) <= tolerance;
+}
+
+namespace {
+
+QString readoutNumber(float value) {
+    const float cut = std::floor(value * 1000.0f) / 1000.0f;
+    return numberText(Single(cut)) + QLatin1Char(' ');
+}
+
+}  // namespace
+
+QString readoutText(float x, float y, Plane plane) {
+    if (plane == Plane::XZ)
+        return QStringLiteral("X") + readoutNumber(-2.0f * y) + QStringLiteral(" Z") + readoutNumber(x);
+    return QStringLiteral("X") + readoutNumber(x) + QStringLiteral(" Y") + readoutNumber(-y);
+}
+
+QString insertText(const InsertButton& insert, Plane plane, const std::function<QString(const QString&)>& boxText) {
+    QString text;
+    for (const InsertWord& word : insert.words) {
+        text += (plane == Plane::XY && !word.xy.isEmpty()) ? word.xy : word.xz;
+        if (!word.box.isEmpty())
+            text += boxText(word.box);
+    }
+    if (insert.lineEnd)
+        text += QStringLiteral("\r\n");
+    return text;
+}
+
+}  // namespace quillmar

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace quillmar {
+
+// The drawing plane of a calculator. In the X-Z plane X is a diameter and Z runs
+// across the picture; in the X-Y plane X runs across and Y up.
+enum class Plane { XZ, XY };
+
+// The failure text of the drawing calculators.
+inline const QString kNoCrossingText = QStringLiteral("交点が求まりません!!");
+
+// Degrees from the horizontal axis to radians, with the program's own pi.
+// Fails with overflow when the angle is too large to convert.
+double degreesToRadians(double degrees);
+
+// A result box's text: the value lifted by a ten-thousandth so that a value a hair
+// below a thousandth is not cut down by the truncation. Fails with overflow on a value
+// too large to write.
+QString liftedResultText(double value);
+
+// True when two directions (radians) are parallel as the program measures angles:
+// they differ by a whole number of half turns of its pi. The tangent formulas would
+// answer such lines with a crossing point billions of units away instead of failing.
+bool parallelDirections(double a1, double a2);
+
+// The coordinate read-out for the mouse at x, y of the picture's scale (the vertical
+// coordinate is drawn negated): in the X-Z plane "X" with the diameter and " Z", in
+// the X-Y plane "X" and " Y"; each number cut to thousandths toward minus infinity and
+// written in the picture's single-precision number style with one blank after it.
+QString readoutText(float x, float y, Plane plane);
+
+// A caption that changes with the plane, by the control's object name.
+struct PlaneCaption {
+    QString control;
+    QString xz;
+    QString xy;
+};
+
+// A literal word of an insert button, followed by a box's text as it stands (no box:
+// the word alone); the word may differ by plane.
+struct InsertWord {
+    QString xz;
+    QString xy;   // empty: the same as in the X-Z plane
+    QString box;  // object name of the box whose text follows, or empty
+};
+
+// What an insert button puts into the document: its words joined in order.
+struct InsertButton {
+    QString name;  // object name of the button
+    QList<InsertWord> words;
+    bool lineEnd = true;  // ends with CR LF
+};
+
+// The text the button inserts; boxText returns the text of a box by its object name.
+QString insertText(const InsertButton& insert, Plane plane, const std::function<QString(const QString&)>& boxText);
+
+}  // namespace quillmar

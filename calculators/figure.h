@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPointF>
+#include <QRgb>
+#include <QString>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "platform/drawing_surface.h"
+
+namespace quillmar {
+
+class DrawingSurface;
+
+// Colours of a calculator's figure on its black picture.
+inline constexpr QRgb kGeometryColour = 0xFFFFFF0F;  // yellow: lines, circles, arcs
+inline constexpr QRgb kMarkerColour = 0xFFFF0000;    // red: point markers, failure text
+inline constexpr QRgb kLabelColour = 0xFF00FF00;     // green: point labels
+inline constexpr QRgb kPictureBlack = 0xFF000000;
+inline constexpr QRgb kPictureWhite = 0xFFFFFFFF;
+
+// Setting a scale of zero width or height is refused like an invalid property value.
+inline constexpr int kErrInvalidPropertyValue = 380;
+
+// The default scale of a calculator picture: 8835 by 4875 units with 0, 0 in the middle.
+UserScale defaultCalculatorScale();
+
+// A scale value as the picture holds it; fails with overflow beyond single precision.
+float toScaleValue(double value);
+// A single-precision scale value widened for further computing.
+double widenScaleValue(float value);
+// A scale to set on the picture; fails when its width or height is zero, or so small
+// beside its left or top edge that single precision cannot tell the two edges apart.
+UserScale checkedScale(float left, float top, float width, float height);
+
+// What one recompute draws, in order, as plain data: the calculator's geometry returns
+// it and the window replays it on its picture. Points are in the picture's units with
+// the vertical coordinate already negated. A run that failed carries the error number;
+// everything before the failure was drawn.
+struct Figure {
+    struct Clear {};
+    struct Scale {
+        UserScale scale;
+    };
+    struct Line {
+        QPointF from;
+        QPointF to;
+        QRgb colour;
+    };
+    struct Circle {
+        QPointF centre;
+        double radius;
+        QRgb colour;
+    };
+    struct TextColour {
+        QRgb colour;
+    };
+    struct Text {
+        QPointF at;  // top left corner
+        QString text;
+    };
+    using Step = std::variant<Clear, Scale, Line, Circle, TextColour, Text>;
+
+    std::vector<Step> steps;
+    std::optional<int> failure;
+
+    void clear() { steps.emplace_back(Clear{}); }
+    void setScale(const UserScale& scale) { steps.emplace_back(Scale{scale}); }
+    void line(QPointF from, QPointF to, QRgb colour) { steps.emplace_back(Line{from, to, colour}); }
+    void circle(QPointF centre, double radius, QRgb colour) { steps.emplace_back(Circle{centre, radius, colour}); }
+    void textColour(QRgb colour) { steps.emplace_back(TextColour{colour}); }
+    void text(QPointF at, const QString& text) { steps.emplace_back(Text{at, text}); }
+};
+
+// Replays the figure on the surface. A failed figure ends with the failure text at the
+// position the last step left, in the given colour (none: the text colour the picture
+// has); a position off the picture moves it to the picture's top left corner so that
+// it is always seen.
+void drawFigure(const Figure& figure, DrawingSurface& surface, std::optional<QRgb> failureColour);
+
+}  // namespace quillmar

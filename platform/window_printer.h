@@ -1,0 +1,27 @@
+#pragma once
+
+class QWidget;
+
+namespace quillmar {
+
+enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+// Prints a whole window, as it looks on the screen, on the default printer. Windows
+// take one of these so that tests can print without a printer.
+class WindowPrinter {
+public:
+    virtual ~WindowPrinter() = default;
+    virtual PrintOutcome printWindow(QWidget& window) = 0;
+};
+
+// The system's default printer: one page with the window at its size on the screen
+// (made smaller if the page is too narrow), at the top left of the printable area.
+class DefaultWindowPrinter : public WindowPrinter {
+public:
+    PrintOutcome printWindow(QWidget& window) override;
+};
+
+// The one default printer the windows share.
+WindowPrinter& defaultWindowPrinter();
+
+}  // namespace quillmar
