@@ -98,7 +98,8 @@ void frmDocument::txtText_GotFocus() {
         main_.state().gWindowsNeedArrange = false;
     }
     main_.raiseToolWindows();
-    docs.undo.seed(DocIndex, txtText->Text());
+    if (docs.undo.level(DocIndex, 0).text.isEmpty())
+        docs.undo.seed(DocIndex, txtText->Text());
 }
 
 void frmDocument::txtText_KeyPress(KeyPressArgs& args) {
