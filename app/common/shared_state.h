@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "app/common/cutting_table.h"
 #include "app/common/machine_profile.h"
 #include "app/common/process_parameters.h"
+#include "app/common/work_shape.h"
 
 namespace quillmar {
 
@@ -37,6 +39,11 @@ struct SharedState {
     ProcessParameters params;
     QString gOutputText;
     double gSpindleSpeed = 0;
+    WorkShape workShape;
+
+    // The zero shift X of the last executed tilted-plane rotary cycle, offered again by the
+    // next one; empty until the first.
+    std::optional<Single> gLastShiftX;
 
     bool gWindowsNeedArrange = false;
     bool gAutoNumber = false;  // automatic block numbering while typing

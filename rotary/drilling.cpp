@@ -1,0 +1,157 @@
+#include "rotary/drilling.h"
+
+#include "app/common/format.h"
+#include "app/common/process_parameters.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/common_lines.h"
+#include "rotary/rotary_lines.h"
+#include "rotary/rotary_protocol.h"
+
+namespace quillmar {
+namespace {
+
+constexpr const RotaryCommand& kFace = rotaryCommand("ProcessMDrillFace");
+constexpr const RotaryCommand& kSide = rotaryCommand("ProcessMDrillSide");
+constexpr const RotaryCommand& kSlant = rotaryCommand("ProcessMDrillSlant");
+
+const QString kDrillSizes = QStringLiteral("M3=2.6 M4=3.4 M5=4.3 M6=5.1 M8=6.9 M10=8.7 M12=10.02 M16=14.3");
+
+// The labels every drilling dialog shares; the rest are the plane's.
+ProcessDialogLayout drillDialog(const RotaryCommand& command) {
+    ProcessDialogLayout layout = rotaryDialog(command);
+    layout.captions = {{"LabelU", "Drill Dia"}, {"LabelU2", "D"}, {"LabelW", "End timer"}, {"LabelW2", "E"}};
+    layout.toolTips = {{"U", kDrillSizes}};
+    return layout;
+}
+
+ProcessDialogLayout faceDialog() {
+    ProcessDialogLayout layout = drillDialog(kFace);
+    layout.captions += {{"LabelC", "Hole No."}, {"LabelC2", "Q"}, {"LabelEndX", ""}, {"LabelEndC", ""}};
+    layout.hidden += {"EndX", "EndC"};
+    return layout;
+}
+
+ProcessDialogLayout sideDialog() {
+    ProcessDialogLayout layout = drillDialog(kSide);
+    layout.captions += {{"LabelC", "Hole No."}, {"LabelC2", "Q"}, {"LabelEndZ", ""}, {"EndZ2", ""}, {"LabelEndC", ""}};
+    layout.hidden += {"EndZ", "EndC"};
+    return layout;
+}
+
+ProcessDialogLayout slantDialog() {
+    ProcessDialogLayout layout = drillDialog(kSlant);
+    layout.captions += {
+        {"LabelC", "Zero Shift"}, {"LabelC2", "X"},      {"LabelCZ", "Zero Shift"},
+        {"LabelAttn", QString::fromUtf8("Attn.Ｘ-axis is R.")},
+        {"LabelStartZ", "Y"},     {"LabelStartC", "Z"},  {"LabelEnd", "Master C"},
+        {"LabelEndX", "C"},       {"LabelEndC", "Z"},
+    };
+    layout.hidden += {"LabelEndZ", "EndZ"};
+    layout.shown += {"EndX", "EndZ2", "EndC"};
+    return layout;
+}
+
+// A plain drilling cycle has neither a peck step nor a dwell at the bottom.
+QString cycleCode(const ProcessParameters& p) {
+    const bool plain = writtenValue(p.gParamD) == 0.0 && writtenValue(p.gParamW) == 0.0;
+    return plain ? QStringLiteral("N000 G181") : QStringLiteral("N000 G183");
+}
+
+// A count of one hole needs no Q word.
+QString holeCount(ProcessParameters& p) { return wordIfAbove(" Q", p.gParamC, 1.0); }
+
+void buildFace(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.header({"FACE DRILL D", FormatCoord(p.gParamU)});
+    appendRotaryToolData(text, "28", true, ToolLength::AlongZ);
+    AppendMToolChange(text);
+    text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), p.gBAxisShift, p.gBAxisCode});
+    appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
+    AppendLoadMonitorOn(text, "2+16");
+    text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
+              " K", FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.08)),
+              wordIfAbove(" D", p.gParamD, 0), wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0),
+              " F=SB*", FormatCoord(p.gParamF), holeCount(p)});
+    text.add("N000 G180");
+    AppendLoadMonitorOff(text);
+    appendRotaryRetract(text, RotaryPlane::Face);
+    appendRotaryEnding(text, RotaryEnding::SpindleStop, true);
+    appendRotaryClosing(text);
+}
+
+void buildSide(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.header({"SIDE DRILL D", FormatCoord(p.gParamU)});
+    appendRotaryToolData(text, "27", true, ToolLength::AlongX);
+    AppendMToolChange(text);
+    text.add({kMillingMode, standardToolWord(text, OtherToolWord::Thrice), machinePlaneWords(text, " BT=1")});
+    appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
+    AppendLoadMonitorOn(text, "1+16");
+    text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
+              " I", FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.16)),
+              wordIfAbove(" D", p.gParamD, 0), wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0),
+              " F=SB*", FormatCoord(p.gParamF), holeCount(p), " M136"});
+    text.add("N000 G180");
+    AppendLoadMonitorOff(text);
+    appendRotaryRetract(text, RotaryPlane::Side);
+    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
+    appendRotaryClosing(text);
+}
+
+// The hole in the tilted plane: its bottom is an X when B is 90 and a Z otherwise, and
+// the clearance is taken from the hole top accordingly.
+QString slantHole(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    QString hole;
+    if (bIsNinety(p)) {
+        hole += QStringLiteral(" X") + FormatCoord(p.gEndC);
+        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
+        hole += QStringLiteral(" Z") + FormatCoord(p.gStartC);
+        const double clearance = checkedSub(checkedSub(checkedDiv(text.appX, 2.0), p.gStartX), 0.08);
+        hole += QStringLiteral(" I") + FormatCoordValue(clearance);
+    } else {
+        hole += QStringLiteral(" X") + FormatCoord(p.gStartX);
+        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
+        hole += QStringLiteral(" Z") + FormatCoord(p.gEndC);
+        hole += QStringLiteral(" K") + FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartC), 2.0));
+    }
+    return hole;
+}
+
+void buildSlant(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.header({"DRILL D", FormatCoord(p.gParamU)});
+    appendRotaryToolData(text, "28", true, ToolLength::AlongZ);
+    AppendMToolChange(text);
+    text.add({kMillingMode, tiltedToolWord(text, 2), tiltedPlaneWords(text)});
+    appendRotaryApproach(text, FormatCoord(p.gEndX), ApproachEnd::SpindleOn);
+    appendTiltedPlaneSetUp(text);
+    appendTiltedPositioning(text);
+    AppendLoadMonitorOn(text, "1+2+16");
+    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), slantHole(text), wordIfAbove(" D", p.gParamD, 0),
+              wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0), " F=SB*", FormatCoord(p.gParamF),
+              " M136"});
+    text.add("N000 G180");
+    AppendLoadMonitorOff(text);
+    appendRotaryRetract(text, RotaryPlane::Tilted);
+    appendTiltedPlaneReset(text);
+    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
+    appendRotaryClosing(text);
+}
+
+}  // namespace
+
+void ProcessMDrillFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
+    runProcessGenerator(rotaryGenerator(kFace, faceDialog(), buildFace), state, activeDocument, parent);
+}
+
+void ProcessMDrillSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
+    runProcessGenerator(rotaryGenerator(kSide, sideDialog(), buildSide), state, activeDocument, parent);
+}
+
+void ProcessMDrillSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
+    runProcessGenerator(rotaryGenerator(kSlant, slantDialog(), buildSlant), state, activeDocument, parent);
+}
+
+}  // namespace quillmar

@@ -1,0 +1,182 @@
+#include "rotary/rotary_lines.h"
+
+#include "app/common/format.h"
+#include "app/common/process_parameters.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/common_lines.h"
+
+namespace quillmar {
+namespace {
+
+QString halfApproachX(const RotaryText& text) { return FormatCoordValue(checkedDiv(text.appX, 2.0)); }
+
+}  // namespace
+
+RotaryText::RotaryText(SharedState& s)
+    : ProgramText(s),
+      appX(s.profile.gApproachX),
+      appZ(s.profile.gApproachZ),
+      homeX(s.profile.gHomeX),
+      homeZ(s.profile.gHomeZ) {}
+
+double writtenValue(double value) {
+    FormatCoord(value);
+    return value;
+}
+
+Single writtenValue(Single value) {
+    FormatCoord(value);
+    return value;
+}
+
+QString wordIfAbove(const char* address, double& value, double threshold) {
+    if (!(writtenValue(value) > threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+QString wordIfAbove(const char* address, Single& value, double threshold) {
+    if (!(static_cast<double>(writtenValue(value).value()) > threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB) == 90.0; }
+
+bool bTilts(const ProcessParameters& p) {
+    const double b = writtenValue(p.gParamB);
+    return b != 0.0 && b != 90.0;
+}
+
+bool zeroShifted(const ProcessParameters& p) {
+    return writtenValue(p.gParamC).value() != 0.0f || writtenValue(p.gParamSZ) != 0.0;
+}
+
+void appendRotaryToolData(RotaryText& text, const char* kind, bool pointAngle, ToolLength length) {
+    if (!text.profile.gToolShape)
+        return;
+    ProcessParameters& p = text.p;
+    const double toolLength =
+        length == ToolLength::AlongZ
+            ? checkedAdd(checkedSub(p.gStartZ, p.gEndZ), 20.0)
+            : checkedAdd(checkedDiv(checkedSub(p.gStartX, p.gEndX), 2.0), 0.8);
+    const QString diameter = FormatCoord(p.gParamU);
+    const QString lengthText = FormatCoordValue(toolLength);
+    if (pointAngle)
+        appendToolData(text, {{"IN", QString::fromLatin1(kind)}, {"FN", "1"}, {"A1", "118"}},
+                       {{"D", diameter}, {"L", lengthText}});
+    else
+        appendToolData(text, {{"IN", QString::fromLatin1(kind)}, {"FN", "1"}}, {{"D", diameter}, {"L", lengthText}});
+}
+
+QString tiltedToolWord(RotaryText& text, int repeats) {
+    if (text.profile.gToolLife)
+        return QStringLiteral(" TG=") + text.t() + QStringLiteral(" OG=1");
+    QString word = QStringLiteral(" TL=");
+    for (int i = 0; i < repeats; ++i)
+        word += text.tt();
+    return word;
+}
+
+QString machinePlaneWords(const ProgramText& text, const QString& words) {
+    switch (text.machine) {
+        case MachineKind::MacTurn: return words + QStringLiteral(" M66");
+        case MachineKind::Multus: return words;
+        case MachineKind::Other: break;
+    }
+    return {};
+}
+
+QString tiltedPlaneWords(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    const QString b = FormatCoord(p.gParamB);
+    if (p.gParamB == 0.0)
+        return {};
+    if (p.gParamB == 90.0)
+        return QStringLiteral(" BT=1");
+    return QStringLiteral(" G52 BA=") + b;
+}
+
+QString ospWords(const ProgramText& text) {
+    return (text.profile.gOspU100 ? QStringLiteral(" M63") : QStringLiteral(" M64")) + text.p.gCoolantCode;
+}
+
+void appendOspM62Line(ProgramText& text) {
+    if (!text.profile.gOspU100)
+        text.add({kContinuation, "M62"});
+}
+
+void appendRotaryApproach(RotaryText& text, const QString& masterC, ApproachEnd end) {
+    const QString cWord = masterC.isEmpty() ? QString() : QStringLiteral(" C") + masterC;
+    const QString spindle = end == ApproachEnd::CoolantOnly ? text.p.gCoolantCode
+                                                            : QStringLiteral(" M13") + ospWords(text);
+    text.add({text.toolLabel(), " G00", cWord, " X", FormatCoord(text.appX), " Z", FormatCoord(text.appZ), " SB=",
+              FormatCoord(text.state.gSpindleSpeed), spindle});
+    if (end == ApproachEnd::SpindleOn)
+        appendOspM62Line(text);
+}
+
+void appendTiltedPlaneSetUp(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.add("N000 G138");
+    if (zeroShifted(p))
+        text.add({"N000 G174 SX=", FormatCoord(p.gParamC), " SZ=", FormatCoord(p.gParamSZ)});
+    if (bTilts(p))
+        text.add({"N000 G127 B", FormatCoord(p.gParamB)});
+}
+
+void appendTiltedPositioning(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    if (bIsNinety(p))
+        text.add({"N000 G00  X", halfApproachX(text), " Y", FormatCoord(p.gStartZ), " Z", FormatCoord(p.gStartC)});
+    else
+        text.add({"N000 G00  X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoord(text.appZ)});
+}
+
+void appendRotaryRetract(RotaryText& text, RotaryPlane plane) {
+    if (plane == RotaryPlane::Side)
+        text.add({"N000 G00 X", FormatCoord(text.appX)});
+    else if (plane == RotaryPlane::Tilted && bIsNinety(text.p))
+        text.add({"N000 G00 X", halfApproachX(text)});
+    else
+        text.add({"N000 G00 Z", FormatCoord(text.appZ)});
+}
+
+void appendTiltedPlaneReset(RotaryText& text) {
+    if (zeroShifted(text.p))
+        text.add("N000 G175");
+    if (bTilts(text.p))
+        text.add("N000 G126");
+    text.add("N000 G136");
+}
+
+void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX) {
+    const bool tilted = ending == RotaryEnding::TiltedTap;
+    switch (text.machine) {
+        case MachineKind::MacTurn:
+            if (returnToApproachX && !tilted)
+                text.add({kContinuation, "X", FormatCoord(text.appX)});
+            text.add(tilted ? "N000 G21 HP=4 M09" : "N000 G21 HP=4 M12 M63 M09");
+            return;
+        case MachineKind::Multus:
+            text.add(tilted ? "N000 G20 HP=4 M867 M09" : "N000 G20 HP=4 M867 M12 M63 M09");
+            text.add("N000 M866");
+            return;
+        case MachineKind::Other:
+            break;
+    }
+    QString spindleStop;
+    if (ending == RotaryEnding::SpindleStop)
+        spindleStop = text.profile.gOspU100 ? QStringLiteral(" M12 M63") : QStringLiteral(" M12 M64");
+    text.add({kContinuation, "X", FormatCoord(text.homeX), " Z", FormatCoord(text.homeZ), spindleStop});
+    if (ending == RotaryEnding::SpindleStop)
+        appendOspM62Line(text);
+}
+
+void appendRotaryClosing(RotaryText& text) {
+    AppendOptionalStop(text);
+    text.closingTab();
+}
+
+}  // namespace quillmar

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+
+#include "app/common/single.h"
+#include "cycles/program_text.h"
+#include "rotary/rotary_commands.h"
+
+namespace quillmar {
+
+struct ProcessParameters;
+
+// The block of a rotary-tool generator. Besides the parameters, a block writes the
+// approach and home points of the machine profile; it works on its own copies of them,
+// cut in place like the parameters (a half of the approach X is taken from the X the
+// approach line wrote), while the profile keeps what the user entered.
+class RotaryText : public ProgramText {
+public:
+    explicit RotaryText(SharedState& state);
+
+    double appX;
+    double appZ;
+    double homeX;
+    double homeZ;
+};
+
+// A value as FormatCoord writes it (cut toward minus infinity to three decimals). A
+// condition on a value is judged on this, so that a word and its condition agree.
+double writtenValue(double value);
+Single writtenValue(Single value);
+
+// address + value when the written value is above the threshold (" D" when above 0,
+// " Q" when above 1); otherwise nothing, and the value stays uncut.
+QString wordIfAbove(const char* address, double& value, double threshold);
+QString wordIfAbove(const char* address, Single& value, double threshold);
+
+// The tilted plane's conditions, on the written B, C and SZ.
+bool bIsNinety(const ProcessParameters& p);
+bool bTilts(const ProcessParameters& p);     // B neither 0 nor 90
+bool zeroShifted(const ProcessParameters& p);  // C or SZ not 0
+
+// Tool-data lines (when the tool-shape option is on): "NOEX VTLIN[t]=" kind " VTLFN[t]=1"
+// (a drill adds " VTLA1[t]=118", its point angle) and "NOEX VTLD[t]=" U " VTLL[t]="
+// length; VGR names with tool life. The length of a tool along Z (face, tilted plane) is
+// StartZ − EndZ + 20, along X (side) (StartX − EndX) / 2 + 0.8.
+enum class ToolLength { AlongZ, AlongX };
+void appendRotaryToolData(RotaryText& text, const char* kind, bool pointAngle, ToolLength length);
+
+// Mode words that open the tool-call line.
+inline const QString kMillingMode = QStringLiteral("N000 G94 M110");
+inline const QString kTappingMode = QStringLiteral("N000 G95 M110");
+
+// " TG=" t " OG=1" with tool life; otherwise " TL=" and the two-digit tool number
+// `repeats` times on every machine type.
+QString tiltedToolWord(RotaryText& text, int repeats);
+// Plane words of a side tool call: the words and " M66" on MacTurn, the words alone on
+// MULTUS, nothing on other machines.
+QString machinePlaneWords(const ProgramText& text, const QString& words);
+// B words of a tilted-plane tool call: none for B 0, " BT=1" for 90, " G52 BA=" B
+// otherwise. B is cut in place.
+QString tiltedPlaneWords(RotaryText& text);
+
+// The words that end a driven tool's approach line: " M63" and the coolant word with
+// the OSP-U100 control, " M64" and the coolant word without it.
+QString ospWords(const ProgramText& text);
+// "N000     M62" without the OSP-U100 control; nothing with it.
+void appendOspM62Line(ProgramText& text);
+
+// The approach line "NT" tt " G00" [" C" masterC] " X" AppX " Z" AppZ " SB=" S, ended by
+// the spindle words: a driven tool " M13" and the OSP words, followed by the M62 line or
+// leaving the M62 to a later line of the generator's; a tap only the coolant word.
+// masterC is the written C value, empty for none.
+enum class ApproachEnd { SpindleOn, SpindleOnM62Later, CoolantOnly };
+void appendRotaryApproach(RotaryText& text, const QString& masterC, ApproachEnd end);
+
+// Set-up of the tilted plane: "N000 G138", the zero shift "N000 G174 SX=" C " SZ=" SZ
+// when shifted, and "N000 G127 B" B when B tilts.
+void appendTiltedPlaneSetUp(RotaryText& text);
+// Positioning in the tilted plane: "N000 G00  X" AppX / 2 " Y" StartZ " Z" StartC for
+// B 90, otherwise "N000 G00  X" StartX " Y" StartZ " Z" AppZ.
+void appendTiltedPositioning(RotaryText& text);
+
+// The retract after the cycle: "N000 G00 Z" AppZ on the face, "N000 G00 X" AppX on the
+// side; in the tilted plane "N000 G00 X" AppX / 2 for B 90 and the face form otherwise.
+void appendRotaryRetract(RotaryText& text, RotaryPlane plane);
+
+// Reset of the tilted plane: "N000 G175" when shifted, "N000 G126" when B tilts, and
+// "N000 G136".
+void appendTiltedPlaneReset(RotaryText& text);
+
+// Machine endings. SpindleStop (drills, keyways, generating cuts, circle milling, planet
+// tapping): MacTurn "N000 G21 HP=4 M12 M63 M09"; MULTUS "N000 G20 HP=4 M867 M12 M63 M09"
+// and "N000 M866"; other machines the home point "N000     X" HomeX " Z" HomeZ with
+// " M12 M63", or " M12 M64" and "N000     M62" without the OSP-U100 control. Tap: the
+// same but the other machines' line ends at the home point. TiltedTap: without M12 M63.
+// returnToApproachX puts "N000     X" AppX before the MacTurn line (face tools).
+enum class RotaryEnding { SpindleStop, Tap, TiltedTap };
+void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX);
+
+// The optional stop, then the closing TAB line.
+void appendRotaryClosing(RotaryText& text);
+
+}  // namespace quillmar

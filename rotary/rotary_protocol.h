@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+#include "cycles/generator_runner.h"
+#include "cycles/process_dialog_layout.h"
+#include "rotary/rotary_commands.h"
+
+namespace quillmar {
+
+class RotaryText;
+struct SharedState;
+
+// The spindle speed of a driven tool from the cutting speed V (feet per minute) and the
+// tool diameter U (inches): floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ U ÷ 10 ÷ 25.4) × 10, in this
+// order. The turning cycles divide by the diameter in millimetres instead, which rounds
+// differently now and then, so the two are kept apart. A U of 0 fails with division by
+// zero (11), a result beyond double with overflow (6).
+double rotarySpindleSpeed(double v, double toolDiameter);
+
+// The dialog of a rotary generator before its own labels: its caption and row, and the
+// B-axis fields by its plane (shown with the zero shift Z in the tilted plane, hidden on
+// the face and the side); the tip position is never offered.
+ProcessDialogLayout rotaryDialog(const RotaryCommand& command);
+
+// What a tilted-plane dialog offers: B and SZ as the last executed dialog of any cycle
+// left them, and the zero shift X of the last executed tilted-plane cycle (empty before
+// the first).
+QList<ControlText> tiltedPlanePrefill(const SharedState& state);
+
+// A rotary generator on the shared runner. Once its dialog is executed a tilted-plane
+// generator first remembers its zero shift X; then the spindle speed is computed from V
+// and U, and `block` writes the lines.
+ProcessGenerator rotaryGenerator(const RotaryCommand& command, ProcessDialogLayout dialog,
+                                 std::function<void(RotaryText&)> block);
+
+}  // namespace quillmar

@@ -1,0 +1,62 @@
+#pragma once
+
+// What the rotary-tool generator tests share: a machine profile in a few words, a
+// cutting-condition row, and a document that counts its changes.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "app/common/machine_profile.h"
+#include "app/common/shared_state.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar::test {
+
+struct Machine {
+    MachineKind kind = MachineKind::Other;
+    bool ospU100 = true;
+    bool toolLife = false;
+    bool toolShape = false;
+    bool loadMonitor = false;
+    bool optionalStop = false;
+    short turretType = 2;
+    const char* atcMacro = "M421";
+};
+
+inline SharedState stateFor(const Machine& m) {
+    SharedState s;
+    s.profile.gMacTurn = m.kind == MachineKind::MacTurn;
+    s.profile.gMultus = m.kind == MachineKind::Multus;
+    s.profile.gOspU100 = m.ospU100;
+    s.profile.gToolLife = m.toolLife;
+    s.profile.gToolShape = m.toolShape;
+    s.profile.gLoadMonitor = m.loadMonitor;
+    s.profile.gOptionalStop = m.optionalStop;
+    s.profile.gTurretType = m.turretType;
+    s.profile.gAtcMacro = QString::fromLatin1(m.atcMacro);
+    s.profile.gApproachX = 200;
+    s.profile.gApproachZ = 50;
+    s.profile.gHomeX = 500;
+    s.profile.gHomeZ = 500;
+    return s;
+}
+
+// The twelve fields of a cutting-condition row: two names, then tool, spindle, coolant,
+// V, F, D, L, U, W and C.
+inline void fillRow(SharedState& s, int row, const QStringList& fields) {
+    for (int c = 0; c < fields.size(); ++c)
+        s.gCuttingTable.setCell(row, c + 1, fields[c]);
+}
+
+struct Document {
+    explicit Document(const QString& text = QString(), qint64 caret = 0) {
+        box.setText(text);
+        box.setSelStart(caret);
+        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
+    }
+    RichTextBox box;
+    int changes = 0;
+};
+
+}  // namespace quillmar::test
