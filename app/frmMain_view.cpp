@@ -32,20 +32,20 @@ void frmMain::buildToolBar() {
     tbToolBar_->setMovable(false);
     tbToolBar_->setIconSize(QSize(24, 24));
     tbToolBar_->toggleViewAction()->setVisible(false);
-    for (const ToolbarButtonSpec& spec : kToolbarButtons) {
+    for (const ToolbarButtonSpec& entry : kToolbarButtons) {
         QAction* button = nullptr;
-        if (spec.flags & kToolbarSeparator) {
+        if (entry.flags & kToolbarSeparator) {
             button = tbToolBar_->addSeparator();
         } else {
-            const QString key = QString::fromUtf8(spec.key);
-            button = tbToolBar_->addAction(toolbarIcon(spec.position), key);
-            button->setToolTip(QString::fromUtf8(spec.tooltip));
+            const QString key = QString::fromUtf8(entry.key);
+            button = tbToolBar_->addAction(toolbarIcon(entry.position), key);
+            button->setToolTip(QString::fromUtf8(entry.tooltip));
             button->setData(key);
-            if (spec.flags & kToolbarShowsAutoNumber)
+            if (entry.flags & kToolbarShowsAutoNumber)
                 button->setCheckable(true);
             connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
         }
-        button->setObjectName(QStringLiteral("tbToolBarButton%1").arg(spec.position));
+        button->setObjectName(QStringLiteral("tbToolBarButton%1").arg(entry.position));
         toolbarButtons_ << button;
     }
 }
@@ -80,9 +80,9 @@ void frmMain::SetNoDocumentMenus() {
     for (const char* name : kDocumentMenus)
         if (QAction* a = menus_->action(QString::fromLatin1(name)))
             a->setVisible(false);
-    for (const ToolbarButtonSpec& spec : kToolbarButtons)
-        if (spec.flags & kToolbarNeedsDocument)
-            toolbarButton(spec.position)->setVisible(false);
+    for (const ToolbarButtonSpec& entry : kToolbarButtons)
+        if (entry.flags & kToolbarNeedsDocument)
+            toolbarButton(entry.position)->setVisible(false);
     menus_->action(QStringLiteral("mnuEditUndo"))->setEnabled(false);
     toolbarButton(12)->setEnabled(false);
     menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(false);
@@ -98,8 +98,8 @@ void frmMain::SetDocumentMenus() {
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
-    if (const ToolbarButtonSpec* spec = findToolbarButton(key.toStdString()))
-        dispatch(QString::fromUtf8(spec->menuName), spec->menuIndex);
+    if (const ToolbarButtonSpec* entry = findToolbarButton(key.toStdString()))
+        dispatch(QString::fromUtf8(entry->menuName), entry->menuIndex);
     showAutoNumberState(state_.gAutoNumber);
 }
 
@@ -109,8 +109,8 @@ void frmMain::showAutoNumberState(bool on) {
 }
 
 void frmMain::sbStatusBar_PanelClick(const QString& key) {
-    if (const StatusPanelSpec* spec = findStatusPanel(key.toStdString()); spec && spec->clickKeyCode)
-        PressKey(keys_, spec->clickKeyCode);
+    if (const StatusPanelSpec* entry = findStatusPanel(key.toStdString()); entry && entry->clickKeyCode)
+        PressKey(keys_, entry->clickKeyCode);
     sbStatusBar_->refresh();
 }
 

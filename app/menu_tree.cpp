@@ -17,42 +17,42 @@ MenuTree::MenuTree(QMenuBar* bar, QObject* parent) : QObject(parent) {
     // The menus open at each depth while walking the table.
     std::vector<QMenu*> open;
     for (std::size_t i = 0; i < kMenuTableSize; ++i) {
-        const MenuItemSpec& spec = kMenuTable[i];
-        const bool isSubmenu = i + 1 < kMenuTableSize && kMenuTable[i + 1].depth > spec.depth;
-        const QString name = QString::fromUtf8(spec.name);
-        const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-        open.resize(static_cast<std::size_t>(spec.depth));
-        QWidget* owner = spec.depth == 0 ? static_cast<QWidget*>(bar) : open.back();
+        const MenuItemSpec& entry = kMenuTable[i];
+        const bool isSubmenu = i + 1 < kMenuTableSize && kMenuTable[i + 1].depth > entry.depth;
+        const QString name = QString::fromUtf8(entry.name);
+        const QString caption = QString::fromUtf8(entry.caption ? entry.caption : "");
+        open.resize(static_cast<std::size_t>(entry.depth));
+        QWidget* owner = entry.depth == 0 ? static_cast<QWidget*>(bar) : open.back();
 
         QAction* action = nullptr;
         if (isSubmenu) {
             auto* menu = new QMenu(caption, owner);
             menu->setObjectName(name);
-            if (spec.depth == 0)
+            if (entry.depth == 0)
                 bar->addMenu(menu);
             else
                 open.back()->addMenu(menu);
             action = menu->menuAction();
             menus_.insert(name, menu);
             open.push_back(menu);
-        } else if (spec.depth == 0) {
+        } else if (entry.depth == 0) {
             action = bar->addAction(caption);
-        } else if (spec.flags & kMenuSeparator) {
+        } else if (entry.flags & kMenuSeparator) {
             action = open.back()->addSeparator();
         } else {
             action = open.back()->addAction(caption);
         }
-        action->setObjectName(key(name, spec.index));
-        if (spec.shortcut && *spec.shortcut)
-            action->setShortcut(QKeySequence(QString::fromUtf8(spec.shortcut), QKeySequence::PortableText));
-        if (spec.flags & (kMenuCheckable | kMenuChecked))
+        action->setObjectName(key(name, entry.index));
+        if (entry.shortcut && *entry.shortcut)
+            action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut), QKeySequence::PortableText));
+        if (entry.flags & (kMenuCheckable | kMenuChecked))
             action->setCheckable(true);
-        action->setChecked(spec.flags & kMenuChecked);
-        action->setEnabled(!(spec.flags & kMenuDisabled));
-        action->setVisible(!(spec.flags & kMenuHidden));
-        actions_.insert(key(name, spec.index), action);
-        if (!isSubmenu && !(spec.flags & kMenuSeparator)) {
-            const int index = spec.index;
+        action->setChecked(entry.flags & kMenuChecked);
+        action->setEnabled(!(entry.flags & kMenuDisabled));
+        action->setVisible(!(entry.flags & kMenuHidden));
+        actions_.insert(key(name, entry.index), action);
+        if (!isSubmenu && !(entry.flags & kMenuSeparator)) {
+            const int index = entry.index;
             connect(action, &QAction::triggered, this, [this, name, index] { trigger(name, index); });
         }
     }

@@ -12,21 +12,21 @@ namespace quillmar {
 StatusPanels::StatusPanels(KeyLocks& keys, QWidget* parent) : QStatusBar(parent), keys_(keys) {
     setObjectName(QStringLiteral("sbStatusBar"));
     setSizeGripEnabled(true);
-    for (const StatusPanelSpec& spec : kStatusPanels) {
+    for (const StatusPanelSpec& entry : kStatusPanels) {
         auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(spec.position));
-        label->setProperty("key", spec.key ? QString::fromUtf8(spec.key) : QString());
-        label->setText(spec.text ? QString::fromUtf8(spec.text) : QString());
-        if (spec.tooltip)
-            label->setToolTip(QString::fromUtf8(spec.tooltip));
+        label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(entry.position));
+        label->setProperty("key", entry.key ? QString::fromUtf8(entry.key) : QString());
+        label->setText(entry.text ? QString::fromUtf8(entry.text) : QString());
+        if (entry.tooltip)
+            label->setToolTip(QString::fromUtf8(entry.tooltip));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMargin(1);
         label->installEventFilter(this);
-        if (spec.position == 1)
+        if (entry.position == 1)
             label->setMinimumWidth(80);
-        addPermanentWidget(label, spec.position == 2 ? 1 : 0);
+        addPermanentWidget(label, entry.position == 2 ? 1 : 0);
         panels_ << label;
     }
     refresh();
@@ -37,10 +37,10 @@ StatusPanels::StatusPanels(KeyLocks& keys, QWidget* parent) : QStatusBar(parent)
 
 void StatusPanels::refresh() {
     const QDateTime now = QDateTime::currentDateTime();
-    for (const StatusPanelSpec& spec : kStatusPanels) {
-        QLabel* label = panels_.value(spec.position - 1);
+    for (const StatusPanelSpec& entry : kStatusPanels) {
+        QLabel* label = panels_.value(entry.position - 1);
         int key = 0;
-        switch (spec.kind) {
+        switch (entry.kind) {
             case StatusPanelKind::Date: label->setText(now.toString(QStringLiteral("yyyy/MM/dd"))); break;
             case StatusPanelKind::Time: label->setText(now.toString(QStringLiteral("H:mm"))); break;
             case StatusPanelKind::InsertKey: key = kVkInsert; break;

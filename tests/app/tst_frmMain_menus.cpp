@@ -69,31 +69,31 @@ private slots:
         Fixture f;
         int depth0 = 0;
         for (std::size_t i = 0; i < kMenuTableSize; ++i) {
-            const MenuItemSpec& spec = kMenuTable[i];
-            QAction* a = f.item(spec.name, spec.index);
-            QVERIFY2(a, spec.name);
-            const QByteArray where = QByteArray(spec.name) + "(" + QByteArray::number(spec.index) + ")";
-            if (spec.depth == 0)
+            const MenuItemSpec& entry = kMenuTable[i];
+            QAction* a = f.item(entry.name, entry.index);
+            QVERIFY2(a, entry.name);
+            const QByteArray where = QByteArray(entry.name) + "(" + QByteArray::number(entry.index) + ")";
+            if (entry.depth == 0)
                 ++depth0;
-            if (spec.flags & kMenuSeparator) {
+            if (entry.flags & kMenuSeparator) {
                 QVERIFY(a->isSeparator());
                 continue;
             }
-            QCOMPARE(a->text(), QString::fromUtf8(spec.caption));
-            if (spec.shortcut)
-                QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(spec.shortcut)));
+            QCOMPARE(a->text(), QString::fromUtf8(entry.caption));
+            if (entry.shortcut)
+                QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(entry.shortcut)));
             else
                 QVERIFY(a->shortcut().isEmpty());
-            QCOMPARE(a->isChecked(), bool(spec.flags & kMenuChecked));
+            QCOMPARE(a->isChecked(), bool(entry.flags & kMenuChecked));
             // A hidden entry is disabled too, so its shortcut cannot fire. The machine type
             // decides over some entries at start-up.
             const bool byMachine = std::find_if(kMachineTypeMenus.begin(), kMachineTypeMenus.end(), [&](const char* n) {
-                                       return QByteArray(n) == spec.name;
+                                       return QByteArray(n) == entry.name;
                                    }) != kMachineTypeMenus.end();
-            QVERIFY2(byMachine || spec.depth == 0 || a->isVisible() == !(spec.flags & kMenuHidden), where.constData());
-            if (spec.depth > 0 && a->isVisible() && QString::fromLatin1(spec.name) != "mnuEditUndo" &&
-                QString::fromLatin1(spec.name) != "mnuEditRedo")
-                QVERIFY2(a->isEnabled() == !(spec.flags & kMenuDisabled), where.constData());
+            QVERIFY2(byMachine || entry.depth == 0 || a->isVisible() == !(entry.flags & kMenuHidden), where.constData());
+            if (entry.depth > 0 && a->isVisible() && QString::fromLatin1(entry.name) != "mnuEditUndo" &&
+                QString::fromLatin1(entry.name) != "mnuEditRedo")
+                QVERIFY2(a->isEnabled() == !(entry.flags & kMenuDisabled), where.constData());
         }
         QCOMPARE(f.w.menuBar()->actions().size(), depth0);
         QCOMPARE(f.item("mnuFileSave")->text(), QStringLiteral("Save(&S)"));
@@ -124,10 +124,10 @@ private slots:
     void toolbarDispatchesByKey() {
         Fixture f;
         QStringList ran;
-        for (const ToolbarButtonSpec& spec : kToolbarButtons) {
-            if (!spec.menuName)
+        for (const ToolbarButtonSpec& entry : kToolbarButtons) {
+            if (!entry.menuName)
                 continue;
-            const QString name = QString::fromUtf8(spec.menuName);
+            const QString name = QString::fromUtf8(entry.menuName);
             f.w.setCommand(name, [&ran, name](int index) { ran << name + QString::number(index); });
         }
         f.w.SetDocumentMenus();
