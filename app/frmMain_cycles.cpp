@@ -2,11 +2,29 @@
 #include "app/common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/process_commands.h"
+#include "cycles/program_frame.h"
+#include "cycles/roughing.h"
 
 namespace quillmar {
 
+namespace {
+
+using ActiveRouteCommand = void (*)(SharedState&, RichTextBox*, QWidget*);
+
+// Each command writes into the document active when it is chosen.
+void add(frmMain& main, const char* menuName, ActiveRouteCommand command) {
+    main.setCommand(QString::fromLatin1(menuName),
+                    [&main, command](int) { command(main.state(), main.activeText(), &main); });
+}
+
+}  // namespace
+
 void registerCycleCommands(frmMain& main) {
-    (void)main;
+    add(main, "ProcessUGC", ProcessUGC_Click);
+    add(main, "ProcessRoughOD", ProcessRoughOD_Click);
+    add(main, "ProcessRoughID", ProcessRoughID_Click);
+    add(main, "ProcessRoughFace", ProcessRoughFace_Click);
+    add(main, "ProcessRoughFaceOD", ProcessRoughFaceOD_Click);
 }
 
 }  // namespace quillmar

@@ -83,4 +83,24 @@ double spindleSpeed(double v, double diameterMm) {
     return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }
 
+void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
+    const QString lead = move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const MachineProfile& profile = text.profile;
+    double& speed = text.state.gSpindleSpeed;
+    switch (text.machine) {
+        case MachineKind::MacTurn:
+            text.add({lead, FormatCoordValue(profile.gApproachX), " G97 S", FormatCoord(speed), " M63"});
+            text.add("N000 G21 HP=4 M05 M63 M09");
+            break;
+        case MachineKind::Multus:
+            text.add({"N000 G20 HP=4 M867 G97 S", FormatCoord(speed), " M05 M63 M09"});
+            text.add("N000 M866");
+            break;
+        case MachineKind::Other:
+            text.add({lead, FormatCoordValue(profile.gHomeX), " Z", FormatCoordValue(profile.gHomeZ), " G97 S",
+                      FormatCoord(speed), " M63"});
+            break;
+    }
+}
+
 }  // namespace quillmar

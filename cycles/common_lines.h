@@ -54,4 +54,14 @@ void appendToolCallLine(ProgramText& text, const QString& approachX, const QStri
 // with division by zero (11), a result beyond double with overflow (6).
 double spindleSpeed(double v, double diameterMm);
 
+// How the first line of a turning cycle's ending moves the tool: as a rapid block of its
+// own ("N000 G00 X...") or as a continuation of the block before ("N000     X...").
+enum class ReturnMove { Rapid, Continuation };
+
+// The ending of the turning cycles that stop the spindle with its speed word. MacTurn: to
+// the approach X with " G97 S" + speed + " M63", then "N000 G21 HP=4 M05 M63 M09". MULTUS:
+// "N000 G20 HP=4 M867 G97 S" + speed + " M05 M63 M09", then "N000 M866". Other machines:
+// to the home X and Z with " G97 S" + speed + " M63".
+void appendSpindleStopEnding(ProgramText& text, ReturnMove move);
+
 }  // namespace quillmar

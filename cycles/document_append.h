@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace quillmar {
+
+class RichTextBox;
+
+// Adds text after the last character of a document as one change. The colours and bold
+// already in the document stay, the new text comes in plain, and the caret and selection
+// are left where they were. An empty text changes nothing.
+void appendAtDocumentEnd(RichTextBox& document, const QString& text);
+
+}  // namespace quillmar

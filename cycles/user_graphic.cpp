@@ -1,0 +1,95 @@
+#include "cycles/user_graphic.h"
+
+#include <initializer_list>
+
+#include "app/common/format.h"
+#include "app/common/read_number.h"
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/work_shape_values.h"
+
+namespace quillmar {
+namespace {
+
+// Lines of the subprogram. Pieces come in a braced list, evaluated left to right, so a
+// value formatted in place is cut before a later piece reads it.
+class Lines {
+public:
+    void add(std::initializer_list<QString> pieces) {
+        for (const QString& piece : pieces)
+            text_ += piece;
+        text_ += QStringLiteral("\r\n");
+    }
+    void add(const QString& line) { add({line}); }
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+}  // namespace
+
+void executeUserGraphic(const UgcInput& in, SharedState& state) {
+    WorkShape work = state.workShape;
+    double pZero = ReadNumber(in.Text9);
+    double jawClamp = ReadNumber(in.Text1);
+    double jawDepth = ReadNumber(in.Text2);
+    const double od = wholePart(ReadNumber(in.Text5));
+    const double length = wholePart(ReadNumber(in.Text3));
+    const Single id = singleOf(wholePart(ReadNumber(in.Text4)));
+    const double centerLength = ReadNumber(in.Text8);
+    const double centerDia = ReadNumber(in.Text7);
+    const double centerD2 = ReadNumber(in.Text6);
+
+    const double chuck = in.OD ? od : double(id);
+    const QString sub = in.SubSpindle ? QStringLiteral("[S]") : QString();
+
+    Lines l;
+    l.add("\t");
+    l.add("----------< USER GRAPHIC COMMAND >----------");
+    l.add("OUGC");
+    l.add({"NOEX VCHKX=", FormatCoordValue(chuck), " VCHKZ=", FormatCoordValue(pZero - length)});
+    l.add({"NOEX VCHKD=", FormatCoord(jawDepth), " VCHKL=", FormatCoord(jawClamp)});
+    if (in.Check1) {
+        l.add({"NOEX VTSDA=", FormatCoordValue(centerD2), " VTSDB=", FormatCoordValue(centerDia)});
+        l.add({"NOEX VTSL=", FormatCoordValue(centerLength), " VWKR=", FormatCoord(pZero)});
+    } else if (!in.SubSpindle) {
+        l.add("NOEX VWKR=393");
+    }
+    l.add("N000 CLEAR");
+    l.add({"N000 DEF WORK", sub});
+    l.add({"N000 PS RC,[", FormatCoordValue(wholePart(checkedMul(10, pZero))), ",0],[",
+           FormatCoordValue(checkedMul(10, length)), ",", FormatCoordValue(checkedMul(10, od)), "]"});
+    // The bore, drawn only when there is one.
+    const bool bore = id.value() > 0.0f;
+    if (bore)
+        l.add({"N000 PS RC,[", FormatCoordValue(checkedMul(10, pZero)), ",0],[", FormatCoordValue(checkedMul(10, length)),
+               ",", FormatCoordValue(singleOf(10 * double(id))), "],0"});
+    l.add("N000 END");
+    if (in.Check2) {
+        l.add({"N000 DEF WORKF", sub});
+        l.add({"N000 PF 0,[0,0],", FormatCoordValue(checkedMul(10, od)), ",D"});
+        if (bore) {
+            const QString radius = FormatCoordValue(wholePart(double(id) / 2 * 10));
+            l.add({"N000 PF 0,[0,0],", FormatCoordValue(singleOf(10 * double(id))), ",D,0"});
+            l.add({"N000 PO [0,", radius, "]"});
+            l.add({"N000 CI [0,0],[0,-", radius, "],R,0"});
+        }
+        l.add("N000 END");
+    }
+    l.add("N000 DRAW");
+    l.add("NRTS RTS");
+
+    work.gPZero = pZero;
+    work.gJawClamp = jawClamp;
+    work.gJawDepth = jawDepth;
+    work.gMaterialOD = od;
+    work.gLengthOL = length;
+    work.gMaterialID = id;
+    if (in.Check3)
+        work.gUgcCallEnabled = true;
+    state.workShape = work;
+    state.gOutputText = l.text();
+}
+
+}  // namespace quillmar

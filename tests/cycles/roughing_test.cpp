@@ -1,0 +1,694 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/common/shared_state.h"
+#include "cycles/roughing.h"
+#include "fake_process_dialog.h"
+#include "platform/rich_text_box.h"
+
+using namespace quillmar;
+using test::FakeProcessDialog;
+
+namespace {
+
+QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
+
+void fillRow(SharedState& s, int row, const QStringList& fields) {
+    for (int c = 0; c < fields.size(); ++c)
+        s.gCuttingTable.setCell(row, c + 1, fields[c]);
+}
+
+struct Profile {
+    MachineKind machine = MachineKind::Other;
+    bool toolLife = false;
+    bool toolShape = false;
+    bool loadMonitor = false;
+    bool optionalStop = false;
+};
+
+struct Work {
+    std::optional<double> od;
+    std::optional<double> pZero;
+    float id = 0;
+};
+
+const Work kBlank{3.0, 0.1, 0.0f};
+const Work kBored{3.0, 0.1, 1.0f};
+
+SharedState stateFor(const Profile& o, const Work& w) {
+    SharedState s;
+    s.profile.gMacTurn = o.machine == MachineKind::MacTurn;
+    s.profile.gMultus = o.machine == MachineKind::Multus;
+    s.profile.gToolLife = o.toolLife;
+    s.profile.gToolShape = o.toolShape;
+    s.profile.gLoadMonitor = o.loadMonitor;
+    s.profile.gOptionalStop = o.optionalStop;
+    s.profile.gHomeX = 20;
+    s.profile.gHomeZ = 10;
+    s.profile.gApproachX = 8;
+    s.profile.gApproachZ = 0.2;
+    fillRow(s, 3, {"3", "Face & O.D. Rough", "1", "0", "1", "600", "0.015", "0.1", "0.08", "0.02", "0.005", "0.02"});
+    fillRow(s, 4, {"4", "Face Rough", "1", "0", "1", "600", "0.012", "0", "0.08", "0", "0.005", "0"});
+    fillRow(s, 5, {"5", "O.D. Rough", "1", "0", "1", "300", "0.01", "0.1", "", "0.02", "0.005", "0.02"});
+    fillRow(s, 6, {"6", "I.D. Rough", "7", "0", "1", "250", "0.008", "0.06", "", "0.02", "0.005", "0.02"});
+    s.workShape.gMaterialOD = w.od;
+    s.workShape.gPZero = w.pZero;
+    s.workShape.gMaterialID = w.id;
+    return s;
+}
+
+struct Document {
+    Document(const QString& text, qint64 caret) {
+        box.setText(text);
+        box.setSelStart(caret);
+        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
+    }
+    RichTextBox box;
+    int changes = 0;
+};
+
+// Box texts to type; an option to choose has no text.
+using Typing = std::vector<std::pair<const char*, const char*>>;
+
+struct RoughCase {
+    const char* name;
+    ProcessGenerator (*generator)();
+    Profile profile;
+    Work work;
+    Typing typed;
+    const char* expected;
+    double previousSpeed = 0;
+};
+
+class Roughing : public ::testing::TestWithParam<RoughCase> {};
+
+TEST_P(Roughing, WritesTheWholeBlockAtTheCaret) {
+    const RoughCase& c = GetParam();
+    SharedState s = stateFor(c.profile, c.work);
+    s.gSpindleSpeed = c.previousSpeed;
+    const QString before = QStringLiteral("N000 G50\r\n");
+    const QString after = QStringLiteral("NEND M02\r\n");
+    Document doc(before + after, before.size());
+    FakeProcessDialog user;
+    for (const auto& [control, text] : c.typed) {
+        if (text)
+            user.type(control, QString::fromUtf8(text));
+        else
+            user.choose(control);
+    }
+
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
+
+    EXPECT_TRUE(user.messages.empty());
+    const QString block = crlf(c.expected);
+    EXPECT_EQ(doc.box.Text().toStdString(), (before + block + after).toStdString());
+    EXPECT_EQ(doc.box.SelStart(), before.size() + block.size());
+    EXPECT_EQ(doc.changes, 1);
+}
+
+constexpr auto kMac = MachineKind::MacTurn;
+constexpr auto kMul = MachineKind::Multus;
+constexpr auto kOth = MachineKind::Other;
+
+const Typing kOuterInput = {{"StartX", "2"}, {"EndZ", "-2"}};
+const Typing kInnerInput = {{"StartX", "1.2345"}, {"EndZ", "-1.5"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Roughing,
+    ::testing::Values(
+        // The worked example: S = floor(300 × 1000 ÷ 3.14 ÷ 3.28 ÷ 56.8 ÷ 10) × 10.
+        RoughCase{"OuterOther", roughOuterGenerator, {kOth}, kBlank, kOuterInput, R"((-----< OD.ROUGH >-----)
+N000 G00 X3 Z0.2 T010101 M41 S510 M03 M63 M08
+NT01     Z0.08 G96 S300
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 G00 X20 Z10 G97 S510 M63
+	
+)"},
+        RoughCase{"OuterMacTurnEverythingButToolLife", roughOuterGenerator, {kMac, false, true, true, true}, kBlank,
+                  {{"StartX", "2"}, {"EndZ", "-2"}, {"B", "90"}}, R"((-----< OD.ROUGH >-----)
+NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=55
+NOEX VTLA2[1]=3 VTLL[1]=1.6
+N000 MT=101
+N000 M421
+N000 G00 X3 Z0.2 TL=0101 BT=1 M602 M41 S510 M03 M63 M08
+NT01     Z0.08 G96 S300
+N000 VLMON[1]=2+8
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 VLMON[1]=0
+N000 G00 X8 G97 S510 M63
+N000 G21 HP=4 M05 M63 M09
+NSTP M01
+	
+)"},
+        // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.
+        RoughCase{"OuterMultusToolLifeChamfer", roughOuterGenerator, {kMul, true, true}, kBlank,
+                  {{"ToolNumber", "12"}, {"C", "0.1"}, {"B", "45"}, {"StartX", "2"}, {"EndZ", "-2"}, {"SpindleCCW", nullptr}},
+                  R"((-----< OD.ROUGH >-----)
+NOEX VGRIN[12]=1 VGRFN[12]=1 VGRA1[12]=55
+NOEX VGRA2[12]=3 VGRL[12]=1.6
+N000 MT=1 TG=12
+N000 M421
+N000 G00 X3 Z0.2 TG=12 OG=1 BA=45 M602 M41 S510 M04 M63 M08 M263
+NT12     Z0.08 G96 S300
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01
+NAP2 G81
+N000 G00 X1.76
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.8
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 G20 HP=4 M867 G97 S510 M05 M63 M09
+N000 M866
+	
+)"},
+        RoughCase{"OuterWithoutSpeedKeepsTheLastOne", roughOuterGenerator, {kOth}, kBlank,
+                  {{"V", "0"}, {"StartX", "2"}, {"EndZ", "-2"}}, R"((-----< OD.ROUGH >-----)
+N000 G00 X3 Z0.2 T010101 M41 S777 M03 M63 M08
+NT01     Z0.08 G96 S0
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 G00 X20 Z10 G97 S777 M63
+	
+)",
+                  777},
+        // The tool-data index comes before the whole part is taken; the T word, the label
+        // and the load-monitor lines show the whole number.
+        RoughCase{"OuterFractionalTool", roughOuterGenerator, {kOth, false, true, true}, kBlank,
+                  {{"ToolNumber", "5.5"}, {"StartX", "2"}, {"EndZ", "-2"}}, R"((-----< OD.ROUGH >-----)
+NOEX VTLIN[5.5]=1 VTLFN[5.5]=1 VTLA1[5.5]=55
+NOEX VTLA2[5.5]=3 VTLL[5.5]=1.6
+N000 G00 X3 Z0.2 T050505 M41 S510 M03 M63 M08
+NT05     Z0.08 G96 S300
+N000 VLMON[5]=2+8
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 VLMON[5]=0
+N000 G00 X20 Z10 G97 S510 M63
+	
+)"},
+        // The start diameter is cut to 1.234 before the speed: S650, where 1.2345 gives S640.
+        RoughCase{"InnerOtherToolShape", roughInnerGenerator, {kOth, false, true}, kBored, kInnerInput,
+                  R"((-----< ID.ROUGH >-----)
+NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60
+NOEX VTLA2[7]=3 VTLD[7]=20 VTLL[7]=21.5
+N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08
+NT07     Z0.08 G96 S250
+N000 G85 NAP3 D0.06 U0.02 W0.005 F0.008
+NAP3 G81
+N000 G00 X1.314
+N000 G01 Z0.02 G41 F0.006
+N000     X1.234 A-135
+N000     Z-1.5
+N000     X1.04
+N000     X1 A-135
+N000 G40 K-1
+N000 G80
+N000 G00 Z0.2
+N000     X20 Z10 G97 S650 M63
+	
+)"},
+        RoughCase{"InnerMacTurnToolLifeMonitorStop", roughInnerGenerator, {kMac, true, false, true, true}, kBored,
+                  kInnerInput, R"((-----< ID.ROUGH >-----)
+N000 MT=1 TG=7
+N000 M421
+N000 G00 X1 Z0.2 TG=7 OG=1 M602 M42 S650 M03 M63 M08
+NT07     Z0.08 G96 S250
+N000 VLMON[7]=2+8
+N000 G85 NAP3 D0.06 U0.02 W0.005 F0.008
+NAP3 G81
+N000 G00 X1.314
+N000 G01 Z0.02 G41 F0.006
+N000     X1.234 A-135
+N000     Z-1.5
+N000     X1.04
+N000     X1 A-135
+N000 G40 K-1
+N000 G80
+N000 VLMON[7]=0
+N000 G00 Z0.2
+N000     X8 G97 S650 M63
+N000 G21 HP=4 M05 M63 M09
+NSTP M01
+	
+)"},
+        RoughCase{"InnerMultusToolLifeShape", roughInnerGenerator, {kMul, true, true}, kBored, kInnerInput,
+                  R"((-----< ID.ROUGH >-----)
+NOEX VGRIN[7]=2 VGRFN[7]=1 VGRA1[7]=60
+NOEX VGRA2[7]=3 VGRD[7]=20 VGRL[7]=21.5
+N000 MT=1 TG=7
+N000 M421
+N000 G00 X1 Z0.2 TG=7 OG=1 M602 M42 S650 M03 M63 M08 M263
+NT07     Z0.08 G96 S250
+N000 G85 NAP3 D0.06 U0.02 W0.005 F0.008
+NAP3 G81
+N000 G00 X1.314
+N000 G01 Z0.02 G41 F0.006
+N000     X1.234 A-135
+N000     Z-1.5
+N000     X1.04
+N000     X1 A-135
+N000 G40 K-1
+N000 G80
+N000 G00 Z0.2
+N000 G20 HP=4 M867 G97 S650 M05 M63 M09
+N000 M866
+	
+)"},
+        // From the stock (3, P-Zero 0.1) down to the bore (1) at Z0, all pre-filled.
+        RoughCase{"FaceOtherShapeMonitor", roughFaceGenerator, {kOth, false, true, true}, kBored, {},
+                  R"((-----< OD.ROUGH FACE >-----)
+NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=80
+NOEX VTLA2[1]=0.2 VTLL[1]=1.6
+N000 G00 X3.24 Z0.2 T010101 M41 S700 M03 M63 M08
+NT01     Z0.1 G96 S600
+N000 VLMON[1]=1+8
+N000 G85 NAP1 D0.08 W0.005 F0.012
+NAP1 G82
+N000 G00 Z0
+N000 G01 X3 G41 F0.006
+N000     X1
+N000 G40 I-1
+N000 G80
+N000 VLMON[1]=0
+N000 G00 X20 Z10 G97 S700 M63
+	
+)"},
+        RoughCase{"FaceMultusStop", roughFaceGenerator, {kMul, false, false, false, true}, kBored, {},
+                  R"((-----< OD.ROUGH FACE >-----)
+N000 MT=101
+N000 M421
+N000 G00 X3.24 Z0.2 TL=0101 M602 M41 S700 M03 M63 M08 M263
+NT01     Z0.1 G96 S600
+N000 G85 NAP1 D0.08 W0.005 F0.012
+NAP1 G82
+N000 G00 Z0
+N000 G01 X3 G41 F0.006
+N000     X1
+N000 G40 I-1
+N000 G80
+N000 G20 HP=4 M867 G97 S700 M05 M63 M09
+N000 M866
+NSTP M01
+	
+)"},
+        RoughCase{"FaceMacTurnToolLife", roughFaceGenerator, {kMac, true, true}, kBored, {{"M603", nullptr}},
+                  R"((-----< OD.ROUGH FACE >-----)
+NOEX VGRIN[1]=1 VGRFN[1]=1 VGRA1[1]=80
+NOEX VGRA2[1]=0.2 VGRL[1]=1.6
+N000 MT=1 TG=1
+N000 M421
+N000 G00 X3.24 Z0.2 TG=1 OG=1 M603 M41 S700 M03 M63 M08
+NT01     Z0.1 G96 S600
+N000 G85 NAP1 D0.08 W0.005 F0.012
+NAP1 G82
+N000 G00 Z0
+N000 G01 X3 G41 F0.006
+N000     X1
+N000 G40 I-1
+N000 G80
+N000 G00 X8 G97 S700 M63
+N000 G21 HP=4 M05 M63 M09
+	
+)"},
+        // 0.1 of face stock against cuts of 0.08: a facing cycle, through the centre.
+        RoughCase{"FaceOuterTwoStagesThroughCentre", roughFaceOuterGenerator, {kOth}, kBlank, kOuterInput,
+                  R"((-----< OD.ROUGH >-----)
+N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08
+NT01     Z0.1 G96 S600
+N000 G85 NAP1 D0.08 W0.005 F0.012
+NAP1 G82
+N000 G00 Z0
+N000 G01 X3 G41
+N000     X0
+N000 G40 I-1
+N000 G80
+N000 G00 X3 Z0.08
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 G00 X20 Z10 G97 S1020 M63
+	
+)"},
+        // A bore of 1 pre-fills the face end 0.88; the face stage stops there.
+        RoughCase{"FaceOuterTwoStagesToTheBore", roughFaceOuterGenerator, {kOth, false, false, true}, kBored,
+                  kOuterInput, R"((-----< OD.ROUGH >-----)
+N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08
+NT01     Z0.1 G96 S600
+N000 VLMON[1]=1+8
+N000 G85 NAP1 D0.08 W0.005 F0.012
+NAP1 G82
+N000 G00 Z0
+N000 G01 X0.88
+N000 G80
+N000 G00 X3 Z0.08
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 VLMON[1]=0
+N000 G00 X20 Z10 G97 S1020 M63
+	
+)"},
+        // Face stock no larger than one cut: one pass at the finishing allowance.
+        RoughCase{"FaceOuterSinglePassThroughCentre", roughFaceOuterGenerator, {kMac, false, true}, kBlank,
+                  {{"L", "0.1"}, {"StartX", "2"}, {"EndZ", "-2"}}, R"((-----< OD.ROUGH >-----)
+NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=80
+NOEX VTLA2[1]=0.2 VTLL[1]=1.6
+N000 MT=101
+N000 M421
+N000 G00 X3.2 Z0.2 TL=0101 M602 M41 S1020 M03 M63 M08
+NT01     Z0.005 G96 S600
+N000 G01 X3 G41 F0.012
+N000     X0
+N000 G40 I-1
+N000 G00 X3 Z0.08
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 G00 X8 G97 S1020 M63
+N000 G21 HP=4 M05 M63 M09
+	
+)"},
+        RoughCase{"FaceOuterSinglePassToTheBoreMultus", roughFaceOuterGenerator, {kMul, false, false, true}, kBored,
+                  {{"L", "0.1"}, {"StartX", "2"}, {"EndZ", "-2"}}, R"((-----< OD.ROUGH >-----)
+N000 MT=101
+N000 M421
+N000 G00 X3.2 Z0.2 TL=0101 M602 M41 S1020 M03 M63 M08 M263
+NT01     Z0.005 G96 S600
+N000 VLMON[1]=1
+N000 G01 X0.88 F0.012
+N000 G00 X3 Z0.08
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X2.96
+N000     X3 A135
+N000 G40 K-1
+N000 G80
+N000 VLMON[1]=0
+N000 G00 Z0.2
+N000 G20 HP=4 M867 G97 S1020 M05 M63 M09
+N000 M866
+	
+)"},
+        // Before any workpiece input the stock reads as 0.
+        RoughCase{"FaceOuterWithoutWorkShape", roughFaceOuterGenerator, {kOth}, Work{}, kOuterInput,
+                  R"((-----< OD.ROUGH >-----)
+N000 G00 X0.2 Z0.2 T010101 M41 S1020 M03 M63 M08
+NT01     Z0.005 G96 S600
+N000 G01 X0 G41 F0.012
+N000     X0
+N000 G40 I-1
+N000 G00 X0 Z0.08
+N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015
+NAP2 G81
+N000 G00 X1.92
+N000 G01 Z0.02 G42 F0.006
+N000     X2 A135
+N000     Z-2
+N000     X-0.04
+N000     X0 A135
+N000 G40 K-1
+N000 G80
+N000 G00 X20 Z10 G97 S1020 M63
+	
+)"}),
+    [](const ::testing::TestParamInfo<RoughCase>& info) { return std::string(info.param.name); });
+
+// --- the dialog as each command shows it ---------------------------------------------------
+
+struct ViewCase {
+    const char* name;
+    ProcessGenerator (*generator)();
+    Work work;
+    const char* caption;
+    std::vector<std::pair<const char*, const char*>> texts;
+    std::vector<const char*> hidden;
+    std::vector<const char*> shown;
+};
+
+class RoughingDialog : public ::testing::TestWithParam<ViewCase> {};
+
+TEST_P(RoughingDialog, ComesUpRelabelledAndPrefilled) {
+    const ViewCase& c = GetParam();
+    SharedState s = stateFor({kOth}, c.work);
+    Document doc(QString(), 0);
+    FakeProcessDialog user;
+    user.leaveBy(FakeProcessDialog::Leave::Cancel);
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
+    ASSERT_EQ(user.showings, 1);
+    EXPECT_EQ(user.seen.caption, QString::fromUtf8(c.caption));
+    for (const auto& [name, text] : c.texts)
+        EXPECT_EQ(user.seen.text(name), QString::fromUtf8(text)) << name;
+    for (const char* name : c.hidden)
+        EXPECT_TRUE(user.seen.isHidden(name)) << name;
+    for (const char* name : c.shown)
+        EXPECT_FALSE(user.seen.isHidden(name)) << name;
+    EXPECT_EQ(doc.box.Text(), QString());
+}
+
+const std::vector<const char*> kLongitudinalHidden = {"L", "StartC", "EndC", "SZ", "LabelSZ"};
+const std::vector<const char*> kLongitudinalShown = {"D", "U", "W", "C", "StartX", "StartZ", "EndX", "EndZ"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RoughingDialog,
+    ::testing::Values(
+        ViewCase{"Outer",
+                 roughOuterGenerator,
+                 kBored,
+                 "O.D.Rough",
+                 {{"LabelD", "Deepth"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelStartC", ""}, {"LabelEndC", ""},
+                  {"ToolNumber", "1"}, {"V", "300"}, {"EndX", "3"}, {"StartZ", "0"}, {"StartX", ""}, {"EndZ", ""}},
+                 kLongitudinalHidden,
+                 kLongitudinalShown},
+        ViewCase{"OuterBeforeAnyWorkpiece", roughOuterGenerator, Work{}, "O.D.Rough", {{"EndX", ""}, {"StartZ", "0"}},
+                 {}, {}},
+        ViewCase{"Inner",
+                 roughInnerGenerator,
+                 kBored,
+                 "I.D.Rough",
+                 {{"LabelD", "Deepth"}, {"LabelL", ""}, {"ToolNumber", "7"}, {"EndX", "1"}, {"StartZ", "0"}},
+                 kLongitudinalHidden,
+                 kLongitudinalShown},
+        ViewCase{"InnerBeforeAnyWorkpiece", roughInnerGenerator, Work{}, "I.D.Rough", {{"EndX", "0"}}, {}, {}},
+        ViewCase{"Face",
+                 roughFaceGenerator,
+                 kBored,
+                 "O.D.Rough face",
+                 {{"LabelD", ""}, {"LabelD2", ""}, {"LabelL", "Face Deep"}, {"LabelL2", "Z"}, {"LabelC", ""},
+                  {"LabelC2", ""}, {"LabelU", ""}, {"LabelU2", ""}, {"LabelStartC", ""}, {"LabelEndC", ""},
+                  {"StartX", "3"}, {"StartZ", "0.1"}, {"EndX", "1"}, {"EndZ", "0"}, {"L", "0.08"}},
+                 {"D", "C", "U", "StartC", "EndC", "SZ"},
+                 {"L", "W", "StartX", "StartZ", "EndX", "EndZ"}},
+        ViewCase{"FaceBeforeAnyWorkpiece", roughFaceGenerator, Work{}, "O.D.Rough face",
+                 {{"StartX", ""}, {"StartZ", ""}, {"EndX", "0"}, {"EndZ", "0"}}, {}, {}},
+        ViewCase{"FaceOuter",
+                 roughFaceOuterGenerator,
+                 kBored,
+                 "Face Rough",
+                 {{"LabelD", "Deepth"}, {"LabelD2", "X"}, {"LabelCZ", "Face end"}, {"LabelSZ", "X"},
+                  {"LabelL", "Face deep"}, {"LabelL2", "Z"}, {"LabelStartC", ""}, {"LabelEndC", ""}, {"EndX", "3"},
+                  {"StartZ", "0"}, {"SZ", "0.88"}, {"StartX", ""}},
+                 {"StartC", "EndC"},
+                 {"D", "L", "U", "W", "C", "SZ", "LabelSZ", "StartX", "EndX"}},
+        ViewCase{"FaceOuterWithoutBore", roughFaceOuterGenerator, kBlank, "Face Rough", {{"SZ", "0"}}, {}, {}},
+        ViewCase{"FaceOuterBeforeAnyWorkpiece", roughFaceOuterGenerator, Work{}, "Face Rough",
+                 {{"EndX", ""}, {"SZ", "0"}}, {}, {}}),
+    [](const ::testing::TestParamInfo<ViewCase>& info) { return std::string(info.param.name); });
+
+TEST(RoughingDialog, BAxisFieldsFollowTheMachine) {
+    for (MachineKind machine : {kMac, kMul, kOth}) {
+        for (auto generator : {roughOuterGenerator, roughInnerGenerator, roughFaceGenerator, roughFaceOuterGenerator}) {
+            SharedState s = stateFor({machine}, kBored);
+            Document doc(QString(), 0);
+            FakeProcessDialog user;
+            user.leaveBy(FakeProcessDialog::Leave::Cancel);
+            runProcessGenerator(generator(), s, &doc.box, nullptr);
+            EXPECT_EQ(user.seen.isHidden("B"), machine == kOth);
+            EXPECT_EQ(user.seen.isHidden("TipPostion"), machine == kOth);
+        }
+    }
+}
+
+// --- the bore that inner roughing leaves ----------------------------------------------------
+
+TEST(InnerRoughing, LeavesTheCutBoreAsTheInnerDiameterForTheFaceDialogs) {
+    SharedState s = stateFor({kOth}, kBored);
+    Document doc(QString(), 0);
+    FakeProcessDialog user;
+    user.type("StartX", "1.2345");
+    runProcessGenerator(roughInnerGenerator(), s, &doc.box, nullptr);
+    EXPECT_EQ(s.workShape.gMaterialID.value(), 1.234f);
+    EXPECT_EQ(s.params.gStartX, 1.234);
+
+    user.clearScript();
+    user.leaveBy(FakeProcessDialog::Leave::Cancel);
+    runProcessGenerator(roughFaceOuterGenerator(), s, &doc.box, nullptr);
+    EXPECT_EQ(user.seen.text("SZ"), QStringLiteral("1.114"));
+    runProcessGenerator(roughFaceGenerator(), s, &doc.box, nullptr);
+    EXPECT_EQ(user.seen.text("EndX"), QStringLiteral("1.234"));
+}
+
+TEST(InnerRoughing, CancelOrAFailureLeavesTheInnerDiameter) {
+    for (bool cancel : {true, false}) {
+        SharedState s = stateFor({kOth}, kBored);
+        Document doc(QStringLiteral("text"), 0);
+        FakeProcessDialog user;
+        user.type("StartX", "1.5");
+        if (cancel)
+            user.leaveBy(FakeProcessDialog::Leave::Cancel);
+        else
+            user.type("V", "1E306");  // the speed overflows
+        runProcessGenerator(roughInnerGenerator(), s, &doc.box, nullptr);
+        EXPECT_EQ(s.workShape.gMaterialID.value(), 1.0f);
+        EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+        if (!cancel) {
+            ASSERT_EQ(user.messages.size(), 1u);
+            EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 6"));
+        }
+    }
+}
+
+// --- the face stage's choice ----------------------------------------------------------------
+
+TEST(FaceOuterRoughing, EqualStockAndCutIsOnePassWhateverTheBinaryRounding) {
+    struct Case {
+        double pZero;
+        const char* startZ;
+        const char* depth;
+        bool cycle;
+    } cases[] = {
+        {0.1, "0", "0.05", true},  {0.1, "0", "0.1", false},  {0.1, "0", "0.2", false},
+        {1.1, "0.1", "1", false},  // 1.1 − 0.1 is a hair above 1 in binary
+        {1.1, "0.1", "0.999", true},
+    };
+    for (const Case& c : cases) {
+        SharedState s = stateFor({kOth}, Work{3.0, c.pZero, 0.0f});
+        Document doc(QString(), 0);
+        FakeProcessDialog user;
+        user.type("StartZ", c.startZ).type("L", c.depth);
+        runProcessGenerator(roughFaceOuterGenerator(), s, &doc.box, nullptr);
+        EXPECT_EQ(doc.box.Text().contains(QStringLiteral("G85 NAP1")), c.cycle) << c.pZero << c.startZ << c.depth;
+    }
+}
+
+TEST(FaceOuterRoughing, AFaceEndThatWritesAsZeroFacesThroughTheCentre) {
+    SharedState s = stateFor({kOth}, kBlank);
+    Document doc(QString(), 0);
+    FakeProcessDialog user;
+    user.type("SZ", "0.0004");
+    runProcessGenerator(roughFaceOuterGenerator(), s, &doc.box, nullptr);
+    EXPECT_TRUE(doc.box.Text().contains(QStringLiteral("N000 G01 X3 G41\r\nN000     X0\r\nN000 G40 I-1\r\n")));
+}
+
+// --- failures -------------------------------------------------------------------------------
+
+TEST(Roughing, AnEmptyCuttingRowIsReportedBeforeTheDialog) {
+    for (auto generator : {roughOuterGenerator, roughInnerGenerator, roughFaceGenerator, roughFaceOuterGenerator}) {
+        SharedState s;
+        Document doc(QStringLiteral("text"), 0);
+        FakeProcessDialog user;
+        runProcessGenerator(generator(), s, &doc.box, nullptr);
+        EXPECT_EQ(user.showings, 0);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 13"));
+        EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
+    }
+}
+
+TEST(Roughing, NoDocumentIsError91) {
+    for (auto generator : {roughOuterGenerator, roughInnerGenerator, roughFaceGenerator, roughFaceOuterGenerator}) {
+        SharedState s = stateFor({kOth}, kBlank);
+        FakeProcessDialog user;
+        runProcessGenerator(generator(), s, nullptr, nullptr);
+        EXPECT_EQ(user.showings, 0);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 91"));
+    }
+}
+
+TEST(Roughing, HugeValuesAreReportedNotWritten) {
+    const Typing inputs[] = {{{"V", "1E306"}}, {{"StartX", "1E306"}}, {{"EndX", "1E306"}}, {{"C", "3E38"}}};
+    for (auto generator : {roughOuterGenerator, roughInnerGenerator, roughFaceGenerator, roughFaceOuterGenerator}) {
+        for (const Typing& typed : inputs) {
+            if (generator == roughFaceGenerator && typed[0].first == std::string("C"))
+                continue;  // facing has no chamfer
+            SharedState s = stateFor({kOth}, kBlank);
+            Document doc(QStringLiteral("text"), 0);
+            FakeProcessDialog user;
+            user.type("StartX", "2");
+            for (const auto& [box, text] : typed)
+                user.type(box, QString::fromLatin1(text));
+            runProcessGenerator(generator(), s, &doc.box, nullptr);
+            EXPECT_EQ(doc.box.Text(), QStringLiteral("text")) << typed[0].first;
+            ASSERT_EQ(user.messages.size(), 1u) << typed[0].first;
+            EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 6")) << typed[0].first;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,387 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/common/shared_state.h"
+#include "cycles/frmUGC.h"
+#include "cycles/ugc_sketch.h"
+#include "support/test_support.h"
+
+using namespace quillmar;
+
+namespace {
+
+using Look = UgcSketch::Look;
+using Background = frmUGC::Background;
+
+QString focusName(const QWidget& window) {
+    QWidget* w = window.focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+QColor base(const QLineEdit* box) { return box->palette().color(QPalette::Active, QPalette::Base); }
+
+const char* const kCentreSegments[] = {"Line12", "Line13", "Line15", "Line16", "Line17"};
+
+QByteArray csv(const QString& tool) {
+    QByteArray bytes = "S45C,header\r\nNo,Process,T,S,M,V,F,D,L,U,W,C\r\n";
+    bytes += "1,x," + tool.toLatin1() + ",0,1,300,0.01,0.1,,0.02,0.005,0.02\r\n";
+    return bytes;
+}
+
+}  // namespace
+
+class TestFrmUGC : public QObject {
+    Q_OBJECT
+
+private slots:
+    void designState();
+    void graphckEnablesTheGraphicControls();
+    void withCenterSwapsTheBoreForTheCentre();
+    void clearingGraphckKeepsTheCentreChoice();
+    void tabOrder_data();
+    void tabOrder();
+    void focusHighlightsTheSegment_data();
+    void focusHighlightsTheSegment();
+    void theFaceBelowTheBoreReturnsToItsOwnLook();
+    void enterInText1MovesOnWhenNotEmpty();
+    void exeAndCancel();
+    void materialFileReloadsTheTableAtOnce();
+    void materialFileCancelledChangesNothing();
+    void unreadableMaterialFileIsReportedAndKeepsTheOld();
+
+private:
+    void showAndActivate(frmUGC& d) {
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+    }
+};
+
+void TestFrmUGC::designState() {
+    SharedState state;
+    state.gCsvFileName = QStringLiteral("/data/S45C.CSV");
+    frmUGC d(state);
+    QCOMPARE(d.windowTitle(), QStringLiteral(" Material"));
+    QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(d.CsvFile->text(), QStringLiteral("/data/S45C.CSV"));
+    QVERIFY(!d.CsvFile->isEnabled());
+
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label13", "Material File"}, {"Label10", "Jaw"}, {"Label12", "Material"}, {"Label11", "Center"},
+        {"Label4", "P-Zero"}, {"Label5", "Jaw Clamp"}, {"Label6", "Jaw Deepth"}, {"Label1", "Length OL"},
+        {"Label2", "Material OD"}, {"Label3", "Material ID"}, {"Label7", "Center Length"},
+        {"Label8", "Center Dia."}, {"Label9", "Center D2"},
+    };
+    for (auto [name, caption] : captions) {
+        auto* label = d.findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), QString::fromLatin1(caption));
+    }
+    QCOMPARE(d.SpindleSelect->title(), QStringLiteral("Spindle"));
+    QCOMPARE(d.ChuckingSelect->title(), QStringLiteral("Chucking"));
+    QCOMPARE(d.MainSpindle->text(), QStringLiteral("Main"));
+    QCOMPARE(d.SubSpindle->text(), QStringLiteral("Sub"));
+    QCOMPARE(d.OD->text(), QStringLiteral("O.D."));
+    QCOMPARE(d.ID->text(), QStringLiteral("I.D."));
+    QCOMPARE(d.Check3->text(), QStringLiteral("Graphck"));
+    QCOMPARE(d.Check2->text(), QStringLiteral("With Face"));
+    QCOMPARE(d.Check1->text(), QStringLiteral("With Center"));
+    QCOMPARE(d.Material->text(), QStringLiteral("Material File Select"));
+    QCOMPARE(d.Command1->text(), QStringLiteral("Exe."));
+    QCOMPARE(d.Command2->text(), QStringLiteral("Cancel"));
+    QVERIFY(!d.Command1->autoDefault() && !d.Command2->autoDefault());
+
+    QVERIFY(d.MainSpindle->isChecked() && d.OD->isChecked());
+    QVERIFY(!d.Check1->isChecked() && !d.Check2->isChecked() && !d.Check3->isChecked());
+    for (QLineEdit* box : d.boxes())
+        QVERIFY(box->text().isEmpty());
+
+    for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.MainSpindle, d.SubSpindle,
+                                                      d.OD, d.ID, d.Check1, d.Check2, d.Text1, d.Text2, d.Text6,
+                                                      d.Text7, d.Text8})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    for (QWidget* w : std::initializer_list<QWidget*>{d.Text9, d.Text3, d.Text5, d.Text4, d.Check3, d.Material,
+                                                      d.Command1, d.Command2})
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    for (QLineEdit* box : {d.Text1, d.Text2, d.Text6, d.Text7, d.Text8})
+        QCOMPARE(base(box), frmUGC::colourOf(Background::ButtonFace));
+    for (QLineEdit* box : {d.Text9, d.Text3, d.Text5, d.Text4})
+        QCOMPARE(base(box), frmUGC::colourOf(Background::Window));
+
+    QVERIFY(d.Label11->isHidden());
+    for (const UgcSketch::Segment& s : UgcSketch::segments()) {
+        QCOMPARE(d.Sketch->segmentVisible(QString::fromLatin1(s.name)), !s.hiddenAtDesign);
+        QCOMPARE(d.Sketch->look(QString::fromLatin1(s.name)), Look::Normal);
+    }
+    for (const char* name : kCentreSegments)
+        QVERIFY(!d.Sketch->segmentVisible(QString::fromLatin1(name)));
+    QCOMPARE(UgcSketch::segments().size(), size_t(19));
+}
+
+void TestFrmUGC::graphckEnablesTheGraphicControls() {
+    SharedState state;
+    frmUGC d(state);
+    d.Check3->click();
+    for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.MainSpindle, d.SubSpindle,
+                                                      d.OD, d.ID, d.Check1, d.Check2, d.Text1, d.Text2})
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(base(d.Text1), frmUGC::colourOf(Background::Window));
+    QCOMPARE(base(d.Text2), frmUGC::colourOf(Background::Window));
+    // Without a centre its boxes stay off.
+    for (QLineEdit* box : {d.Text6, d.Text7, d.Text8}) {
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(base(box), frmUGC::colourOf(Background::ButtonFace));
+    }
+
+    d.Check3->click();
+    for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.MainSpindle, d.SubSpindle,
+                                                      d.OD, d.ID, d.Check1, d.Check2, d.Text1, d.Text2, d.Text6,
+                                                      d.Text7, d.Text8})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(base(d.Text1), frmUGC::colourOf(Background::ButtonFace));
+}
+
+void TestFrmUGC::withCenterSwapsTheBoreForTheCentre() {
+    SharedState state;
+    frmUGC d(state);
+    d.Check3->click();
+    d.Check1->click();
+    QVERIFY(!d.Text4->isEnabled());
+    QCOMPARE(base(d.Text4), frmUGC::colourOf(Background::MenuBar));
+    for (QLineEdit* box : {d.Text6, d.Text7, d.Text8}) {
+        QVERIFY(box->isEnabled());
+        QCOMPARE(base(box), frmUGC::colourOf(Background::Window));
+    }
+    QVERIFY(!d.Sketch->segmentVisible(QStringLiteral("Line5")));
+    for (const char* name : kCentreSegments)
+        QVERIFY(d.Sketch->segmentVisible(QString::fromLatin1(name)));
+    QCOMPARE(d.Sketch->look(QStringLiteral("Line19")), Look::Faded);
+    QVERIFY(!d.Label11->isHidden());
+
+    d.Check1->click();
+    QVERIFY(d.Text4->isEnabled());
+    QCOMPARE(base(d.Text4), frmUGC::colourOf(Background::Window));
+    for (QLineEdit* box : {d.Text6, d.Text7, d.Text8}) {
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(base(box), frmUGC::colourOf(Background::ButtonFace));
+    }
+    QVERIFY(d.Sketch->segmentVisible(QStringLiteral("Line5")));
+    for (const char* name : kCentreSegments)
+        QVERIFY(!d.Sketch->segmentVisible(QString::fromLatin1(name)));
+    QCOMPARE(d.Sketch->look(QStringLiteral("Line19")), Look::Normal);
+    QVERIFY(d.Label11->isHidden());
+}
+
+void TestFrmUGC::clearingGraphckKeepsTheCentreChoice() {
+    SharedState state;
+    frmUGC d(state);
+    d.Check3->click();
+    d.Check1->click();
+    d.Check3->click();
+    QVERIFY(d.Check1->isChecked());
+    QVERIFY(!d.Text4->isEnabled());  // keeps its state
+    QVERIFY(!d.Text6->isEnabled() && !d.Text7->isEnabled() && !d.Text8->isEnabled());
+    // Back on: the centre boxes come back with the centre still chosen.
+    d.Check3->click();
+    QVERIFY(d.Text6->isEnabled() && d.Text7->isEnabled() && d.Text8->isEnabled());
+    QCOMPARE(base(d.Text8), frmUGC::colourOf(Background::Window));
+}
+
+void TestFrmUGC::tabOrder_data() {
+    QTest::addColumn<bool>("graphic");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("design") << false
+                            << QStringList{"Text9", "Text3", "Text5", "Text4", "Command1", "Command2", "Material",
+                                           "Check3", "Text9"};
+    QTest::newRow("graphic with centre")
+        << true
+        << QStringList{"Text9", "Text1", "Text2", "Text3", "Text5", "Check1", "Text8", "Text7", "Text6", "Command1",
+                       "Command2", "MainSpindle", "OD", "Check2", "Material", "Check3", "Text9"};
+}
+
+void TestFrmUGC::tabOrder() {
+    QFETCH(bool, graphic);
+    QFETCH(QStringList, order);
+    SharedState state;
+    frmUGC d(state);
+    if (graphic) {
+        d.Check3->click();
+        d.Check1->click();
+    }
+    showAndActivate(d);
+    d.Text9->setFocus();
+    QStringList seen = {focusName(d)};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << focusName(d);
+    }
+    QCOMPARE(seen, order);
+}
+
+void TestFrmUGC::focusHighlightsTheSegment_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("segment");
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Text9", "Line18"}, {"Text3", "Line3"}, {"Text5", "Line2"}, {"Text4", "Line19"}, {"Text6", "Line19"},
+        {"Text1", "Line6"},  {"Text2", "Line7"}, {"Text8", "Line13"}, {"Text7", "Line17"},
+    };
+    for (auto [box, segment] : pairs)
+        QTest::newRow(box) << QString::fromLatin1(box) << QString::fromLatin1(segment);
+}
+
+void TestFrmUGC::focusHighlightsTheSegment() {
+    QFETCH(QString, box);
+    QFETCH(QString, segment);
+    SharedState state;
+    frmUGC d(state);
+    d.Check3->click();
+    if (box == QLatin1String("Text6") || box == QLatin1String("Text7") || box == QLatin1String("Text8"))
+        d.Check1->click();
+    const Look resting = d.Sketch->look(segment);
+    showAndActivate(d);
+    auto* edit = d.findChild<QLineEdit*>(box);
+    QVERIFY(edit);
+    edit->setFocus();
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(d.Sketch->look(segment), Look::Highlight);
+    for (const UgcSketch::Segment& s : UgcSketch::segments())
+        if (QLatin1String(s.name) != segment)
+            QVERIFY(d.Sketch->look(QString::fromLatin1(s.name)) != Look::Highlight);
+    d.Command2->setFocus();
+    QCOMPARE(d.Sketch->look(segment), resting);
+    QVERIFY(d.Sketch->look(segment) != Look::Highlight);
+}
+
+void TestFrmUGC::theFaceBelowTheBoreReturnsToItsOwnLook() {
+    SharedState state;
+    frmUGC d(state);
+    showAndActivate(d);
+    d.Text4->setFocus();
+    d.Text3->setFocus();
+    QCOMPARE(d.Sketch->look(QStringLiteral("Line19")), Look::Normal);
+    d.Check3->click();
+    d.Check1->click();
+    d.Text6->setFocus();
+    QCOMPARE(d.Sketch->look(QStringLiteral("Line19")), Look::Highlight);
+    d.Text7->setFocus();
+    QCOMPARE(d.Sketch->look(QStringLiteral("Line19")), Look::Faded);
+}
+
+void TestFrmUGC::enterInText1MovesOnWhenNotEmpty() {
+    SharedState state;
+    frmUGC d(state);
+    d.Check3->click();
+    showAndActivate(d);
+    d.Text1->setFocus();
+    QTest::keyClick(d.Text1, Qt::Key_Return);
+    QCOMPARE(focusName(d), QStringLiteral("Text1"));
+    QTest::keyClicks(d.Text1, "0.5");
+    QTest::keyClick(d.Text1, Qt::Key_Return);
+    QCOMPARE(focusName(d), QStringLiteral("Text2"));
+    // Elsewhere Enter neither moves nor presses a button.
+    QTest::keyClick(d.Text2, Qt::Key_Return);
+    QCOMPARE(focusName(d), QStringLiteral("Text2"));
+    QVERIFY(d.isVisible());
+}
+
+void TestFrmUGC::exeAndCancel() {
+    SharedState state;
+    {
+        frmUGC d(state);
+        d.Text5->setText(QStringLiteral("3"));
+        d.Command1->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(state.gDialogAccepted);
+        QCOMPARE(state.workShape.gMaterialOD, 3.0);
+        QVERIFY(state.gOutputText.startsWith(QStringLiteral("\t\r\n----------< USER GRAPHIC COMMAND")));
+    }
+    {
+        frmUGC d(state);
+        d.Text5->setText(QStringLiteral("4"));
+        d.Command2->click();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(!state.gDialogAccepted);
+        QCOMPARE(state.workShape.gMaterialOD, 3.0);
+    }
+}
+
+void TestFrmUGC::materialFileReloadsTheTableAtOnce() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("AL.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv(QStringLiteral("42")));
+    file.close();
+
+    SharedState state;
+    state.gCsvDir = QStringLiteral("/start");
+    state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
+    test::ScriptedResponder answers;
+    answers.answerFile(path);
+    {
+        frmUGC d(state);
+        d.Material->click();
+        QCOMPARE(d.CsvFile->text(), path);
+        QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("42"));
+        d.Command2->click();  // the choice stays after Cancel
+    }
+    QCOMPARE(answers.fileRequests.size(), size_t(1));
+    QCOMPARE(answers.fileRequests[0].kind, modal::FileRequest::Open);
+    QCOMPARE(answers.fileRequests[0].directory, QStringLiteral("/start"));
+    QCOMPARE(answers.fileRequests[0].filter, QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*.*"));
+    QCOMPARE(state.gCsvFileName, path);
+    QCOMPARE(state.gCsvDir, dir.path());
+    QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("42"));
+    QVERIFY(answers.messages.empty());
+}
+
+void TestFrmUGC::materialFileCancelledChangesNothing() {
+    SharedState state;
+    state.gCsvDir = QStringLiteral("/start");
+    state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
+    state.gCuttingTable.setCell(1, 3, QStringLiteral("7"));
+    test::ScriptedResponder answers;
+    answers.answerFile(std::nullopt);
+    frmUGC d(state);
+    d.Material->click();
+    QCOMPARE(d.CsvFile->text(), QStringLiteral("/start/S45C.CSV"));
+    QCOMPARE(state.gCsvDir, QStringLiteral("/start"));
+    QCOMPARE(state.gCsvFileName, QStringLiteral("/start/S45C.CSV"));
+    QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("7"));
+}
+
+void TestFrmUGC::unreadableMaterialFileIsReportedAndKeepsTheOld() {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
+    const QString headerOnly = dir.filePath(QStringLiteral("header.csv"));
+    QFile file(headerOnly);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("S45C\r\n");
+    file.close();
+    for (const QString& path : {missing, headerOnly}) {
+        SharedState state;
+        state.gCsvDir = QStringLiteral("/start");
+        state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
+        state.gCuttingTable.setCell(1, 3, QStringLiteral("7"));
+        test::ScriptedResponder answers;
+        answers.answerFile(path);
+        answers.answerMessage(modal::kOk);
+        frmUGC d(state);
+        d.Material->click();
+        QCOMPARE(answers.messages.size(), size_t(1));
+        QVERIFY(answers.messages[0].text.contains(path));
+        QCOMPARE(answers.messages[0].style, int(modal::kOkOnly) | modal::kExclamation);
+        QCOMPARE(d.CsvFile->text(), QStringLiteral("/start/S45C.CSV"));
+        QCOMPARE(state.gCsvDir, QStringLiteral("/start"));
+        QCOMPARE(state.gCsvFileName, QStringLiteral("/start/S45C.CSV"));
+        QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("7"));
+    }
+}
+
+QTEST_MAIN(TestFrmUGC)
+#include "tst_frmUGC.moc"

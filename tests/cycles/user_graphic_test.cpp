@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include "app/common/runtime_error.h"
+#include "app/common/shared_state.h"
+#include "cycles/user_graphic.h"
+
+using namespace quillmar;
+
+namespace {
+
+QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
+
+// The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
+UgcInput blank() {
+    UgcInput in;
+    in.Text9 = QStringLiteral("0.1");
+    in.Text1 = QStringLiteral("0.5");
+    in.Text2 = QStringLiteral("0.25");
+    in.Text3 = QStringLiteral("4");
+    in.Text5 = QStringLiteral("3");
+    return in;
+}
+
+struct SubCase {
+    const char* name;
+    UgcInput input;
+    const char* expected;
+};
+
+UgcInput with(UgcInput in, void (*change)(UgcInput&)) {
+    change(in);
+    return in;
+}
+
+class UserGraphic : public ::testing::TestWithParam<SubCase> {};
+
+TEST_P(UserGraphic, BuildsTheSubprogram) {
+    const SubCase& c = GetParam();
+    SharedState s;
+    s.gOutputText = QStringLiteral("left over");
+    executeUserGraphic(c.input, s);
+    EXPECT_EQ(s.gOutputText.toStdString(), crlf(c.expected).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UserGraphic,
+    ::testing::Values(
+        SubCase{"AllEmpty", UgcInput{}, R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=0 VCHKZ=0
+NOEX VCHKD=0 VCHKL=0
+NOEX VWKR=393
+N000 CLEAR
+N000 DEF WORK
+N000 PS RC,[0,0],[0,0]
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        SubCase{"MainOuterChuck", blank(), R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=3 VCHKZ=-3.9
+NOEX VCHKD=0.25 VCHKL=0.5
+NOEX VWKR=393
+N000 CLEAR
+N000 DEF WORK
+N000 PS RC,[1,0],[40,30]
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
+        SubCase{"BoreFractionsAndFace", with(blank(), [](UgcInput& in) {
+                    in.Text9 = QStringLiteral("0.25");
+                    in.Text5 = QStringLiteral("2.9");
+                    in.Text3 = QStringLiteral("4.7");
+                    in.Text4 = QStringLiteral("3.5");
+                    in.Check2 = true;
+                }),
+                R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=2 VCHKZ=-3.75
+NOEX VCHKD=0.25 VCHKL=0.5
+NOEX VWKR=393
+N000 CLEAR
+N000 DEF WORK
+N000 PS RC,[2,0],[40,20]
+N000 PS RC,[2.5,0],[40,30],0
+N000 END
+N000 DEF WORKF
+N000 PF 0,[0,0],20,D
+N000 PF 0,[0,0],30,D,0
+N000 PO [0,15]
+N000 CI [0,0],[0,-15],R,0
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        SubCase{"FaceWithoutBore", with(blank(), [](UgcInput& in) { in.Check2 = true; }), R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=3 VCHKZ=-3.9
+NOEX VCHKD=0.25 VCHKL=0.5
+NOEX VWKR=393
+N000 CLEAR
+N000 DEF WORK
+N000 PS RC,[1,0],[40,30]
+N000 END
+N000 DEF WORKF
+N000 PF 0,[0,0],30,D
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        SubCase{"SubSpindleWithFace", with(blank(), [](UgcInput& in) {
+                    in.SubSpindle = true;
+                    in.Check2 = true;
+                    in.Text4 = QStringLiteral("1");
+                }),
+                R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=3 VCHKZ=-3.9
+NOEX VCHKD=0.25 VCHKL=0.5
+N000 CLEAR
+N000 DEF WORK[S]
+N000 PS RC,[1,0],[40,30]
+N000 PS RC,[1,0],[40,10],0
+N000 END
+N000 DEF WORKF[S]
+N000 PF 0,[0,0],30,D
+N000 PF 0,[0,0],10,D,0
+N000 PO [0,5]
+N000 CI [0,0],[0,-5],R,0
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
+        // diameter is still read and drawn, and chucking on it puts it in VCHKX.
+        SubCase{"CentreChuckedInTheBore", with(blank(), [](UgcInput& in) {
+                    in.Text9 = QStringLiteral("0.1234");
+                    in.Text4 = QStringLiteral("2");
+                    in.OD = false;
+                    in.Check1 = true;
+                    in.Text8 = QStringLiteral("1.5");
+                    in.Text7 = QStringLiteral("0.5");
+                    in.Text6 = QStringLiteral("0.75");
+                }),
+                R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=2 VCHKZ=-3.877
+NOEX VCHKD=0.25 VCHKL=0.5
+NOEX VTSDA=0.75 VTSDB=0.5
+NOEX VTSL=1.5 VWKR=0.123
+N000 CLEAR
+N000 DEF WORK
+N000 PS RC,[1,0],[40,30]
+N000 PS RC,[1.23,0],[40,20],0
+N000 END
+N000 DRAW
+NRTS RTS
+)"},
+        SubCase{"CentreOnTheSubSpindle", with(blank(), [](UgcInput& in) {
+                    in.SubSpindle = true;
+                    in.Check1 = true;
+                }),
+                R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=3 VCHKZ=-3.9
+NOEX VCHKD=0.25 VCHKL=0.5
+NOEX VTSDA=0 VTSDB=0
+NOEX VTSL=0 VWKR=0.1
+N000 CLEAR
+N000 DEF WORK[S]
+N000 PS RC,[1,0],[40,30]
+N000 END
+N000 DRAW
+NRTS RTS
+)"}),
+    [](const ::testing::TestParamInfo<SubCase>& info) { return std::string(info.param.name); });
+
+TEST(UserGraphic, StoresTheWorkShape) {
+    SharedState s;
+    UgcInput in = blank();
+    in.Text9 = QStringLiteral("0.1234");
+    in.Text2 = QStringLiteral("0.12345");
+    in.Text5 = QStringLiteral("-2.9");
+    in.Text3 = QStringLiteral("4.99");
+    in.Text4 = QStringLiteral("1.9");
+    in.Check3 = true;
+    executeUserGraphic(in, s);
+    const WorkShape& w = s.workShape;
+    EXPECT_EQ(w.gPZero, 0.1234);  // only a centre's VWKR cuts it
+    EXPECT_EQ(w.gJawClamp, 0.5);
+    EXPECT_EQ(w.gJawDepth, 0.123);  // cut by the VCHKD word
+    EXPECT_EQ(w.gMaterialOD, -2.0);
+    EXPECT_EQ(w.gLengthOL, 4.0);
+    EXPECT_EQ(w.gMaterialID.value(), 1.0f);
+    EXPECT_TRUE(w.gUgcCallEnabled);
+}
+
+TEST(UserGraphic, EmptyBoxesSetEveryValueToZero) {
+    SharedState s;
+    s.workShape.gMaterialID = 2.0f;
+    executeUserGraphic(UgcInput{}, s);
+    const WorkShape& w = s.workShape;
+    for (const auto* value : {&w.gPZero, &w.gJawClamp, &w.gJawDepth, &w.gMaterialOD, &w.gLengthOL}) {
+        ASSERT_TRUE(value->has_value());
+        EXPECT_EQ(**value, 0.0);
+    }
+    EXPECT_EQ(w.gMaterialID.value(), 0.0f);
+    EXPECT_FALSE(w.gUgcCallEnabled);
+}
+
+TEST(UserGraphic, WithoutGraphckTheCallIsLeftAsItWas) {
+    SharedState s;
+    s.workShape.gUgcCallEnabled = true;
+    executeUserGraphic(blank(), s);
+    EXPECT_TRUE(s.workShape.gUgcCallEnabled);
+}
+
+TEST(UserGraphic, OverflowIsAnErrorAndChangesNothing) {
+    struct Case {
+        void (*change)(UgcInput&);
+    } cases[] = {
+        {[](UgcInput& in) { in.Text3 = QStringLiteral("1E306"); }},   // 10 × length
+        {[](UgcInput& in) { in.Text4 = QStringLiteral("1E39"); }},    // beyond single precision
+        {[](UgcInput& in) { in.Text4 = QStringLiteral("3E38"); }},    // 10 × inner diameter in single
+        {[](UgcInput& in) { in.Text2 = QStringLiteral("1E306"); }},   // the jaw depth's word
+        {[](UgcInput& in) { in.Text9 = QStringLiteral("1E400"); }},   // no number at all
+    };
+    for (const Case& c : cases) {
+        SharedState s;
+        s.workShape.gPZero = 7.0;
+        s.gOutputText = QStringLiteral("before");
+        UgcInput in = blank();
+        c.change(in);
+        try {
+            executeUserGraphic(in, s);
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), kErrOverflow);
+        }
+        EXPECT_EQ(s.workShape.gPZero, 7.0);
+        EXPECT_FALSE(s.workShape.gMaterialOD.has_value());
+        EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
+    }
+}
+
+}  // namespace
