@@ -1,8 +1,9 @@
 #include "cycles/cutting_table.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <vector>
+
+#include "platform/program_file.h"
 
 namespace quillmar {
 namespace {
@@ -83,17 +84,11 @@ private:
 }  // namespace
 
 QString decodeEightBitText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp932("Shift-JIS", QStringDecoder::Flag::Stateless);
-    if (cp932.isValid()) {
-        text = cp932.decode(bytes);
-        if (!cp932.hasError())
-            return text;
-    }
-    return QString::fromLatin1(bytes);
+    // Read as a program file is read; a byte-order mark is no part of the first field.
+    QString text = decodeProgram(bytes).text;
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
 }
 
 std::optional<CuttingConditionTable> parseCuttingTable(const QByteArray& bytes) {
