@@ -210,10 +210,9 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         const double z2 = ReadNumber(input.z2);
         const double a2 = degreesToRadians(ReadNumber(input.a2));
         const CrossingPoint crossing = crossingPoint(x1, z1, a1, x2, z2, a2, input.plane);
-        const QString crossingX = liftedResultText(crossing.x);
-        const QString crossingZ = liftedResultText(crossing.z);
-        run.crossingX = crossingX;
-        run.crossingZ = crossingZ;
+        // Box by box: an X written before its Z fails stays written.
+        run.crossingX = liftedResultText(crossing.x);
+        run.crossingZ = liftedResultText(crossing.z);
 
         const Across p1 = toDrawing(x1, z1, input.plane);
         const Across p2 = toDrawing(x2, z2, input.plane);
