@@ -317,8 +317,10 @@ void frmUGC::box_GotFocus(QLineEdit* box) {
 
 void frmUGC::box_LostFocus(QLineEdit* box) {
     const QString segment = segmentOf(box->objectName());
+    // Leaving the inner diameter or the centre's second diameter fades the face below
+    // the bore, centre or not; only clearing "With Center" draws it in full again.
     if (segment == QLatin1String("Line19"))
-        restoreFaceBelowBore();
+        Sketch->setLook(segment, UgcSketch::Look::Faded);
     else
         Sketch->setLook(segment, UgcSketch::Look::Normal);
 }

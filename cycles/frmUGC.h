@@ -98,7 +98,7 @@ protected:
 private:
     void buildLayout();
     void setBox(QLineEdit* box, bool enabled, Background background);
-    // Line19's look when no box highlights it: faded while a centre is shown.
+    // Line19's look as "With Center" sets it: faded while a centre is shown.
     void restoreFaceBelowBore();
 
     SharedState& state_;
