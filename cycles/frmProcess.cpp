@@ -16,24 +16,22 @@
 #include "app/common/read_number.h"
 #include "app/common/runtime_error.h"
 #include "app/common/shared_state.h"
+#include "cycles/dialog_controls.h"
 
 namespace quillmar {
 namespace {
 
+// Controls keep their place when a cycle hides a neighbour, as on a form.
 template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    // Controls keep their place when a cycle hides a neighbour, as on a form.
+T* placed(T* widget, const char* name) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
-    return widget;
+    return quillmar::named(widget, name);
 }
 
 QLabel* label(const QString& caption, const char* name, QWidget* parent) {
-    auto* l = named(new QLabel(caption, parent), name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return placed(plainLabel(caption, name, parent), name);
 }
 
 QString text(const char* s) { return QString::fromUtf8(s); }
@@ -49,70 +47,70 @@ frmProcess::frmProcess(SharedState& state, QWidget* parent)
     setObjectName(text("frmProcess"));
     setWindowTitle(text(" Process"));
 
-    Frame1 = named(new QGroupBox(text("Spindle"), this), "Frame1");
-    SpindleCW = named(new QRadioButton(text("CW"), Frame1), "SpindleCW");
-    SpindleCCW = named(new QRadioButton(text("CCW"), Frame1), "SpindleCCW");
-    Frame2 = named(new QGroupBox(text("Coolant"), this), "Frame2");
-    CoolantON = named(new QRadioButton(text("ON"), Frame2), "CoolantON");
-    CoolantOFF = named(new QRadioButton(text("OFF"), Frame2), "CoolantOFF");
-    TipPostion = named(new QGroupBox(text("M-Index"), this), "TipPostion");
-    M602 = named(new QRadioButton(text("0°"), TipPostion), "M602");
-    M603 = named(new QRadioButton(text("180°"), TipPostion), "M603");
+    Frame1 = placed(new QGroupBox(text("Spindle"), this), "Frame1");
+    SpindleCW = placed(new QRadioButton(text("CW"), Frame1), "SpindleCW");
+    SpindleCCW = placed(new QRadioButton(text("CCW"), Frame1), "SpindleCCW");
+    Frame2 = placed(new QGroupBox(text("Coolant"), this), "Frame2");
+    CoolantON = placed(new QRadioButton(text("ON"), Frame2), "CoolantON");
+    CoolantOFF = placed(new QRadioButton(text("OFF"), Frame2), "CoolantOFF");
+    TipPostion = placed(new QGroupBox(text("M-Index"), this), "TipPostion");
+    M602 = placed(new QRadioButton(text("0°"), TipPostion), "M602");
+    M603 = placed(new QRadioButton(text("180°"), TipPostion), "M603");
     M602->setChecked(true);
 
     Label1 = label(text("Tool No."), "Label1", this);
     Label10 = label(text("T"), "Label10", this);
-    ToolNumber = named(new QLineEdit(this), "ToolNumber");
+    ToolNumber = placed(new QLineEdit(this), "ToolNumber");
     LabelB = label(text("B-axis"), "LabelB", this);
     LabelB2 = label(text("B"), "LabelB2", this);
-    B = named(new QLineEdit(text("0"), this), "B");
+    B = placed(new QLineEdit(text("0"), this), "B");
     LabelV = label(text("Cut Speed(m/min)"), "LabelV", this);
     Labelv2 = label(text("V"), "Labelv2", this);
-    V = named(new QLineEdit(this), "V");
+    V = placed(new QLineEdit(this), "V");
     LabelF = label(text("Feed(mm/rev)"), "LabelF", this);
     LabelF2 = label(text("F"), "LabelF2", this);
-    F = named(new QLineEdit(this), "F");
+    F = placed(new QLineEdit(this), "F");
     LabelU = label(text("Finish X"), "LabelU", this);
     LabelU2 = label(text("U"), "LabelU2", this);
-    U = named(new QLineEdit(this), "U");
+    U = placed(new QLineEdit(this), "U");
     LabelW = label(text("Finish Z"), "LabelW", this);
     LabelW2 = label(text("W"), "LabelW2", this);
-    W = named(new QLineEdit(this), "W");
+    W = placed(new QLineEdit(this), "W");
     LabelD = label(text("Step"), "LabelD", this);
     LabelD2 = label(text("D"), "LabelD2", this);
-    D = named(new QLineEdit(this), "D");
+    D = placed(new QLineEdit(this), "D");
     LabelL = label(text("Step Back"), "LabelL", this);
     LabelL2 = label(text("L"), "LabelL2", this);
-    L = named(new QLineEdit(this), "L");
+    L = placed(new QLineEdit(this), "L");
     LabelC = label(text("Chamfer"), "LabelC", this);
     LabelC2 = label(text("C"), "LabelC2", this);
-    C = named(new QLineEdit(this), "C");
-    Frame3 = named(new QGroupBox(text("chamfer"), this), "Frame3");
-    Option1 = named(new QRadioButton(text("C"), Frame3), "Option1");
-    Option2 = named(new QRadioButton(text("R"), Frame3), "Option2");
+    C = placed(new QLineEdit(this), "C");
+    Frame3 = placed(new QGroupBox(text("chamfer"), this), "Frame3");
+    Option1 = placed(new QRadioButton(text("C"), Frame3), "Option1");
+    Option2 = placed(new QRadioButton(text("R"), Frame3), "Option2");
     Option1->setChecked(true);
     LabelCZ = label(QString(), "LabelCZ", this);
     LabelSZ = label(text("Z"), "LabelSZ", this);
-    SZ = named(new QLineEdit(this), "SZ");
+    SZ = placed(new QLineEdit(this), "SZ");
     LabelStart = label(text("Start"), "LabelStart", this);
     LabelStartX = label(text("X"), "LabelStartX", this);
-    StartX = named(new QLineEdit(this), "StartX");
+    StartX = placed(new QLineEdit(this), "StartX");
     LabelStartZ = label(text("Z"), "LabelStartZ", this);
-    StartZ = named(new QLineEdit(this), "StartZ");
+    StartZ = placed(new QLineEdit(this), "StartZ");
     LabelStartC = label(text("C"), "LabelStartC", this);
-    StartC = named(new QLineEdit(this), "StartC");
+    StartC = placed(new QLineEdit(this), "StartC");
     LabelEnd = label(text("End point"), "LabelEnd", this);
     LabelEndX = label(text("X"), "LabelEndX", this);
-    EndX = named(new QLineEdit(this), "EndX");
+    EndX = placed(new QLineEdit(this), "EndX");
     LabelEndZ = label(text("Z"), "LabelEndZ", this);
-    EndZ = named(new QLineEdit(this), "EndZ");
+    EndZ = placed(new QLineEdit(this), "EndZ");
     EndZ2 = label(text("End point"), "EndZ2", this);
     LabelEndC = label(text("C"), "LabelEndC", this);
-    EndC = named(new QLineEdit(this), "EndC");
+    EndC = placed(new QLineEdit(this), "EndC");
     LabelAttn = label(QString(), "LabelAttn", this);
     Label2 = label(text("Attn. move by TAB key."), "Label2", this);
-    Command1 = named(new QPushButton(text("Execute"), this), "Command1");
-    Command2 = named(new QPushButton(text("Cancel"), this), "Command2");
+    Command1 = placed(new QPushButton(text("Execute"), this), "Command1");
+    Command2 = placed(new QPushButton(text("Cancel"), this), "Command2");
     // Neither button is the window's default or cancel button.
     Command1->setAutoDefault(false);
     Command2->setAutoDefault(false);

@@ -16,18 +16,13 @@
 
 #include "app/common/read_number.h"
 #include "app/common/runtime_error.h"
+#include "cycles/dialog_controls.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/modal.h"
 #include "platform/settings_store.h"
 
 namespace quillmar {
 namespace {
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QString text(const char* s) { return QString::fromLatin1(s); }
 

@@ -15,6 +15,7 @@
 
 #include "app/common/shared_state.h"
 #include "cycles/cutting_table.h"
+#include "cycles/dialog_controls.h"
 #include "cycles/generator_runner.h"
 #include "cycles/ugc_sketch.h"
 #include "platform/modal.h"
@@ -22,16 +23,8 @@
 namespace quillmar {
 namespace {
 
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* label(const char* caption, const char* name, QWidget* parent) {
-    auto* l = named(new QLabel(QString::fromLatin1(caption), parent), name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return plainLabel(QString::fromLatin1(caption), name, parent);
 }
 
 struct Highlight {
