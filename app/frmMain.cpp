@@ -71,7 +71,12 @@ double frmMain::twipsPerPixelY() const {
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // Documents go while the bookkeeping they report to still exists.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    for (QMdiSubWindow* w : windows)
+        delete w;
+}
 
 void frmMain::MDIForm_Load(const QString& commandLine) {
     readWindowPlacement();
