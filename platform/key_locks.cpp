@@ -1,6 +1,7 @@
 #include "platform/key_locks.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QtGui/qguiapplication_platform.h>
 
 // X11 headers come last: their macros clash with Qt's names.
@@ -8,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#undef KeyPress
 
 namespace quillmar {
 
@@ -49,11 +51,27 @@ int InProcessKeyLocks::presses(int virtualKey) const {
 
 namespace {
 
-// The X server's keyboard. Insert has no lock state there; its state is the program's own
-// overwrite toggle, flipped with every press the program sends.
-class X11KeyLocks : public KeyLocks {
+// The X server's keyboard. Insert has no lock state there; its state is the overwrite
+// toggle of the program's editors, flipped by every Insert key that reaches the program,
+// typed or sent.
+class X11KeyLocks : public QObject, public KeyLocks {
 public:
-    explicit X11KeyLocks(Display* display) : display_(display) {}
+    explicit X11KeyLocks(Display* display) : display_(display) { qGuiApp->installEventFilter(this); }
+    ~X11KeyLocks() override {
+        if (qGuiApp)
+            qGuiApp->removeEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A key event passes through the filter once for each widget it climbs; the
+        // window that first receives it is the one to count.
+        if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Insert && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier)
+                insert_ = !insert_;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 
     bool isOn(int virtualKey) const override {
         if (virtualKey == kVkInsert)
@@ -71,7 +89,7 @@ public:
     void pressKey(int virtualKey) override {
         KeySym sym = 0;
         switch (virtualKey) {
-            case kVkInsert: sym = XK_Insert; insert_ = !insert_; break;
+            case kVkInsert: sym = XK_Insert; break;
             case kVkCapsLock: sym = XK_Caps_Lock; break;
             case kVkNumLock: sym = XK_Num_Lock; break;
             default: return;
