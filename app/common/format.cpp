@@ -39,31 +39,31 @@ QString plainText(double v, int significant) {
     if (!std::isfinite(v))
         throw RuntimeError(kErrOverflow);
     const Decimal d = decompose(std::fabs(v), significant);
-    std::string body;
+    std::string body(1, v < 0 ? '-' : ' ');
+    const std::size_t wholeDigits = static_cast<std::size_t>(std::max(d.exponent + 1, 0));
     if (d.exponent >= significant || d.exponent < -significant) {
         // Too large or too small for plain digits: mantissa and exponent.
-        body = d.digits.substr(0, 1);
+        body.append(d.digits, 0, 1);
         if (d.digits.size() > 1)
-            body += "." + d.digits.substr(1);
-        char exp[16];
+            body.append(1, '.').append(d.digits, 1, std::string::npos);
+        body.append(d.exponent < 0 ? "E-" : "E+");
         const int e = std::abs(d.exponent);
-        body += (d.exponent < 0 ? "E-" : "E+");
+        if (e < 10)
+            body.append(1, '0');
+        char exp[16];
         auto [end, ec] = std::to_chars(exp, exp + sizeof exp, e);
         (void)ec;
-        std::string es(exp, end);
-        if (es.size() < 2)
-            es = "0" + es;
-        body += es;
+        body.append(exp, end);
     } else if (d.exponent >= 0) {
-        std::string whole = d.digits.substr(0, std::min<std::size_t>(d.digits.size(), d.exponent + 1));
-        whole.append(static_cast<std::size_t>(d.exponent + 1) - whole.size(), '0');
-        body = whole;
-        if (d.digits.size() > static_cast<std::size_t>(d.exponent + 1))
-            body += "." + d.digits.substr(d.exponent + 1);
+        body.append(d.digits, 0, std::min(d.digits.size(), wholeDigits));
+        if (d.digits.size() < wholeDigits)
+            body.append(wholeDigits - d.digits.size(), '0');
+        else if (d.digits.size() > wholeDigits)
+            body.append(1, '.').append(d.digits, wholeDigits, std::string::npos);
     } else {
-        body = "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        body.append(1, '.').append(static_cast<std::size_t>(-d.exponent - 1), '0').append(d.digits);
     }
-    return QString::fromLatin1((v < 0 ? "-" : " ") + body);
+    return QString::fromLatin1(body.data(), static_cast<qsizetype>(body.size()));
 }
 
 // The product counts as whole when it lies within `relative` of its own magnitude

@@ -100,6 +100,11 @@ TEST(NumberText, LeadingBlankOrSign) {
     EXPECT_EQ(numberText(0.1 + 0.2), QStringLiteral(" .3"));  // 15 significant digits
     EXPECT_EQ(numberText(Single(0.1f)), QStringLiteral(" .1"));
     EXPECT_EQ(numberText(Single(1234567.0f)), QStringLiteral(" 1234567"));
+    // Beyond the digits the precision holds, mantissa and exponent.
+    EXPECT_EQ(numberText(1e15), QStringLiteral(" 1E+15"));
+    EXPECT_EQ(numberText(-1.5e20), QStringLiteral("-1.5E+20"));
+    EXPECT_EQ(numberText(Single(1e8f)), QStringLiteral(" 1E+08"));
+    EXPECT_EQ(numberText(0.000123), QStringLiteral(" .000123"));
 }
 
 TEST(FormatCoord, NonFiniteIsAnOverflow) {
