@@ -1,10 +1,7 @@
-#include <QApplication>
-
+#include "app/quillmar_application.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmar"));
-    QApplication::setOrganizationName(QStringLiteral("Quillmar"));
+    quillmar::QuillmarApplication app(argc, argv);
     return quillmar::Main();
 }

@@ -13,10 +13,6 @@
 namespace quillmar {
 namespace {
 
-// Numbers for failures that carry none of their own; both show the general message.
-constexpr int kErrOutOfMemory = 7;
-constexpr int kErrInternal = 51;
-
 RichTextBox& documentOrFail(const QPointer<RichTextBox>& document) {
     if (!document)
         throw RuntimeError(kErrNoObject);

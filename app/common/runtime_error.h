@@ -10,8 +10,10 @@ namespace quillmar {
 enum ErrorNumber : int {
     kErrInvalidCall = 5,      // e.g. the square root of a negative number
     kErrOverflow = 6,
+    kErrOutOfMemory = 7,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
+    kErrInternal = 51,        // a failure that carries no number of its own
     kErrPathNotFound = 76,
     kErrNoObject = 91,        // no document to write into
 };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+namespace quillmar {
+
+// The application object. Every command reports its own failures; should one still escape
+// an event handler, it is reported here instead of ending the program, so no open
+// document is lost.
+class QuillmarApplication : public QApplication {
+public:
+    QuillmarApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace quillmar
