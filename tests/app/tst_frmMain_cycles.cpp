@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
@@ -15,10 +16,10 @@
 #include "support/test_support.h"
 
 using namespace quillmar;
+using test::crlf;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
 
 // A first run: no stored profile, the shipped cutting-condition file.
 struct Fixture {

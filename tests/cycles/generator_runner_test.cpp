@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/documents.h"
 #include "app/common/format.h"
 #include "app/common/runtime_error.h"
 #include "app/common/shared_state.h"
@@ -11,16 +12,13 @@
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
+using test::Document;
+using test::fillRow;
 using test::FakeProcessDialog;
 
 namespace {
 
 const QStringList kRow5 = {"OD", "rough", "3", "0", "1", "300", "0.012", "0.1", "", "0.02", "0.005", "0.03"};
-
-void fillRow(SharedState& s, int row, const QStringList& fields) {
-    for (int c = 0; c < fields.size(); ++c)
-        s.gCuttingTable.setCell(row, c + 1, fields[c]);
-}
 
 // A small turning generator written the way the cycle generators are.
 ProcessGenerator sampleGenerator(int* builds = nullptr) {
@@ -50,16 +48,6 @@ ProcessGenerator sampleGenerator(int* builds = nullptr) {
     };
     return g;
 }
-
-struct Document {
-    Document(const QString& text, qint64 caret) {
-        box.setText(text);
-        box.setSelStart(caret);
-        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
-    }
-    RichTextBox box;
-    int changes = 0;
-};
 
 const QString kSampleBlock = QStringLiteral(
     "(-----< TEST >-----)\r\n"

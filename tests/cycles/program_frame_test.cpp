@@ -2,17 +2,19 @@
 
 #include <vector>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/program_frame.h"
 #include "fake_ugc_dialog.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
+using test::Document;
+using test::crlf;
 using test::FakeUgcDialog;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
 
 struct Profile {
     MachineKind machine = MachineKind::Other;
@@ -40,16 +42,6 @@ SharedState stateFor(const Profile& o) {
     s.gCsvFileName = QStringLiteral("/materials/S45C.CSV");
     return s;
 }
-
-struct Document {
-    Document(const QString& text, qint64 caret) {
-        box.setText(text);
-        box.setSelStart(caret);
-        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
-    }
-    RichTextBox box;
-    int changes = 0;
-};
 
 // What the user does in the dialog, in order: a box to type into, or a control to click.
 struct Action {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/program_frame.h"
 #include "cycles/user_graphic.h"
@@ -10,11 +11,11 @@
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
+using test::crlf;
 using test::FakeUgcDialog;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
 
 struct Flags {
     MachineKind machine = MachineKind::Other;

@@ -5,17 +5,18 @@
 #include <utility>
 #include <vector>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/roughing.h"
 #include "fake_process_dialog.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
+using test::crlf;
 using test::FakeProcessDialog;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
 
 // The machine as flags, so that a profile may carry both machine-type flags.
 struct Machine {

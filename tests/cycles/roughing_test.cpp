@@ -5,22 +5,20 @@
 #include <utility>
 #include <vector>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/roughing.h"
 #include "fake_process_dialog.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
+using test::Document;
+using test::fillRow;
+using test::crlf;
 using test::FakeProcessDialog;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
-
-void fillRow(SharedState& s, int row, const QStringList& fields) {
-    for (int c = 0; c < fields.size(); ++c)
-        s.gCuttingTable.setCell(row, c + 1, fields[c]);
-}
 
 struct Profile {
     MachineKind machine = MachineKind::Other;
@@ -60,16 +58,6 @@ SharedState stateFor(const Profile& o, const Work& w) {
     s.workShape.gMaterialID = w.id;
     return s;
 }
-
-struct Document {
-    Document(const QString& text, qint64 caret) {
-        box.setText(text);
-        box.setSelStart(caret);
-        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
-    }
-    RichTextBox box;
-    int changes = 0;
-};
 
 // Box texts to type; an option to choose has no text.
 using Typing = std::vector<std::pair<const char*, const char*>>;

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "support/documents.h"
 #include "app/common/runtime_error.h"
 #include "app/common/shared_state.h"
 #include "cycles/user_graphic.h"
 
 using namespace quillmar;
+using test::crlf;
 
 namespace {
 
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
 
 // The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
 UgcInput blank() {

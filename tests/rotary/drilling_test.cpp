@@ -3,12 +3,14 @@
 #include <QList>
 #include <QPair>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
 #include "rotary/drilling.h"
 #include "rotary_fixture.h"
 
 using namespace quillmar;
+using test::block;
 using test::Document;
 using test::FakeProcessDialog;
 using test::Machine;
@@ -17,15 +19,6 @@ namespace {
 
 using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
 
-// A block written one line to a line; "<TAB>" stands for the closing line's TAB.
-QString block(const char* lines) {
-    QString text = QString::fromUtf8(lines);
-    if (text.startsWith(QLatin1Char('\n')))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
-}
 
 struct DrillCase {
     const char* name;

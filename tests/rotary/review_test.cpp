@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 
+#include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
 #include "rotary/drilling.h"
@@ -14,6 +15,7 @@
 // one, and the M62 line on MULTUS and on the side drill of MacTurn.
 
 using namespace quillmar;
+using test::block;
 using test::Document;
 using test::FakeProcessDialog;
 using test::Machine;
@@ -22,14 +24,6 @@ namespace {
 
 using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
 
-QString block(const char* lines) {
-    QString text = QString::fromUtf8(lines);
-    if (text.startsWith(QLatin1Char('\n')))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
-}
 
 QStringList row(const char* tool, const char* coolant, const char* v, const char* f, const char* d, const char* l,
                 const char* u, const char* w, const char* c) {

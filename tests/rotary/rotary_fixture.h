@@ -1,7 +1,6 @@
 #pragma once
 
-// What the rotary-tool generator tests share: a machine profile in a few words, a
-// cutting-condition row, and a document that counts its changes.
+// What the rotary-tool generator tests share: a machine profile in a few words.
 
 #include <QObject>
 #include <QString>
@@ -10,6 +9,7 @@
 #include "app/common/machine_profile.h"
 #include "app/common/shared_state.h"
 #include "platform/rich_text_box.h"
+#include "support/documents.h"
 
 namespace quillmar::test {
 
@@ -42,21 +42,6 @@ inline SharedState stateFor(const Machine& m) {
     return s;
 }
 
-// The twelve fields of a cutting-condition row: two names, then tool, spindle, coolant,
-// V, F, D, L, U, W and C.
-inline void fillRow(SharedState& s, int row, const QStringList& fields) {
-    for (int c = 0; c < fields.size(); ++c)
-        s.gCuttingTable.setCell(row, c + 1, fields[c]);
-}
 
-struct Document {
-    explicit Document(const QString& text = QString(), qint64 caret = 0) {
-        box.setText(text);
-        box.setSelStart(caret);
-        QObject::connect(&box, &RichTextBox::contentChanged, [this](const TextChange&) { ++changes; });
-    }
-    RichTextBox box;
-    int changes = 0;
-};
 
 }  // namespace quillmar::test
