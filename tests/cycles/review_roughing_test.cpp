@@ -8,7 +8,7 @@
 #include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/roughing.h"
-#include "fake_process_dialog.h"
+#include "roughing_fixture.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
@@ -17,52 +17,11 @@ using test::FakeProcessDialog;
 
 namespace {
 
-
-// The machine as flags, so that a profile may carry both machine-type flags.
-struct Machine {
-    bool macTurn = false;
-    bool multus = false;
-    bool toolLife = false;
-    bool toolShape = false;
-    bool loadMonitor = false;
-    bool optionalStop = false;
-};
-
-struct Stock {
-    std::optional<double> od;
-    std::optional<double> pZero;
-    float id = 0;
-};
-
-SharedState stateFor(const Machine& m, const Stock& w) {
-    SharedState s;
-    s.profile.gMacTurn = m.macTurn;
-    s.profile.gMultus = m.multus;
-    s.profile.gToolLife = m.toolLife;
-    s.profile.gToolShape = m.toolShape;
-    s.profile.gLoadMonitor = m.loadMonitor;
-    s.profile.gOptionalStop = m.optionalStop;
-    s.profile.gHomeX = 20;
-    s.profile.gHomeZ = 10;
-    s.profile.gApproachX = 8;
-    s.profile.gApproachZ = 0.2;
-    const QStringList rows[] = {
-        {"3", "Face & O.D. Rough", "1", "0", "1", "600", "0.015", "0.1", "0.08", "0.02", "0.005", "0.02"},
-        {"4", "Face Rough", "1", "0", "1", "600", "0.012", "0", "0.08", "0", "0.005", "0"},
-        {"5", "O.D. Rough", "1", "0", "1", "300", "0.01", "0.1", "", "0.02", "0.005", "0.02"},
-        {"6", "I.D. Rough", "7", "0", "1", "250", "0.008", "0.06", "", "0.02", "0.005", "0.02"},
-    };
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < rows[r].size(); ++c)
-            s.gCuttingTable.setCell(r + 3, c + 1, rows[r][c]);
-    s.workShape.gMaterialOD = w.od;
-    s.workShape.gPZero = w.pZero;
-    s.workShape.gMaterialID = w.id;
-    return s;
-}
-
-// A box to type into, or (text nullptr) an option to choose.
-using Typing = std::vector<std::pair<const char*, const char*>>;
+using Machine = test::RoughingMachine;
+using test::kBlank;
+using test::kBored;
+using test::Stock;
+using test::Typing;
 
 struct Case {
     const char* name;
@@ -80,15 +39,10 @@ class ReviewRoughing : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ReviewRoughing, WholeBlock) {
     const Case& c = GetParam();
-    SharedState s = stateFor(c.machine, c.stock);
+    SharedState s = test::roughingState(c.machine, c.stock);
     RichTextBox doc;
     FakeProcessDialog user;
-    for (const auto& [control, text] : c.typed) {
-        if (text)
-            user.type(control, QString::fromUtf8(text));
-        else
-            user.choose(control);
-    }
+    test::enter(user, c.typed);
 
     runProcessGenerator(c.generator(), s, &doc, nullptr);
 
@@ -98,8 +52,6 @@ TEST_P(ReviewRoughing, WholeBlock) {
     EXPECT_EQ(s.workShape.gMaterialID.value(), c.idAfter);
 }
 
-const Stock kBlank{3.0, 0.1, 0.0f};
-const Stock kBored{3.0, 0.1, 1.0f};
 const Stock kFractionalZero{3.0, 0.1234, 0.0f};
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,12 +8,11 @@
 #include "support/documents.h"
 #include "app/common/shared_state.h"
 #include "cycles/roughing.h"
-#include "fake_process_dialog.h"
+#include "roughing_fixture.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
 using test::Document;
-using test::fillRow;
 using test::crlf;
 using test::FakeProcessDialog;
 
@@ -28,39 +27,16 @@ struct Profile {
     bool optionalStop = false;
 };
 
-struct Work {
-    std::optional<double> od;
-    std::optional<double> pZero;
-    float id = 0;
-};
-
-const Work kBlank{3.0, 0.1, 0.0f};
-const Work kBored{3.0, 0.1, 1.0f};
+using Work = test::Stock;
+using test::kBlank;
+using test::kBored;
+using test::Typing;
 
 SharedState stateFor(const Profile& o, const Work& w) {
-    SharedState s;
-    s.profile.gMacTurn = o.machine == MachineKind::MacTurn;
-    s.profile.gMultus = o.machine == MachineKind::Multus;
-    s.profile.gToolLife = o.toolLife;
-    s.profile.gToolShape = o.toolShape;
-    s.profile.gLoadMonitor = o.loadMonitor;
-    s.profile.gOptionalStop = o.optionalStop;
-    s.profile.gHomeX = 20;
-    s.profile.gHomeZ = 10;
-    s.profile.gApproachX = 8;
-    s.profile.gApproachZ = 0.2;
-    fillRow(s, 3, {"3", "Face & O.D. Rough", "1", "0", "1", "600", "0.015", "0.1", "0.08", "0.02", "0.005", "0.02"});
-    fillRow(s, 4, {"4", "Face Rough", "1", "0", "1", "600", "0.012", "0", "0.08", "0", "0.005", "0"});
-    fillRow(s, 5, {"5", "O.D. Rough", "1", "0", "1", "300", "0.01", "0.1", "", "0.02", "0.005", "0.02"});
-    fillRow(s, 6, {"6", "I.D. Rough", "7", "0", "1", "250", "0.008", "0.06", "", "0.02", "0.005", "0.02"});
-    s.workShape.gMaterialOD = w.od;
-    s.workShape.gPZero = w.pZero;
-    s.workShape.gMaterialID = w.id;
-    return s;
+    return test::roughingState({o.machine == MachineKind::MacTurn, o.machine == MachineKind::Multus, o.toolLife,
+                                o.toolShape, o.loadMonitor, o.optionalStop},
+                               w);
 }
-
-// Box texts to type; an option to choose has no text.
-using Typing = std::vector<std::pair<const char*, const char*>>;
 
 struct RoughCase {
     const char* name;
@@ -82,12 +58,7 @@ TEST_P(Roughing, WritesTheWholeBlockAtTheCaret) {
     const QString after = QStringLiteral("NEND M02\r\n");
     Document doc(before + after, before.size());
     FakeProcessDialog user;
-    for (const auto& [control, text] : c.typed) {
-        if (text)
-            user.type(control, QString::fromUtf8(text));
-        else
-            user.choose(control);
-    }
+    test::enter(user, c.typed);
 
     runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 

@@ -17,7 +17,7 @@ using test::Machine;
 
 namespace {
 
-using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
+using test::Command;
 
 
 struct DrillCase {
@@ -54,18 +54,13 @@ TEST_P(Drilling, WritesTheWholeBlockAtTheCaret) {
     EXPECT_EQ(doc.changes, 1);
 }
 
-QStringList kRow(const char* tool, const char* coolant, const char* v, const char* f, const char* d,
-                       const char* l, const char* u, const char* w, const char* c) {
-    return {"M-DRILL", "", tool, "0", coolant, v, f, d, l, u, w, c};
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Blocks, Drilling,
     ::testing::Values(
         // The face drill as it is usually set up: MacTurn, tool-shape data, OSP-U100.
         DrillCase{"FaceMacTurn", ProcessMDrillFace_Click, 17,
                   Machine{MachineKind::MacTurn, true, false, true},
-                  kRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
+                  test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
                   {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
                   R"(
 (-----< FACE DRILL D0.25 >-----)
@@ -86,7 +81,7 @@ N000 G21 HP=4 M12 M63 M09
         // without OSP-U100 the M62 lines follow the approach and the home point.
         DrillCase{"FaceOtherAllWords", ProcessMDrillFace_Click, 17,
                   Machine{MachineKind::Other, false, false, false, true, true},
-                  kRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+                  test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
                   {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}},
                   R"(
 (-----< FACE DRILL D0.2 >-----)
@@ -106,7 +101,7 @@ NSTP M01
         // Tool life on an H1 turret; a dwell alone selects G183; two holes are the first Q.
         DrillCase{"FaceMultusToolLife", ProcessMDrillFace_Click, 17,
                   Machine{MachineKind::Multus, true, true, true, false, false, 1, "M422"},
-                  kRow("12", "1", "100", "0.01", "0", "0", "0.5", "0.5", "2"),
+                  test::drillRow("12", "1", "100", "0.01", "0", "0", "0.5", "0.5", "2"),
                   {{"StartX", "0.75"}, {"StartZ", "0"}, {"StartC", "180"}, {"EndZ", "-2"}},
                   R"(
 (-----< FACE DRILL D0.5 >-----)
@@ -127,7 +122,7 @@ N000 M866
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
         DrillCase{"FaceMacTurnNoOsp", ProcessMDrillFace_Click, 17,
                   Machine{MachineKind::MacTurn, false, false, false, true},
-                  kRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
+                  test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
                   {{"StartX", "0.5"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1"}},
                   R"(
 (-----< FACE DRILL D0.25 >-----)
@@ -148,7 +143,7 @@ N000 G21 HP=4 M12 M63 M09
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
         DrillCase{"SideMacTurn", ProcessMDrillSide_Click, 18,
                   Machine{MachineKind::MacTurn, true, false, true},
-                  kRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
+                  test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
                   {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
                   R"(
 (-----< SIDE DRILL D0.187 >-----)
@@ -167,7 +162,7 @@ N000 G21 HP=4 M12 M63 M09
         // Tool life on another machine: TG word and VGR data, but no tool-change request.
         DrillCase{"SideOtherToolLife", ProcessMDrillSide_Click, 18,
                   Machine{MachineKind::Other, false, true, true, true, true},
-                  kRow("4", "0", "80", "0.003", "0.05", "0.01", "0.125", "0", "4"),
+                  test::drillRow("4", "0", "80", "0.003", "0.05", "0.01", "0.125", "0", "4"),
                   {{"StartX", "3"}, {"StartZ", "-1"}, {"StartC", "0"}, {"EndX", "2.5"}},
                   R"(
 (-----< SIDE DRILL D0.125 >-----)
@@ -188,7 +183,7 @@ NSTP M01
 )"},
         DrillCase{"SideMultus", ProcessMDrillSide_Click, 18,
                   Machine{MachineKind::Multus},
-                  kRow("9", "1", "100", "0.005", "0", "0", "0.25", "0.3", "0"),
+                  test::drillRow("9", "1", "100", "0.005", "0", "0", "0.25", "0.3", "0"),
                   {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "30"}, {"EndX", "0.4"}},
                   R"(
 (-----< SIDE DRILL D0.25 >-----)
@@ -206,7 +201,7 @@ N000 M866
         // Another machine writes the tool number three times in the side drill's T word.
         DrillCase{"SideOther", ProcessMDrillSide_Click, 18,
                   Machine{MachineKind::Other},
-                  kRow("2", "0", "100", "0.005", "0", "0", "0.25", "0", "1"),
+                  test::drillRow("2", "0", "100", "0.005", "0", "0", "0.25", "0", "1"),
                   {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "0.4"}},
                   R"(
 (-----< SIDE DRILL D0.25 >-----)
@@ -221,7 +216,7 @@ N000     X500 Z500 M12 M63
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
         DrillCase{"SlantMultusB30", ProcessMDrillSlant_Click, 19,
                   Machine{MachineKind::Multus, false, true, true, true, true},
-                  kRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
+                  test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                   {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"},
                    {"StartC", "0.5"}, {"EndX", "90"}, {"EndC", "-0.5"}},
                   R"(
@@ -253,7 +248,7 @@ NSTP M01
         // The untilted plane without shifts: G138, positioning, cycle, retract and G136 only.
         DrillCase{"SlantMacTurnB0", ProcessMDrillSlant_Click, 19,
                   Machine{MachineKind::MacTurn},
-                  kRow("6", "1", "100", "0.004", "0", "0", "0.25", "0", "3"),
+                  test::drillRow("6", "1", "100", "0.004", "0", "0", "0.25", "0", "3"),
                   {{"C", "0"}, {"SZ", "0"}, {"B", "0"}, {"StartX", "1.25"}, {"StartZ", "-0.5"},
                    {"StartC", "0.2"}, {"EndX", "45"}, {"EndC", "-0.8"}},
                   R"(
@@ -274,7 +269,7 @@ N000 G21 HP=4 M12 M63 M09
         // B 90: BT=1, X at half the approach X, the bottom as X and an I clearance.
         DrillCase{"SlantMacTurnB90", ProcessMDrillSlant_Click, 19,
                   Machine{MachineKind::MacTurn, true, false, true, true},
-                  kRow("10", "1", "200", "0.004", "0", "0", "0.25", "0.2", "0"),
+                  test::drillRow("10", "1", "200", "0.004", "0", "0", "0.25", "0.2", "0"),
                   {{"C", "0"}, {"SZ", "0.5"}, {"B", "90"}, {"StartX", "1.5"}, {"StartZ", "0.25"},
                    {"StartC", "-1"}, {"EndX", "0"}, {"EndC", "0.8"}},
                   R"(
@@ -301,7 +296,7 @@ N000 G21 HP=4 M12 M63 M09
         // The handler does not ask the machine type: another machine gets TL and its ending.
         DrillCase{"SlantOtherB45", ProcessMDrillSlant_Click, 19,
                   Machine{MachineKind::Other, false},
-                  kRow("3", "0", "100", "0.008", "0.2", "0.05", "0.5", "0", "0"),
+                  test::drillRow("3", "0", "100", "0.008", "0.2", "0.05", "0.5", "0", "0"),
                   {{"C", "2"}, {"SZ", "0"}, {"B", "45"}, {"StartX", "2"}, {"StartZ", "1"}, {"StartC", "0"},
                    {"EndX", "180"}, {"EndC", "-0.6"}},
                   R"(
@@ -330,9 +325,9 @@ const QString kDrillSizes = QStringLiteral("M3=2.6 M4=3.4 M5=4.3 M6=5.1 M8=6.9 M
 
 SharedState drillingState(const Machine& machine = Machine{MachineKind::MacTurn}) {
     SharedState s = test::stateFor(machine);
-    test::fillRow(s, 17, kRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
-    test::fillRow(s, 18, kRow("5", "0", "150", "0.002", "0.1", "0.02", "0.1875", "0.5", "3"));
-    test::fillRow(s, 19, kRow("12", "1", "150", "0.006", "0", "0", "0.3125", "0", "9"));
+    test::fillRow(s, 17, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
+    test::fillRow(s, 18, test::drillRow("5", "0", "150", "0.002", "0.1", "0.02", "0.1875", "0.5", "3"));
+    test::fillRow(s, 19, test::drillRow("12", "1", "150", "0.006", "0", "0", "0.3125", "0", "9"));
     return s;
 }
 

@@ -22,13 +22,8 @@ using test::Machine;
 
 namespace {
 
-using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
+using test::Command;
 
-
-QStringList row(const char* tool, const char* coolant, const char* v, const char* f, const char* d, const char* l,
-                const char* u, const char* w, const char* c) {
-    return {"M-DRILL", "", tool, "0", coolant, v, f, d, l, u, w, c};
-}
 
 struct ReviewCase {
     const char* name;
@@ -68,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         // H1 turret asks for the tool with "01"; without OSP-U100 one M62 line only.
         ReviewCase{"SlantMacTurnB60H1", ProcessMDrillSlant_Click, 19,
                    Machine{MachineKind::MacTurn, false, false, false, false, false, 1},
-                   row("8", "1", "100", "0.005", "0", "0", "0.25", "0", "5"),
+                   test::drillRow("8", "1", "100", "0.005", "0", "0", "0.25", "0", "5"),
                    {{"C", "0"}, {"SZ", "0"}, {"B", "60"}, {"StartX", "0.75"}, {"StartZ", "-0.25"},
                     {"StartC", "0.1"}, {"EndX", "270"}, {"EndC", "-0.4"}},
                    R"(
@@ -94,7 +89,7 @@ N000 G21 HP=4 M12 M63 M09
         // clearance; a step back alone keeps G181 and still writes its L word.
         ReviewCase{"SlantOtherB90ToolLife", ProcessMDrillSlant_Click, 19,
                    Machine{MachineKind::Other, true, true, true, false, true},
-                   row("15", "0", "120", "0.003", "0", "0.1", "0.125", "0", "0"),
+                   test::drillRow("15", "0", "120", "0.003", "0", "0.1", "0.125", "0", "0"),
                    {{"C", "1.25"}, {"SZ", "0"}, {"B", "90"}, {"StartX", "2"}, {"StartZ", "0.5"},
                     {"StartC", "0.3"}, {"EndX", "0"}, {"EndC", "1.2"}},
                    R"(
@@ -119,7 +114,7 @@ NSTP M01
         // below zero widens the K clearance.
         ReviewCase{"SlantMultusNegativeB", ProcessMDrillSlant_Click, 19,
                    Machine{MachineKind::Multus},
-                   row("20", "0", "80", "0.004", "0", "0", "0.5", "1", "0"),
+                   test::drillRow("20", "0", "80", "0.004", "0", "0", "0.5", "1", "0"),
                    {{"C", "0"}, {"SZ", "-0.5"}, {"B", "-30"}, {"StartX", "0.6"}, {"StartZ", "0"},
                     {"StartC", "-0.2"}, {"EndX", "45.5"}, {"EndC", "-1.1"}},
                    R"(
@@ -146,7 +141,7 @@ N000 M866
         // hole count just above one is written; M136 follows the Q word.
         ReviewCase{"SideMacTurnNoOsp", ProcessMDrillSide_Click, 18,
                    Machine{MachineKind::MacTurn, false},
-                   row("3", "1", "90", "0.002", "0.05", "0", "0.1", "0", "1.001"),
+                   test::drillRow("3", "1", "90", "0.002", "0.05", "0", "0.1", "0", "1.001"),
                    {{"StartX", "1.5"}, {"StartZ", "-0.3"}, {"StartC", "120"}, {"EndX", "0.9"}},
                    R"(
 (-----< SIDE DRILL D0.1 >-----)
@@ -165,7 +160,7 @@ N000 G21 HP=4 M12 M63 M09
         // monitor: one M62 line, no return to the approach X.
         ReviewCase{"FaceMultusNoOsp", ProcessMDrillFace_Click, 17,
                    Machine{MachineKind::Multus, false, false, true, true},
-                   row("11", "1", "250", "0.005", "0.1", "0.02", "0.375", "0", "3"),
+                   test::drillRow("11", "1", "250", "0.005", "0.1", "0.02", "0.375", "0", "3"),
                    {{"StartX", "2.5"}, {"StartZ", "0.05"}, {"StartC", "270"}, {"EndZ", "-0.875"}},
                    R"(
 (-----< FACE DRILL D0.375 >-----)
@@ -204,7 +199,7 @@ TEST(DrillingReviewB, ConditionsFollowTheWrittenAngle) {
     };
     for (const Row& r : rows) {
         SharedState s = test::stateFor(Machine{MachineKind::MacTurn});
-        test::fillRow(s, 19, row("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
+        test::fillRow(s, 19, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
         Document doc;
         FakeProcessDialog user;
         user.type("B", QString::fromLatin1(r.b)).type("C", "0").type("SZ", "0").type("StartX", "1");
