@@ -56,22 +56,16 @@ inline double checkedSqrt(double x) {
     return checkedFinite(std::sqrt(x));
 }
 
-// Conversion to a 32-bit whole number, rounding halves to the even neighbour.
-inline long checkedLong(double x) {
-    checkedFinite(x);
-    const double r = std::nearbyint(x);
-    if (r < -2147483648.0 || r > 2147483647.0)
+// Conversion to a whole number of the given range, rounding halves to the even neighbour.
+inline double checkedWhole(double x, double lowest, double highest) {
+    const double r = std::nearbyint(checkedFinite(x));
+    if (r < lowest || r > highest)
         throw RuntimeError(kErrOverflow);
-    return static_cast<long>(r);
+    return r;
 }
 
-// Conversion to a 16-bit whole number, rounding halves to the even neighbour.
-inline int checkedShort(double x) {
-    checkedFinite(x);
-    const double r = std::nearbyint(x);
-    if (r < -32768.0 || r > 32767.0)
-        throw RuntimeError(kErrOverflow);
-    return static_cast<int>(r);
-}
+// 32-bit and 16-bit whole numbers.
+inline long checkedLong(double x) { return static_cast<long>(checkedWhole(x, -2147483648.0, 2147483647.0)); }
+inline int checkedShort(double x) { return static_cast<int>(checkedWhole(x, -32768.0, 32767.0)); }
 
 }  // namespace quillmar
