@@ -5,7 +5,7 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/document_state.h"
 #include "app/editing_rules.h"
 #include "app/frmMain.h"

@@ -11,8 +11,8 @@
 #include <QScreen>
 
 #include "app/command_line.h"
-#include "app/common/shared_state.h"
-#include "app/common/single.h"
+#include "common/shared_state.h"
+#include "common/single.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@ class SettingsStore;
 class StatusPanels;
 enum class Arrangement;
 struct SharedState;
+struct ToolWindowEntry;
 
 // The one top-level window: holds the document windows, the menus, toolbar and status bar.
 class frmMain : public QMainWindow {
@@ -109,8 +111,9 @@ public:
     // Brings the open Find, Replace and Size Shift windows to the front.
     void raiseToolWindows();
 
-    // Calculator windows: each opener records the active document as the target.
-    void LineCircleLine_Click();
+    // Tool and calculator windows (app/tool_windows.h): opens or raises the entry's one
+    // window, recording the active document as the target for calculators.
+    QWidget* openToolWindow(const ToolWindowEntry& entry);
     // What a calculator's insert buttons write through: the target document's selection.
     std::function<bool(const QString&)> targetInsert();
     // An open tool window by class name, or nullptr.
@@ -162,8 +165,7 @@ private:
     QList<QAction*> windowListActions_;
     QHash<QString, Command> commands_;
     DocumentState docs_;
-    struct ToolWindows;
-    std::unique_ptr<ToolWindows> tools_;
+    QHash<QString, QPointer<QWidget>> toolWindows_;  // by class name
     ExternalProgram calculator_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;

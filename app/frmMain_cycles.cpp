@@ -1,5 +1,5 @@
 // The turning, drilling and measuring generators and the program frame of the Process menu.
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/process_commands.h"
 #include "cycles/program_frame.h"

@@ -5,7 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/editing_rules.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"

@@ -1,18 +1,19 @@
 // The rotary-tool generators of the Process menu.
-#include "app/common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/process_commands.h"
-#include "rotary/drilling.h"
+#include "common/shared_state.h"
+#include "rotary/rotary_generators.h"
 
 namespace quillmar {
 
 void registerRotaryCommands(frmMain& main) {
-    main.setCommand(QStringLiteral("ProcessMDrillFace"),
-                    [&main](int) { ProcessMDrillFace_Click(main.state(), main.activeText(), &main); });
-    main.setCommand(QStringLiteral("ProcessMDrillSide"),
-                    [&main](int) { ProcessMDrillSide_Click(main.state(), main.activeText(), &main); });
-    main.setCommand(QStringLiteral("ProcessMDrillSlant"),
-                    [&main](int) { ProcessMDrillSlant_Click(main.state(), main.activeText(), &main); });
+    for (const RotaryCommand& command : kRotaryCommands) {
+        if (!rotaryGeneratorBuilt(command))
+            continue;
+        main.setCommand(QString::fromLatin1(command.menu), [&main, &command](int) {
+            runProcessGenerator(rotaryGeneratorOf(command), main.state(), main.activeText(), &main);
+        });
+    }
 }
 
 }  // namespace quillmar

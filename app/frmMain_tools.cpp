@@ -1,18 +1,10 @@
-// The openers of the calculator windows: each records the active document as the
-// target and shows its one window.
-#include <memory>
-
-#include "app/common/shared_state.h"
+// The openers of the tool and calculator windows.
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/tool_windows.h"
-#include "calculators/frmLineRLine.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar {
-
-frmMain::ToolWindows::ToolWindows(frmMain& main)
-    : lineRLine([&main] { return new frmLineRLine(main.targetInsert(), &main); }) {}
 
 std::function<bool(const QString&)> frmMain::targetInsert() {
     // The target is read when the text is inserted, so a later opener retargets every
@@ -27,19 +19,25 @@ std::function<bool(const QString&)> frmMain::targetInsert() {
 }
 
 void frmMain::registerToolCommands() {
-    tools_ = std::make_unique<ToolWindows>(*this);
-    setCommand(QStringLiteral("LineCircleLine"), [this](int) { LineCircleLine_Click(); });
+    for (const ToolWindowEntry& entry : toolWindowEntries())
+        setCommand(entry.menu, [this, &entry](int) { openToolWindow(entry); });
 }
 
-void frmMain::LineCircleLine_Click() {
-    docs_.gTargetDoc = activeDocument();
-    tools_->lineRLine.show();
+QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
+    if (entry.recordsTarget)
+        docs_.gTargetDoc = activeDocument();
+    QPointer<QWidget>& window = toolWindows_[entry.windowClass];
+    if (!window) {
+        window = entry.create(*this);
+        window->setObjectName(entry.windowClass);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
 }
 
-QWidget* frmMain::toolWindow(const QString& name) const {
-    if (name == QLatin1String("frmLineRLine"))
-        return tools_->lineRLine.window();
-    return nullptr;
-}
+QWidget* frmMain::toolWindow(const QString& name) const { return toolWindows_.value(name).data(); }
 
 }  // namespace quillmar

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
 #include "app/process_commands.h"

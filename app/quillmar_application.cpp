@@ -3,7 +3,7 @@
 #include <exception>
 #include <new>
 
-#include "app/common/runtime_error.h"
+#include "common/runtime_error.h"
 #include "cycles/process_error.h"
 
 namespace quillmar {

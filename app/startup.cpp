@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"

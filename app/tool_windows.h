@@ -1,16 +1,29 @@
 #pragma once
 
-#include "app/frmMain.h"
-#include "calculators/single_window.h"
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "platform/modal.h"
+
+class QWidget;
 
 namespace quillmar {
 
-class frmLineRLine;
+class frmMain;
 
-// The main window's tool and calculator windows, each shown at most once.
-struct frmMain::ToolWindows {
-    explicit ToolWindows(frmMain& main);
-    SingleWindow<frmLineRLine> lineRLine;
+// A modeless tool or calculator window of the main window: the menu command that opens
+// it, its class name (the window's object name) and how to create it. Each exists at most
+// once; its opener shows it, or brings the open one to the front with its values.
+struct ToolWindowEntry {
+    QString menu;
+    QString windowClass;
+    // Calculators insert into the document that was active when they were opened.
+    bool recordsTarget = true;
+    std::function<QWidget*(frmMain&)> create;
 };
+
+// Every tool window, one row each: adding a window is a row here and its own files.
+const QList<ToolWindowEntry>& toolWindowEntries();
 
 }  // namespace quillmar

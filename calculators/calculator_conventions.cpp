@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
-#include "app/common/single.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
+#include "common/single.h"
 
 namespace quillmar {
 

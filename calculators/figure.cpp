@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "app/common/runtime_error.h"
-#include "app/common/single.h"
+#include "common/runtime_error.h"
+#include "common/single.h"
 #include "calculators/calculator_conventions.h"
 
 namespace quillmar {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/common/cutting_table.h"
+#include "common/cutting_conditions.h"
 
 namespace quillmar {
 

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/common/format.h"
-#include "app/common/read_number.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/read_number.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/dialog_controls.h"
 
 namespace quillmar {

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/common/read_number.h"
-#include "app/common/runtime_error.h"
+#include "common/read_number.h"
+#include "common/runtime_error.h"
 #include "cycles/dialog_controls.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/modal.h"

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/common/machine_profile.h"
+#include "common/machine_profile.h"
 
 class QCheckBox;
 class QGroupBox;

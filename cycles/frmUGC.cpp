@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/cutting_table.h"
 #include "cycles/dialog_controls.h"
 #include "cycles/generator_runner.h"

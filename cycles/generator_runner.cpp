@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <new>
 
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/frmProcess.h"
 #include "cycles/process_error.h"
 #include "platform/modal.h"
@@ -18,6 +18,26 @@ RichTextBox& documentOrFail(const QPointer<RichTextBox>& document) {
         throw RuntimeError(kErrNoObject);
     return *document;
 }
+
+// What a generator run may change in the shared state, kept so that a failed or
+// cancelled run can put it back.
+struct GenerationSnapshot {
+    explicit GenerationSnapshot(const SharedState& s)
+        : params(s.params), outputText(s.gOutputText), spindleSpeed(s.gSpindleSpeed), workShape(s.workShape),
+          lastShiftX(s.gLastShiftX) {}
+    void restore(SharedState& s) const {
+        s.params = params;
+        s.gOutputText = outputText;
+        s.gSpindleSpeed = spindleSpeed;
+        s.workShape = workShape;
+        s.gLastShiftX = lastShiftX;
+    }
+    ProcessParameters params;
+    QString outputText;
+    double spindleSpeed;
+    WorkShape workShape;
+    std::optional<Single> lastShiftX;
+};
 
 }  // namespace
 
@@ -47,7 +67,9 @@ void runProcessGenerator(const ProcessGenerator& generator, SharedState& state, 
                          QWidget* parent) {
     // The document is watched, so one closed while the dialog is up is no document.
     const QPointer<RichTextBox> document(activeDocument);
-    runWithProcessErrorTrap(parent, [&] {
+    const GenerationSnapshot before(state);
+    bool finished = false;
+    const bool ran = runWithProcessErrorTrap(parent, [&] {
         documentOrFail(document);
 
         frmProcess dialog(state, parent);
@@ -73,7 +95,10 @@ void runProcessGenerator(const ProcessGenerator& generator, SharedState& state, 
             generator.insert(state, target);
         else
             target.setSelText(state.gOutputText);
+        finished = true;
     });
+    if (!ran || !finished)
+        before.restore(state);
 }
 
 }  // namespace quillmar

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/common/format.h"
+#include "common/format.h"
 #include "platform/settings_store.h"
 
 namespace quillmar {

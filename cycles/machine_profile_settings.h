@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/common/machine_profile.h"
+#include "common/machine_profile.h"
 
 namespace quillmar {
 

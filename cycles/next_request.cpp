@@ -1,6 +1,6 @@
 #include "cycles/next_request.h"
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/generator_runner.h"
 
 namespace quillmar {

@@ -1,6 +1,6 @@
 #include "cycles/process_dialog_layout.h"
 
-#include "app/common/format.h"
+#include "common/format.h"
 
 namespace quillmar {
 QString boxText(double value) { return plainNumberText(value); }

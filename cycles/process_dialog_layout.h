@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/common/single.h"
+#include "common/single.h"
 
 namespace quillmar {
 

@@ -1,7 +1,7 @@
 #include "cycles/process_error.h"
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
 #include "platform/modal.h"
 
 namespace quillmar {

@@ -3,9 +3,9 @@
 #include <cfloat>
 #include <cmath>
 
-#include "app/common/format.h"
-#include "app/common/read_number.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/read_number.h"
+#include "common/runtime_error.h"
 
 namespace quillmar {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/common/machine_profile.h"
-#include "app/common/process_parameters.h"
+#include "common/machine_profile.h"
+#include "common/process_parameters.h"
 
 namespace quillmar {
 

@@ -2,9 +2,9 @@
 
 #include <QPointer>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/document_append.h"
 #include "cycles/frmUGC.h"
 #include "cycles/generator_runner.h"

@@ -1,7 +1,7 @@
 #include "cycles/program_text.h"
 
-#include "app/common/format.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/shared_state.h"
 
 namespace quillmar {
 namespace {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <initializer_list>
 
-#include "app/common/machine_profile.h"
+#include "common/machine_profile.h"
 
 namespace quillmar {
 

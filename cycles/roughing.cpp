@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
 #include "cycles/work_shape_values.h"

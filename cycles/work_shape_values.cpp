@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
 #include "cycles/process_dialog_layout.h"
 
 namespace quillmar {

@@ -2,9 +2,9 @@
 
 #include <QSettings>
 
-#include "app/common/format.h"
-#include "app/common/read_number.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/read_number.h"
+#include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {

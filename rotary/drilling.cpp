@@ -1,9 +1,9 @@
 #include "rotary/drilling.h"
 
-#include "app/common/format.h"
-#include "app/common/process_parameters.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/process_parameters.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "rotary/rotary_lines.h"
 #include "rotary/rotary_protocol.h"
@@ -142,16 +142,20 @@ void buildSlant(RotaryText& text) {
 
 }  // namespace
 
+ProcessGenerator faceDrillGenerator() { return rotaryGenerator(kFace, faceDialog(), buildFace); }
+ProcessGenerator sideDrillGenerator() { return rotaryGenerator(kSide, sideDialog(), buildSide); }
+ProcessGenerator slantDrillGenerator() { return rotaryGenerator(kSlant, slantDialog(), buildSlant); }
+
 void ProcessMDrillFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(rotaryGenerator(kFace, faceDialog(), buildFace), state, activeDocument, parent);
+    runProcessGenerator(faceDrillGenerator(), state, activeDocument, parent);
 }
 
 void ProcessMDrillSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(rotaryGenerator(kSide, sideDialog(), buildSide), state, activeDocument, parent);
+    runProcessGenerator(sideDrillGenerator(), state, activeDocument, parent);
 }
 
 void ProcessMDrillSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(rotaryGenerator(kSlant, slantDialog(), buildSlant), state, activeDocument, parent);
+    runProcessGenerator(slantDrillGenerator(), state, activeDocument, parent);
 }
 
 }  // namespace quillmar

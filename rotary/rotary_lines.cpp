@@ -1,9 +1,9 @@
 #include "rotary/rotary_lines.h"
 
-#include "app/common/format.h"
-#include "app/common/process_parameters.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/process_parameters.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/common_lines.h"
 
 namespace quillmar {

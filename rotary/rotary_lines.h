@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/common/single.h"
+#include "common/single.h"
 #include "cycles/program_text.h"
 #include "rotary/rotary_commands.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "rotary/rotary_lines.h"
 
 namespace quillmar {

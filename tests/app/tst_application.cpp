@@ -1,7 +1,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/common/runtime_error.h"
+#include "common/runtime_error.h"
 #include "app/quillmar_application.h"
 #include "platform/modal.h"
 #include "support/test_support.h"

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "support/documents.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
 #include "cycles/frmProcess.h"

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
 #include "cycles/frmProcessSetup.h"

@@ -8,8 +8,8 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "app/common/machine_profile.h"
-#include "app/common/shared_state.h"
+#include "common/machine_profile.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"

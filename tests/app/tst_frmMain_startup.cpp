@@ -2,7 +2,7 @@
 #include <QMdiArea>
 #include <QtTest>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
 #include "app/startup.h"

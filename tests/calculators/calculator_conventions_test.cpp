@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
 #include "calculators/figure.h"
 #include "platform/recording_surface.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <variant>
 
-#include "app/common/format.h"
+#include "common/format.h"
 #include "calculators/arc_tangent_two_lines.h"
 #include "calculators/calculator_conventions.h"
 #include "calculators/figure.h"

@@ -8,7 +8,7 @@
 
 #include "calculators/figure.h"
 #include "calculators/frmLineRLine.h"
-#include "calculators/single_window.h"
+#include "platform/single_window.h"
 #include "platform/PictureBox.h"
 #include "platform/recording_surface.h"
 #include "platform/window_printer.h"

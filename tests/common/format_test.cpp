@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
 
 using namespace quillmar;
 
@@ -103,7 +103,8 @@ TEST(NumberText, LeadingBlankOrSign) {
     // Beyond the digits the precision holds, mantissa and exponent.
     EXPECT_EQ(numberText(1e15), QStringLiteral(" 1E+15"));
     EXPECT_EQ(numberText(-1.5e20), QStringLiteral("-1.5E+20"));
-    EXPECT_EQ(numberText(Single(1e8f)), QStringLiteral(" 1E+08"));
+    EXPECT_EQ(numberText(Single(1e8f)), QStringLiteral(" 100000000"));
+    EXPECT_EQ(numberText(Single(123456789.0f)), QStringLiteral(" 123456800"));
     EXPECT_EQ(numberText(0.000123), QStringLiteral(" .000123"));
 }
 

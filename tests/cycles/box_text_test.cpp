@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/common/read_number.h"
+#include "common/read_number.h"
 #include "cycles/process_dialog_layout.h"
 
 using namespace quillmar;

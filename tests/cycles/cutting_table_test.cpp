@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/common/read_number.h"
-#include "app/common/runtime_error.h"
+#include "common/read_number.h"
+#include "common/runtime_error.h"
 #include "cycles/cutting_table.h"
 
 namespace quillmar {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/documents.h"
-#include "app/common/format.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/format.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/generator_runner.h"
 #include "cycles/next_request.h"

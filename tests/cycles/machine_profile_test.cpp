@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/common/machine_profile.h"
+#include "common/machine_profile.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/settings_store.h"
 

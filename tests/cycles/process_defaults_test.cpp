@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/frmProcess.h"
 
 using namespace quillmar;

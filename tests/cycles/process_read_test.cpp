@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/common/runtime_error.h"
+#include "common/runtime_error.h"
 #include "cycles/process_read.h"
 
 using namespace quillmar;

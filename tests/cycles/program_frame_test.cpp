@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "support/documents.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/program_frame.h"
 #include "fake_ugc_dialog.h"
 #include "platform/rich_text_box.h"

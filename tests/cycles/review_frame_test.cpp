@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "support/documents.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/program_frame.h"
 #include "cycles/user_graphic.h"
 #include "fake_ugc_dialog.h"

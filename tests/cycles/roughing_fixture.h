@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "fake_process_dialog.h"
 #include "support/documents.h"
 

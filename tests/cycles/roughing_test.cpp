@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/documents.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/roughing.h"
 #include "roughing_fixture.h"
 #include "platform/rich_text_box.h"

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/frmProcess.h"
 
 using namespace quillmar;

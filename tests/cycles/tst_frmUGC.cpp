@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/frmUGC.h"
 #include "cycles/ugc_sketch.h"
 #include "support/test_support.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "support/documents.h"
-#include "app/common/runtime_error.h"
-#include "app/common/shared_state.h"
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
 #include "cycles/user_graphic.h"
 
 using namespace quillmar;

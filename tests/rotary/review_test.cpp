@@ -4,7 +4,7 @@
 #include <QPair>
 
 #include "support/documents.h"
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
 #include "rotary/drilling.h"
 #include "rotary_fixture.h"

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/common/machine_profile.h"
-#include "app/common/shared_state.h"
+#include "common/machine_profile.h"
+#include "common/shared_state.h"
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
 

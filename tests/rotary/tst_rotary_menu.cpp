@@ -2,7 +2,7 @@
 #include <QAction>
 #include <QtTest>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"

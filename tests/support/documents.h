@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/common/shared_state.h"
+#include "common/shared_state.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar::test {

@@ -1,4 +1,4 @@
-#include "app/common/single.h"
+#include "common/single.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +9,9 @@ double Single::toDouble() const {
     if (!std::isfinite(value_))
         return static_cast<double>(value_);
     char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value_);
+    // The shortest digits that read back as this single, never its exact binary expansion
+    // (123456790528 shows as 1.2345679e+11 and widens to 123456790000).
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value_, std::chars_format::scientific);
     if (ec != std::errc())
         return static_cast<double>(value_);
     double d = 0.0;

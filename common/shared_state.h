@@ -3,10 +3,10 @@
 #include <QString>
 #include <optional>
 
-#include "app/common/cutting_table.h"
-#include "app/common/machine_profile.h"
-#include "app/common/process_parameters.h"
-#include "app/common/work_shape.h"
+#include "common/cutting_conditions.h"
+#include "common/machine_profile.h"
+#include "common/process_parameters.h"
+#include "common/work_shape.h"
 
 namespace quillmar {
 

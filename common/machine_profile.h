@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "app/common/single.h"
+#include "common/single.h"
 
 namespace quillmar {
 

@@ -1,9 +1,9 @@
-#include "app/common/read_number.h"
+#include "common/read_number.h"
 
 #include <charconv>
 #include <string>
 
-#include "app/common/runtime_error.h"
+#include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {

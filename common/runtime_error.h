@@ -40,9 +40,10 @@ inline double checkedFinite(double x) {
     return x;
 }
 
+// 0 / 0 is an overflow; any other division by zero is division by zero.
 inline double checkedDiv(double a, double b) {
     if (b == 0.0)
-        throw RuntimeError(kErrDivisionByZero);
+        throw RuntimeError(a == 0.0 ? kErrOverflow : kErrDivisionByZero);
     return checkedFinite(a / b);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/common/single.h"
+#include "common/single.h"
 
 namespace quillmar {
 

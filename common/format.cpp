@@ -1,11 +1,11 @@
-#include "app/common/format.h"
+#include "common/format.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "app/common/runtime_error.h"
+#include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {
@@ -33,6 +33,7 @@ Decimal decompose(double magnitude, int significant) {
     return d;
 }
 
+// Plain digits while the whole part has at most 15 digits and the value is not tiny.
 QString plainText(double v, int significant) {
     if (v == 0.0)
         return QStringLiteral(" 0");
@@ -41,7 +42,7 @@ QString plainText(double v, int significant) {
     const Decimal d = decompose(std::fabs(v), significant);
     std::string body(1, v < 0 ? '-' : ' ');
     const std::size_t wholeDigits = static_cast<std::size_t>(std::max(d.exponent + 1, 0));
-    if (d.exponent >= significant || d.exponent < -significant) {
+    if (d.exponent >= 15 || d.exponent < -significant) {
         // Too large or too small for plain digits: mantissa and exponent.
         body.append(d.digits, 0, 1);
         if (d.digits.size() > 1)
@@ -66,13 +67,12 @@ QString plainText(double v, int significant) {
     return QString::fromLatin1(body.data(), static_cast<qsizetype>(body.size()));
 }
 
-// The product counts as whole when it lies within `relative` of its own magnitude
-// (at least that much absolutely) of a whole number, so that binary rounding never
-// costs a thousandth that the user wrote.
-template <typename T>
-T snapToWhole(T product, T relative) {
-    const T whole = std::nearbyint(product);
-    const T tolerance = relative * std::max<T>(std::fabs(product), T(1));
+// The product counts as whole when it lies within 1e-9 of its own magnitude (at least
+// 1e-9, never more than 0.001) of a whole number, so that binary rounding never costs a
+// thousandth that the user wrote, while large values are still cut, never rounded.
+double snapToWhole(double product) {
+    const double whole = std::nearbyint(product);
+    const double tolerance = std::min(std::max(1e-9 * std::fabs(product), 1e-9), 0.001);
     return std::fabs(product - whole) <= tolerance ? whole : product;
 }
 
@@ -112,23 +112,33 @@ QString plainNumberText(Single v) { return withoutSignBlank(numberText(v)); }
 
 QString numberText(Single v) { return plainText(static_cast<double>(v.value()), 7); }
 
-QString FormatCoord(double& value) {
+namespace {
+
+// Thousandths toward minus infinity. A value of 1e15 or more would need exponent notation
+// in the program, which no controller reads: an overflow.
+double cutToThousandths(double value) {
     const double product = checkedFinite(value * 1000.0);
-    value = std::floor(snapToWhole(product, 1e-9)) / 1000.0;
-    if (value == 0.0)
-        value = 0.0;  // no negative zero
+    if (std::fabs(value) >= 1e15)
+        throw RuntimeError(kErrOverflow);
+    const double cut = std::floor(snapToWhole(product)) / 1000.0;
+    return cut == 0.0 ? 0.0 : cut;  // no negative zero
+}
+
+}  // namespace
+
+QString FormatCoord(double& value) {
+    value = cutToThousandths(value);
     return coordText(numberText(value), value);
 }
 
 QString FormatCoord(Single& value) {
-    const float product = value.value() * 1000.0f;
-    if (!std::isfinite(product))
+    // Widened through the decimal it shows, so 8279.275 stays 8279.275.
+    const double cut = cutToThousandths(value.toDouble());
+    const float stored = static_cast<float>(cut);
+    if (!std::isfinite(stored))
         throw RuntimeError(kErrOverflow);
-    float cut = std::floor(snapToWhole(product, 1e-6f)) / 1000.0f;
-    if (cut == 0.0f)
-        cut = 0.0f;
-    value = Single(cut);
-    return coordText(numberText(value), static_cast<double>(cut));
+    value = Single(stored);
+    return coordText(numberText(value), cut);
 }
 
 QString FormatCoordValue(double value) { return FormatCoord(value); }

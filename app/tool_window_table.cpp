@@ -1,0 +1,15 @@
+#include "app/frmMain.h"
+#include "app/tool_windows.h"
+#include "calculators/frmLineRLine.h"
+
+namespace quillmar {
+
+const QList<ToolWindowEntry>& toolWindowEntries() {
+    static const QList<ToolWindowEntry> entries = {
+        {"LineCircleLine", "frmLineRLine", true,
+         [](frmMain& main) -> QWidget* { return new frmLineRLine(main.targetInsert(), &main); }},
+    };
+    return entries;
+}
+
+}  // namespace quillmar
