@@ -1,0 +1,59 @@
+#pragma once
+
+// Expected program text as a base block plus the lines a case changes, so that a family
+// pins its line order once and every other case lists only what differs.
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace quillmar::test {
+
+// One change to a block:
+//   {"line", "new"}      the one line equal to "line" becomes "new" ("\n" splits lines);
+//   {"line", ""}         the line is removed;
+//   {"+line", "new"}     "new" is inserted after the one line equal to "line";
+//   {"^line", "new"}     "new" is inserted before it.
+// A named line that is missing, or stands more than once, is a test error.
+using Edit = std::pair<const char*, const char*>;
+
+inline QString edited(const QString& base, const std::vector<Edit>& edits) {
+    const QString eol = QStringLiteral("\r\n");
+    const bool endsWithEol = base.endsWith(eol);
+    QStringList lines = (endsWithEol ? base.chopped(2) : base).split(eol);
+    for (const auto& [target, replacement] : edits) {
+        QString name = QString::fromUtf8(target);
+        const QChar mode = name.isEmpty() ? QChar() : name.front();
+        const bool insertAfter = mode == QLatin1Char('+');
+        const bool insertBefore = mode == QLatin1Char('^');
+        if (insertAfter || insertBefore)
+            name.remove(0, 1);
+        name.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
+        const qsizetype at = lines.indexOf(name);
+        if (at < 0)
+            throw std::logic_error("edited(): no line \"" + name.toStdString() + "\"");
+        if (lines.indexOf(name, at + 1) >= 0)
+            throw std::logic_error("edited(): the line \"" + name.toStdString() + "\" stands twice");
+        QString text = QString::fromUtf8(replacement);
+        text.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
+        const QStringList added = text.split(QLatin1Char('\n'));
+        if (insertAfter || insertBefore) {
+            qsizetype pos = insertAfter ? at + 1 : at;
+            for (const QString& line : added)
+                lines.insert(pos++, line);
+        } else {
+            lines.removeAt(at);
+            if (!text.isEmpty()) {
+                qsizetype pos = at;
+                for (const QString& line : added)
+                    lines.insert(pos++, line);
+            }
+        }
+    }
+    QString result = lines.join(eol);
+    return endsWithEol ? result + eol : result;
+}
+
+}  // namespace quillmar::test
