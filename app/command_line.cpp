@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <cstdio>
+
 namespace quillmar {
 
 QString CommandLineFile(const QString& commandLine) {
@@ -11,7 +13,9 @@ QString CommandLineFile(const QString& commandLine) {
 }
 
 QString commandLineOf(const QStringList& arguments) {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    for (qsizetype i = 2; i < arguments.size(); ++i)
+        std::fprintf(stderr, "quillmar: ignoring the further argument %s\n", arguments[i].toLocal8Bit().constData());
+    return arguments.value(1);
 }
 
 }  // namespace quillmar

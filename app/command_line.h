@@ -9,7 +9,9 @@ namespace quillmar {
 // to the next one (or the end), or without a double quote the whole line, blanks and all.
 QString CommandLineFile(const QString& commandLine);
 
-// The process's command line after the program's own name, as one text.
+// The document a process's arguments name: the first after the program's own name. The
+// system hands arguments apart, so a path is never joined from several; any further one
+// is ignored with a line on standard error.
 QString commandLineOf(const QStringList& arguments);
 
 }  // namespace quillmar

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
@@ -41,6 +42,21 @@ void frmDocument::setCaption(const QString& caption) {
         sub->setWindowTitle(caption);
 }
 
+frmDocument::FileStamp frmDocument::stampOf(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified()};
+}
+
+void frmDocument::rememberFileOnDisk() { stamp_ = stampOf(filePath_); }
+
+bool frmDocument::fileChangedSinceRead(const QString& path) const {
+    if (!stamp_ || path != filePath_)
+        return false;
+    return !(stampOf(path) == *stamp_);
+}
+
 bool frmDocument::isUntitled() const { return caption().startsWith(QStringLiteral("Untitl")); }
 
 QMdiSubWindow* frmDocument::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
@@ -63,8 +79,16 @@ bool frmDocument::Form_QueryUnload() {
     return !keepOpen;
 }
 
+void frmDocument::closeAsked() {
+    asked_ = true;
+    if (QMdiSubWindow* sub = subWindow())
+        sub->close();
+    else
+        close();
+}
+
 void frmDocument::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && !Form_QueryUnload()) {
+    if (!unloaded_ && !asked_ && !Form_QueryUnload()) {
         event->ignore();
         return;
     }

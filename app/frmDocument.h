@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <optional>
 #include <QWidget>
 
 class QMdiSubWindow;
@@ -26,13 +28,20 @@ public:
     void setCaption(const QString& caption);
     // A document that was never saved: its caption begins with "Untitl".
     bool isUntitled() const;
-    // The file the document was read from or last saved to (the caption is its upper case).
+    // The file the document was read from or last saved to; the caption shows it as it is.
     QString filePath() const { return filePath_; }
     void setFilePath(const QString& path) { filePath_ = path; }
+    // Notes the size and time of the file as this document last read or wrote it.
+    void rememberFileOnDisk();
+    // Whether the file at `path` is no longer what this document last read or wrote
+    // (another path than the document's own is never "changed").
+    bool fileChangedSinceRead(const QString& path) const;
     QMdiSubWindow* subWindow() const;
 
     // The close check; false when the user keeps the document open.
     bool Form_QueryUnload();
+    // Closes the window without asking again: its close check already passed.
+    void closeAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,7 +55,16 @@ private:
 
     frmMain& main_;
     QString filePath_;
+    struct FileStamp {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const QString& path);
+    std::optional<FileStamp> stamp_;
     bool unloaded_ = false;
+    bool asked_ = false;
 };
 
 }  // namespace quillmar

@@ -9,11 +9,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "app/command_line.h"
+#include "app/frmDocument.h"
 #include "common/shared_state.h"
 #include "common/single.h"
 #include "app/menu_tree.h"
+#include "app/window_arrangement.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -21,6 +24,7 @@
 #include "cycles/frmProcessSetup.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/key_locks.h"
+#include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 
 namespace quillmar {
@@ -30,6 +34,12 @@ const QString kSettings = QString::fromLatin1(SettingsStore::kSettings);
 const QString kParameter = QString::fromLatin1(SettingsStore::kParameter);
 const QString kRecentFile = QStringLiteral("RecentFile");
 const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
+
+// The smallest main window a stored placement may give.
+constexpr QSize kMinimumWindow(160, 120);
+
+// A stored font size outside 1 to 72 points reads as its default.
+long fontSize(long stored, long fallback) { return stored >= 1 && stored <= 72 ? stored : fallback; }
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
 // The drive root the program's folders fall back to.
@@ -51,6 +61,15 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
     sbStatusBar_ = new StatusPanels(keys_, this);
     setStatusBar(sbStatusBar_);
     connect(sbStatusBar_, &StatusPanels::panelClicked, this, &frmMain::sbStatusBar_PanelClick);
+    sbStatusBar_->setOvertypeState([this] {
+        const RichTextBox* text = activeText();
+        return text && text->overwriteMode();
+    });
+    // The document's own undo keys run the program's undo ring.
+    auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    connect(undoKey, &QShortcut::activated, this, [this] { runCommand(QStringLiteral("mnuEditUndo")); });
+    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
+    connect(redoKey, &QShortcut::activated, this, [this] { runCommand(QStringLiteral("mnuEditRedo")); });
     if (QMenu* view = menus_->menu(QStringLiteral("mnuView")))
         connect(view, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
     mdiArea_->viewport()->installEventFilter(this);
@@ -91,12 +110,27 @@ void frmMain::MDIForm_Load(const QString& commandLine) {
 }
 
 void frmMain::readWindowPlacement() {
-    const Single left = settings_.readDouble(kSettings, QStringLiteral("MainLeft"), 1000);
-    const Single top = settings_.readDouble(kSettings, QStringLiteral("MainTop"), 1000);
-    const Single width = settings_.readDouble(kSettings, QStringLiteral("MainWidth"), 15000);
-    const Single height = settings_.readDouble(kSettings, QStringLiteral("MainHeight"), 12000);
-    move(qRound(left / twipsPerPixelX()), qRound(top / twipsPerPixelY()));
-    resize(qMax(1, qRound(width / twipsPerPixelX())), qMax(1, qRound(height / twipsPerPixelY())));
+    const QScreen* s = screen();
+    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect desktop = s ? s->virtualGeometry() : area;
+    const double tx = twipsPerPixelX();
+    const double ty = twipsPerPixelY();
+    // A stored value outside its sensible range (hand-edited, or from another display)
+    // reads as its default: a position within the screens' reach, a size between the
+    // window's minimum and the screen.
+    auto stored = [this](const char* key, double fallback, double lowest, double highest) {
+        const Single v = settings_.readDouble(kSettings, QString::fromLatin1(key), fallback);
+        return v >= lowest && v <= highest ? static_cast<double>(v) : fallback;
+    };
+    const double left = stored("MainLeft", 1000, (desktop.left() - desktop.width()) * tx, desktop.right() * tx);
+    const double top = stored("MainTop", 1000, (desktop.top() - desktop.height()) * ty, desktop.bottom() * ty);
+    const double width = stored("MainWidth", 15000, kMinimumWindow.width() * tx, desktop.width() * tx);
+    const double height = stored("MainHeight", 12000, kMinimumWindow.height() * ty, desktop.height() * ty);
+    const QRect wanted(qRound(left / tx), qRound(top / ty), qRound(width / tx), qRound(height / ty));
+    // What is written back at exit is the window's own placement; only the start is fitted.
+    const QRect placed = fitIntoArea(wanted, area);
+    move(placed.topLeft());
+    resize(placed.size());
 }
 
 void frmMain::readSettings() {
@@ -105,9 +139,9 @@ void frmMain::readSettings() {
     s.gInsertDir = settings_.read(kSettings, QStringLiteral("InsertPathName"), programFolder() + QStringLiteral("/Program"));
     s.gSaveDir = settings_.read(kSettings, QStringLiteral("SavePathName"), rootFolder());
     s.gTextFontName = settings_.read(kSettings, QStringLiteral("ScreenFontName"), QStringLiteral("ＭＳ ゴシック"));
-    s.gTextFontSize = settings_.readLong(kSettings, QStringLiteral("ScreenFontSize"), 12);
+    s.gTextFontSize = fontSize(settings_.readLong(kSettings, QStringLiteral("ScreenFontSize"), 12), 12);
     s.gPrintFontName = settings_.read(kSettings, QStringLiteral("PrintFontName"), QStringLiteral("ＭＳ 明朝"));
-    s.gPrintFontSize = settings_.readLong(kSettings, QStringLiteral("PrintFontSize"), 11);
+    s.gPrintFontSize = fontSize(settings_.readLong(kSettings, QStringLiteral("PrintFontSize"), 11), 11);
     s.gPrintOrientation = settings_.readShort(kSettings, QStringLiteral("PrinterOrientation"), 1);
     s.gPrintLeft = settings_.readLong(kSettings, QStringLiteral("LeftMerge"), 10);
     s.gPrintRight = settings_.readLong(kSettings, QStringLiteral("RightMerge"), 0);
@@ -140,8 +174,8 @@ void frmMain::setRecentFileCaption(int n, const QString& path) {
 void frmMain::openCommandLineFile(const QString& path) {
     if (path.isEmpty() || takeSlot() < 0)
         return;
-    OpenDocumentFile(path);
-    SetDocumentMenus();
+    if (OpenDocumentFile(path))
+        SetDocumentMenus();
 }
 
 void frmMain::MDIForm_Unload() {
@@ -189,10 +223,14 @@ void frmMain::writeRecentFiles() {
 }
 
 bool frmMain::closeAllDocuments() {
-    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
-        if (!w->close())
+    // Every document is asked before any closes, so a Cancel for a later one leaves the
+    // earlier ones open with their text too.
+    const QList<frmDocument*> documents = documentWindows();
+    for (frmDocument* doc : documents)
+        if (!doc->Form_QueryUnload())
             return false;
-    }
+    for (frmDocument* doc : documents)
+        doc->closeAsked();
     return true;
 }
 

@@ -121,7 +121,7 @@ void frmMain::mnuFileOpen_Click() {
     modal::FileRequest request;
     request.kind = modal::FileRequest::Open;
     request.directory = state_.gOpenDir;
-    request.filter = QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
+    request.filter = QStringLiteral("All Files (*.*)|*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
     const std::optional<QString> chosen = modal::fileDialog(this, request);
     if (!chosen || chosen->isEmpty()) {
         docs_.gDocSlotUsed[slot] = false;
@@ -142,7 +142,7 @@ void frmMain::mnuFileRecentFile_Click(int index) {
 
 frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     const int slot = docs_.gCurrentDocIndex;
-    frmDocument* doc = createDocumentWindow(path.toUpper());
+    frmDocument* doc = createDocumentWindow(path);
     doc->setFilePath(path);
     QMdiSubWindow* sub = doc->subWindow();
     sub->show();
@@ -164,6 +164,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     doc->txtText->load(read.text, read.encoding);
     docs_.gSuppressModified = false;
     doc->txtText->setModified(false);
+    doc->rememberFileOnDisk();
     enableDocumentCommands(true);
     AddRecentFile(path);
     doc->txtText->setFocus();
@@ -230,28 +231,48 @@ QString frmMain::AskSaveFileName(const QString& proposed) {
     request.kind = modal::FileRequest::Save;
     request.directory = state_.gSaveDir;
     request.fileName = proposed;
-    request.filter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
-    const std::optional<QString> chosen = modal::fileDialog(this, request);
-    if (!chosen)
-        return {};
-    state_.gSaveDir = QFileInfo(*chosen).absolutePath();
-    return *chosen;
+    request.filter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*");
+    QString folder;
+    const std::optional<QString> chosen = modal::fileDialog(this, request, &folder);
+    state_.gSaveDir = folder;
+    return chosen.value_or(QString());
 }
 
 bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
     RichTextBox* text = document.txtText;
+    // Another window, or another program, may have saved newer work in the file meanwhile.
+    if (document.fileChangedSinceRead(path) &&
+        modal::msgBox(this, QStringLiteral("The file was changed since it was opened. Overwrite it?"),
+                      modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
+        return false;
+    TextEncoding encoding = text->encoding();
     text->setMousePointer(MousePointer::Hourglass);
-    const ProgramFileWrite written = writeProgramFile(path, text->Text(), text->encoding());
+    const QString content = text->Text();
+    ProgramFileWrite written = writeProgramFile(path, content, encoding);
     text->setMousePointer(MousePointer::Default);
+    if (written.unrepresentable) {
+        // A controller reading the old code page would get another file: only the user decides.
+        if (modal::msgBox(this,
+                          QStringLiteral("This program contains characters that its code page cannot hold. "
+                                         "Save it as UTF-8?"),
+                          modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
+            return false;
+        encoding = TextEncoding::Utf8;
+        text->setMousePointer(MousePointer::Hourglass);
+        written = writeProgramFile(path, content, encoding);
+        text->setMousePointer(MousePointer::Default);
+    }
     if (!written.ok) {
         state_.gSaveDir = QFileInfo(path).absolutePath();
-        modal::msgBox(this, QStringLiteral("保存が出来ません。"), modal::kOkOnly, kAppTitle);
+        modal::msgBox(this, QStringLiteral("保存が出来ません。\r\n") + written.error + QStringLiteral(": ") + path,
+                      modal::kOkOnly, kAppTitle);
         return false;
     }
-    if (written.encoding != text->encoding())
-        text->setEncoding(written.encoding);
+    if (encoding != text->encoding())
+        text->setEncoding(encoding);
     document.setFilePath(path);
-    document.setCaption(path.toUpper());
+    document.rememberFileOnDisk();
+    document.setCaption(path);
     text->setModified(false);
     return true;
 }
@@ -269,6 +290,9 @@ void frmMain::mnuFileFont_Click() {
         QFont font = *chosen;
         font.setPointSize(static_cast<int>(state_.gTextFontSize));
         doc->txtText->setTextFont(font);
+        // The colour is chosen beside the font; cancelling it keeps the colour.
+        if (const std::optional<QColor> color = modal::colorDialog(this, doc->txtText->textColor()))
+            doc->txtText->setTextColor(*color);
     }
 }
 

@@ -2,6 +2,9 @@
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/tool_windows.h"
+#include "app/window_arrangement.h"
+
+#include <QScreen>
 #include "platform/rich_text_box.h"
 
 namespace quillmar {
@@ -33,6 +36,8 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();
+    if (const QScreen* screen = window->screen())
+        window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));
     window->raise();
     window->activateWindow();
     return window;

@@ -17,6 +17,7 @@
 #include "app/toolbar_table.h"
 #include "app/window_arrangement.h"
 #include "platform/key_locks.h"
+#include "platform/rich_text_box.h"
 
 namespace quillmar {
 namespace {
@@ -109,8 +110,14 @@ void frmMain::showAutoNumberState(bool on) {
 }
 
 void frmMain::sbStatusBar_PanelClick(const QString& key) {
-    if (const StatusPanelSpec* entry = findStatusPanel(key.toStdString()); entry && entry->clickKeyCode)
+    const StatusPanelSpec* entry = findStatusPanel(key.toStdString());
+    if (entry && entry->clickKeyCode == kVkInsert) {
+        // Insert has no lock on this system: the panel is the active editor's overtype mode.
+        if (RichTextBox* text = activeText())
+            text->setOverwriteMode(!text->overwriteMode());
+    } else if (entry && entry->clickKeyCode) {
         PressKey(keys_, entry->clickKeyCode);
+    }
     sbStatusBar_->refresh();
 }
 

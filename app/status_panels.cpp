@@ -51,7 +51,7 @@ void StatusPanels::refresh() {
         if (key) {
             // Dark while the key is on, dimmed while it is off; the panel stays enabled
             // so that it still takes clicks.
-            const bool on = keys_.isOn(key);
+            const bool on = key == kVkInsert ? overtypeState_ && overtypeState_() : keys_.isOn(key);
             label->setProperty("keyOn", on);
             QPalette pal = palette();
             pal.setColor(QPalette::WindowText, pal.color(on ? QPalette::Active : QPalette::Disabled,

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStatusBar>
 #include <QTimer>
+#include <functional>
 
 namespace quillmar {
 
@@ -19,6 +20,8 @@ public:
     QLabel* panel(int position) const { return panels_.value(position - 1); }
     // Shows the lock keys' states and the current date and time.
     void refresh();
+    // Where the Insert panel reads its state: the active editor's overtype mode.
+    void setOvertypeState(std::function<bool()> state) { overtypeState_ = std::move(state); }
 
 signals:
     void panelClicked(const QString& key);
@@ -30,6 +33,7 @@ private:
     KeyLocks& keys_;
     QList<QLabel*> panels_;
     QTimer timer_;
+    std::function<bool()> overtypeState_;
 };
 
 }  // namespace quillmar

@@ -1,5 +1,6 @@
 #include "common/read_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -34,7 +35,20 @@ Parsed parseRadix(const std::u16string& s, std::size_t pos, int radix) {
     }
     if (i == pos)
         return {0.0, 0};
-    return {checkedFinite(value), i};
+    // Hexadecimal and octal numbers are 32-bit whole numbers.
+    if (value > 4294967295.0)
+        throw RuntimeError(kErrOverflow);
+    return {value, i};
+}
+
+// The power of ten of the first significant digit of a digits-and-point text: 2 for
+// "123.4", -3 for "0.00123"; -1 for a text that holds only zeros.
+long long decimalMagnitude(const std::string& mantissa) {
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos)
+        return -1;
+    return first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
 }
 
 // Parses sign, digits, point and exponent from the start of s (white space already gone).
@@ -63,28 +77,37 @@ Parsed parseDecimal(const std::u16string& s) {
     if (!anyDigit)
         return {0.0, 0};
     text += mantissa;
-    bool negativeExponent = false;
+    long long exponentValue = 0;
     if (i < s.size() && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
+        bool negative = false;
         if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) {
-            negativeExponent = s[j] == u'-';
+            negative = s[j] == u'-';
             exponent += static_cast<char>(s[j]);
             ++j;
         }
         const std::size_t digitsStart = j;
-        while (j < s.size() && isDigit(s[j]))
+        while (j < s.size() && isDigit(s[j])) {
+            exponentValue = std::min<long long>(exponentValue * 10 + (s[j] - u'0'), 1'000'000'000LL);
             exponent += static_cast<char>(s[j++]);
+        }
         if (j > digitsStart) {
             text += exponent;
             i = j;
+            if (negative)
+                exponentValue = -exponentValue;
+        } else {
+            exponentValue = 0;
         }
     }
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        if (negativeExponent)
+        // Out of range either way: a value below the smallest double reads as 0, only one
+        // beyond the largest is an overflow.
+        if (decimalMagnitude(mantissa) + exponentValue < 0)
             return {0.0, i};
         throw RuntimeError(kErrOverflow);
     }
@@ -114,6 +137,20 @@ double ReadNumber(QStringView text) {
     }
     const double v = parseNumber(compact).value;
     return v == 0.0 ? 0.0 : v;
+}
+
+bool hasLeadingNumber(QStringView text) {
+    std::u16string compact;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u != u' ' && u != u'\t' && u != u'\n')
+            compact += u;
+    }
+    try {
+        return parseNumber(compact).consumed > 0;
+    } catch (const RuntimeError&) {
+        return true;  // a number, just too large
+    }
 }
 
 double ReadStrictNumber(QStringView text) {

@@ -12,6 +12,9 @@ namespace quillmar {
 // A number too large for a double fails with overflow (error 6).
 double ReadNumber(QStringView text);
 
+// Whether the text begins with a number by that rule (blanks ignored).
+bool hasLeadingNumber(QStringView text);
+
 // Reads a whole text as a number where anything but a number is a type mismatch
 // (error 13): surrounding blanks are allowed, an empty text is not.
 double ReadStrictNumber(QStringView text);

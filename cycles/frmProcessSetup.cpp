@@ -156,19 +156,17 @@ frmProcessSetup::frmProcessSetup(MachineProfile& profile, SettingsStore& store, 
     connect(mcOther, &QRadioButton::clicked, this, &frmProcessSetup::mcOther_Click);
 }
 
-void frmProcessSetup::showApproachFor(MachineKind kind, const char* multusLabel) {
+void frmProcessSetup::showApproachFor(MachineKind kind) {
     const bool other = kind == MachineKind::Other;
     txtHomeX->setVisible(other);
     txtHomeZ->setVisible(other);
     LabelAppZ->setVisible(other);
     switch (kind) {
         case MachineKind::MacTurn: LabelAppX->setText(text("G21 HP=4")); break;
-        case MachineKind::Multus: LabelAppX->setText(text(multusLabel)); break;
+        case MachineKind::Multus: LabelAppX->setText(text("G20 HP=4 M867")); break;
         case MachineKind::Other: LabelAppX->setText(text("X")); break;
     }
 }
-
-void frmProcessSetup::prepareForMachineType(MachineKind kind) { showApproachFor(kind, "G20 HP=4"); }
 
 void frmProcessSetup::fillFromProfile() {
     txtMaxS->setText(profileNumberText(profile_.gMaxSpindleSpeed));
@@ -232,7 +230,7 @@ void frmProcessSetup::setTurretAndAtcEnabled(bool enabled) {
 
 void frmProcessSetup::applyMachineType(MachineKind kind) {
     const bool other = kind == MachineKind::Other;
-    showApproachFor(kind, "G20 HP=4 M867");
+    showApproachFor(kind);
     TurretH->setEnabled(!other);
     AtcMacro->setEnabled(!other);
     if (kind == MachineKind::Multus)
@@ -280,6 +278,14 @@ void frmProcessSetup::Command1_Click() {
         }
         if (inRange && b.box == txtMaxS)
             inRange = std::isfinite(static_cast<float>(b.value));
+        if (!hasLeadingNumber(b.box->text())) {
+            // Read by the leading-number rule it would be 0, and the stored value lost.
+            modal::msgBox(this, text(b.name) + text(": enter a number."),
+                          static_cast<int>(modal::kOkOnly) | modal::kExclamation, windowTitle());
+            b.box->setFocus();
+            b.box->selectAll();
+            return;
+        }
         if (!inRange) {
             modal::msgBox(this, text(b.name) + text(": the value is out of range."),
                           static_cast<int>(modal::kOkOnly) | modal::kExclamation, windowTitle());

@@ -25,10 +25,6 @@ class frmProcessSetup : public QDialog {
 public:
     frmProcessSetup(MachineProfile& profile, SettingsStore& store, QWidget* parent = nullptr);
 
-    // The start-up preparation for the stored machine type: hides the turret-index
-    // boxes for MacTurn and MULTUS and names the code that replaces them.
-    void prepareForMachineType(MachineKind kind);
-
     // Puts the profile into the boxes, check boxes and options.
     void fillFromProfile();
 
@@ -86,7 +82,7 @@ protected:
 
 private:
     // The approach and home boxes and the approach label for a machine type.
-    void showApproachFor(MachineKind kind, const char* multusLabel);
+    void showApproachFor(MachineKind kind);
     void applyMachineType(MachineKind kind);
     void setTurretAndAtcEnabled(bool enabled);
     void selectWholeText(QLineEdit* box);

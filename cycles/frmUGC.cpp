@@ -284,7 +284,7 @@ void frmUGC::Material_Click() {
     modal::FileRequest request;
     request.kind = modal::FileRequest::Open;
     request.directory = state_.gCsvDir;
-    request.filter = QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*.*");
+    request.filter = QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*");
     const std::optional<QString> chosen = modal::fileDialog(this, request);
     if (!chosen || chosen->isEmpty())
         return;

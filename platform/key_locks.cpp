@@ -1,7 +1,6 @@
 #include "platform/key_locks.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QtGui/qguiapplication_platform.h>
 
 // X11 headers come last: their macros clash with Qt's names.
@@ -51,31 +50,13 @@ int InProcessKeyLocks::presses(int virtualKey) const {
 
 namespace {
 
-// The X server's keyboard. Insert has no lock state there; its state is the overwrite
-// toggle of the program's editors, flipped by every Insert key that reaches the program,
-// typed or sent.
-class X11KeyLocks : public QObject, public KeyLocks {
+// The X server's keyboard. Insert has no lock state there: the program shows its
+// editors' overtype mode instead.
+class X11KeyLocks : public KeyLocks {
 public:
-    explicit X11KeyLocks(Display* display) : display_(display) { qGuiApp->installEventFilter(this); }
-    ~X11KeyLocks() override {
-        if (qGuiApp)
-            qGuiApp->removeEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // A key event passes through the filter once for each widget it climbs; the
-        // window that first receives it is the one to count.
-        if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Insert && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier)
-                insert_ = !insert_;
-        }
-        return QObject::eventFilter(watched, event);
-    }
+    explicit X11KeyLocks(Display* display) : display_(display) {}
 
     bool isOn(int virtualKey) const override {
-        if (virtualKey == kVkInsert)
-            return insert_;
         const char* name = virtualKey == kVkCapsLock ? "Caps Lock" : virtualKey == kVkNumLock ? "Num Lock" : nullptr;
         if (!name)
             return false;
@@ -104,7 +85,6 @@ public:
 
 private:
     Display* display_;
-    bool insert_ = false;
 };
 
 bool hasXTest(Display* display) {

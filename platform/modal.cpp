@@ -1,7 +1,9 @@
 #include "platform/modal.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,11 +83,14 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
     return cancel ? kCancel : kOk;
 }
 
-std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) {
+std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, QString* folder) {
     if (gResponder) {
         if (!gResponder->file)
             unanswered("file dialog", request.title);
-        return gResponder->file(request);
+        std::optional<QString> chosen = gResponder->file(request);
+        if (folder)
+            *folder = chosen ? QFileInfo(*chosen).absolutePath() : request.directory;
+        return chosen;
     }
     QFileDialog dialog(parent, request.title, request.directory);
     dialog.setNameFilters(nameFilters(request.filter));
@@ -98,9 +103,24 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) {
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (folder)
+        *folder = dialog.directory().absolutePath();
+    if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> colorDialog(QWidget* parent, const QColor& initial) {
+    if (gResponder) {
+        if (!gResponder->color)
+            unanswered("colour dialog", initial.name());
+        return gResponder->color(initial);
+    }
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <functional>
@@ -37,6 +38,7 @@ struct Responder {
     std::function<std::optional<QString>(const FileRequest&)> file;  // nullopt: cancelled
     std::function<int(QDialog*)> dialog;  // fills and presses the dialog's buttons; returns its result
     std::function<std::optional<QFont>(const QFont&)> font;  // nullopt: cancelled
+    std::function<std::optional<QColor>(const QColor&)> color;  // nullopt: cancelled
 };
 
 // Installs a responder for the duration of a test; nullptr restores the real dialogs.
@@ -46,11 +48,15 @@ Responder* responder();
 // A message box; returns the answer (kOk, kCancel, kYes, kNo).
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title);
 
-// A file dialog; nullopt when the user cancels.
-std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request);
+// A file dialog; nullopt when the user cancels. `folder`, when given, receives the folder
+// the dialog showed when it closed, whichever way it closed.
+std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, QString* folder = nullptr);
 
 // A font dialog preset to `initial`; nullopt when the user cancels.
 std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial);
+
+// A colour dialog preset to `initial`; nullopt when the user cancels.
+std::optional<QColor> colorDialog(QWidget* parent, const QColor& initial);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int exec(QDialog* dialog);

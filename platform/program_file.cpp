@@ -150,7 +150,11 @@ bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
         if (error) *error = file.errorString();
         return false;
     }
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+    // The write is buffered: a full disk shows only when the buffer goes out, and the
+    // commit would rename the short file over the old one all the same, so the flush is
+    // checked before it.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;
@@ -164,16 +168,12 @@ bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
 
 ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding) {
     ProgramFileWrite result;
-    std::optional<QByteArray> bytes = encodeText(text, encoding);
-    result.encoding = encoding;
+    const std::optional<QByteArray> bytes = encodeText(text, encoding);
     if (!bytes) {
-        // Writing a stand-in for a character the code page lacks would lose it for good;
-        // UTF-8 keeps every character, and the file opens again as UTF-8 showing the same text.
-        bytes = text.toUtf8();
-        result.encoding = TextEncoding::Utf8;
+        result.unrepresentable = true;
+        return result;
     }
     result.ok = writeFileBytes(path, *bytes, &result.error);
-    if (!result.ok) result.encoding = encoding;
     return result;
 }
 

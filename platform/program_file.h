@@ -56,15 +56,15 @@ ProgramFileRead readProgramFile(const QString& path);
 
 struct ProgramFileWrite {
     bool ok = false;
-    // The code page the file was written in: the one asked for, or UTF-8 when the text
-    // held a character that code page cannot represent (the document should take it).
-    TextEncoding encoding = TextEncoding::Utf8;
+    // The text holds a character the code page cannot represent: nothing was written,
+    // and only the user may choose another code page for the file.
+    bool unrepresentable = false;
     QString error;
 };
 
-// Writes the text with no conversion of line ends and nothing added. The bytes go to a
-// temporary file beside the target that is renamed over it only when all were written,
-// so a failed save leaves the old file as it was.
+// Writes the text in the code page with no conversion of line ends and nothing added.
+// The bytes go to a temporary file beside the target that is renamed over it only when
+// all were written, so a failed save leaves the old file as it was.
 ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding);
 
 // The same for bytes already encoded.

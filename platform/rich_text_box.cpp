@@ -444,6 +444,7 @@ void RichTextBox::finishEdit() {
         modified_ = true;
         emit modifiedChanged(true);
     }
+    if (font_.strikeOut()) markStrikeOut();
     emit contentChanged(change);
 }
 

@@ -205,6 +205,8 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     QFont font_;
     QColor textColor_;
+    static constexpr int kStrikeIndicator = 8;
+    void markStrikeOut();
 
     // Styles 1..31 and 40..255 are handed out for each colour and bold that is used;
     // style 0 is the plain text.

@@ -110,6 +110,16 @@ void RichTextBox::applyBaseStyle() {
     for (int style = 1; style < 256; ++style) {
         if (styleInUse_[size_t(style)]) applyStyleLook(style);
     }
+    sci(SCI_INDICSETSTYLE, kStrikeIndicator, INDIC_STRIKE);
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), textColor_);
+    markStrikeOut();
+}
+
+void RichTextBox::markStrikeOut() {
+    // The editor's styles have no strikethrough: an indicator over the whole text draws it.
+    sci(SCI_SETINDICATORCURRENT, kStrikeIndicator);
+    sci(SCI_INDICATORCLEARRANGE, 0, sci(SCI_GETLENGTH));
+    if (font_.strikeOut()) sci(SCI_INDICATORFILLRANGE, 0, sci(SCI_GETLENGTH));
 }
 
 void RichTextBox::setTextFont(const QFont& font) {

@@ -20,7 +20,7 @@ TEST(CommandLineFile, TakesThePathByTheQuoteRule) {
         EXPECT_EQ(CommandLineFile(QString::fromUtf8(c.line)).toStdString(), c.path) << c.line;
 }
 
-TEST(CommandLineFile, ArgumentsJoinAfterTheProgramName) {
+TEST(CommandLineFile, TheFirstArgumentAloneNamesTheDocument) {
     EXPECT_EQ(commandLineOf({"quillmar"}), QString());
-    EXPECT_EQ(commandLineOf({"quillmar", "/tmp/a", "b.min"}), QStringLiteral("/tmp/a b.min"));
+    EXPECT_EQ(commandLineOf({"quillmar", "/tmp/a b.min", "c.min"}), QStringLiteral("/tmp/a b.min"));
 }

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "common/shared_state.h"
+#include "app/command_line.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
@@ -108,7 +109,7 @@ private slots:
         }
         QCOMPARE(f.usedSlots(), 0);
         QCOMPARE(f.answers.fileRequests.back().filter,
-                 QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"));
+                 QStringLiteral("All Files (*.*)|*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"));
         QVERIFY(!f.item("mnuEdit")->isVisible());
     }
 
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(f.recent(), (QStringList{f.file("b.min"), f.file("a.min")}));
         f.open(f.file("a.min"));
         QCOMPARE(f.recent(), (QStringList{f.file("a.min"), f.file("b.min"), f.file("a.min")}));
-        QCOMPARE(f.active()->caption(), f.file("a.min").toUpper());
+        QCOMPARE(f.active()->caption(), f.file("a.min"));
         QCOMPARE(f.state.gOpenDir, f.files.path());
         // Loading is recorded but does not mark the document modified.
         QVERIFY(!f.active()->txtText->Modified());
@@ -151,7 +152,7 @@ private slots:
         const QString gone = f.file("gone.min");
         f.w.AddRecentFile(gone);
         f.w.mnuFileRecentFile_Click(1);
-        QCOMPARE(f.active()->caption(), gone.toUpper());
+        QCOMPARE(f.active()->caption(), gone);
         QCOMPARE(f.active()->txtText->Text(), QString());
         QVERIFY(!QFile::exists(gone));
     }
@@ -178,7 +179,7 @@ private slots:
         QCOMPARE(f.answers.fileRequests.back().fileName, QString());
         QCOMPARE(f.answers.fileRequests.back().kind, modal::FileRequest::Save);
         QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1."));
-        QCOMPARE(f.active()->caption(), path.toUpper());
+        QCOMPARE(f.active()->caption(), path);
         QVERIFY(!f.active()->txtText->Modified());
         QCOMPARE(f.recent(), QStringList{path});
         // Saved once, Save writes without asking; Save As proposes the path.
@@ -201,10 +202,10 @@ private slots:
         f.answers.answerFile(f.file("adir"));
         f.answers.answerMessage(modal::kOk);
         f.w.mnuFileSaveAs_Click();
-        QCOMPARE(f.answers.messages.back().text, QStringLiteral("保存が出来ません。"));
+        QVERIFY(f.answers.messages.back().text.startsWith(QStringLiteral("保存が出来ません。\r\n")));
         QCOMPARE(f.answers.messages.back().style, modal::kOkOnly);
         QVERIFY(f.active()->txtText->Modified());
-        QCOMPARE(f.active()->caption(), path.toUpper());
+        QCOMPARE(f.active()->caption(), path);
         QCOMPARE(readBytes(path), QByteArray("OLD"));
         QCOMPARE(f.recent(), QStringList{path});
     }
@@ -452,16 +453,121 @@ private slots:
         QTRY_VERIFY(!f.w.toolWindow("frmLineRLine"));
     }
 
+    void exitAsksEveryDocumentBeforeClosingAny() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("FIRST");
+        f.w.mnuFileNew_Click();
+        f.active()->txtText->setSelText("SECOND");
+        f.answers.answerMessage(modal::kNo);
+        f.answers.answerMessage(modal::kCancel);
+        QVERIFY(!f.w.close());
+        QCOMPARE(f.w.documentWindows().size(), 2);
+        QCOMPARE(f.w.documentWindows()[0]->txtText->Text(), QStringLiteral("FIRST"));
+        QCOMPARE(f.w.documentWindows()[1]->txtText->Text(), QStringLiteral("SECOND"));
+        f.answers.answerMessage(modal::kNo);
+        f.answers.answerMessage(modal::kNo);
+        QVERIFY(f.w.close());
+        QTRY_COMPARE(f.w.documentWindows().size(), 0);
+    }
+
+    void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {
+        Fixture f;
+        const QString path = f.file("MixedCase.min");
+        const QByteArray cp932("O1000\r\n(\x8d\x72)\r\n");
+        writeBytes(path, cp932);
+        f.open(path);
+        QCOMPARE(f.active()->caption(), path);
+        f.active()->txtText->setSelText(QString::fromUtf8("€"));
+        f.answers.answerMessage(modal::kNo);
+        f.w.mnuFileSave_Click();
+        QCOMPARE(f.answers.messages.back().text,
+                 QStringLiteral("This program contains characters that its code page cannot hold. Save it as UTF-8?"));
+        QCOMPARE(readBytes(path), cp932);
+        QVERIFY(f.active()->txtText->Modified());
+        f.answers.answerMessage(modal::kYes);
+        f.w.mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QString::fromUtf8("€O1000\r\n(荒)\r\n").toUtf8());
+        QVERIFY(!f.active()->txtText->Modified());
+    }
+
+    void aSaveOverNewerWorkAsksFirst() {
+        Fixture f;
+        const QString path = f.file("twice.min");
+        writeBytes(path, "O1\r\n");
+        frmDocument* first = f.open(path);
+        frmDocument* second = f.open(path);
+        first->txtText->setSelText("A");
+        f.w.mdiArea()->setActiveSubWindow(first->subWindow());
+        f.w.mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("AO1\r\n"));
+        second->txtText->setSelText("B");
+        f.w.mdiArea()->setActiveSubWindow(second->subWindow());
+        f.answers.answerMessage(modal::kNo);
+        f.w.mnuFileSave_Click();
+        QCOMPARE(f.answers.messages.back().text, QStringLiteral("The file was changed since it was opened. Overwrite it?"));
+        QCOMPARE(readBytes(path), QByteArray("AO1\r\n"));
+        QVERIFY(second->txtText->Modified());
+        f.answers.answerMessage(modal::kYes);
+        f.w.mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
+    }
+
+    void ctrlZAndCtrlYRunTheUndoRing() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        RichTextBox* text = f.active()->txtText;
+        f.w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        text->setFocus();
+        QTest::keyClicks(text, "G0");
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text->Text(), QStringLiteral("G"));
+        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text->Text(), QStringLiteral("G0"));
+    }
+
+    void theCommandLineOpensItsFirstArgumentOnly() {
+        test::TempSettings temp;
+        QTemporaryDir files;
+        const QString path = files.filePath("a.min");
+        writeBytes(path, "O1\r\n");
+        SettingsStore settings{temp.path()};
+        SharedState state;
+        InProcessKeyLocks keys;
+        frmMain w{state, settings, keys};
+        w.MDIForm_Load(commandLineOf({"quillmar", path, files.filePath("b.min")}));
+        QCOMPARE(w.documentWindows().size(), 1);
+        QCOMPARE(w.activeDocument()->caption(), path);
+    }
+
+    void theSaveDialogsFolderIsKeptEvenWhenCancelled() {
+        Fixture f;
+        f.w.mnuFileNew_Click();
+        f.state.gSaveDir = f.files.path();
+        f.answers.answerFile(std::nullopt);
+        f.w.mnuFileSaveAs_Click();
+        QCOMPARE(f.state.gSaveDir, f.files.path());
+        f.answers.answerFile(f.file("sub/x.min"));
+        f.answers.answerMessage(modal::kOk);
+        f.w.mnuFileSaveAs_Click();
+        QCOMPARE(f.state.gSaveDir, f.file("sub"));
+    }
+
     void screenFontAppliesToTheActiveDocument() {
         Fixture f;
         f.w.mnuFileNew_Click();
         QFont chosen("IPAMincho");
         chosen.setPointSizeF(10.5);
+        chosen.setStrikeOut(true);
         f.answers.fontAnswers.push_back(chosen);
+        f.answers.colorAnswers.push_back(QColor(Qt::red));
         f.w.mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontName, QStringLiteral("IPAMincho"));
         QCOMPARE(f.state.gTextFontSize, 10L);
         QCOMPARE(f.active()->txtText->textFont().family(), QStringLiteral("IPAMincho"));
+        QVERIFY(f.active()->txtText->textFont().strikeOut());
+        QCOMPARE(f.active()->txtText->textColor(), QColor(Qt::red));
         f.answers.fontAnswers.push_back(std::nullopt);
         f.w.mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontSize, 10L);

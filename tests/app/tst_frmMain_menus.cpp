@@ -11,6 +11,7 @@
 #include "common/machine_profile.h"
 #include "common/shared_state.h"
 #include "app/frmMain.h"
+#include "platform/rich_text_box.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
@@ -183,8 +184,13 @@ private slots:
         QCOMPARE(bar->panel(4)->property("keyOn").toBool(), true);
         QTest::mouseClick(bar->panel(4), Qt::LeftButton);
         QVERIFY(!f.keys.isOn(kVkCapsLock));
+        // Insert is the active document's overtype mode: nothing to toggle without one.
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
-        QVERIFY(f.keys.isOn(kVkInsert));
+        QCOMPARE(bar->panel(3)->property("keyOn").toBool(), false);
+        f.w.mnuFileNew_Click();
+        QTest::mouseClick(bar->panel(3), Qt::LeftButton);
+        QVERIFY(f.w.activeText()->overwriteMode());
+        QCOMPARE(bar->panel(3)->property("keyOn").toBool(), true);
         QTest::mouseClick(bar->panel(5), Qt::LeftButton);
         QVERIFY(f.keys.isOn(kVkNumLock));
         QCOMPARE(bar->panel(6)->text(), QDate::currentDate().toString("yyyy/MM/dd"));

@@ -4,6 +4,7 @@
 
 #include "common/shared_state.h"
 #include "app/frmMain.h"
+#include "app/window_arrangement.h"
 #include "app/menu_tree.h"
 #include "app/startup.h"
 #include "platform/key_locks.h"
@@ -28,9 +29,8 @@ private slots:
         frmMain w(f.state, f.settings, f.keys);
         startMainWindow(w, QString());
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillmar inch Ver.2.77"));
-        // 1000 twips at 15 twips a pixel.
-        QCOMPARE(w.pos(), QPoint(67, 67));
-        QCOMPARE(w.size(), QSize(1000, 800));
+        // 1000 twips at 15 twips a pixel, fitted into the screen.
+        QCOMPARE(QRect(w.pos(), w.size()), fitIntoArea(QRect(67, 67, 1000, 800), w.screen()->availableGeometry()));
         QCOMPARE(f.state.gOpenDir, QDir::homePath());
         QCOMPARE(f.state.gSaveDir, QDir::homePath());
         QCOMPARE(f.state.gInsertDir, QCoreApplication::applicationDirPath() + "/Program");
@@ -53,6 +53,24 @@ private slots:
         QVERIFY(f.keys.isOn(kVkCapsLock));
     }
 
+    void hostileStoredPlacementReadsAsTheDefault() {
+        for (const char* value : {"1E12", "1D308", "1E9", "&HFFFFFFFF", "2147483648", "-1", "0"}) {
+            Fixture f;
+            for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+                f.settings.write("Settings", key, value);
+            f.settings.write("Settings", "ScreenFontSize", value);
+            f.settings.write("Settings", "PrintFontSize", "100000");
+            frmMain w(f.state, f.settings, f.keys);
+            w.MDIForm_Load(QString());
+            const QRect area = w.screen()->availableGeometry();
+            // "-1" and "0" are positions within reach; every one of them is no size.
+            const QPoint at = QByteArray(value) == "-1" || QByteArray(value) == "0" ? QPoint(0, 0) : QPoint(67, 67);
+            QCOMPARE(w.geometry(), fitIntoArea(QRect(at, QSize(1000, 800)), area));
+            QCOMPARE(f.state.gTextFontSize, 12L);
+            QCOMPARE(f.state.gPrintFontSize, 11L);
+        }
+    }
+
     void storedSettingsAreApplied() {
         Fixture f;
         f.settings.write("Settings", "MainLeft", "1500");
@@ -65,8 +83,7 @@ private slots:
         f.settings.write("Parameter", "CsvFileName", "/data/SUS304.CSV");
         frmMain w(f.state, f.settings, f.keys);
         w.MDIForm_Load(QString());
-        QCOMPARE(w.pos(), QPoint(100, 200));
-        QCOMPARE(w.size(), QSize(600, 800));
+        QCOMPARE(w.geometry(), fitIntoArea(QRect(100, 200, 600, 800), w.screen()->availableGeometry()));
         QCOMPARE(f.state.gTextFontSize, 14L);
         QCOMPARE(f.state.gPrintLineMode, 2);
         QCOMPARE(f.state.gCsvFileName, QStringLiteral("/data/SUS304.CSV"));

@@ -56,3 +56,11 @@ TEST(WindowArrangement, CascadeStepsDownAndRight) {
 }
 
 }  // namespace
+
+TEST(WindowArrangement, AStartPlacementIsFittedIntoTheScreen) {
+    const QRect laptop(0, 0, 1366, 738);  // 1366 x 768 less a panel
+    // The default main window (1000 twips in, 15000 x 12000 twips) on a small screen.
+    EXPECT_EQ(fitIntoArea(QRect(67, 67, 1000, 800), laptop), QRect(67, 0, 1000, 738));
+    EXPECT_EQ(fitIntoArea(QRect(1500, -40, 400, 300), laptop), QRect(966, 0, 400, 300));
+    EXPECT_EQ(fitIntoArea(QRect(10, 10, 300, 200), laptop), QRect(10, 10, 300, 200));
+}

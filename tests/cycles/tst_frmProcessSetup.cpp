@@ -56,8 +56,6 @@ private slots:
     void cancelChangesNothing();
     void enterAndEscDoNothing();
     void enteringABoxSelectsItsText();
-    void startUpPreparation_data();
-    void startUpPreparation();
     void tabOrder();
     void runThroughTheModalSeam();
 
@@ -317,16 +315,16 @@ void TestFrmProcessSetup::setReadsBoxesByTheLeadingNumberRule() {
     SettingsStore store(freshIni());
     frmProcessSetup d(profile, store);
     d.fillFromProfile();
-    d.txtMaxS->clear();
+    d.txtMaxS->setText(QStringLiteral(" 3 000"));
     d.txtAppX->setText(QStringLiteral("12.5abc"));
-    d.txtAppZ->setText(QStringLiteral("abc"));
+    d.txtAppZ->setText(QStringLiteral("-.5"));
     d.Command1_Click();
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 0.0f);
+    QCOMPARE(profile.gMaxSpindleSpeed.value(), 3000.0f);
     QCOMPARE(profile.gApproachX, 12.5);
-    QCOMPARE(profile.gApproachZ, 0.0);
-    QCOMPARE(store.read(kParameter, QStringLiteral("MaxS"), QString()), QStringLiteral("0"));
+    QCOMPARE(profile.gApproachZ, -0.5);
+    QCOMPARE(store.read(kParameter, QStringLiteral("MaxS"), QString()), QStringLiteral("3000"));
     QCOMPARE(store.read(kParameter, QStringLiteral("AppX"), QString()), QStringLiteral("12.5"));
-    QCOMPARE(store.read(kParameter, QStringLiteral("AppZ"), QString()), QStringLiteral("0"));
+    QCOMPARE(store.read(kParameter, QStringLiteral("AppZ"), QString()), QStringLiteral("-0.5"));
 }
 
 void TestFrmProcessSetup::setReadsHiddenBoxes() {
@@ -352,6 +350,8 @@ void TestFrmProcessSetup::setRefusesAValueOutOfRange_data() {
     QTest::newRow("home Z") << "txtHomeZ" << "-1D999" << "Turret index Z: the value is out of range.";
     QTest::newRow("approach X") << "txtAppX" << "9E999" << "Apploch X: the value is out of range.";
     QTest::newRow("approach Z") << "txtAppZ" << "1E309" << "Apploch Z: the value is out of range.";
+    QTest::newRow("spindle without a number") << "txtMaxS" << "abc" << "Max.Spindle S: enter a number.";
+    QTest::newRow("empty spindle") << "txtMaxS" << "" << "Max.Spindle S: enter a number.";
 }
 
 void TestFrmProcessSetup::setRefusesAValueOutOfRange() {
@@ -426,31 +426,6 @@ void TestFrmProcessSetup::enteringABoxSelectsItsText() {
     QVERIFY(!d.txtHomeZ->hasSelectedText());
     QTest::mouseClick(d.txtMaxS, Qt::LeftButton, {}, QPoint(2, d.txtMaxS->height() / 2));
     QTRY_COMPARE(d.txtMaxS->selectedText(), QStringLiteral("2500"));
-}
-
-void TestFrmProcessSetup::startUpPreparation_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("homeShown");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("MacTurn") << int(MachineKind::MacTurn) << false << "G21 HP=4";
-    QTest::newRow("MULTUS") << int(MachineKind::Multus) << false << "G20 HP=4";
-    QTest::newRow("Other") << int(MachineKind::Other) << true << "X";
-}
-
-void TestFrmProcessSetup::startUpPreparation() {
-    QFETCH(int, kind);
-    QFETCH(bool, homeShown);
-    QFETCH(QString, caption);
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.prepareForMachineType(MachineKind::MacTurn);  // the rule holds from any earlier state
-    d.prepareForMachineType(MachineKind(kind));
-    QCOMPARE(!d.txtHomeX->isHidden(), homeShown);
-    QCOMPARE(!d.txtHomeZ->isHidden(), homeShown);
-    QCOMPARE(!d.LabelAppZ->isHidden(), homeShown);
-    QCOMPARE(d.LabelAppX->text(), caption);
-    QVERIFY(!d.mcOther->isChecked() && !d.mcMacTurn->isChecked() && !d.mcMULTUS->isChecked());
 }
 
 void TestFrmProcessSetup::tabOrder() {

@@ -62,8 +62,8 @@ TEST(SettingText, PlainDecimal) {
 #include "platform/modal.h"
 
 TEST(FileDialogFilters, MatchBothCasesOfAnExtension) {
-    EXPECT_EQ(modal::nameFilters("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"),
-              (QStringList{"All Files (*.*)", "Main File (*.min *.MIN)", "System Sub (*.ssb *.SSB)"}));
+    EXPECT_EQ(modal::nameFilters("All Files (*.*)|*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb"),
+              (QStringList{"All Files (*)", "Main File (*.min *.MIN)", "System Sub (*.ssb *.SSB)"}));
     EXPECT_EQ(modal::nameFilters("LIB File (*.lib)|*.lib"), (QStringList{"LIB File (*.lib *.LIB)"}));
     EXPECT_TRUE(modal::nameFilters("").isEmpty());
 }

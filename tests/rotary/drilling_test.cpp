@@ -508,8 +508,21 @@ TEST_P(DrillingFailure, ADrillOfNoDiameterIsDivisionByZeroAndInsertsNothing) {
     EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
     EXPECT_EQ(doc.changes, 0);
     EXPECT_EQ(s.gSpindleSpeed, 40);
-    // A failed run leaves no shift of its own behind.
+    // A failed run leaves no shift, B or SZ of its own behind.
     EXPECT_FALSE(s.gLastShiftX.has_value());
+    EXPECT_EQ(s.params.gParamB, 0.0);
+    EXPECT_EQ(s.params.gParamSZ, 0.0);
+}
+
+TEST_P(DrillingFailure, NoDiameterAtNoSpeedIsAnOverflow) {
+    SharedState s = drillingState();
+    Document doc(QStringLiteral("text"), 2);
+    FakeProcessDialog user;
+    user.type("U", "0").type("V", "0").type("B", "45").type("SZ", "0.1");
+    GetParam()(s, &doc.box, nullptr);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 6"));
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
 }
 
 TEST_P(DrillingFailure, NoDocumentIsReportedBeforeTheDialog) {

@@ -43,6 +43,15 @@ ScriptedResponder::ScriptedResponder() {
         fontAnswers.pop_front();
         return answer;
     };
+    responder_.color = [this](const QColor& initial) -> std::optional<QColor> {
+        if (colorAnswers.empty()) {
+            std::fprintf(stderr, "unexpected colour dialog: %s\n", initial.name().toUtf8().constData());
+            std::abort();
+        }
+        auto answer = colorAnswers.front();
+        colorAnswers.pop_front();
+        return answer;
+    };
     modal::setResponder(&responder_);
 }
 

@@ -27,6 +27,7 @@ public:
     std::vector<modal::FileRequest> fileRequests;
     std::function<int(QDialog*)> dialogHandler;
     std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QColor>> colorAnswers;
 
 private:
     modal::Responder responder_;
