@@ -265,28 +265,27 @@ void TestFrmProcess::enteringABoxSelectsItsText() {
 }
 
 void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs_data() {
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("relabel");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("label");
-    QTest::newRow("drill 90") << "Y/B M-Drill" << "90" << "X";
-    QTest::newRow("drill 45") << "Y/B M-Drill" << "45" << "Z";
-    QTest::newRow("drill empty") << "Y/B M-Drill" << "" << "Z";
-    QTest::newRow("drill written as 90") << "Y/B M-Drill" << "90.0004" << "X";
-    QTest::newRow("tap 90.0") << "Y/B Tap" << "90.0" << "X";
-    QTest::newRow("tap 0") << "Y/B Tap" << "0" << "Z";
-    QTest::newRow("tap too large") << "Y/B Tap" << "1E400" << "Z";
-    QTest::newRow("keyway") << "Y/B M-key" << "90" << "C";
-    QTest::newRow("near caption") << "Y/B M-Drill " << "90" << "C";
+    QTest::newRow("90") << true << "90" << "X";
+    QTest::newRow("45") << true << "45" << "Z";
+    QTest::newRow("empty") << true << "" << "Z";
+    QTest::newRow("written as 90") << true << "90.0004" << "X";
+    QTest::newRow("90.0") << true << "90.0" << "X";
+    QTest::newRow("too large") << true << "1E400" << "Z";
+    QTest::newRow("not relabelled") << false << "90" << "C";
 }
 
 void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs() {
-    QFETCH(QString, caption);
+    QFETCH(bool, relabel);
     QFETCH(QString, typed);
     QFETCH(QString, label);
     SharedState state;
     frmProcess d(state);
     ProcessDialogLayout layout;
-    layout.caption = caption;
+    layout.caption = QStringLiteral("Y/B M-Drill");
+    layout.relabelEndCOnB = relabel;
     layout.shown = {"LabelB", "LabelB2", "B"};
     d.applyLayout(layout);
     showAndActivate(d);
