@@ -14,6 +14,7 @@
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -31,25 +32,12 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-struct Fixture {
-    test::TempSettings temp;
-    QTemporaryDir files;
-    SettingsStore settings{temp.path()};
-    SharedState state;
-    InProcessKeyLocks keys;
-    frmMain w{state, settings, keys};
-    test::ScriptedResponder answers;
-
-    Fixture() {
-        w.MDIForm_Load(QString());
-        w.show();
-    }
-    QString file(const QString& name) const { return files.filePath(name); }
-    QAction* item(const char* name, int index = -1) { return w.menus().action(QString::fromLatin1(name), index); }
-    frmDocument* active() { return w.activeDocument(); }
+struct Fixture : test::MainWindowFixture {
+    Fixture() { start(); }
+    frmDocument* active() { return w().activeDocument(); }
     QStringList captions() {
         QStringList list;
-        for (frmDocument* d : w.documentWindows())
+        for (frmDocument* d : w().documentWindows())
             list << d->caption();
         return list;
     }
@@ -62,12 +50,12 @@ struct Fixture {
     }
     frmDocument* open(const QString& path) {
         answers.answerFile(path);
-        w.mnuFileOpen_Click();
+        w().mnuFileOpen_Click();
         return active();
     }
     int usedSlots() const {
         int n = 0;
-        for (bool used : const_cast<Fixture*>(this)->w.documents().gDocSlotUsed)
+        for (bool used : window->documents().gDocSlotUsed)
             n += used;
         return n;
     }
@@ -82,14 +70,14 @@ private slots:
     void sixDocumentsAtMost() {
         Fixture f;
         for (int i = 0; i < 6; ++i)
-            f.w.mnuFileNew_Click();
+            f.w().mnuFileNew_Click();
         QCOMPARE(f.captions().size(), 6);
         for (int i = 0; i < 3; ++i)
             f.answers.answerMessage(modal::kOk);
-        f.w.mnuFileNew_Click();
-        f.w.mnuFileOpen_Click();  // no dialog is shown
-        f.w.AddRecentFile(f.file("A.MIN"));
-        f.w.mnuFileRecentFile_Click(1);
+        f.w().mnuFileNew_Click();
+        f.w().mnuFileOpen_Click();  // no dialog is shown
+        f.w().AddRecentFile(f.file("A.MIN"));
+        f.w().mnuFileRecentFile_Click(1);
         QCOMPARE(f.captions().size(), 6);
         QCOMPARE(f.answers.messages.size(), size_t(3));
         for (const auto& m : f.answers.messages) {
@@ -104,7 +92,7 @@ private slots:
         Fixture f;
         for (int i = 0; i < 7; ++i) {
             f.answers.answerFile(std::nullopt);
-            f.w.mnuFileOpen_Click();
+            f.w().mnuFileOpen_Click();
         }
         QCOMPARE(f.usedSlots(), 0);
         QCOMPARE(f.answers.fileRequests.back().filter,
@@ -114,16 +102,16 @@ private slots:
 
     void untitledNumbersAreNotReused() {
         Fixture f;
-        f.w.mnuFileNew_Click();
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 2"));
         QCOMPARE(f.active()->DocIndex, 1);
         f.active()->subWindow()->close();
         QTRY_COMPARE(f.captions(), QStringList{"Untitle 1"});
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 3"));
         QCOMPARE(f.active()->DocIndex, 1);
-        QCOMPARE(f.w.documents().gTargetDoc.data(), f.active());
+        QCOMPARE(f.w().documents().gTargetDoc.data(), f.active());
         QVERIFY(f.item("mnuEdit")->isVisible());
         QVERIFY(f.item("mnuFileSave")->isEnabled());
         QVERIFY(f.item("mnuSearchFind")->isEnabled());
@@ -149,8 +137,8 @@ private slots:
     void aMissingFileOpensEmptyAndCreatesNothing() {
         Fixture f;
         const QString gone = f.file("gone.min");
-        f.w.AddRecentFile(gone);
-        f.w.mnuFileRecentFile_Click(1);
+        f.w().AddRecentFile(gone);
+        f.w().mnuFileRecentFile_Click(1);
         QCOMPARE(f.active()->caption(), gone.toUpper());
         QCOMPARE(f.active()->txtText->Text(), QString());
         QVERIFY(!QFile::exists(gone));
@@ -170,11 +158,11 @@ private slots:
 
     void saveAsksForANameOnlyWhenUntitled() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("O100\r\nG00 X1.");
         const QString path = f.file("new.min");
         f.answers.answerFile(path);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(f.answers.fileRequests.back().fileName, QString());
         QCOMPARE(f.answers.fileRequests.back().kind, modal::FileRequest::Save);
         QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1."));
@@ -183,10 +171,10 @@ private slots:
         QCOMPARE(f.recent(), QStringList{path});
         // Saved once, Save writes without asking; Save As proposes the path.
         f.active()->txtText->setSelText("\r\n");
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1.\r\n"));
         f.answers.answerFile(std::nullopt);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QCOMPARE(f.answers.fileRequests.back().fileName, path);
         QCOMPARE(f.recent(), QStringList{path});
     }
@@ -200,7 +188,7 @@ private slots:
         QDir(f.files.path()).mkdir("adir");
         f.answers.answerFile(f.file("adir"));
         f.answers.answerMessage(modal::kOk);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QCOMPARE(f.answers.messages.back().text, QStringLiteral("保存が出来ません。"));
         QCOMPARE(f.answers.messages.back().style, modal::kOkOnly);
         QVERIFY(f.active()->txtText->Modified());
@@ -211,7 +199,7 @@ private slots:
 
     void closeBoxYesThenCancelledDialogKeepsTheDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kYes);
         f.answers.answerFile(std::nullopt);
@@ -228,25 +216,25 @@ private slots:
 
     void fileCloseAsksTwiceWhenAnsweredNo() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kCancel);
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileClose_Click();
         QCOMPARE(f.answers.messages.size(), size_t(2));
         QCOMPARE(f.answers.messages[0].text, QStringLiteral("Data is changed. save?"));
         QCOMPARE(f.answers.messages[0].title, QStringLiteral("Quillmar"));
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kNo);
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileClose_Click();
         QTRY_VERIFY(f.captions().isEmpty());
         // The menus stay; commands without a document do nothing.
         QVERIFY(f.item("mnuEdit")->isVisible());
-        f.w.mnuFileSave_Click();
-        f.w.mnuEditUndo_Click();
-        f.w.mnuColor_Click();
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileSave_Click();
+        f.w().mnuEditUndo_Click();
+        f.w().mnuColor_Click();
+        f.w().mnuFileClose_Click();
     }
 
     void exitSavesEachDocumentToItsOwnFile() {
@@ -259,18 +247,18 @@ private slots:
         second->txtText->setSelText("2");
         f.answers.answerMessage(modal::kYes);
         f.answers.answerMessage(modal::kYes);
-        QVERIFY(f.w.close());
+        QVERIFY(f.w().close());
         QCOMPARE(readBytes(a), QByteArray("1A"));
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
     void exitCancelledKeepsRunning() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kCancel);
-        f.w.mnuFileExit_Click();
-        QVERIFY(f.w.isVisible());
+        f.w().mnuFileExit_Click();
+        QVERIFY(f.w().isVisible());
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
         SettingsStore s(f.temp.path());
         QVERIFY(!s.contains("Settings", "MainLeft"));
@@ -295,7 +283,7 @@ private slots:
         const QString path = f.file("p.min");
         writeBytes(path, bytes);
         frmDocument* doc = f.open(path);
-        QVERIFY(f.w.SaveDocument(*doc, f.file("q.min")));
+        QVERIFY(f.w().SaveDocument(*doc, f.file("q.min")));
         QCOMPARE(readBytes(f.file("q.min")), bytes);
     }
 
@@ -316,17 +304,17 @@ private slots:
 
     void undoAndRedoWalkTheRing() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         QTest::keyClicks(t, "A");
         QCOMPARE(t->Text(), QStringLiteral("A"));
         QVERIFY(t->Modified());
         QVERIFY(f.item("mnuEditUndo")->isEnabled());
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QString());
         QVERIFY(f.item("mnuEditRedo")->isEnabled());
-        QVERIFY(f.w.toolbarButton(13)->isEnabled());
-        f.w.mnuEditRedo_Click();
+        QVERIFY(f.w().toolbarButton(13)->isEnabled());
+        f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("A"));
         QCOMPARE(t->SelStart(), 1);
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
@@ -338,52 +326,52 @@ private slots:
         RichTextBox* t = f.open(f.file("u.min"))->txtText;
         t->setSelStart(2);
         t->setSelText("X");
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1"));
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QString());
-        f.w.mnuEditRedo_Click();
-        f.w.mnuEditRedo_Click();
+        f.w().mnuEditRedo_Click();
+        f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1X"));
     }
 
     void typingInOneDocumentLeavesTheOthersRing() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* first = f.active();
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* second = f.active();
         first->txtText->setSelText("one");
         second->txtText->setSelText("two");
-        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
-        QCOMPARE(f.w.documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
-        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 1).text, QString());
+        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
+        QCOMPARE(f.w().documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
+        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 1).text, QString());
     }
 
     void automaticNumberingWhileTyping() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         f.item("mnuToolsAutoNo")->trigger();
         QVERIFY(f.state.gAutoNumber);
         QVERIFY(f.item("mnuToolsAutoNo")->isChecked());
-        QVERIFY(f.w.toolbarButton(15)->isChecked());
+        QVERIFY(f.w().toolbarButton(15)->isChecked());
         QTest::keyClicks(t, "G01X");
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X"));
         QTest::keyClick(t, Qt::Key_Return);
         QTest::keyClicks(t, "(");
         QVERIFY(t->Text().endsWith("\r\n("));
-        f.w.mnuToolsAutoNo_Click();
-        QVERIFY(!f.w.toolbarButton(15)->isChecked());
+        f.w().mnuToolsAutoNo_Click();
+        QVERIFY(!f.w().toolbarButton(15)->isChecked());
     }
 
     void changeColorPaintsTheNonDigitsBlue() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         t->setSelText("O1234 G00");
         t->setSelStart(3);
-        f.w.mnuColor_Click();
+        f.w().mnuColor_Click();
         const QColor blue(0, 0, 255);
         QCOMPARE(t->colorAt(0), blue);
         QCOMPARE(t->colorAt(5), blue);
@@ -391,39 +379,39 @@ private slots:
         QVERIFY(t->colorAt(1) != blue);
         QVERIFY(t->colorAt(8) != blue);
         QCOMPARE(t->SelStart(), 3);
-        QCOMPARE(f.w.documents().gSearchPos, 3);
+        QCOMPARE(f.w().documents().gSearchPos, 3);
     }
 
     void clipboardCommands() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         t->setSelText("G00 X1.");
         t->select(0, 3);
-        f.w.mnuEditCopy_Click();
+        f.w().mnuEditCopy_Click();
         t->select(4, 3);
-        f.w.mnuEditCut_Click();
+        f.w().mnuEditCut_Click();
         QCOMPARE(t->Text(), QStringLiteral("G00 "));
-        f.w.mnuEditPaste_Click();
+        f.w().mnuEditPaste_Click();
         QCOMPARE(t->Text(), QStringLiteral("G00 X1."));
         t->setSelStart(0);
-        f.w.mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
-        f.w.mnuEditPaste_Click();
+        f.w().mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
+        f.w().mnuEditPaste_Click();
         QCOMPARE(t->Text(), QStringLiteral("X1.G00 X1."));
     }
 
     void nextRequestGoesIntoTheActiveDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
-        f.w.runCommand("ProcessMT1");
+        f.w().mnuFileNew_Click();
+        f.w().runCommand("ProcessMT1");
         QCOMPARE(f.active()->txtText->Text(), QStringLiteral("N000 MT=1"));
     }
 
     void rightClickShowsTheEditMenu() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
-        QMenu* edit = f.w.menus().menu("mnuEdit");
+        QMenu* edit = f.w().menus().menu("mnuEdit");
         QTest::mouseClick(t->viewport(), Qt::RightButton, {}, QPoint(10, 10));
         QTRY_VERIFY(edit->isVisible());
         edit->hide();
@@ -433,37 +421,37 @@ private slots:
 
     void calculatorsWriteIntoTheTargetDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* first = f.active();
-        f.w.runCommand("LineCircleLine");
-        QWidget* calc = f.w.toolWindow("frmLineRLine");
+        f.w().runCommand("LineCircleLine");
+        QWidget* calc = f.w().toolWindow("frmLineRLine");
         QVERIFY(calc);
         QVERIFY(calc->isVisible());
-        f.w.runCommand("LineCircleLine");  // a second opener brings the same window
-        QCOMPARE(f.w.toolWindow("frmLineRLine"), calc);
-        QVERIFY(f.w.targetInsert()("X1.Z2."));
+        f.w().runCommand("LineCircleLine");  // a second opener brings the same window
+        QCOMPARE(f.w().toolWindow("frmLineRLine"), calc);
+        QVERIFY(f.w().targetInsert()("X1.Z2."));
         QCOMPARE(first->txtText->Text(), QStringLiteral("X1.Z2."));
         // A closed target is no target: the insert does nothing.
         first->txtText->setModified(false);
         first->subWindow()->close();
-        QTRY_VERIFY(f.w.documents().gTargetDoc.isNull());
-        QVERIFY(!f.w.targetInsert()("X3."));
+        QTRY_VERIFY(f.w().documents().gTargetDoc.isNull());
+        QVERIFY(!f.w().targetInsert()("X3."));
         calc->close();
-        QTRY_VERIFY(!f.w.toolWindow("frmLineRLine"));
+        QTRY_VERIFY(!f.w().toolWindow("frmLineRLine"));
     }
 
     void screenFontAppliesToTheActiveDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QFont chosen("IPAMincho");
         chosen.setPointSizeF(10.5);
         f.answers.fontAnswers.push_back(chosen);
-        f.w.mnuFileFont_Click();
+        f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontName, QStringLiteral("IPAMincho"));
         QCOMPARE(f.state.gTextFontSize, 10L);
         QCOMPARE(f.active()->txtText->textFont().family(), QStringLiteral("IPAMincho"));
         f.answers.fontAnswers.push_back(std::nullopt);
-        f.w.mnuFileFont_Click();
+        f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontSize, 10L);
     }
 };
