@@ -88,9 +88,6 @@ private slots:
                 QVERIFY2(a->isEnabled() == !(entry.flags & kMenuDisabled), where.constData());
         }
         QCOMPARE(f.w().menuBar()->actions().size(), depth0);
-        QCOMPARE(f.item("mnuFileSave")->text(), QStringLiteral("Save(&S)"));
-        QCOMPARE(f.item("mnuGcode", 13)->text(), QStringLiteral("Ａ-Turret G13"));
-        QCOMPARE(f.item("ProcessRoughFaceOD")->text(), QStringLiteral("Face && O.D."));
     }
 
     void withoutDocumentsOnlyFileViewHelp() {
