@@ -113,7 +113,6 @@ class TestFrmLineRLine : public QObject {
     Q_OBJECT
 
 private slots:
-    void designState();
     void tabOrderSkipsResultBoxes();
     void enterMovesAlongTheChain();
     void lineOneAloneDrawsItsDirection();
@@ -136,32 +135,6 @@ private slots:
     void picturePixels();
     void singleWindowOpener();
 };
-
-void TestFrmLineRLine::designState() {
-    frmLineRLine w;
-    QCOMPARE(w.windowTitle(), QStringLiteral("2Line tangent Circle"));
-    QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
-    for (QLineEdit* box : w.findChildren<QLineEdit*>())
-        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-    QVERIFY(w.OptionXZ->isChecked());
-    QVERIFY(w.Option1->isChecked());
-    QVERIFY(!w.Check1->isChecked());
-    QVERIFY(!w.Check1->isEnabled());
-    QCOMPARE(w.Label1->text(), QStringLiteral("Line   １    X"));
-    QCOMPARE(w.Label11->text(), QStringLiteral("CZ"));
-    QCOMPARE(w.Command9->text(), QStringLiteral("XZL挿入"));
-    QCOMPARE(w.Label21->text(),
-             QStringLiteral("※直線２の開始点が直線１上にあるときは腺が交差するように0.001ずらしてください。"));
-    for (QLineEdit* result : {w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text13, w.Text14, w.Text15, w.Text16,
-                              w.Text17, w.Text18, w.Text19}) {
-        QVERIFY(result->isReadOnly());
-        QCOMPARE(result->focusPolicy(), Qt::ClickFocus);
-    }
-    for (QLineEdit* input : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text9})
-        QVERIFY(!input->isReadOnly());
-    QCOMPARE(w.Picture1->image().pixel(10, 10), kPictureBlack);
-}
 
 void TestFrmLineRLine::tabOrderSkipsResultBoxes() {
     frmLineRLine w;

@@ -39,7 +39,6 @@ class TestFrmProcessSetup : public QObject {
     Q_OBJECT
 
 private slots:
-    void designState();
     void firstRunWithEmptyStore();
     void machineTypeRelabelsAndEnables_data();
     void machineTypeRelabelsAndEnables();
@@ -66,53 +65,6 @@ private:
     int files_ = 0;
     QString freshIni() { return dir_.filePath(QStringLiteral("q%1.ini").arg(++files_)); }
 };
-
-void TestFrmProcessSetup::designState() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Parameter"));
-    QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
-
-    const std::pair<const char*, const char*> labels[] = {
-        {"Label4", "Max.Spindle"}, {"Label5", "S"},  {"LabelApp", "Turret index"}, {"LabelAppX", "X"},
-        {"LabelAppZ", "Z"},        {"Label1", "Apploch"}, {"Label2", "X"},           {"Label3", "Z"},
-    };
-    for (auto [name, caption] : labels) {
-        auto* label = d.findChild<QLabel*>(QString::fromLatin1(name));
-        QVERIFY2(label, name);
-        QCOMPARE(label->text(), QString::fromLatin1(caption));
-    }
-    const std::pair<const char*, const char*> buttons[] = {
-        {"ChkBturret", "2-Turret"},      {"chkToolLife", "Tool life"},   {"ChkDoor", "Auto Door"},
-        {"ChkOsp", "OSP-U100 after"},    {"ChkMeasuer", "In.Measuer"},   {"ChkPanel", "Panel Check"},
-        {"ChkToolFrom", "Tool shpe"},    {"ChkLoadMoniter", "Load monitor"}, {"ChkOptionalStop", "Optional stop"},
-        {"mcOther", "Other"},            {"mcMacTurn", "MacTurn"},       {"mcMULTUS", "MULTUS"},
-        {"H1", "H1"},                    {"H2", "H2"},                   {"M321", "M321"},
-        {"M421", "M421"},                {"M441", "M441"},               {"Command1", "Set"},
-        {"Command2", "Cancel"},
-    };
-    for (auto [name, caption] : buttons) {
-        auto* button = d.findChild<QAbstractButton*>(QString::fromLatin1(name));
-        QVERIFY2(button, name);
-        QCOMPARE(button->text(), QString::fromLatin1(caption));
-        QCOMPARE(button->isChecked(), QByteArray(name) == "ChkPanel");
-    }
-    const std::pair<const char*, const char*> frames[] = {
-        {"Frame1", "Machine Type"}, {"TurretH", "Turret Type"}, {"AtcMacro", "ATC Macro Type"}};
-    for (auto [name, caption] : frames) {
-        auto* frame = d.findChild<QGroupBox*>(QString::fromLatin1(name));
-        QVERIFY2(frame, name);
-        QCOMPARE(frame->title(), QString::fromLatin1(caption));
-    }
-    for (const char* name : {"txtMaxS", "txtHomeX", "txtHomeZ", "txtAppX", "txtAppZ"}) {
-        auto* box = d.findChild<QLineEdit*>(QString::fromLatin1(name));
-        QVERIFY2(box, name);
-        QVERIFY(box->text().isEmpty());
-    }
-    QVERIFY(!d.Command1->autoDefault() && !d.Command1->isDefault());
-    QVERIFY(!d.Command2->autoDefault() && !d.Command2->isDefault());
-}
 
 void TestFrmProcessSetup::firstRunWithEmptyStore() {
     SettingsStore store(freshIni());

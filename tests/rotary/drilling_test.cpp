@@ -445,85 +445,25 @@ test::ProcessDialogView dialogOf(Command command, SharedState& s) {
     return user.seen;
 }
 
-TEST(DrillingDialog, FaceDrill) {
-    SharedState s = drillingState();
-    const test::ProcessDialogView v = dialogOf(ProcessMDrillFace_Click, s);
-    EXPECT_EQ(v.caption, QStringLiteral("M-Drill Face"));
-    EXPECT_EQ(v.text("LabelU"), QStringLiteral("Drill Dia"));
-    EXPECT_EQ(v.text("LabelU2"), QStringLiteral("D"));
-    EXPECT_EQ(v.text("LabelW"), QStringLiteral("End timer"));
-    EXPECT_EQ(v.text("LabelW2"), QStringLiteral("E"));
-    EXPECT_EQ(v.text("LabelC"), QStringLiteral("Hole No."));
-    EXPECT_EQ(v.text("LabelC2"), QStringLiteral("Q"));
-    EXPECT_EQ(v.text("LabelD"), QStringLiteral("Step"));
-    EXPECT_EQ(v.text("LabelL"), QStringLiteral("Step Back"));
-    EXPECT_EQ(v.text("LabelEnd"), QStringLiteral("End point"));
-    EXPECT_EQ(v.text("LabelEndX"), QString());
-    EXPECT_EQ(v.text("LabelEndZ"), QStringLiteral("Z"));
-    EXPECT_EQ(v.text("LabelEndC"), QString());
-    EXPECT_EQ(v.text("LabelAttn"), QString());
-    for (const char* name : {"LabelB", "LabelB2", "B", "TipPostion", "EndX", "EndC", "LabelSZ", "SZ"})
-        EXPECT_TRUE(v.isHidden(name)) << name;
-    for (const char* name : {"EndZ", "U", "W", "D", "L", "C", "StartX", "StartZ", "StartC"})
-        EXPECT_FALSE(v.isHidden(name)) << name;
-    EXPECT_EQ(v.toolTips.value("U"), kDrillSizes);
-    // The defaults of row 17; B keeps its "0".
-    EXPECT_EQ(v.text("ToolNumber"), QStringLiteral("7"));
-    EXPECT_EQ(v.text("U"), QStringLiteral("0.25"));
-    EXPECT_EQ(v.text("C"), QStringLiteral("1"));
-    EXPECT_EQ(v.text("B"), QStringLiteral("0"));
-    EXPECT_TRUE(v.isChecked("SpindleCW") && v.isChecked("CoolantON"));
-}
-
-TEST(DrillingDialog, SideDrill) {
-    SharedState s = drillingState();
-    const test::ProcessDialogView v = dialogOf(ProcessMDrillSide_Click, s);
-    EXPECT_EQ(v.caption, QStringLiteral("M-Drill Side"));
-    EXPECT_EQ(v.text("LabelU"), QStringLiteral("Drill Dia"));
-    EXPECT_EQ(v.text("LabelW"), QStringLiteral("End timer"));
-    EXPECT_EQ(v.text("LabelC"), QStringLiteral("Hole No."));
-    EXPECT_EQ(v.text("LabelC2"), QStringLiteral("Q"));
-    EXPECT_EQ(v.text("LabelEndX"), QStringLiteral("X"));
-    EXPECT_EQ(v.text("LabelEndZ"), QString());
-    EXPECT_EQ(v.text("EndZ2"), QString());
-    EXPECT_EQ(v.text("LabelEndC"), QString());
-    for (const char* name : {"LabelB", "LabelB2", "B", "TipPostion", "EndZ", "EndC", "SZ"})
-        EXPECT_TRUE(v.isHidden(name)) << name;
-    EXPECT_FALSE(v.isHidden("EndX"));
-    EXPECT_EQ(v.toolTips.value("U"), kDrillSizes);
-    EXPECT_EQ(v.text("D"), QStringLiteral("0.1"));
-    EXPECT_TRUE(v.isChecked("SpindleCW") && v.isChecked("CoolantOFF"));
-}
-
-TEST(DrillingDialog, TiltedPlaneDrill) {
+TEST(DrillingDialog, DefaultsOfItsRowAndTheBFieldsByPlane) {
     SharedState s = drillingState(Machine{MachineKind::Other});
-    const test::ProcessDialogView v = dialogOf(ProcessMDrillSlant_Click, s);
-    EXPECT_EQ(v.caption, QStringLiteral("Y/B M-Drill"));
-    EXPECT_EQ(v.text("LabelU"), QStringLiteral("Drill Dia"));
-    EXPECT_EQ(v.text("LabelW2"), QStringLiteral("E"));
-    EXPECT_EQ(v.text("LabelC"), QStringLiteral("Zero Shift"));
-    EXPECT_EQ(v.text("LabelC2"), QStringLiteral("X"));
-    EXPECT_EQ(v.text("LabelCZ"), QStringLiteral("Zero Shift"));
-    EXPECT_EQ(v.text("LabelSZ"), QStringLiteral("Z"));
-    EXPECT_EQ(v.text("LabelAttn"), QStringLiteral("Attn.Ｘ-axis is R."));
-    EXPECT_EQ(v.text("LabelStartX"), QStringLiteral("X"));
-    EXPECT_EQ(v.text("LabelStartZ"), QStringLiteral("Y"));
-    EXPECT_EQ(v.text("LabelStartC"), QStringLiteral("Z"));
-    EXPECT_EQ(v.text("LabelEnd"), QStringLiteral("Master C"));
-    EXPECT_EQ(v.text("LabelEndX"), QStringLiteral("C"));
-    EXPECT_EQ(v.text("EndZ2"), QStringLiteral("End point"));
-    EXPECT_EQ(v.text("LabelEndC"), QStringLiteral("Z"));
-    // Shown on every machine type: the tilted plane needs them.
-    for (const char* name : {"LabelB", "LabelB2", "B", "LabelSZ", "SZ", "EndX", "EndZ2", "EndC"})
-        EXPECT_FALSE(v.isHidden(name)) << name;
-    for (const char* name : {"TipPostion", "LabelEndZ", "EndZ"})
-        EXPECT_TRUE(v.isHidden(name)) << name;
-    EXPECT_EQ(v.toolTips.value("U"), kDrillSizes);
-    // Nothing executed yet: B and SZ from the empty parameters, no remembered shift.
-    EXPECT_EQ(v.text("B"), QStringLiteral("0"));
-    EXPECT_EQ(v.text("C"), QString());
-    EXPECT_EQ(v.text("SZ"), QStringLiteral("0"));
-    EXPECT_EQ(v.text("ToolNumber"), QStringLiteral("12"));
+    const test::ProcessDialogView face = dialogOf(ProcessMDrillFace_Click, s);
+    EXPECT_EQ(face.text("ToolNumber"), QStringLiteral("7"));
+    EXPECT_EQ(face.text("C"), QStringLiteral("1"));
+    EXPECT_TRUE(face.isChecked("SpindleCW") && face.isChecked("CoolantON"));
+    EXPECT_TRUE(face.isHidden("B") && face.isHidden("EndC"));
+    EXPECT_EQ(face.toolTips.value("U"), kDrillSizes);
+    const test::ProcessDialogView side = dialogOf(ProcessMDrillSide_Click, s);
+    EXPECT_EQ(side.text("D"), QStringLiteral("0.1"));
+    EXPECT_TRUE(side.isChecked("CoolantOFF"));
+    EXPECT_TRUE(side.isHidden("B") && !side.isHidden("EndX"));
+    // The tilted plane shows B and the zero shift on every machine type.
+    const test::ProcessDialogView tilted = dialogOf(ProcessMDrillSlant_Click, s);
+    EXPECT_EQ(tilted.text("ToolNumber"), QStringLiteral("12"));
+    for (const char* name : {"B", "SZ", "EndX", "EndC"})
+        EXPECT_FALSE(tilted.isHidden(name)) << name;
+    EXPECT_TRUE(tilted.isHidden("TipPostion"));
+    EXPECT_EQ(tilted.text("B") + "|" + tilted.text("C") + "|" + tilted.text("SZ"), QStringLiteral("0||0"));
 }
 
 TEST(DrillingDialog, BOf90RelabelsTheBottomOnlyOnceTheBoxIsLeft) {
