@@ -42,6 +42,8 @@ struct RoughCase {
     std::optional<test::ShapeAfter> shapeAfter = {};  // the work shape left for the next dialogs
 };
 
+void PrintTo(const RoughCase& c, std::ostream* os) { *os << c.name; }
+
 class Roughing : public ::testing::TestWithParam<RoughCase> {};
 
 TEST_P(Roughing, WritesTheWholeBlockAtTheCaret) {
