@@ -462,7 +462,7 @@ TEST(DrillingDialog, DefaultsOfItsRowAndTheBFieldsByPlane) {
     EXPECT_EQ(tilted.text("ToolNumber"), QStringLiteral("12"));
     for (const char* name : {"B", "SZ", "EndX", "EndC"})
         EXPECT_FALSE(tilted.isHidden(name)) << name;
-    EXPECT_TRUE(tilted.isHidden("TipPostion"));
+    EXPECT_TRUE(tilted.isHidden("TipPostion") && tilted.isHidden("EndZ"));
     EXPECT_EQ(tilted.text("B") + "|" + tilted.text("C") + "|" + tilted.text("SZ"), QStringLiteral("0||0"));
 }
 
