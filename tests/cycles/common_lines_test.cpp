@@ -7,27 +7,16 @@
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
+#include "support/machine.h"
 
 using namespace quillmar;
 
 namespace {
 
-struct Options {
-    MachineKind machine = MachineKind::Other;
-    bool toolLife = false;
-    bool toolShape = false;
-    bool loadMonitor = false;
-    bool optionalStop = false;
-};
+using test::Machine;
 
-SharedState stateFor(const Options& o) {
-    SharedState s;
-    s.profile.gMacTurn = o.machine == MachineKind::MacTurn;
-    s.profile.gMultus = o.machine == MachineKind::Multus;
-    s.profile.gToolLife = o.toolLife;
-    s.profile.gToolShape = o.toolShape;
-    s.profile.gLoadMonitor = o.loadMonitor;
-    s.profile.gOptionalStop = o.optionalStop;
+SharedState stateFor(const Machine& o) {
+    SharedState s = test::stateFor(o);
     s.profile.gApproachZ = 0.2;
     s.profile.gAtcMacro = QStringLiteral("M421");
     ProcessParameters& p = s.params;
@@ -37,23 +26,23 @@ SharedState stateFor(const Options& o) {
     p.gParamV = 300;
     p.gSpindleCode = QStringLiteral(" M03 M63");
     p.gCoolantCode = QStringLiteral(" M08");
-    if (o.machine != MachineKind::Other)
+    if (o.kind != MachineKind::Other)
         p.gTipCode = QStringLiteral(" M602");
-    if (o.machine == MachineKind::Multus)
+    if (o.kind == MachineKind::Multus)
         p.gM263Code = QStringLiteral(" M263");
     s.gSpindleSpeed = 510;
     s.gOutputText = QStringLiteral("left over from an earlier command\r\n");
     return s;
 }
 
-constexpr auto kMac = MachineKind::MacTurn;
-constexpr auto kMul = MachineKind::Multus;
-constexpr auto kOth = MachineKind::Other;
+using test::kMac;
+using test::kMul;
+using test::kOth;
 
 TEST(CommonLines, OtherMachinesGetNoToolChangeWhateverTheToolLife) {
     for (bool toolLife : {false, true})
         for (short turret : {1, 2}) {
-            SharedState s = stateFor({kOth, toolLife, false, false, false});
+            SharedState s = stateFor({kOth, true, toolLife, false, false, false});
             s.profile.gTurretType = turret;
             ProgramText text(s);
             text.first("X");
@@ -79,7 +68,7 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         {kMac, false, 0, "N000 MT=503\r\nN000 M421\r\n"},  // any turret type but 1 is H2
     };
     for (const Case& c : cases) {
-        SharedState s = stateFor({c.machine, c.toolLife, false, false, false});
+        SharedState s = stateFor({c.machine, true, c.toolLife, false, false, false});
         s.profile.gTurretType = c.turret;
         ProgramText text(s);
         text.first("");
@@ -87,7 +76,7 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         EXPECT_EQ(text.text().toStdString(), std::string("\r\n") + c.expected)
             << int(c.machine) << c.toolLife << c.turret;
     }
-    SharedState s = stateFor({kMul, true, false, false, false});
+    SharedState s = stateFor({kMul, true, true, false, false, false});
     s.profile.gAtcMacro = QStringLiteral("M441");
     ProgramText text(s);
     text.first("");
@@ -96,7 +85,7 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
 }
 
 TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = stateFor({kOth, false, false, false, false});
+    SharedState s = stateFor({kOth, true, false, false, false, false});
     s.params.gToolNo = 123;
     ProgramText text(s);
     EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));
@@ -107,7 +96,7 @@ TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
 }
 
 TEST(CommonLines, ToolDataWithMoreVariables) {
-    SharedState s = stateFor({kOth, false, true, false, false});
+    SharedState s = stateFor({kOth, true, false, true, false, false});
     s.params.gToolNo = 3;
     ProgramText text(s);
     text.first("");

@@ -373,15 +373,9 @@ struct Flags {
 };
 
 SharedState stateWith(const Flags& f) {
-    SharedState s;
-    s.profile.gMacTurn = f.machine == MachineKind::MacTurn;
-    s.profile.gMultus = f.machine == MachineKind::Multus;
-    s.profile.gBTurret = f.bTurret;
-    s.profile.gAutoDoor = f.everyOption;
-    s.profile.gPanelCheck = f.everyOption;
-    s.profile.gLoadMonitor = f.everyOption;
-    s.profile.gMeasuring = f.everyOption;
-    s.profile.gToolLife = f.everyOption;
+    const bool e = f.everyOption;
+    SharedState s = stateFor({f.machine, f.bTurret, e, e, e, e, e});
+    s.gCsvFileName.clear();
     s.profile.gMaxSpindleSpeed = 3500.5f;
     s.profile.gHomeX = 12.3456;
     s.profile.gHomeZ = -0.5;
