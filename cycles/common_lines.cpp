@@ -73,12 +73,18 @@ void appendToolCallLine(ProgramText& text, const QString& approachX, const QStri
               FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode, p.gCoolantCode, p.gM263Code});
 }
 
-double spindleSpeed(double v, double diameterMm) {
+double spindleSpeed(double v, double diameterMm) { return spindleSpeedOf(v, diameterMm, SpeedUnit::Millimetres); }
+
+double spindleSpeedOf(double v, double diameter, SpeedUnit unit) {
     double q = checkedMul(v, 1000.0);
     q = checkedDiv(q, 3.14);
     q = checkedDiv(q, 3.28);
-    q = checkedDiv(q, diameterMm);
+    q = checkedDiv(q, diameter);
     q = checkedDiv(q, 10.0);
+    // An inch diameter is converted last, after the division by ten: moving the 25.4
+    // anywhere else rounds differently now and then.
+    if (unit == SpeedUnit::Inches)
+        q = checkedDiv(q, 25.4);
     const double speed = checkedMul(std::floor(q), 10.0);
     return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }

@@ -54,6 +54,12 @@ void appendToolCallLine(ProgramText& text, const QString& approachX, const QStri
 // with division by zero (11), a result beyond double with overflow (6).
 double spindleSpeed(double v, double diameterMm);
 
+// The one spindle-speed rule of turning and driven tools. A diameter in millimetres
+// divides as spindleSpeed says; one in inches is divided as in millimetres and the
+// quotient then by 25.4 before the floor (rotarySpindleSpeed).
+enum class SpeedUnit { Millimetres, Inches };
+double spindleSpeedOf(double v, double diameter, SpeedUnit unit);
+
 // How the first line of a turning cycle's ending moves the tool: as a rapid block of its
 // own ("N000 G00 X...") or as a continuation of the block before ("N000     X...").
 enum class ReturnMove { Rapid, Continuation };

@@ -204,6 +204,7 @@ QWidget* frmProcess::control(const QString& name) const {
 
 void frmProcess::applyLayout(const ProcessDialogLayout& layout) {
     setWindowTitle(layout.caption);
+    relabelEndCOnB_ = layout.relabelEndCOnB;
     for (const ControlText& c : layout.captions) {
         QWidget* w = control(c.control);
         if (auto* l = qobject_cast<QLabel*>(w))
@@ -337,8 +338,7 @@ void frmProcess::F_KeyPress(int& keyAscii) {
 }
 
 void frmProcess::B_LostFocus() {
-    const QString caption = windowTitle();
-    if (caption != QLatin1String("Y/B Tap") && caption != QLatin1String("Y/B M-Drill"))
+    if (!relabelEndCOnB_)
         return;
     // Judged by the angle the program would show, as the B words are.
     bool ninety = false;

@@ -137,6 +137,7 @@ private:
 
     SharedState& state_;
     int readError_ = 0;
+    bool relabelEndCOnB_ = false;  // from the layout: see ProcessDialogLayout
 };
 
 }  // namespace quillmar

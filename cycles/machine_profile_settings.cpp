@@ -12,55 +12,72 @@ const QString kSection = QString::fromLatin1(SettingsStore::kParameter);
 
 QString key(const char* name) { return QString::fromLatin1(name); }
 
+// Every setting of the profile once, by its key under [Parameter], in the order they are
+// written.
+template <class Visit>
+void forEachProfileSetting(MachineProfile& p, Visit&& visit) {
+    visit("MaxS", p.gMaxSpindleSpeed);
+    visit("HomeX", p.gHomeX);
+    visit("HomeZ", p.gHomeZ);
+    visit("AppX", p.gApproachX);
+    visit("AppZ", p.gApproachZ);
+    visit("TG", p.gToolLife);
+    visit("OSPU100", p.gOspU100);
+    visit("MacTurn", p.gMacTurn);
+    visit("MULTUS", p.gMultus);
+    visit("Bturret", p.gBTurret);
+    visit("Measuer", p.gMeasuring);
+    visit("PanelChk", p.gPanelCheck);
+    visit("AutoDoor", p.gAutoDoor);
+    visit("TurretType", p.gTurretType);
+    visit("AtcMacroType", p.gAtcMacro);
+    visit("ToolFrom", p.gToolShape);
+    visit("LoadMoniter", p.gLoadMonitor);
+    visit("OptionalStop", p.gOptionalStop);
+}
+
+// Reading: a missing or unreadable entry keeps the default already in the field.
+void readSetting(const SettingsStore& store, const QString& k, Single& field) {
+    // A number beyond single precision would turn into infinity, which no box or
+    // program line may ever show.
+    const double value = store.readDouble(kSection, k, field);
+    if (std::isfinite(static_cast<float>(value)))
+        field = Single(value);
+}
+void readSetting(const SettingsStore& store, const QString& k, double& field) {
+    field = store.readDouble(kSection, k, field);
+}
+void readSetting(const SettingsStore& store, const QString& k, bool& field) {
+    field = store.readBool(kSection, k, field);
+}
+void readSetting(const SettingsStore& store, const QString& k, short& field) {
+    field = static_cast<short>(store.readShort(kSection, k, field));
+}
+void readSetting(const SettingsStore& store, const QString& k, QString& field) {
+    field = store.read(kSection, k, field);
+}
+
+void writeSetting(SettingsStore& store, const QString& k, Single value) {
+    store.write(kSection, k, profileNumberText(value));
+}
+void writeSetting(SettingsStore& store, const QString& k, double value) {
+    store.write(kSection, k, profileNumberText(value));
+}
+void writeSetting(SettingsStore& store, const QString& k, bool value) { store.writeBool(kSection, k, value); }
+void writeSetting(SettingsStore& store, const QString& k, short value) { store.writeNumber(kSection, k, value); }
+void writeSetting(SettingsStore& store, const QString& k, const QString& value) { store.write(kSection, k, value); }
+
 }  // namespace
 
 MachineProfile readMachineProfile(const SettingsStore& store) {
-    const MachineProfile defaults;
     MachineProfile p;
-    // A number beyond single precision would turn into infinity, which no box or
-    // program line may ever show.
-    const double maxS = store.readDouble(kSection, key("MaxS"), defaults.gMaxSpindleSpeed);
-    if (std::isfinite(static_cast<float>(maxS)))
-        p.gMaxSpindleSpeed = Single(maxS);
-    p.gHomeX = store.readDouble(kSection, key("HomeX"), defaults.gHomeX);
-    p.gHomeZ = store.readDouble(kSection, key("HomeZ"), defaults.gHomeZ);
-    p.gApproachX = store.readDouble(kSection, key("AppX"), defaults.gApproachX);
-    p.gApproachZ = store.readDouble(kSection, key("AppZ"), defaults.gApproachZ);
-    p.gToolLife = store.readBool(kSection, key("TG"), defaults.gToolLife);
-    p.gOspU100 = store.readBool(kSection, key("OSPU100"), defaults.gOspU100);
-    p.gMacTurn = store.readBool(kSection, key("MacTurn"), defaults.gMacTurn);
-    p.gMultus = store.readBool(kSection, key("MULTUS"), defaults.gMultus);
-    p.gBTurret = store.readBool(kSection, key("Bturret"), defaults.gBTurret);
-    p.gMeasuring = store.readBool(kSection, key("Measuer"), defaults.gMeasuring);
-    p.gPanelCheck = store.readBool(kSection, key("PanelChk"), defaults.gPanelCheck);
-    p.gAutoDoor = store.readBool(kSection, key("AutoDoor"), defaults.gAutoDoor);
-    p.gTurretType = static_cast<short>(store.readShort(kSection, key("TurretType"), defaults.gTurretType));
-    p.gAtcMacro = store.read(kSection, key("AtcMacroType"), defaults.gAtcMacro);
-    p.gToolShape = store.readBool(kSection, key("ToolFrom"), defaults.gToolShape);
-    p.gLoadMonitor = store.readBool(kSection, key("LoadMoniter"), defaults.gLoadMonitor);
-    p.gOptionalStop = store.readBool(kSection, key("OptionalStop"), defaults.gOptionalStop);
+    forEachProfileSetting(p, [&store](const char* name, auto& field) { readSetting(store, key(name), field); });
     return p;
 }
 
-void saveMachineProfile(const MachineProfile& p, SettingsStore& store) {
-    store.write(kSection, key("MaxS"), profileNumberText(p.gMaxSpindleSpeed));
-    store.write(kSection, key("HomeX"), profileNumberText(p.gHomeX));
-    store.write(kSection, key("HomeZ"), profileNumberText(p.gHomeZ));
-    store.write(kSection, key("AppX"), profileNumberText(p.gApproachX));
-    store.write(kSection, key("AppZ"), profileNumberText(p.gApproachZ));
-    store.writeBool(kSection, key("TG"), p.gToolLife);
-    store.writeBool(kSection, key("OSPU100"), p.gOspU100);
-    store.writeBool(kSection, key("MacTurn"), p.gMacTurn);
-    store.writeBool(kSection, key("MULTUS"), p.gMultus);
-    store.writeBool(kSection, key("Bturret"), p.gBTurret);
-    store.writeBool(kSection, key("Measuer"), p.gMeasuring);
-    store.writeBool(kSection, key("PanelChk"), p.gPanelCheck);
-    store.writeBool(kSection, key("AutoDoor"), p.gAutoDoor);
-    store.writeNumber(kSection, key("TurretType"), p.gTurretType);
-    store.write(kSection, key("AtcMacroType"), p.gAtcMacro);
-    store.writeBool(kSection, key("ToolFrom"), p.gToolShape);
-    store.writeBool(kSection, key("LoadMoniter"), p.gLoadMonitor);
-    store.writeBool(kSection, key("OptionalStop"), p.gOptionalStop);
+void saveMachineProfile(const MachineProfile& profile, SettingsStore& store) {
+    MachineProfile p = profile;
+    forEachProfileSetting(p, [&store](const char* name, auto& field) { writeSetting(store, key(name), field); });
 }
 
 QString profileNumberText(double value) { return plainNumberText(value); }

@@ -27,6 +27,9 @@ struct ProcessDialogLayout {
     // Whether the B-axis fields follow the machine type (turning, drilling and measuring
     // cycles); the others show or hide them through `shown` and `hidden`.
     bool bAxisFieldsByMachine = true;
+    // Whether leaving B relabels the end C box: "X" when B is 90, "Z" otherwise (tilted
+    // cycles whose end point lies along the tool axis).
+    bool relabelEndCOnB = false;
 };
 
 // The text a generator pre-fills into a box: shortest decimal text, no leading blank,

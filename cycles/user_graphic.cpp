@@ -1,33 +1,13 @@
 #include "cycles/user_graphic.h"
 
-#include <initializer_list>
-
 #include "common/format.h"
 #include "common/read_number.h"
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
+#include "cycles/program_text.h"
 #include "cycles/work_shape_values.h"
 
 namespace quillmar {
-namespace {
-
-// Lines of the subprogram. Pieces come in a braced list, evaluated left to right, so a
-// value formatted in place is cut before a later piece reads it.
-class Lines {
-public:
-    void add(std::initializer_list<QString> pieces) {
-        for (const QString& piece : pieces)
-            text_ += piece;
-        text_ += QStringLiteral("\r\n");
-    }
-    void add(const QString& line) { add({line}); }
-    const QString& text() const { return text_; }
-
-private:
-    QString text_;
-};
-
-}  // namespace
 
 void executeUserGraphic(const UgcInput& in, SharedState& state) {
     WorkShape work = state.workShape;
@@ -44,8 +24,11 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
     const double chuck = in.OD ? od : double(id);
     const QString sub = in.SubSpindle ? QStringLiteral("[S]") : QString();
 
-    Lines l;
-    l.add("\t");
+    // The subprogram is built aside and handed over whole, so that a failure midway
+    // leaves the previous output as it was.
+    SharedState scratch;
+    ProgramText l(scratch);
+    l.first("\t");
     l.add("----------< USER GRAPHIC COMMAND >----------");
     l.add("OUGC");
     l.add({"NOEX VCHKX=", FormatCoordValue(chuck), " VCHKZ=", FormatCoordValue(pZero - length)});

@@ -49,6 +49,7 @@ ProcessDialogLayout slantDialog() {
     };
     layout.hidden += {"LabelEndZ", "EndZ"};
     layout.shown += {"EndX", "EndZ2", "EndC"};
+    layout.relabelEndCOnB = true;
     return layout;
 }
 

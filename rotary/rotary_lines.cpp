@@ -5,6 +5,7 @@
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
+#include "cycles/process_read.h"
 
 namespace quillmar {
 namespace {
@@ -89,13 +90,9 @@ QString machinePlaneWords(const ProgramText& text, const QString& words) {
 }
 
 QString tiltedPlaneWords(RotaryText& text) {
-    ProcessParameters& p = text.p;
-    const QString b = FormatCoord(p.gParamB);
-    if (p.gParamB == 0.0)
-        return {};
-    if (p.gParamB == 90.0)
-        return QStringLiteral(" BT=1");
-    return QStringLiteral(" G52 BA=") + b;
+    const BAxisWords b = bAxisWords(text.p.gParamB);
+    FormatCoord(text.p.gParamB);  // later lines see B as these words wrote it
+    return b.shift + b.code;
 }
 
 QString ospWords(const ProgramText& text) {

@@ -56,8 +56,8 @@ QString tiltedToolWord(RotaryText& text, int repeats);
 // Plane words of a side tool call: the words and " M66" on MacTurn, the words alone on
 // MULTUS, nothing on other machines.
 QString machinePlaneWords(const ProgramText& text, const QString& words);
-// B words of a tilted-plane tool call: none for B 0, " BT=1" for 90, " G52 BA=" B
-// otherwise. B is cut in place.
+// B words of a tilted-plane tool call, by the turning cycles' rule (bAxisWords): none for
+// B 0, " BT=1" for 90, " G52 BA=" B otherwise. B is cut in place.
 QString tiltedPlaneWords(RotaryText& text);
 
 // The words that end a driven tool's approach line: " M63" and the coolant word with

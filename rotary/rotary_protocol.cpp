@@ -1,22 +1,13 @@
 #include "rotary/rotary_protocol.h"
 
-#include <cmath>
-
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
+#include "cycles/common_lines.h"
 #include "rotary/rotary_lines.h"
 
 namespace quillmar {
 
 double rotarySpindleSpeed(double v, double toolDiameter) {
-    double q = checkedMul(v, 1000.0);
-    q = checkedDiv(q, 3.14);
-    q = checkedDiv(q, 3.28);
-    q = checkedDiv(q, toolDiameter);
-    q = checkedDiv(q, 10.0);
-    q = checkedDiv(q, 25.4);
-    const double speed = checkedMul(std::floor(q), 10.0);
-    return speed == 0.0 ? 0.0 : speed;  // no negative zero
+    return spindleSpeedOf(v, toolDiameter, SpeedUnit::Inches);
 }
 
 ProcessDialogLayout rotaryDialog(const RotaryCommand& command) {

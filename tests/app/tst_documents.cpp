@@ -15,6 +15,7 @@
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -32,25 +33,12 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-struct Fixture {
-    test::TempSettings temp;
-    QTemporaryDir files;
-    SettingsStore settings{temp.path()};
-    SharedState state;
-    InProcessKeyLocks keys;
-    frmMain w{state, settings, keys};
-    test::ScriptedResponder answers;
-
-    Fixture() {
-        w.MDIForm_Load(QString());
-        w.show();
-    }
-    QString file(const QString& name) const { return files.filePath(name); }
-    QAction* item(const char* name, int index = -1) { return w.menus().action(QString::fromLatin1(name), index); }
-    frmDocument* active() { return w.activeDocument(); }
+struct Fixture : test::MainWindowFixture {
+    Fixture() { start(); }
+    frmDocument* active() { return w().activeDocument(); }
     QStringList captions() {
         QStringList list;
-        for (frmDocument* d : w.documentWindows())
+        for (frmDocument* d : w().documentWindows())
             list << d->caption();
         return list;
     }
@@ -63,12 +51,12 @@ struct Fixture {
     }
     frmDocument* open(const QString& path) {
         answers.answerFile(path);
-        w.mnuFileOpen_Click();
+        w().mnuFileOpen_Click();
         return active();
     }
     int usedSlots() const {
         int n = 0;
-        for (bool used : const_cast<Fixture*>(this)->w.documents().gDocSlotUsed)
+        for (bool used : window->documents().gDocSlotUsed)
             n += used;
         return n;
     }
@@ -83,14 +71,14 @@ private slots:
     void sixDocumentsAtMost() {
         Fixture f;
         for (int i = 0; i < 6; ++i)
-            f.w.mnuFileNew_Click();
+            f.w().mnuFileNew_Click();
         QCOMPARE(f.captions().size(), 6);
         for (int i = 0; i < 3; ++i)
             f.answers.answerMessage(modal::kOk);
-        f.w.mnuFileNew_Click();
-        f.w.mnuFileOpen_Click();  // no dialog is shown
-        f.w.AddRecentFile(f.file("A.MIN"));
-        f.w.mnuFileRecentFile_Click(1);
+        f.w().mnuFileNew_Click();
+        f.w().mnuFileOpen_Click();  // no dialog is shown
+        f.w().AddRecentFile(f.file("A.MIN"));
+        f.w().mnuFileRecentFile_Click(1);
         QCOMPARE(f.captions().size(), 6);
         QCOMPARE(f.answers.messages.size(), size_t(3));
         for (const auto& m : f.answers.messages) {
@@ -105,7 +93,7 @@ private slots:
         Fixture f;
         for (int i = 0; i < 7; ++i) {
             f.answers.answerFile(std::nullopt);
-            f.w.mnuFileOpen_Click();
+            f.w().mnuFileOpen_Click();
         }
         QCOMPARE(f.usedSlots(), 0);
         QCOMPARE(f.answers.fileRequests.back().filter,
@@ -115,16 +103,16 @@ private slots:
 
     void untitledNumbersAreNotReused() {
         Fixture f;
-        f.w.mnuFileNew_Click();
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 2"));
         QCOMPARE(f.active()->DocIndex, 1);
         f.active()->subWindow()->close();
         QTRY_COMPARE(f.captions(), QStringList{"Untitle 1"});
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 3"));
         QCOMPARE(f.active()->DocIndex, 1);
-        QCOMPARE(f.w.documents().gTargetDoc.data(), f.active());
+        QCOMPARE(f.w().documents().gTargetDoc.data(), f.active());
         QVERIFY(f.item("mnuEdit")->isVisible());
         QVERIFY(f.item("mnuFileSave")->isEnabled());
         QVERIFY(f.item("mnuSearchFind")->isEnabled());
@@ -150,8 +138,8 @@ private slots:
     void aMissingFileOpensEmptyAndCreatesNothing() {
         Fixture f;
         const QString gone = f.file("gone.min");
-        f.w.AddRecentFile(gone);
-        f.w.mnuFileRecentFile_Click(1);
+        f.w().AddRecentFile(gone);
+        f.w().mnuFileRecentFile_Click(1);
         QCOMPARE(f.active()->caption(), gone);
         QCOMPARE(f.active()->txtText->Text(), QString());
         QVERIFY(!QFile::exists(gone));
@@ -171,11 +159,11 @@ private slots:
 
     void saveAsksForANameOnlyWhenUntitled() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("O100\r\nG00 X1.");
         const QString path = f.file("new.min");
         f.answers.answerFile(path);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(f.answers.fileRequests.back().fileName, QString());
         QCOMPARE(f.answers.fileRequests.back().kind, modal::FileRequest::Save);
         QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1."));
@@ -184,10 +172,10 @@ private slots:
         QCOMPARE(f.recent(), QStringList{path});
         // Saved once, Save writes without asking; Save As proposes the path.
         f.active()->txtText->setSelText("\r\n");
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("O100\r\nG00 X1.\r\n"));
         f.answers.answerFile(std::nullopt);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QCOMPARE(f.answers.fileRequests.back().fileName, path);
         QCOMPARE(f.recent(), QStringList{path});
     }
@@ -201,7 +189,7 @@ private slots:
         QDir(f.files.path()).mkdir("adir");
         f.answers.answerFile(f.file("adir"));
         f.answers.answerMessage(modal::kOk);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QVERIFY(f.answers.messages.back().text.startsWith(QStringLiteral("保存が出来ません。\r\n")));
         QCOMPARE(f.answers.messages.back().style, modal::kOkOnly);
         QVERIFY(f.active()->txtText->Modified());
@@ -212,7 +200,7 @@ private slots:
 
     void closeBoxYesThenCancelledDialogKeepsTheDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kYes);
         f.answers.answerFile(std::nullopt);
@@ -229,25 +217,25 @@ private slots:
 
     void fileCloseAsksTwiceWhenAnsweredNo() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kCancel);
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileClose_Click();
         QCOMPARE(f.answers.messages.size(), size_t(2));
         QCOMPARE(f.answers.messages[0].text, QStringLiteral("Data is changed. save?"));
         QCOMPARE(f.answers.messages[0].title, QStringLiteral("Quillmar"));
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kNo);
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileClose_Click();
         QTRY_VERIFY(f.captions().isEmpty());
         // The menus stay; commands without a document do nothing.
         QVERIFY(f.item("mnuEdit")->isVisible());
-        f.w.mnuFileSave_Click();
-        f.w.mnuEditUndo_Click();
-        f.w.mnuColor_Click();
-        f.w.mnuFileClose_Click();
+        f.w().mnuFileSave_Click();
+        f.w().mnuEditUndo_Click();
+        f.w().mnuColor_Click();
+        f.w().mnuFileClose_Click();
     }
 
     void exitSavesEachDocumentToItsOwnFile() {
@@ -260,18 +248,18 @@ private slots:
         second->txtText->setSelText("2");
         f.answers.answerMessage(modal::kYes);
         f.answers.answerMessage(modal::kYes);
-        QVERIFY(f.w.close());
+        QVERIFY(f.w().close());
         QCOMPARE(readBytes(a), QByteArray("1A"));
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
     void exitCancelledKeepsRunning() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("G00");
         f.answers.answerMessage(modal::kCancel);
-        f.w.mnuFileExit_Click();
-        QVERIFY(f.w.isVisible());
+        f.w().mnuFileExit_Click();
+        QVERIFY(f.w().isVisible());
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
         SettingsStore s(f.temp.path());
         QVERIFY(!s.contains("Settings", "MainLeft"));
@@ -296,7 +284,7 @@ private slots:
         const QString path = f.file("p.min");
         writeBytes(path, bytes);
         frmDocument* doc = f.open(path);
-        QVERIFY(f.w.SaveDocument(*doc, f.file("q.min")));
+        QVERIFY(f.w().SaveDocument(*doc, f.file("q.min")));
         QCOMPARE(readBytes(f.file("q.min")), bytes);
     }
 
@@ -317,17 +305,17 @@ private slots:
 
     void undoAndRedoWalkTheRing() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         QTest::keyClicks(t, "A");
         QCOMPARE(t->Text(), QStringLiteral("A"));
         QVERIFY(t->Modified());
         QVERIFY(f.item("mnuEditUndo")->isEnabled());
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QString());
         QVERIFY(f.item("mnuEditRedo")->isEnabled());
-        QVERIFY(f.w.toolbarButton(13)->isEnabled());
-        f.w.mnuEditRedo_Click();
+        QVERIFY(f.w().toolbarButton(13)->isEnabled());
+        f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("A"));
         QCOMPARE(t->SelStart(), 1);
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
@@ -339,52 +327,52 @@ private slots:
         RichTextBox* t = f.open(f.file("u.min"))->txtText;
         t->setSelStart(2);
         t->setSelText("X");
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1"));
-        f.w.mnuEditUndo_Click();
+        f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), QString());
-        f.w.mnuEditRedo_Click();
-        f.w.mnuEditRedo_Click();
+        f.w().mnuEditRedo_Click();
+        f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1X"));
     }
 
     void typingInOneDocumentLeavesTheOthersRing() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* first = f.active();
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* second = f.active();
         first->txtText->setSelText("one");
         second->txtText->setSelText("two");
-        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
-        QCOMPARE(f.w.documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
-        QCOMPARE(f.w.documents().undo.level(first->DocIndex, 1).text, QString());
+        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
+        QCOMPARE(f.w().documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
+        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 1).text, QString());
     }
 
     void automaticNumberingWhileTyping() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         f.item("mnuToolsAutoNo")->trigger();
         QVERIFY(f.state.gAutoNumber);
         QVERIFY(f.item("mnuToolsAutoNo")->isChecked());
-        QVERIFY(f.w.toolbarButton(15)->isChecked());
+        QVERIFY(f.w().toolbarButton(15)->isChecked());
         QTest::keyClicks(t, "G01X");
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X"));
         QTest::keyClick(t, Qt::Key_Return);
         QTest::keyClicks(t, "(");
         QVERIFY(t->Text().endsWith("\r\n("));
-        f.w.mnuToolsAutoNo_Click();
-        QVERIFY(!f.w.toolbarButton(15)->isChecked());
+        f.w().mnuToolsAutoNo_Click();
+        QVERIFY(!f.w().toolbarButton(15)->isChecked());
     }
 
     void changeColorPaintsTheNonDigitsBlue() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         t->setSelText("O1234 G00");
         t->setSelStart(3);
-        f.w.mnuColor_Click();
+        f.w().mnuColor_Click();
         const QColor blue(0, 0, 255);
         QCOMPARE(t->colorAt(0), blue);
         QCOMPARE(t->colorAt(5), blue);
@@ -392,39 +380,39 @@ private slots:
         QVERIFY(t->colorAt(1) != blue);
         QVERIFY(t->colorAt(8) != blue);
         QCOMPARE(t->SelStart(), 3);
-        QCOMPARE(f.w.documents().gSearchPos, 3);
+        QCOMPARE(f.w().documents().gSearchPos, 3);
     }
 
     void clipboardCommands() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
         t->setSelText("G00 X1.");
         t->select(0, 3);
-        f.w.mnuEditCopy_Click();
+        f.w().mnuEditCopy_Click();
         t->select(4, 3);
-        f.w.mnuEditCut_Click();
+        f.w().mnuEditCut_Click();
         QCOMPARE(t->Text(), QStringLiteral("G00 "));
-        f.w.mnuEditPaste_Click();
+        f.w().mnuEditPaste_Click();
         QCOMPARE(t->Text(), QStringLiteral("G00 X1."));
         t->setSelStart(0);
-        f.w.mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
-        f.w.mnuEditPaste_Click();
+        f.w().mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
+        f.w().mnuEditPaste_Click();
         QCOMPARE(t->Text(), QStringLiteral("X1.G00 X1."));
     }
 
     void nextRequestGoesIntoTheActiveDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
-        f.w.runCommand("ProcessMT1");
+        f.w().mnuFileNew_Click();
+        f.w().runCommand("ProcessMT1");
         QCOMPARE(f.active()->txtText->Text(), QStringLiteral("N000 MT=1"));
     }
 
     void rightClickShowsTheEditMenu() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* t = f.active()->txtText;
-        QMenu* edit = f.w.menus().menu("mnuEdit");
+        QMenu* edit = f.w().menus().menu("mnuEdit");
         QTest::mouseClick(t->viewport(), Qt::RightButton, {}, QPoint(10, 10));
         QTRY_VERIFY(edit->isVisible());
         edit->hide();
@@ -434,41 +422,41 @@ private slots:
 
     void calculatorsWriteIntoTheTargetDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         frmDocument* first = f.active();
-        f.w.runCommand("LineCircleLine");
-        QWidget* calc = f.w.toolWindow("frmLineRLine");
+        f.w().runCommand("LineCircleLine");
+        QWidget* calc = f.w().toolWindow("frmLineRLine");
         QVERIFY(calc);
         QVERIFY(calc->isVisible());
-        f.w.runCommand("LineCircleLine");  // a second opener brings the same window
-        QCOMPARE(f.w.toolWindow("frmLineRLine"), calc);
-        QVERIFY(f.w.targetInsert()("X1.Z2."));
+        f.w().runCommand("LineCircleLine");  // a second opener brings the same window
+        QCOMPARE(f.w().toolWindow("frmLineRLine"), calc);
+        QVERIFY(f.w().targetInsert()("X1.Z2."));
         QCOMPARE(first->txtText->Text(), QStringLiteral("X1.Z2."));
         // A closed target is no target: the insert does nothing.
         first->txtText->setModified(false);
         first->subWindow()->close();
-        QTRY_VERIFY(f.w.documents().gTargetDoc.isNull());
-        QVERIFY(!f.w.targetInsert()("X3."));
+        QTRY_VERIFY(f.w().documents().gTargetDoc.isNull());
+        QVERIFY(!f.w().targetInsert()("X3."));
         calc->close();
-        QTRY_VERIFY(!f.w.toolWindow("frmLineRLine"));
+        QTRY_VERIFY(!f.w().toolWindow("frmLineRLine"));
     }
 
     void exitAsksEveryDocumentBeforeClosingAny() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("FIRST");
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.active()->txtText->setSelText("SECOND");
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kCancel);
-        QVERIFY(!f.w.close());
-        QCOMPARE(f.w.documentWindows().size(), 2);
-        QCOMPARE(f.w.documentWindows()[0]->txtText->Text(), QStringLiteral("FIRST"));
-        QCOMPARE(f.w.documentWindows()[1]->txtText->Text(), QStringLiteral("SECOND"));
+        QVERIFY(!f.w().close());
+        QCOMPARE(f.w().documentWindows().size(), 2);
+        QCOMPARE(f.w().documentWindows()[0]->txtText->Text(), QStringLiteral("FIRST"));
+        QCOMPARE(f.w().documentWindows()[1]->txtText->Text(), QStringLiteral("SECOND"));
         f.answers.answerMessage(modal::kNo);
         f.answers.answerMessage(modal::kNo);
-        QVERIFY(f.w.close());
-        QTRY_COMPARE(f.w.documentWindows().size(), 0);
+        QVERIFY(f.w().close());
+        QTRY_COMPARE(f.w().documentWindows().size(), 0);
     }
 
     void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {
@@ -480,13 +468,13 @@ private slots:
         QCOMPARE(f.active()->caption(), path);
         f.active()->txtText->setSelText(QString::fromUtf8("€"));
         f.answers.answerMessage(modal::kNo);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(f.answers.messages.back().text,
                  QStringLiteral("This program contains characters that its code page cannot hold. Save it as UTF-8?"));
         QCOMPARE(readBytes(path), cp932);
         QVERIFY(f.active()->txtText->Modified());
         f.answers.answerMessage(modal::kYes);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QString::fromUtf8("€O1000\r\n(荒)\r\n").toUtf8());
         QVERIFY(!f.active()->txtText->Modified());
     }
@@ -498,27 +486,27 @@ private slots:
         frmDocument* first = f.open(path);
         frmDocument* second = f.open(path);
         first->txtText->setSelText("A");
-        f.w.mdiArea()->setActiveSubWindow(first->subWindow());
-        f.w.mnuFileSave_Click();
+        f.w().mdiArea()->setActiveSubWindow(first->subWindow());
+        f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("AO1\r\n"));
         second->txtText->setSelText("B");
-        f.w.mdiArea()->setActiveSubWindow(second->subWindow());
+        f.w().mdiArea()->setActiveSubWindow(second->subWindow());
         f.answers.answerMessage(modal::kNo);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(f.answers.messages.back().text, QStringLiteral("The file was changed since it was opened. Overwrite it?"));
         QCOMPARE(readBytes(path), QByteArray("AO1\r\n"));
         QVERIFY(second->txtText->Modified());
         f.answers.answerMessage(modal::kYes);
-        f.w.mnuFileSave_Click();
+        f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
     }
 
     void ctrlZAndCtrlYRunTheUndoRing() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         RichTextBox* text = f.active()->txtText;
-        f.w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
         text->setFocus();
         QTest::keyClicks(text, "G0");
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
@@ -543,33 +531,33 @@ private slots:
 
     void theSaveDialogsFolderIsKeptEvenWhenCancelled() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         f.state.gSaveDir = f.files.path();
         f.answers.answerFile(std::nullopt);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QCOMPARE(f.state.gSaveDir, f.files.path());
         f.answers.answerFile(f.file("sub/x.min"));
         f.answers.answerMessage(modal::kOk);
-        f.w.mnuFileSaveAs_Click();
+        f.w().mnuFileSaveAs_Click();
         QCOMPARE(f.state.gSaveDir, f.file("sub"));
     }
 
     void screenFontAppliesToTheActiveDocument() {
         Fixture f;
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QFont chosen("IPAMincho");
         chosen.setPointSizeF(10.5);
         chosen.setStrikeOut(true);
         f.answers.fontAnswers.push_back(chosen);
         f.answers.colorAnswers.push_back(QColor(Qt::red));
-        f.w.mnuFileFont_Click();
+        f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontName, QStringLiteral("IPAMincho"));
         QCOMPARE(f.state.gTextFontSize, 10L);
         QCOMPARE(f.active()->txtText->textFont().family(), QStringLiteral("IPAMincho"));
         QVERIFY(f.active()->txtText->textFont().strikeOut());
         QCOMPARE(f.active()->txtText->textColor(), QColor(Qt::red));
         f.answers.fontAnswers.push_back(std::nullopt);
-        f.w.mnuFileFont_Click();
+        f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontSize, 10L);
     }
 };

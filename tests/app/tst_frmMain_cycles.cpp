@@ -13,6 +13,7 @@
 #include "platform/key_locks.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -22,21 +23,11 @@ namespace {
 
 
 // A first run: no stored profile, the shipped cutting-condition file.
-struct Fixture {
-    test::TempSettings temp;
-    SettingsStore settings{temp.path()};
-    SharedState state;
-    InProcessKeyLocks keys;
-    std::unique_ptr<frmMain> w;
-    test::ScriptedResponder answers;
-
+struct Fixture : test::MainWindowFixture {
     Fixture() {
         settings.write("Parameter", "CsvFileName", QStringLiteral(QUILLMAR_SOURCE_DIR "/resources/beside/S45C.CSV"));
-        w = std::make_unique<frmMain>(state, settings, keys);
-        w->MDIForm_Load(QString());
-        w->show();
+        start();
     }
-    void choose(const char* menu) { w->menus().action(QString::fromLatin1(menu))->trigger(); }
 };
 
 // Both dialogs as a new user fills them.
@@ -72,7 +63,7 @@ void TestCycleCommands::aNewUsersFirstProgram() {
     Fixture f;
     QCOMPARE(f.state.gCuttingTable.cell(5, 6), QStringLiteral("600"));
     f.choose("mnuFileNew");
-    RichTextBox* doc = f.w->activeText();
+    RichTextBox* doc = f.w().activeText();
     QVERIFY(doc);
 
     QStringList shown;
@@ -132,7 +123,7 @@ NRTS RTS
 void TestCycleCommands::everyRoughingCommandIsOnTheMenu() {
     Fixture f;
     f.choose("mnuFileNew");
-    RichTextBox* doc = f.w->activeText();
+    RichTextBox* doc = f.w().activeText();
     QStringList captions;
     f.answers.dialogHandler = [&captions](QDialog* d) {
         captions << d->windowTitle();

@@ -10,6 +10,7 @@
 #include "cycles/frmProcessSetup.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -19,20 +20,12 @@ namespace {
 const char* const kSixMenus[] = {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant",
                                  "ProcessMTapSlant", "ProcessMCircle", "ProcessMPlanetTap"};
 
-struct Fixture {
-    test::TempSettings temp;
-    SettingsStore settings{temp.path()};
-    SharedState state;
-    InProcessKeyLocks keys;
-    std::unique_ptr<frmMain> w;
-    void start() {
-        w = std::make_unique<frmMain>(state, settings, keys);
-        w->MDIForm_Load(QString());
-    }
-    QStringList shown() const {
+struct Fixture : test::MainWindowFixture {
+    void start() { test::MainWindowFixture::start(false); }
+    QStringList shown() {
         QStringList names;
         for (const char* name : kSixMenus)
-            if (w->menus().action(name)->isVisible())
+            if (item(name)->isVisible())
                 names << name;
         return names;
     }
@@ -75,7 +68,7 @@ private slots:
             dialog->Command1->click();
             return dialog->result();
         };
-        f.w->menus().action("ProcessSetup")->trigger();
+        f.w().menus().action("ProcessSetup")->trigger();
         QVERIFY(f.state.gDialogAccepted);
         QCOMPARE(MachineType(f.state.profile), MachineKind::Multus);
         QCOMPARE(f.shown().size(), 6);
@@ -94,7 +87,7 @@ private slots:
             dialog->Command2->click();
             return dialog->result();
         };
-        f.w->ProcessSetup_Click();
+        f.w().ProcessSetup_Click();
         QVERIFY(!f.state.gDialogAccepted);
         QCOMPARE(MachineType(f.state.profile), MachineKind::MacTurn);
         QCOMPARE(f.shown().size(), 6);

@@ -18,25 +18,17 @@
 #include "app/toolbar_table.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
 
 namespace {
 
-struct Fixture {
-    test::TempSettings temp;
-    SettingsStore settings{temp.path()};
-    SharedState state;
-    InProcessKeyLocks keys;
-    frmMain w{state, settings, keys};
-    Fixture() {
-        w.MDIForm_Load(QString());
-        w.show();
-    }
-    QAction* item(const char* name, int index = -1) { return w.menus().action(QString::fromLatin1(name), index); }
+struct Fixture : test::MainWindowFixture {
+    Fixture() { start(); }
     QMdiSubWindow* addWindow(const QString& title) {
-        auto* sub = w.mdiArea()->addSubWindow(new QTextEdit);
+        auto* sub = w().mdiArea()->addSubWindow(new QTextEdit);
         sub->setWindowTitle(title);
         sub->show();
         return sub;
@@ -96,30 +88,27 @@ private slots:
                 QString::fromLatin1(entry.name) != "mnuEditRedo")
                 QVERIFY2(a->isEnabled() == !(entry.flags & kMenuDisabled), where.constData());
         }
-        QCOMPARE(f.w.menuBar()->actions().size(), depth0);
-        QCOMPARE(f.item("mnuFileSave")->text(), QStringLiteral("Save(&S)"));
-        QCOMPARE(f.item("mnuGcode", 13)->text(), QStringLiteral("Ａ-Turret G13"));
-        QCOMPARE(f.item("ProcessRoughFaceOD")->text(), QStringLiteral("Face && O.D."));
+        QCOMPARE(f.w().menuBar()->actions().size(), depth0);
     }
 
     void withoutDocumentsOnlyFileViewHelp() {
         Fixture f;
-        QCOMPARE(visibleMenus(f.w), (QStringList{"mnuFile", "mnuView", "mnuHelp"}));
-        QCOMPARE(visibleButtons(f.w), (QList<int>{1, 2, 4}));
+        QCOMPARE(visibleMenus(f.w()), (QStringList{"mnuFile", "mnuView", "mnuHelp"}));
+        QCOMPARE(visibleButtons(f.w()), (QList<int>{1, 2, 4}));
         QVERIFY(!f.item("mnuEditUndo")->isEnabled());
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
-        QVERIFY(!f.w.toolbarButton(12)->isEnabled());
-        QVERIFY(!f.w.toolbarButton(13)->isEnabled());
+        QVERIFY(!f.w().toolbarButton(12)->isEnabled());
+        QVERIFY(!f.w().toolbarButton(13)->isEnabled());
     }
 
     void documentMenusShowEverything() {
         Fixture f;
-        f.w.SetDocumentMenus();
-        QCOMPARE(visibleMenus(f.w), (QStringList{"mnuFile", "mnuEdit", "mnuInsert", "Process", "mnuTools",
+        f.w().SetDocumentMenus();
+        QCOMPARE(visibleMenus(f.w()), (QStringList{"mnuFile", "mnuEdit", "mnuInsert", "Process", "mnuTools",
                                                  "ClosPoint", "Gcode", "Mcode", "mnuView", "mnuHelp"}));
-        QCOMPARE(visibleButtons(f.w).size(), static_cast<int>(kToolbarButtonCount));
+        QCOMPARE(visibleButtons(f.w()).size(), static_cast<int>(kToolbarButtonCount));
         QVERIFY(!f.item("mnuEditUndo")->isEnabled());
-        QVERIFY(!f.w.toolbarButton(12)->isEnabled());
+        QVERIFY(!f.w().toolbarButton(12)->isEnabled());
     }
 
     void toolbarDispatchesByKey() {
@@ -129,42 +118,42 @@ private slots:
             if (!entry.menuName)
                 continue;
             const QString name = QString::fromUtf8(entry.menuName);
-            f.w.setCommand(name, [&ran, name](int index) { ran << name + QString::number(index); });
+            f.w().setCommand(name, [&ran, name](int index) { ran << name + QString::number(index); });
         }
-        f.w.SetDocumentMenus();
-        f.w.toolbarButton(3)->trigger();
-        f.w.toolbarButton(24)->trigger();
-        f.w.tbToolBar_ButtonClick(QStringLiteral("no such key"));
+        f.w().SetDocumentMenus();
+        f.w().toolbarButton(3)->trigger();
+        f.w().toolbarButton(24)->trigger();
+        f.w().tbToolBar_ButtonClick(QStringLiteral("no such key"));
         QCOMPARE(ran, (QStringList{"mnuFileSave-1", "LineCircleLine-1"}));
         // With automatic numbering on, button 15 shows pressed whatever was clicked.
         f.state.gAutoNumber = true;
-        f.w.toolbarButton(3)->trigger();
-        QVERIFY(f.w.toolbarButton(15)->isChecked());
+        f.w().toolbarButton(3)->trigger();
+        QVERIFY(f.w().toolbarButton(15)->isChecked());
         f.state.gAutoNumber = false;
-        f.w.toolbarButton(1)->trigger();
-        QVERIFY(!f.w.toolbarButton(15)->isChecked());
+        f.w().toolbarButton(1)->trigger();
+        QVERIFY(!f.w().toolbarButton(15)->isChecked());
     }
 
     void shortcutsOfHiddenMenusDoNotFire() {
         Fixture f;
         int spindle = 0, open = 0;
-        f.w.setCommand("mnuToolsrpm", [&spindle](int) { ++spindle; });
-        f.w.setCommand("mnuFileOpen", [&open](int) { ++open; });
-        f.w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w));
-        QTest::keyClick(&f.w, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(&f.w, Qt::Key_O, Qt::ControlModifier);
+        f.w().setCommand("mnuToolsrpm", [&spindle](int) { ++spindle; });
+        f.w().setCommand("mnuFileOpen", [&open](int) { ++open; });
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+        QTest::keyClick(&f.w(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(&f.w(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(spindle, 0);
         QCOMPARE(open, 1);
-        f.w.SetDocumentMenus();
-        QTest::keyClick(&f.w, Qt::Key_N, Qt::ControlModifier);
+        f.w().SetDocumentMenus();
+        QTest::keyClick(&f.w(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(spindle, 1);
     }
 
     void menuEntriesRunTheirCommands() {
         Fixture f;
         QList<int> indexes;
-        f.w.setCommand("mnuGcodeLap", [&indexes](int index) { indexes << index; });
+        f.w().setCommand("mnuGcodeLap", [&indexes](int index) { indexes << index; });
         f.item("mnuGcodeLap", 4)->trigger();
         f.item("mnuGcodeLap", 9)->trigger();
         QCOMPARE(indexes, (QList<int>{4, 9}));
@@ -172,7 +161,7 @@ private slots:
 
     void statusPanelsPressTheirKeys() {
         Fixture f;
-        StatusPanels* bar = f.w.statusPanels();
+        StatusPanels* bar = f.w().statusPanels();
         QCOMPARE(bar->panel(2)->text(), QStringLiteral("ここをクリックしても切り替えが出来ます。―→"));
         QCOMPARE(bar->panel(4)->text(), QStringLiteral("CAPS"));
         QCOMPARE(bar->panel(4)->toolTip(), QStringLiteral("大文字／小文字"));
@@ -187,9 +176,9 @@ private slots:
         // Insert is the active document's overtype mode: nothing to toggle without one.
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
         QCOMPARE(bar->panel(3)->property("keyOn").toBool(), false);
-        f.w.mnuFileNew_Click();
+        f.w().mnuFileNew_Click();
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
-        QVERIFY(f.w.activeText()->overwriteMode());
+        QVERIFY(f.w().activeText()->overwriteMode());
         QCOMPARE(bar->panel(3)->property("keyOn").toBool(), true);
         QTest::mouseClick(bar->panel(5), Qt::LeftButton);
         QVERIFY(f.keys.isOn(kVkNumLock));
@@ -200,17 +189,17 @@ private slots:
         Fixture f;
         QAction* toolbarItem = f.item("mnuViewToolbar");
         toolbarItem->trigger();
-        QVERIFY(!f.w.toolBar()->isVisible());
+        QVERIFY(!f.w().toolBar()->isVisible());
         QVERIFY(!toolbarItem->isChecked());
         toolbarItem->trigger();
-        QVERIFY(f.w.toolBar()->isVisible());
+        QVERIFY(f.w().toolBar()->isVisible());
         QVERIFY(toolbarItem->isChecked());
         QAction* statusItem = f.item("mnuViewStatusBar");
         statusItem->trigger();
-        QVERIFY(!f.w.statusPanels()->isVisible());
+        QVERIFY(!f.w().statusPanels()->isVisible());
         QVERIFY(!statusItem->isChecked());
         statusItem->trigger();
-        QVERIFY(f.w.statusPanels()->isVisible());
+        QVERIFY(f.w().statusPanels()->isVisible());
     }
 
     void tileVerticalPutsTwoWindowsSideBySide() {
@@ -218,8 +207,8 @@ private slots:
         QVERIFY(f.item("mnuWindowTileVertical")->isChecked());
         auto* a = f.addWindow("A");
         auto* b = f.addWindow("B");
-        f.w.RearrangeWindows();
-        const QRect area = f.w.mdiArea()->viewport()->rect();
+        f.w().RearrangeWindows();
+        const QRect area = f.w().mdiArea()->viewport()->rect();
         QCOMPARE(a->geometry().top(), 0);
         QCOMPARE(b->geometry().top(), 0);
         QCOMPARE(a->geometry().height(), area.height());
@@ -244,7 +233,7 @@ private slots:
         QVERIFY(b->geometry().top() > a->geometry().top());
         // A resize of the main window cascades again.
         a->setGeometry(5, 5, 50, 50);
-        f.w.resize(f.w.width() + 40, f.w.height() + 30);
+        f.w().resize(f.w().width() + 40, f.w().height() + 30);
         QTRY_COMPARE(a->geometry().topLeft(), QPoint(0, 0));
         QVERIFY(a->geometry().width() > 50);
     }
@@ -253,7 +242,7 @@ private slots:
         Fixture f;
         f.addWindow("UNTITLE 1");
         auto* b = f.addWindow("/NC/A&B.MIN");
-        QMenu* view = f.w.menus().menu("mnuView");
+        QMenu* view = f.w().menus().menu("mnuView");
         QMetaObject::invokeMethod(view, "aboutToShow");
         QStringList texts;
         for (QAction* a : view->actions())
@@ -262,9 +251,9 @@ private slots:
         QVERIFY(texts.contains("&1 UNTITLE 1"));
         QVERIFY(texts.contains("&2 /NC/A&&B.MIN"));
         QAction* second = view->actions().last();
-        f.w.mdiArea()->setActiveSubWindow(nullptr);
+        f.w().mdiArea()->setActiveSubWindow(nullptr);
         second->trigger();
-        QCOMPARE(f.w.mdiArea()->activeSubWindow(), b);
+        QCOMPARE(f.w().mdiArea()->activeSubWindow(), b);
     }
 };
 

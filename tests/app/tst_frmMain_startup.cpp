@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -16,12 +17,7 @@ using namespace quillmar;
 class StartupTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        test::TempSettings temp;
-        SettingsStore settings{temp.path()};
-        SharedState state;
-        InProcessKeyLocks keys;
-    };
+    using Fixture = test::MainWindowFixture;
 
 private slots:
     void firstStartUsesTheDefaults() {

@@ -7,27 +7,16 @@
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
+#include "support/machine.h"
 
 using namespace quillmar;
 
 namespace {
 
-struct Options {
-    MachineKind machine = MachineKind::Other;
-    bool toolLife = false;
-    bool toolShape = false;
-    bool loadMonitor = false;
-    bool optionalStop = false;
-};
+using test::Machine;
 
-SharedState stateFor(const Options& o) {
-    SharedState s;
-    s.profile.gMacTurn = o.machine == MachineKind::MacTurn;
-    s.profile.gMultus = o.machine == MachineKind::Multus;
-    s.profile.gToolLife = o.toolLife;
-    s.profile.gToolShape = o.toolShape;
-    s.profile.gLoadMonitor = o.loadMonitor;
-    s.profile.gOptionalStop = o.optionalStop;
+SharedState stateFor(const Machine& o) {
+    SharedState s = test::stateFor(o);
     s.profile.gApproachZ = 0.2;
     s.profile.gAtcMacro = QStringLiteral("M421");
     ProcessParameters& p = s.params;
@@ -37,156 +26,23 @@ SharedState stateFor(const Options& o) {
     p.gParamV = 300;
     p.gSpindleCode = QStringLiteral(" M03 M63");
     p.gCoolantCode = QStringLiteral(" M08");
-    if (o.machine != MachineKind::Other)
+    if (o.kind != MachineKind::Other)
         p.gTipCode = QStringLiteral(" M602");
-    if (o.machine == MachineKind::Multus)
+    if (o.kind == MachineKind::Multus)
         p.gM263Code = QStringLiteral(" M263");
     s.gSpindleSpeed = 510;
     s.gOutputText = QStringLiteral("left over from an earlier command\r\n");
     return s;
 }
 
-// A turning block in the order every generator writes its common lines.
-QString turningBlock(SharedState& s) {
-    ProgramText text(s);
-    ProcessParameters& p = s.params;
-    text.header("OD.ROUGH");
-    appendToolData(text, {{"IN", "1"}, {"FN", "1"}, {"A1", "55"}}, {{"A2", "3"}, {"L", "1.6"}});
-    AppendToolChange(text);
-    appendToolCallLine(text, FormatCoord(p.gEndX), " M41 S");
-    text.add({text.toolLabel(), "     Z", FormatCoordValue(p.gStartZ + 0.08), " G96 S", FormatCoord(p.gParamV)});
-    AppendLoadMonitorOn(text, "2+8");
-    text.add("N000 G80");
-    AppendLoadMonitorOff(text);
-    AppendOptionalStop(text);
-    text.closingTab();
-    return text.text();
-}
-
-struct BlockCase {
-    const char* name;
-    Options options;
-    double tool;
-    QString bAxisCode;
-    QString atcMacro;
-    QString expected;
-};
-
-class CommonLines : public ::testing::TestWithParam<BlockCase> {};
-
-TEST_P(CommonLines, WriteTheBlockAsTheProfileSays) {
-    const BlockCase& c = GetParam();
-    SharedState s = stateFor(c.options);
-    s.params.gToolNo = c.tool;
-    s.params.gBAxisCode = c.bAxisCode;
-    if (!c.atcMacro.isEmpty())
-        s.profile.gAtcMacro = c.atcMacro;
-    EXPECT_EQ(turningBlock(s).toStdString(), c.expected.toStdString());
-    EXPECT_EQ(s.gOutputText, c.expected);
-}
-
-constexpr auto kMac = MachineKind::MacTurn;
-constexpr auto kMul = MachineKind::Multus;
-constexpr auto kOth = MachineKind::Other;
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommonLines,
-    ::testing::Values(
-        BlockCase{"OtherPlain", {kOth, false, false, false, false}, 5, {}, {}, QStringLiteral(R"((-----< OD.ROUGH >-----)
-N000 G00 X3 Z0.2 T050505 M41 S510 M03 M63 M08
-NT05     Z0.08 G96 S300
-N000 G80
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"OtherEverything", {kOth, true, true, true, true}, 5, {}, {}, QStringLiteral(R"((-----< OD.ROUGH >-----)
-NOEX VGRIN[5]=1 VGRFN[5]=1 VGRA1[5]=55
-NOEX VGRA2[5]=3 VGRL[5]=1.6
-N000 G00 X3 Z0.2 TG=5 OG=1 M41 S510 M03 M63 M08
-NT05     Z0.08 G96 S300
-N000 VLMON[5]=2+8
-N000 G80
-N000 VLMON[5]=0
-NSTP M01
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"MacTurnShapeAndStop", {kMac, false, true, false, true}, 5, QStringLiteral(" BT=1"), {},
-                  QStringLiteral(R"((-----< OD.ROUGH >-----)
-NOEX VTLIN[5]=1 VTLFN[5]=1 VTLA1[5]=55
-NOEX VTLA2[5]=3 VTLL[5]=1.6
-N000 MT=501
-N000 M421
-N000 G00 X3 Z0.2 TL=0505 BT=1 M602 M41 S510 M03 M63 M08
-NT05     Z0.08 G96 S300
-N000 G80
-NSTP M01
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"MacTurnToolLifeMonitor", {kMac, true, false, true, false}, 5, {}, {},
-                  QStringLiteral(R"((-----< OD.ROUGH >-----)
-N000 MT=1 TG=5
-N000 M421
-N000 G00 X3 Z0.2 TG=5 OG=1 M602 M41 S510 M03 M63 M08
-NT05     Z0.08 G96 S300
-N000 VLMON[5]=2+8
-N000 G80
-N000 VLMON[5]=0
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"MultusEverythingButToolLife", {kMul, false, true, true, true}, 7, QStringLiteral(" BA=45"),
-                  QStringLiteral("M441"), QStringLiteral(R"((-----< OD.ROUGH >-----)
-NOEX VTLIN[7]=1 VTLFN[7]=1 VTLA1[7]=55
-NOEX VTLA2[7]=3 VTLL[7]=1.6
-N000 MT=701
-N000 M441
-N000 G00 X3 Z0.2 TL=0707 BA=45 M602 M41 S510 M03 M63 M08 M263
-NT07     Z0.08 G96 S300
-N000 VLMON[7]=2+8
-N000 G80
-N000 VLMON[7]=0
-NSTP M01
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"MultusToolLife", {kMul, true, true, false, false}, 12, {}, QStringLiteral("M321"),
-                  QStringLiteral(R"((-----< OD.ROUGH >-----)
-NOEX VGRIN[12]=1 VGRFN[12]=1 VGRA1[12]=55
-NOEX VGRA2[12]=3 VGRL[12]=1.6
-N000 MT=1 TG=12
-N000 M321
-N000 G00 X3 Z0.2 TG=12 OG=1 M602 M41 S510 M03 M63 M08 M263
-NT12     Z0.08 G96 S300
-N000 G80
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        BlockCase{"OtherToolTwelveMonitor", {kOth, false, false, true, false}, 12, {}, {},
-                  QStringLiteral(R"((-----< OD.ROUGH >-----)
-N000 G00 X3 Z0.2 T121212 M41 S510 M03 M63 M08
-NT12     Z0.08 G96 S300
-N000 VLMON[12]=2+8
-N000 G80
-N000 VLMON[12]=0
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))},
-        // The tool-data index and the MT= word come before the whole part is taken; the
-        // load-monitor lines after the NT label show the whole number.
-        BlockCase{"FractionalTool", {kMac, false, true, true, false}, 5.5, {}, {},
-                  QStringLiteral(R"((-----< OD.ROUGH >-----)
-NOEX VTLIN[5.5]=1 VTLFN[5.5]=1 VTLA1[5.5]=55
-NOEX VTLA2[5.5]=3 VTLL[5.5]=1.6
-N000 MT=5.501
-N000 M421
-N000 G00 X3 Z0.2 TL=0505 M602 M41 S510 M03 M63 M08
-NT05     Z0.08 G96 S300
-N000 VLMON[5]=2+8
-N000 G80
-N000 VLMON[5]=0
-	
-)").replace(QStringLiteral("\n"), QStringLiteral("\r\n"))}),
-    [](const ::testing::TestParamInfo<BlockCase>& info) { return std::string(info.param.name); });
+using test::kMac;
+using test::kMul;
+using test::kOth;
 
 TEST(CommonLines, OtherMachinesGetNoToolChangeWhateverTheToolLife) {
     for (bool toolLife : {false, true})
         for (short turret : {1, 2}) {
-            SharedState s = stateFor({kOth, toolLife, false, false, false});
+            SharedState s = stateFor({kOth, true, toolLife, false, false, false});
             s.profile.gTurretType = turret;
             ProgramText text(s);
             text.first("X");
@@ -212,7 +68,7 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         {kMac, false, 0, "N000 MT=503\r\nN000 M421\r\n"},  // any turret type but 1 is H2
     };
     for (const Case& c : cases) {
-        SharedState s = stateFor({c.machine, c.toolLife, false, false, false});
+        SharedState s = stateFor({c.machine, true, c.toolLife, false, false, false});
         s.profile.gTurretType = c.turret;
         ProgramText text(s);
         text.first("");
@@ -220,10 +76,16 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         EXPECT_EQ(text.text().toStdString(), std::string("\r\n") + c.expected)
             << int(c.machine) << c.toolLife << c.turret;
     }
+    SharedState s = stateFor({kMul, true, true, false, false, false});
+    s.profile.gAtcMacro = QStringLiteral("M441");
+    ProgramText text(s);
+    text.first("");
+    AppendMToolChange(text);
+    EXPECT_EQ(text.text(), QStringLiteral("\r\nN000 MT=3 TG=5\r\nN000 M441\r\n"));
 }
 
 TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = stateFor({kOth, false, false, false, false});
+    SharedState s = stateFor({kOth, true, false, false, false, false});
     s.params.gToolNo = 123;
     ProgramText text(s);
     EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));
@@ -234,7 +96,7 @@ TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
 }
 
 TEST(CommonLines, ToolDataWithMoreVariables) {
-    SharedState s = stateFor({kOth, false, true, false, false});
+    SharedState s = stateFor({kOth, true, false, true, false, false});
     s.params.gToolNo = 3;
     ProgramText text(s);
     text.first("");

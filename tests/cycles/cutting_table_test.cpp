@@ -212,11 +212,5 @@ TEST(ShippedCuttingTable, RowsThatDivideByTheToolDiameterHaveOne) {
     }
 }
 
-TEST(ShippedCuttingTable, OuterRoughingRow) {
-    CuttingConditionTable table;
-    ASSERT_TRUE(LoadCuttingTable(QString::fromUtf8(kShippedFile), table));
-    EXPECT_EQ(row(table, 5), split("5|O.D. Rough|1|0|1|600|0.012|0.1|0|0.02|0.005|0.02"));
-}
-
 }  // namespace
 }  // namespace quillmar

@@ -124,78 +124,6 @@ TEST(GeneratorRunner, TheBlockReplacesASelection) {
     EXPECT_EQ(doc.changes, 1);
 }
 
-class LeavingWithoutExecute : public ::testing::TestWithParam<FakeProcessDialog::Leave> {};
-
-TEST_P(LeavingWithoutExecute, ChangesNothingEvenWithAStaleAcceptance) {
-    SharedState s;
-    fillRow(s, 5, kRow5);
-    s.gDialogAccepted = true;  // left by an earlier dialog
-    s.params.gToolNo = 99;
-    s.gOutputText = QStringLiteral("before");
-    s.gSpindleSpeed = 123;
-    Document doc(QStringLiteral("text"), 2);
-    FakeProcessDialog user;
-    user.type("ToolNumber", "7").type("V", "900").leaveBy(GetParam());
-    int builds = 0;
-
-    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
-
-    EXPECT_EQ(user.showings, 1);
-    EXPECT_EQ(builds, 0);
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_FALSE(s.gDialogAccepted);
-    EXPECT_EQ(s.params.gToolNo, 99);
-    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
-    EXPECT_EQ(s.gSpindleSpeed, 123);
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
-    EXPECT_EQ(doc.changes, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, LeavingWithoutExecute,
-                         ::testing::Values(FakeProcessDialog::Leave::Cancel, FakeProcessDialog::Leave::Escape,
-                                           FakeProcessDialog::Leave::CloseButton));
-
-TEST(GeneratorRunner, AnEmptyCuttingRowFailsBeforeTheDialog) {
-    SharedState s;
-    Document doc(QStringLiteral("text"), 0);
-    FakeProcessDialog user;
-    int builds = 0;
-    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
-    EXPECT_EQ(user.showings, 0);
-    EXPECT_EQ(builds, 0);
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 13"));
-    EXPECT_EQ(user.messages[0].text, QStringLiteral("加工条件エラー。素材入力をしてください。"));
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
-}
-
-TEST(GeneratorRunner, AFailureAfterTheDialogInsertsNothing) {
-    SharedState s;
-    fillRow(s, 20, {"", "", "7", "0", "1", "200", "0.05", "", "", "0", "", ""});
-    s.gSpindleSpeed = 40;
-    ProcessGenerator g;
-    g.dialog.caption = QStringLiteral("M-Drill Face");
-    g.dialog.processNumber = 20;
-    g.dialog.bAxisFieldsByMachine = false;
-    g.build = [](SharedState& st) {
-        ProgramText text(st);
-        text.header("FACE");
-        st.gSpindleSpeed = spindleSpeed(st.params.gParamV, checkedMul(st.params.gParamU, 25.4));
-        text.closingTab();
-    };
-    Document doc(QStringLiteral("text"), 4);
-    FakeProcessDialog user;
-    runProcessGenerator(g, s, &doc.box, nullptr);
-    EXPECT_EQ(user.showings, 1);
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
-    EXPECT_EQ(user.messages[0].text, QStringLiteral("ゼロ割り算エラー。工具径などのデータが０です。"));
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
-    EXPECT_EQ(doc.changes, 0);
-    EXPECT_EQ(s.gSpindleSpeed, 40);
-    EXPECT_TRUE(s.gDialogAccepted);
-}
-
 TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
     SharedState s;
     fillRow(s, 5, kRow5);
@@ -211,24 +139,6 @@ TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
     EXPECT_EQ(user.messages[0].text, QStringLiteral("エラーです。"));
     EXPECT_EQ(s.params.gToolNo, 99);
     EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
-}
-
-TEST(GeneratorRunner, NoDocumentIsReportedBeforeTheDialog) {
-    for (bool tableLoaded : {true, false}) {
-        SharedState s;
-        if (tableLoaded)
-            fillRow(s, 5, kRow5);
-        FakeProcessDialog user;
-        int builds = 0;
-        runProcessGenerator(sampleGenerator(&builds), s, nullptr, nullptr);
-        EXPECT_EQ(user.showings, 0);
-        EXPECT_EQ(builds, 0);
-        ASSERT_EQ(user.messages.size(), 1u);
-        EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 91"));
-        EXPECT_EQ(user.messages[0].text,
-                  QStringLiteral("ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。"));
-        EXPECT_EQ(user.messages[0].style, static_cast<int>(modal::kOkOnly) | modal::kExclamation);
-    }
 }
 
 TEST(GeneratorRunner, ADocumentClosedOnTheWayIsNoDocument) {

@@ -38,50 +38,10 @@ void expectSameProfile(const MachineProfile& a, const MachineProfile& b) {
     EXPECT_EQ(a.gOptionalStop, b.gOptionalStop);
 }
 
-TEST_F(MachineProfileSettings, EmptyStoreGivesTheDefaults) {
-    SettingsStore store(iniPath());
-    const MachineProfile p = readMachineProfile(store);
-    EXPECT_EQ(p.gMaxSpindleSpeed.value(), 2500.0f);
-    EXPECT_EQ(p.gHomeX, 500.0);
-    EXPECT_EQ(p.gHomeZ, 500.0);
-    EXPECT_EQ(p.gApproachX, 200.0);
-    EXPECT_EQ(p.gApproachZ, 50.0);
-    EXPECT_FALSE(p.gToolLife);
-    EXPECT_TRUE(p.gOspU100);
-    EXPECT_FALSE(p.gMacTurn);
-    EXPECT_FALSE(p.gMultus);
-    EXPECT_FALSE(p.gBTurret);
-    EXPECT_FALSE(p.gMeasuring);
-    EXPECT_TRUE(p.gPanelCheck);
-    EXPECT_FALSE(p.gAutoDoor);
-    EXPECT_EQ(p.gTurretType, 2);
-    EXPECT_EQ(p.gAtcMacro, QStringLiteral("M421"));
-    EXPECT_TRUE(p.gToolShape);
-    EXPECT_FALSE(p.gLoadMonitor);
-    EXPECT_FALSE(p.gOptionalStop);
-    EXPECT_EQ(MachineType(p), MachineKind::Other);
-}
-
 struct StoredText {
     const char* key;
     const char* text;
 };
-
-TEST_F(MachineProfileSettings, DefaultsAreStoredAsTheseTexts) {
-    SettingsStore store(iniPath());
-    saveMachineProfile(MachineProfile{}, store);
-    const StoredText expected[] = {
-        {"MaxS", "2500"},         {"HomeX", "500"},        {"HomeZ", "500"},       {"AppX", "200"},
-        {"AppZ", "50"},           {"TG", "False"},         {"OSPU100", "True"},    {"MacTurn", "False"},
-        {"MULTUS", "False"},      {"Bturret", "False"},    {"Measuer", "False"},   {"PanelChk", "True"},
-        {"AutoDoor", "False"},    {"TurretType", "2"},     {"AtcMacroType", "M421"}, {"ToolFrom", "True"},
-        {"LoadMoniter", "False"}, {"OptionalStop", "False"},
-    };
-    for (const StoredText& e : expected)
-        EXPECT_EQ(store.read(kParameter, QString::fromLatin1(e.key), QStringLiteral("<absent>")),
-                  QString::fromLatin1(e.text))
-            << e.key;
-}
 
 TEST_F(MachineProfileSettings, ChangedProfileIsStoredAsTheseTexts) {
     MachineProfile p;

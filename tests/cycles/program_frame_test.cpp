@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "support/documents.h"
+#include "support/expected_text.h"
 #include "common/shared_state.h"
 #include "cycles/program_frame.h"
+#include "cycles/user_graphic.h"
 #include "fake_ugc_dialog.h"
 #include "platform/rich_text_box.h"
 
@@ -60,8 +62,8 @@ struct FrameCase {
     const char* name;
     Profile profile;
     std::vector<Action> actions;
-    const char* inserted;  // at the caret; the caret ends at the "|"
-    const char* appended;  // after the last line of the document
+    test::Expected inserted;  // at the caret; the caret ends at the "|"
+    test::Expected appended;  // after the last line of the document
     int changes;
 };
 
@@ -87,11 +89,11 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(user.showings, 1);
     EXPECT_EQ(user.csvShown, QStringLiteral("/materials/S45C.CSV"));
-    QString inserted = crlf(c.inserted);
+    QString inserted = c.inserted.text(crlf);
     const qsizetype caret = inserted.indexOf(QLatin1Char('|'));
     ASSERT_GE(caret, 0);
     inserted.remove(caret, 1);
-    const QString expected = kBefore + inserted + kAfter + crlf(c.appended);
+    const QString expected = kBefore + inserted + kAfter + c.appended.text(crlf);
     EXPECT_EQ(doc.box.Text().toStdString(), expected.toStdString());
     EXPECT_EQ(doc.box.SelStart(), kBefore.size() + caret);
     EXPECT_EQ(doc.box.SelLength(), 0);
@@ -103,75 +105,15 @@ constexpr auto kMac = MachineKind::MacTurn;
 constexpr auto kMul = MachineKind::Multus;
 constexpr auto kOth = MachineKind::Other;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ProgramFrame,
-    ::testing::Values(
-        FrameCase{"OtherOneTurretPanelCheck", {kOth, false, true}, kBlank, R"(NMAX G50 S2500
+const char* const kOtherOneTurretPanelCheck = R"(NMAX G50 S2500
 N000 G00 X20 Z10
 N000 CALL OPCHK (PANEL CHECK)
 	
 |	
 NEND M02
-)",
-                  "", 2},
-        FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, R"(NMAX G50 S2500
-N000 G21 HP=4 M109
-	
-|	
-NEND M02
-)",
-                  "", 2},
-        FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife", {kMul, false, false, true, true, true, true}, kBlank,
-                  R"(N000 M90
-NMAX G50 S2500
-N000 G20 HP=4 M109 M867
-N000 M866
-N000 M216
-	
-|	
-N000 M215
-N000 CALL OMSSF
-N000 CALL OCNCK
-N000 M100
-N000 TLID
-N000 M91
-NEND M02
-)",
-                  "", 2},
-        FrameCase{"MacTurnTwoTurretsEverythingWithGraphic", {kMac, true, true, true, true, true, true}, kGraphic,
-                  R"(G13 (-----< A:TURRET >-----)
-N000 M90
-NMAX G50 S2500
-N000 G21 HP=4 M109
-N000 CALL OPCHK (PANEL CHECK)
-N000 CALL OUGC  (GRAPHIC DATA)
-N000 M216
-	
-|	
-	
-N000 M215
-N000 CALL OMSSF
-N000 M100
-N000 TLID
-	
-G14 (-----< B:TURRET >-----)
-N000 M90
-NMAX G50 S2500
-N000 G00 X20 Z10
-N000 CALL OPCHK (PANEL CHECK)
-N000 M216
+)";
 
-
-	
-N000 M215
-N000 CALL OMSSF
-N000 CALL OCNCK
-N000 M100
-N000 TLID
-N000 M91
-NEND M02
-)",
-                  R"(	
+const char* const kMacTurnTwoTurretsEverythingWithGraphic = R"(	
 ----------< USER GRAPHIC COMMAND >----------
 OUGC
 NOEX VCHKX=3 VCHKZ=-3.9
@@ -183,13 +125,12 @@ N000 PS RC,[1,0],[40,30]
 N000 END
 N000 DRAW
 NRTS RTS
-)",
-                  5},
-        // The B turret returns by coordinates on every machine.
-        FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, R"(G13 (-----< A:TURRET >-----)
+)";
+
+const char* const kOtherTwoTurretsGraphicWithCentreChuckedInTheBore = R"(G13 (-----< A:TURRET >-----)
 NMAX G50 S2500
-N000 G20 HP=4 M109 M867
-N000 M866
+N000 G00 X20 Z10
+N000 CALL OUGC  (GRAPHIC DATA)
 	
 |	
 	
@@ -201,41 +142,97 @@ N000 G00 X20 Z10
 
 	
 NEND M02
-)",
+)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProgramFrame,
+    ::testing::Values(
+        FrameCase{"OtherOneTurretPanelCheck", {kOth, false, true}, kBlank, kOtherOneTurretPanelCheck,
+                  "", 2},
+        FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
+                  {{"N000 CALL OPCHK (PANEL CHECK)", ""},
+                   {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}},
+                  "", 2},
+        FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife", {kMul, false, false, true, true, true, true}, kBlank,
+                  {kOtherOneTurretPanelCheck,
+                  {{"^NMAX G50 S2500", "N000 M90"},
+                   {"N000 CALL OPCHK (PANEL CHECK)", ""},
+                   {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\n"
+                                         "N000 M866\n"
+                                         "N000 M216"},
+                   {"+|<TAB>", "N000 M215\n"
+                                "N000 CALL OMSSF\n"
+                                "N000 CALL OCNCK\n"
+                                "N000 M100\n"
+                                "N000 TLID\n"
+                                "N000 M91"}}},
+                  "", 2},
+        FrameCase{"MacTurnTwoTurretsEverythingWithGraphic", {kMac, true, true, true, true, true, true}, kGraphic,
+                  {kOtherOneTurretPanelCheck,
+                  {{"|<TAB>", "N000 M215\n"
+                               "N000 CALL OMSSF\n"
+                               "N000 CALL OCNCK\n"
+                               "N000 M100\n"
+                               "N000 TLID\n"
+                               "N000 M91"},
+                   {"+N000 CALL OPCHK (PANEL CHECK)", "N000 M216\n"
+                                                       "\n"
+                                                       ""},
+                   {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\n"
+                                        "N000 M90\n"
+                                        "NMAX G50 S2500\n"
+                                        "N000 G21 HP=4 M109\n"
+                                        "N000 CALL OPCHK (PANEL CHECK)\n"
+                                        "N000 CALL OUGC  (GRAPHIC DATA)\n"
+                                        "N000 M216\n"
+                                        "<TAB>\n"
+                                        "|<TAB>\n"
+                                        "<TAB>\n"
+                                        "N000 M215\n"
+                                        "N000 CALL OMSSF\n"
+                                        "N000 M100\n"
+                                        "N000 TLID\n"
+                                        "<TAB>\n"
+                                        "G14 (-----< B:TURRET >-----)\n"
+                                        "N000 M90"}}},
+                  kMacTurnTwoTurretsEverythingWithGraphic,
+                  5},
+        // The B turret returns by coordinates on every machine.
+        FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, {kOtherOneTurretPanelCheck,
+                  {{"|<TAB>", ""},
+                   {"N000 CALL OPCHK (PANEL CHECK)", "\n"
+                                                      ""},
+                   {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\n"
+                                        "NMAX G50 S2500\n"
+                                        "N000 G20 HP=4 M109 M867\n"
+                                        "N000 M866\n"
+                                        "<TAB>\n"
+                                        "|<TAB>\n"
+                                        "<TAB>\n"
+                                        "<TAB>\n"
+                                        "G14 (-----< B:TURRET >-----)"}}},
                   "", 4},
         FrameCase{"MultusGraphicSubSpindleFaceAndBore",
                   {kMul, false, false, false, true},
                   {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}, {"Text4", "1"}, {"Check3", nullptr},
                    {"Text1", "0.5"}, {"Text2", "0.25"}, {"SubSpindle", nullptr}, {"Check2", nullptr}},
-                  R"(NMAX G50 S2500
-N000 G20 HP=4 M109 M867
-N000 M866
-N000 CALL OUGC  (GRAPHIC DATA)
-N000 M216
-	
-|	
-N000 M215
-NEND M02
-)",
-                  R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-N000 CLEAR
-N000 DEF WORK[S]
-N000 PS RC,[1,0],[40,30]
-N000 PS RC,[1,0],[40,10],0
-N000 END
-N000 DEF WORKF[S]
-N000 PF 0,[0,0],30,D
-N000 PF 0,[0,0],10,D,0
-N000 PO [0,5]
-N000 CI [0,0],[0,-5],R,0
-N000 END
-N000 DRAW
-NRTS RTS
-)",
+                  {kOtherOneTurretPanelCheck,
+                  {{"N000 CALL OPCHK (PANEL CHECK)", ""},
+                   {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\n"
+                                         "N000 M866\n"
+                                         "N000 CALL OUGC  (GRAPHIC DATA)\n"
+                                         "N000 M216"},
+                   {"+|<TAB>", "N000 M215"}}},
+                  {kMacTurnTwoTurretsEverythingWithGraphic,
+                  {{"NOEX VWKR=393", ""},
+                   {"N000 DEF WORK", "N000 DEF WORK[S]"},
+                   {"+N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,10],0\n"
+                                                  "N000 END\n"
+                                                  "N000 DEF WORKF[S]\n"
+                                                  "N000 PF 0,[0,0],30,D\n"
+                                                  "N000 PF 0,[0,0],10,D,0\n"
+                                                  "N000 PO [0,5]\n"
+                                                  "N000 CI [0,0],[0,-5],R,0"}}},
                   3},
         // The inner diameter is typed before the centre disables its box; it is still used.
         FrameCase{"OtherTwoTurretsGraphicWithCentreChuckedInTheBore",
@@ -243,48 +240,19 @@ NRTS RTS
                   {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}, {"Text4", "2"}, {"Check3", nullptr},
                    {"Text1", "0.5"}, {"Text2", "0.25"}, {"ID", nullptr}, {"Check1", nullptr}, {"Text8", "1.5"},
                    {"Text7", "0.5"}, {"Text6", "0.75"}},
-                  R"(G13 (-----< A:TURRET >-----)
-NMAX G50 S2500
-N000 G00 X20 Z10
-N000 CALL OUGC  (GRAPHIC DATA)
-	
-|	
-	
-	
-G14 (-----< B:TURRET >-----)
-NMAX G50 S2500
-N000 G00 X20 Z10
-
-
-	
-NEND M02
-)",
-                  R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=2 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VTSDA=0.75 VTSDB=0.5
-NOEX VTSL=1.5 VWKR=0.1
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 PS RC,[1,0],[40,20],0
-N000 END
-N000 DRAW
-NRTS RTS
-)",
+                  kOtherTwoTurretsGraphicWithCentreChuckedInTheBore,
+                  {kMacTurnTwoTurretsEverythingWithGraphic,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.9"},
+                   {"NOEX VWKR=393", "NOEX VTSDA=0.75 VTSDB=0.5\n"
+                                      "NOEX VTSL=1.5 VWKR=0.1"},
+                   {"+N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,20],0"}}},
                   5},
         // The graphic was set up and then switched off again: no call, nothing appended.
         FrameCase{"GraphicSwitchedOffAgain",
                   {kOth},
                   {{"Check3", nullptr}, {"Text1", "0.5"}, {"Check2", nullptr}, {"Check3", nullptr}},
-                  R"(NMAX G50 S2500
-N000 G00 X20 Z10
-	
-|	
-NEND M02
-)",
+                  {kOtherOneTurretPanelCheck,
+                  {{"N000 CALL OPCHK (PANEL CHECK)", ""}}},
                   "", 2}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
@@ -396,5 +364,194 @@ TEST(ProgramFrame, TheSubprogramGoesAfterColouredTextWithoutTouchingIt) {
     ASSERT_TRUE(text.endsWith(QStringLiteral("NRTS RTS\r\n")));
     EXPECT_NE(doc.box.colorAt(text.size() - 3), QColor(255, 0, 0));
 }
+
+// Every option of the frame and of the graphic at once, on a profile of odd values.
+struct Flags {
+    MachineKind machine = MachineKind::Other;
+    bool bTurret = false;
+    bool everyOption = false;  // door, panel check, load monitor, measuring, tool life
+};
+
+SharedState stateWith(const Flags& f) {
+    const bool e = f.everyOption;
+    SharedState s = stateFor({f.machine, f.bTurret, e, e, e, e, e});
+    s.gCsvFileName.clear();
+    s.profile.gMaxSpindleSpeed = 3500.5f;
+    s.profile.gHomeX = 12.3456;
+    s.profile.gHomeZ = -0.5;
+    return s;
+}
+
+struct Step {
+    const char* control;
+    const char* text;  // nullptr: click
+};
+
+// Centre, sub spindle, face and a bore, chucked on the outside; P-Zero 0.37 is cut to a
+// whole 3 in the first "PS" line and kept as 3.7 in the second.
+const std::vector<Step> kEverything = {
+    {"Text9", "0.37"}, {"Text3", "5.8"}, {"Text5", "4.2"}, {"Text4", "1.5"}, {"Check3", nullptr},
+    {"Text1", "0.6"},  {"Text2", "0.3"}, {"SubSpindle", nullptr}, {"Check2", nullptr}, {"Check1", nullptr},
+    {"Text8", "2"},    {"Text7", "0.4"}, {"Text6", "0.9"},
+};
+
+const char* const kEverythingSubprogram = R"(	
+----------< USER GRAPHIC COMMAND >----------
+OUGC
+NOEX VCHKX=4 VCHKZ=-4.63
+NOEX VCHKD=0.3 VCHKL=0.6
+NOEX VTSDA=0.9 VTSDB=0.4
+NOEX VTSL=2 VWKR=0.37
+N000 CLEAR
+N000 DEF WORK[S]
+N000 PS RC,[3,0],[50,40]
+N000 PS RC,[3.7,0],[50,10],0
+N000 END
+N000 DEF WORKF[S]
+N000 PF 0,[0,0],40,D
+N000 PF 0,[0,0],10,D,0
+N000 PO [0,5]
+N000 CI [0,0],[0,-5],R,0
+N000 END
+N000 DRAW
+NRTS RTS
+)";
+
+struct WholeFrameCase {
+    const char* name;
+    Flags flags;
+    std::vector<Step> steps;
+    test::Expected inserted;  // the caret ends at the "|"
+    test::Expected appended;
+    int changes;
+};
+
+class WholeFrame : public ::testing::TestWithParam<WholeFrameCase> {};
+
+TEST_P(WholeFrame, WholeDocument) {
+    const WholeFrameCase& c = GetParam();
+    SharedState s = stateWith(c.flags);
+    const QString before = QStringLiteral("O0001\r\n");
+    const QString after = QStringLiteral("%\r\n");
+    RichTextBox doc;
+    doc.setText(before + after);
+    doc.setSelStart(before.size());
+    int changes = 0;
+    QObject::connect(&doc, &RichTextBox::contentChanged, [&changes](const TextChange&) { ++changes; });
+    FakeUgcDialog user;
+    for (const Step& step : c.steps) {
+        if (step.text)
+            user.type(step.control, QString::fromUtf8(step.text));
+        else
+            user.click(step.control);
+    }
+
+    ProcessUGC_Click(s, &doc, nullptr);
+
+    EXPECT_TRUE(user.messages.empty());
+    QString inserted = c.inserted.text(crlf);
+    const qsizetype caret = inserted.indexOf(QLatin1Char('|'));
+    ASSERT_GE(caret, 0);
+    inserted.remove(caret, 1);
+    EXPECT_EQ(doc.Text().toStdString(), (before + inserted + after + c.appended.text(crlf)).toStdString());
+    EXPECT_EQ(doc.SelStart(), before.size() + caret);
+    EXPECT_EQ(changes, c.changes);
+}
+
+const char* const kOtherTwoTurretsEveryOptionEverythingInTheGraphic = R"(G13 (-----< A:TURRET >-----)
+N000 M90
+NMAX G50 S3500.5
+N000 G00 X12.345 Z-0.5
+N000 CALL OPCHK (PANEL CHECK)
+N000 CALL OUGC  (GRAPHIC DATA)
+N000 M216
+	
+|	
+	
+N000 M215
+N000 CALL OMSSF
+N000 M100
+N000 TLID
+	
+G14 (-----< B:TURRET >-----)
+N000 M90
+NMAX G50 S3500.5
+N000 G00 X12.345 Z-0.5
+N000 CALL OPCHK (PANEL CHECK)
+N000 M216
+
+
+	
+N000 M215
+N000 CALL OMSSF
+N000 CALL OCNCK
+N000 M100
+N000 TLID
+N000 M91
+NEND M02
+)";
+
+const char* const kMultusTwoTurretsEveryOptionNoGraphic = R"(G13 (-----< A:TURRET >-----)
+N000 M90
+NMAX G50 S3500.5
+N000 G20 HP=4 M109 M867
+N000 M866
+N000 CALL OPCHK (PANEL CHECK)
+N000 M216
+	
+|	
+	
+N000 M215
+N000 CALL OMSSF
+N000 M100
+N000 TLID
+	
+G14 (-----< B:TURRET >-----)
+N000 M90
+NMAX G50 S3500.5
+N000 G00 X12.345 Z-0.5
+N000 CALL OPCHK (PANEL CHECK)
+N000 M216
+
+
+	
+N000 M215
+N000 CALL OMSSF
+N000 CALL OCNCK
+N000 M100
+N000 TLID
+N000 M91
+NEND M02
+)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WholeFrame,
+    ::testing::Values(
+        WholeFrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {MachineKind::Other, true, true}, kEverything,
+                  kOtherTwoTurretsEveryOptionEverythingInTheGraphic,
+                  kEverythingSubprogram, 5},
+        WholeFrameCase{"MultusTwoTurretsEveryOptionNoGraphic", {MachineKind::Multus, true, true}, {}, kMultusTwoTurretsEveryOptionNoGraphic,
+                  "", 4},
+        WholeFrameCase{"MacTurnOneTurretEveryOptionWithGraphic", {MachineKind::MacTurn, false, true},
+                  {{"Check3", nullptr}}, {kOtherOneTurretPanelCheck,
+                  {{"N000 G00 X20 Z10", ""},
+                   {"NMAX G50 S2500", "N000 M90\n"
+                                       "NMAX G50 S3500.5\n"
+                                       "N000 G21 HP=4 M109"},
+                   {"+N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)\n"
+                                                       "N000 M216"},
+                   {"+|<TAB>", "N000 M215\n"
+                                "N000 CALL OMSSF\n"
+                                "N000 CALL OCNCK\n"
+                                "N000 M100\n"
+                                "N000 TLID\n"
+                                "N000 M91"}}},
+                  {kMacTurnTwoTurretsEverythingWithGraphic,
+                  {{"NOEX VCHKD=0.25 VCHKL=0.5", ""},
+                   {"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=0 VCHKZ=0\n"
+                                                "NOEX VCHKD=0 VCHKL=0"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[0,0],[0,0]"}}},
+                  3}),
+    [](const ::testing::TestParamInfo<WholeFrameCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the roughing tests share: the machine as flags, the blank, the cutting-condition
+// What the roughing tests share: the blank, the cutting-condition
 // rows of the four roughing cycles, and the boxes a user types into.
 
 #include <optional>
@@ -10,18 +10,9 @@
 #include "common/shared_state.h"
 #include "fake_process_dialog.h"
 #include "support/documents.h"
+#include "support/machine.h"
 
 namespace quillmar::test {
-
-// Flags rather than a machine type, so that a profile may carry both machine flags.
-struct RoughingMachine {
-    bool macTurn = false;
-    bool multus = false;
-    bool toolLife = false;
-    bool toolShape = false;
-    bool loadMonitor = false;
-    bool optionalStop = false;
-};
 
 struct Stock {
     std::optional<double> od;
@@ -29,17 +20,17 @@ struct Stock {
     float id = 0;
 };
 
+// What a command leaves in the work shape: its P-Zero and inner diameter.
+struct ShapeAfter {
+    std::optional<double> pZero;
+    float id;
+};
+
 inline const Stock kBlank{3.0, 0.1, 0.0f};
 inline const Stock kBored{3.0, 0.1, 1.0f};
 
-inline SharedState roughingState(const RoughingMachine& m, const Stock& w) {
-    SharedState s;
-    s.profile.gMacTurn = m.macTurn;
-    s.profile.gMultus = m.multus;
-    s.profile.gToolLife = m.toolLife;
-    s.profile.gToolShape = m.toolShape;
-    s.profile.gLoadMonitor = m.loadMonitor;
-    s.profile.gOptionalStop = m.optionalStop;
+inline SharedState roughingState(const Machine& m, const Stock& w) {
+    SharedState s = stateFor(m);
     s.profile.gHomeX = 20;
     s.profile.gHomeZ = 10;
     s.profile.gApproachX = 8;

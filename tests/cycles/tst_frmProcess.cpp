@@ -30,7 +30,6 @@ class TestFrmProcess : public QObject {
     Q_OBJECT
 
 private slots:
-    void designState();
     void layoutIsAppliedByOneFunction();
     void unknownNamesInALayoutAreFound();
     void showBAxisFields_data();
@@ -53,67 +52,6 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(&d));
     }
 };
-
-void TestFrmProcess::designState() {
-    SharedState state;
-    frmProcess d(state);
-    QCOMPARE(d.windowTitle(), QStringLiteral(" Process"));
-    QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
-
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label1", "Tool No."}, {"Label10", "T"}, {"LabelB", "B-axis"}, {"LabelB2", "B"},
-        {"LabelV", "Cut Speed(m/min)"}, {"Labelv2", "V"}, {"LabelF", "Feed(mm/rev)"}, {"LabelF2", "F"},
-        {"LabelU", "Finish X"}, {"LabelU2", "U"}, {"LabelW", "Finish Z"}, {"LabelW2", "W"},
-        {"LabelD", "Step"}, {"LabelD2", "D"}, {"LabelL", "Step Back"}, {"LabelL2", "L"},
-        {"LabelC", "Chamfer"}, {"LabelC2", "C"}, {"LabelCZ", ""}, {"LabelSZ", "Z"},
-        {"LabelStart", "Start"}, {"LabelStartX", "X"}, {"LabelStartZ", "Z"}, {"LabelStartC", "C"},
-        {"LabelEnd", "End point"}, {"LabelEndX", "X"}, {"LabelEndZ", "Z"}, {"EndZ2", "End point"},
-        {"LabelEndC", "C"}, {"LabelAttn", ""}, {"Label2", "Attn. move by TAB key."},
-    };
-    for (auto [name, caption] : captions) {
-        auto* label = d.findChild<QLabel*>(QString::fromLatin1(name));
-        QVERIFY2(label, name);
-        QCOMPARE(label->text(), QString::fromUtf8(caption));
-    }
-    const std::pair<const char*, const char*> frames[] = {
-        {"Frame1", "Spindle"}, {"Frame2", "Coolant"}, {"TipPostion", "M-Index"}, {"Frame3", "chamfer"}};
-    for (auto [name, title] : frames) {
-        auto* frame = d.findChild<QGroupBox*>(QString::fromLatin1(name));
-        QVERIFY2(frame, name);
-        QCOMPARE(frame->title(), QString::fromLatin1(title));
-    }
-    const std::tuple<const char*, const char*, const char*, bool> options[] = {
-        {"SpindleCW", "CW", "Frame1", false},    {"SpindleCCW", "CCW", "Frame1", false},
-        {"CoolantON", "ON", "Frame2", false},    {"CoolantOFF", "OFF", "Frame2", false},
-        {"M602", "0°", "TipPostion", true},      {"M603", "180°", "TipPostion", false},
-        {"Option1", "C", "Frame3", true},        {"Option2", "R", "Frame3", false},
-    };
-    for (auto [name, caption, frame, checked] : options) {
-        auto* option = d.findChild<QRadioButton*>(QString::fromLatin1(name));
-        QVERIFY2(option, name);
-        QCOMPARE(option->text(), QString::fromUtf8(caption));
-        QCOMPARE(option->parentWidget()->objectName(), QString::fromLatin1(frame));
-        QCOMPARE(option->isChecked(), checked);
-    }
-    const char* boxes[] = {"ToolNumber", "B", "V", "F", "U", "W", "D", "L", "C", "SZ",
-                           "StartX", "StartZ", "StartC", "EndX", "EndZ", "EndC"};
-    for (const char* name : boxes) {
-        auto* box = d.findChild<QLineEdit*>(QString::fromLatin1(name));
-        QVERIFY2(box, name);
-        QCOMPARE(box->text(), QByteArray(name) == "B" ? QStringLiteral("0") : QString());
-    }
-    QCOMPARE(d.boxes().size(), 16);
-    const QSet<QString> hidden = {"LabelB", "LabelB2", "B", "Frame3", "LabelSZ", "SZ"};
-    for (QWidget* w : d.findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        QCOMPARE(w->isHidden(), hidden.contains(w->objectName()));
-    }
-    QCOMPARE(d.Command1->text(), QStringLiteral("Execute"));
-    QCOMPARE(d.Command2->text(), QStringLiteral("Cancel"));
-    QVERIFY(!d.Command1->autoDefault() && !d.Command1->isDefault());
-    QVERIFY(!d.Command2->autoDefault() && !d.Command2->isDefault());
-}
 
 void TestFrmProcess::layoutIsAppliedByOneFunction() {
     SharedState state;
@@ -265,28 +203,27 @@ void TestFrmProcess::enteringABoxSelectsItsText() {
 }
 
 void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs_data() {
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("relabel");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("label");
-    QTest::newRow("drill 90") << "Y/B M-Drill" << "90" << "X";
-    QTest::newRow("drill 45") << "Y/B M-Drill" << "45" << "Z";
-    QTest::newRow("drill empty") << "Y/B M-Drill" << "" << "Z";
-    QTest::newRow("drill written as 90") << "Y/B M-Drill" << "90.0004" << "X";
-    QTest::newRow("tap 90.0") << "Y/B Tap" << "90.0" << "X";
-    QTest::newRow("tap 0") << "Y/B Tap" << "0" << "Z";
-    QTest::newRow("tap too large") << "Y/B Tap" << "1E400" << "Z";
-    QTest::newRow("keyway") << "Y/B M-key" << "90" << "C";
-    QTest::newRow("near caption") << "Y/B M-Drill " << "90" << "C";
+    QTest::newRow("90") << true << "90" << "X";
+    QTest::newRow("45") << true << "45" << "Z";
+    QTest::newRow("empty") << true << "" << "Z";
+    QTest::newRow("written as 90") << true << "90.0004" << "X";
+    QTest::newRow("90.0") << true << "90.0" << "X";
+    QTest::newRow("too large") << true << "1E400" << "Z";
+    QTest::newRow("not relabelled") << false << "90" << "C";
 }
 
 void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs() {
-    QFETCH(QString, caption);
+    QFETCH(bool, relabel);
     QFETCH(QString, typed);
     QFETCH(QString, label);
     SharedState state;
     frmProcess d(state);
     ProcessDialogLayout layout;
-    layout.caption = caption;
+    layout.caption = QStringLiteral("Y/B M-Drill");
+    layout.relabelEndCOnB = relabel;
     layout.shown = {"LabelB", "LabelB2", "B"};
     d.applyLayout(layout);
     showAndActivate(d);

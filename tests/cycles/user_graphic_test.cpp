@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/documents.h"
+#include "support/expected_text.h"
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/user_graphic.h"
@@ -25,11 +26,32 @@ UgcInput blank() {
 struct SubCase {
     const char* name;
     UgcInput input;
-    const char* expected;
+    test::Expected expected;
 };
 
 UgcInput with(UgcInput in, void (*change)(UgcInput&)) {
     change(in);
+    return in;
+}
+
+UgcInput boxes(const char* pZero, const char* length, const char* od, const char* id) {
+    UgcInput in;
+    in.Text9 = QString::fromLatin1(pZero);
+    in.Text3 = QString::fromLatin1(length);
+    in.Text5 = QString::fromLatin1(od);
+    in.Text4 = QString::fromLatin1(id);
+    in.Text1 = QStringLiteral("0.5");
+    in.Text2 = QStringLiteral("0.25");
+    return in;
+}
+
+UgcInput chuckedInside(UgcInput in) {
+    in.OD = false;
+    return in;
+}
+
+UgcInput withFace(UgcInput in) {
+    in.Check2 = true;
     return in;
 }
 
@@ -40,13 +62,10 @@ TEST_P(UserGraphic, BuildsTheSubprogram) {
     SharedState s;
     s.gOutputText = QStringLiteral("left over");
     executeUserGraphic(c.input, s);
-    EXPECT_EQ(s.gOutputText.toStdString(), crlf(c.expected).toStdString());
+    EXPECT_EQ(s.gOutputText.toStdString(), c.expected.text(crlf).toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, UserGraphic,
-    ::testing::Values(
-        SubCase{"AllEmpty", UgcInput{}, R"(	
+const char* const kAllEmpty = R"(	
 ----------< USER GRAPHIC COMMAND >----------
 OUGC
 NOEX VCHKX=0 VCHKZ=0
@@ -58,20 +77,17 @@ N000 PS RC,[0,0],[0,0]
 N000 END
 N000 DRAW
 NRTS RTS
-)"},
-        SubCase{"MainOuterChuck", blank(), R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VWKR=393
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 END
-N000 DRAW
-NRTS RTS
-)"},
+)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UserGraphic,
+    ::testing::Values(
+        SubCase{"AllEmpty", UgcInput{}, kAllEmpty},
+        SubCase{"MainOuterChuck", blank(), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]"}}}},
         // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
         SubCase{"BoreFractionsAndFace", with(blank(), [](UgcInput& in) {
                     in.Text9 = QStringLiteral("0.25");
@@ -80,66 +96,46 @@ NRTS RTS
                     in.Text4 = QStringLiteral("3.5");
                     in.Check2 = true;
                 }),
-                R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=2 VCHKZ=-3.75
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VWKR=393
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[2,0],[40,20]
-N000 PS RC,[2.5,0],[40,30],0
-N000 END
-N000 DEF WORKF
-N000 PF 0,[0,0],20,D
-N000 PF 0,[0,0],30,D,0
-N000 PO [0,15]
-N000 CI [0,0],[0,-15],R,0
-N000 END
-N000 DRAW
-NRTS RTS
-)"},
-        SubCase{"FaceWithoutBore", with(blank(), [](UgcInput& in) { in.Check2 = true; }), R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VWKR=393
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 END
-N000 DEF WORKF
-N000 PF 0,[0,0],30,D
-N000 END
-N000 DRAW
-NRTS RTS
-)"},
+                {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.75\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[2,0],[40,20]\n"
+                                               "N000 PS RC,[2.5,0],[40,30],0\n"
+                                               "N000 END\n"
+                                               "N000 DEF WORKF\n"
+                                               "N000 PF 0,[0,0],20,D\n"
+                                               "N000 PF 0,[0,0],30,D,0\n"
+                                               "N000 PO [0,15]\n"
+                                               "N000 CI [0,0],[0,-15],R,0"}}}},
+        SubCase{"FaceWithoutBore", with(blank(), [](UgcInput& in) { in.Check2 = true; }), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
+                                               "N000 END\n"
+                                               "N000 DEF WORKF\n"
+                                               "N000 PF 0,[0,0],30,D"}}}},
         SubCase{"SubSpindleWithFace", with(blank(), [](UgcInput& in) {
                     in.SubSpindle = true;
                     in.Check2 = true;
                     in.Text4 = QStringLiteral("1");
                 }),
-                R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-N000 CLEAR
-N000 DEF WORK[S]
-N000 PS RC,[1,0],[40,30]
-N000 PS RC,[1,0],[40,10],0
-N000 END
-N000 DEF WORKF[S]
-N000 PF 0,[0,0],30,D
-N000 PF 0,[0,0],10,D,0
-N000 PO [0,5]
-N000 CI [0,0],[0,-5],R,0
-N000 END
-N000 DRAW
-NRTS RTS
-)"},
+                {kAllEmpty,
+                  {{"NOEX VWKR=393", ""},
+                   {"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", ""},
+                   {"N000 DEF WORK", "N000 DEF WORK[S]\n"
+                                      "N000 PS RC,[1,0],[40,30]\n"
+                                      "N000 PS RC,[1,0],[40,10],0\n"
+                                      "N000 END\n"
+                                      "N000 DEF WORKF[S]\n"
+                                      "N000 PF 0,[0,0],30,D\n"
+                                      "N000 PF 0,[0,0],10,D,0\n"
+                                      "N000 PO [0,5]\n"
+                                      "N000 CI [0,0],[0,-5],R,0"}}}},
         // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
         SubCase{"CentreChuckedInTheBore", with(blank(), [](UgcInput& in) {
@@ -151,39 +147,72 @@ NRTS RTS
                     in.Text7 = QStringLiteral("0.5");
                     in.Text6 = QStringLiteral("0.75");
                 }),
-                R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=2 VCHKZ=-3.877
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VTSDA=0.75 VTSDB=0.5
-NOEX VTSL=1.5 VWKR=0.123
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 PS RC,[1.23,0],[40,20],0
-N000 END
-N000 DRAW
-NRTS RTS
-)"},
+                {kAllEmpty,
+                  {{"NOEX VWKR=393", ""},
+                   {"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.877\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5\n"
+                                             "NOEX VTSDA=0.75 VTSDB=0.5\n"
+                                             "NOEX VTSL=1.5 VWKR=0.123"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
+                                               "N000 PS RC,[1.23,0],[40,20],0"}}}},
         SubCase{"CentreOnTheSubSpindle", with(blank(), [](UgcInput& in) {
                     in.SubSpindle = true;
                     in.Check1 = true;
                 }),
-                R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VTSDA=0 VTSDB=0
-NOEX VTSL=0 VWKR=0.1
-N000 CLEAR
-N000 DEF WORK[S]
-N000 PS RC,[1,0],[40,30]
-N000 END
-N000 DRAW
-NRTS RTS
-)"}),
+                {kAllEmpty,
+                  {{"NOEX VWKR=393", ""},
+                   {"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5\n"
+                                             "NOEX VTSDA=0 VTSDB=0\n"
+                                             "NOEX VTSL=0 VWKR=0.1"},
+                   {"N000 PS RC,[0,0],[0,0]", ""},
+                   {"N000 DEF WORK", "N000 DEF WORK[S]\n"
+                                      "N000 PS RC,[1,0],[40,30]"}}}},
+        // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
+        SubCase{"NegativePZeroWithBore", boxes("-0.25", "4", "3", "1"), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\n"
+                                               "N000 PS RC,[-2.5,0],[40,10],0"}}}},
+        // Chucked in the bore: the chuck diameter is the inner diameter's whole part.
+        SubCase{"ChuckedInTheBoreWithFace", withFace(chuckedInside(boxes("0", "6.9", "5.5", "2.99"))), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-6\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[0,0],[60,50]\n"
+                                               "N000 PS RC,[0,0],[60,20],0\n"
+                                               "N000 END\n"
+                                               "N000 DEF WORKF\n"
+                                               "N000 PF 0,[0,0],50,D\n"
+                                               "N000 PF 0,[0,0],20,D,0\n"
+                                               "N000 PO [0,10]\n"
+                                               "N000 CI [0,0],[0,-10],R,0"}}}},
+        // An odd inner diameter: its radius in tenths is still whole (5 ÷ 2 × 10 = 25).
+        SubCase{"OddBoreRadius", withFace(boxes("0.1", "4", "6", "5")), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=6 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,60]\n"
+                                               "N000 PS RC,[1,0],[40,50],0\n"
+                                               "N000 END\n"
+                                               "N000 DEF WORKF\n"
+                                               "N000 PF 0,[0,0],60,D\n"
+                                               "N000 PF 0,[0,0],50,D,0\n"
+                                               "N000 PO [0,25]\n"
+                                               "N000 CI [0,0],[0,-25],R,0"}}}},
+        // A negative inner diameter is no bore: neither the second "PS" line nor the bore's
+        // face lines.
+        SubCase{"NegativeInnerDiameterIsNoBore", withFace(boxes("0.1", "4", "3", "-2")), {kAllEmpty,
+                  {{"NOEX VCHKD=0 VCHKL=0", ""},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
+                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
+                                               "N000 END\n"
+                                               "N000 DEF WORKF\n"
+                                               "N000 PF 0,[0,0],30,D"}}}}),
     [](const ::testing::TestParamInfo<SubCase>& info) { return std::string(info.param.name); });
 
 TEST(UserGraphic, StoresTheWorkShape) {

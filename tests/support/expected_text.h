@@ -56,4 +56,16 @@ inline QString edited(const QString& base, const std::vector<Edit>& edits) {
     return endsWithEol ? result + eol : result;
 }
 
+// The expected text of a table row: a whole block, or a base block and the edits of the
+// row. `spelled` turns a block as the file writes it into the program's text (crlf, block).
+struct Expected {
+    Expected(const char* whole) : base(whole) {}
+    Expected(const char* baseBlock, std::vector<Edit> rowEdits) : base(baseBlock), edits(std::move(rowEdits)) {}
+    QString text(QString (*spelled)(const char*)) const {
+        return edits.empty() ? spelled(base) : edited(spelled(base), edits);
+    }
+    const char* base;
+    std::vector<Edit> edits;
+};
+
 }  // namespace quillmar::test
