@@ -96,11 +96,6 @@ TEST(InsertComment, FrameFarIntoALongDocument) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(InsertComment, DatesAreWrittenWithLeadingZeros) {
-    EXPECT_EQ(insertDateText(QDate(2027, 1, 9)), QStringLiteral("2027.01.09"));
-    EXPECT_EQ(insertDateText(QDate(999, 10, 31)), QStringLiteral("0999.10.31"));
-}
-
 struct FailureCase {
     const char* name;
     int index;
@@ -135,14 +130,6 @@ INSTANTIATE_TEST_SUITE_P(Table, InsertCommentFailure,
                                            FailureCase{"NoDocumentFrame", 2, false, false, 91},
                                            FailureCase{"NoDocumentDate", 3, false, false, 91},
                                            FailureCase{"UnreadableCommentFile", 1, true, true, 75}));
-
-TEST(InsertComment, AnotherIndexDoesNothing) {
-    Document doc(QStringLiteral("O1"), 2);
-    Messages messages;
-    for (int index : {0, 4, -1})
-        mnuInsertComment_Click(index, QString(), [] { return kToday; }, nullptr, nullptr);
-    EXPECT_TRUE(messages.shown.empty());
-}
 
 // The comment head shipped beside the program ends inside an open comment, without a
 // line end, so the date closes it.

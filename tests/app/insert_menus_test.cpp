@@ -241,13 +241,6 @@ TEST(InsertMenus, WithoutADocumentEveryEntryReportsError91) {
     }
 }
 
-// The Process menu's measuring entries reach the document they were chosen for.
-TEST(InsertMenus, OutsideGaugeFromTheProcessMenu) {
-    MainWindow f;
-    f.item("ProcessMeasuerOutside", -1)->trigger();
-    EXPECT_EQ(f.w->activeText()->Text(), crlf("N000 CALL OXMS\n"));
-}
-
 // A first program as a new user writes it; Undo then takes back one change at a time.
 TEST(InsertMenus, ANewUsersFirstInsertsAndUndo) {
     MainWindow f;

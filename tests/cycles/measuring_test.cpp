@@ -285,11 +285,6 @@ INSTANTIATE_TEST_SUITE_P(
         MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
                      {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}},
-                    "O1000\n", 7, 0, kAtEnd},
-        MeasureCase{"Multus", kC, {MachineKind::Multus}, kCInput,
-                    {{"+(-----< C-AXIS ZERO OFFSET >-----)", "N000 MT=701\nN000 M421"},
-                     {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
-                     {"N000     X500 Z500", "N000 G20 HP=4 M867\nN000 M866"}},
                     "O1000\n", 7, 0, kAtEnd}));
 
 // --- the outside gauge ------------------------------------------------------------------
@@ -352,12 +347,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"TargetBeyondTheFormat", ProcessMeasuerInD_Click, {{"EndX", "1E306"}}, 6},
         FailureCase{"ApproachBeyondTheFormat", ProcessMeasuerOutR_Click, {{"EndX", "2.5"}}, 6, true, false, 1e306},
-        FailureCase{"ApproachBeyondTheFormatInTheZeroOffset", ProcessMeasuerZeroCaxis_Click, {}, 6, true, false, 1e306},
         FailureCase{"ApproachAmountBeyondTheFormat", ProcessMeasuerZeroZaxis_Click, {{"D", "1E306"}}, 6},
         FailureCase{"TargetCBeyondSingle", ProcessMeasuerZeroCaxis_Click, {{"EndC", "1E39"}}, 6},
         FailureCase{"BadRowBeforeTheDialog", ProcessMeasuerInR_Click, {}, 13, false, false, 200, "x"},
         FailureCase{"NoDocumentBeforeTheBadRow", ProcessMeasuerOutD_Click, {}, 91, false, true, 200, "x"},
-        FailureCase{"NoDocumentZ", ProcessMeasuerZeroZaxis_Click, {}, 91, false, true},
         FailureCase{"NoDocumentOutsideGauge", ProcessMeasuerOutside_Click, {}, 91, false, true}));
 
 TEST(MeasuringFailure, CancelChangesNothing) {
