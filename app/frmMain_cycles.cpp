@@ -2,6 +2,7 @@
 #include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/process_commands.h"
+#include "cycles/measuring.h"
 #include "cycles/program_frame.h"
 #include "cycles/roughing.h"
 
@@ -25,6 +26,13 @@ void registerCycleCommands(frmMain& main) {
     add(main, "ProcessRoughID", ProcessRoughID_Click);
     add(main, "ProcessRoughFace", ProcessRoughFace_Click);
     add(main, "ProcessRoughFaceOD", ProcessRoughFaceOD_Click);
+    add(main, "ProcessMeasuerInD", ProcessMeasuerInD_Click);
+    add(main, "ProcessMeasuerInR", ProcessMeasuerInR_Click);
+    add(main, "ProcessMeasuerOutD", ProcessMeasuerOutD_Click);
+    add(main, "ProcessMeasuerOutR", ProcessMeasuerOutR_Click);
+    add(main, "ProcessMeasuerZeroZaxis", ProcessMeasuerZeroZaxis_Click);
+    add(main, "ProcessMeasuerZeroCaxis", ProcessMeasuerZeroCaxis_Click);
+    add(main, "ProcessMeasuerOutside", ProcessMeasuerOutside_Click);
 }
 
 }  // namespace quillmar

@@ -10,6 +10,7 @@
 
 #include "common/shared_state.h"
 #include "app/frmMain.h"
+#include "app/insert_menus.h"
 #include "app/menu_tree.h"
 #include "app/process_commands.h"
 #include "app/status_panels.h"
@@ -68,6 +69,7 @@ void frmMain::registerWindowCommands() {
     registerToolCommands();
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
+    registerInsertCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
     setCommand(QStringLiteral("ProcessSetup"), [this](int) { ProcessSetup_Click(); });
     setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });

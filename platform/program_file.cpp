@@ -144,6 +144,36 @@ ProgramFileRead readProgramFile(const QString& path) {
     return result;
 }
 
+InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
+    using Status = InsertedFileRead::Status;
+    InsertedFileRead result;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        result.status = Status::Missing;
+        return result;
+    }
+    result.status = Status::Unreadable;
+    if (!info.isFile())
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    // One byte beyond the limit is enough to know the file is too large; the size on
+    // disk is not trusted, as the file may grow between the look and the read.
+    const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return result;
+    if (maxBytes >= 0 && bytes.size() > maxBytes) {
+        result.status = Status::TooLarge;
+        return result;
+    }
+    DecodedProgram decoded = decodeProgram(bytes);
+    result.status = Status::Read;
+    result.text = std::move(decoded.text);
+    result.encoding = decoded.encoding;
+    return result;
+}
+
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -54,6 +54,24 @@ struct ProgramFileRead {
 // Reads a whole program file. A missing file is not created.
 ProgramFileRead readProgramFile(const QString& path);
 
+// A file read to be inserted into a document rather than opened as one.
+struct InsertedFileRead {
+    enum class Status {
+        Read,        // the file was read whole
+        Missing,     // nothing exists at the path
+        Unreadable,  // not a regular file (a folder, a device, a pipe), or it cannot be read
+        TooLarge,    // more bytes than allowed; nothing was decoded
+    };
+    Status status = Status::Missing;
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// Reads a regular file (or a link to one) whole, decoded as a program file is. Nothing
+// else is ever opened, so a device or a pipe cannot hang the program or flood it; a
+// negative `maxBytes` sets no limit. Never creates a file.
+InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes = -1);
+
 struct ProgramFileWrite {
     bool ok = false;
     // The text holds a character the code page cannot represent: nothing was written,

@@ -1,0 +1,67 @@
+#include "app/insert_comment.h"
+
+#include <QCoreApplication>
+
+#include "common/runtime_error.h"
+#include "cycles/generator_runner.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+namespace {
+
+// A comment file that is there but cannot be read: a file access error.
+constexpr int kErrFileAccess = 75;
+
+const QString kFrame = QStringLiteral("(-----<  >-----)");
+constexpr qint64 kInsideFrame = 8;  // between the two blanks
+
+QString commentHead(const QString& path) {
+    const InsertedFileRead read = readInsertedFile(path);
+    switch (read.status) {
+        case InsertedFileRead::Status::Read:
+            return read.text;
+        case InsertedFileRead::Status::Missing:
+            return QString();
+        default:
+            throw RuntimeError(kErrFileAccess);
+    }
+}
+
+}  // namespace
+
+QString commentFileBesideProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Comment.txt"); }
+
+QString insertDateText(const QDate& date) {
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+void mnuInsertComment_Click(int Index, const QString& commentFile, const DateSource& today, RichTextBox* document,
+                            QWidget* parent) {
+    if (Index < 1 || Index > 3)
+        return;
+    runWithProcessErrorTrap(parent, [&] {
+        if (!document)
+            throw RuntimeError(kErrNoObject);
+        switch (Index) {
+            case 1:
+                document->setSelText(commentHead(commentFile) + QStringLiteral(" EDIT DATE  : ") +
+                                     insertDateText(today()) + QStringLiteral("   )\r\n \r\n"));
+                break;
+            case 2: {
+                const qint64 start = document->SelStart();
+                document->setSelText(kFrame);
+                document->setSelStart(start + kInsideFrame);
+                break;
+            }
+            case 3:
+                document->setSelText(insertDateText(today()));
+                break;
+        }
+    });
+}
+
+}  // namespace quillmar

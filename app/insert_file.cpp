@@ -1,0 +1,44 @@
+#include "app/insert_file.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
+#include "common/runtime_error.h"
+#include "common/shared_state.h"
+#include "cycles/generator_runner.h"
+#include "platform/modal.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+
+void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* parent) {
+    // Watched, so that a document closed while the dialog is up is no document.
+    const QPointer<RichTextBox> target(document);
+    runWithProcessErrorTrap(parent, [&] {
+        if (!target)
+            throw RuntimeError(kErrNoObject);
+        modal::FileRequest request;
+        request.kind = modal::FileRequest::Open;
+        request.directory = state.gInsertDir;
+        request.filter = QStringLiteral("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
+        const std::optional<QString> chosen = modal::fileDialog(parent, request);
+        if (!chosen || chosen->isEmpty())
+            return;
+        state.gInsertDir = QFileInfo(*chosen).absolutePath();
+
+        const InsertedFileRead read = readInsertedFile(*chosen, kInsertFileLimit);
+        if (read.status == InsertedFileRead::Status::TooLarge) {
+            modal::msgBox(parent, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"),
+                          modal::kOkOnly | modal::kNoIcon, QStringLiteral("Quillmar"));
+            return;
+        }
+        if (read.status != InsertedFileRead::Status::Read)
+            return;
+        if (!target)
+            throw RuntimeError(kErrNoObject);
+        target->setSelText(read.text);
+    });
+}
+
+}  // namespace quillmar

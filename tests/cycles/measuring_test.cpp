@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "common/shared_state.h"
+#include "cycles/measuring.h"
+#include "cycles/process_error.h"
+#include "fake_process_dialog.h"
+#include "platform/rich_text_box.h"
+#include "roughing_fixture.h"
+#include "support/documents.h"
+#include "support/expected_text.h"
+
+using namespace quillmar;
+using test::block;
+using test::crlf;
+using test::Document;
+using test::edited;
+using test::FakeProcessDialog;
+using test::Typing;
+
+namespace {
+
+struct Machine {
+    MachineKind kind = MachineKind::Other;
+    bool toolLife = false;
+    bool optionalStop = false;
+    double approachX = 200;
+};
+
+SharedState measuringState(const Machine& m) {
+    SharedState s;
+    s.profile.gMacTurn = m.kind == MachineKind::MacTurn;
+    s.profile.gMultus = m.kind == MachineKind::Multus;
+    s.profile.gToolLife = m.toolLife;
+    s.profile.gOptionalStop = m.optionalStop;
+    s.profile.gApproachX = m.approachX;
+    test::fillRow(s, 34, {"34", "Measuring", "5", "0", "0", "21", "0", "0.2", "0.1", "0.01", "0.05", "0"});
+    return s;
+}
+
+constexpr qint64 kAtEnd = -1;
+
+struct MeasureCase {
+    const char* name;
+    ProcessGenerator (*generator)();
+    Machine machine;
+    Typing typed;
+    std::vector<test::Edit> edits;  // from the family's whole expected text
+    const char* document = "O1000\n";
+    qint64 caret = 7;
+    qint64 selection = 0;
+    qint64 expectedCaret = 7;  // kAtEnd: after the whole text
+};
+
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
+
+// Runs a command as a user would and checks text, caret, selection and change count.
+void expectRun(const MeasureCase& c, const QString& base, int changes) {
+    SharedState s = measuringState(c.machine);
+    Document doc(crlf(c.document), c.caret);
+    doc.box.setSelLength(c.selection);
+    FakeProcessDialog user;
+    test::enter(user, c.typed);
+
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
+
+    EXPECT_TRUE(user.messages.empty());
+    const QString expected = edited(base, c.edits);
+    EXPECT_EQ(doc.box.Text().toStdString(), expected.toStdString());
+    EXPECT_EQ(doc.box.SelStart(), c.expectedCaret == kAtEnd ? expected.size() : c.expectedCaret);
+    EXPECT_EQ(doc.box.SelLength(), 0);
+    EXPECT_EQ(doc.changes, changes);
+    EXPECT_EQ(s.profile.gApproachX, c.machine.approachX);  // the profile is written through copies
+}
+
+// --- the four measuring passes ----------------------------------------------------------
+
+const Typing kTarget = {{"EndX", "2.5"}, {"EndZ", "-1"}};
+
+// The inside diameter on an Other machine, the document "O1000" and a line end, the caret
+// at its end: the call line at the caret, the subprogram on its own line at the end.
+const QString kInsideDiameter = block(R"(
+O1000
+N000 CALL OME12 (ID.MEASURE D2.5)
+<TAB>
+----------< ID.MEASURE D2.5 >----------
+OME12
+N000 IF[VDIN[32]EQ 0]NRTS
+N000 G00 X200 Z50 T0505
+NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05
+$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21
+N000 G00 X200
+N000     X500 Z500
+NRTS RTS
+)");
+
+class MeasuringPass : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(MeasuringPass, CallAtTheCaretSubprogramAtTheEnd) { expectRun(GetParam(), kInsideDiameter, 2); }
+
+constexpr auto kInD = measureInsideDiameterGenerator;
+constexpr auto kInR = measureInsideRadiusGenerator;
+constexpr auto kOutD = measureOutsideDiameterGenerator;
+constexpr auto kOutR = measureOutsideRadiusGenerator;
+const char* const kCall = "N000 CALL OME12 (ID.MEASURE D2.5)";
+const char* const kDollar = "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MeasuringPass,
+    ::testing::Values(
+        MeasureCase{"InsideDiameter", kInD, {}, kTarget, {}},
+        MeasureCase{"ToolLifeTakesTheGroup", kInD, {MachineKind::Other, true}, kTarget,
+                    {{kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 ATG=21 AOG=1"}}},
+        MeasureCase{"MacTurnBAxis90", kInD, {MachineKind::MacTurn}, {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "90"}},
+                    {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
+                     {"N000     X500 Z500", "N000 G21 HP=4"}}},
+        MeasureCase{"MultusToolLifeOptionalStop", kInD, {MachineKind::Multus, true, true},
+                    {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
+                    {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BA=45 M603"},
+                     {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 ATG=21 AOG=1"},
+                     {"N000     X500 Z500", "N000 G20 HP=4 M867\nN000 M866\nNSTP M01"}}},
+        MeasureCase{"InsideRadiusStartsTenBelowTheTarget", kInR, {}, kTarget,
+                    {{kCall, "N000 CALL OME11 (ID.MEASURE D2.5)"},
+                     {"OME12", "OME11"},
+                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     X-7.5\nN000     Z-1"},
+                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
+                     {"N000 G00 X200", "N000 G00 Z50\nN000     X200"}}},
+        MeasureCase{"OutsideDiameterFromTheStartPointNoRetract", kOutD, {},
+                    {{"StartX", "3"}, {"StartZ", "0.5"}, {"EndX", "2.5"}, {"EndZ", "-1"}},
+                    {{kCall, "N000 CALL OME02 (OD.MEASURE D2.5)"},
+                     {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
+                     {"OME12", "OME02"},
+                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05",
+                      "NT05 CALL ODOAA XP1=3 ZP1=0.5 ZP2=-1 TOF1=15 TOF2=05"},
+                     {"N000 G00 X200", ""}}},
+        MeasureCase{"OutsideRadius", kOutR, {}, {{"V", "3"}, {"EndX", "2.5"}, {"EndZ", "-1"}},
+                    {{kCall, "N000 CALL OME01 (OD.MEASURE D2.5)"},
+                     {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
+                     {"OME12", "OME01"},
+                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
+                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=03"}}},
+        // The typed thousandth is kept, where binary arithmetic would give D2.009.
+        MeasureCase{"TargetKeepsItsThousandth", kInD, {}, {{"EndX", "2.01"}, {"EndZ", "-1"}},
+                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
+                     {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
+                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"}}},
+        // The approach X is cut on each writing and kept as entered in the profile.
+        MeasureCase{"ApproachWrittenFromCopies", kInD, {MachineKind::Other, false, false, 12.3456}, kTarget,
+                    {{"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
+        // A sensor number without sign: the whole part's digits.
+        MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
+                    {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
+                     {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0 DNG=0.05 TOFN=21"}}},
+        // The call joins the text after the caret; the document ends with a line end, so
+        // the subprogram needs none of its own.
+        MeasureCase{"CallJoinsTheLineAfterTheCaret", kInD, {}, kTarget,
+                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
+        // The last line has no line end: the subprogram still begins on a line of its own.
+        MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
+                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0, 0},
+        MeasureCase{"SelectionIsReplaced", kInD, {}, kTarget, {}, "O1000\nM30", 7, 3, 7}));
+
+TEST(MeasuringPass, OutputTextHoldsTheSubprogramAndTwoRunsAppendTwo) {
+    SharedState s = measuringState({});
+    Document doc(crlf("O1000\n"), 7);
+    FakeProcessDialog user;
+    test::enter(user, kTarget);
+    runProcessGenerator(measureInsideDiameterGenerator(), s, &doc.box, nullptr);
+    const QString subprogram = kInsideDiameter.mid(kInsideDiameter.indexOf(QLatin1Char('\t')));
+    EXPECT_EQ(s.gOutputText.toStdString(), subprogram.toStdString());
+
+    runProcessGenerator(measureInsideDiameterGenerator(), s, &doc.box, nullptr);
+    const QString call = QString::fromLatin1(kCall);
+    EXPECT_EQ(doc.box.Text().toStdString(),
+              ("O1000\r\n" + call + call + "\r\n" + subprogram + subprogram).toStdString());
+    EXPECT_EQ(doc.box.SelStart(), 7);
+    EXPECT_EQ(doc.changes, 4);
+}
+
+TEST(MeasuringPass, OnlyTheOutsideDiameterShowsTheStartPoint) {
+    struct Row {
+        ProcessGenerator (*generator)();
+        bool startShown;
+        const char* labelV;
+    };
+    for (const Row& r : {Row{kInD, false, "工具補正"}, Row{kInR, false, "工具補正"}, Row{kOutD, true, "工具補正"},
+                         Row{kOutR, false, "補正先No"}}) {
+        SharedState s = measuringState({});
+        Document doc(QString(), 0);
+        FakeProcessDialog user;
+        runProcessGenerator(r.generator(), s, &doc.box, nullptr);
+        EXPECT_EQ(!user.seen.isHidden("StartX") && !user.seen.isHidden("StartZ"), r.startShown);
+        EXPECT_EQ(user.seen.text("LabelV"), QString::fromUtf8(r.labelV));
+        EXPECT_EQ(user.seen.text("ToolNumber"), QStringLiteral("5"));  // row 34
+    }
+}
+
+// --- zero offsets -----------------------------------------------------------------------
+
+const Typing kZInput = {{"ToolNumber", "7"}, {"U", ""}, {"W", ""}, {"C", ""},
+                        {"StartX", "3"},     {"StartZ", "0.5"}, {"EndZ", "0"}};
+
+const QString kZeroOffsetZ = block(R"(
+O1000
+(-----< Z-AXIS ZERO OFFSET >-----)
+N000 G00 X200 Z50 T0707
+NT07     Z0.5
+N000     X3
+N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1
+N000 G00 Z0.5
+N000     X200
+N000     X500 Z500
+<TAB>
+)");
+
+Typing with(Typing typed, const Typing& more) {
+    typed.insert(typed.end(), more.begin(), more.end());
+    return typed;
+}
+
+class ZeroOffsetZ : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetZ, 1); }
+
+constexpr auto kZ = zeroOffsetZGenerator;
+const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ZeroOffsetZ,
+    ::testing::Values(
+        MeasureCase{"Other", kZ, {}, kZInput, {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"EmptyOverTravelIsZero", kZ, {}, with(kZInput, {{"L", ""}}),
+                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0"}}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"DoubleTouchBeforeOverTravel", kZ, {}, with(kZInput, {{"C", "1"}}),
+                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1"}}, "O1000\n", 7, 0, kAtEnd},
+        // Each optional word is decided by the value as it would be written.
+        MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
+                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"Tolerances", kZ, {}, with(kZInput, {{"U", "0.01"}, {"W", "0.05"}}),
+                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1 DOK=0.01 DNG=0.05"}}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {MachineKind::MacTurn, true, true}, kZInput,
+                    {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
+                     {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
+                     {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}},
+                    "O1000\n", 7, 0, kAtEnd}));
+
+const Typing kCInput = {{"ToolNumber", "7"}, {"V", "1"},       {"F", "2"},     {"W", "3"},    {"D", "45"},
+                        {"C", ""},           {"StartX", "3"},  {"StartZ", "0.5"}, {"EndZ", "0"}, {"EndC", "10.5"}};
+
+const QString kZeroOffsetC = block(R"(
+O1000
+(-----< C-AXIS ZERO OFFSET >-----)
+N000 G94 M110 M15
+N000 G00 X200 Z50 T0707
+NT07     Z0.5
+N000     X3
+N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5
+N000 CALL OZOFD COF=10.5 CMW=3
+N000 G00 Z0.5
+N000     X200
+N000     X500 Z500
+N000 G95 M109
+<TAB>
+)");
+
+class ZeroOffsetC : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetC, 1); }
+
+constexpr auto kC = zeroOffsetCGenerator;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ZeroOffsetC,
+    ::testing::Values(
+        MeasureCase{"Other", kC, {}, kCInput, {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"DoubleTouch", kC, {}, with(kCInput, {{"C", "1"}}),
+                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}, "O1000\n", 7, 0,
+                    kAtEnd},
+        MeasureCase{"ZeroDoubleTouchWritesNoWord", kC, {}, with(kCInput, {{"C", "0"}}), {}, "O1000\n", 7, 0, kAtEnd},
+        // Single-precision values widen through their shortest decimal.
+        MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
+                    {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}},
+                    "O1000\n", 7, 0, kAtEnd}));
+
+// --- the outside gauge ------------------------------------------------------------------
+
+TEST(OutsideGauge, CallsTheGaugeAtTheCaretWithoutATable) {
+    SharedState s;  // no cutting-condition table at all
+    Document doc(crlf("O1000\nM30\n"), 7);
+    FakeProcessDialog user;
+    ProcessMeasuerOutside_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(doc.box.Text().toStdString(), crlf("O1000\nN000 CALL OXMS\nM30\n").toStdString());
+    EXPECT_EQ(doc.box.SelStart(), 7 + 16);
+    EXPECT_EQ(doc.changes, 1);
+    EXPECT_EQ(user.showings, 0);
+    EXPECT_EQ(s.gOutputText, crlf("N000 CALL OXMS\n"));
+}
+
+// --- failures ---------------------------------------------------------------------------
+
+struct FailureCase {
+    const char* name;
+    void (*command)(SharedState&, RichTextBox*, QWidget*);
+    Typing typed;
+    int error;
+    bool dialogShown = true;
+    bool noDocument = false;
+    double approachX = 200;
+    const char* spindleCell = "0";
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class MeasuringFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(MeasuringFailure, ReportsAndChangesNothing) {
+    const FailureCase& c = GetParam();
+    SharedState s = measuringState({MachineKind::Other, false, false, c.approachX});
+    s.gCuttingTable.setCell(34, 4, QString::fromLatin1(c.spindleCell));
+    s.gOutputText = QStringLiteral("before");
+    s.gSpindleSpeed = 1234;
+    const QString text = crlf("O1000\nM30\n");
+    Document doc(text, 7);
+    FakeProcessDialog user;
+    test::enter(user, c.typed);
+
+    c.command(s, c.noDocument ? nullptr : &doc.box, nullptr);
+
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
+    EXPECT_EQ(user.messages[0].text, processErrorText(c.error));
+    EXPECT_EQ(user.showings, c.dialogShown ? 1 : 0);
+    EXPECT_EQ(doc.box.Text(), text);
+    EXPECT_EQ(doc.changes, 0);
+    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
+    EXPECT_EQ(s.gSpindleSpeed, 1234);
+    EXPECT_EQ(s.params.gEndX, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MeasuringFailure,
+    ::testing::Values(
+        FailureCase{"TargetBeyondTheFormat", ProcessMeasuerInD_Click, {{"EndX", "1E306"}}, 6},
+        FailureCase{"ApproachBeyondTheFormat", ProcessMeasuerOutR_Click, {{"EndX", "2.5"}}, 6, true, false, 1e306},
+        FailureCase{"ApproachAmountBeyondTheFormat", ProcessMeasuerZeroZaxis_Click, {{"D", "1E306"}}, 6},
+        FailureCase{"TargetCBeyondSingle", ProcessMeasuerZeroCaxis_Click, {{"EndC", "1E39"}}, 6},
+        FailureCase{"BadRowBeforeTheDialog", ProcessMeasuerInR_Click, {}, 13, false, false, 200, "x"},
+        FailureCase{"NoDocumentBeforeTheBadRow", ProcessMeasuerOutD_Click, {}, 91, false, true, 200, "x"},
+        FailureCase{"NoDocumentOutsideGauge", ProcessMeasuerOutside_Click, {}, 91, false, true}));
+
+TEST(MeasuringFailure, CancelChangesNothing) {
+    SharedState s = measuringState({});
+    s.gOutputText = QStringLiteral("before");
+    Document doc(crlf("O1000\n"), 7);
+    FakeProcessDialog user;
+    user.type("EndX", QStringLiteral("2.5")).leaveBy(FakeProcessDialog::Leave::Cancel);
+    ProcessMeasuerInD_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(doc.box.Text(), crlf("O1000\n"));
+    EXPECT_EQ(doc.changes, 0);
+    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
+    EXPECT_TRUE(user.messages.empty());
+}
+
+}  // namespace
