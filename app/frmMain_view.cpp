@@ -11,6 +11,7 @@
 #include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
+#include "app/print_commands.h"
 #include "app/process_commands.h"
 #include "app/status_panels.h"
 #include "app/toolbar_icons.h"
@@ -65,6 +66,7 @@ void frmMain::dispatch(const QString& name, int index) {
 void frmMain::registerWindowCommands() {
     registerDocumentCommands();
     registerToolCommands();
+    registerPrintCommands(*this);
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
