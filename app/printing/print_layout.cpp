@@ -56,10 +56,11 @@ public:
         column2X_ = roundHalfEven(edge / 2 + left_ + 1);
         bottom_ = (double(run.linesPerPage) - 1) * lh_;
         advance_ = metrics.letterHeight > 0 && std::isfinite(metrics.letterHeight) ? metrics.letterHeight : lh_;
-        startPage();
+        PrintPageHeader();
     }
 
-    void printLine(QStringView line) {
+    // One line of the document's body, wrapped to the column.
+    void PrintDocumentBody(QStringView line) {
         do {
             if (twoColumns_ && y_ > bottom_ && column_ == 1) {
                 y_ = 4.0 * lh_;
@@ -67,7 +68,7 @@ public:
                 x_ = column2X_;
             }
             if (y_ > bottom_)
-                startPage();
+                PrintPageHeader();
             // Measured as the piece grows, one character at a time.
             double width = 0.0;
             qsizetype taken = 0;
@@ -90,7 +91,8 @@ public:
     PrintLayout take() { return std::move(layout_); }
 
 private:
-    void startPage() {
+    // A new page (the first included) with its head; the body starts below it in column 1.
+    void PrintPageHeader() {
         PrintedPage page;
         page.number = qint64(layout_.pages.size()) + 1;
         const double edge = layout_.run.rightEdge;
@@ -138,7 +140,7 @@ PrintLayout layOutPrint(const QString& text, const QString& caption, const QStri
                         const PrintPageSettings& settings, const PrintMetrics& metrics) {
     Layouter layouter(caption, date, settings, metrics);
     for (QStringView line : splitLines(text))
-        layouter.printLine(line);
+        layouter.PrintDocumentBody(line);
     return layouter.take();
 }
 

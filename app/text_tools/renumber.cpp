@@ -31,18 +31,23 @@ bool isLeftAlone(qint64 at, const QString& text) {
     }
 }
 
-// Whether an end word stands on its own anywhere in text[from, to). `wordEnd` is where
-// the new N word (or kept label) ends on the line; with no blank after it, that is the
-// word boundary the blank would have been.
-bool holdsEndWord(QStringView text, qint64 from, qint64 to, qint64 wordEnd) {
-    for (QStringView word : kEndWords) {
-        for (qint64 p = text.indexOf(word, from); p >= 0 && p < to; p = text.indexOf(word, p + 1)) {
-            const bool before = p == 0 || p == wordEnd || isBoundary(text[p - 1]);
-            const qint64 after = p + word.size();
-            if (before && after < text.size() && isBoundary(text[after]))
-                return true;
-        }
+// Whether the word stands on its own anywhere in text[from, to). `wordEnd` is where the
+// new N word (or kept label) ends on the line; with no blank after it, that is the word
+// boundary the blank would have been.
+bool MCheck(QStringView text, QStringView mcode, qint64 from, qint64 to, qint64 wordEnd) {
+    for (qint64 p = text.indexOf(mcode, from); p >= 0 && p < to; p = text.indexOf(mcode, p + 1)) {
+        const bool before = p == 0 || p == wordEnd || isBoundary(text[p - 1]);
+        const qint64 after = p + mcode.size();
+        if (before && after < text.size() && isBoundary(text[after]))
+            return true;
     }
+    return false;
+}
+
+bool holdsEndWord(QStringView text, qint64 from, qint64 to, qint64 wordEnd) {
+    for (QStringView word : kEndWords)
+        if (MCheck(text, word, from, to, wordEnd))
+            return true;
     return false;
 }
 
