@@ -27,14 +27,19 @@ void frmMain::registerToolCommands() {
 }
 
 QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
+    frmDocument* active = activeDocument();
+    if (entry.opened && !active)
+        return nullptr;
     if (entry.recordsTarget)
-        docs_.gTargetDoc = activeDocument();
+        docs_.gTargetDoc = active;
     QPointer<QWidget>& window = toolWindows_[entry.windowClass];
     if (!window) {
         window = entry.create(*this);
         window->setObjectName(entry.windowClass);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
+    if (entry.opened)
+        entry.opened(*window, *active);
     window->show();
     if (const QScreen* screen = window->screen())
         window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));

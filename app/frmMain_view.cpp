@@ -12,6 +12,7 @@
 #include "app/frmMain.h"
 #include "app/insert_menus.h"
 #include "app/menu_tree.h"
+#include "app/print_commands.h"
 #include "app/process_commands.h"
 #include "app/status_panels.h"
 #include "app/toolbar_icons.h"
@@ -67,6 +68,7 @@ void frmMain::dispatch(const QString& name, int index) {
 void frmMain::registerWindowCommands() {
     registerDocumentCommands();
     registerToolCommands();
+    registerPrintCommands(*this);
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     registerInsertCommands(*this);

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "app/text_tools/frmNumberArrange.h"
 #include "app/tool_windows.h"
 #include "calculators/frmLineRLine.h"
 
@@ -8,6 +9,8 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
     static const QList<ToolWindowEntry> entries = {
         {"LineCircleLine", "frmLineRLine", true,
          [](frmMain& main) -> QWidget* { return new frmLineRLine(main.targetInsert(), &main); }},
+        {"mnuToolsNumberArrange", "frmNumberArrange", true, [](frmMain& main) -> QWidget* { return new frmNumberArrange(&main); },
+         mnuToolsNumberArrange_Click},
     };
     return entries;
 }

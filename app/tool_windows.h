@@ -10,6 +10,7 @@ class QWidget;
 
 namespace quillmar {
 
+class frmDocument;
 class frmMain;
 
 // A modeless tool or calculator window of the main window: the menu command that opens
@@ -21,6 +22,9 @@ struct ToolWindowEntry {
     // Calculators insert into the document that was active when they were opened.
     bool recordsTarget = true;
     std::function<QWidget*(frmMain&)> create;
+    // For a window that works on the document it was opened for: told the active document
+    // at every opening. Such a window does not open while no document is.
+    std::function<void(QWidget& window, frmDocument& active)> opened = {};
 };
 
 // Every tool window, one row each: adding a window is a row here and its own files.

@@ -1,0 +1,77 @@
+// File > Print and the print settings window.
+#include <QDate>
+#include <QPointer>
+#include <exception>
+
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "app/print_commands.h"
+#include "app/printing/PrintSetting.h"
+#include "app/printing/print_document.h"
+#include "common/shared_state.h"
+#include "platform/modal.h"
+#include "platform/printer_surface.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+namespace {
+
+// The printer chosen in Printer Setup outlives the window: File > Print uses it.
+class PrintCommands : public QObject {
+public:
+    explicit PrintCommands(QObject* parent) : QObject(parent) {}
+    PrinterChoice printer;
+    QPointer<PrintSetting> window;
+};
+
+PrintCommands& printCommands(frmMain& main) {
+    return *main.findChild<PrintCommands*>(QStringLiteral("PrintCommands"), Qt::FindDirectChildrenOnly);
+}
+
+void tellPrintFailure(QWidget* parent, const QString& text) {
+    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
+}
+
+}  // namespace
+
+void registerPrintCommands(frmMain& main) {
+    auto* commands = new PrintCommands(&main);
+    commands->setObjectName(QStringLiteral("PrintCommands"));
+    main.setCommand(QStringLiteral("mnuFilePrint"), [&main](int) { mnuFilePrint_Click(main); });
+    main.setCommand(QStringLiteral("mnuFilePrinterSetup"), [&main](int) { mnuFilePrinterSetup_Click(main); });
+}
+
+void mnuFilePrint_Click(frmMain& main) {
+    frmDocument* doc = main.activeDocument();
+    if (!doc)
+        return;
+    main.documents().gTargetDoc = doc;
+    PrintOutcome outcome = PrintOutcome::Failed;
+    try {
+        PrinterSurface surface(printCommands(main).printer);
+        outcome = PrintDocument(surface, doc->txtText->Text(), doc->caption(),
+                                QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state());
+    } catch (const std::exception&) {
+        outcome = PrintOutcome::Failed;
+    }
+    if (outcome == PrintOutcome::NoPrinter)
+        tellPrintFailure(&main, QStringLiteral("プリンタが見つかりません。"));
+    else if (outcome == PrintOutcome::Failed)
+        tellPrintFailure(&main, QStringLiteral("印刷できませんでした。"));
+}
+
+void mnuFilePrinterSetup_Click(frmMain& main) {
+    PrintCommands& commands = printCommands(main);
+    QPointer<PrintSetting>& window = commands.window;
+    if (!window) {
+        window = new PrintSetting(main.state(), commands.printer, &main);
+        window->setObjectName(QStringLiteral("PrintSetting"));
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->fill();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace quillmar

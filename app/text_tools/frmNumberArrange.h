@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quillmar {
+
+class frmDocument;
+
+// Sequence Number Arrange: renumbers the blocks of the document it was opened for.
+class frmNumberArrange : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmNumberArrange(QWidget* parent = nullptr);
+
+    // The document a run writes into; each opening names the active one.
+    void setDocument(frmDocument* document);
+    frmDocument* document() const;
+
+    QLabel* Label1;
+    QLineEdit* DigitNo;
+    QLabel* Label3;
+    QLineEdit* StartNo;
+    QLabel* Label2;
+    QLineEdit* AddNo;
+    QCheckBox* FromTop;
+    QCheckBox* StopM02;
+    QCheckBox* Continue;
+    QGroupBox* Frame1;
+    QRadioButton* WithoutSpace;
+    QRadioButton* With1Space;
+    QRadioButton* With5Space;
+    QPushButton* Command1;
+    QPushButton* Cancel;
+
+    void Command1_Click();
+    void StopM02_Click();
+    void Cancel_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void box_GotFocus(QLineEdit* box);
+
+    // Kept here rather than in the shared target: another tool window may retarget that
+    // while this one is open.
+    QPointer<frmDocument> document_;
+};
+
+// Tools > Number Arrange, once the window is at hand: it now works on `active`.
+void mnuToolsNumberArrange_Click(QWidget& window, frmDocument& active);
+
+}  // namespace quillmar

@@ -1,0 +1,147 @@
+// Renumbering the generated 20 MB program with the window's defaults, from OK until the
+// text is back in the document (one undo step), on an eighth, a quarter, a half and the
+// whole program, beside GNU sed doing the nearest one-line job on the same file:
+//     sed -E 's/^N[0-9]* */N001 /'
+// The growth fit (BigO) shows whether the run stays linear; the ratio to sed is printed
+// at the end for every size.
+
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "app/text_tools/frmNumberArrange.h"
+#include "common/shared_state.h"
+#include "generated_program.h"
+#include "platform/key_locks.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+#include "platform/settings_store.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+using namespace quillmar;
+using namespace quillmar::bench;
+
+namespace {
+
+struct Program {
+    QString path;
+    QString text;
+};
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+const Program& program(int lines) {
+    static std::map<int, Program> made;
+    auto found = made.find(lines);
+    if (found == made.end()) {
+        const QByteArray bytes = generateProgram(lines);
+        Program p;
+        p.path = folder().filePath(QStringLiteral("program-%1.min").arg(lines));
+        writeFileBytes(p.path, bytes);
+        p.text = decodeProgram(bytes).text;
+        found = made.emplace(lines, std::move(p)).first;
+    }
+    return found->second;
+}
+
+// The program's main window with one document, as a user has it.
+struct Editor {
+    SettingsStore settings{folder().filePath(QStringLiteral("Quillmar.ini"))};
+    SharedState state;
+    InProcessKeyLocks keys;
+    frmMain main{state, settings, keys};
+    frmDocument* document = nullptr;
+
+    Editor() {
+        main.MDIForm_Load(QString());
+        main.mnuFileNew_Click();
+        document = main.activeDocument();
+    }
+};
+
+void BM_Renumber(benchmark::State& state) {
+    const Program& p = program(int(state.range(0)));
+    Editor editor;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.document->txtText->load(p.text, TextEncoding::Utf8);
+        editor.main.runCommand(QStringLiteral("mnuToolsNumberArrange"));
+        auto* window = static_cast<frmNumberArrange*>(editor.main.toolWindow(QStringLiteral("frmNumberArrange")));
+        state.ResumeTiming();
+        window->Command1->click();
+        state.PauseTiming();
+        if (!editor.document->txtText->Text().startsWith(QStringLiteral("O1000\r\nN001 ")))
+            state.SkipWithError("not renumbered");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_Sed(benchmark::State& state) {
+    const Program& p = program(int(state.range(0)));
+    const std::string command =
+        QStringLiteral("sed -E 's/^N[0-9]* */N001 /' '%1' > /dev/null").arg(p.path).toStdString();
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("sed failed");
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+// Keeps the times of the runs to print the ratios after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> milliseconds;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+#define SIZES(name)                                                                            \
+    BENCHMARK(name)                                                                            \
+        ->Arg(kFullLines / 8)                                                                  \
+        ->Arg(kFullLines / 4)                                                                  \
+        ->Arg(kFullLines / 2)                                                                  \
+        ->Arg(kFullLines)                                                                      \
+        ->Unit(benchmark::kMillisecond)                                                        \
+        ->UseRealTime()                                                                        \
+        ->Iterations(3)                                                                        \
+        ->Complexity(benchmark::oN)
+SIZES(BM_Renumber);
+SIZES(BM_Sed);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (int lines : {kFullLines / 8, kFullLines / 4, kFullLines / 2, kFullLines}) {
+        const QString suffix = QStringLiteral("/%1/iterations:3/real_time").arg(lines);
+        const double ours = reporter.milliseconds[(QStringLiteral("BM_Renumber") + suffix).toStdString()];
+        const double sed = reporter.milliseconds[(QStringLiteral("BM_Sed") + suffix).toStdString()];
+        if (ours > 0 && sed > 0)
+            std::printf("%7d lines: renumbering %8.1f ms, sed %8.1f ms, ratio %.2f\n", lines, ours, sed, ours / sed);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
