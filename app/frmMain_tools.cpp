@@ -23,15 +23,27 @@ void frmMain::registerToolCommands() {
         setCommand(entry.menu, [this, &entry](int) { openToolWindow(entry); });
 }
 
-QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
-    if (entry.recordsTarget)
-        docs_.gTargetDoc = activeDocument();
+const ToolWindowEntry* toolWindowEntry(const QString& windowClass) {
+    for (const ToolWindowEntry& entry : toolWindowEntries())
+        if (entry.windowClass == windowClass)
+            return &entry;
+    return nullptr;
+}
+
+QWidget* frmMain::loadToolWindow(const ToolWindowEntry& entry) {
     QPointer<QWidget>& window = toolWindows_[entry.windowClass];
     if (!window) {
         window = entry.create(*this);
         window->setObjectName(entry.windowClass);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
+    return window;
+}
+
+QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
+    if (entry.recordsTarget)
+        docs_.gTargetDoc = activeDocument();
+    QWidget* window = loadToolWindow(entry);
     window->show();
     window->raise();
     window->activateWindow();

@@ -65,6 +65,7 @@ void frmMain::dispatch(const QString& name, int index) {
 void frmMain::registerWindowCommands() {
     registerDocumentCommands();
     registerToolCommands();
+    registerSearchCommands();
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
