@@ -14,8 +14,10 @@ TextToolResult replaceAll(const QString& text, const ReplaceAllOptions& options)
     TextToolResult result;
     const qint64 start = std::clamp<qint64>(options.start, 0, text.size());
     result.end = start;
-    if (options.find.isEmpty())
+    if (options.find.isEmpty()) {
+        result.text = text;
         return result;
+    }
     // The table of the find text is built once for the whole run.
     const QStringMatcher matcher(options.find, Qt::CaseSensitive);
     const qint64 findLength = options.find.size();

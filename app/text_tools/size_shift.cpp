@@ -107,9 +107,15 @@ double scannedValue(QStringView number) {
     double value = 0.0;
     const auto [end, ec] = std::from_chars(chars.data(), chars.data() + chars.size(), value);
     (void)end;
-    // The scan takes no exponent, so out of range can only mean too large.
-    if (ec == std::errc::result_out_of_range || !std::isfinite(value))
-        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+    if (ec == std::errc::result_out_of_range) {
+        // Without an exponent a number is too small for a double only when no digit
+        // before its point is other than 0; that one is 0.
+        const std::size_t point = chars.find('.');
+        const std::string_view whole(chars.data(), point == std::string::npos ? chars.size() : point);
+        if (whole.find_first_of("123456789") != std::string_view::npos)
+            throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+        return 0.0;
+    }
     return value == 0.0 ? 0.0 : value;
 }
 
@@ -181,8 +187,10 @@ TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options) {
     TextToolResult result;
     const qint64 start = std::clamp<qint64>(options.start, 0, text.size());
     result.end = start;
-    if (options.address.isEmpty())
+    if (options.address.isEmpty()) {
+        result.text = text;
         return result;
+    }
     const QStringMatcher matcher(options.address, Qt::CaseSensitive);
     QString& out = result.text;
     qint64 copied = 0;
