@@ -158,14 +158,17 @@ QString shiftedNumberText(double value) {
     }
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
-    if (whole.empty())
-        whole = "0";
-    std::string out = whole;
-    if (!fraction.empty())
-        out += '.' + fraction;
-    if (negative && out != "0")
-        out.insert(out.begin(), '-');
-    return QString::fromLatin1(out.data(), qsizetype(out.size()));
+    const bool zero = whole.find_first_not_of('0') == std::string::npos && fraction.empty();
+    QString out;
+    out.reserve(qsizetype(whole.size() + fraction.size() + 2));
+    if (negative && !zero)
+        out += u'-';
+    out += whole.empty() ? QLatin1String("0") : QLatin1String(whole.data(), qsizetype(whole.size()));
+    if (!fraction.empty()) {
+        out += u'.';
+        out += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    }
+    return out;
 }
 
 std::optional<ShiftedWord> shiftWordAt(QStringView text, qint64 hit, QStringView address,
