@@ -1,13 +1,12 @@
 // The Edit menu's Find, Next Find and Replace and the Tools menu's Size Shift.
-#include "app/frmDocument.h"
+#include <QCheckBox>
+
 #include "app/frmMain.h"
 #include "app/text_tools/document_search.h"
 #include "app/text_tools/frmFind.h"
 #include "app/tool_windows.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
-
-#include <QCheckBox>
 
 namespace quillmar {
 

@@ -393,6 +393,24 @@ private slots:
         QCOMPARE(selection(t), Sel(4, 1));
     }
 
+    void sizeShiftRefusesANumberBeyondDoubleRangeBeforeWriting() {
+        Fixture f;
+        const QString original = QStringLiteral("X1 X") + QString(400, u'9');
+        RichTextBox* t = f.newDocument(original);
+        frmSizeShift* s = f.openSizeShift();
+        s->txtFind->setText("X");
+        s->txtValue->setText("+1");
+        QCOMPARE(f.press(s->AllChange), QStringLiteral("A number is out of range."));
+        QCOMPARE(t->Text(), original);
+        QCOMPARE(f.changes, 0);
+        f.press(s->Change);
+        f.press(s->Change);  // X1 -> X2, then the long number is selected
+        QCOMPARE(selection(t), Sel(3, 1));
+        QCOMPARE(f.press(s->Change), QStringLiteral("A number is out of range."));
+        QCOMPARE(selection(t), Sel(3, 1));
+        QCOMPARE(t->Text(), QStringLiteral("X2 X") + QString(400, u'9'));
+    }
+
     void sizeShiftCancelKeepsTheHighlight() {
         Fixture f;
         RichTextBox* t = f.newDocument(QStringLiteral("Z1 X5"));
