@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "app/search_state.h"
 #include "app/undo_ring.h"
 
 namespace quillmar {
@@ -28,6 +29,8 @@ struct DocumentState {
     qint64 gSearchPos = 0;
     // The working copy of the text tools, cleared when a file is opened.
     QString gWorkText;
+    // Find, Replace, Size shift and Find Next.
+    SearchState search;
 };
 
 }  // namespace quillmar

@@ -111,9 +111,17 @@ public:
     // Brings the open Find, Replace and Size Shift windows to the front.
     void raiseToolWindows();
 
+    // Find, Find Next, Replace and Size shift.
+    void mnuSearchFind_Click();
+    void mnuSearchNextFind_Click();
+    void mnuSearchReplace_Click();
+    void mnuToolsSizeShift_Click();
+
     // Tool and calculator windows (app/tool_windows.h): opens or raises the entry's one
     // window, recording the active document as the target for calculators.
     QWidget* openToolWindow(const ToolWindowEntry& entry);
+    // The entry's one window, created and loaded but not shown when it does not exist.
+    QWidget* loadToolWindow(const ToolWindowEntry& entry);
     // What a calculator's insert buttons write through: the target document's selection.
     std::function<bool(const QString&)> targetInsert();
     // An open tool window by class name, or nullptr.
@@ -144,6 +152,10 @@ private:
     void registerWindowCommands();
     void registerDocumentCommands();
     void registerToolCommands();
+    void registerSearchCommands();
+    // Opens one of the search windows as its menu command does: the search goes on from
+    // the active document's selection, which fills the window's find box.
+    void openSearchWindow(const QString& windowClass);
     // Takes the first free document slot; -1 (after telling the user) when all six are used.
     int takeSlot();
     // A document window in the current slot, recorded as the target, not yet shown.

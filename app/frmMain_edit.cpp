@@ -99,7 +99,11 @@ void frmMain::mnuColor_Click() {
 }
 
 void frmMain::raiseToolWindows() {
-    // The Find, Replace and Size Shift windows join here when they exist.
+    for (const char* name : {"frmFind", "frmReplace", "frmSizeShift"}) {
+        QWidget* window = toolWindow(QString::fromLatin1(name));
+        if (window && window->isVisible())
+            window->raise();
+    }
 }
 
 }  // namespace quillmar

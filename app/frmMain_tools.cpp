@@ -26,18 +26,30 @@ void frmMain::registerToolCommands() {
         setCommand(entry.menu, [this, &entry](int) { openToolWindow(entry); });
 }
 
-QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
-    frmDocument* active = activeDocument();
-    if (entry.opened && !active)
-        return nullptr;
-    if (entry.recordsTarget)
-        docs_.gTargetDoc = active;
+const ToolWindowEntry* toolWindowEntry(const QString& windowClass) {
+    for (const ToolWindowEntry& entry : toolWindowEntries())
+        if (entry.windowClass == windowClass)
+            return &entry;
+    return nullptr;
+}
+
+QWidget* frmMain::loadToolWindow(const ToolWindowEntry& entry) {
     QPointer<QWidget>& window = toolWindows_[entry.windowClass];
     if (!window) {
         window = entry.create(*this);
         window->setObjectName(entry.windowClass);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
+    return window;
+}
+
+QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
+    frmDocument* active = activeDocument();
+    if (entry.opened && !active)
+        return nullptr;
+    if (entry.recordsTarget)
+        docs_.gTargetDoc = active;
+    QWidget* window = loadToolWindow(entry);
     if (entry.opened)
         entry.opened(*window, *active);
     window->show();

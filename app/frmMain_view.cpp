@@ -69,6 +69,7 @@ void frmMain::registerWindowCommands() {
     registerDocumentCommands();
     registerToolCommands();
     registerPrintCommands(*this);
+    registerSearchCommands();
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     registerInsertCommands(*this);

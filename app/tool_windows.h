@@ -29,5 +29,7 @@ struct ToolWindowEntry {
 
 // Every tool window, one row each: adding a window is a row here and its own files.
 const QList<ToolWindowEntry>& toolWindowEntries();
+// The row of a window class; nullptr when there is none.
+const ToolWindowEntry* toolWindowEntry(const QString& windowClass);
 
 }  // namespace quillmar

@@ -8,6 +8,7 @@
 // the growth (BigO and RMS in the output): none may grow faster than the text, and a
 // position at the end costs the same whatever the length.
 
+#include "benchmarks/generated_program.h"
 #include "app/editing_rules.h"
 #include "generated_program.h"
 #include "platform/program_file.h"

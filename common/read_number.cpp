@@ -127,7 +127,7 @@ Parsed parseNumber(const std::u16string& s) {
 
 }  // namespace
 
-double ReadNumber(QStringView text) {
+std::optional<double> ReadLeadingNumber(QStringView text) {
     std::u16string compact;
     compact.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) {
@@ -135,9 +135,13 @@ double ReadNumber(QStringView text) {
         if (u != u' ' && u != u'\t' && u != u'\n')
             compact += u;
     }
-    const double v = parseNumber(compact).value;
-    return v == 0.0 ? 0.0 : v;
+    const Parsed p = parseNumber(compact);
+    if (p.consumed == 0)
+        return std::nullopt;
+    return p.value == 0.0 ? 0.0 : p.value;
 }
+
+double ReadNumber(QStringView text) { return ReadLeadingNumber(text).value_or(0.0); }
 
 bool hasLeadingNumber(QStringView text) {
     std::u16string compact;

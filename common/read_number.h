@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <optional>
 
 namespace quillmar {
 
@@ -11,6 +12,8 @@ namespace quillmar {
 // A text without a leading number reads as 0 ("12.5mm" is 12.5, "1 2" is 12).
 // A number too large for a double fails with overflow (error 6).
 double ReadNumber(QStringView text);
+// The same, but nullopt for a text without a leading number, where ReadNumber gives 0.
+std::optional<double> ReadLeadingNumber(QStringView text);
 
 // Whether the text begins with a number by that rule (blanks ignored).
 bool hasLeadingNumber(QStringView text);

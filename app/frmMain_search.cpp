@@ -1,0 +1,61 @@
+// The Edit menu's Find, Next Find and Replace and the Tools menu's Size Shift.
+#include <QCheckBox>
+
+#include "app/frmMain.h"
+#include "app/text_tools/document_search.h"
+#include "app/text_tools/frmFind.h"
+#include "app/tool_windows.h"
+#include "platform/modal.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+
+void frmMain::registerSearchCommands() {
+    // These replace the table's plain openers: the windows start from the selection.
+    setCommand(QStringLiteral("mnuSearchFind"), [this](int) { mnuSearchFind_Click(); });
+    setCommand(QStringLiteral("mnuSearchNextFind"), [this](int) { mnuSearchNextFind_Click(); });
+    setCommand(QStringLiteral("mnuSearchReplace"), [this](int) { mnuSearchReplace_Click(); });
+    setCommand(QStringLiteral("mnuToolsSizeShift"), [this](int) { mnuToolsSizeShift_Click(); });
+}
+
+void frmMain::openSearchWindow(const QString& windowClass) {
+    const ToolWindowEntry* entry = toolWindowEntry(windowClass);
+    if (!entry)
+        return;
+    RichTextBox* box = activeText();
+    if (box)
+        docs_.gSearchPos = box->SelStart();
+    auto* window = static_cast<SearchWindow*>(loadToolWindow(*entry));
+    window->setFindBox(box && box->SelLength() > 0 ? box->SelText() : QString());
+    openToolWindow(*entry);
+}
+
+void frmMain::mnuSearchFind_Click() { openSearchWindow(QStringLiteral("frmFind")); }
+
+void frmMain::mnuSearchReplace_Click() { openSearchWindow(QStringLiteral("frmReplace")); }
+
+void frmMain::mnuToolsSizeShift_Click() { openSearchWindow(QStringLiteral("frmSizeShift")); }
+
+void frmMain::mnuSearchNextFind_Click() {
+    RichTextBox* box = activeText();
+    if (!box)
+        return;
+    SearchState& s = docs_.search;
+    // From the selection's second character, so overlapping occurrences come one by one.
+    docs_.gSearchPos = box->SelStart() + 1;
+    const bool found = FindNext(docs_, box, s.gFindText);
+    resetHighlight(box);
+    if (found) {
+        ++s.gHitCount;
+        return;
+    }
+    const QString text = s.gHitCount != 0
+                             ? QString::number(s.gHitCount) + QStringLiteral("回 見つかりました。")
+                             : QLatin1Char('"') + s.gFindText + QStringLiteral("\"は見つかりませんでした。");
+    modal::msgBox(this, text, modal::kOkOnly, QStringLiteral("検索"));
+    if (const ToolWindowEntry* entry = toolWindowEntry(QStringLiteral("frmFind")))
+        static_cast<frmFind*>(loadToolWindow(*entry))->Check1->setChecked(true);
+    s.gHitCount = 0;
+}
+
+}  // namespace quillmar

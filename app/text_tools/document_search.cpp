@@ -1,0 +1,78 @@
+#include "app/text_tools/document_search.h"
+
+#include <QColor>
+
+#include "app/document_state.h"
+#include "app/text_tools/find_replace.h"
+#include "app/text_tools/size_shift.h"
+#include "platform/rich_text_box.h"
+
+namespace quillmar {
+
+void resetHighlight(RichTextBox* box) {
+    if (!box || box->SelLength() == 0)
+        return;
+    // The plain text colour of the box stands for the system colour of window frames.
+    box->setSelColor(box->textColor());
+    box->setSelBold(false);
+}
+
+bool FindNext(DocumentState& docs, RichTextBox* box, const QString& find) {
+    if (!box)
+        return false;
+    resetHighlight(box);
+    const qint64 hit = findText(box->Text(), find, docs.gSearchPos);
+    if (hit < 0)
+        return false;
+    box->select(hit, find.size());
+    box->setSelColor(QColor(255, 0, 0));
+    box->setSelBold(true);
+    docs.gSearchPos = hit + find.size();
+    docs.search.rememberHit(box, hit, find.size());
+    return true;
+}
+
+bool ReplaceCurrent(DocumentState& docs, RichTextBox* box, const QString& find, const QString& replacement) {
+    if (!docs.search.selectionIsHit(box, find))
+        return false;
+    const qint64 start = box->SelStart();
+    resetHighlight(box);
+    box->setSelText(replacement);
+    docs.gSearchPos = start + replacement.size();
+    ++docs.search.gHitCount;
+    return true;
+}
+
+std::optional<PendingShift> prepareShift(DocumentState& docs, RichTextBox* box, const QString& address,
+                                         const Calculation& calculation) {
+    if (!docs.search.selectionIsHit(box, address))
+        return std::nullopt;
+    PendingShift shift;
+    shift.hitStart = box->SelStart();
+    shift.end = shift.hitStart;
+    if (const std::optional<ShiftedWord> word = shiftWordAt(box->Text(), shift.hitStart, address, calculation)) {
+        shift.replacement = word->replacement;
+        shift.end = word->end;
+    }
+    return shift;
+}
+
+void ShiftValue(DocumentState& docs, RichTextBox* box, const PendingShift& shift) {
+    if (!shift.replacement.isEmpty()) {
+        resetHighlight(box);
+        box->select(shift.hitStart, shift.end - shift.hitStart);
+        box->setSelText(shift.replacement);
+        ++docs.search.gHitCount;
+    }
+    docs.gSearchPos = shift.hitStart + 1;
+}
+
+void writeBack(DocumentState& docs, RichTextBox* box, const QString& text, qint64 count, qint64 end) {
+    if (count > 0) {
+        box->setText(text);
+        box->setSelStart(end);
+    }
+    docs.gSearchPos = end;
+}
+
+}  // namespace quillmar

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/text_tools/search_window.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillmar {
+
+// " Find": finds the find box's text hit by hit, counting the hits.
+class frmFind : public SearchWindow {
+    Q_OBJECT
+
+public:
+    explicit frmFind(frmMain& main);
+
+    void setFindBox(const QString& text) override;
+    void txtFind_Change();
+    void NextFind_Click();
+    void Cancel_Click();
+
+    QLabel* Label1;
+    QLineEdit* txtFind;
+    QPushButton* Cancel;
+    QCheckBox* Check1;  // from the top
+    QPushButton* NextFind;
+};
+
+}  // namespace quillmar

@@ -1,0 +1,50 @@
+#include "app/text_tools/search_window.h"
+
+#include <QKeyEvent>
+
+#include "app/document_state.h"
+#include "app/frmMain.h"
+#include "platform/modal.h"
+
+namespace quillmar {
+
+SearchWindow::SearchWindow(frmMain& main, const QString& caption)
+    : QDialog(&main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), main_(main) {
+    setWindowTitle(caption);
+    setModal(false);
+}
+
+DocumentState& SearchWindow::docs() { return main_.documents(); }
+
+SearchState& SearchWindow::search() { return main_.documents().search; }
+
+RichTextBox* SearchWindow::activeBox() const { return main_.activeText(); }
+
+void SearchWindow::tell(const QString& text, const QString& title, int style) {
+    modal::msgBox(this, text, modal::kOkOnly | style, title);
+}
+
+QString SearchWindow::countOr(qint64 count, const QString& countText, const QString& find, const QString& notFound) {
+    if (count != 0)
+        return QString::number(count) + countText;
+    return QLatin1Char('"') + find + QLatin1Char('"') + notFound;
+}
+
+void SearchWindow::chainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void SearchWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quillmar

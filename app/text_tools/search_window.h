@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <initializer_list>
+
+class QKeyEvent;
+
+namespace quillmar {
+
+class RichTextBox;
+class frmMain;
+class SearchState;
+struct DocumentState;
+
+// What the Find, Replace and Size Shift windows have in common: modeless, working on
+// whichever document is active at each press, telling the user through the message seam.
+class SearchWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // The opener's step: the find box takes the document's selection (or is emptied),
+    // which runs the box's change step even when the text stays the same.
+    virtual void setFindBox(const QString& text) = 0;
+
+protected:
+    SearchWindow(frmMain& main, const QString& caption);
+
+    DocumentState& docs();
+    SearchState& search();
+    // The active document's text control; nullptr when none is open, and then the
+    // window's buttons do nothing.
+    RichTextBox* activeBox() const;
+    void tell(const QString& text, const QString& title, int style = 0);
+    // The message text for a count or, when nothing counted, for the find text.
+    static QString countOr(qint64 count, const QString& countText, const QString& find, const QString& notFound);
+
+    // The tab order, in the order given.
+    static void chainTabOrder(std::initializer_list<QWidget*> widgets);
+
+    // Escape does not hide the window: it is unloaded by its Cancel button only.
+    void keyPressEvent(QKeyEvent* event) override;
+
+    frmMain& main_;
+};
+
+}  // namespace quillmar

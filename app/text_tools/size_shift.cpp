@@ -1,0 +1,222 @@
+#include "app/text_tools/size_shift.h"
+
+#include <QStringMatcher>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "common/read_number.h"
+#include "common/runtime_error.h"
+
+namespace quillmar {
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Adds one unit in the last place of a run of decimal digits; true when it carried out.
+bool incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+}  // namespace
+
+QString SizeShiftRefused::message() const {
+    switch (reason_) {
+    case Reason::NoNumber:
+        return QStringLiteral("The calculation has no number.");
+    case Reason::DivisionByZero:
+        return QStringLiteral("Division by zero.");
+    case Reason::OutOfRange:
+        break;
+    }
+    return QStringLiteral("A number is out of range.");
+}
+
+Calculation parseCalculation(QStringView text) {
+    Calculation c;
+    QStringView numberPart = text;
+    if (text.startsWith(u'*')) {
+        c.op = Calculation::Op::Multiply;
+        numberPart = text.mid(1);
+    } else if (text.startsWith(u'/')) {
+        c.op = Calculation::Op::Divide;
+        numberPart = text.mid(1);
+    }
+    std::optional<double> number;
+    try {
+        number = ReadLeadingNumber(numberPart);
+    } catch (const RuntimeError&) {
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+    }
+    if (c.op == Calculation::Op::Divide && number.value_or(0.0) == 0.0)
+        throw SizeShiftRefused(SizeShiftRefused::Reason::DivisionByZero);
+    if (!number)
+        throw SizeShiftRefused(SizeShiftRefused::Reason::NoNumber);
+    c.operand = *number;
+    return c;
+}
+
+ScannedNumber scanNumber(QStringView text, qint64 from) {
+    ScannedNumber scanned;
+    bool digit = false;
+    bool point = false;
+    qint64 i = std::max<qint64>(0, from);
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool taken = !scanned.number.isEmpty();
+        if (c == u' ' && !taken)
+            continue;
+        if (c == u'=' && !digit) {
+            scanned.equals = true;
+            continue;
+        }
+        if ((c == u'+' || c == u'-') && !taken) {
+            scanned.number += c;
+        } else if (c == u'.' && !point) {
+            point = true;
+            scanned.number += c;
+        } else if (isDigit(c)) {
+            digit = true;
+            scanned.number += c;
+        } else {
+            break;
+        }
+    }
+    scanned.end = i;
+    return scanned;
+}
+
+double scannedValue(QStringView number) {
+    std::string chars;
+    chars.reserve(std::size_t(number.size()));
+    for (QChar c : number)
+        if (c != u'+')
+            chars += char(c.unicode());
+    bool anyDigit = false;
+    for (char c : chars)
+        anyDigit = anyDigit || (c >= '0' && c <= '9');
+    if (!anyDigit)
+        return 0.0;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(chars.data(), chars.data() + chars.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Without an exponent a number is too small for a double only when no digit
+        // before its point is other than 0; that one is 0.
+        const std::size_t point = chars.find('.');
+        const std::string_view whole(chars.data(), point == std::string::npos ? chars.size() : point);
+        if (whole.find_first_of("123456789") != std::string_view::npos)
+            throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+        return 0.0;
+    }
+    return value == 0.0 ? 0.0 : value;
+}
+
+double calculate(double value, const Calculation& calculation) {
+    try {
+        switch (calculation.op) {
+        case Calculation::Op::Multiply:
+            return checkedMul(value, calculation.operand);
+        case Calculation::Op::Divide:
+            return checkedDiv(value, calculation.operand);
+        case Calculation::Op::Add:
+            break;
+        }
+        return checkedAdd(value, calculation.operand);
+    } catch (const RuntimeError& e) {
+        throw SizeShiftRefused(e.number() == kErrDivisionByZero ? SizeShiftRefused::Reason::DivisionByZero
+                                                                 : SizeShiftRefused::Reason::OutOfRange);
+    }
+}
+
+QString shiftedNumberText(double value) {
+    // The shortest fixed-point text that reads back as the same double: 0.1 + 0.2 is
+    // "0.30000000000000004", not a binary expansion.
+    char buffer[400];
+    const auto [last, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc())
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+    std::string text(buffer, last);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t pointAt = text.find('.');
+    std::string whole = pointAt == std::string::npos ? text : text.substr(0, pointAt);
+    std::string fraction = pointAt == std::string::npos ? std::string() : text.substr(pointAt + 1);
+    if (fraction.size() > 3) {
+        const bool up = fraction[3] >= '5';
+        fraction.resize(3);
+        if (up && incrementDigits(fraction) && incrementDigits(whole))
+            whole.insert(whole.begin(), '1');
+    }
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    const bool zero = whole.find_first_not_of('0') == std::string::npos && fraction.empty();
+    QString out;
+    out.reserve(qsizetype(whole.size() + fraction.size() + 2));
+    if (negative && !zero)
+        out += u'-';
+    out += whole.empty() ? QLatin1String("0") : QLatin1String(whole.data(), qsizetype(whole.size()));
+    if (!fraction.empty()) {
+        out += u'.';
+        out += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    }
+    return out;
+}
+
+std::optional<ShiftedWord> shiftWordAt(QStringView text, qint64 hit, QStringView address,
+                                       const Calculation& calculation) {
+    const ScannedNumber scanned = scanNumber(text, hit + address.size());
+    if (scanned.number.isEmpty())
+        return std::nullopt;
+    ShiftedWord word;
+    word.replacement.reserve(address.size() + 12);
+    word.replacement.append(address);
+    if (scanned.equals)
+        word.replacement.append(u'=');
+    word.replacement.append(shiftedNumberText(calculate(scannedValue(scanned.number), calculation)));
+    word.end = scanned.end;
+    return word;
+}
+
+TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options) {
+    TextToolResult result;
+    const qint64 start = std::clamp<qint64>(options.start, 0, text.size());
+    result.end = start;
+    if (options.address.isEmpty()) {
+        result.text = text;
+        return result;
+    }
+    const QStringMatcher matcher(options.address, Qt::CaseSensitive);
+    QString& out = result.text;
+    qint64 copied = 0;
+    for (qint64 hit = matcher.indexIn(text, start); hit >= 0;) {
+        const std::optional<ShiftedWord> word = shiftWordAt(text, hit, options.address, options.calculation);
+        if (!word) {
+            hit = matcher.indexIn(text, hit + 1);
+            continue;
+        }
+        if (result.count == 0)
+            out.reserve(text.size() + text.size() / 8);
+        out.append(QStringView(text).mid(copied, hit - copied));
+        out.append(word->replacement);
+        copied = word->end;
+        ++result.count;
+        result.end = out.size();
+        hit = matcher.indexIn(text, word->end);
+    }
+    if (result.count == 0)
+        result.text = text;
+    else
+        out.append(QStringView(text).mid(copied));
+    return result;
+}
+
+}  // namespace quillmar

@@ -1,0 +1,194 @@
+// Timings of Replace's and Size shift's All change on the generated program, from the
+// press of the button to the text written back into the document (one undo step, its
+// recording included), on an eighth, a quarter, a half and the whole program, beside
+// GNU sed doing the same substitution on the same file:
+//   Replace G01 -> G1          against  sed 's/G01/G1/g'
+//   Size shift X +1            against  sed -E 's/X-?[0-9.]+/X1/g'
+// The growth fit (BigO, RMS) shows whether a run stays linear; the ratio to sed is
+// printed at the end for every size.
+
+#include "benchmarks/generated_program.h"
+#include "common/shared_state.h"
+#include "app/frmMain.h"
+#include "app/text_tools/frmReplace.h"
+#include "app/text_tools/frmSizeShift.h"
+#include "platform/key_locks.h"
+#include "platform/modal.h"
+#include "platform/program_file.h"
+#include "platform/rich_text_box.h"
+#include "platform/settings_store.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+using namespace quillmar;
+using namespace quillmar::bench;
+
+namespace {
+
+struct Program {
+    QString text;
+    QString path;
+    qint64 bytes = 0;
+};
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+const Program& program(int lines) {
+    static std::map<int, Program> made;
+    auto found = made.find(lines);
+    if (found == made.end()) {
+        const QByteArray bytes = generateProgram(lines);
+        Program p;
+        p.text = decodeProgram(bytes).text;
+        p.path = folder().filePath(QStringLiteral("program-%1.min").arg(lines));
+        p.bytes = bytes.size();
+        writeFileBytes(p.path, bytes);
+        found = made.emplace(lines, std::move(p)).first;
+    }
+    return found->second;
+}
+
+// One main window with one document, as the user has it; every message box says OK.
+struct Editor {
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("Quillmar.ini"))};
+    SharedState state;
+    InProcessKeyLocks keys;
+    frmMain main{state, settings, keys};
+    modal::Responder answers;
+    RichTextBox* text = nullptr;
+    frmReplace* replace = nullptr;
+    frmSizeShift* sizeShift = nullptr;
+
+    Editor() {
+        answers.message = [](const modal::MessageRequest&) { return modal::kOk; };
+        modal::setResponder(&answers);
+        main.MDIForm_Load(QString());
+        main.mnuFileNew_Click();
+        text = main.activeText();
+        main.runCommand(QStringLiteral("mnuSearchReplace"));
+        replace = qobject_cast<frmReplace*>(main.toolWindow(QStringLiteral("frmReplace")));
+        replace->txtFind->setText(QStringLiteral("G01"));
+        replace->txtReplace->setText(QStringLiteral("G1"));
+        main.runCommand(QStringLiteral("mnuToolsSizeShift"));
+        sizeShift = qobject_cast<frmSizeShift*>(main.toolWindow(QStringLiteral("frmSizeShift")));
+        sizeShift->txtFind->setText(QStringLiteral("X"));
+        sizeShift->txtValue->setText(QStringLiteral("+1"));
+    }
+    ~Editor() {
+        text->setModified(false);
+        modal::setResponder(nullptr);
+    }
+};
+
+Editor& editor() {
+    static Editor* e = new Editor;
+    return *e;
+}
+
+void pressAllChange(benchmark::State& state, QPushButton* allChange, QCheckBox* fromTop) {
+    const Program& p = program(int(state.range(0)));
+    Editor& e = editor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.text->setText(p.text);
+        fromTop->setChecked(true);
+        state.ResumeTiming();
+        allChange->click();
+    }
+    state.SetComplexityN(state.range(0));
+    state.counters["MB"] = double(p.bytes) / 1e6;
+}
+
+void BM_ReplaceAllChange(benchmark::State& state) {
+    pressAllChange(state, editor().replace->AllChange, editor().replace->Check1);
+}
+
+void BM_SizeShiftAllChange(benchmark::State& state) {
+    pressAllChange(state, editor().sizeShift->AllChange, editor().sizeShift->Check1);
+}
+
+void runSed(benchmark::State& state, const char* script) {
+    const Program& p = program(int(state.range(0)));
+    const std::string out = folder().filePath(QStringLiteral("sed-out.min")).toStdString();
+    const std::string command = std::string("sed ") + script + " '" + p.path.toStdString() + "' > '" + out + "'";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("sed failed");
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'"); }
+void BM_SedSizeShift(benchmark::State& state) { runSed(state, "-E 's/X-?[0-9.]+/X1/g'"); }
+
+// Keeps the real time of every run so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+#define SCALED(name)                                                                           \
+    BENCHMARK(name)                                                                             \
+        ->Arg(kFullLines / 8)                                                                   \
+        ->Arg(kFullLines / 4)                                                                   \
+        ->Arg(kFullLines / 2)                                                                   \
+        ->Arg(kFullLines)                                                                       \
+        ->Unit(benchmark::kMillisecond)                                                         \
+        ->UseRealTime()                                                                         \
+        ->Complexity(benchmark::oN)                                                             \
+        ->Iterations(5)
+SCALED(BM_ReplaceAllChange);
+SCALED(BM_SedReplace);
+SCALED(BM_SizeShiftAllChange);
+SCALED(BM_SedSizeShift);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("program: %d lines, %lld bytes\n", kFullLines, static_cast<long long>(program(kFullLines).bytes));
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nAll change against GNU sed (real time, press to text written back):\n");
+    for (const int lines : {kFullLines / 8, kFullLines / 4, kFullLines / 2, kFullLines}) {
+        const std::string suffix = "/" + std::to_string(lines) + "/iterations:5/real_time";
+        for (const auto& [ours, sed] : {std::pair{"BM_ReplaceAllChange", "BM_SedReplace"},
+                                        std::pair{"BM_SizeShiftAllChange", "BM_SedSizeShift"}}) {
+            const auto a = reporter.seconds.find(ours + suffix);
+            const auto b = reporter.seconds.find(sed + suffix);
+            if (a == reporter.seconds.end() || b == reporter.seconds.end() || b->second <= 0)
+                continue;
+            std::printf("  %-22s %7d lines: %8.1f ms, sed %8.1f ms, ratio %.2f\n", ours, lines, a->second * 1e3,
+                        b->second * 1e3, a->second / b->second);
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
