@@ -2,6 +2,8 @@
 #include "common/shared_state.h"
 #include "app/frmMain.h"
 #include "app/process_commands.h"
+#include "cycles/finishing.h"
+#include "cycles/grooving.h"
 #include "cycles/program_frame.h"
 #include "cycles/roughing.h"
 
@@ -25,6 +27,13 @@ void registerCycleCommands(frmMain& main) {
     add(main, "ProcessRoughID", ProcessRoughID_Click);
     add(main, "ProcessRoughFace", ProcessRoughFace_Click);
     add(main, "ProcessRoughFaceOD", ProcessRoughFaceOD_Click);
+    add(main, "ProcessFinishFaceOD", ProcessFinishFaceOD_Click);
+    add(main, "ProcessFinishFace", ProcessFinishFace_Click);
+    add(main, "ProcessFinishOD", ProcessFinishOD_Click);
+    add(main, "ProcessFinishID", ProcessFinishID_Click);
+    add(main, "ProcessGrooveFace", ProcessGrooveFace_Click);
+    add(main, "ProcessGrooveOD", ProcessGrooveOD_Click);
+    add(main, "ProcessGrooveID", ProcessGrooveID_Click);
 }
 
 }  // namespace quillmar
