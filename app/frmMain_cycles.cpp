@@ -3,6 +3,8 @@
 #include "app/frmMain.h"
 #include "app/process_commands.h"
 #include "cycles/measuring.h"
+#include "cycles/finishing.h"
+#include "cycles/grooving.h"
 #include "cycles/program_frame.h"
 #include "cycles/roughing.h"
 
@@ -33,6 +35,13 @@ void registerCycleCommands(frmMain& main) {
     add(main, "ProcessMeasuerZeroZaxis", ProcessMeasuerZeroZaxis_Click);
     add(main, "ProcessMeasuerZeroCaxis", ProcessMeasuerZeroCaxis_Click);
     add(main, "ProcessMeasuerOutside", ProcessMeasuerOutside_Click);
+    add(main, "ProcessFinishFaceOD", ProcessFinishFaceOD_Click);
+    add(main, "ProcessFinishFace", ProcessFinishFace_Click);
+    add(main, "ProcessFinishOD", ProcessFinishOD_Click);
+    add(main, "ProcessFinishID", ProcessFinishID_Click);
+    add(main, "ProcessGrooveFace", ProcessGrooveFace_Click);
+    add(main, "ProcessGrooveOD", ProcessGrooveOD_Click);
+    add(main, "ProcessGrooveID", ProcessGrooveID_Click);
 }
 
 }  // namespace quillmar

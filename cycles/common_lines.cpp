@@ -66,11 +66,16 @@ QString standardToolWord(ProgramText& text, OtherToolWord other) {
     return word;
 }
 
-void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange) {
+QString toolCallWords(ProgramText& text, const QString& speedRange) {
     const ProcessParameters& p = text.p;
+    QString words = standardToolWord(text, OtherToolWord::Thrice);
+    words += p.gBAxisCode + p.gTipCode + speedRange + FormatCoord(text.state.gSpindleSpeed);
+    return words + p.gSpindleCode + p.gCoolantCode + p.gM263Code;
+}
+
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange) {
     text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ),
-              standardToolWord(text, OtherToolWord::Thrice), p.gBAxisCode, p.gTipCode, speedRange,
-              FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode, p.gCoolantCode, p.gM263Code});
+              toolCallWords(text, speedRange)});
 }
 
 double spindleSpeed(double v, double diameterMm) { return spindleSpeedOf(v, diameterMm, SpeedUnit::Millimetres); }
@@ -107,6 +112,93 @@ void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
                       FormatCoord(speed), " M63"});
             break;
     }
+}
+
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
+    double q = checkedMul(v, 1000.0);
+    q = checkedDiv(q, 3.14);
+    q = checkedDiv(q, 3.28);
+    for (double divisor : divisors)
+        q = checkedDiv(q, divisor);
+    const double speed = checkedMul(std::floor(q), 10.0);
+    return speed == 0.0 ? 0.0 : speed;  // no negative zero
+}
+
+void appendEndingAfterSpeedRetreat(ProgramText& text, MacTurnReturn macTurn, MultusSpeedWord multus) {
+    const MachineProfile& profile = text.profile;
+    switch (text.machine) {
+        case MachineKind::MacTurn:
+            if (macTurn == MacTurnReturn::ToApproachX)
+                text.add({kContinuation, "X", FormatCoordValue(profile.gApproachX)});
+            text.add("N000 G21 HP=4 M05 M63 M09");
+            break;
+        case MachineKind::Multus:
+            text.add({"N000 G20 HP=4 M867",
+                      multus == MultusSpeedWord::Written ? " G97 S" + spindleSpeedValue(text) : QString(),
+                      " M05 M63 M09"});
+            text.add("N000 M866");
+            break;
+        case MachineKind::Other:
+            text.add({kContinuation, "X", FormatCoordValue(profile.gHomeX), " Z", FormatCoordValue(profile.gHomeZ)});
+            break;
+    }
+}
+
+double writtenValue(double value) {
+    FormatCoord(value);
+    return value;
+}
+
+Single writtenValue(Single value) {
+    FormatCoord(value);
+    return value;
+}
+
+QString wordIfAbove(const char* address, double& value, double threshold) {
+    if (!(writtenValue(value) > threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+QString wordIfAbove(const char* address, Single& value, double threshold) {
+    if (!(static_cast<double>(writtenValue(value).value()) > threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+QString lineText(ProgramText& text, const LineTemplate& line) {
+    QString written;
+    for (const LinePiece& piece : line) {
+        written += QString::fromUtf8(piece.text);
+        if (piece.value)
+            written += piece.value(text);
+    }
+    return written;
+}
+
+void appendLines(ProgramText& text, const std::vector<LineTemplate>& lines) {
+    for (const LineTemplate& line : lines)
+        text.add(lineText(text, line));
+}
+
+QString approachXValue(ProgramText& text) { return FormatCoordValue(text.profile.gApproachX); }
+
+QString approachZValue(ProgramText& text) { return FormatCoordValue(text.profile.gApproachZ); }
+
+QString spindleSpeedValue(ProgramText& text) { return FormatCoord(text.state.gSpindleSpeed); }
+
+QString toolLabelValue(ProgramText& text) { return text.toolLabel(); }
+
+void appendTurningEnding(ProgramText& text, const TurningEnding& ending) {
+    appendLines(text, ending.retreat);
+    if (ending.speedInRetreat)
+        appendEndingAfterSpeedRetreat(text, ending.macTurn, ending.multus);
+    else
+        appendSpindleStopEnding(text, ending.move);
+}
+
+LineTemplate speedRetreatToApproachX() {
+    return {{"N000 G00 X", approachXValue}, {" G97 S", spindleSpeedValue}, {" M63"}};
 }
 
 }  // namespace quillmar

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
+#include "common/single.h"
 #include "cycles/program_text.h"
 
 namespace quillmar {
@@ -69,5 +71,71 @@ enum class ReturnMove { Rapid, Continuation };
 // "N000 G20 HP=4 M867 G97 S" + speed + " M05 M63 M09", then "N000 M866". Other machines:
 // to the home X and Z with " G97 S" + speed + " M63".
 void appendSpindleStopEnding(ProgramText& text, ReturnMove move);
+
+// A value as FormatCoord writes it (cut toward minus infinity to three decimals). A
+// condition on a value is judged on this, so that a word and its condition agree.
+double writtenValue(double value);
+Single writtenValue(Single value);
+
+// address + value when the written value is above the threshold (" D" when above 0,
+// " Q" when above 1); otherwise nothing, and the value stays uncut.
+QString wordIfAbove(const char* address, double& value, double threshold);
+QString wordIfAbove(const char* address, Single& value, double threshold);
+
+// The words of a turning tool call after its position: tool word (three pairs on other
+// machines), B-axis and tip words, speedRange (" M41 S" or " M42 S") + spindle speed,
+// spindle, coolant and M263 words.
+QString toolCallWords(ProgramText& text, const QString& speedRange);
+
+// The spindle speed of a cutting speed V (feet per minute) when the cycle divides by its
+// own terms: floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ each divisor in turn) × 10 (a diameter in
+// inches, then 25.4 and 10). Failures as spindleSpeed.
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
+
+// The ending of the turning cycles whose retreat line already stopped the constant
+// surface speed with " G97 S" + speed. MacTurn: "N000     X" + approach X when asked,
+// then "N000 G21 HP=4 M05 M63 M09". MULTUS: "N000 G20 HP=4 M867" + the speed word when
+// asked + " M05 M63 M09", then "N000 M866". Other machines: "N000     X" + home X + " Z"
+// + home Z.
+enum class MacTurnReturn { None, ToApproachX };
+enum class MultusSpeedWord { Omitted, Written };
+void appendEndingAfterSpeedRetreat(ProgramText& text, MacTurnReturn macTurn, MultusSpeedWord multus);
+
+// Lines of a generator's table, as data. A line is a run of pieces, each a literal text
+// followed, where given, by a value the generator formats when the line is written; the
+// values are formatted in the order of the pieces, so a value cut in place (a bare
+// parameter through FormatCoord) is seen cut by the pieces and lines after it.
+using LineValue = QString (*)(ProgramText&);
+struct LinePiece {
+    const char* text;
+    LineValue value = nullptr;
+};
+using LineTemplate = std::vector<LinePiece>;
+
+QString lineText(ProgramText& text, const LineTemplate& line);
+void appendLines(ProgramText& text, const std::vector<LineTemplate>& lines);
+
+// Values that line tables share. The profile's points are written through copies; the
+// spindle speed and the parameters are cut in place.
+QString approachXValue(ProgramText& text);
+QString approachZValue(ProgramText& text);
+QString spindleSpeedValue(ProgramText& text);
+QString toolLabelValue(ProgramText& text);  // "NT" + tt
+
+// How a turning cycle leaves the work: its retreat lines, written for every machine,
+// then the spindle-stop ending with its speed word (appendSpindleStopEnding, the first
+// line moving as `move` says) or, when the retreat already wrote " G97 S", the ending
+// after it (appendEndingAfterSpeedRetreat).
+struct TurningEnding {
+    std::vector<LineTemplate> retreat;
+    bool speedInRetreat = false;
+    ReturnMove move = ReturnMove::Rapid;
+    MacTurnReturn macTurn = MacTurnReturn::None;
+    MultusSpeedWord multus = MultusSpeedWord::Omitted;
+};
+void appendTurningEnding(ProgramText& text, const TurningEnding& ending);
+
+// "N000 G00 X" + approach X + " G97 S" + speed + " M63": the retreat of the outer cycles.
+LineTemplate speedRetreatToApproachX();
 
 }  // namespace quillmar

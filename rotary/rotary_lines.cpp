@@ -21,28 +21,6 @@ RotaryText::RotaryText(SharedState& s)
       homeX(s.profile.gHomeX),
       homeZ(s.profile.gHomeZ) {}
 
-double writtenValue(double value) {
-    FormatCoord(value);
-    return value;
-}
-
-Single writtenValue(Single value) {
-    FormatCoord(value);
-    return value;
-}
-
-QString wordIfAbove(const char* address, double& value, double threshold) {
-    if (!(writtenValue(value) > threshold))
-        return {};
-    return QString::fromLatin1(address) + FormatCoord(value);
-}
-
-QString wordIfAbove(const char* address, Single& value, double threshold) {
-    if (!(static_cast<double>(writtenValue(value).value()) > threshold))
-        return {};
-    return QString::fromLatin1(address) + FormatCoord(value);
-}
-
 bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB) == 90.0; }
 
 bool bTilts(const ProcessParameters& p) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "common/single.h"
+#include "cycles/common_lines.h"
 #include "cycles/program_text.h"
 #include "rotary/rotary_commands.h"
 
@@ -23,16 +24,6 @@ public:
     double homeX;
     double homeZ;
 };
-
-// A value as FormatCoord writes it (cut toward minus infinity to three decimals). A
-// condition on a value is judged on this, so that a word and its condition agree.
-double writtenValue(double value);
-Single writtenValue(Single value);
-
-// address + value when the written value is above the threshold (" D" when above 0,
-// " Q" when above 1); otherwise nothing, and the value stays uncut.
-QString wordIfAbove(const char* address, double& value, double threshold);
-QString wordIfAbove(const char* address, Single& value, double threshold);
 
 // The tilted plane's conditions, on the written B, C and SZ.
 bool bIsNinety(const ProcessParameters& p);

@@ -57,6 +57,7 @@ class TestCycleCommands : public QObject {
 private slots:
     void aNewUsersFirstProgram();
     void everyRoughingCommandIsOnTheMenu();
+    void everyFinishingAndGroovingCommandIsOnTheMenu();
 };
 
 void TestCycleCommands::aNewUsersFirstProgram() {
@@ -137,6 +138,29 @@ void TestCycleCommands::everyRoughingCommandIsOnTheMenu() {
     QCOMPARE(text.count(QStringLiteral("(-----< OD.ROUGH >-----)")), 2);
     QCOMPARE(text.count(QStringLiteral("(-----< ID.ROUGH >-----)")), 1);
     QCOMPARE(text.count(QStringLiteral("(-----< OD.ROUGH FACE >-----)")), 1);
+    QVERIFY(f.answers.messages.empty());
+}
+
+// With the shipped rows and nothing typed every command writes its block: a start X of 0
+// works out the speed on 6 or 4 mm, and a groove has no width.
+void TestCycleCommands::everyFinishingAndGroovingCommandIsOnTheMenu() {
+    Fixture f;
+    f.choose("mnuFileNew");
+    QStringList captions;
+    f.answers.dialogHandler = [&captions](QDialog* d) {
+        captions << d->windowTitle();
+        static_cast<frmProcess*>(d)->Command1->click();
+        return d->result();
+    };
+    for (const char* menu : {"ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
+                             "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
+        f.choose(menu);
+    QCOMPARE(captions, (QStringList{"Face & O.D.Finish", "O.D. & Face Finish", "O.D.Finish", "I.D.Finish",
+                                    "Face Groove", "O.D.Groove", "I.D.Groove"}));
+    const QString text = f.w->activeText()->Text();
+    for (const char* header : {"OD.FINISH FACE", "ID.FINISH", "OD.GROOVE FACE W0", "OD.GROOVE W0", "ID.GROOVE W0"})
+        QCOMPARE(text.count(QStringLiteral("(-----< %1 >-----)").arg(QLatin1String(header))), 1);
+    QCOMPARE(text.count(QStringLiteral("(-----< OD.FINISH >-----)")), 2);
     QVERIFY(f.answers.messages.empty());
 }
 

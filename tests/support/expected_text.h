@@ -15,8 +15,10 @@ namespace quillmar::test {
 //   {"line", "new"}      the one line equal to "line" becomes "new" ("\n" splits lines);
 //   {"line", ""}         the line is removed;
 //   {"+line", "new"}     "new" is inserted after the one line equal to "line";
-//   {"^line", "new"}     "new" is inserted before it.
-// A named line that is missing, or stands more than once, is a test error.
+//   {"^line", "new"}     "new" is inserted before it;
+//   {"line<#2>", ...}    names the second of the lines equal to "line" (any mode).
+// A named line that is missing, or stands more than once without its number, is a test
+// error.
 using Edit = std::pair<const char*, const char*>;
 
 inline QString edited(const QString& base, const std::vector<Edit>& edits) {
@@ -30,11 +32,19 @@ inline QString edited(const QString& base, const std::vector<Edit>& edits) {
         const bool insertBefore = mode == QLatin1Char('^');
         if (insertAfter || insertBefore)
             name.remove(0, 1);
+        int occurrence = 0;  // none given: the line must be the only one
+        const qsizetype mark = name.lastIndexOf(QStringLiteral("<#"));
+        if (mark >= 0 && name.endsWith(QLatin1Char('>'))) {
+            occurrence = name.mid(mark + 2, name.size() - mark - 3).toInt();
+            name.truncate(mark);
+        }
         name.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
-        const qsizetype at = lines.indexOf(name);
+        qsizetype at = lines.indexOf(name);
+        for (int n = 1; at >= 0 && n < occurrence; ++n)
+            at = lines.indexOf(name, at + 1);
         if (at < 0)
             throw std::logic_error("edited(): no line \"" + name.toStdString() + "\"");
-        if (lines.indexOf(name, at + 1) >= 0)
+        if (occurrence == 0 && lines.indexOf(name, at + 1) >= 0)
             throw std::logic_error("edited(): the line \"" + name.toStdString() + "\" stands twice");
         QString text = QString::fromUtf8(replacement);
         text.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cycles/generator_runner.h"
+
+class QWidget;
+
+namespace quillmar {
+
+class RichTextBox;
+struct SharedState;
+
+// The four finishing cycles of Process > Finish. Each calls the contour-finishing cycle
+// G87 on a contour a roughing block of the same program named: outer diameter (NAP2,
+// row 9), face (NAP1, row 8), face then outer diameter (NAP2 after a facing pass, row 7)
+// and inner diameter (NAP3, row 10).
+ProcessGenerator finishOuterGenerator();
+ProcessGenerator finishFaceGenerator();
+ProcessGenerator finishFaceOuterGenerator();
+ProcessGenerator finishInnerGenerator();
+
+// The menu commands "O.D.", "Face", "Face & O.D." and "I.D.".
+void ProcessFinishOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+void ProcessFinishFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+void ProcessFinishFaceOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+void ProcessFinishID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+
+}  // namespace quillmar
