@@ -103,4 +103,65 @@ void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
     }
 }
 
+// --- threading, drilling and spindle tapping ---------------------------------------------
+
+bool writtenAbove(double value, double threshold) {
+    FormatCoord(value);
+    return value > threshold;
+}
+
+bool writtenAbove(Single value, double threshold) {
+    FormatCoord(value);
+    return static_cast<double>(value.value()) > threshold;
+}
+
+QString wordWhenWrittenAbove(const char* address, double& value, double threshold) {
+    if (!writtenAbove(value, threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+QString wordWhenWrittenAbove(const char* address, Single& value, double threshold) {
+    if (!writtenAbove(value, threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other) {
+    const ProcessParameters& p = text.p;
+    text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ), standardToolWord(text, other),
+              p.gBAxisCode, p.gTipCode, speedRange, FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode,
+              p.gCoolantCode, p.gM263Code});
+}
+
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
+    double q = checkedMul(v, 1000.0);
+    q = checkedDiv(q, 3.14);
+    q = checkedDiv(q, 3.28);
+    for (double divisor : divisors)
+        q = checkedDiv(q, divisor);
+    const double speed = checkedMul(std::floor(q), 10.0);
+    return speed == 0.0 ? 0.0 : speed;  // no negative zero
+}
+
+void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approach, const QString& stopWords) {
+    const QString lead = move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const MachineProfile& profile = text.profile;
+    switch (text.machine) {
+        case MachineKind::MacTurn:
+            if (approach == ApproachReturn::Yes)
+                text.add({lead, FormatCoordValue(profile.gApproachX)});
+            text.add({"N000 G21 HP=4", stopWords});
+            break;
+        case MachineKind::Multus:
+            text.add({"N000 G20 HP=4 M867", stopWords});
+            text.add("N000 M866");
+            break;
+        case MachineKind::Other:
+            text.add({lead, FormatCoordValue(profile.gHomeX), " Z", FormatCoordValue(profile.gHomeZ)});
+            break;
+    }
+}
+
 }  // namespace quillmar

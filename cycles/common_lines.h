@@ -64,4 +64,40 @@ enum class ReturnMove { Rapid, Continuation };
 // to the home X and Z with " G97 S" + speed + " M63".
 void appendSpindleStopEnding(ProgramText& text, ReturnMove move);
 
+// --- threading, drilling and spindle tapping ---------------------------------------------
+
+// Whether a value, as FormatCoord writes it (cut toward minus infinity to thousandths), is
+// above the threshold: a word and the condition that writes it agree, so 0.0004 counts
+// as 0.
+bool writtenAbove(double value, double threshold);
+bool writtenAbove(Single value, double threshold);
+
+// address + FormatCoord(value) when the value is writtenAbove the threshold (" U" above 0,
+// " Q" above 1); otherwise nothing, and the value stays uncut.
+QString wordWhenWrittenAbove(const char* address, double& value, double threshold);
+QString wordWhenWrittenAbove(const char* address, Single& value, double threshold);
+
+// The tool-call line of appendToolCallLine with the other machines' T word chosen: the
+// threading and drilling cycles write the two-digit tool number twice there.
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other);
+
+// The spindle speed of a cutting speed V (feet per minute) on an inch diameter:
+// floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ each divisor in the order given) × 10. The cycles differ
+// in where 25.4 and 10 come (threading: diameter, 25.4, 10; drilling and tapping:
+// diameter, 10, 25.4), and the last digit of S with them. A zero divisor fails with
+// division by zero (11), or overflow (6) when V is 0 too; a result beyond double with
+// overflow.
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
+
+// Whether the MacTurn ending returns to the approach X before it stops the spindle.
+enum class ApproachReturn { Yes, No };
+
+// The ending of the cycles that write no G97 word. MacTurn: to the approach X (when asked)
+// and "N000 G21 HP=4" + stopWords. MULTUS: "N000 G20 HP=4 M867" + stopWords, then
+// "N000 M866". Other machines: to the home X and Z. stopWords are " M05 M63 M09" for a
+// cycle that stops the spindle, " M09" for the tapping cycles, which leave that to the
+// control.
+void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approach, const QString& stopWords);
+
 }  // namespace quillmar
