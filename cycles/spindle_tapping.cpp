@@ -26,9 +26,9 @@ ProcessDialogLayout tapDialog(int index) {
         d.captions = {{"LabelD", "Start Angle"}, {"LabelD2", "D"}};
         d.shown = {"D"};
     }
-    d.captions += {{"LabelU", "Size"},   {"LabelU2", "M"},     {"LabelW", ""},    {"LabelW2", ""},
-                   {"LabelL", ""},       {"LabelL2", ""},      {"LabelC", ""},    {"LabelC2", ""},
-                   {"LabelStartX", ""},  {"LabelStartC", ""},  {"LabelEndX", ""}, {"LabelEndC", ""}};
+    d.captions += {{"LabelU", "Size"},  {"LabelU2", "M"},    {"LabelW", ""},    {"LabelW2", ""},
+                   {"LabelL", ""},      {"LabelL2", ""},     {"LabelC", ""},    {"LabelC2", ""},
+                   {"LabelStartX", ""}, {"LabelStartC", ""}, {"LabelEndX", ""}, {"LabelEndC", ""}};
     d.hidden += {"W", "L", "C", "StartX", "StartC", "EndX", "EndC", "LabelB", "LabelB2", "B"};
     d.toolTips = {{"F", kPitches}};
     d.texts = {{"StartZ", "0"}};

@@ -28,17 +28,17 @@ ProcessDialogLayout threadDialog(const ThreadMember& m) {
     d.caption = QString::fromLatin1(m.caption);
     d.processNumber = m.row;
     if (m.kind == Thread::Face) {
-        d.captions = {{"LabelU", ""},           {"LabelU2", ""},   {"LabelL", "chamfer"},
-                      {"LabelD", "Deepth"},     {"LabelC", "Thread No."}, {"LabelC2", "J"},
-                      {"LabelEndC", ""},        {"LabelStart", "Cycle point"}};
+        d.captions = {{"LabelU", ""},         {"LabelU2", ""},        {"LabelL", "chamfer"},
+                      {"LabelD", "Deepth"},   {"LabelC", "Thread No."}, {"LabelC2", "J"},
+                      {"LabelEndC", ""},      {"LabelStart", "Cycle point"}};
         d.hidden = {"U", "EndC"};
     } else {
-        d.captions = {{"LabelW", ""},          {"LabelW2", ""}, {"LabelL", "Chamfer"},
-                      {"LabelD", "Deepth"},    {"LabelC", "Read No."}, {"LabelC2", "J"},
-                      {"LabelEnd", "Size"},    {"LabelEndC", ""}, {"LabelStart", "Cycle point"}};
+        d.captions = {{"LabelW", ""},         {"LabelW2", ""},        {"LabelL", "Chamfer"},
+                      {"LabelD", "Deepth"},   {"LabelC", "Read No."}, {"LabelC2", "J"},
+                      {"LabelEnd", "Size"},   {"LabelEndC", ""},      {"LabelStart", "Cycle point"}};
         d.hidden = {"W", "EndC"};
     }
-    // The block does not read the C axis; the box only shows where the thread starts.
+    // The thread starts at C0; the block does not read the box.
     d.texts = {{"StartC", "0"}};
     return d;
 }

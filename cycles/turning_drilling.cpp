@@ -17,9 +17,8 @@ enum class Drill { Hss, Insert };
 
 ProcessDialogLayout drillDialog(Drill drill) {
     ProcessDialogLayout d;
-    d.captions = {{"LabelD2", "D"},     {"LabelC", ""},      {"LabelC2", ""},   {"LabelW", ""},
-                  {"LabelW2", ""},      {"LabelStartX", ""}, {"LabelStartC", ""}, {"LabelEndX", ""},
-                  {"LabelEndC", ""}};
+    d.captions = {{"LabelD2", "D"}, {"LabelC", ""},      {"LabelC2", ""},      {"LabelW", ""},   {"LabelW2", ""},
+                  {"LabelStartX", ""}, {"LabelStartC", ""}, {"LabelEndX", ""}, {"LabelEndC", ""}};
     d.hidden = {"C", "W", "StartX", "StartC", "EndX", "EndC"};
     if (drill == Drill::Hss) {
         d.caption = QStringLiteral("Hss Drill");

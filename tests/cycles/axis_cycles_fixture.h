@@ -1,11 +1,13 @@
 #pragma once
 
-// What the threading, drilling and spindle-tapping tests share: the machine as flags
-// (a profile may carry both machine flags), the cutting-condition rows of the six
-// commands, and a run through the runner with the fake user that records what the run
-// left behind.
+// What the threading, drilling and spindle-tapping tests share: the machine as the
+// roughing tests' flags, the cutting-condition rows of the six commands, and one table
+// row type run through the runner with the fake user.
 
-#include <QString>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
 #include <vector>
 
 #include "common/shared_state.h"
@@ -17,21 +19,15 @@
 
 namespace quillmar::test {
 
-struct AxisMachine {
-    bool macTurn = false;
-    bool multus = false;
-    bool toolLife = false;
-    bool toolShape = false;
-    bool loadMonitor = false;
-    bool optionalStop = false;
-};
+using AxisMachine = RoughingMachine;
 
-inline constexpr AxisMachine kOther{};
-inline constexpr AxisMachine kMacTurn{true};
-inline constexpr AxisMachine kMultus{false, true};
+inline const AxisMachine kOther{};
+inline const AxisMachine kMacTurn{true};
+inline const AxisMachine kMultus{false, true};
 
-// The approach X 200 Z 50 and home X 500 Z 500 of the worked examples; the inner
-// diameter of an earlier drill, 2, which a failed run must leave alone.
+// Approach X 200 Z 50 and home X 500 Z 500 as in the worked examples; the bore 2 of an
+// earlier drill and the speed 777 of an earlier cycle, which only a completed run may
+// change.
 inline SharedState axisCycleState(const AxisMachine& m) {
     SharedState s;
     s.profile.gMacTurn = m.macTurn;
@@ -46,31 +42,60 @@ inline SharedState axisCycleState(const AxisMachine& m) {
     s.profile.gHomeZ = 500;
     fillRow(s, 1, {"1", "HSS Drill", "3", "0", "1", "100", "0.004", "", "", "0.5", "", ""});
     fillRow(s, 2, {"2", "U-Drill", "5", "0", "1", "300", "0.1", "0.2", "0.1", "1", "", ""});
-    fillRow(s, 14, {"14", "Face Thread", "7", "0", "1", "300", "0.1", "0.01", "0.05", "", "0", "2"});
-    fillRow(s, 15, {"15", "O.D. Thread", "7", "0", "1", "300", "0.1", "0.01", "0.05", "0", "", "2"});
-    fillRow(s, 16, {"16", "I.D. Thread", "7", "0", "1", "300", "0.1", "0.01", "0.05", "0", "", "2"});
+    for (int row : {14, 15, 16})
+        fillRow(s, row, {"", "Thread", "7", "0", "1", "300", "0.1", "0.01", "0.05", "0", "0", "2"});
     fillRow(s, 20, {"20", "Spindle Tap", "5", "0", "1", "30", "0.05", "0", "", "0.25", "", ""});
     s.workShape.gMaterialID = 2.0f;
+    s.gSpindleSpeed = 777;
+    s.gOutputText = QStringLiteral("earlier");
     return s;
 }
 
-// The document "AB" with the caret between the letters; what a run leaves in it, in the
-// shared state and on the screen.
-struct AxisRun {
-    Document doc{QStringLiteral("AB"), 1};
-    FakeProcessDialog user;
-    std::vector<modal::MessageRequest>& messages = user.messages;
-
-    AxisRun(const ProcessGenerator& generator, SharedState& s, const Typing& base, const Typing& typed) {
-        enter(user, base);
-        enter(user, typed);
-        runProcessGenerator(generator, s, &doc.box, nullptr);
-    }
-    // The block between the letters, or the whole text when the run wrote none.
-    QString inserted() const {
-        const QString text = doc.box.Text();
-        return text.size() >= 2 ? text.mid(1, text.size() - 2) : text;
-    }
+// A row of a family's table: what the user types over the family's input, and either the
+// edits of the family's block (or of another block of it) with the speed and the bore
+// left behind, or the error that leaves everything as it was.
+struct AxisCase {
+    const char* name;
+    ProcessGenerator (*generator)();
+    AxisMachine machine;
+    Typing typed;
+    std::vector<Edit> edits;
+    double speedAfter = 777;
+    float boreAfter = 2.0f;
+    const char* error = nullptr;
+    const QString* base = nullptr;
+    double approachZ = 50;
+    std::optional<double> pZero = 0.0;
 };
+
+inline void PrintTo(const AxisCase& c, std::ostream* os) { *os << c.name; }
+
+// Runs the row into "AB" with the caret between the letters.
+inline void expectAxisCase(const AxisCase& c, const QString& block, const Typing& input) {
+    SharedState s = axisCycleState(c.machine);
+    s.profile.gApproachZ = c.approachZ;
+    s.workShape.gPZero = c.pZero;
+    Document doc(QStringLiteral("AB"), 1);
+    FakeProcessDialog user;
+    enter(user, input);
+    enter(user, c.typed);
+
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
+
+    if (c.error) {
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, QString::fromLatin1(c.error));
+        EXPECT_EQ(doc.box.Text(), QStringLiteral("AB"));
+        EXPECT_EQ(s.gOutputText, QStringLiteral("earlier"));
+    } else {
+        EXPECT_TRUE(user.messages.empty());
+        const QString expected = edited(c.base ? *c.base : block, c.edits);
+        EXPECT_EQ(doc.box.Text().toStdString(), ("A" + expected + "B").toStdString());
+        EXPECT_EQ(doc.changes, 1);
+    }
+    EXPECT_EQ(s.gSpindleSpeed, c.error ? 777 : c.speedAfter);
+    EXPECT_EQ(s.workShape.gMaterialID.value(), c.error ? 2.0f : c.boreAfter);
+    EXPECT_EQ(s.profile.gApproachZ, c.approachZ);
+}
 
 }  // namespace quillmar::test
