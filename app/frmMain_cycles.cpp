@@ -7,17 +7,27 @@
 #include "cycles/grooving.h"
 #include "cycles/program_frame.h"
 #include "cycles/roughing.h"
+#include "cycles/spindle_tapping.h"
+#include "cycles/threading.h"
+#include "cycles/turning_drilling.h"
 
 namespace quillmar {
 
 namespace {
 
 using ActiveRouteCommand = void (*)(SharedState&, RichTextBox*, QWidget*);
+using IndexedActiveRouteCommand = void (*)(int, SharedState&, RichTextBox*, QWidget*);
 
 // Each command writes into the document active when it is chosen.
 void add(frmMain& main, const char* menuName, ActiveRouteCommand command) {
     main.setCommand(QString::fromLatin1(menuName),
                     [&main, command](int) { command(main.state(), main.activeText(), &main); });
+}
+
+// A menu array's command receives the index of the item chosen.
+void add(frmMain& main, const char* menuName, IndexedActiveRouteCommand command) {
+    main.setCommand(QString::fromLatin1(menuName),
+                    [&main, command](int index) { command(index, main.state(), main.activeText(), &main); });
 }
 
 }  // namespace
@@ -42,6 +52,12 @@ void registerCycleCommands(frmMain& main) {
     add(main, "ProcessGrooveFace", ProcessGrooveFace_Click);
     add(main, "ProcessGrooveOD", ProcessGrooveOD_Click);
     add(main, "ProcessGrooveID", ProcessGrooveID_Click);
+    add(main, "ProcessThreadFace", ProcessThreadFace_Click);
+    add(main, "ProcessThreadOD", ProcessThreadOD_Click);
+    add(main, "ProcessThreadID", ProcessThreadID_Click);
+    add(main, "ProcessDrillHss", ProcessDrillHss_Click);
+    add(main, "ProcessDrillU", ProcessDrillU_Click);
+    add(main, "SipndleTap", SipndleTap_Click);
 }
 
 }  // namespace quillmar

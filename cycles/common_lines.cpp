@@ -114,6 +114,16 @@ void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
     }
 }
 
+// --- threading, drilling and spindle tapping ---------------------------------------------
+
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other) {
+    const ProcessParameters& p = text.p;
+    text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ), standardToolWord(text, other),
+              p.gBAxisCode, p.gTipCode, speedRange, FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode,
+              p.gCoolantCode, p.gM263Code});
+}
+
 double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
     double q = checkedMul(v, 1000.0);
     q = checkedDiv(q, 3.14);
@@ -140,6 +150,25 @@ void appendEndingAfterSpeedRetreat(ProgramText& text, MacTurnReturn macTurn, Mul
             break;
         case MachineKind::Other:
             text.add({kContinuation, "X", FormatCoordValue(profile.gHomeX), " Z", FormatCoordValue(profile.gHomeZ)});
+            break;
+    }
+}
+
+void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approach, const QString& stopWords) {
+    const QString lead = move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const MachineProfile& profile = text.profile;
+    switch (text.machine) {
+        case MachineKind::MacTurn:
+            if (approach == ApproachReturn::Yes)
+                text.add({lead, FormatCoordValue(profile.gApproachX)});
+            text.add({"N000 G21 HP=4", stopWords});
+            break;
+        case MachineKind::Multus:
+            text.add({"N000 G20 HP=4 M867", stopWords});
+            text.add("N000 M866");
+            break;
+        case MachineKind::Other:
+            text.add({lead, FormatCoordValue(profile.gHomeX), " Z", FormatCoordValue(profile.gHomeZ)});
             break;
     }
 }

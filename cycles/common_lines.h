@@ -138,4 +138,27 @@ void appendTurningEnding(ProgramText& text, const TurningEnding& ending);
 // "N000 G00 X" + approach X + " G97 S" + speed + " M63": the retreat of the outer cycles.
 LineTemplate speedRetreatToApproachX();
 
+// --- threading, drilling and spindle tapping ---------------------------------------------
+
+// Whether a value as FormatCoord writes it is above the threshold.
+inline bool writtenAbove(double value, double threshold) { return writtenValue(value) > threshold; }
+inline bool writtenAbove(Single value, double threshold) {
+    return static_cast<double>(writtenValue(value).value()) > threshold;
+}
+
+// The tool-call line of appendToolCallLine with the other machines' T word chosen: the
+// threading and drilling cycles write the two-digit tool number twice there.
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other);
+
+// Whether the MacTurn ending returns to the approach X before it stops the spindle.
+enum class ApproachReturn { Yes, No };
+
+// The ending of the cycles that write no G97 word. MacTurn: to the approach X (when asked)
+// and "N000 G21 HP=4" + stopWords. MULTUS: "N000 G20 HP=4 M867" + stopWords, then
+// "N000 M866". Other machines: to the home X and Z. stopWords are " M05 M63 M09" for a
+// cycle that stops the spindle, " M09" for the tapping cycles, which leave that to the
+// control.
+void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approach, const QString& stopWords);
+
 }  // namespace quillmar

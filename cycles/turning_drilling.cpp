@@ -1,0 +1,143 @@
+#include "cycles/turning_drilling.h"
+
+#include <cmath>
+
+#include "common/format.h"
+#include "common/process_parameters.h"
+#include "common/read_number.h"
+#include "common/shared_state.h"
+#include "cycles/common_lines.h"
+#include "cycles/program_text.h"
+#include "cycles/work_shape_values.h"
+
+namespace quillmar {
+namespace {
+
+enum class Drill { Hss, Insert };
+
+ProcessDialogLayout drillDialog(Drill drill) {
+    ProcessDialogLayout d;
+    d.captions = {{"LabelD2", "D"}, {"LabelC", ""},      {"LabelC2", ""},      {"LabelW", ""},   {"LabelW2", ""},
+                  {"LabelStartX", ""}, {"LabelStartC", ""}, {"LabelEndX", ""}, {"LabelEndC", ""}};
+    d.hidden = {"C", "W", "StartX", "StartC", "EndX", "EndC"};
+    if (drill == Drill::Hss) {
+        d.caption = QStringLiteral("Hss Drill");
+        d.processNumber = 1;
+        d.captions += {{"LabelU", "Drill Dia"}};
+    } else {
+        d.caption = QStringLiteral("U-Drill");
+        d.processNumber = 2;
+        d.captions += {{"LabelU", "Drill Dia."}, {"LabelD", "In side"}, {"LabelL", "Out side"}};
+    }
+    return d;
+}
+
+// The hole starts at the face the workpiece dialog set, empty before it was used.
+QList<ControlText> drillPrefill(const SharedState& s) { return {{"StartZ", workBoxText(s.workShape.gPZero)}}; }
+
+// The drill diameter as the program writes it is the bore the work has from now on, and
+// the speed is taken at that diameter.
+void takeBoreAndSpeed(SharedState& s) {
+    ProcessParameters& p = s.params;
+    s.workShape.gMaterialID = singleOf(ReadNumber(FormatCoord(p.gParamU)));
+    s.gSpindleSpeed = spindleSpeedDividing(p.gParamV, {p.gParamU, 10.0, 25.4});
+}
+
+// Header, tool data, tool change and tool call: the same for both drills but the tool
+// kind and point angle.
+void appendDrillHead(ProgramText& text, const char* kind, const char* pointAngle) {
+    ProcessParameters& p = text.p;
+    text.header({"DRILL D", FormatCoord(p.gParamU)});
+    appendToolData(text, {{"IN", kind}, {"FN", "1"}, {"A1", pointAngle}},
+                   {{"D", FormatCoord(p.gParamU)}, {"L", FormatCoordValue((p.gStartZ - p.gEndZ) + 20)}});
+    AppendToolChange(text);
+    appendToolCallLine(text, QStringLiteral("0"), " M42 S", OtherToolWord::Twice);
+}
+
+// The D word of G74: the step given, or else the whole part of the hole depth plus
+// 0.16, so that a shallow hole is drilled in one go. The bottom Z is the one the line
+// wrote before it.
+QString peckStep(ProcessParameters& p) {
+    if (writtenAbove(p.gParamD, 0))
+        return FormatCoord(p.gParamD);
+    return FormatCoordValue(std::floor((p.gStartZ - p.gEndZ) + 0.16));
+}
+
+void buildHss(SharedState& s) {
+    takeBoreAndSpeed(s);
+    ProgramText text(s);
+    ProcessParameters& p = s.params;
+    appendDrillHead(text, "22", "118");
+    AppendLoadMonitorOn(text, "2+8");
+    text.add({text.toolLabel(), " G74 X0 Z", FormatCoord(p.gEndZ), " K",
+              FormatCoordValue((s.profile.gApproachZ - p.gStartZ) - 0.12), " D", peckStep(p),
+              wordIfAbove(" L", p.gParamL, 0), " F", FormatCoord(p.gParamF)});
+    AppendLoadMonitorOff(text);
+    appendHomeEnding(text, ReturnMove::Rapid, ApproachReturn::Yes, " M05 M63 M09");
+    AppendOptionalStop(text);
+    text.closingTab();
+}
+
+// The insert drill goes in and out of the work at a fiftieth of the feed: over the entry
+// length D below the face and the exit length L above the bottom, when given.
+void appendInsertDrillFeeds(ProgramText& text) {
+    ProcessParameters& p = text.p;
+    QString move = QStringLiteral("N000 G01 Z");
+    const auto next = [&move] {
+        const QString current = move;
+        move = kContinuation + QLatin1Char('Z');
+        return current;
+    };
+    const auto reducedFeed = [&p] { return FormatCoordValue(p.gParamF * 0.02); };
+    if (writtenAbove(p.gParamD, 0))
+        text.add({next(), FormatCoordValue(p.gStartZ - p.gParamD), " F", reducedFeed()});
+    if (writtenAbove(p.gParamL, 0)) {
+        text.add({next(), FormatCoordValue(p.gEndZ + p.gParamL), " F", FormatCoord(p.gParamF)});
+        text.add({next(), FormatCoord(p.gEndZ), " F", reducedFeed()});
+    } else {
+        text.add({next(), FormatCoord(p.gEndZ), " F", FormatCoord(p.gParamF)});
+    }
+}
+
+void buildInsert(SharedState& s) {
+    takeBoreAndSpeed(s);
+    ProgramText text(s);
+    ProcessParameters& p = s.params;
+    appendDrillHead(text, "23", "180");
+    text.add({text.toolLabel(), "     Z", FormatCoordValue(p.gStartZ + 0.12)});
+    AppendLoadMonitorOn(text, "2+8");
+    appendInsertDrillFeeds(text);
+    AppendLoadMonitorOff(text);
+    text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
+    appendHomeEnding(text, ReturnMove::Continuation, ApproachReturn::Yes, " M05 M63 M09");
+    AppendOptionalStop(text);
+    text.closingTab();
+}
+
+}  // namespace
+
+ProcessGenerator hssDrillGenerator() {
+    ProcessGenerator g;
+    g.dialog = drillDialog(Drill::Hss);
+    g.prefill = drillPrefill;
+    g.build = buildHss;
+    return g;
+}
+
+ProcessGenerator uDrillGenerator() {
+    ProcessGenerator g;
+    g.dialog = drillDialog(Drill::Insert);
+    g.prefill = drillPrefill;
+    g.build = buildInsert;
+    return g;
+}
+
+void ProcessDrillHss_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
+    runProcessGenerator(hssDrillGenerator(), state, activeDocument, parent);
+}
+
+void ProcessDrillU_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
+    runProcessGenerator(uDrillGenerator(), state, activeDocument, parent);
+}
+
+}  // namespace quillmar
