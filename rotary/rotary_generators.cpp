@@ -4,6 +4,9 @@
 #include <stdexcept>
 
 #include "rotary/drilling.h"
+#include "rotary/generating_cut.h"
+#include "rotary/keyway.h"
+#include "rotary/tapping.h"
 
 namespace quillmar {
 namespace {
@@ -16,6 +19,14 @@ const QHash<QString, Factory>& factories() {
         {"ProcessMDrillFace", faceDrillGenerator},
         {"ProcessMDrillSide", sideDrillGenerator},
         {"ProcessMDrillSlant", slantDrillGenerator},
+        {"ProcessMTapFace", faceTapGenerator},
+        {"ProcessMTapSide", sideTapGenerator},
+        {"ProcessMTapSlant", slantTapGenerator},
+        {"ProcessMKeyFace", faceKeywayGenerator},
+        {"ProcessMKeySide", sideKeywayGenerator},
+        {"ProcessMKeySlant", slantKeywayGenerator},
+        {"ProcessMSouseiFace", faceGeneratingCutGenerator},
+        {"ProcessMSouseiSide", sideGeneratingCutGenerator},
     };
     return table;
 }

@@ -11,17 +11,17 @@ namespace quillmar {
 struct ProcessParameters;
 
 // The block of a rotary-tool generator. Besides the parameters, a block writes the
-// approach and home points of the machine profile; it works on its own copies of them,
-// cut in place like the parameters (a half of the approach X is taken from the X the
-// approach line wrote), while the profile keeps what the user entered.
+// approach and home points of the machine profile. Those are never cut: each line writes
+// a cut copy, and a clearance or a half of the approach X reads the point as entered
+// (approach Z 50.0009 over a start Z of -0.0005 leaves a clearance of 49.921, not 49.92).
 class RotaryText : public ProgramText {
 public:
     explicit RotaryText(SharedState& state);
 
-    double appX;
-    double appZ;
-    double homeX;
-    double homeZ;
+    const double appX;
+    const double appZ;
+    const double homeX;
+    const double homeZ;
 };
 
 // A value as FormatCoord writes it (cut toward minus infinity to three decimals). A
@@ -66,6 +66,10 @@ QString ospWords(const ProgramText& text);
 // "N000     M62" without the OSP-U100 control; nothing with it.
 void appendOspM62Line(ProgramText& text);
 
+// " M62" behind the first positioning line of the keyways and generating cuts, which
+// write no M62 line of their own after the approach, without the OSP-U100 control.
+QString ospM62Word(const ProgramText& text);
+
 // The approach line "NT" tt " G00" [" C" masterC] " X" AppX " Z" AppZ " SB=" S, ended by
 // the spindle words: a driven tool " M13" and the OSP words, followed by the M62 line or
 // leaving the M62 to a later line of the generator's; a tap only the coolant word.
@@ -79,6 +83,11 @@ void appendTiltedPlaneSetUp(RotaryText& text);
 // Positioning in the tilted plane: "N000 G00  X" AppX / 2 " Y" StartZ " Z" StartC for
 // B 90, otherwise "N000 G00  X" StartX " Y" StartZ " Z" AppZ.
 void appendTiltedPositioning(RotaryText& text);
+
+// The hole of a drill or a tap in the tilted plane, after its C word: for B 90 the bottom
+// is an X, " X" EndC " Y" StartZ " Z" StartC, with the clearance " I" (AppX / 2 − StartX)
+// − 0.08; otherwise " X" StartX " Y" StartZ " Z" EndC with " K" (AppZ − StartC) − 2.
+QString tiltedHoleWords(RotaryText& text);
 
 // The retract after the cycle: "N000 G00 Z" AppZ on the face, "N000 G00 X" AppX on the
 // side; in the tilted plane "N000 G00 X" AppX / 2 for B 90 and the face form otherwise.

@@ -1,4 +1,4 @@
-// The rotary drilling entries of the Process menu write into the active document.
+// The rotary-tool entries of the Process menu write into the active document.
 #include <QAction>
 #include <QtTest>
 
@@ -18,15 +18,23 @@ class RotaryMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void drillingEntriesInsertTheirBlocks_data() {
+    void entriesInsertTheirBlocks_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("header");
         QTest::newRow("face") << "ProcessMDrillFace" << "(-----< FACE DRILL D0.25 >-----)\r\n";
         QTest::newRow("side") << "ProcessMDrillSide" << "(-----< SIDE DRILL D0.25 >-----)\r\n";
         QTest::newRow("tilted") << "ProcessMDrillSlant" << "(-----< DRILL D0.25 >-----)\r\n";
+        QTest::newRow("face tap") << "ProcessMTapFace" << "(-----< FACE TAP M0.25*P0.004 >-----)\r\n";
+        QTest::newRow("side tap") << "ProcessMTapSide" << "(-----< SIDE TAP M0.25*P0.004 >-----)\r\n";
+        QTest::newRow("tilted tap") << "ProcessMTapSlant" << "(-----< TAP M0.25 >-----)\r\n";
+        QTest::newRow("face key") << "ProcessMKeyFace" << "(-----< FACE KEY W0.25 >-----)\r\n";
+        QTest::newRow("side key") << "ProcessMKeySide" << "(-----< SIDE KEY W0.25 >-----)\r\n";
+        QTest::newRow("tilted key") << "ProcessMKeySlant" << "(-----< SLANT KEY W0.25 >-----)\r\n";
+        QTest::newRow("face cut") << "ProcessMSouseiFace" << "(-----< FACE ENDMILL D0.25 >-----)\r\n";
+        QTest::newRow("side cut") << "ProcessMSouseiSide" << "(-----< SIDE ENDMILL D0.25 >-----)\r\n";
     }
 
-    void drillingEntriesInsertTheirBlocks() {
+    void entriesInsertTheirBlocks() {
         QFETCH(QString, entry);
         QFETCH(QString, header);
         test::TempSettings temp;
@@ -39,7 +47,7 @@ private slots:
         answers.dialogHandler = [&user](QDialog* dialog) { return user.handle(dialog); };
         w.MDIForm_Load(QString());
         w.show();
-        for (int row : {17, 18, 19}) {
+        for (int row : {17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33}) {
             const QStringList fields = {"", "", "7", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "1"};
             for (int c = 0; c < fields.size(); ++c)
                 state.gCuttingTable.setCell(row, c + 1, fields[c]);
