@@ -3,9 +3,11 @@
 #include <QHash>
 #include <stdexcept>
 
+#include "rotary/circle_milling.h"
 #include "rotary/drilling.h"
 #include "rotary/generating_cut.h"
 #include "rotary/keyway.h"
+#include "rotary/planet_tapping.h"
 #include "rotary/tapping.h"
 
 namespace quillmar {
@@ -27,6 +29,8 @@ const QHash<QString, Factory>& factories() {
         {"ProcessMKeySlant", slantKeywayGenerator},
         {"ProcessMSouseiFace", faceGeneratingCutGenerator},
         {"ProcessMSouseiSide", sideGeneratingCutGenerator},
+        {"ProcessMCircleSlant", slantCircleGenerator},
+        {"ProcessMPlanetTapSlant", slantPlanetTapGenerator},
     };
     return table;
 }

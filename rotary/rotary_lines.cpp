@@ -30,6 +30,8 @@ Single writtenValue(Single value) {
     return value;
 }
 
+bool writesAboveZero(double value) { return value >= 1.0 || (value > 0.0 && writtenValue(value) > 0.0); }
+
 QString wordIfAbove(const char* address, double& value, double threshold) {
     if (!(writtenValue(value) > threshold))
         return {};
@@ -168,6 +170,26 @@ void appendTiltedPlaneReset(RotaryText& text) {
         text.add("N000 G175");
     if (bTilts(text.p))
         text.add("N000 G126");
+    text.add("N000 G136");
+}
+
+QString slantMillingPlaneWords(RotaryText& text) {
+    return machinePlaneWords(text, QStringLiteral(" G52 BA=") + FormatCoord(text.p.gParamB));
+}
+
+void appendSlantMillingSetUp(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.add("N000 G138");
+    text.add({"N000 G174 SX=", FormatCoord(p.gParamC), " SZ=", FormatCoord(p.gParamSZ)});
+    text.add({"N000 G127 B", FormatCoord(p.gParamB)});
+    text.add("N000 G17");
+    text.add({"N000 G00 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
+}
+
+void appendSlantMillingRetract(RotaryText& text) {
+    appendRotaryRetract(text, RotaryPlane::Face);
+    text.add("N000 G126 M146");
+    text.add("N000 G175");
     text.add("N000 G136");
 }
 

@@ -29,6 +29,9 @@ public:
 double writtenValue(double value);
 Single writtenValue(Single value);
 
+// Whether a value that no line writes would write above 0; one too large to write is.
+bool writesAboveZero(double value);
+
 // address + value when the written value is above the threshold (" D" when above 0,
 // " Q" when above 1); otherwise nothing, and the value stays uncut.
 QString wordIfAbove(const char* address, double& value, double threshold);
@@ -96,6 +99,16 @@ void appendRotaryRetract(RotaryText& text, RotaryPlane plane);
 // Reset of the tilted plane: "N000 G175" when shifted, "N000 G126" when B tilts, and
 // "N000 G136".
 void appendTiltedPlaneReset(RotaryText& text);
+
+// Circle milling and planet tapping in the tilted plane set the plane up and take it
+// down without conditions: the plane words " G52 BA=" B of the tool call (" M66" after
+// them on MacTurn, none on other machines; B 90 too); "N000 G138", "N000 G174 SX=" C
+// " SZ=" SZ, "N000 G127 B" B, "N000 G17" and the rapid move over the centre
+// "N000 G00 X" StartX " Y" StartZ " Z" AppZ; after the cut "N000 G00 Z" AppZ,
+// "N000 G126 M146", "N000 G175" and "N000 G136".
+QString slantMillingPlaneWords(RotaryText& text);
+void appendSlantMillingSetUp(RotaryText& text);
+void appendSlantMillingRetract(RotaryText& text);
 
 // Machine endings. SpindleStop (drills, keyways, generating cuts, circle milling, planet
 // tapping): MacTurn "N000 G21 HP=4 M12 M63 M09"; MULTUS "N000 G20 HP=4 M867 M12 M63 M09"

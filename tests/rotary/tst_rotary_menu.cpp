@@ -32,6 +32,8 @@ private slots:
         QTest::newRow("tilted key") << "ProcessMKeySlant" << "(-----< SLANT KEY W0.25 >-----)\r\n";
         QTest::newRow("face cut") << "ProcessMSouseiFace" << "(-----< FACE ENDMILL D0.25 >-----)\r\n";
         QTest::newRow("side cut") << "ProcessMSouseiSide" << "(-----< SIDE ENDMILL D0.25 >-----)\r\n";
+        QTest::newRow("circle") << "ProcessMCircleSlant" << "(-----< SLANT CIRCLE D0 >-----)\r\n";
+        QTest::newRow("planet") << "ProcessMPlanetTapSlant" << "(-----< PLANET TAP M0 P0 >-----)\r\n";
     }
 
     void entriesInsertTheirBlocks() {
@@ -62,6 +64,25 @@ private slots:
         QVERIFY2(text.startsWith(header), qPrintable(text));
         QVERIFY(text.endsWith(QStringLiteral("\t\r\n")));
         QCOMPARE(text, state.gOutputText);
+    }
+
+    // The circle milling and planet tapping menus offer only their tilted-plane entries.
+    void faceAndSideMillingEntriesStayDisabled() {
+        test::TempSettings temp;
+        SettingsStore settings{temp.path()};
+        SharedState state;
+        InProcessKeyLocks keys;
+        frmMain w{state, settings, keys};
+        test::ScriptedResponder answers;
+        w.MDIForm_Load(QString());
+        w.mnuFileNew_Click();
+        for (const char* name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace",
+                                 "ProcessMPlanetTapSide"}) {
+            QAction* action = w.menus().action(QString::fromLatin1(name));
+            QVERIFY2(action && !action->isEnabled(), name);
+        }
+        for (const char* name : {"ProcessMCircleSlant", "ProcessMPlanetTapSlant"})
+            QVERIFY2(w.menus().action(QString::fromLatin1(name))->isEnabled(), name);
     }
 };
 
