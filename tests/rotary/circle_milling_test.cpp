@@ -176,6 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"},
                    {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
+        // In single precision 8388607.5 + 2 rounds to 8388610.
+        BlockCase{"TopPlusTwoIsASingle", ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
+                  {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
         BlockCase{"MultusB90", ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
                   {{"B", "90"}},
                   {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=90"},

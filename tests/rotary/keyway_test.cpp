@@ -146,6 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000      Z2.25", "N000      Z2.1"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        // In single precision 8388607.5 + 2 rounds to 8388610.
+        BlockCase{"TiltedSingleSum", ProcessMKeySlant_Click, kMacTurn,
+                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
+                  test::plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
         BlockCase{"TiltedOtherToolLifeB0", ProcessMKeySlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},

@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X5 Y0 Z-9.25 L5", "N000     X5 Y0 Z0.125 L5"},
                    {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z0.275 L5"},
                    {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.3 Y-4.7 Z0.35 L4.7"}}},
+        // The top plus 0.08 is a double (a single would round to 8388607.5).
+        BlockCase{"TopPlusClearanceIsADouble", ProcessMPlanetTapSlant_Click, kMultus, {{"StartC", "8388607.5"}},
+                  {{"N000     Z0.08 M147", "N000     Z8388607.58 M147"}}},
         // The centre is cut where the rapid move writes it and the radius where the first
         // half circle does; the later terms read the cut values.
         BlockCase{"CutValuesCarryOn", ProcessMPlanetTapSlant_Click, kMultus,

@@ -165,6 +165,7 @@ TEST(RotaryLines, AWordIsWrittenWhenItsWrittenValueIsAboveTheThreshold) {
         {0.1, 0, " D0.1", 0.1},     {0, 0, "", 0},          {-0.1, 0, "", -0.1},
         {0.0004, 0, "", 0.0004},    {0.0016, 0, " D0.001", 0.001},
         {1, 1, "", 1},              {1.0004, 1, "", 1.0004}, {2, 1, " D2", 2},
+        {-1e300, 0, "", -1e300},
     };
     for (const Case& c : cases) {
         double v = c.value;

@@ -6,6 +6,7 @@
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
+#include "cycles/cutting_table.h"
 #include "cycles/fake_process_dialog.h"
 #include "platform/key_locks.h"
 #include "platform/rich_text_box.h"
@@ -64,6 +65,43 @@ private slots:
         QVERIFY2(text.startsWith(header), qPrintable(text));
         QVERIFY(text.endsWith(QStringLiteral("\t\r\n")));
         QCOMPARE(text, state.gOutputText);
+    }
+
+    // With the shipped cutting conditions on MacTurn: a face tap with the defaults, then a
+    // tilted keyway twice; the second offers the first's B and zero shifts, and fails on a
+    // cutter of no diameter without touching the document.
+    void theTiltedKeywayRemembersItsPlaneAcrossAFailure() {
+        test::TempSettings temp;
+        SettingsStore settings{temp.path()};
+        SharedState state;
+        InProcessKeyLocks keys;
+        frmMain w{state, settings, keys};
+        test::ScriptedResponder answers;
+        test::FakeProcessDialog user(false);
+        answers.dialogHandler = [&user](QDialog* dialog) { return user.handle(dialog); };
+        w.MDIForm_Load(QString());
+        QVERIFY(LoadCuttingTable(QStringLiteral(QUILLMAR_SOURCE_DIR "/resources/beside/S45C.CSV"), state.gCuttingTable));
+        state.profile.gMacTurn = true;
+        w.mnuFileNew_Click();
+        RichTextBox* text = w.activeDocument()->txtText;
+
+        w.menus().action(QStringLiteral("ProcessMTapFace"))->trigger();
+        QVERIFY(text->Text().startsWith(QStringLiteral("(-----< FACE TAP M0.25*P0.05 >-----)\r\n")));
+
+        user.type("B", QStringLiteral("45")).type("C", QStringLiteral("2.5")).type("SZ", QStringLiteral("0.1"));
+        w.menus().action(QStringLiteral("ProcessMKeySlant"))->trigger();
+        QVERIFY(answers.messages.empty());
+        QVERIFY(text->Text().contains(QStringLiteral("N000 G174 SX=2.5 SZ=0.1\r\nN000 G127 B45\r\n")));
+        const QString before = text->Text();
+
+        user.clearScript();
+        user.type("U", QStringLiteral("0"));
+        answers.answerMessage(modal::kOk);
+        w.menus().action(QStringLiteral("ProcessMKeySlant"))->trigger();
+        QCOMPARE(user.seen.text("B") + user.seen.text("C") + user.seen.text("SZ"), QStringLiteral("452.50.1"));
+        QCOMPARE(int(answers.messages.size()), 1);
+        QCOMPARE(answers.messages[0].title, QStringLiteral("Error 11"));
+        QCOMPARE(text->Text(), before);
     }
 
     // The circle milling and planet tapping menus offer only their tilted-plane entries.
