@@ -184,13 +184,14 @@ Single writtenValue(Single value) {
 }
 
 QString wordIfAbove(const char* address, double& value, double threshold) {
-    if (!(writtenValue(value) > threshold))
+    // The cut never raises a value, so one not above stays out unwritten, however large.
+    if (!(value > threshold) || !(writtenValue(value) > threshold))
         return {};
     return QString::fromLatin1(address) + FormatCoord(value);
 }
 
 QString wordIfAbove(const char* address, Single& value, double threshold) {
-    if (!(static_cast<double>(writtenValue(value).value()) > threshold))
+    if (!(value.toDouble() > threshold) || !(static_cast<double>(writtenValue(value).value()) > threshold))
         return {};
     return QString::fromLatin1(address) + FormatCoord(value);
 }

@@ -100,26 +100,6 @@ void buildSide(RotaryText& text) {
     appendRotaryClosing(text);
 }
 
-// The hole in the tilted plane: its bottom is an X when B is 90 and a Z otherwise, and
-// the clearance is taken from the hole top accordingly.
-QString slantHole(RotaryText& text) {
-    ProcessParameters& p = text.p;
-    QString hole;
-    if (bIsNinety(p)) {
-        hole += QStringLiteral(" X") + FormatCoord(p.gEndC);
-        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
-        hole += QStringLiteral(" Z") + FormatCoord(p.gStartC);
-        const double clearance = checkedSub(checkedSub(checkedDiv(text.appX, 2.0), p.gStartX), 0.08);
-        hole += QStringLiteral(" I") + FormatCoordValue(clearance);
-    } else {
-        hole += QStringLiteral(" X") + FormatCoord(p.gStartX);
-        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
-        hole += QStringLiteral(" Z") + FormatCoord(p.gEndC);
-        hole += QStringLiteral(" K") + FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartC), 2.0));
-    }
-    return hole;
-}
-
 void buildSlant(RotaryText& text) {
     ProcessParameters& p = text.p;
     text.header({"DRILL D", FormatCoord(p.gParamU)});
@@ -130,7 +110,7 @@ void buildSlant(RotaryText& text) {
     appendTiltedPlaneSetUp(text);
     appendTiltedPositioning(text);
     AppendLoadMonitorOn(text, "1+2+16");
-    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), slantHole(text), wordIfAbove(" D", p.gParamD, 0),
+    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), tiltedHoleWords(text), wordIfAbove(" D", p.gParamD, 0),
               wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0), " F=SB*", FormatCoord(p.gParamF),
               " M136"});
     text.add("N000 G180");

@@ -3,7 +3,12 @@
 #include <QHash>
 #include <stdexcept>
 
+#include "rotary/circle_milling.h"
 #include "rotary/drilling.h"
+#include "rotary/generating_cut.h"
+#include "rotary/keyway.h"
+#include "rotary/planet_tapping.h"
+#include "rotary/tapping.h"
 
 namespace quillmar {
 namespace {
@@ -16,6 +21,16 @@ const QHash<QString, Factory>& factories() {
         {"ProcessMDrillFace", faceDrillGenerator},
         {"ProcessMDrillSide", sideDrillGenerator},
         {"ProcessMDrillSlant", slantDrillGenerator},
+        {"ProcessMTapFace", faceTapGenerator},
+        {"ProcessMTapSide", sideTapGenerator},
+        {"ProcessMTapSlant", slantTapGenerator},
+        {"ProcessMKeyFace", faceKeywayGenerator},
+        {"ProcessMKeySide", sideKeywayGenerator},
+        {"ProcessMKeySlant", slantKeywayGenerator},
+        {"ProcessMSouseiFace", faceGeneratingCutGenerator},
+        {"ProcessMSouseiSide", sideGeneratingCutGenerator},
+        {"ProcessMCircleSlant", slantCircleGenerator},
+        {"ProcessMPlanetTapSlant", slantPlanetTapGenerator},
     };
     return table;
 }

@@ -21,6 +21,8 @@ RotaryText::RotaryText(SharedState& s)
       homeX(s.profile.gHomeX),
       homeZ(s.profile.gHomeZ) {}
 
+bool writesAboveZero(double value) { return value >= 1.0 || (value > 0.0 && writtenValue(value) > 0.0); }
+
 bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB) == 90.0; }
 
 bool bTilts(const ProcessParameters& p) {
@@ -82,12 +84,14 @@ void appendOspM62Line(ProgramText& text) {
         text.add({kContinuation, "M62"});
 }
 
+QString ospM62Word(const ProgramText& text) { return text.profile.gOspU100 ? QString() : QStringLiteral(" M62"); }
+
 void appendRotaryApproach(RotaryText& text, const QString& masterC, ApproachEnd end) {
     const QString cWord = masterC.isEmpty() ? QString() : QStringLiteral(" C") + masterC;
     const QString spindle = end == ApproachEnd::CoolantOnly ? text.p.gCoolantCode
                                                             : QStringLiteral(" M13") + ospWords(text);
-    text.add({text.toolLabel(), " G00", cWord, " X", FormatCoord(text.appX), " Z", FormatCoord(text.appZ), " SB=",
-              FormatCoord(text.state.gSpindleSpeed), spindle});
+    text.add({text.toolLabel(), " G00", cWord, " X", FormatCoordValue(text.appX), " Z", FormatCoordValue(text.appZ),
+              " SB=", FormatCoord(text.state.gSpindleSpeed), spindle});
     if (end == ApproachEnd::SpindleOn)
         appendOspM62Line(text);
 }
@@ -106,16 +110,34 @@ void appendTiltedPositioning(RotaryText& text) {
     if (bIsNinety(p))
         text.add({"N000 G00  X", halfApproachX(text), " Y", FormatCoord(p.gStartZ), " Z", FormatCoord(p.gStartC)});
     else
-        text.add({"N000 G00  X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoord(text.appZ)});
+        text.add({"N000 G00  X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
+}
+
+QString tiltedHoleWords(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    QString hole;
+    if (bIsNinety(p)) {
+        hole += QStringLiteral(" X") + FormatCoord(p.gEndC);
+        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
+        hole += QStringLiteral(" Z") + FormatCoord(p.gStartC);
+        const double clearance = checkedSub(checkedSub(checkedDiv(text.appX, 2.0), p.gStartX), 0.08);
+        hole += QStringLiteral(" I") + FormatCoordValue(clearance);
+    } else {
+        hole += QStringLiteral(" X") + FormatCoord(p.gStartX);
+        hole += QStringLiteral(" Y") + FormatCoord(p.gStartZ);
+        hole += QStringLiteral(" Z") + FormatCoord(p.gEndC);
+        hole += QStringLiteral(" K") + FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartC), 2.0));
+    }
+    return hole;
 }
 
 void appendRotaryRetract(RotaryText& text, RotaryPlane plane) {
     if (plane == RotaryPlane::Side)
-        text.add({"N000 G00 X", FormatCoord(text.appX)});
+        text.add({"N000 G00 X", FormatCoordValue(text.appX)});
     else if (plane == RotaryPlane::Tilted && bIsNinety(text.p))
         text.add({"N000 G00 X", halfApproachX(text)});
     else
-        text.add({"N000 G00 Z", FormatCoord(text.appZ)});
+        text.add({"N000 G00 Z", FormatCoordValue(text.appZ)});
 }
 
 void appendTiltedPlaneReset(RotaryText& text) {
@@ -126,12 +148,32 @@ void appendTiltedPlaneReset(RotaryText& text) {
     text.add("N000 G136");
 }
 
+QString slantMillingPlaneWords(RotaryText& text) {
+    return machinePlaneWords(text, QStringLiteral(" G52 BA=") + FormatCoord(text.p.gParamB));
+}
+
+void appendSlantMillingSetUp(RotaryText& text) {
+    ProcessParameters& p = text.p;
+    text.add("N000 G138");
+    text.add({"N000 G174 SX=", FormatCoord(p.gParamC), " SZ=", FormatCoord(p.gParamSZ)});
+    text.add({"N000 G127 B", FormatCoord(p.gParamB)});
+    text.add("N000 G17");
+    text.add({"N000 G00 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
+}
+
+void appendSlantMillingRetract(RotaryText& text) {
+    appendRotaryRetract(text, RotaryPlane::Face);
+    text.add("N000 G126 M146");
+    text.add("N000 G175");
+    text.add("N000 G136");
+}
+
 void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX) {
     const bool tilted = ending == RotaryEnding::TiltedTap;
     switch (text.machine) {
         case MachineKind::MacTurn:
             if (returnToApproachX && !tilted)
-                text.add({kContinuation, "X", FormatCoord(text.appX)});
+                text.add({kContinuation, "X", FormatCoordValue(text.appX)});
             text.add(tilted ? "N000 G21 HP=4 M09" : "N000 G21 HP=4 M12 M63 M09");
             return;
         case MachineKind::Multus:
@@ -144,7 +186,7 @@ void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToAppr
     QString spindleStop;
     if (ending == RotaryEnding::SpindleStop)
         spindleStop = text.profile.gOspU100 ? QStringLiteral(" M12 M63") : QStringLiteral(" M12 M64");
-    text.add({kContinuation, "X", FormatCoord(text.homeX), " Z", FormatCoord(text.homeZ), spindleStop});
+    text.add({kContinuation, "X", FormatCoordValue(text.homeX), " Z", FormatCoordValue(text.homeZ), spindleStop});
     if (ending == RotaryEnding::SpindleStop)
         appendOspM62Line(text);
 }

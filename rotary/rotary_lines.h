@@ -12,18 +12,21 @@ namespace quillmar {
 struct ProcessParameters;
 
 // The block of a rotary-tool generator. Besides the parameters, a block writes the
-// approach and home points of the machine profile; it works on its own copies of them,
-// cut in place like the parameters (a half of the approach X is taken from the X the
-// approach line wrote), while the profile keeps what the user entered.
+// approach and home points of the machine profile. Those are never cut: each line writes
+// a cut copy, and a clearance or a half of the approach X reads the point as entered
+// (approach Z 50.0009 over a start Z of -0.0005 leaves a clearance of 49.921, not 49.92).
 class RotaryText : public ProgramText {
 public:
     explicit RotaryText(SharedState& state);
 
-    double appX;
-    double appZ;
-    double homeX;
-    double homeZ;
+    const double appX;
+    const double appZ;
+    const double homeX;
+    const double homeZ;
 };
+
+// Whether a value that no line writes would write above 0; one too large to write is.
+bool writesAboveZero(double value);
 
 // The tilted plane's conditions, on the written B, C and SZ.
 bool bIsNinety(const ProcessParameters& p);
@@ -57,6 +60,10 @@ QString ospWords(const ProgramText& text);
 // "N000     M62" without the OSP-U100 control; nothing with it.
 void appendOspM62Line(ProgramText& text);
 
+// " M62" behind the first positioning line of the keyways and generating cuts, which
+// write no M62 line of their own after the approach, without the OSP-U100 control.
+QString ospM62Word(const ProgramText& text);
+
 // The approach line "NT" tt " G00" [" C" masterC] " X" AppX " Z" AppZ " SB=" S, ended by
 // the spindle words: a driven tool " M13" and the OSP words, followed by the M62 line or
 // leaving the M62 to a later line of the generator's; a tap only the coolant word.
@@ -71,6 +78,11 @@ void appendTiltedPlaneSetUp(RotaryText& text);
 // B 90, otherwise "N000 G00  X" StartX " Y" StartZ " Z" AppZ.
 void appendTiltedPositioning(RotaryText& text);
 
+// The hole of a drill or a tap in the tilted plane, after its C word: for B 90 the bottom
+// is an X, " X" EndC " Y" StartZ " Z" StartC, with the clearance " I" (AppX / 2 − StartX)
+// − 0.08; otherwise " X" StartX " Y" StartZ " Z" EndC with " K" (AppZ − StartC) − 2.
+QString tiltedHoleWords(RotaryText& text);
+
 // The retract after the cycle: "N000 G00 Z" AppZ on the face, "N000 G00 X" AppX on the
 // side; in the tilted plane "N000 G00 X" AppX / 2 for B 90 and the face form otherwise.
 void appendRotaryRetract(RotaryText& text, RotaryPlane plane);
@@ -78,6 +90,16 @@ void appendRotaryRetract(RotaryText& text, RotaryPlane plane);
 // Reset of the tilted plane: "N000 G175" when shifted, "N000 G126" when B tilts, and
 // "N000 G136".
 void appendTiltedPlaneReset(RotaryText& text);
+
+// Circle milling and planet tapping in the tilted plane set the plane up and take it
+// down without conditions: the plane words " G52 BA=" B of the tool call (" M66" after
+// them on MacTurn, none on other machines; B 90 too); "N000 G138", "N000 G174 SX=" C
+// " SZ=" SZ, "N000 G127 B" B, "N000 G17" and the rapid move over the centre
+// "N000 G00 X" StartX " Y" StartZ " Z" AppZ; after the cut "N000 G00 Z" AppZ,
+// "N000 G126 M146", "N000 G175" and "N000 G136".
+QString slantMillingPlaneWords(RotaryText& text);
+void appendSlantMillingSetUp(RotaryText& text);
+void appendSlantMillingRetract(RotaryText& text);
 
 // Machine endings. SpindleStop (drills, keyways, generating cuts, circle milling, planet
 // tapping): MacTurn "N000 G21 HP=4 M12 M63 M09"; MULTUS "N000 G20 HP=4 M867 M12 M63 M09"

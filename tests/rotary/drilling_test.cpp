@@ -538,6 +538,38 @@ TEST(DrillingDialog, ABThatTheBlockCutIsOfferedCut) {
     EXPECT_EQ(user.seen.text("B"), QStringLiteral("30.123"));
 }
 
+// A clearance reads the approach point as entered, while the approach and retract lines
+// write it cut: from the cut 50 the face drill would give K49.92 and the side drill I47.075.
+TEST(DrillingClearance, ReadsTheApproachPointAsEntered) {
+    struct Row {
+        Command command;
+        Machine machine;
+        test::Typing typed;
+        const char* cycle;
+        const char* retract;
+    } rows[] = {
+        {ProcessMDrillFace_Click, Machine{.kind = MachineKind::MacTurn, .approachZ = 50.0009},
+         {{"StartX", "0"}, {"StartZ", "-0.0005"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
+         "N000 G181 C0 X0 Z-1.2 K49.921 F=SB*0.004", "N000 G00 Z50"},
+        {ProcessMDrillSide_Click, Machine{.kind = MachineKind::MacTurn, .approachX = 50.0009},
+         {{"StartX", "2.7645"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "1"}},
+         "N000 G181 C0 X1 Z0 I47.076 F=SB*0.005 M136", "N000 G00 X50"},
+    };
+    for (const Row& r : rows) {
+        SharedState s = drillingState(r.machine);
+        test::fillRow(s, 18, test::drillRow("5", "1", "100", "0.005", "0", "0", "0.25", "0", "1"));
+        Document doc;
+        FakeProcessDialog user;
+        test::script(user, r.typed);
+        r.command(s, &doc.box, nullptr);
+        const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
+        EXPECT_TRUE(lines.contains(QString::fromLatin1(r.cycle))) << s.gOutputText.toStdString();
+        EXPECT_TRUE(lines.contains(QString::fromLatin1(r.retract))) << s.gOutputText.toStdString();
+        EXPECT_EQ(s.profile.gApproachX, r.machine.approachX);
+        EXPECT_EQ(s.profile.gApproachZ, r.machine.approachZ);
+    }
+}
+
 class DrillingFailure : public ::testing::TestWithParam<Command> {};
 
 TEST_P(DrillingFailure, ADrillOfNoDiameterIsDivisionByZeroAndInsertsNothing) {

@@ -125,6 +125,7 @@ TEST(RotaryLines, AWordIsWrittenWhenItsWrittenValueIsAboveTheThreshold) {
         {0.1, 0, " D0.1", 0.1},     {0, 0, "", 0},          {-0.1, 0, "", -0.1},
         {0.0004, 0, "", 0.0004},    {0.0016, 0, " D0.001", 0.001},
         {1, 1, "", 1},              {1.0004, 1, "", 1.0004}, {2, 1, " D2", 2},
+        {-1e300, 0, "", -1e300},
     };
     for (const Case& c : cases) {
         double v = c.value;
@@ -137,16 +138,20 @@ TEST(RotaryLines, AWordIsWrittenWhenItsWrittenValueIsAboveTheThreshold) {
     EXPECT_EQ(wordIfAbove(" Q", one, 1), QString());
 }
 
-TEST(RotaryLines, TheBlockWorksOnCopiesOfTheApproachAndHomePoints) {
+TEST(RotaryLines, TheApproachPointIsWrittenCutAndReadAsEntered) {
     SharedState s = test::stateFor(Machine{MachineKind::MacTurn});
     s.profile.gApproachX = 200.0009;
     s.profile.gApproachZ = 50.0009;
     s.params.gParamB = 90;
     const QString text = written(s, [](RotaryText& t) {
         appendRotaryApproach(t, QString(), ApproachEnd::SpindleOn);
-        appendTiltedPositioning(t);  // half of the X the approach wrote
+        appendTiltedPositioning(t);
+        appendRotaryRetract(t, RotaryPlane::Side);
+        t.add({"K", FormatCoordValue(t.appZ - 0.08)});
     });
-    EXPECT_EQ(text, lines({"NT00 G00 X200 Z50 SB=0 M13 M63", "N000 G00  X100 Y0 Z0"}));
+    EXPECT_EQ(text, lines({"NT00 G00 X200 Z50 SB=0 M13 M63", "N000 G00  X100 Y0 Z0", "N000 G00 X200", "K49.92"}));
+    EXPECT_EQ(written(s, [](RotaryText& t) { t.add({"K", FormatCoordValue(t.appZ - 0.0791)}); }),
+              lines({"K49.921"}));
     EXPECT_EQ(s.profile.gApproachX, 200.0009);
     EXPECT_EQ(s.profile.gApproachZ, 50.0009);
 }
@@ -313,7 +318,6 @@ TEST_P(TiltedPlaneLines, SetUpPositionRetractAndReset) {
     p.gStartZ = -0.5;
     p.gStartC = Single(0.75f);
     const QString text = written(s, [](RotaryText& t) {
-        FormatCoord(t.appX);  // as the approach line leaves it
         appendTiltedPlaneSetUp(t);
         appendTiltedPositioning(t);
         t.add("CYCLE");

@@ -18,6 +18,8 @@ struct Machine {
     short turretType = 2;
     const char* atcMacro = "M421";
     bool bothMachineFlags = false;  // MacTurn and MULTUS both set (MacTurn wins)
+    double approachX = 200;
+    double approachZ = 50;
 };
 
 inline constexpr MachineKind kMac = MachineKind::MacTurn;
@@ -36,6 +38,8 @@ inline SharedState stateFor(const Machine& m) {
     p.gOptionalStop = m.optionalStop;
     p.gTurretType = m.turretType;
     p.gAtcMacro = QString::fromLatin1(m.atcMacro);
+    p.gApproachX = m.approachX;
+    p.gApproachZ = m.approachZ;
     return s;
 }
 

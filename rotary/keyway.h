@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cycles/generator_runner.h"
+
+class QWidget;
+
+namespace quillmar {
+
+class RichTextBox;
+struct SharedState;
+
+// Process > "M-Key" > "Face", "Side" and "Y/B Cutting": a keyway cut with a driven end
+// mill through the keyway cycle G190, closed by G180, at the caret of the active
+// document. No document is error 91, a cutter diameter of 0 error 11.
+ProcessGenerator faceKeywayGenerator();
+ProcessGenerator sideKeywayGenerator();
+ProcessGenerator slantKeywayGenerator();
+void ProcessMKeyFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+void ProcessMKeySide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+void ProcessMKeySlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
+
+}  // namespace quillmar

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "rotary/generating_cut.h"
+#include "rotary/tapping.h"
+#include "rotary_fixture.h"
+
+using namespace quillmar;
+using test::BlockCase;
+using test::Edit;
+using test::FailureCase;
+using test::Machine;
+
+namespace {
+
+// Tool 4, V 200, F 0.004, cutter 0.25; the boxes C, D, L and W are hidden.
+const QStringList kRow = {"M-CX", "", "4", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "0"};
+const test::Typing kTyping = {{"StartX", "30"}, {"StartZ", "0"},  {"StartC", "0"},
+                              {"EndX", "10"},   {"EndZ", "-2"}, {"EndC", "90"}};
+const QString kFaceCut = test::block(R"(
+(-----< FACE ENDMILL D0.25 >-----)
+NOEX VTLIN[4]=36 VTLFN[4]=1
+NOEX VTLD[4]=0.25 VTLL[4]=22
+N000 MT=403
+N000 M421
+N000 G94 M110 TL=0404
+NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08
+N000     X30
+N000     Z0.08
+N000 G01 Z-2 M147 F=SB*0.004
+N000 G101 C90 X10 M146
+N000 G00 Z50
+N000     X200
+N000 G21 HP=4 M12 M63 M09
+<TAB>
+)");
+
+constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
+
+
+const test::Typing kSide = {{"StartX", "30"}, {"StartZ", "-5"}, {"StartC", "45"},
+                            {"EndX", "20"},   {"EndZ", "-15"},  {"EndC", "180"}};
+const std::vector<Edit> kSideEdits = {
+    {"(-----< FACE ENDMILL D0.25 >-----)", "(-----< SIDE ENDMILL D0.25 >-----)"},
+    {"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VTLIN[4]=30.2 VTLFN[4]=1"},
+    {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VTLD[4]=0.25 VTLL[4]=5.8"},
+    {"N000 G94 M110 TL=0404", "N000 G94 M110 TL=0404 G52 BA=90 M66"},
+    {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08"},
+    {"N000     X30", "N000     Z-5"},
+    {"N000     Z0.08", "N000     X30.16"},
+    {"N000 G01 Z-2 M147 F=SB*0.004", "N000 G01 X20 M147 F=SB*0.004"},
+    {"N000 G101 C90 X10 M146", "N000 G101 C180 Z-15 M146"},
+    {"N000 G00 Z50", "N000 G00 X200"},
+    {"N000     X200", ""},
+};
+
+class GeneratingCut : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(GeneratingCut, WritesTheWholeBlock) {
+    const BlockCase& c = GetParam();
+    test::expectBlock(c, kRow, kTyping, test::edited(kFaceCut, c.edits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, GeneratingCut,
+    ::testing::Values(
+        BlockCase{"FaceMacTurn", ProcessMSouseiFace_Click, kMacTurn, {}, {}},
+        // Without OSP-U100 the M62 stands behind the first positioning line; another machine
+        // adds its own after the home point.
+        BlockCase{"FaceOtherNoOsp",
+                  ProcessMSouseiFace_Click,
+                  Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
+                  {{"CoolantOFF", ""}},
+                  {{"NOEX VTLIN[4]=36 VTLFN[4]=1", ""},
+                   {"NOEX VTLD[4]=0.25 VTLL[4]=22", ""},
+                   {"N000 MT=403", ""},
+                   {"N000 M421", ""},
+                   {"N000 G94 M110 TL=0404", "N000 G94 M110 T0404"},
+                   {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M09"},
+                   {"N000     X30", "N000     X30 M62"},
+                   {"N000     X200", ""},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}},
+        // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
+        BlockCase{"FaceMultusToolLife",
+                  ProcessMSouseiFace_Click,
+                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
+                  {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
+                  {{"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VGRIN[4]=36 VGRFN[4]=1"},
+                   {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VGRD[4]=0.25 VGRL[4]=22.123"},
+                   {"N000 MT=403", "N000 MT=3 TG=4"},
+                   {"N000 G94 M110 TL=0404", "N000 G94 M110 TG=4 OG=1"},
+                   {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C12.345 X200 Z50 SB=3050 M13 M63 M08"},
+                   {"N000     Z0.08", "N000     Z0.203"},
+                   {"N000     X200", ""},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
+        BlockCase{"SideMacTurn", ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
+        BlockCase{"SideBothFlags", ProcessMSouseiSide_Click,
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
+        BlockCase{"SideMultus", ProcessMSouseiSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
+                  kSide,
+                  test::plus(kSideEdits, {{"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 TL=0404 G52 BA=90"},
+                                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        BlockCase{"SideOtherNoOsp", ProcessMSouseiSide_Click,
+                  Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
+                  test::plus(kSideEdits,
+                       {{"N000 MT=403", ""},
+                        {"N000 M421", ""},
+                        {"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 T0404"},
+                        {"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
+                        {"N000     Z-5", "N000     Z-5 M62"},
+                        {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}})}),
+    test::blockName);
+
+TEST(GeneratingCutDialog, OnlyThePositionsAndTheCutterAreAsked) {
+    SharedState s = test::stateFor(kMacTurn);
+    test::fillRotaryRows(s, kRow);
+    test::Document doc;
+    test::FakeProcessDialog user;
+    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
+    ProcessMSouseiSide_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(user.seen.caption, QStringLiteral("M-C/X創成加工側面"));
+    for (const char* hidden : {"C", "D", "W", "L", "B", "SZ", "TipPostion"})
+        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
+    for (const char* shown : {"StartX", "StartZ", "StartC", "EndX", "EndZ", "EndC"})
+        EXPECT_FALSE(user.seen.isHidden(shown)) << shown;
+}
+
+class GeneratingCutFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(GeneratingCutFailure, ChangesNothing) {
+    test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, GeneratingCutFailure,
+    ::testing::Values(FailureCase{"FaceNoCutter", ProcessMSouseiFace_Click, {{"U", "0"}}, 11},
+                      FailureCase{"SideNothingOverNothing", ProcessMSouseiSide_Click, {{"U", "0"}, {"V", "0"}}, 6},
+                      FailureCase{"SideBadCoolantCell", ProcessMSouseiSide_Click, {}, 13, true}),
+    test::failureName);
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "rotary/keyway.h"
+#include "rotary_fixture.h"
+
+using namespace quillmar;
+using test::BlockCase;
+using test::Edit;
+using test::FailureCase;
+using test::Machine;
+
+namespace {
+
+// Tool 3, V 200, F 0.002, depth 0.1, allowance 0.01, cutter 0.25, in-feed 5, two keys.
+const QStringList kRow = {"M-KEY", "", "3", "0", "1", "200", "0.002", "0.1", "0.01", "0.25", "5", "2"};
+const test::Typing kTyping = {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "0.5"}, {"EndZ", "-0.1"}};
+const QString kFaceKey = test::block(R"(
+(-----< FACE KEY W0.25 >-----)
+NOEX VTLIN[3]=36 VTLFN[3]=1
+NOEX VTLD[3]=0.25 VTLL[3]=20.1
+N000 MT=303
+N000 M421
+N000 G94 M110 TL=0303
+NT03 G00 X200 Z50 SB=3050 M13 M63 M08
+N000     X1
+N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213
+N000 G180
+N000 G00 Z50
+N000 G21 HP=4 M12 M63 M09
+<TAB>
+)");
+
+constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
+
+
+
+const test::Typing kSide = {{"StartX", "50"}, {"StartZ", "-2"}, {"StartC", "90"}, {"EndX", "49.5"}, {"EndZ", "-5"}};
+const std::vector<Edit> kSideEdits = {
+    {"(-----< FACE KEY W0.25 >-----)", "(-----< SIDE KEY W0.25 >-----)"},
+    {"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VTLIN[3]=30.2 VTLFN[3]=1"},
+    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=1.05"},
+    {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=0303 BT=1 M66"},
+    {"N000     X1", "N000     Z-2"},
+    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+     "N000 G190 C90 X49.5 Z-5 I149.84 U0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"},
+    {"N000 G00 Z50", "N000 G00 X200"},
+};
+
+// The tilted keyway at B 90, C angle 45; it writes no tool data whatever the profile says.
+const test::Typing kTilted90 = {{"B", "90"},     {"C", "0"},      {"SZ", "0"},     {"L", "45"},
+                                {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.25"}, {"EndX", "0.5"},
+                                {"EndZ", "0.5"}, {"EndC", "-0.2"}};
+const std::vector<Edit> kTilted90Edits = {
+    {"(-----< FACE KEY W0.25 >-----)", "(-----< SLANT KEY W0.25 >-----)"},
+    {"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
+    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""},
+    {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=030303 BT=1"},
+    {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08\nN000 G138"},
+    {"N000     X1", "N000 G00  X100 Y0.5 Z0.25\nN000      X1.08"},
+    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+     "N000 G190 C45 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213"},
+    {"N000 G00 Z50", "N000 G00 X100\nN000 G136"},
+};
+const std::vector<Edit> kTilted30Edits = test::plus(
+    kTilted90Edits, {{"N000 G94 M110 TL=030303 BT=1", "N000 G94 M110 TL=030303 G52 BA=30"},
+                     {"N000 G138", "N000 G138\nN000 G127 B30"},
+                     {"N000 G00  X100 Y0.5 Z0.25", "N000 G00  X1 Y0.5 Z50"},
+                     {"N000      X1.08", "N000      Z2.25"},
+                     {"N000 G190 C45 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213",
+                      "N000 G190 C45 X0.5 Y0.5 Z-0.2 K0 D0.1 E5 F=SB*0.002 M211 M213"},
+                     {"N000 G00 X100", "N000 G00 Z50\nN000 G126"}});
+
+class Keyway : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(Keyway, WritesTheWholeBlock) {
+    const BlockCase& c = GetParam();
+    test::expectBlock(c, kRow, kTyping, test::edited(kFaceKey, c.edits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, Keyway,
+    ::testing::Values(
+        BlockCase{"FaceWorked", ProcessMKeyFace_Click, kMacTurn, {}, {}},
+        // No allowance and one key: neither W nor Q. Without OSP-U100 the M62 stands behind
+        // the positioning X, and another machine adds its M62 line after the home point.
+        BlockCase{"FaceOtherNoOspOneKey",
+                  ProcessMKeyFace_Click,
+                  Machine{.kind = MachineKind::Other, .ospU100 = false},
+                  {{"L", "0"}, {"C", "1"}},
+                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
+                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""},
+                   {"N000 MT=303", ""},
+                   {"N000 M421", ""},
+                   {"N000 G94 M110 TL=0303", "N000 G94 M110 T0303"},
+                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+                   {"N000     X1", "N000     X1 M62"},
+                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}}},
+        // An allowance and a count that write as 0 and 1 leave their words out; tool life.
+        BlockCase{"FaceMultusToolLifeWrittenValues",
+                  ProcessMKeyFace_Click,
+                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true, .optionalStop = true},
+                  {{"L", "0.0004"}, {"C", "1.0004"}, {"CoolantOFF", ""}},
+                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VGRIN[3]=36 VGRFN[3]=1"},
+                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VGRD[3]=0.25 VGRL[3]=20.1"},
+                   {"N000 MT=303", "N000 MT=3 TG=3"},
+                   {"N000 G94 M110 TL=0303", "N000 G94 M110 TG=3 OG=1"},
+                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M63 M09"},
+                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866\nNSTP M01"}}},
+        // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
+        BlockCase{"FaceEnteredApproach",
+                  ProcessMKeyFace_Click,
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
+                  {{"StartZ", "-0.0005"}, {"L", "0.01"}},
+                  {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
+                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                    "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
+        BlockCase{"SideMacTurn", ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
+        BlockCase{"SideBothFlags", ProcessMKeySide_Click,
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
+        BlockCase{"SideMultus", ProcessMKeySide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
+                  test::plus(kSideEdits, {{"N000 G94 M110 TL=0303 BT=1 M66", "N000 G94 M110 TL=0303 BT=1"},
+                                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        BlockCase{"SideOtherNoOsp", ProcessMKeySide_Click,
+                  Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
+                  test::plus(kSideEdits, {{"N000 MT=303", ""},
+                                    {"N000 M421", ""},
+                                    {"N000 G94 M110 TL=0303 BT=1 M66", "N000 G94 M110 T0303"},
+                                    {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+                                    {"N000     Z-2", "N000     Z-2 M62"},
+                                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}})},
+        BlockCase{"TiltedB90", ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
+        BlockCase{"TiltedB30", ProcessMKeySlant_Click, kMacTurn, test::plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
+        // StartC + 2 is a single-precision sum (2.1, not 2.099); a shift writes G174 and G175;
+        // without OSP-U100 the M62 line follows the approach here.
+        BlockCase{"TiltedMultusShiftedNoOsp", ProcessMKeySlant_Click,
+                  Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolShape = true},
+                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.1"}}),
+                  test::plus(kTilted30Edits,
+                       {{"NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08",
+                         "NT03 G00 C45 X200 Z50 SB=3050 M13 M64 M08\nN000     M62"},
+                        {"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0.1"},
+                        {"N000      Z2.25", "N000      Z2.1"},
+                        {"N000 G126", "N000 G175\nN000 G126"},
+                        {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        // In single precision 8388607.5 + 2 rounds to 8388610.
+        BlockCase{"TiltedSingleSum", ProcessMKeySlant_Click, kMacTurn,
+                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
+                  test::plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
+        // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
+        BlockCase{"TiltedOtherToolLifeB0", ProcessMKeySlant_Click,
+                  Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
+                  test::plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
+                  test::plus(kTilted30Edits, {{"N000 MT=303", ""},
+                                        {"N000 M421", ""},
+                                        {"N000 G94 M110 TL=030303 G52 BA=30", "N000 G94 M110 TG=3 OG=1"},
+                                        {"N000 G127 B30", ""},
+                                        {"N000 G126", ""},
+                                        {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}})}),
+    test::blockName);
+
+TEST(KeywayDialog, TheTiltedKeywayOffersTheLastShiftAfterAFailedRun) {
+    SharedState s = test::stateFor(kMacTurn);
+    test::fillRotaryRows(s, kRow);
+    test::Document doc;
+    test::FakeProcessDialog user;
+    test::script(user, {{"B", "30"}, {"C", "1.5"}, {"SZ", "0.25"}});
+    ProcessMKeySlant_Click(s, &doc.box, nullptr);
+    ASSERT_TRUE(user.messages.empty());
+    const QString written = doc.box.Text();
+
+    user.clearScript();
+    test::script(user, {{"U", "0"}, {"B", "60"}, {"C", "9"}});
+    ProcessMKeySlant_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("30|1.5|0.25"));
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
+    EXPECT_EQ(doc.box.Text(), written);
+
+    user.clearScript();
+    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
+    ProcessMKeySlant_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("30|1.5|0.25"));
+    EXPECT_FALSE(user.seen.isHidden("L"));
+    EXPECT_TRUE(user.seen.isHidden("TipPostion"));
+}
+
+class KeywayFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(KeywayFailure, ChangesNothing) { test::expectFailureChangesNothing(GetParam(), kRow, ProcessMKeySlant_Click); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, KeywayFailure,
+    ::testing::Values(FailureCase{"FaceNoCutter", ProcessMKeyFace_Click, {{"U", "0"}}, 11},
+                      FailureCase{"SideNothingOverNothing", ProcessMKeySide_Click, {{"U", "0"}, {"V", "0"}}, 6},
+                      FailureCase{"TiltedSpeedOverflows", ProcessMKeySlant_Click, {{"V", "1E306"}, {"C", "3"}}, 6},
+                      FailureCase{"TiltedBadCoolantCell", ProcessMKeySlant_Click, {}, 13, true}),
+    test::failureName);
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include "rotary/drilling.h"
+#include "rotary/tapping.h"
+#include "rotary_fixture.h"
+
+using namespace quillmar;
+using test::BlockCase;
+using test::FailureCase;
+using test::Machine;
+
+namespace {
+
+// The worked face tap: tool 8, V 50, pitch 0.05, size 0.25, no angle, no count.
+const QStringList kRow = {"M-TAP", "", "8", "0", "1", "50", "0.05", "0", "0", "0.25", "0", "0"};
+const test::Typing kTyping = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-0.5"}};
+const QString kFaceTap = test::block(R"(
+(-----< FACE TAP M0.25*P0.05 >-----)
+NOEX VTLIN[8]=32 VTLFN[8]=1
+NOEX VTLD[8]=0.25 VTLL[8]=20.5
+N000 MT=803
+N000 M421
+N000 G95 M110 TL=0808
+NT08 G00 X200 Z50 SB=760 M08
+N000 G178 C0 X0 Z-0.5 K49.8 F0.05
+N000 G180
+N000 G00 Z50
+N000     X200
+N000 G21 HP=4 M12 M63 M09
+<TAB>
+)");
+
+constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
+
+// The tilted tap of the worked tool at B 90 (the hidden end Z stays empty).
+const test::Typing kTilted90 = {{"B", "90"},      {"C", "0"},     {"SZ", "0"},      {"StartX", "1"}, {"StartZ", "0.5"},
+                                {"StartC", "0.25"}, {"EndX", "30"}, {"EndC", "-0.5"}, {"EndZ", ""}};
+const std::vector<test::Edit> kTilted90Edits = {
+    {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< TAP M0.25 >-----)"},
+    {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 BT=1"},
+    {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G00  X100 Y0.5 Z0.25"},
+    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X-0.5 Y0.5 Z0.25 I98.92 F0.05 M136"},
+    {"N000 G00 Z50", "N000 G00 X100\nN000 G136"},
+    {"N000     X200", ""},
+    {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
+};
+
+
+
+const test::Typing kTilted30 = test::plus(kTilted90, {{"B", "30"}});
+const std::vector<test::Edit> kTilted30Edits = {
+    {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< TAP M0.25 >-----)"},
+    {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=30"},
+    {"NT08 G00 X200 Z50 SB=760 M08",
+     "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
+    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
+    {"N000 G00 Z50", "N000 G00 Z50\nN000 G126\nN000 G136"},
+    {"N000     X200", ""},
+    {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
+};
+
+const std::vector<test::Edit> kSideEdits = {
+    {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< SIDE TAP M0.25*P0.05 >-----)"},
+    {"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VTLIN[8]=31 VTLFN[8]=1"},
+    {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=1.2"},
+    {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=90 M66"},
+    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136"},
+    {"N000 G00 Z50", "N000 G00 X200"},
+    {"N000     X200", ""},
+};
+const test::Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
+
+class Tapping : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(Tapping, WritesTheWholeBlock) {
+    const BlockCase& c = GetParam();
+    test::expectBlock(c, kRow, kTyping, test::edited(kFaceTap, c.edits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, Tapping,
+    ::testing::Values(
+        BlockCase{"FaceWorked", ProcessMTapFace_Click, kMacTurn, {}, {}},
+        // The angle and a single tap are written; another machine has no tool change, the
+        // T word and the home point without spindle words; no load monitor, no M62 line.
+        BlockCase{"FaceOtherAngleOneTap",
+                  ProcessMTapFace_Click,
+                  Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
+                  {{"D", "90"}, {"C", "1"}, {"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"},
+                   {"CoolantOFF", ""}},
+                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", ""},
+                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", ""},
+                   {"N000 MT=803", ""},
+                   {"N000 M421", ""},
+                   {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
+                   {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 X200 Z50 SB=760 M09"},
+                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C45 X1.5 Z-0.75 K49.7 D90 F0.05 Q1"},
+                   {"N000     X200", ""},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500\nNSTP M01"}}},
+        // Angle and count that write as 0 are left out; tool life names the tool by TG.
+        BlockCase{"FaceMultusToolLifeWrittenZero",
+                  ProcessMTapFace_Click,
+                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
+                  {{"D", "0.0004"}, {"C", "0.0009"}},
+                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
+                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
+                   {"N000 MT=803", "N000 MT=3 TG=8"},
+                   {"N000 G95 M110 TL=0808", "N000 G95 M110 TG=8 OG=1"},
+                   {"N000     X200", ""},
+                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
+        // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
+        BlockCase{"FaceEnteredApproach",
+                  ProcessMTapFace_Click,
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
+                  {{"StartZ", "-0.0005"}},
+                  {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
+                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
+        BlockCase{"SideMacTurn", ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
+        // Both machine-type flags: MacTurn's words alone.
+        BlockCase{"SideBothFlagsAngleAndCount", ProcessMTapSide_Click,
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true},
+                  test::plus(kSide, {{"D", "30"}, {"C", "1"}}),
+                  test::plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
+                                     "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
+        BlockCase{"SideMultus", ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
+                  test::plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
+                                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        BlockCase{"SideOther", ProcessMTapSide_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, kSide,
+                  test::plus(kSideEdits, {{"N000 MT=803", ""},
+                                    {"N000 M421", ""},
+                                    {"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 T0808"},
+                                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}})},
+        BlockCase{"TiltedB90", ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
+        BlockCase{"TiltedB30", ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
+        // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
+        // shift Z that writes as 0 beside a shift X still writes G174 and G175.
+        BlockCase{"TiltedMultusShifted", ProcessMTapSlant_Click,
+                  Machine{.kind = MachineKind::Multus, .toolShape = true},
+                  test::plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
+                  test::plus(kTilted30Edits,
+                       {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
+                        {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
+                        {"N000 G126", "N000 G175\nN000 G126"},
+                        {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
+        // B 0 with a zero shift Z that writes as 0: no B word, no G174, G127, G175 or G126;
+        // another machine with tool life: TG word, no tool change, the home point.
+        BlockCase{"TiltedOtherToolLifeB0", ProcessMTapSlant_Click,
+                  Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
+                  test::plus(kTilted30, {{"B", "0"}, {"SZ", "0.0004"}}),
+                  test::plus(kTilted30Edits,
+                       {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
+                        {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
+                        {"N000 MT=803", ""},
+                        {"N000 M421", ""},
+                        {"N000 G95 M110 TL=0808 G52 BA=30", "N000 G95 M110 TG=8 OG=1"},
+                        {"N000 G127 B30", ""},
+                        {"N000 G126", ""},
+                        {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+    test::blockName);
+
+TEST(TappingDialog, TheTiltedTapOffersTheLastShiftAndRelabelsTheBottom) {
+    SharedState s = test::stateFor(kMacTurn);
+    test::fillRotaryRows(s, kRow);
+    test::Document doc;
+    test::FakeProcessDialog user;
+    test::script(user, {{"B", "90"}, {"C", "1.5"}, {"SZ", "0.25"}});
+    ProcessMTapSlant_Click(s, &doc.box, nullptr);
+    ASSERT_TRUE(user.messages.empty());
+    EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
+    EXPECT_EQ(user.seen.toolTips.value("F"), QStringLiteral("M2=0.4 M2.5=0.45 M3=0.02 M4=0.7 M5=0.8 M6=1 M8=1.25 "
+                                                            "M10=1.5 M12=1.75 M16=2 M20=2.5 M24=3"));
+
+    user.clearScript();
+    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
+    ProcessMTapSlant_Click(s, &doc.box, nullptr);
+    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("90|1.5|0.25"));
+    for (const char* hidden : {"W", "D", "L", "EndZ", "TipPostion"})
+        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
+    for (const char* shown : {"B", "SZ", "EndX", "EndC", "EndZ2"})
+        EXPECT_FALSE(user.seen.isHidden(shown)) << shown;
+
+    ProcessMTapFace_Click(s, &doc.box, nullptr);
+    EXPECT_TRUE(user.seen.toolTips.value("F").endsWith(QLatin1String("M16=2 M20=2.5")));
+    for (const char* hidden : {"W", "L", "EndX", "EndC", "B", "SZ"})
+        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
+    EXPECT_FALSE(user.seen.isHidden("D"));
+}
+
+class TappingFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(TappingFailure, ChangesNothing) { test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, TappingFailure,
+    ::testing::Values(FailureCase{"TiltedNoSize", ProcessMTapSlant_Click, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
+                      FailureCase{"TiltedNothingOverNothing", ProcessMTapSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
+                      FailureCase{"FaceSpeedOverflows", ProcessMTapFace_Click, {{"V", "1E306"}}, 6},
+                      FailureCase{"SideBadCoolantCell", ProcessMTapSide_Click, {}, 13, true}),
+    test::failureName);
+
+}  // namespace
