@@ -49,6 +49,7 @@ ProcessDialogLayout sideDialog() {
 
 ProcessDialogLayout slantDialog() {
     ProcessDialogLayout layout = rotaryDialog(kSlant);
+    layout.relabelEndCOnB = true;
     layout.captions = {
         {"LabelU", "Tap size"},   {"LabelU2", "M"},      {"LabelD", ""},         {"LabelD2", ""},
         {"LabelL", ""},           {"LabelL2", ""},       {"LabelC", "Zero Shift"}, {"LabelC2", "X"},

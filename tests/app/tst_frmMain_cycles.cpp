@@ -157,7 +157,7 @@ void TestCycleCommands::everyFinishingAndGroovingCommandIsOnTheMenu() {
         f.choose(menu);
     QCOMPARE(captions, (QStringList{"Face & O.D.Finish", "O.D. & Face Finish", "O.D.Finish", "I.D.Finish",
                                     "Face Groove", "O.D.Groove", "I.D.Groove"}));
-    const QString text = f.w->activeText()->Text();
+    const QString text = f.w().activeText()->Text();
     for (const char* header : {"OD.FINISH FACE", "ID.FINISH", "OD.GROOVE FACE W0", "OD.GROOVE W0", "ID.GROOVE W0"})
         QCOMPARE(text.count(QStringLiteral("(-----< %1 >-----)").arg(QLatin1String(header))), 1);
     QCOMPARE(text.count(QStringLiteral("(-----< OD.FINISH >-----)")), 2);

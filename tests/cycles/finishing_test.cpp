@@ -28,16 +28,16 @@ const char* const kRetreat = "N000 G00 X12 G97 S680 M63";
 const char* const kHome = "N000     X20 Z10";
 const Typing kStart = {{"StartX", "2"}, {"StartZ", "0"}};
 
-class Finishing : public ::testing::TestWithParam<BlockCase> {};
+class Finishing : public ::testing::TestWithParam<TurningCase> {};
 
 TEST_P(Finishing, WritesTheWholeBlockAtTheCaret) { expectBlock(kOuterBlock, GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Finishing,
     ::testing::Values(
-        BlockCase{"OuterOther", finishOuterGenerator, {}, kStart, {}},
+        TurningCase{"OuterOther", finishOuterGenerator, {}, kStart, {}},
         // Both machine flags write MacTurn's words and no M263.
-        BlockCase{"OuterBothFlagsB90ShapeMonitorStop",
+        TurningCase{"OuterBothFlagsB90ShapeMonitorStop",
                   finishOuterGenerator,
                   {true, true, false, true, true, true},
                   with(kStart, {{"B", "90"}, {"M603", nullptr}}),
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=8"},
                    {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[3]=0"},
                    {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}}},
-        BlockCase{"OuterMultusToolLifeShapeB45",
+        TurningCase{"OuterMultusToolLifeShapeB45",
                   finishOuterGenerator,
                   {false, true, true, true},
                   with(kStart, {{"B", "45"}}),
@@ -56,16 +56,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {kToolCall, "N000 G00 X2.16 Z0.2 TG=3 OG=1 BA=45 M602 M42 S680 M03 M63 M08 M263"},
                    {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
         // Conditions are judged on the values as written: V and U read 0 here.
-        BlockCase{"OuterSpeedWrittenAsZeroRepeatsThePrevious", finishOuterGenerator, {},
+        TurningCase{"OuterSpeedWrittenAsZeroRepeatsThePrevious", finishOuterGenerator, {},
                   with(kStart, {{"V", "0.0004"}}),
                   {{kToolCall, "N000 G00 X2.16 Z0.2 T030303 M42 S770 M03 M63 M08"},
                    {kApproach, "NT03     Z0.08 G96 S0"},
                    {kRetreat, "N000 G00 X12 G97 S770 M63"}},
                   770},
-        BlockCase{"OuterAllowancesWrittenAsZero", finishOuterGenerator, {},
+        TurningCase{"OuterAllowancesWrittenAsZero", finishOuterGenerator, {},
                   with(kStart, {{"U", "0.0004"}, {"W", "0"}}), {{kCycle, "N000 G87 NAP2"}}},
         // The tool-data index comes before the whole part is taken.
-        BlockCase{"OuterTool5_5ShapeMonitor", finishOuterGenerator, {false, false, false, true, true},
+        TurningCase{"OuterTool5_5ShapeMonitor", finishOuterGenerator, {false, false, false, true, true},
                   with(kStart, {{"ToolNumber", "5.5"}}),
                   {{"+(-----< OD.FINISH >-----)",
                     "NOEX VTLIN[5.5]=7 VTLFN[5.5]=1 VTLA1[5.5]=55\nNOEX VTLA2[5.5]=0.2 VTLL[5.5]=1.6"},
@@ -73,13 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {kApproach, "NT05     Z0.08 G96 S400\nN000 VLMON[5]=8"},
                    {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[5]=0"}}},
 
-        BlockCase{"FaceOtherMonitor", finishFaceGenerator, {false, false, false, false, true}, kStart,
+        TurningCase{"FaceOtherMonitor", finishFaceGenerator, {false, false, false, false, true}, kStart,
                   {{kHeader, "(-----< OD.FINISH FACE >-----)"},
                    {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=1+8"},
                    {kCycle, "N000 G87 NAP1 U0.01 W0.004\nN000 VLMON[3]=0"},
                    {kRetreat, ""},
                    {kHome, "N000 G00 X20 Z10 G97 S680 M63"}}},
-        BlockCase{"FaceMultus", finishFaceGenerator, {false, true}, kStart,
+        TurningCase{"FaceMultus", finishFaceGenerator, {false, true}, kStart,
                   {{kHeader, "(-----< OD.FINISH FACE >-----)\nN000 MT=301\nN000 M421"},
                    {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 M602 M42 S680 M03 M63 M08 M263"},
                    {kCycle, "N000 G87 NAP1 U0.01 W0.004"},
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
 
         // An end X written as 0 faces through the centre; S at X3 is 470.
-        BlockCase{"FaceOuterMacTurnThroughTheCentre", finishFaceOuterGenerator, {true},
+        TurningCase{"FaceOuterMacTurnThroughTheCentre", finishFaceOuterGenerator, {true},
                   {{"StartX", "3"}, {"EndX", "0.0004"}},
                   {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
                    {kToolCall, "N000 G00 X3.16 Z0.2 TL=0303 M602 M42 S470 M03 M63 M08"},
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {kRetreat, "N000 G00 X12 G97 S470 M63"},
                    {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
         // The end X comes from the work's bore.
-        BlockCase{"FaceOuterMultusToTheBore", finishFaceOuterGenerator, {false, true}, {{"StartX", "2"}},
+        TurningCase{"FaceOuterMultusToTheBore", finishFaceOuterGenerator, {false, true}, {{"StartX", "2"}},
                   {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
                    {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 M602 M42 S680 M03 M63 M08 M263"},
                    {kApproach, "NT03     Z0 G96 S400\nN000 G01 X1 F0.006\nN000 G00 X2 Z2"},
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 1.0f},
 
         // The bore 1.25 is pre-filled: S = 1020.
-        BlockCase{"InnerOtherShapeTool5", finishInnerGenerator, {false, false, false, true},
+        TurningCase{"InnerOtherShapeTool5", finishInnerGenerator, {false, false, false, true},
                   {{"ToolNumber", "5"}, {"StartZ", "0.1"}},
                   {{kHeader, "(-----< ID.FINISH >-----)\nNOEX VTLIN[5]=8 VTLFN[5]=1 VTLA1[5]=60\n"
                              "NOEX VTLA2[5]=3 VTLD[5]=20 VTLL[5]=20.1"},
@@ -114,13 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {kRetreat, ""},
                    {kHome, "N000     X20 Z10 G97 S1020 M63"}},
                   0, 1.25f},
-        BlockCase{"InnerMacTurnToolLife", finishInnerGenerator, {true, false, true}, {{"StartX", "1.25"}},
+        TurningCase{"InnerMacTurnToolLife", finishInnerGenerator, {true, false, true}, {{"StartX", "1.25"}},
                   {{kHeader, "(-----< ID.FINISH >-----)\nN000 MT=1 TG=3\nN000 M421"},
                    {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M602 M42 S1020 M03 M63 M08"},
                    {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
                    {kRetreat, "N000     X12 G97 S1020 M63"},
                    {kHome, "N000 G21 HP=4 M05 M63 M09"}}}),
-    caseName<BlockCase>);
+    caseName<TurningCase>);
 
 // Face & O.D. keeps the facing feed and end X; the end X and the inner start X take the
 // work's bore, 0 before any workpiece input.
@@ -134,17 +134,17 @@ TEST(FinishingDialog, KeepsTheFacingBoxesAndPrefillsTheBore) {
     EXPECT_EQ(inner.user.seen.text("StartX") + " " + inner.user.seen.text("StartZ"), QStringLiteral("0 0"));
 }
 
-class FinishingFailure : public ::testing::TestWithParam<FailureCase> {};
+class FinishingFailure : public ::testing::TestWithParam<TurningFailure> {};
 
 TEST_P(FinishingFailure, IsReportedAndChangesNothing) { expectFailure(GetParam()); }
 
 // -0.2362204724409449 × 25.4 + 6 is exactly 0.
 INSTANTIATE_TEST_SUITE_P(
     Table, FinishingFailure,
-    ::testing::Values(FailureCase{"SpeedOverflows", finishOuterGenerator, {{"V", "1E306"}}, "Error 6"},
-                      FailureCase{"BoreOverflowsItsWord", finishInnerGenerator, {{"StartX", "1E306"}}, "Error 6"},
-                      FailureCase{"ZeroSpeedDiameter", finishFaceGenerator, {{"StartX", "-0.2362204724409449"}},
+    ::testing::Values(TurningFailure{"SpeedOverflows", finishOuterGenerator, {{"V", "1E306"}}, "Error 6"},
+                      TurningFailure{"BoreOverflowsItsWord", finishInnerGenerator, {{"StartX", "1E306"}}, "Error 6"},
+                      TurningFailure{"ZeroSpeedDiameter", finishFaceGenerator, {{"StartX", "-0.2362204724409449"}},
                                   "Error 11"}),
-    caseName<FailureCase>);
+    caseName<TurningFailure>);
 
 }  // namespace

@@ -105,7 +105,7 @@ const Edits kFace = {
     {kSecondSwitch, "N000     X2.004 TL=50505"},
     {kRetreat, "N000 G00 Z0.2\nN000     X12 G97 S570 M63"}};
 
-class Grooving : public ::testing::TestWithParam<BlockCase> {};
+class Grooving : public ::testing::TestWithParam<TurningCase> {};
 
 TEST_P(Grooving, WritesTheWholeBlockAtTheCaret) { expectBlock(kOuterBlock, GetParam()); }
 
@@ -113,22 +113,22 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Grooving,
     ::testing::Values(
         // C 0.03 at EndZ 0 gives Z0.05, and an insert of 0.12 gives K0.1.
-        BlockCase{"OuterMacTurn", grooveOuterGenerator, kMacTurn, kOuterInput, {}},
-        BlockCase{"OuterBothMachineFlags", grooveOuterGenerator, {true, true}, kOuterInput, {}},
-        BlockCase{"OuterMacTurnRadius", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"Option2", nullptr}}),
+        TurningCase{"OuterMacTurn", grooveOuterGenerator, kMacTurn, kOuterInput, {}},
+        TurningCase{"OuterBothMachineFlags", grooveOuterGenerator, {true, true}, kOuterInput, {}},
+        TurningCase{"OuterMacTurnRadius", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"Option2", nullptr}}),
                   kRadius},
-        BlockCase{"OuterOther", grooveOuterGenerator, {}, kOuterInput,
+        TurningCase{"OuterOther", grooveOuterGenerator, {}, kOuterInput,
                   {{"N000 MT=501", ""},
                    {"N000 M421", ""},
                    {kToolCall, "N000 G00 X12 Z-0.198 T050505 M42 S530 M03 M63 M08"},
                    {kFirstSwitch, "N000     Z0.05 T250525"},
                    {kSecondSwitch, "N000     Z-0.198 T50505"},
                    {kMacTurnEnd, "N000     X20 Z10"}}},
-        BlockCase{"OuterMultusStop", grooveOuterGenerator, {false, true, false, false, false, true}, kOuterInput,
+        TurningCase{"OuterMultusStop", grooveOuterGenerator, {false, true, false, false, false, true}, kOuterInput,
                   {{kToolCall, "N000 G00 X12 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
                    {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866\nNSTP M01"}}},
         // Grooving writes no load-monitor lines.
-        BlockCase{"OuterMacTurnShapeMonitorB45", grooveOuterGenerator, {true, false, false, true, true},
+        TurningCase{"OuterMacTurnShapeMonitorB45", grooveOuterGenerator, {true, false, false, true, true},
                   with(kOuterInput, {{"B", "45"}}),
                   {{"+(-----< OD.GROOVE W0.2 >-----)",
                     "NOEX VTLIN[5]=19 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLW[5]=0.12 VTLL[5]=1.6"},
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {kFirstSwitch, "N000     Z0.05 TL=250525 BA=45"},
                    {kSecondSwitch, "N000     Z-0.198 TL=50505 BA=45"}}},
         // Offset groups instead of offset numbers, and no B word in the switch lines.
-        BlockCase{"OuterMacTurnToolLifeShapeB45", grooveOuterGenerator, {true, false, true, true},
+        TurningCase{"OuterMacTurnToolLifeShapeB45", grooveOuterGenerator, {true, false, true, true},
                   with(kOuterInput, {{"B", "45"}}),
                   {{"N000 MT=501", "NOEX VGRIN[5]=19 VGRFN[5]=1 VGRA1[5]=180\nNOEX VGRW[5]=0.12 VGRL[5]=1.6\n"
                                    "N000 MT=1 TG=5"},
@@ -146,28 +146,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {kSecondSwitch, "N000     Z-0.198 OG=1"}}},
         // The radius word cuts C to 0.03 in place: the first arc still sees 0.0305 (X1.939),
         // every later word the cut value; EndZ 0.0005 is cut only at the second wall.
-        BlockCase{"OuterRadiusCutInPlace", grooveOuterGenerator, kMacTurn,
+        TurningCase{"OuterRadiusCutInPlace", grooveOuterGenerator, kMacTurn,
                   with(kOuterInput, {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}}),
                   plus(kRadius, {{"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
                                  {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.939 Z-0.2 L0.03 F0.003"}})},
 
-        BlockCase{"InnerMacTurnShape", grooveInnerGenerator, {true, false, false, true}, kInnerInput,
+        TurningCase{"InnerMacTurnShape", grooveInnerGenerator, {true, false, false, true}, kInnerInput,
                   plus(kInner, {{"+(-----< ID.GROOVE W0.2 >-----)",
                                  "NOEX VTLIN[5]=20 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=20 VTLW[5]=0.12 VTLL[5]=19.8"}})},
-        BlockCase{"InnerMultusRadius", grooveInnerGenerator, kMultus, with(kInnerInput, {{"Option2", nullptr}}),
+        TurningCase{"InnerMultusRadius", grooveInnerGenerator, kMultus, with(kInnerInput, {{"Option2", nullptr}}),
                   plus(plus(kInner, kInnerRadius),
                        {{"N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08",
                          "N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08 M263"},
                         {"N000     X12", ""},
                         {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}})},
 
-        BlockCase{"FaceMacTurn", grooveFaceGenerator, kMacTurn, kFaceInput, kFace},
-        BlockCase{"FaceMultus", grooveFaceGenerator, kMultus, kFaceInput,
+        TurningCase{"FaceMacTurn", grooveFaceGenerator, kMacTurn, kFaceInput, kFace},
+        TurningCase{"FaceMultus", grooveFaceGenerator, kMultus, kFaceInput,
                   plus(kFace, {{"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
                                 "N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08 M263"},
                                {"N000     X12 G97 S570 M63", ""},
                                {kMacTurnEnd, "N000 G20 HP=4 M867 G97 S570 M05 M63 M09\nN000 M866"}})},
-        BlockCase{"FaceOtherRadius", grooveFaceGenerator, {}, with(kFaceInput, {{"Option2", nullptr}}),
+        TurningCase{"FaceOtherRadius", grooveFaceGenerator, {}, with(kFaceInput, {{"Option2", nullptr}}),
                   plus(kFace, {{"N000 MT=501", ""},
                                {"N000 M421", ""},
                                {"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {"N000     X2.004 TL=50505", "N000     X2.004 T50505"},
                                {"N000     X12 G97 S570 M63", "N000     X20 Z10 G97 S570 M63"},
                                {kMacTurnEnd, ""}})}),
-    caseName<BlockCase>);
+    caseName<TurningCase>);
 
 // The offset words of whole and fractional tool numbers, on MacTurn: the tool word, the
 // cycle's offset t + 20, and the switch numbers t × 10101 + 200020 and t × 10101.
@@ -255,7 +255,7 @@ TEST(Grooving, WritesTheApproachPointThroughCopies) {
     EXPECT_EQ(s.profile.gApproachX, 1.0015);
 }
 
-class GroovingFailure : public ::testing::TestWithParam<FailureCase> {};
+class GroovingFailure : public ::testing::TestWithParam<TurningFailure> {};
 
 TEST_P(GroovingFailure, IsReportedAndChangesNothing) { expectFailure(GetParam()); }
 
@@ -263,17 +263,17 @@ TEST_P(GroovingFailure, IsReportedAndChangesNothing) { expectFailure(GetParam())
 INSTANTIATE_TEST_SUITE_P(
     Table, GroovingFailure,
     ::testing::Values(
-        FailureCase{"SpeedOverflows", grooveOuterGenerator, with(kOuterInput, {{"V", "1E306"}}), "Error 6"},
-        FailureCase{"StartXOverflowsItsWord", grooveOuterGenerator, with(kOuterInput, {{"StartX", "1E306"}}),
+        TurningFailure{"SpeedOverflows", grooveOuterGenerator, with(kOuterInput, {{"V", "1E306"}}), "Error 6"},
+        TurningFailure{"StartXOverflowsItsWord", grooveOuterGenerator, with(kOuterInput, {{"StartX", "1E306"}}),
                     "Error 6"},
         // The speed (570) is computed before the header fails, and put back.
-        FailureCase{"FaceEndXOverflowsTheHeader", grooveFaceGenerator, with(kFaceInput, {{"EndX", "1E306"}}),
+        TurningFailure{"FaceEndXOverflowsTheHeader", grooveFaceGenerator, with(kFaceInput, {{"EndX", "1E306"}}),
                     "Error 6"},
-        FailureCase{"OuterZeroSpeedDiameter", grooveOuterGenerator,
+        TurningFailure{"OuterZeroSpeedDiameter", grooveOuterGenerator,
                     with(kOuterInput, {{"StartX", "-0.15748031496062995"}}), "Error 11"},
-        FailureCase{"InnerZeroSpeedDiameter", grooveInnerGenerator,
+        TurningFailure{"InnerZeroSpeedDiameter", grooveInnerGenerator,
                     with(kInnerInput, {{"StartX", "0.15748031496062995"}}), "Error 11"}),
-    caseName<FailureCase>);
+    caseName<TurningFailure>);
 
 TEST(ExpectedText, NamesOneOfTwoEqualLinesByItsNumber) {
     const QString base = crlf("A\nB\nA\n");

@@ -14,6 +14,16 @@
 
 namespace quillmar::test {
 
+// Machine flags as the turning cycles' tables give them, both machine flags allowed.
+struct RoughingMachine {
+    bool macTurn = false;
+    bool multus = false;
+    bool toolLife = false;
+    bool toolShape = false;
+    bool loadMonitor = false;
+    bool optionalStop = false;
+};
+
 struct Stock {
     std::optional<double> od;
     std::optional<double> pZero;

@@ -65,7 +65,7 @@ struct TurningRun {
     FakeProcessDialog user;
 };
 
-struct BlockCase {
+struct TurningCase {
     const char* name;
     ProcessGenerator (*generator)();
     TurningMachine machine;
@@ -75,7 +75,7 @@ struct BlockCase {
     float innerDiameter = 0;
 };
 
-inline void expectBlock(const char* base, const BlockCase& c) {
+inline void expectBlock(const char* base, const TurningCase& c) {
     TurningRun run(c.machine, c.generator, c.typed, c.previousSpeed, c.innerDiameter);
     EXPECT_TRUE(run.user.messages.empty());
     const QString expected = edited(block(base), c.edits);
@@ -83,7 +83,7 @@ inline void expectBlock(const char* base, const BlockCase& c) {
     EXPECT_EQ(run.doc.box.SelStart(), run.before.size() + expected.size());
 }
 
-struct FailureCase {
+struct TurningFailure {
     const char* name;
     ProcessGenerator (*generator)();
     Typing typed;
@@ -91,7 +91,7 @@ struct FailureCase {
 };
 
 // The error is shown; the document, the previous cycle's speed and the block stay.
-inline void expectFailure(const FailureCase& c) {
+inline void expectFailure(const TurningFailure& c) {
     TurningRun run({}, c.generator, c.typed, 770);
     ASSERT_EQ(run.user.messages.size(), 1u);
     EXPECT_EQ(run.user.messages[0].title, QString::fromLatin1(c.title));

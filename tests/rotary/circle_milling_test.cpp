@@ -8,9 +8,9 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::BlockCase;
+using test::RotaryCase;
 using test::Edit;
-using test::FailureCase;
+using test::RotaryFailure;
 using test::Machine;
 
 namespace {
@@ -131,45 +131,45 @@ N000 G21 HP=4 M12 M63 M09
 
 constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
 
-class CircleMilling : public ::testing::TestWithParam<BlockCase> {};
+class CircleMilling : public ::testing::TestWithParam<RotaryCase> {};
 
 TEST_P(CircleMilling, WritesTheWholeBlock) {
-    const BlockCase& c = GetParam();
+    const RotaryCase& c = GetParam();
     test::expectBlock(c, kRow, kTyping, test::edited(kCircle, c.edits));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Blocks, CircleMilling,
     ::testing::Values(
-        BlockCase{"NoDepthOnePlunge", ProcessMCircleSlant_Click, kMacTurn, {}, {}},
-        BlockCase{"WrittenZeroDepth", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E-12"}}, {}},
+        RotaryCase{"NoDepthOnePlunge", ProcessMCircleSlant_Click, kMacTurn, {}, {}},
+        RotaryCase{"WrittenZeroDepth", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E-12"}}, {}},
         // A negative depth and allowance, even ones too large to write, do nothing.
-        BlockCase{"NegativeDepthAndAllowance", ProcessMCircleSlant_Click, kMacTurn, {{"D", "-1E300"}, {"L", "-1E300"}},
+        RotaryCase{"NegativeDepthAndAllowance", ProcessMCircleSlant_Click, kMacTurn, {{"D", "-1E300"}, {"L", "-1E300"}},
                   {}},
-        BlockCase{"Stepping", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1"}},
+        RotaryCase{"Stepping", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1"}},
                   {{"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1" CONTOUR "\nN000     Z-2" CONTOUR "\nN000     Z-3"}}},
-        BlockCase{"StepsExactlyFromTheTypedDecimals", ProcessMCircleSlant_Click, kMacTurn,
+        RotaryCase{"StepsExactlyFromTheTypedDecimals", ProcessMCircleSlant_Click, kMacTurn,
                   {{"D", "0.0025"}, {"EndC", "-0.0078"}},
                   {{"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-0.003" CONTOUR "\nN000     Z-0.005" CONTOUR
                     "\nN000     Z-0.008"}}},
         // A depth too large to write steps past the bottom at once.
-        BlockCase{"HugeDepth", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E300"}},
+        RotaryCase{"HugeDepth", ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E300"}},
                   {{"N000 G01 Z-3 F=SB*0.004", "N000 G01 Z0 F=SB*0.004\nN000     Z-3"}}},
-        BlockCase{"Allowance", ProcessMCircleSlant_Click, kMacTurn, {{"L", "0.5"}},
+        RotaryCase{"Allowance", ProcessMCircleSlant_Click, kMacTurn, {{"L", "0.5"}},
                   {{"N000     X15 G41",
                     "N000     X14.5 G41\nN000 G03 X5.5 Y0 L4.5\nN000     X14.5 Y0 L4.5\nN000 G01 X15"}}},
         // The radius is cut where the first contour writes it, the centre where the rapid
         // move writes it; every later term reads the cut values.
-        BlockCase{"CutValuesCarryOn", ProcessMCircleSlant_Click, kMacTurn,
+        RotaryCase{"CutValuesCarryOn", ProcessMCircleSlant_Click, kMacTurn,
                   {{"D", "1"}, {"EndC", "-2"}, {"StartX", "10.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
                   {{"(-----< SLANT CIRCLE D10 >-----)", "(-----< SLANT CIRCLE D10.001 >-----)"},
                    {"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1\nN000     X15 G41\nN000 G03 X4.999 Y0 L5\n"
                     "N000     X15 Y0 L5\nN000 G01 X10 G40\nN000     Z-2"}}},
         // The top plus 2 is a single-precision sum; B, C and SZ are written as typed.
-        BlockCase{"TiltedAndShifted", ProcessMCircleSlant_Click, kMacTurn,
+        RotaryCase{"TiltedAndShifted", ProcessMCircleSlant_Click, kMacTurn,
                   {{"StartC", "0.1"}, {"B", "30"}, {"C", "1.5"}, {"SZ", "0.25"}, {"W", "90"}},
                   {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=30 M66"},
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C90 X200 Z50 SB=3050 M13 M63 M08"},
@@ -177,16 +177,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
         // In single precision 8388607.5 + 2 rounds to 8388610.
-        BlockCase{"TopPlusTwoIsASingle", ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
+        RotaryCase{"TopPlusTwoIsASingle", ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
                   {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
-        BlockCase{"MultusB90", ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
+        RotaryCase{"MultusB90", ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
                   {{"B", "90"}},
                   {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=90"},
                    {"N000 G127 B0", "N000 G127 B90"},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        BlockCase{"BothFlags", ProcessMCircleSlant_Click,
+        RotaryCase{"BothFlags", ProcessMCircleSlant_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, {}, {}},
-        BlockCase{"OtherNoOsp", ProcessMCircleSlant_Click,
+        RotaryCase{"OtherNoOsp", ProcessMCircleSlant_Click,
                   Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
                   {{"CoolantOFF", ""}},
                   {{"NOEX VTLIN[5]=36 VTLFN[5]=1", ""},
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C0 X200 Z50 SB=3050 M13 M64 M09\nN000     M62"},
                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}},
-        BlockCase{"OtherToolLife", ProcessMCircleSlant_Click,
+        RotaryCase{"OtherToolLife", ProcessMCircleSlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   {},
                   {{"NOEX VTLIN[5]=36 VTLFN[5]=1", "NOEX VGRIN[5]=36 VGRFN[5]=1"},
@@ -228,7 +228,7 @@ TEST(CircleMillingDialog, OffersTheLastTiltedValuesAndHidesTheEndZ) {
     EXPECT_TRUE(user.seen.isHidden("L"));
 }
 
-class CircleMillingFailure : public ::testing::TestWithParam<FailureCase> {};
+class CircleMillingFailure : public ::testing::TestWithParam<RotaryFailure> {};
 
 TEST_P(CircleMillingFailure, ChangesNothing) {
     test::expectFailureChangesNothing(GetParam(), kRow, ProcessMCircleSlant_Click);
@@ -237,13 +237,13 @@ TEST_P(CircleMillingFailure, ChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Errors, CircleMillingFailure,
     ::testing::Values(
-        FailureCase{"NoEndMill", ProcessMCircleSlant_Click, {{"U", "0"}, {"B", "30"}, {"C", "1"}}, 11},
-        FailureCase{"NothingOverNothing", ProcessMCircleSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
-        FailureCase{"RadiusTooLarge", ProcessMCircleSlant_Click, {{"EndX", "1E306"}}, 6},
+        RotaryFailure{"NoEndMill", ProcessMCircleSlant_Click, {{"U", "0"}, {"B", "30"}, {"C", "1"}}, 11},
+        RotaryFailure{"NothingOverNothing", ProcessMCircleSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
+        RotaryFailure{"RadiusTooLarge", ProcessMCircleSlant_Click, {{"EndX", "1E306"}}, 6},
         // 20,000 levels: refused at once.
-        FailureCase{"TooManyLevels", ProcessMCircleSlant_Click,
+        RotaryFailure{"TooManyLevels", ProcessMCircleSlant_Click,
                     {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-20"}, {"C", "4"}}, 6},
-        FailureCase{"BadCoolantCell", ProcessMCircleSlant_Click, {}, 13, true}),
+        RotaryFailure{"BadCoolantCell", ProcessMCircleSlant_Click, {}, 13, true}),
     test::failureName);
 
 }  // namespace

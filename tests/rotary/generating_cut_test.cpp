@@ -5,9 +5,9 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::BlockCase;
+using test::RotaryCase;
 using test::Edit;
-using test::FailureCase;
+using test::RotaryFailure;
 using test::Machine;
 
 namespace {
@@ -53,20 +53,20 @@ const std::vector<Edit> kSideEdits = {
     {"N000     X200", ""},
 };
 
-class GeneratingCut : public ::testing::TestWithParam<BlockCase> {};
+class GeneratingCut : public ::testing::TestWithParam<RotaryCase> {};
 
 TEST_P(GeneratingCut, WritesTheWholeBlock) {
-    const BlockCase& c = GetParam();
+    const RotaryCase& c = GetParam();
     test::expectBlock(c, kRow, kTyping, test::edited(kFaceCut, c.edits));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Blocks, GeneratingCut,
     ::testing::Values(
-        BlockCase{"FaceMacTurn", ProcessMSouseiFace_Click, kMacTurn, {}, {}},
+        RotaryCase{"FaceMacTurn", ProcessMSouseiFace_Click, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the first positioning line; another machine
         // adds its own after the home point.
-        BlockCase{"FaceOtherNoOsp",
+        RotaryCase{"FaceOtherNoOsp",
                   ProcessMSouseiFace_Click,
                   Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
                   {{"CoolantOFF", ""}},
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
-        BlockCase{"FaceMultusToolLife",
+        RotaryCase{"FaceMultusToolLife",
                   ProcessMSouseiFace_Click,
                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
                   {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
@@ -92,14 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     Z0.08", "N000     Z0.203"},
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        BlockCase{"SideMacTurn", ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
-        BlockCase{"SideBothFlags", ProcessMSouseiSide_Click,
+        RotaryCase{"SideMacTurn", ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideBothFlags", ProcessMSouseiSide_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
-        BlockCase{"SideMultus", ProcessMSouseiSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
+        RotaryCase{"SideMultus", ProcessMSouseiSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
                   kSide,
                   test::plus(kSideEdits, {{"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 TL=0404 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        BlockCase{"SideOtherNoOsp", ProcessMSouseiSide_Click,
+        RotaryCase{"SideOtherNoOsp", ProcessMSouseiSide_Click,
                   Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
                   test::plus(kSideEdits,
                        {{"N000 MT=403", ""},
@@ -124,7 +124,7 @@ TEST(GeneratingCutDialog, OnlyThePositionsAndTheCutterAreAsked) {
         EXPECT_FALSE(user.seen.isHidden(shown)) << shown;
 }
 
-class GeneratingCutFailure : public ::testing::TestWithParam<FailureCase> {};
+class GeneratingCutFailure : public ::testing::TestWithParam<RotaryFailure> {};
 
 TEST_P(GeneratingCutFailure, ChangesNothing) {
     test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click);
@@ -132,9 +132,9 @@ TEST_P(GeneratingCutFailure, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, GeneratingCutFailure,
-    ::testing::Values(FailureCase{"FaceNoCutter", ProcessMSouseiFace_Click, {{"U", "0"}}, 11},
-                      FailureCase{"SideNothingOverNothing", ProcessMSouseiSide_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      FailureCase{"SideBadCoolantCell", ProcessMSouseiSide_Click, {}, 13, true}),
+    ::testing::Values(RotaryFailure{"FaceNoCutter", ProcessMSouseiFace_Click, {{"U", "0"}}, 11},
+                      RotaryFailure{"SideNothingOverNothing", ProcessMSouseiSide_Click, {{"U", "0"}, {"V", "0"}}, 6},
+                      RotaryFailure{"SideBadCoolantCell", ProcessMSouseiSide_Click, {}, 13, true}),
     test::failureName);
 
 }  // namespace

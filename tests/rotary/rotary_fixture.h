@@ -58,7 +58,7 @@ inline std::vector<Edit> plus(std::vector<Edit> list, std::initializer_list<Edit
 
 // A generator family's case: a command on a machine, typed over the family's base typing,
 // with the block its expected text as edits of the family's base block.
-struct BlockCase {
+struct RotaryCase {
     const char* name;
     Command command;
     Machine machine;
@@ -66,12 +66,12 @@ struct BlockCase {
     std::vector<Edit> edits;
 };
 
-inline void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const RotaryCase& c, std::ostream* os) { *os << c.name; }
 
-inline std::string blockName(const ::testing::TestParamInfo<BlockCase>& info) { return info.param.name; }
+inline std::string blockName(const ::testing::TestParamInfo<RotaryCase>& info) { return info.param.name; }
 
 // Runs a case whole: the block lands at the caret in one change and nothing is reported.
-inline void expectBlock(const BlockCase& c, const QStringList& row, const Typing& base, const QString& expected) {
+inline void expectBlock(const RotaryCase& c, const QStringList& row, const Typing& base, const QString& expected) {
     SharedState s = stateFor(c.machine);
     fillRotaryRows(s, row);
     Document doc(QStringLiteral("AB"), 1);
@@ -97,7 +97,7 @@ inline QString offeredShift(const ProcessDialogView& v) {
 // A failure: reported by its number, nothing inserted, and every value a run may change
 // as the run before left it (B 45, zero shift 2.5 and 0.1), so the next tilted-plane
 // dialog still offers them.
-struct FailureCase {
+struct RotaryFailure {
     const char* name;
     Command command;
     Typing typed;
@@ -105,11 +105,11 @@ struct FailureCase {
     bool beforeDialog = false;  // a bad cutting-condition cell
 };
 
-inline void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const RotaryFailure& c, std::ostream* os) { *os << c.name; }
 
-inline std::string failureName(const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; }
+inline std::string failureName(const ::testing::TestParamInfo<RotaryFailure>& info) { return info.param.name; }
 
-inline void expectFailureChangesNothing(const FailureCase& c, const QStringList& row, Command tiltedCommand) {
+inline void expectFailureChangesNothing(const RotaryFailure& c, const QStringList& row, Command tiltedCommand) {
     SharedState s = stateFor(Machine{MachineKind::MacTurn});
     fillRotaryRows(s, row);
     if (c.beforeDialog)

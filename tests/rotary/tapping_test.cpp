@@ -5,8 +5,8 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::BlockCase;
-using test::FailureCase;
+using test::RotaryCase;
+using test::RotaryFailure;
 using test::Machine;
 
 namespace {
@@ -70,20 +70,20 @@ const std::vector<test::Edit> kSideEdits = {
 };
 const test::Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
 
-class Tapping : public ::testing::TestWithParam<BlockCase> {};
+class Tapping : public ::testing::TestWithParam<RotaryCase> {};
 
 TEST_P(Tapping, WritesTheWholeBlock) {
-    const BlockCase& c = GetParam();
+    const RotaryCase& c = GetParam();
     test::expectBlock(c, kRow, kTyping, test::edited(kFaceTap, c.edits));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Blocks, Tapping,
     ::testing::Values(
-        BlockCase{"FaceWorked", ProcessMTapFace_Click, kMacTurn, {}, {}},
+        RotaryCase{"FaceWorked", ProcessMTapFace_Click, kMacTurn, {}, {}},
         // The angle and a single tap are written; another machine has no tool change, the
         // T word and the home point without spindle words; no load monitor, no M62 line.
-        BlockCase{"FaceOtherAngleOneTap",
+        RotaryCase{"FaceOtherAngleOneTap",
                   ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
                   {{"D", "90"}, {"C", "1"}, {"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"},
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500\nNSTP M01"}}},
         // Angle and count that write as 0 are left out; tool life names the tool by TG.
-        BlockCase{"FaceMultusToolLifeWrittenZero",
+        RotaryCase{"FaceMultusToolLifeWrittenZero",
                   ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
                   {{"D", "0.0004"}, {"C", "0.0009"}},
@@ -109,32 +109,32 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
-        BlockCase{"FaceEnteredApproach",
+        RotaryCase{"FaceEnteredApproach",
                   ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}},
                   {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
-        BlockCase{"SideMacTurn", ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideMacTurn", ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
-        BlockCase{"SideBothFlagsAngleAndCount", ProcessMTapSide_Click,
+        RotaryCase{"SideBothFlagsAngleAndCount", ProcessMTapSide_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true},
                   test::plus(kSide, {{"D", "30"}, {"C", "1"}}),
                   test::plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
-        BlockCase{"SideMultus", ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
+        RotaryCase{"SideMultus", ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
                   test::plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        BlockCase{"SideOther", ProcessMTapSide_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, kSide,
+        RotaryCase{"SideOther", ProcessMTapSide_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, kSide,
                   test::plus(kSideEdits, {{"N000 MT=803", ""},
                                     {"N000 M421", ""},
                                     {"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 T0808"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}})},
-        BlockCase{"TiltedB90", ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        BlockCase{"TiltedB30", ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
+        RotaryCase{"TiltedB90", ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
-        BlockCase{"TiltedMultusShifted", ProcessMTapSlant_Click,
+        RotaryCase{"TiltedMultusShifted", ProcessMTapSlant_Click,
                   Machine{.kind = MachineKind::Multus, .toolShape = true},
                   test::plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
                   test::plus(kTilted30Edits,
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
         // B 0 with a zero shift Z that writes as 0: no B word, no G174, G127, G175 or G126;
         // another machine with tool life: TG word, no tool change, the home point.
-        BlockCase{"TiltedOtherToolLifeB0", ProcessMTapSlant_Click,
+        RotaryCase{"TiltedOtherToolLifeB0", ProcessMTapSlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   test::plus(kTilted30, {{"B", "0"}, {"SZ", "0.0004"}}),
                   test::plus(kTilted30Edits,
@@ -186,16 +186,16 @@ TEST(TappingDialog, TheTiltedTapOffersTheLastShiftAndRelabelsTheBottom) {
     EXPECT_FALSE(user.seen.isHidden("D"));
 }
 
-class TappingFailure : public ::testing::TestWithParam<FailureCase> {};
+class TappingFailure : public ::testing::TestWithParam<RotaryFailure> {};
 
 TEST_P(TappingFailure, ChangesNothing) { test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click); }
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, TappingFailure,
-    ::testing::Values(FailureCase{"TiltedNoSize", ProcessMTapSlant_Click, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
-                      FailureCase{"TiltedNothingOverNothing", ProcessMTapSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      FailureCase{"FaceSpeedOverflows", ProcessMTapFace_Click, {{"V", "1E306"}}, 6},
-                      FailureCase{"SideBadCoolantCell", ProcessMTapSide_Click, {}, 13, true}),
+    ::testing::Values(RotaryFailure{"TiltedNoSize", ProcessMTapSlant_Click, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
+                      RotaryFailure{"TiltedNothingOverNothing", ProcessMTapSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
+                      RotaryFailure{"FaceSpeedOverflows", ProcessMTapFace_Click, {{"V", "1E306"}}, 6},
+                      RotaryFailure{"SideBadCoolantCell", ProcessMTapSide_Click, {}, 13, true}),
     test::failureName);
 
 }  // namespace
