@@ -146,7 +146,7 @@ QString FormatCoordValue(double value) { return FormatCoord(value); }
 QString FormatCoordValue(Single value) { return FormatCoord(value); }
 
 QString FormatTwoDigits(double& value) {
-    value = std::floor(checkedFinite(value));
+    value = checkedWholeWord(std::floor(checkedFinite(value)));
     if (value == 0.0)
         value = 0.0;
     const QString digits = numberText(value).mid(1);
@@ -157,6 +157,7 @@ QString FormatTwoDigits(Single& value) {
     float v = std::floor(value.value());
     if (!std::isfinite(v))
         throw RuntimeError(kErrOverflow);
+    checkedWholeWord(static_cast<double>(v));
     if (v == 0.0f)
         v = 0.0f;
     value = Single(v);

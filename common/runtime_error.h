@@ -65,6 +65,14 @@ inline double checkedWhole(double x, double lowest, double highest) {
     return r;
 }
 
+// A value a program writes as a whole number (tool numbers, spindle speeds, counts): one
+// beyond a 32-bit whole number is an overflow.
+inline double checkedWholeWord(double x) {
+    if (!(x >= -2147483648.0 && x <= 2147483647.0))
+        throw RuntimeError(kErrOverflow);
+    return x;
+}
+
 // 32-bit and 16-bit whole numbers.
 inline long checkedLong(double x) { return static_cast<long>(checkedWhole(x, -2147483648.0, 2147483647.0)); }
 inline int checkedShort(double x) { return static_cast<int>(checkedWhole(x, -32768.0, 32767.0)); }

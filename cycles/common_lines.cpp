@@ -90,7 +90,7 @@ double spindleSpeedOf(double v, double diameter, SpeedUnit unit) {
     // anywhere else rounds differently now and then.
     if (unit == SpeedUnit::Inches)
         q = checkedDiv(q, 25.4);
-    const double speed = checkedMul(std::floor(q), 10.0);
+    const double speed = checkedWholeWord(checkedMul(std::floor(q), 10.0));
     return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }
 
@@ -130,7 +130,7 @@ double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
     q = checkedDiv(q, 3.28);
     for (double divisor : divisors)
         q = checkedDiv(q, divisor);
-    const double speed = checkedMul(std::floor(q), 10.0);
+    const double speed = checkedWholeWord(checkedMul(std::floor(q), 10.0));
     return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }
 

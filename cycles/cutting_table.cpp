@@ -1,6 +1,7 @@
 #include "cycles/cutting_table.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <vector>
 
 #include "platform/program_file.h"
@@ -119,7 +120,8 @@ std::optional<CuttingConditionTable> parseCuttingTable(const QByteArray& bytes) 
 }
 
 std::optional<CuttingConditionTable> readCuttingTable(const QString& path) {
-    if (path.isEmpty())
+    // A fifo or a device would block or never end: only a regular file is a table.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,6 +1,7 @@
 #include "cycles/program_text.h"
 
 #include "common/format.h"
+#include "common/runtime_error.h"
 #include "common/shared_state.h"
 
 namespace quillmar {
@@ -32,7 +33,10 @@ void ProgramText::closingTab() { state.gOutputText += QStringLiteral("\t") + kLi
 
 QString ProgramText::tt() { return FormatTwoDigits(p.gToolNo); }
 
-QString ProgramText::t() { return FormatCoord(p.gToolNo); }
+QString ProgramText::t() {
+    checkedWholeWord(p.gToolNo);
+    return FormatCoord(p.gToolNo);
+}
 
 QString ProgramText::toolLabel() { return QStringLiteral("NT") + tt(); }
 

@@ -38,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordCase{100, "100", 100}, CoordCase{-100.25, "-100.25", -100.25},
                       CoordCase{0.001, "0.001", 0.001}, CoordCase{-0.001, "-0.001", -0.001},
                       CoordCase{123456.789, "123456.789", 123456.789},
-                      CoordCase{4.35, "4.35", 4.35}, CoordCase{0.07, "0.07", 0.07}));
+                      CoordCase{4.35, "4.35", 4.35}, CoordCase{0.07, "0.07", 0.07},
+                      // Large values are cut, never rounded up.
+                      CoordCase{500000.0004, "500000", 500000}, CoordCase{9999.99999, "9999.999", 9999.999},
+                      CoordCase{123456789012.04, "123456789012.04", 123456789012.04}));
 
 TEST(FormatCoordValue, LeavesNothingBehind) {
     EXPECT_EQ(FormatCoordValue(2 - 2 * (Single(0.1f) + 0.02)), QStringLiteral("1.76"));
@@ -55,6 +58,9 @@ TEST(FormatCoordSingle, CutsInSinglePrecision) {
         {1.001f, "1.001", 1.001f}, {0.1f, "0.1", 0.1f}, {-0.5f, "-0.5", -0.5f},
         {12.3456f, "12.345", 12.345f}, {-12.3456f, "-12.346", -12.346f}, {0.0f, "0", 0.0f},
         {359.999f, "359.999", 359.999f}, {45.5f, "45.5", 45.5f},
+        // Widened through the digits they show, the typed thousandth stays.
+        {8279.275f, "8279.275", 8279.275f}, {8369.139f, "8369.139", 8369.139f}, {8192.011f, "8192.011", 8192.011f},
+        {375.0006104f, "375", 375.0f}, {123456789.0f, "123456800", 123456792.0f},
     };
     for (const Case& c : cases) {
         Single v = c.in;
@@ -68,6 +74,8 @@ TEST(Single, WidensAsTheDecimalItShows) {
     EXPECT_EQ(Single(0.1f).toDouble(), 0.1);
     EXPECT_EQ(Single(1.001f).toDouble(), 1.001);
     EXPECT_EQ(static_cast<double>(Single(-359.5f)), -359.5);
+    // Never the exact binary expansion of a large whole single.
+    EXPECT_EQ(Single(123456789012.0f).toDouble(), 123456790000.0);
 }
 
 TEST(FormatTwoDigits, Table) {
@@ -108,17 +116,25 @@ TEST(NumberText, LeadingBlankOrSign) {
     EXPECT_EQ(numberText(0.000123), QStringLiteral(" .000123"));
 }
 
-TEST(FormatCoord, NonFiniteIsAnOverflow) {
-    double inf = std::numeric_limits<double>::infinity();
-    double nan = std::numeric_limits<double>::quiet_NaN();
-    for (double v : {inf, -inf, nan, 1e308}) {
+TEST(FormatCoord, WhatNoProgramWordCanHoldIsAnOverflow) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Exponent notation from 1e15 on; whole-number words beyond 32 bits.
+    for (double v : {inf, -inf, nan, 1e308, 1e15, -1e15, 1e40}) {
+        double copy = v;
+        EXPECT_THROW(FormatCoord(copy), RuntimeError) << v;
+    }
+    for (double v : {2147483648.0, -2147483649.0, 1e40}) {
+        double copy = v;
         try {
-            FormatCoord(v);
+            FormatTwoDigits(copy);
             ADD_FAILURE() << "no error for " << v;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.number(), kErrOverflow);
         }
     }
+    double largest = 2147483647.0;
+    EXPECT_EQ(FormatTwoDigits(largest), QStringLiteral("2147483647"));
 }
 
 TEST(Pi, IsTheProgramsOwnValue) { EXPECT_EQ(gPi, 3.14159265398); }

@@ -29,10 +29,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"  \t-3.25\n", -3.25}, Case{"1.2.3", 1.2}, Case{"1E", 1}, Case{"1E+", 1},
                       Case{"1Ex", 1}, Case{"--1", 0}, Case{"+-1", 0}, Case{"0012", 12},
                       Case{"- 4", -4}, Case{"3,5", 3}, Case{"1e-400", 0}, Case{"-0", 0},
-                      Case{"12,34", 12}, Case{"５", 0}, Case{"\r5", 0}));
+                      Case{"12,34", 12}, Case{"５", 0}, Case{"\r5", 0}, Case{"&HFFFFFFFF", 4294967295.0}));
+
+TEST(LeadingNumber, ALongDecimalNearZeroReadsAsZero) {
+    EXPECT_EQ(ReadNumber(QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")), 0.0);
+    EXPECT_EQ(ReadNumber(QStringLiteral("-0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")), 0.0);
+}
 
 TEST(LeadingNumber, TooLargeIsAnOverflow) {
-    for (const char* text : {"1e400", "-1D999", "9999999999e300"}) {
+    for (const char* text : {"1e400", "-1D999", "9999999999e300", "&HFFFFFFFFFF", "&O77777777777"}) {
         try {
             ReadNumber(QString::fromLatin1(text));
             ADD_FAILURE() << text;
