@@ -1,5 +1,8 @@
 #include "app/frmMain.h"
 #include "app/tool_windows.h"
+#include "calculators/frmCirclePoint.h"
+#include "calculators/frmLineR.h"
+#include "calculators/frmLineRPoint.h"
 #include "calculators/frmLineRLine.h"
 
 namespace quillmar {
@@ -8,6 +11,12 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
     static const QList<ToolWindowEntry> entries = {
         {"LineCircleLine", "frmLineRLine", true,
          [](frmMain& main) -> QWidget* { return new frmLineRLine(main.targetInsert(), &main); }},
+        {"LineCycle", "frmLineR", true,
+         [](frmMain& main) -> QWidget* { return new frmLineR(main.targetInsert(), &main); }},
+        {"LineCirclePoint", "frmLineRPoint", true,
+         [](frmMain& main) -> QWidget* { return new frmLineRPoint(main.targetInsert(), &main); }},
+        {"CirclePoint", "frmCirclePoint", true,
+         [](frmMain& main) -> QWidget* { return new frmCirclePoint(main.targetInsert(), &main); }},
     };
     return entries;
 }
