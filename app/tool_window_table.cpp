@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
 #include "app/tool_windows.h"
+#include "calculators/frmCircleCircle.h"
 #include "calculators/frmCirclePoint.h"
+#include "calculators/frmLine2Circle2.h"
 #include "calculators/frmLineR.h"
 #include "calculators/frmLineRPoint.h"
 #include "calculators/frmLineRLine.h"
@@ -17,6 +19,10 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
          [](frmMain& main) -> QWidget* { return new frmLineRPoint(main.targetInsert(), &main); }},
         {"CirclePoint", "frmCirclePoint", true,
          [](frmMain& main) -> QWidget* { return new frmCirclePoint(main.targetInsert(), &main); }},
+        {"CircleCircle", "frmCircleCircle", true,
+         [](frmMain& main) -> QWidget* { return new frmCircleCircle(main.targetInsert(), &main); }},
+        {"Line2Circle2", "frmLine2Circle2", true,
+         [](frmMain& main) -> QWidget* { return new frmLine2Circle2(main.targetInsert(), &main); }},
     };
     return entries;
 }

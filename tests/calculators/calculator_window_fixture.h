@@ -88,7 +88,9 @@ struct CalculatorWindow {
 
     // Print: the figure redrawn inverted on white while the printer prints the window,
     // then black, the screen colours and the read-out again.
-    void expectPrintRedrawsOnWhite() {
+    void expectPrintRedrawsOnWhite(const QString& printButton = QStringLiteral("Command10")) {
+        auto* print = w.template findChild<QPushButton*>(printButton);
+        QVERIFY(print);
         std::vector<RecordingSurface::Drawn> during;
         QRgb background = 0;
         printer.whilePrinting = [&](QWidget& window) {
@@ -97,7 +99,7 @@ struct CalculatorWindow {
             background = surface.backColor();
         };
         const auto before = surface.shown();
-        w.template findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+        print->click();
         QCOMPARE(printer.calls, 1);
         QCOMPARE(background, kPictureWhite);
         QCOMPARE(during.size(), before.size());
