@@ -75,6 +75,9 @@ void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QLis
         }
     }
 
+    // Room the picture leaves beside the rows goes after the last column.
+    grid->setColumnStretch(grid->columnCount(), 1);
+
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     for (QWidget* button : bottomButtons)

@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
+#include <optional>
 
 #include "calculators/calculator_conventions.h"
 #include "calculators/figure.h"

@@ -76,10 +76,12 @@ CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
 const QList<InsertButton>& circleTangentInsertButtons() {
     static const QList<InsertButton> buttons = {
         {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text5")}, {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text6")}},
+         {{QStringLiteral(" X"), {}, QStringLiteral("Text5")},
+          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text6")}},
          false},
         {QStringLiteral("Command3"),
-         {{QStringLiteral(" I"), {}, QStringLiteral("Text7")}, {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text8")}},
+         {{QStringLiteral(" I"), {}, QStringLiteral("Text7")},
+          {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text8")}},
          false},
     };
     return buttons;

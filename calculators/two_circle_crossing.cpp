@@ -70,7 +70,8 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
         double theta = arcCosine(checkedDiv(dx, d));
         if (dy < 0.0)
             theta = -theta;
-        const double u = checkedDiv(checkedDiv(checkedSub(checkedAdd(checkedMul(r1, r1), d * d), checkedMul(r2, r2)) / 2.0, r1), d);
+        const double u =
+            checkedDiv(checkedDiv(checkedSub(checkedAdd(checkedMul(r1, r1), d * d), checkedMul(r2, r2)) / 2.0, r1), d);
         if (std::fabs(u) > 1.0)  // apart, or one inside the other
             throw RuntimeError(kErrInvalidCall);
         const double phi = arcCosine(u);
@@ -102,7 +103,8 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
         if (h < xTop - xBottom)
             h = checkedFinite(xTop - xBottom);
         figure.textColour(kLabelColour);
-        const QPointF middle = xz ? QPointF((s1 + s2) / 2.0, -(x1 + x2) / 4.0) : QPointF((x1 + x2) / 2.0, -(s1 + s2) / 2.0);
+        const QPointF middle =
+            xz ? QPointF((s1 + s2) / 2.0, -(x1 + x2) / 4.0) : QPointF((x1 + x2) / 2.0, -(s1 + s2) / 2.0);
         const UserScale scale = centredScale(middle, 2.0 * h, 2.0 * pictureHeightFor(h));
         figure.setScale(scale);
 
@@ -128,10 +130,12 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
 const QList<InsertButton>& twoCircleInsertButtons() {
     static const QList<InsertButton> buttons = {
         {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text7")}, {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text8")}},
+         {{QStringLiteral(" X"), {}, QStringLiteral("Text7")},
+          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text8")}},
          true},
         {QStringLiteral("Command3"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text11")}, {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text12")}},
+         {{QStringLiteral(" X"), {}, QStringLiteral("Text11")},
+          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text12")}},
          true},
     };
     return buttons;

@@ -202,9 +202,10 @@ const QList<InsertButton>& twoLinesTwoArcsInsertButtons() {
                                  {QString::fromLatin1(second), {}, QString::fromLatin1(secondBox)}},
                                 true};
         };
-        return QList<InsertButton>{pair("Command1", "X", "Text1", " Z", "Text2"), pair("Command3", "X", "Text4", " Z", "Text5"),
-                                   pair("Command4", "X", "Text7", " Z", "Text8"), pair("Command5", "I", "Text11", " K", "Text12"),
-                                   pair("Command6", "I", "Text15", " K", "Text16")};
+        return QList<InsertButton>{
+            pair("Command1", "X", "Text1", " Z", "Text2"), pair("Command3", "X", "Text4", " Z", "Text5"),
+            pair("Command4", "X", "Text7", " Z", "Text8"), pair("Command5", "I", "Text11", " K", "Text12"),
+            pair("Command6", "I", "Text15", " K", "Text16")};
     }();
     return buttons;
 }

@@ -15,7 +15,10 @@ const Boxes kBaseWrites = {{"Text6", "26.253"},  {"Text7", "42.736"}, {"Text9", 
 
 const Case kCases[] = {
     {"baseExample", {}, {}},
-    {"otherArc", {}, {{"Text6", "45.707"}, {"Text7", "59.584"}, {"Text9", "63.028"}, {"Text10", "54.584"}}, Plane::XZ, 2},
+    {"otherArc",
+     {},
+     {{"Text6", "45.707"}, {"Text7", "59.584"}, {"Text9", "63.028"}, {"Text10", "54.584"}},
+     Plane::XZ, 2},
     {"leadingNumbers", {{"Text1", "0.0mm"}, {"Text2", "x"}}, {}},
     {"levelLineArcBefore",
      {{"Text3", "0"}, {"Text4", "20"}},
@@ -79,7 +82,8 @@ TEST(ArcThroughPoint, TheArcTouchesTheLineAndPassesTheEndPoint) {
     for (const char* a : angles)
         for (const auto& [ex, ez] : ends)
             for (int option : {1, 2}) {
-                CalculatorInput in = withBoxes(kBase, {{"Text1", "10"}, {"Text3", a}, {"Text4", ex}, {"Text5", ez}, {"Text8", "25"}});
+                CalculatorInput in = withBoxes(
+                    kBase, {{"Text1", "10"}, {"Text3", a}, {"Text4", ex}, {"Text5", ez}, {"Text8", "25"}});
                 in.option = option;
                 const CalculatorRun run = runArcThroughPoint(in);
                 if (run.figure.failure)

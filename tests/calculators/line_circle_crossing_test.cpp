@@ -17,7 +17,9 @@ const Boxes kBaseWrites = {{"Text9", "4.873"},   {"Text13", "1.466"}, {"Text7", 
 const Case kCases[] = {
     {"baseExample", {}, {}},
     // A centre at smaller Z answers for the 150-degree line through the line point.
-    {"centreAtSmallerZ", {{"Text2", "20"}}, {{"Text8", "11.119"}, {"Text10", "-1.12"}, {"Text12", "5.22"}, {"Text14", "4.78"}}},
+    {"centreAtSmallerZ",
+     {{"Text2", "20"}},
+     {{"Text8", "11.119"}, {"Text10", "-1.12"}, {"Text12", "5.22"}, {"Text14", "4.78"}}},
     {"leadingNumbers", {{"Text1", "0mm"}, {"Text2", "abc"}, {"Text4", "20.0x"}}, {}},
     // The centre at the line point's Z, below it: the crossings of the same 150-degree line.
     {"centreAtTheLinePointsZ",
@@ -143,6 +145,17 @@ TEST(LineCircleCrossing, Figure) {
     EXPECT_EQ(stepAt<Figure::Text>(f, 8).text, QStringLiteral("1"));
     expectNear(stepAt<Figure::Text>(f, 9).at, 14.7804, -8.5334, 1e-3);
     EXPECT_EQ(stepAt<Figure::Text>(f, 9).text, QStringLiteral("2"));
+}
+
+TEST(LineCircleCrossing, GuideRunsAlongTheLineInTheXYPlane) {
+    // A falling line: crossing 2 lies right and below the line point, so does the guide.
+    CalculatorInput in = withBoxes(kBase, {{"Text3", "-30"}, {"Text4", "20"}, {"Text5", "-10"}});
+    in.plane = Plane::XY;
+    const CalculatorRun run = runLineCircleCrossing(in);
+    ASSERT_FALSE(run.figure.failure);
+    const QPointF end = stepAt<Figure::Line>(run.figure, 3).to;
+    EXPECT_GT(end.x(), 0.0);
+    EXPECT_NEAR(end.y() / end.x(), std::tan(gPi / 6.0), 1e-9);  // drawn downward
 }
 
 const FailureCase kFailures[] = {

@@ -24,10 +24,12 @@ using Drawn = RecordingSurface::Drawn;
 
 namespace {
 
-const QStringList kWorkedExample = {"0", "10.954", "84.615", "4.213", "90", "0", "2.692", "-4.213", "76", "10.954", "-4.308", "6.741"};
+const QStringList kWorkedExample = {"0",     "10.954", "84.615", "4.213",  "90",     "0",
+                                    "2.692", "-4.213", "76",     "10.954", "-4.308", "6.741"};
 
 QList<QLineEdit*> blendResults(frmLine2Circle2& w) {
-    return {w.Text2, w.Text5, w.Text7, w.Text8, w.Text9, w.Text10, w.Text11, w.Text12, w.Text13, w.Text14, w.Text15, w.Text16};
+    return {w.Text2,  w.Text5,  w.Text7,  w.Text8,  w.Text9,  w.Text10,
+            w.Text11, w.Text12, w.Text13, w.Text14, w.Text15, w.Text16};
 }
 
 }  // namespace
@@ -39,7 +41,6 @@ private slots:
     void openedFromMenuAndToolbarAndInsertIntoTheDocument();
     void circleCircleChainsAndCaptions();
     void circleCircleComputesSwitchesPlaneAndFails();
-    void circleCircleOneCircleViews();
     void blendEmptyingRuleAndModes();
     void blendEnterChainPassesTextEightInBothModes();
     void blendRecomputesOnlyOnItsEvents();
@@ -135,23 +136,6 @@ void TestCircleAndTwoArcCalculators::circleCircleComputesSwitchesPlaneAndFails()
     QCOMPARE(c.surface.shown()[0].colour, kMarkerColour);
 }
 
-void TestCircleAndTwoArcCalculators::circleCircleOneCircleViews() {
-    CalculatorWindow<frmCircleCircle> c;
-    QVERIFY(QTest::qWaitForWindowActive(&c.w));
-    auto& w = c.w;
-    c.type({{w.Text1, "20"}});
-    QVERIFY(!c.surface.drawn.empty());  // cleared, even with nothing to draw
-    QVERIFY(c.surface.shown().empty());
-    c.type({{w.Text2, "0"}, {w.Text3, "5"}});
-    QCOMPARE(c.shownOfKind(Drawn::Circle).size(), std::size_t(1));
-    QCOMPARE(c.shownOfKind(Drawn::Circle)[0].scale.width, 50.0f);
-    c.type({{w.Text4, "0"}, {w.Text5, "30"}, {w.Text6, "2"}, {w.Text1, ""}});
-    QCOMPARE(c.shownOfKind(Drawn::Circle).size(), std::size_t(1));
-    QCOMPARE(c.shownOfKind(Drawn::Circle)[0].radius, 2.0);
-    QCOMPARE(c.shownOfKind(Drawn::Circle)[0].scale.width, 20.0f);
-    QVERIFY(w.Text7->text().isEmpty());
-}
-
 void TestCircleAndTwoArcCalculators::blendEmptyingRuleAndModes() {
     CalculatorWindow<frmLine2Circle2> c;
     QVERIFY(QTest::qWaitForWindowActive(&c.w));
@@ -184,7 +168,8 @@ void TestCircleAndTwoArcCalculators::blendEmptyingRuleAndModes() {
     QCOMPARE(QApplication::focusWidget(), w.Text1);
     c.type({{w.Text2, "0"}, {w.Text5, "-20"}, {w.Text3, "5"}, {w.Text6, "8"}, {w.Text1, "50"}});
     QCOMPARE(c.texts(blendResults(w)),
-             (QStringList{"0", "-20", "58.426", "-7.693", "50", "-5", "-4.213", "2.693", "71.908", "-12", "6.741", "-4.307"}));
+             (QStringList{"0", "-20", "58.426", "-7.693", "50", "-5", "-4.213", "2.693", "71.908", "-12", "6.741",
+                          "-4.307"}));
     QCOMPARE(w.Text4->text(), QStringLiteral("71.908"));
     // In "Verti" leaving Text8 empties nothing; leaving a filled X box empties the others.
     w.Text8->setFocus(Qt::MouseFocusReason);
@@ -233,7 +218,8 @@ void TestCircleAndTwoArcCalculators::printing() {
     {
         CalculatorWindow<frmCircleCircle> c;
         QVERIFY(QTest::qWaitForWindowActive(&c.w));
-        c.type({{c.w.Text1, "0"}, {c.w.Text2, "0"}, {c.w.Text3, "5"}, {c.w.Text4, "0"}, {c.w.Text5, "6"}, {c.w.Text6, "5"}});
+        c.type({{c.w.Text1, "0"}, {c.w.Text2, "0"}, {c.w.Text3, "5"},
+                {c.w.Text4, "0"}, {c.w.Text5, "6"}, {c.w.Text6, "5"}});
         c.expectPrintRedrawsOnWhite(QStringLiteral("Command7"));
     }
     {

@@ -57,7 +57,8 @@ TEST(TwoCircleCrossing, OneCircleAloneIsDrawnTenRadiiWide) {
         Boxes empty;
         double x, s, r;
     };
-    const Row rows[] = {{{{"Text6", ""}}, 0, 0, 5}, {{{"Text1", ""}}, 0, 6, 5}, {{{"Text1", ""}, {"Text6", "4"}}, 0, 6, 4}};
+    const Row rows[] = {
+        {{{"Text6", ""}}, 0, 0, 5}, {{{"Text1", ""}}, 0, 6, 5}, {{{"Text1", ""}, {"Text6", "4"}}, 0, 6, 4}};
     for (const Row& row : rows) {
         const CalculatorRun run = runTwoCircleCrossing(withBoxes(kBase, row.empty));
         EXPECT_TRUE(run.writes.empty());

@@ -26,7 +26,8 @@ const Case kCases[] = {
      Plane::XZ, 2},
     // Placed by P2 or by P3 instead of P1.
     {"placedByP2", {{"Text2", ""}, {"Text5", "20"}},
-     {{"Text2", "9.045"}, {"Text5", "20"}, {"Text8", "13.258"}, {"Text10", "9.045"}, {"Text14", "20"}, {"Text16", "6.742"}}},
+     {{"Text2", "9.045"}, {"Text5", "20"}, {"Text8", "13.258"}, {"Text10", "9.045"}, {"Text14", "20"},
+      {"Text16", "6.742"}}},
     {"placedByP3", {{"Text2", ""}, {"Text8", "10"}},
      {{"Text2", "5.786"}, {"Text5", "16.741"}, {"Text8", "10"}, {"Text10", "5.786"}, {"Text12", "-4.214"},
       {"Text14", "16.741"}, {"Text16", "6.741"}}},
@@ -37,14 +38,16 @@ const Case kCases[] = {
      {{"Text5", "0"}, {"Text8", "0"}, {"Text12", "0"}, {"Text14", "0"}, {"Text16", "0"}}},
     // Lines 2·(R1 + R2) apart: the arcs stacked one over the other.
     {"stackedArcs", {{"Text4", "48"}, {"Text2", "12"}},
-     {{"Text2", "12"}, {"Text5", "12"}, {"Text7", "80"}, {"Text8", "12"}, {"Text10", "12"}, {"Text11", "5"}, {"Text12", "0"},
+     {{"Text2", "12"}, {"Text5", "12"}, {"Text7", "80"}, {"Text8", "12"}, {"Text10", "12"}, {"Text11", "5"},
+      {"Text12", "0"},
       {"Text13", "64"}, {"Text14", "12"}, {"Text15", "-8"}, {"Text16", "0"}}},
     // Line 1 below line 2: the centres lie toward each other from their lines.
     {"lineOneBelow", {{"Text1", "60"}, {"Text4", "100"}},
      {{"Text7", "75.384"}, {"Text9", "70"}, {"Text11", "-2.692"}, {"Text13", "84"}, {"Text15", "4.308"}}},
     // Radii of 0 or below are computed with.
     {"negativeRadius", {{"Text1", "100"}, {"Text4", "96"}, {"Text3", "-2"}, {"Text6", "5"}},
-     {{"Text5", "2.828"}, {"Text7", "102.666"}, {"Text8", "-1.886"}, {"Text9", "104"}, {"Text11", "0.667"}, {"Text12", "1.886"},
+     {{"Text5", "2.828"}, {"Text7", "102.666"}, {"Text8", "-1.886"}, {"Text9", "104"}, {"Text11", "0.667"},
+      {"Text12", "1.886"},
       {"Text13", "106"}, {"Text14", "2.828"}, {"Text15", "1.667"}, {"Text16", "4.714"}}},
 };
 
@@ -115,8 +118,9 @@ TEST(TwoLinesTwoArcs, ScalesOfEachView) {
         EXPECT_FLOAT_EQ(s.height, row.scale.height) << row.name;
         for (std::size_t i = 0; i < row.lines; ++i)
             EXPECT_EQ(stepAt<Figure::Line>(run.figure, 2 + i).colour, kGeometryColour);
-        if (row.lines == 1 || std::string(row.name) == "twoLines")
+        if (row.lines == 1 || std::string(row.name) == "twoLines") {
             EXPECT_TRUE(run.writes.empty()) << row.name;
+        }
     }
     EXPECT_EQ(figureOf(runTwoLinesTwoArcs(CalculatorInput{}).figure), "clear");
 }
