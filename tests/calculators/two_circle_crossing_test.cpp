@@ -27,6 +27,10 @@ const Case kCases[] = {
      {{"Text4", "3"}, {"Text5", "0"}, {"Text6", "2"}},
      {{"Text7", "5"}, {"Text8", "0"}, {"Text11", "5"}, {"Text12", "0"}},
      Plane::XY},
+    {"touchingFromInside",
+     {{"Text3", "2"}, {"Text4", "3"}, {"Text5", "0"}},
+     {{"Text7", "-2"}, {"Text8", "0"}, {"Text11", "-2"}, {"Text12", "0"}},
+     Plane::XY},
     // Nothing is added before the cut.
     {"cutWithNothingAdded",
      {{"Text2", "0.0004"}, {"Text5", "6.0004"}},
