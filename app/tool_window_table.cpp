@@ -4,6 +4,11 @@
 #include "app/text_tools/frmFind.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
+#include "calculators/frmCircleCircle.h"
+#include "calculators/frmCirclePoint.h"
+#include "calculators/frmLine2Circle2.h"
+#include "calculators/frmLineR.h"
+#include "calculators/frmLineRPoint.h"
 #include "calculators/frmLineRLine.h"
 
 namespace quillmar {
@@ -17,6 +22,16 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
         {"mnuSearchFind", "frmFind", false, [](frmMain& main) -> QWidget* { return new frmFind(main); }},
         {"mnuSearchReplace", "frmReplace", false, [](frmMain& main) -> QWidget* { return new frmReplace(main); }},
         {"mnuToolsSizeShift", "frmSizeShift", false, [](frmMain& main) -> QWidget* { return new frmSizeShift(main); }},
+        {"LineCycle", "frmLineR", true,
+         [](frmMain& main) -> QWidget* { return new frmLineR(main.targetInsert(), &main); }},
+        {"LineCirclePoint", "frmLineRPoint", true,
+         [](frmMain& main) -> QWidget* { return new frmLineRPoint(main.targetInsert(), &main); }},
+        {"CirclePoint", "frmCirclePoint", true,
+         [](frmMain& main) -> QWidget* { return new frmCirclePoint(main.targetInsert(), &main); }},
+        {"CircleCircle", "frmCircleCircle", true,
+         [](frmMain& main) -> QWidget* { return new frmCircleCircle(main.targetInsert(), &main); }},
+        {"Line2Circle2", "frmLine2Circle2", true,
+         [](frmMain& main) -> QWidget* { return new frmLine2Circle2(main.targetInsert(), &main); }},
     };
     return entries;
 }

@@ -66,7 +66,13 @@ CalculatorFrame::~CalculatorFrame() = default;
 
 void CalculatorFrame::setPrinter(WindowPrinter* printer) { printer_ = printer ? printer : &defaultWindowPrinter(); }
 
-void CalculatorFrame::setDrawingSurface(DrawingSurface* surface) { surface_ = surface; }
+void CalculatorFrame::setDrawingSurface(DrawingSurface* surface) {
+    // A stand-in picture starts with the picture's text colour, which some windows'
+    // failure text takes.
+    if (surface)
+        surface->setForeColor(Picture1->foreColor());
+    surface_ = surface;
+}
 
 DrawingSurface& CalculatorFrame::drawingSurface() const {
     return surface_ ? *surface_ : static_cast<DrawingSurface&>(*Picture1);
@@ -121,6 +127,16 @@ void CalculatorFrame::setEnterChain(const QList<QWidget*>& chain) {
         enterNext_.insert(chain[i], chain[i + 1]);
         chain[i]->installEventFilter(this);
     }
+}
+
+void CalculatorFrame::addEnterStep(QWidget* from, QWidget* to) {
+    enterNext_.insert(from, to);
+    from->installEventFilter(this);
+}
+
+void CalculatorFrame::recomputeOnLeave(QWidget* box) {
+    box->installEventFilter(this);
+    recomputeOnLeave_.insert(box);
 }
 
 void CalculatorFrame::applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane) {

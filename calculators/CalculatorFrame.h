@@ -72,6 +72,10 @@ protected:
 
     // Enter in one of these moves the focus to the next; the key goes on to the box.
     void setEnterChain(const QList<QWidget*>& chain);
+    // One more step of the Enter chain, from a box outside it.
+    void addEnterStep(QWidget* from, QWidget* to);
+    // A result box that recomputes when it loses the focus, as an input box does.
+    void recomputeOnLeave(QWidget* box);
     void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane);
     // Builds the button's text from the boxes as they stand and inserts it.
     void insertFromButton(const InsertButton& insert);

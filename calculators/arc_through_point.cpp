@@ -1,0 +1,156 @@
+#include "calculators/arc_through_point.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/format.h"
+#include "common/runtime_error.h"
+
+namespace quillmar {
+
+double lineAngleDegrees(double degrees) {
+    double reduced = std::fmod(degrees, 180.0);
+    if (reduced > 90.0)
+        reduced -= 180.0;
+    else if (reduced <= -90.0)
+        reduced += 180.0;
+    if (reduced == 90.0)
+        reduced = 89.9999;
+    return reduced + 0.0;  // no negative zero
+}
+
+CalculatorRun runArcThroughPoint(const CalculatorInput& in) {
+    CalculatorRun run;
+    if (!in.filled({"Text1", "Text2", "Text3"}))
+        return run;
+    Figure& figure = run.figure;
+    try {
+        const bool xz = in.plane == Plane::XZ;
+        const double k = xz ? 2.0 : 1.0;
+        // u across the picture, v up it (a diameter in the X-Z plane).
+        const double uL = in.number(xz ? "Text2" : "Text1");
+        const double vL = in.number(xz ? "Text1" : "Text2");
+        double theta = degreesToRadians(lineAngleDegrees(in.number("Text3")));
+        figure.clear();
+
+        if (!in.filled({"Text4", "Text5", "Text8"})) {
+            figure.setScale(defaultCalculatorScale());
+            figure.line({10000.0 * std::cos(theta), -10000.0 * std::sin(theta)},
+                        {-10000.0 * std::cos(theta), 10000.0 * std::sin(theta)}, kGeometryColour);
+            return run;
+        }
+        const double uE = in.number(xz ? "Text5" : "Text4");
+        const double vE = in.number(xz ? "Text4" : "Text5");
+        const double r = in.number("Text8");
+        if (!(r > 0.0))
+            throw RuntimeError(kErrInvalidCall);
+
+        // Measured from the line point toward the end point: both the across and the
+        // up-down distances are taken positive, so the angle is mirrored with each.
+        double p = checkedSub(uE, uL);
+        double su = 1.0;
+        if (!(p > 0.0)) {
+            theta = -theta;
+            su = -1.0;
+            p = -p;
+        }
+        const double sv = vL < vE ? 1.0 : -1.0;
+        if (sv < 0.0)
+            theta = -theta;
+        const double h = checkedMul(std::tan(theta), p);
+        const double q = checkedSub(std::fabs(checkedSub(vE, vL)) / k, h);
+        const double sq = q > 0.0 ? 1.0 : -1.0;
+        const double d = q * std::cos(theta);
+        const double e = r - std::fabs(d);
+        const double w = checkedSqrt(checkedSub(checkedMul(r, r), checkedMul(e, e)));
+
+        const double t = theta * sq;
+        const double s = sv * sq;
+        const double beta = e <= 0.0 ? std::atan2(-e, w) : std::atan2(w, e);
+        const double phi = in.option == 2 ? gPi / 2.0 - beta + t : beta + t;
+        double cu = 0.0;
+        double cv = 0.0;
+        if (in.option == 2) {
+            cv = e <= 0.0 ? vE - k * r * std::cos(phi) * s : vE + k * r * std::sin(phi) * s;
+            cu = e <= 0.0 ? uE + r * std::sin(phi) * su : uE + r * std::cos(phi) * su;
+        } else {
+            cv = e <= 0.0 ? vE - k * r * std::sin(phi) * s : vE + k * r * std::cos(phi) * s;
+            cu = e <= 0.0 ? uE - r * std::cos(phi) * su : uE - r * std::sin(phi) * su;
+        }
+        const double tv = checkedFinite(cv - k * r * std::cos(theta) * s);
+        const double tu = checkedFinite(cu + r * std::sin(theta) * su * sq);
+        checkedFinite(cu);
+        checkedFinite(cv);
+
+        const double centreX = xz ? cv : cu;
+        const double centreS = xz ? cu : cv;
+        const double startX = xz ? tv : tu;
+        const double startS = xz ? tu : tv;
+        run.write("Text6", liftedResultText(centreX));
+        run.write("Text7", liftedResultText(centreS));
+        run.write("Text9", liftedResultText(startX));
+        run.write("Text10", liftedResultText(startS));
+        run.write("Text11", liftedResultText(checkedSub(centreX, startX) / k));
+        run.write("Text12", liftedResultText(checkedSub(centreS, startS)));
+
+        const double right = checkedAdd(uE, r * su);
+        const double top = checkedAdd(vE / k, r * sv);
+        const UserScale scale = marginScale(std::min({uL, right, tu}), std::max({uL, right, tu}),
+                                            std::min({vL / k, top, tv / k}), std::max({vL / k, top, tv / k}));
+        figure.setScale(scale);
+        const double sw = scaleWidthOf(scale);
+        auto at = [k](double u, double v) { return QPointF(u, -v / k); };
+        const QPointF line = at(uL, vL);
+        const QPointF end = at(uE, vE);
+        const QPointF centre = at(cu, cv);
+        const QPointF start = at(tu, tv);
+        figure.line(start, line, kGeometryColour);
+        figure.circle(centre, r, kGeometryColour);
+        figure.circle(line, 0.001 * sw, kMarkerColour);
+        figure.circle(end, 0.001 * sw, kMarkerColour);
+        figure.circle(end, 0.0015 * sw, kMarkerColour);
+        figure.circle(centre, 0.001 * sw, kMarkerColour);
+        figure.circle(start, 0.001 * sw, kMarkerColour);
+        figure.circle(start, 0.0015 * sw, kMarkerColour);
+        figure.line(end, QPointF(uL < cu ? uE + 100.0 : uE - 100.0, end.y()), kGeometryColour);
+    } catch (const RuntimeError& error) {
+        figure.failure = error.number();
+    }
+    return run;
+}
+
+const QList<InsertButton>& arcThroughPointInsertButtons() {
+    static const QList<InsertButton> buttons = [] {
+        auto point = [](const char* button, const char* xBox, const char* zBox) {
+            return InsertButton{QString::fromLatin1(button),
+                                {{QStringLiteral(" X"), {}, QString::fromLatin1(xBox)},
+                                 {QStringLiteral(" Z"), QStringLiteral(" Y"), QString::fromLatin1(zBox)}},
+                                true};
+        };
+        return QList<InsertButton>{
+            point("Command1", "Text1", "Text2"), point("Command3", "Text4", "Text5"),
+            point("Command4", "Text6", "Text7"), point("Command5", "Text9", "Text10"),
+            InsertButton{QStringLiteral("Command6"),
+                         {{QStringLiteral(" I"), {}, QStringLiteral("Text11")},
+                          {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text12")}},
+                         true}};
+    }();
+    return buttons;
+}
+
+const QList<PlaneCaption>& arcThroughPointPlaneCaptions() {
+    static const QList<PlaneCaption> captions = [] {
+        QList<PlaneCaption> list;
+        for (const char* label : {"Label2", "Label5", "Label14"})
+            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
+        list.append({QStringLiteral("Label11"), QStringLiteral("CZ"), QStringLiteral("CY")});
+        list.append({QStringLiteral("Label18"), QStringLiteral("K"), QStringLiteral("J")});
+        for (const char* button : {"Command1", "Command3", "Command4", "Command5"})
+            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
+        list.append({QStringLiteral("Command6"), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")});
+        return list;
+    }();
+    return captions;
+}
+
+}  // namespace quillmar

@@ -1,0 +1,102 @@
+#include "calculators/calculator_layout.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/PictureBox.h"
+#include "platform/fonts.h"
+
+namespace quillmar {
+namespace {
+
+constexpr int kBoxWidth = 73;  // 1095 twips
+
+}  // namespace
+
+QGroupBox* makePlaneFrame(QWidget* window, QRadioButton*& optionXZ, QRadioButton*& optionXY) {
+    auto* frame = new QGroupBox(QStringLiteral("座標"), window);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    optionXZ = new QRadioButton(QStringLiteral("Ｘ-Ｚ"), frame);
+    optionXZ->setObjectName(QStringLiteral("OptionXZ"));
+    optionXY = new QRadioButton(QStringLiteral("Ｘ－Ｙ"), frame);
+    optionXY->setObjectName(QStringLiteral("OptionXY"));
+    optionXZ->setChecked(true);
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(optionXZ);
+    layout->addWidget(optionXY);
+    return frame;
+}
+
+QGroupBox* makeOptionFrame(QWidget* window, const char* name, const QString& caption,
+                           const QList<QRadioButton**>& options, const QStringList& captions) {
+    auto* frame = new QGroupBox(caption, window);
+    frame->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QHBoxLayout(frame);
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        auto* option = new QRadioButton(captions.value(i), frame);
+        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        layout->addWidget(option);
+        *options[i] = option;
+    }
+    (*options.front())->setChecked(true);
+    return frame;
+}
+
+void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QList<QList<QWidget*>>& rows,
+                      const QList<QWidget*>& notes, const QList<QWidget*>& bottomButtons) {
+    const QFont font = fontForName(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+    auto* options = new QHBoxLayout;
+    for (QWidget* frame : frames)
+        options->addWidget(frame);
+    options->addStretch();
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            QWidget* w = rows[r][c];
+            if (!w)
+                continue;
+            grid->addWidget(w, r, c);
+            if (auto* box = qobject_cast<QLineEdit*>(w)) {
+                box->setFixedWidth(kBoxWidth);
+                box->setFont(font);
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                label->setFont(font);
+                if (c > 0)
+                    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+        }
+    }
+
+    // Room the picture leaves beside the rows goes after the last column.
+    grid->setColumnStretch(grid->columnCount(), 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    for (QWidget* button : bottomButtons)
+        bottom->addWidget(button);
+
+    auto* main = new QVBoxLayout(window);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->setContentsMargins(6, 6, 6, 6);
+    main->addWidget(window->findChild<PictureBox*>(QStringLiteral("Picture1")));
+    main->addLayout(options);
+    main->addLayout(grid);
+    for (QWidget* note : notes)
+        main->addWidget(note);
+    main->addLayout(bottom);
+}
+
+void setTabChain(const QList<QWidget*>& order) {
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+}  // namespace quillmar

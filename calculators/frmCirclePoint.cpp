@@ -1,0 +1,99 @@
+#include "calculators/frmCirclePoint.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calculators/calculator_layout.h"
+#include "calculators/circle_tangent_point.h"
+#include "platform/PictureBox.h"
+
+namespace quillmar {
+
+frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
+    : CalculatorFrame(QStringLiteral(" Circle with tangent point"), kCalculatorPictureSize, std::move(insert),
+                      parent) {
+    // The failure text takes the picture's own text colour, red from the start.
+    Picture1->setForeColor(kMarkerColour);
+    Frame2 = makePlaneFrame(this, OptionXZ, OptionXY);
+    Frame1 = makeOptionFrame(this, "Frame1", QStringLiteral("clos"), {&Option1, &Option2}, {"1", "2"});
+
+    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("Center   X"));
+    Text1 = makeInputBox(QStringLiteral("Text1"));
+    Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral("Z"));
+    Text2 = makeInputBox(QStringLiteral("Text2"));
+    Label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("R"));
+    Text3 = makeInputBox(QStringLiteral("Text3"));
+
+    Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Angle of tan."));
+    Label5 = makeLabel(QStringLiteral("Label5"), QStringLiteral("A"));
+    Text4 = makeInputBox(QStringLiteral("Text4"));
+
+    Label12 = makeLabel(QStringLiteral("Label12"), QStringLiteral("Tangent  X"));
+    Text5 = makeResultBox(QStringLiteral("Text5"));
+    Label14 = makeLabel(QStringLiteral("Label14"), QStringLiteral("Z"));
+    Text6 = makeResultBox(QStringLiteral("Text6"));
+    Label16 = makeLabel(QStringLiteral("Label16"), QStringLiteral("I"));
+    Text7 = makeResultBox(QStringLiteral("Text7"));
+    Label18 = makeLabel(QStringLiteral("Label18"), QStringLiteral("K"));
+    Text8 = makeResultBox(QStringLiteral("Text8"));
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("X Z Insert"));
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("I K Insert"));
+
+    Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+
+    layOutCalculator(this, {Frame2, Frame1},
+                     {{Label9, Text1, Label11, Text2, Label10, Text3},
+                      {Label4, nullptr, nullptr, nullptr, Label5, Text4},
+                      {Label12, Text5, Label14, Text6, Label16, Text7, Label18, Text8, Command1, Command3}},
+                     {}, {Command10, Command2});
+
+    setEnterChain({Text1, Text2, Text3, Text4, Command3});
+    setTabChain({Text1, Text2, Text3, Text4, Option1, Option2, Command1, Command3, Command10, Command2, Picture1,
+                 OptionXZ, OptionXY});
+
+    connect(OptionXZ, &QRadioButton::clicked, this, &frmCirclePoint::OptionXZ_Click);
+    connect(OptionXY, &QRadioButton::clicked, this, &frmCirclePoint::OptionXY_Click);
+    for (QRadioButton* option : {Option1, Option2})
+        connect(option, &QRadioButton::clicked, this, &frmCirclePoint::CalcAndDraw);
+    connect(Command1, &QPushButton::clicked, this, &frmCirclePoint::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmCirclePoint::Command3_Click);
+    connect(Command10, &QPushButton::clicked, this, &frmCirclePoint::Command10_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmCirclePoint::Command2_Click);
+}
+
+Plane frmCirclePoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
+
+void frmCirclePoint::CalcAndDraw() {
+    CalculatorInput input;
+    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4"});
+    input.plane = plane();
+    input.option = Option2->isChecked() ? 2 : 1;
+    const CalculatorRun run = runCircleTangentPoint(input);
+    writeBoxes(*this, run.writes);
+    showFigure(run.figure, std::nullopt);
+}
+
+void frmCirclePoint::OptionXZ_Click() {
+    if (OptionXZ->isChecked())
+        applyPlaneCaptions(circleTangentPlaneCaptions(), Plane::XZ);
+    CalcAndDraw();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCirclePoint::OptionXY_Click() {
+    if (OptionXY->isChecked())
+        applyPlaneCaptions(circleTangentPlaneCaptions(), Plane::XY);
+    CalcAndDraw();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCirclePoint::Command1_Click() { insertFromButton(circleTangentInsertButtons().at(0)); }
+void frmCirclePoint::Command3_Click() { insertFromButton(circleTangentInsertButtons().at(1)); }
+void frmCirclePoint::Command10_Click() { printWindow(); }
+void frmCirclePoint::Command2_Click() { close(); }
+
+}  // namespace quillmar

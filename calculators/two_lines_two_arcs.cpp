@@ -1,0 +1,218 @@
+#include "calculators/two_lines_two_arcs.h"
+
+#include <cmath>
+
+#include "common/format.h"
+#include "common/runtime_error.h"
+
+namespace quillmar {
+namespace {
+
+constexpr double kAspect = 1.812;
+
+struct Blend {
+    double alpha = 0.0;  // radians
+    double c = 0.0;
+    double s = 0.0;
+};
+
+// The direction from centre 1 to centre 2, measured along the lines: w along, h across.
+Blend blendOf(double r1, double r2, double d) {
+    const double sum = checkedAdd(r1, r2);
+    const double h = checkedSub(sum, d);
+    const double w = checkedSqrt(checkedSub(checkedMul(sum, sum), checkedMul(h, h)));
+    if (w == 0.0 && d > 0.0)
+        return {-2.0 * std::atan(1.0), 0.0, -1.0};  // lines 2·(R1 + R2) apart: the arcs stacked
+    Blend b;
+    b.alpha = std::atan(checkedDiv(h, w));
+    b.c = std::cos(b.alpha);
+    b.s = std::sin(b.alpha);
+    return b;
+}
+
+UserScale lineScale(double left, double top, double width, double height) {
+    return checkedScale(toScaleValue(left), toScaleValue(top), toScaleValue(width), toScaleValue(height));
+}
+
+}  // namespace
+
+CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
+    CalculatorRun run;
+    Figure& figure = run.figure;
+    figure.clear();
+    try {
+        const double sigma = in.option == 2 ? -1.0 : 1.0;
+        double x1 = 0, x2 = 0, x3 = 0, z1 = 0, z2 = 0, z3 = 0;
+        double xc1 = 0, xc2 = 0, zc1 = 0, zc2 = 0, r1 = 0, r2 = 0;
+        UserScale scale;
+        auto horizontalLine = [&](double x) { figure.line({-1000.0, -x / 2.0}, {1000.0, -x / 2.0}, kGeometryColour); };
+        auto verticalLine = [&](double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); };
+
+        if (!in.vertical) {
+            if (!in.filled({"Text1"}) && !in.filled({"Text4"}))
+                return run;
+            x1 = in.number("Text1");
+            x2 = in.number("Text4");
+            const double d = std::fabs(checkedSub(x1, x2)) / 2.0;
+            if (!in.filled({"Text4"}) || !in.filled({"Text1"})) {
+                const double x = in.filled({"Text4"}) ? x2 : x1;
+                figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
+                horizontalLine(x);
+                return run;
+            }
+            if (!in.filled({"Text3", "Text6"})) {
+                const double width = 2.0 * d * kAspect;
+                figure.setScale(lineScale(-width / 2.0, -d - (x1 + x2) / 4.0, width, 2.0 * d));
+                horizontalLine(x1);
+                horizontalLine(x2);
+                return run;
+            }
+            r1 = in.number("Text3");
+            r2 = in.number("Text6");
+            const Blend b = blendOf(r1, r2, d);
+            const double sum = r1 + r2;
+            if (in.filled({"Text2"})) {
+                z1 = in.number("Text2");
+                z2 = z1 + sigma * sum * b.c;
+                z3 = z1 + sigma * r1 * b.c;
+            } else if (in.filled({"Text5"})) {
+                z2 = in.number("Text5");
+                z1 = z2 - sigma * sum * b.c;
+                z3 = z2 - sigma * r2 * b.c;
+            } else if (in.filled({"Text8"})) {
+                z3 = in.number("Text8");
+                z1 = z3 - sigma * r1 * b.c;
+                z2 = z3 + sigma * r2 * b.c;
+            }
+            if (x1 > x2) {
+                xc1 = x1 - 2.0 * r1;
+                xc2 = x2 + 2.0 * r2;
+                x3 = xc1 + 2.0 * r1 * b.s;
+            } else {
+                xc1 = x1 + 2.0 * r1;
+                xc2 = x2 - 2.0 * r2;
+                x3 = xc1 - 2.0 * r1 * b.s;
+            }
+            zc1 = z1;
+            zc2 = z2;
+            run.write("Text2", FormatCoord(z1));
+            run.write("Text5", FormatCoord(z2));
+            const double width = 4.0 * d * kAspect;
+            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -2.0 * d - (x1 + x2) / 4.0, width, 4.0 * d);
+            figure.setScale(scale);
+            horizontalLine(x1);
+            horizontalLine(x2);
+        } else {
+            if (!in.filled({"Text2"}) && !in.filled({"Text5"}))
+                return run;
+            z1 = in.number("Text2");
+            z2 = in.number("Text5");
+            const double d = std::fabs(checkedSub(z1, z2));
+            if (!in.filled({"Text5"}) || !in.filled({"Text2"})) {
+                const double z = in.filled({"Text5"}) ? z2 : z1;
+                figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
+                verticalLine(z);
+                return run;
+            }
+            if (!in.filled({"Text3", "Text6"})) {
+                // The band shown runs from d to 3·d below the axis; the lines cross it.
+                const double width = 2.0 * d * kAspect;
+                figure.setScale(lineScale(-width / 2.0 + (z1 + z2) / 2.0, d, width, 2.0 * d));
+                verticalLine(z1);
+                verticalLine(z2);
+                return run;
+            }
+            r1 = in.number("Text3");
+            r2 = in.number("Text6");
+            const Blend b = blendOf(r1, r2, d);
+            const double sum = r1 + r2;
+            if (in.filled({"Text1"})) {
+                x1 = in.number("Text1");
+                x2 = x1 + 2.0 * sigma * sum * b.c;
+                x3 = x1 + 2.0 * sigma * r1 * b.c;
+            } else if (in.filled({"Text4"})) {
+                x2 = in.number("Text4");
+                x1 = x2 - 2.0 * sigma * sum * b.c;
+                x3 = x2 - 2.0 * sigma * r2 * b.c;
+            } else if (in.filled({"Text7"})) {
+                x3 = in.number("Text7");
+                x1 = x3 - 2.0 * sigma * r1 * b.c;
+                x2 = x3 + 2.0 * sigma * r2 * b.c;
+            }
+            if (z1 > z2) {
+                zc1 = z1 - r1;
+                zc2 = z2 + r2;
+                z3 = zc1 + r1 * b.s;
+            } else {
+                zc1 = z1 + r1;
+                zc2 = z2 - r2;
+                z3 = zc1 - r1 * b.s;
+            }
+            xc1 = x1;
+            xc2 = x2;
+            run.write("Text1", FormatCoord(x1));
+            run.write("Text4", FormatCoord(x2));
+            const double width = 5.0 * d;
+            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -d - (x1 + x2) / 4.0, width, width / kAspect);
+            figure.setScale(scale);
+            verticalLine(z1);
+            verticalLine(z2);
+        }
+
+        run.write("Text7", FormatCoord(x3));
+        run.write("Text8", FormatCoord(z3));
+        run.write("Text9", FormatCoord(xc1));
+        run.write("Text10", FormatCoord(zc1));
+        double i1 = (xc1 - x3) / 2.0;
+        run.write("Text11", FormatCoord(i1));
+        double k1 = zc1 - z3;
+        run.write("Text12", FormatCoord(k1));
+        run.write("Text13", FormatCoord(xc2));
+        run.write("Text14", FormatCoord(zc2));
+        double i2 = (xc2 - x3) / 2.0;
+        run.write("Text15", FormatCoord(i2));
+        double k2 = zc2 - z3;
+        run.write("Text16", FormatCoord(k2));
+
+        auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
+        figure.circle(at(xc1, zc1), r1, kGeometryColour);
+        figure.circle(at(xc2, zc2), r2, kGeometryColour);
+        const double m = 0.007 * scaleWidthOf(scale);
+        const QPointF points[] = {at(x1, z1), at(x2, z2), at(x3, z3), at(xc1, zc1), at(xc2, zc2)};
+        for (const QPointF& p : points)
+            figure.line({p.x() - m, p.y()}, {p.x() + m, p.y()}, kMarkerColour);
+        for (const QPointF& p : points)
+            figure.line({p.x(), p.y() - m}, {p.x(), p.y() + m}, kMarkerColour);
+        figure.textColour(kLabelColour);
+        figure.text(points[0], QStringLiteral("1"));
+        figure.text(points[1], QStringLiteral("2"));
+        figure.text(points[2], QStringLiteral("3"));
+    } catch (const RuntimeError& error) {
+        figure.failure = error.number();
+    }
+    return run;
+}
+
+const QList<InsertButton>& twoLinesTwoArcsInsertButtons() {
+    static const QList<InsertButton> buttons = [] {
+        auto pair = [](const char* button, const char* first, const char* firstBox, const char* second,
+                       const char* secondBox) {
+            return InsertButton{QString::fromLatin1(button),
+                                {{QString::fromLatin1(first), {}, QString::fromLatin1(firstBox)},
+                                 {QString::fromLatin1(second), {}, QString::fromLatin1(secondBox)}},
+                                true};
+        };
+        return QList<InsertButton>{
+            pair("Command1", "X", "Text1", " Z", "Text2"), pair("Command3", "X", "Text4", " Z", "Text5"),
+            pair("Command4", "X", "Text7", " Z", "Text8"), pair("Command5", "I", "Text11", " K", "Text12"),
+            pair("Command6", "I", "Text15", " K", "Text16")};
+    }();
+    return buttons;
+}
+
+QString twoLinesTwoArcsNote(bool vertical) {
+    return vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
+                    : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。");
+}
+
+}  // namespace quillmar
