@@ -5,6 +5,10 @@
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
 #include "calculators/frmLineRLine.h"
+#include "app/RPM.h"
+#include "app/frmFeed.h"
+#include "calculators/frmLineAngle.h"
+#include "calculators/frmNoseRAngle.h"
 
 namespace quillmar {
 
@@ -17,6 +21,13 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
         {"mnuSearchFind", "frmFind", false, [](frmMain& main) -> QWidget* { return new frmFind(main); }},
         {"mnuSearchReplace", "frmReplace", false, [](frmMain& main) -> QWidget* { return new frmReplace(main); }},
         {"mnuToolsSizeShift", "frmSizeShift", false, [](frmMain& main) -> QWidget* { return new frmSizeShift(main); }},
+        {"AngleNoseR", "frmNoseRAngle", true,
+         [](frmMain& main) -> QWidget* { return new frmNoseRAngle(main.targetInsert(), &main); }},
+        {"LineAngle", "frmLineAngle", true,
+         [](frmMain& main) -> QWidget* { return new frmLineAngle(main.targetInsert(), &main); }},
+        {"mnuToolsrpm", "RPM", true, [](frmMain& main) -> QWidget* { return new RPM(main.targetInsert(), &main); }},
+        {"mnuToolsFeed", "frmFeed", true,
+         [](frmMain& main) -> QWidget* { return new frmFeed(main.targetInsert(), &main); }},
     };
     return entries;
 }
