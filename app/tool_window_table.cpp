@@ -9,6 +9,8 @@
 #include "app/frmFeed.h"
 #include "calculators/frmLineAngle.h"
 #include "calculators/frmNoseRAngle.h"
+#include "calculators/frmNeck.h"
+#include "calculators/frmXY_XC.h"
 
 namespace quillmar {
 
@@ -28,6 +30,9 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
         {"mnuToolsrpm", "RPM", true, [](frmMain& main) -> QWidget* { return new RPM(main.targetInsert(), &main); }},
         {"mnuToolsFeed", "frmFeed", true,
          [](frmMain& main) -> QWidget* { return new frmFeed(main.targetInsert(), &main); }},
+        {"Neck", "frmNeck", true, [](frmMain& main) -> QWidget* { return new frmNeck(main.targetInsert(), &main); }},
+        {"XY_XC", "frmXY_XC", true,
+         [](frmMain& main) -> QWidget* { return new frmXY_XC(main.targetInsert(), &main); }},
     };
     return entries;
 }
