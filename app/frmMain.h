@@ -9,6 +9,7 @@
 
 #include "app/document_state.h"
 #include "platform/external_program.h"
+#include "platform/help_viewer.h"
 
 class QAction;
 class QMdiArea;
@@ -75,6 +76,11 @@ public:
     KeyLocks& keys() { return keys_; }
     SharedState& state() { return state_; }
     ExternalProgram& calculatorProgram() { return calculator_; }
+    HelpViewer& helpViewer() { return help_; }
+    // The folder the help files and the calculator program are looked up in: the
+    // program's own folder unless set.
+    QString outsideProgramsFolder() const;
+    void setOutsideProgramsFolder(const QString& folder) { outsideFolder_ = folder; }
 
     // Documents.
     DocumentState& documents() { return docs_; }
@@ -179,6 +185,8 @@ private:
     DocumentState docs_;
     QHash<QString, QPointer<QWidget>> toolWindows_;  // by class name
     ExternalProgram calculator_;
+    HelpViewer help_;
+    QString outsideFolder_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;
 };

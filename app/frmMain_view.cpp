@@ -12,6 +12,7 @@
 #include "app/frmMain.h"
 #include "app/insert_menus.h"
 #include "app/menu_tree.h"
+#include "app/help_commands.h"
 #include "app/print_commands.h"
 #include "app/process_commands.h"
 #include "app/status_panels.h"
@@ -73,6 +74,7 @@ void frmMain::registerWindowCommands() {
     registerCycleCommands(*this);
     registerRotaryCommands(*this);
     registerInsertCommands(*this);
+    registerHelpCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
     setCommand(QStringLiteral("ProcessSetup"), [this](int) { ProcessSetup_Click(); });
     setCommand(QStringLiteral("mnuViewToolbar"), [this](int) { mnuViewToolbar_Click(); });

@@ -10,6 +10,12 @@
 #include "calculators/frmLineR.h"
 #include "calculators/frmLineRPoint.h"
 #include "calculators/frmLineRLine.h"
+#include "app/RPM.h"
+#include "app/frmFeed.h"
+#include "calculators/frmLineAngle.h"
+#include "calculators/frmNoseRAngle.h"
+#include "calculators/frmNeck.h"
+#include "calculators/frmXY_XC.h"
 
 namespace quillmar {
 
@@ -32,6 +38,16 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
          [](frmMain& main) -> QWidget* { return new frmCircleCircle(main.targetInsert(), &main); }},
         {"Line2Circle2", "frmLine2Circle2", true,
          [](frmMain& main) -> QWidget* { return new frmLine2Circle2(main.targetInsert(), &main); }},
+        {"AngleNoseR", "frmNoseRAngle", true,
+         [](frmMain& main) -> QWidget* { return new frmNoseRAngle(main.targetInsert(), &main); }},
+        {"LineAngle", "frmLineAngle", true,
+         [](frmMain& main) -> QWidget* { return new frmLineAngle(main.targetInsert(), &main); }},
+        {"mnuToolsrpm", "RPM", true, [](frmMain& main) -> QWidget* { return new RPM(main.targetInsert(), &main); }},
+        {"mnuToolsFeed", "frmFeed", true,
+         [](frmMain& main) -> QWidget* { return new frmFeed(main.targetInsert(), &main); }},
+        {"Neck", "frmNeck", true, [](frmMain& main) -> QWidget* { return new frmNeck(main.targetInsert(), &main); }},
+        {"XY_XC", "frmXY_XC", true,
+         [](frmMain& main) -> QWidget* { return new frmXY_XC(main.targetInsert(), &main); }},
     };
     return entries;
 }

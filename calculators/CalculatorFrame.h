@@ -50,9 +50,9 @@ public:
     QLabel* Picture3;
 
     // The read-out for the mouse at x, y in the picture's units.
-    void Picture1_MouseMove(float x, float y);
+    virtual void Picture1_MouseMove(float x, float y);
     virtual void Picture1_GotFocus();
-    void Form_MouseMove();
+    virtual void Form_MouseMove();
 
 protected:
     // pictureSize: Picture1's drawing area in pixels.

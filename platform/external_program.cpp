@@ -9,11 +9,10 @@ ExternalProgram::ExternalProgram(QObject* parent) : QObject(parent) {}
 ExternalProgram::~ExternalProgram() { close(); }
 
 bool ExternalProgram::start(const QString& program, const QStringList& arguments, QString* error) {
-    if (isRunning())
-        close();
     auto* process = new QProcess(this);
     process->setProgram(program);
     process->setArguments(arguments);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     if (!process->waitForStarted(5000)) {
         if (error)
@@ -21,20 +20,41 @@ bool ExternalProgram::start(const QString& program, const QStringList& arguments
         delete process;
         return false;
     }
-    process_ = process;
+    connect(process, &QProcess::finished, this, [this, process](int status, QProcess::ExitStatus how) {
+        processes_.removeAll(process);
+        process->deleteLater();
+        if (how == QProcess::NormalExit)
+            emit exited(status);
+    });
+    processes_.append(process);
     return true;
 }
 
-bool ExternalProgram::isRunning() const { return process_ && process_->state() != QProcess::NotRunning; }
+int ExternalProgram::runningCount() const {
+    int n = 0;
+    for (const QPointer<QProcess>& process : processes_)
+        n += process && process->state() != QProcess::NotRunning;
+    return n;
+}
+
+bool ExternalProgram::isRunning() const { return runningCount() > 0; }
 
 void ExternalProgram::close() {
-    if (!isRunning())
-        return;
-    process_->terminate();
-    if (!process_->waitForFinished(2000)) {
-        process_->kill();
-        process_->waitForFinished(1000);
+    const QList<QPointer<QProcess>> running = processes_;
+    for (const QPointer<QProcess>& process : running) {
+        if (!process || process->state() == QProcess::NotRunning)
+            continue;
+        // Closed by us: its end is no exit of its own to report.
+        process->disconnect(this);
+        process->terminate();
+        if (!process->waitForFinished(2000)) {
+            process->kill();
+            process->waitForFinished(1000);
+        }
     }
+    processes_.clear();
+    for (const QPointer<QProcess>& process : running)
+        delete process.data();
 }
 
 }  // namespace quillmar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -9,23 +10,32 @@ class QProcess;
 
 namespace quillmar {
 
-// An outside program the application starts (the calculator, the help viewer). Only a
-// program this object started is ever closed by it: another program's window title is
-// no proof of whose it is.
+// An outside program the application starts (the calculator, the help viewer). The
+// program and its arguments go to the system as they are, never through a shell, so a
+// path with blanks stays one argument. Each start runs another instance; only instances
+// this object started are ever closed by it: another program's window title is no proof
+// of whose it is.
 class ExternalProgram : public QObject {
     Q_OBJECT
 public:
     explicit ExternalProgram(QObject* parent = nullptr);
     ~ExternalProgram() override;
 
-    // Starts the program; on failure returns false and `error` holds the system's description.
+    // Starts one more instance; on failure returns false and `error` holds the system's
+    // description.
     bool start(const QString& program, const QStringList& arguments, QString* error);
     bool isRunning() const;
-    // Asks the program to close (as a window's close request would), then waits briefly.
+    int runningCount() const;
+    // Asks every instance still running to close (as a window's close request would),
+    // then waits briefly for each.
     void close();
 
+signals:
+    // An instance ended by itself with this exit status; nobody waits for it.
+    void exited(int status);
+
 private:
-    QPointer<QProcess> process_;
+    QList<QPointer<QProcess>> processes_;
 };
 
 }  // namespace quillmar

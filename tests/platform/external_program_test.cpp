@@ -4,13 +4,14 @@
 
 using namespace quillmar;
 
-TEST(ExternalProgram, ClosesOnlyWhatItStarted) {
+TEST(ExternalProgram, EachStartIsAnotherInstanceAndCloseEndsThemAll) {
     ExternalProgram program;
     EXPECT_FALSE(program.isRunning());
     program.close();  // nothing started: nothing happens
     QString error;
     ASSERT_TRUE(program.start("sleep", {"30"}, &error)) << error.toStdString();
-    EXPECT_TRUE(program.isRunning());
+    ASSERT_TRUE(program.start("sleep", {"30"}, &error)) << error.toStdString();
+    EXPECT_EQ(program.runningCount(), 2);
     program.close();
     EXPECT_FALSE(program.isRunning());
 }

@@ -1,0 +1,124 @@
+#include "calculators/frmLineAngle.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calculators/fixed_sketch.h"
+#include "calculators/taper.h"
+
+namespace quillmar {
+namespace {
+
+FixedSketch* taperSketch(QWidget* parent) {
+    // A taper rising from the start point to the end point, with the axis below it.
+    return new FixedSketch(QSizeF(3375, 2415),
+                           {QLineF(300, 1900, 3100, 1900), QLineF(300, 1500, 1000, 1500), QLineF(1000, 1500, 2400, 700),
+                            QLineF(2400, 700, 3100, 700)},
+                           {QRectF(960, 1460, 80, 80), QRectF(2360, 660, 80, 80)},
+                           {{QPointF(700, 1560), QStringLiteral("X1,Z1")}, {QPointF(2100, 300), QStringLiteral("X2,Z2")}},
+                           parent);
+}
+
+}  // namespace
+
+frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
+    : TaperWindow(QStringLiteral("Line angle"), std::move(insert), parent) {
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    Label1 = label("Label1", QStringLiteral("Start    X1"));
+    Text1 = makeInputBox("Text1");
+    Label2 = label("Label2", QStringLiteral("　  　　　 Z1"));
+    Text2 = makeInputBox("Text2");
+    Label3 = label("Label3", QStringLiteral("Angle     A"));
+    Text3 = makeInputBox("Text3");
+    Label4 = label("Label4", QStringLiteral("End       X2"));
+    Text4 = makeInputBox("Text4");
+    Label5 = label("Label5", QStringLiteral("　　　　   Z2"));
+    Text5 = makeInputBox("Text5");
+    Label6 = label("Label6", QStringLiteral("Start & Ａ，Ｘ２，Ｚ２のいずれか２箇所を入力してください。"));
+    QPalette noteColours = Label6->palette();
+    noteColours.setColor(QPalette::WindowText, Qt::red);
+    Label6->setPalette(noteColours);
+    Label6->setWordWrap(true);
+    Frame1 = new QGroupBox(QStringLiteral("Insert"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Command1 = makeButton("Command1", QStringLiteral("X 2"));
+    Command3 = makeButton("Command3", QStringLiteral("Z 2"));
+    Command4 = makeButton("Command4", QStringLiteral("X2 , Z2"));
+    Command5 = makeButton("Command5", QStringLiteral("A"));
+    Command2 = makeButton("Command2", QStringLiteral("Cancel"));
+    Picture1 = taperSketch(this);
+
+    auto* boxes = new QGridLayout;
+    const QList<std::pair<QLabel*, QLineEdit*>> rows = {
+        {Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}};
+    for (int row = 0; row < rows.size(); ++row) {
+        boxes->addWidget(rows[row].first, row, 0);
+        boxes->addWidget(rows[row].second, row, 1);
+    }
+    auto* top = new QHBoxLayout;
+    top->addLayout(boxes);
+    top->addWidget(Picture1);
+    auto* insertRow = new QHBoxLayout(Frame1);
+    for (QPushButton* b : {Command1, Command3, Command4, Command5})
+        insertRow->addWidget(b);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Frame1);
+    bottom->addStretch();
+    bottom->addWidget(Command2, 0, Qt::AlignBottom);
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->addLayout(top);
+    main->addWidget(Label6);
+    main->addLayout(bottom);
+
+    const QList<QWidget*> chain = {Text1, Text2, Text3, Text4, Text5, Command1};
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        enterMovesTo(chain[i], chain[i + 1]);
+        setTabOrder(chain[i], chain[i + 1]);
+    }
+    onLostFocus(Text4, [this] { Text4_LostFocus(); });
+    onLostFocus(Text5, [this] { Text5_LostFocus(); });
+    connect(Command1, &QPushButton::clicked, this, &frmLineAngle::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmLineAngle::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmLineAngle::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmLineAngle::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmLineAngle::Command2_Click);
+}
+
+void frmLineAngle::Text4_LostFocus() {
+    if (const auto z2 = taperEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text()))
+        Text5->setText(*z2);
+}
+
+void frmLineAngle::Text5_LostFocus() {
+    const TaperFromEndZ result =
+        taperFromEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text());
+    if (result.angle)
+        Text3->setText(*result.angle);
+    if (result.endX)
+        Text4->setText(*result.endX);
+}
+
+void frmLineAngle::insertAndClose(const QString& text) {
+    if (insert(text))
+        close();
+}
+
+void frmLineAngle::Command1_Click() { insertAndClose(QStringLiteral("X") + Text4->text()); }
+void frmLineAngle::Command3_Click() { insertAndClose(QStringLiteral("Z") + Text5->text()); }
+void frmLineAngle::Command4_Click() {
+    insertAndClose(QStringLiteral("X") + Text4->text() + QStringLiteral(" Z") + Text5->text());
+}
+void frmLineAngle::Command5_Click() { insertAndClose(QStringLiteral("A") + Text3->text()); }
+void frmLineAngle::Command2_Click() { close(); }
+
+}  // namespace quillmar

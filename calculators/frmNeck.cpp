@@ -1,0 +1,166 @@
+#include "calculators/frmNeck.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "calculators/neck_groove.h"
+#include "platform/PictureBox.h"
+
+namespace quillmar {
+
+frmNeck::frmNeck(InsertText insert, QWidget* parent)
+    : CalculatorFrame(QStringLiteral("Neck"), kCalculatorPictureSize, std::move(insert), parent) {
+    Text1 = makeInputBox(QStringLiteral("Text1"));
+    Text2 = makeInputBox(QStringLiteral("Text2"));
+    Text3 = makeInputBox(QStringLiteral("Text3"));
+    Text4 = makeInputBox(QStringLiteral("Text4"));
+    Text5 = makeInputBox(QStringLiteral("Text5"));
+    QList<QLineEdit*> results;
+    for (int n = 6; n <= 15; ++n)
+        results << makeResultBox(QStringLiteral("Text%1").arg(n));
+    Text6 = results[0], Text7 = results[1], Text8 = results[2], Text9 = results[3], Text10 = results[4];
+    Text11 = results[5], Text12 = results[6], Text13 = results[7], Text14 = results[8], Text15 = results[9];
+
+    Frame1 = new QGroupBox(QStringLiteral("Cicle"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto option = [this](const char* name, const char* caption) {
+        auto* o = new QRadioButton(QString::fromLatin1(caption), Frame1);
+        o->setObjectName(QString::fromLatin1(name));
+        connect(o, &QRadioButton::clicked, this, &frmNeck::CalcAndDraw);
+        return o;
+    };
+    Option1 = option("Option1", "4");
+    Option2 = option("Option2", "3");
+    Option3 = option("Option3", "1");
+    Option4 = option("Option4", "2");
+    Option2->setChecked(true);
+    auto* grid = new QGridLayout(Frame1);
+    grid->addWidget(Option1, 0, 0);
+    grid->addWidget(Option2, 0, 1);
+    grid->addWidget(Option3, 1, 0);
+    grid->addWidget(Option4, 1, 1);
+
+    Command8 = makeButton(QStringLiteral("Command8"), QStringLiteral("X Z insert"));
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("X Z insert"));
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("X Z insert"));
+    Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("I K insert"));
+    Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("X Z insert"));
+    Frame2 = new QGroupBox(QStringLiteral("All insert"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Command9 = makeButton(QStringLiteral("Command9"), QStringLiteral("CW"));
+    Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("CCW"));
+    auto* all = new QHBoxLayout(Frame2);
+    all->addWidget(Command9);
+    all->addWidget(Command5);
+    Command7 = makeButton(QStringLiteral("Command7"), QStringLiteral("Print"));
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    Label20 = makeLabel(QStringLiteral("Label20"),
+                        QStringLiteral("※底径が分からない場合は『２直線に接する円』を使用してください。"));
+
+    auto* rows = new QGridLayout;
+    auto put = [rows, this](int row, const QList<std::pair<const char*, QWidget*>>& cells) {
+        int column = 0;
+        for (const auto& [caption, widget] : cells) {
+            if (caption)
+                rows->addWidget(makeLabel({}, QString::fromUtf8(caption)), row, column, Qt::AlignRight);
+            if (widget)
+                rows->addWidget(widget, row, column + 1);
+            column += 2;
+        }
+    };
+    put(0, {{"BotomX", Text1}, {"Face　Z", Text2}, {"R", Text3}});
+    put(1, {{"Angle　A", Text4}, {"Start　X", Text5}});
+    rows->addWidget(Frame1, 0, 6, 2, 4);
+    put(2, {{"P 1　  X", Text6}, {"Z", Text7}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command8}});
+    put(3, {{"P 2　  X", Text8}, {"Z", Text9}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command1}});
+    put(4, {{"P 3　  X", Text10}, {"Z", Text11}, {"I", Text12}, {"K", Text13}, {nullptr, Command3}});
+    rows->addWidget(Command6, 4, 10);
+    put(5, {{"P 4　  X", Text14}, {"Z", Text15}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command4}});
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setFixedWidth(64);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label20);
+    bottom->addStretch();
+    bottom->addWidget(Frame2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command7);
+    buttons->addWidget(Command2);
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->setContentsMargins(6, 6, 6, 6);
+    main->addWidget(Picture1);
+    main->addLayout(rows);
+    main->addLayout(bottom);
+    main->addLayout(buttons);
+
+    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text1});
+    const QList<QWidget*> tabOrder = {Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6,
+                                      Command4, Command9, Command5, Command7, Command2, Picture1};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    connect(Command8, &QPushButton::clicked, this, &frmNeck::Command8_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmNeck::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmNeck::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmNeck::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmNeck::Command6_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmNeck::Command5_Click);
+    connect(Command9, &QPushButton::clicked, this, &frmNeck::Command9_Click);
+    connect(Command7, &QPushButton::clicked, this, &frmNeck::Command7_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmNeck::Command2_Click);
+}
+
+int frmNeck::option() const {
+    if (Option1->isChecked())
+        return 1;
+    if (Option3->isChecked())
+        return 3;
+    if (Option4->isChecked())
+        return 4;
+    return 2;
+}
+
+void frmNeck::CalcAndDraw() {
+    const NeckRun run = runNeck({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), option()});
+    const QList<QLineEdit*> boxes = {Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13, Text14, Text15};
+    for (int i = 0; i < boxes.size(); ++i)
+        if (run.results[static_cast<std::size_t>(i)])
+            boxes[i]->setText(*run.results[static_cast<std::size_t>(i)]);
+    showFigure(run.figure, kMarkerColour);
+}
+
+void frmNeck::insertFor(const QString& button) {
+    for (const InsertButton& insert : neckInsertButtons())
+        if (insert.name == button)
+            insertFromButton(insert);
+}
+
+void frmNeck::insertContour(bool ccw) {
+    const QStringList lines = neckContour(ccw, option(), [this](const QString& name) {
+        const auto* box = findChild<QLineEdit*>(name);
+        return box ? box->text() : QString();
+    });
+    // Three separate changes of the document, as three presses would make.
+    for (const QString& line : lines)
+        insertFromButton(InsertButton{{}, {{line, {}, {}}}, false});
+}
+
+void frmNeck::Command8_Click() { insertFor(QStringLiteral("Command8")); }
+void frmNeck::Command1_Click() { insertFor(QStringLiteral("Command1")); }
+void frmNeck::Command3_Click() { insertFor(QStringLiteral("Command3")); }
+void frmNeck::Command4_Click() { insertFor(QStringLiteral("Command4")); }
+void frmNeck::Command6_Click() { insertFor(QStringLiteral("Command6")); }
+void frmNeck::Command5_Click() { insertContour(true); }
+void frmNeck::Command9_Click() { insertContour(false); }
+void frmNeck::Command7_Click() { printWindow(); }
+void frmNeck::Command2_Click() { close(); }
+
+}  // namespace quillmar

@@ -1,0 +1,253 @@
+#include "calculators/frmXY_XC.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "calculators/xy_xc.h"
+#include "platform/PictureBox.h"
+#include "platform/fonts.h"
+
+namespace quillmar {
+namespace {
+
+// 8835 by 5595 twips.
+constexpr QSize kPictureSize{589, 373};
+
+QLabel* blackStrip(QWidget* parent, const char* name, QRect geometry) {
+    auto* strip = new QLabel(parent);
+    strip->setObjectName(QString::fromLatin1(name));
+    strip->setAutoFillBackground(true);
+    QPalette colours = strip->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    strip->setPalette(colours);
+    strip->setFont(fontForName(QStringLiteral("ＭＳ ゴシック"), 12));
+    strip->setGeometry(geometry);
+    strip->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return strip;
+}
+
+QLabel* mark(QWidget* parent, QRgb colour) {
+    auto* label = new QLabel(QStringLiteral("◆"), parent);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(colour));
+    label->setPalette(colours);
+    QFont font = label->font();
+    font.setPointSizeF(15.75);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
+    : CalculatorFrame(QStringLiteral("XY-XC Change"), kPictureSize, std::move(insert), parent) {
+    FrameMode = new QGroupBox(QStringLiteral("座標"), this);
+    FrameMode->setObjectName(QStringLiteral("FrameMode"));
+    OptionXY = new QRadioButton(QStringLiteral("Ｘ-Y"), FrameMode);
+    OptionXY->setObjectName(QStringLiteral("OptionXY"));
+    OptionXC = new QRadioButton(QStringLiteral("Ｘ－C"), FrameMode);
+    OptionXC->setObjectName(QStringLiteral("OptionXC"));
+    OptionXY->setChecked(true);
+    auto* modeLayout = new QHBoxLayout(FrameMode);
+    modeLayout->addWidget(OptionXY);
+    modeLayout->addWidget(OptionXC);
+
+    Text << nullptr;
+    for (int n = 1; n <= 15; ++n) {
+        const QString name = QStringLiteral("Text%1").arg(n);
+        QLineEdit* box = n <= 8 ? makeInputBox(name) : makeResultBox(name);
+        box->setFont(fontForName(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+        box->setFixedWidth(73);
+        Text << box;
+    }
+    Text1 = Text[1], Text2 = Text[2], Text3 = Text[3], Text4 = Text[4];
+    Text5 = Text[5], Text6 = Text[6], Text7 = Text[7], Text8 = Text[8];
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("X Y Insert"));
+    Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("X C Insert"));
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("X Y Insert"));
+    Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("X C Insert"));
+    Command7 = makeButton(QStringLiteral("Command7"), QStringLiteral(" L   Insert"));
+    Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral(" A   Insert"));
+    Command8 = makeButton(QStringLiteral("Command8"), QStringLiteral(" C   Insert"));
+    Command11 = makeButton(QStringLiteral("Command11"), QStringLiteral("X Y Insert"));
+    Command13 = makeButton(QStringLiteral("Command13"), QStringLiteral("X Y Insert"));
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    QLabel* note = makeLabel(QStringLiteral("Label20"),
+                             QStringLiteral("※Y軸モード中の値は絶対値です。符号を考慮してプログラムして下さい。"));
+    QPalette noteColours = note->palette();
+    noteColours.setColor(QPalette::WindowText, Qt::red);
+    note->setPalette(noteColours);
+
+    const int border = Picture1->frameWidth();
+    Picture3->setGeometry(border + 8, border + 348, 169, 20);
+    Picture5 = blackStrip(Picture1, "Picture5", QRect(border + 416, border + 348, 169, 20));
+    Picture2 = blackStrip(Picture1, "Picture2", QRect(border + 300, border + 4, 29, 24));
+    Picture4 = blackStrip(Picture1, "Picture4", QRect(border + 548, border + 164, 37, 20));
+
+    auto* rows = new QGridLayout;
+    rows->setVerticalSpacing(2);
+    auto put = [rows, this](int row, QWidget* first, const QList<std::pair<const char*, QWidget*>>& cells,
+                            QWidget* button1, QWidget* button2) {
+        if (first)
+            rows->addWidget(first, row, 0);
+        int column = 1;
+        for (const auto& [caption, widget] : cells) {
+            if (caption)
+                rows->addWidget(makeLabel({}, QString::fromUtf8(caption)), row, column, Qt::AlignRight);
+            if (widget)
+                rows->addWidget(widget, row, column + 1);
+            column += 2;
+        }
+        if (button1)
+            rows->addWidget(button1, row, 9);
+        if (button2)
+            rows->addWidget(button2, row, 10);
+    };
+    put(0, mark(this, 0xFFFF0000), {{"Point 1 X", Text[1]}, {"Y", Text[2]}, {"X", Text[3]}, {"C", Text[4]}}, Command1,
+        Command5);
+    put(1, mark(this, kSecondPointColour), {{"Point 2 X", Text[5]}, {"Y", Text[6]}, {"X", Text[7]}, {"C", Text[8]}},
+        Command3, Command4);
+    put(2, mark(this, 0xFFFFFF00), {{"Length L", Text[10]}, {"Line Angle", Text[9]}}, Command7, Command6);
+    put(3, mark(this, kCentreLineColour), {{"Y-axis center line", nullptr}, {nullptr, nullptr}, {"Master C", Text[11]}},
+        Command8, nullptr);
+    put(4, nullptr, {{"Master C angle Y-axis mode Point 1 X", Text[12]}, {"Y", Text[13]}}, Command11, nullptr);
+    put(5, nullptr, {{"Point2 X", Text[14]}, {"Y", Text[15]}}, Command13, nullptr);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(note);
+    bottom->addStretch();
+    bottom->addWidget(Command2);
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->setContentsMargins(0, 0, 6, 6);
+    main->addWidget(Picture1);
+    main->addWidget(FrameMode, 0, Qt::AlignLeft);
+    main->addLayout(rows);
+    main->addLayout(bottom);
+
+    setRoles(false);
+    const QList<QWidget*> tabOrder = {Text1,    Text2,    Text5,     Text6,     Command1, Command5, Command3,
+                                      Command4, Command7, Command6,  Command8,  Command11, Command13, Command2,
+                                      OptionXY, OptionXC, Text3,     Text4,     Text7,     Text8,     Picture1};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    connect(OptionXY, &QRadioButton::clicked, this, &frmXY_XC::OptionXY_Click);
+    connect(OptionXC, &QRadioButton::clicked, this, &frmXY_XC::OptionXC_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmXY_XC::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmXY_XC::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmXY_XC::Command5_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmXY_XC::Command4_Click);
+    connect(Command7, &QPushButton::clicked, this, &frmXY_XC::Command7_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmXY_XC::Command6_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmXY_XC::Command8_Click);
+    connect(Command11, &QPushButton::clicked, this, &frmXY_XC::Command11_Click);
+    connect(Command13, &QPushButton::clicked, this, &frmXY_XC::Command13_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmXY_XC::Command2_Click);
+}
+
+void frmXY_XC::setRoles(bool xcMode) {
+    for (int n = 1; n <= 8; ++n) {
+        const bool xcBox = n == 3 || n == 4 || n == 7 || n == 8;
+        const bool input = xcBox == xcMode;
+        QLineEdit* box = Text[n];
+        box->setReadOnly(!input);
+        box->setFocusPolicy(input ? Qt::StrongFocus : Qt::ClickFocus);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, input ? colours.color(QPalette::Base) : colours.color(QPalette::Button));
+        box->setPalette(colours);
+    }
+}
+
+void frmXY_XC::showEvent(QShowEvent* event) {
+    CalculatorFrame::showEvent(event);
+    // Painting never recomputes: a new window draws its axes and crosses once here.
+    if (!shown_) {
+        shown_ = true;
+        drawingSurface().setScale(xyXcScale());
+        CalcAndDraw();
+    }
+}
+
+void frmXY_XC::CalcAndDraw() {
+    XyXcInput input;
+    for (int n = 1; n <= 8; ++n)
+        input.points[static_cast<std::size_t>(n - 1)] = Text[n]->text();
+    input.xcMode = OptionXC->isChecked();
+    const XyXcRun run = runXyXc(input);
+    for (int n = 1; n <= 15; ++n)
+        if (const auto& text = run.boxes[static_cast<std::size_t>(n - 1)])
+            Text[n]->setText(*text);
+    showFigure(run.figure, kMarkerColour);
+}
+
+void frmXY_XC::OptionXY_Click() {
+    setRoles(false);
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmXY_XC::OptionXC_Click() {
+    setRoles(true);
+    Text3->setFocus(Qt::OtherFocusReason);
+}
+
+void frmXY_XC::Picture1_MouseMove(float x, float y) {
+    Picture1->setCursor(Qt::CrossCursor);
+    Picture3->setVisible(true);
+    Picture5->setVisible(true);
+    Picture3->setText(readoutText(x, y, Plane::XY));
+    Picture5->setText(xcReadoutText(x, -static_cast<double>(y)));
+    Picture2->setText(QStringLiteral("Y"));
+    Picture4->setText(QStringLiteral("X C0"));
+}
+
+void frmXY_XC::Picture1_GotFocus() {}
+
+void frmXY_XC::Form_MouseMove() {
+    Picture3->setVisible(false);
+    Picture5->setVisible(false);
+}
+
+bool frmXY_XC::eventFilter(QObject* watched, QEvent* event) {
+    const int index = Text.indexOf(static_cast<QLineEdit*>(qobject_cast<QLineEdit*>(watched)));
+    if (index >= 1 && index <= 8) {
+        if (event->type() == QEvent::FocusIn && !Text[index]->text().isEmpty()) {
+            // After the click that gave the focus has placed the caret.
+            QTimer::singleShot(0, Text[index], &QLineEdit::selectAll);
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            static const QHash<int, int> ring = {{1, 2}, {2, 5}, {5, 6}, {6, 1}, {3, 4}, {4, 7}, {7, 8}, {8, 3}};
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                Text[ring.value(index)]->setFocus(Qt::TabFocusReason);
+        }
+    }
+    return CalculatorFrame::eventFilter(watched, event);
+}
+
+void frmXY_XC::insertFor(const QString& button) {
+    for (const InsertButton& insert : xyXcInsertButtons())
+        if (insert.name == button)
+            insertFromButton(insert);
+}
+
+void frmXY_XC::Command1_Click() { insertFor(QStringLiteral("Command1")); }
+void frmXY_XC::Command3_Click() { insertFor(QStringLiteral("Command3")); }
+void frmXY_XC::Command5_Click() { insertFor(QStringLiteral("Command5")); }
+void frmXY_XC::Command4_Click() { insertFor(QStringLiteral("Command4")); }
+void frmXY_XC::Command7_Click() { insertFor(QStringLiteral("Command7")); }
+void frmXY_XC::Command6_Click() { insertFor(QStringLiteral("Command6")); }
+void frmXY_XC::Command8_Click() { insertFor(QStringLiteral("Command8")); }
+void frmXY_XC::Command11_Click() { insertFor(QStringLiteral("Command11")); }
+void frmXY_XC::Command13_Click() { insertFor(QStringLiteral("Command13")); }
+void frmXY_XC::Command2_Click() { close(); }
+
+}  // namespace quillmar

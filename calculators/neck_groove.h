@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "calculators/calculator_conventions.h"
+#include "calculators/figure.h"
+
+namespace quillmar {
+
+// The neck (undercut) groove: an arc of radius R tangent to a face and touching the
+// groove's bottom diameter, and a flank at angle A from the arc out to a start diameter.
+// X values are diameters. The corner option (1 to 4, captions "4", "3", "1", "2") puts the
+// arc centre on the larger or smaller diameter side and on the plus or minus Z side.
+
+struct NeckInput {
+    QString bottomX, faceZ, r, angle, startX;  // Text1 to Text5
+    int option = 2;
+};
+
+// One recompute: the result texts P1 X, P1 Z, P2 X, P2 Z, P3 X, P3 Z, I, K, P4 X, P4 Z
+// (Text6 to Text15; absent: the box keeps its text) and the figure.
+struct NeckRun {
+    std::array<std::optional<QString>, 10> results;
+    Figure figure;
+};
+
+// Clears the picture first, then works by which boxes are filled: the bottom line alone,
+// with the face, the arc, the arc and flank, or the whole groove; any other set of filled
+// boxes, and every run-time fault, ends in the failure text.
+NeckRun runNeck(const NeckInput& input);
+
+// A number's plain decimal text rounded to 15 significant digits, never in exponent form.
+QString plainDecimalText(double value);
+
+// The single-point and I K buttons.
+const QList<InsertButton>& neckInsertButtons();
+
+// The three lines "CCW" (P1, arc, P4) or "CW" (P4, P3, arc to P1) insert one by one, from
+// the boxes as they stand; the arc word follows the option.
+QStringList neckContour(bool ccw, int option, const std::function<QString(const QString&)>& boxText);
+
+}  // namespace quillmar

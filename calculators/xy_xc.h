@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "calculators/calculator_conventions.h"
+#include "calculators/figure.h"
+
+namespace quillmar {
+
+// Points of the face plane between their X-Y form (the spindle centre the origin) and
+// their X-C form (X a diameter, C in degrees), and the line through two of them with
+// what machining it in Y-axis mode needs: the master C, at right angles to the line,
+// and each point's X along and Y across that direction (absolute values).
+
+// The fixed scale of the picture: 500 units across with 0, 0 in the middle.
+UserScale xyXcScale();
+inline constexpr QRgb kAxisColour = 0xFFA0A0A0;         // the system's button shadow
+inline constexpr QRgb kSecondPointColour = 0xFFFF8000;  // orange
+inline constexpr QRgb kCentreLineColour = 0xFF0000FF;   // blue
+
+// Box texts Text1 to Text8 as they stand, and the mode.
+struct XyXcInput {
+    std::array<QString, 8> points;  // Text1 .. Text8
+    bool xcMode = false;
+};
+
+// The texts written to Text1 .. Text15 (index 0 is Text1; absent: the box keeps its
+// text) and the figure (drawn at the fixed scale).
+struct XyXcRun {
+    std::array<std::optional<QString>, 15> boxes;
+    Figure figure;
+};
+
+XyXcRun runXyXc(const XyXcInput& input);
+
+// C in degrees for a point, from 0 up to 360: 90 straight above the centre and at it,
+// 270 straight below.
+double polarAngle(double x, double y);
+
+// The X-C read-out for the mouse at x, y of the plane: "X" with the diameter and " C",
+// each cut to thousandths in double precision.
+QString xcReadoutText(double x, double y);
+
+// The nine insert buttons.
+const QList<InsertButton>& xyXcInsertButtons();
+
+}  // namespace quillmar

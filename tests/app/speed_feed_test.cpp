@@ -1,0 +1,55 @@
+#include "app/speed_feed.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillmar;
+
+namespace {
+
+struct Case {
+    const char* first;   // V, or the roughness
+    const char* second;  // D, or the nose radius
+    bool ra;             // feed only: the roughness is Ra
+    SpeedFeedOutcome::Kind kind;
+    const char* textOrBox;  // the inserted text, or the box that gets the focus
+};
+
+void check(const Case& c, const SpeedFeedOutcome& out) {
+    SCOPED_TRACE(std::string(c.first) + " / " + c.second);
+    EXPECT_EQ(out.kind, c.kind);
+    const QString expected = QString::fromUtf8(c.textOrBox);
+    EXPECT_EQ(c.kind == SpeedFeedOutcome::Insert ? out.text : out.box, expected);
+    EXPECT_EQ(out.message.isEmpty(), c.kind != SpeedFeedOutcome::Refused);
+}
+
+}  // namespace
+
+TEST(SpindleSpeedCalculator, CutsDownToTens) {
+    const Case cases[] = {
+        {"100", "50", false, SpeedFeedOutcome::Insert, "630"},
+        {"120", "80", false, SpeedFeedOutcome::Insert, "470"},
+        {"172.7", "2.2", false, SpeedFeedOutcome::Insert, "25000"},  // a product a hair below 2500
+        {"", "50", false, SpeedFeedOutcome::FocusOnly, "V"},
+        {"-100", "50", false, SpeedFeedOutcome::Refused, "V"},
+        {"1E999", "50", false, SpeedFeedOutcome::Refused, "V"},
+        {"100", "", false, SpeedFeedOutcome::Refused, "Diameter"},
+        {"100", "0", false, SpeedFeedOutcome::Refused, "Diameter"},
+        {"1E300", "1E-300", false, SpeedFeedOutcome::Refused, "V"},  // no finite result
+    };
+    for (const Case& c : cases)
+        check(c, spindleSpeed(QString::fromUtf8(c.first), QString::fromUtf8(c.second)));
+}
+
+TEST(FeedFromRoughness, CutsDownToHundredths) {
+    const Case cases[] = {
+        {"1.6", "0.8", true, SpeedFeedOutcome::Insert, "F0.2"},
+        {"3.2", "0.4", false, SpeedFeedOutcome::Insert, "F0.1"},
+        {"0.7", "3.5", true, SpeedFeedOutcome::Insert, "F0.28"},  // a product a hair below 28
+        {"", "0.8", true, SpeedFeedOutcome::FocusOnly, "RA"},
+        {"0", "0.8", true, SpeedFeedOutcome::Refused, "RA"},
+        {"1.6", "-0.8", true, SpeedFeedOutcome::Refused, "NoseR"},
+        {"1E200", "1E200", true, SpeedFeedOutcome::Refused, "RA"},
+    };
+    for (const Case& c : cases)
+        check(c, feedFromRoughness(QString::fromUtf8(c.first), QString::fromUtf8(c.second), c.ra));
+}

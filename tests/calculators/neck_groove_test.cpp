@@ -1,0 +1,74 @@
+#include "calculators/neck_groove.h"
+
+#include <gtest/gtest.h>
+
+#include <QHash>
+
+using namespace quillmar;
+
+namespace {
+
+// Results Text6 .. Text15 joined by blanks, "-" for a box left as it was.
+std::string results(const NeckRun& run) {
+    QStringList texts;
+    for (const auto& text : run.results)
+        texts << (text ? *text : QStringLiteral("-"));
+    return texts.join(' ').toStdString();
+}
+
+struct NeckCase {
+    NeckInput input;
+    const char* results;
+    bool failed;
+};
+
+}  // namespace
+
+TEST(NeckGroove, CasesByFilledBoxes) {
+    const NeckCase cases[] = {
+        {{"40", "", "", "", "", 2}, "- - - - - - - - - -", false},
+        {{"40", "-10", "", "", "", 2}, "- - - - - - - - - -", false},
+        {{"40", "-10", "1", "", "", 2}, "42 -10 40 -9 - - - - - -", false},
+        {{"40", "0", "0.00001", "", "", 2}, "40.00002 0 40 0.00001 - - - - - -", false},
+        {{"1E16", "0", "1E14", "", "", 2}, "10200000000000000 0 10000000000000000 100000000000000 - - - - - -", false},
+        {{"40", "-10", "1", "45", "50", 1}, "42 -10 40 -11 40.585 -11.708 0.707 0.708 50 -16.415", false},
+        {{"40", "-10", "1", "45", "", 1}, "42 -10 40 -11 40.585 -11.708 0.707 0.708 - -", false},
+        {{"40", "-10", "1", "45", "50", 2}, "42 -10 40 -9 40.585 -8.293 0.707 -0.707 50 -3.586", false},
+        {{"40", "-10", "1", "0", "", 2}, "42 -10 40 -9 40 -9 1 0 - -", false},
+        {{"40", "-10", "1", "0", "50", 2}, "- - - - - - - - - -", true},   // tan 0
+        {{"40", "-10", "0", "45", "", 2}, "- - - - - - - - - -", true},   // zero scale
+        {{"40", "-10", "1", "45", "40", 2}, "- - - - - - - - - -", true},  // start X = bottom X
+        {{"40", "", "1", "", "", 2}, "- - - - - - - - - -", true},        // R without face
+        {{"40", "-10", "1", "", "50", 2}, "- - - - - - - - - -", true},    // start X without angle
+        {{"40", "1E999", "", "", "", 2}, "- - - - - - - - - -", true},
+        {{"1E300", "-10", "1", "45", "", 2}, "- - - - - - - - - -", true},  // too large to write
+    };
+    for (const NeckCase& c : cases) {
+        SCOPED_TRACE(c.input.bottomX.toStdString() + " " + c.input.faceZ.toStdString() + " " + c.input.r.toStdString() +
+                     " " + c.input.angle.toStdString() + " " + c.input.startX.toStdString());
+        const NeckRun run = runNeck(c.input);
+        EXPECT_EQ(results(run), c.results);
+        EXPECT_EQ(run.figure.failure.has_value(), c.failed);
+    }
+}
+
+TEST(NeckGroove, BottomOnlyDrawsOneLineAtTheRadius) {
+    const NeckRun run = runNeck({"40", "", "", "", "", 2});
+    ASSERT_EQ(run.figure.steps.size(), 3u);  // clear, default scale, the line
+    const auto& line = std::get<Figure::Line>(run.figure.steps[2]);
+    EXPECT_EQ(line.from, QPointF(10000, -20));
+    EXPECT_EQ(line.to, QPointF(-10000, -20));
+}
+
+TEST(NeckGroove, ContourLinesFollowTheOption) {
+    const QHash<QString, QString> boxes = {{"Text6", "42"},      {"Text7", "-10"},  {"Text10", "40.585"},
+                                           {"Text11", "-11.708"}, {"Text14", "50"}, {"Text15", "-16.415"},
+                                           {"Text3", "1"}};
+    const auto text = [&boxes](const QString& name) { return boxes.value(name); };
+    EXPECT_EQ(neckContour(true, 1, text),
+              (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.585 Z-11.708 L1\r\n", "N000 G01 X50 Z-16.415\r\n"}));
+    EXPECT_EQ(neckContour(false, 1, text),
+              (QStringList{"N000 G01 X50 Z-16.415\r\n", "N000     X40.585 Z-11.708\r\n", "N000 G03 X42 Z-10 L1\r\n"}));
+    for (const auto& [option, ccwWord] : {std::pair{2, "G03"}, {3, "G03"}, {4, "G02"}})
+        EXPECT_TRUE(neckContour(true, option, text)[1].startsWith(QStringLiteral("N000 ") + ccwWord)) << option;
+}
