@@ -169,6 +169,29 @@ INSTANTIATE_TEST_SUITE_P(
                                                                       "NT01     Z0.08 G96 S0"},
                    {"N000 G00 X20 Z10 G97 S510 M63", "N000 G00 X20 Z10 G97 S777 M63"}}},
                   777},
+        // A V written as 0 computes no speed: the previous one stays.
+        RoughCase{"OuterSpeedWrittenAsZeroKeepsTheLastOne", roughOuterGenerator, {kOth}, kBlank,
+                  {{"V", "0.0004"}, {"StartX", "2"}, {"EndZ", "-2"}}, {kOuterOther,
+                  {{"NT01     Z0.08 G96 S300", ""},
+                   {"N000 G00 X3 Z0.2 T010101 M41 S510 M03 M63 M08", "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\n"
+                                                                      "NT01     Z0.08 G96 S0"},
+                   {"N000 G00 X20 Z10 G97 S510 M63", "N000 G00 X20 Z10 G97 S1230 M63"}}},
+                  1230},
+        // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of
+        // 0.1, so one pass.
+        RoughCase{"FaceOuterWrittenStockEqualToTheCutIsOnePass", roughFaceOuterGenerator, {kOth}, Work{3.0, 0.1005, 0.0f},
+                  {{"L", "0.1"}, {"StartX", "2"}, {"EndZ", "-2"}},
+                  {kOuterOther,
+                  {{"N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01", ""},
+                   {"NT01     Z0.08 G96 S300", ""},
+                   {"N000 G00 X3 Z0.2 T010101 M41 S510 M03 M63 M08", "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\n"
+                                                                      "NT01     Z0.005 G96 S600\n"
+                                                                      "N000 G01 X3 G41 F0.012\n"
+                                                                      "N000     X0\n"
+                                                                      "N000 G40 I-1\n"
+                                                                      "N000 G00 X3 Z0.08\n"
+                                                                      "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
+                   {"N000 G00 X20 Z10 G97 S510 M63", "N000 G00 X20 Z10 G97 S1020 M63"}}}},
         // The tool-data index comes before the whole part is taken; the T word, the label
         // and the load-monitor lines show the whole number.
         RoughCase{"OuterFractionalTool", roughOuterGenerator, {kOth, true, false, true, true}, kBlank,
