@@ -197,27 +197,6 @@ INSTANTIATE_TEST_SUITE_P(
              {}, "Error 6"}),
     caseName);
 
-// The offset words of whole and fractional tool numbers, on MacTurn: the tool word, the
-// cycle's offset t + 20, and the switch numbers t × 10101 + 200020 and t × 10101.
-TEST(GroovingTools, OffsetWordsFollowTheWholeToolNumber) {
-    const struct {
-        const char* tool;
-        std::vector<const char*> words;
-    } cases[] = {
-        {"5.5", {"MT=5.501\r", "TL=0505 ", "NT05 ", " T25\r", "Z0.05 TL=250525\r", "Z-0.198 TL=50505\r"}},
-        {"100", {"MT=10001\r", "TL=100100 ", "NT100 ", " T120\r", "Z0.05 TL=1210120\r", "Z-0.198 TL=1010100\r"}},
-    };
-    for (const auto& c : cases) {
-        SharedState s = cycleState(kMacTurn, {});
-        Document doc;
-        FakeProcessDialog user;
-        enter(user, with(kOuterInput, {{"ToolNumber", c.tool}}));
-        runProcessGenerator(grooveOuterGenerator(), s, &doc.box, nullptr);
-        for (const char* word : c.words)
-            EXPECT_TRUE(doc.box.Text().contains(QString::fromLatin1(word))) << c.tool << ": " << word;
-    }
-}
-
 // The speed a command leaves and writes, after a cycle that left 1230.
 TEST(GroovingSpeed, IsComputedOrKeptByTheGuards) {
     const struct {

@@ -116,36 +116,6 @@ N000 CALL OPCHK (PANEL CHECK)
 NEND M02
 )";
 
-const char* const kGraphicSubprogram = R"(	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VWKR=393
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 END
-N000 DRAW
-NRTS RTS
-)";
-
-const char* const kOtherTwoTurretsGraphicWithCentreChuckedInTheBore = R"(G13 (-----< A:TURRET >-----)
-NMAX G50 S2500
-N000 G00 X20 Z10
-N000 CALL OUGC  (GRAPHIC DATA)
-	
-|	
-	
-	
-G14 (-----< B:TURRET >-----)
-NMAX G50 S2500
-N000 G00 X20 Z10
-
-
-	
-NEND M02
-)";
 
 // Centre, sub spindle, face and a bore, chucked on the outside; P-Zero 0.37 is cut to a
 // whole 3 in the first "PS" line and kept as 3.7 in the second.
@@ -236,19 +206,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Every option of the frame and of the graphic, on a profile of odd values.
         FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {kOth, true, true, true, true, true, true, true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
-        // The inner diameter is typed before the centre disables its box; it is still used.
-        FrameCase{"OtherTwoTurretsGraphicWithCentreChuckedInTheBore",
-                  {kOth, true},
-                  {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}, {"Text4", "2"}, {"Check3", nullptr},
-                   {"Text1", "0.5"}, {"Text2", "0.25"}, {"ID", nullptr}, {"Check1", nullptr}, {"Text8", "1.5"},
-                   {"Text7", "0.5"}, {"Text6", "0.75"}},
-                  kOtherTwoTurretsGraphicWithCentreChuckedInTheBore,
-                  {kGraphicSubprogram,
-                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.9"},
-                   {"NOEX VWKR=393", "NOEX VTSDA=0.75 VTSDB=0.5\n"
-                                      "NOEX VTSL=1.5 VWKR=0.1"},
-                   {"+N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,20],0"}}},
-                  5},
         // The graphic was set up and then switched off again: no call, nothing appended.
         FrameCase{"GraphicSwitchedOffAgain",
                   {kOth},

@@ -135,15 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
 
         Case{"Inner", inner, {kOth, true, false, true}, {{"StartX", "1.2345"}, {"EndZ", "-1.5"}}, {}, 650, kBored,
              nullptr, &kInner, 1.234f},
-        Case{"InnerMultusToolLifeShape", inner, {kMul, true, true, true}, {{"StartX", "1.2345"}, {"EndZ", "-1.5"}},
-             {{"N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08", ""},
-              {"NOEX VTLA2[7]=3 VTLD[7]=20 VTLL[7]=21.5", ""},
-              {"NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60", "NOEX VGRIN[7]=2 VGRFN[7]=1 VGRA1[7]=60\n"
-                                                          "NOEX VGRA2[7]=3 VGRD[7]=20 VGRL[7]=21.5\nN000 MT=1 TG=7\n"
-                                                          "N000 M421\n"
-                                                          "N000 G00 X1 Z0.2 TG=7 OG=1 M602 M42 S650 M03 M63 M08 M263"},
-              {"N000     X20 Z10 G97 S650 M63", "N000 G20 HP=4 M867 G97 S650 M05 M63 M09\nN000 M866"}},
-             {}, kBored, nullptr, &kInner},
         // A start Z off the face and a chamfer of 0.1 on the bore; B 90 is BT=1.
         Case{"InnerMacTurnStartZChamferB90", inner, {kMac, true, false, true},
              {{"StartX", "1.5"}, {"StartZ", "0.5"}, {"EndZ", "-1"}, {"C", "0.1"}, {"B", "90"}},
@@ -240,12 +231,10 @@ TEST(RoughingDialog, ComesUpPrefilledFromTheWorkShape) {
         std::vector<std::pair<const char*, const char*>> texts;
     } cases[] = {
         {outer, kBored, {{"ToolNumber", "1"}, {"V", "300"}, {"EndX", "3"}, {"StartZ", "0"}, {"StartX", ""}}},
-        {outer, {}, {{"EndX", ""}}},
         {inner, kBored, {{"ToolNumber", "7"}, {"EndX", "1"}}},
         {face, kBored, {{"StartX", "3"}, {"StartZ", "0.1"}, {"EndX", "1"}, {"EndZ", "0"}, {"L", "0.08"}}},
         {face, {}, {{"StartX", ""}, {"StartZ", ""}, {"EndX", "0"}}},
         {faceOuter, kBored, {{"EndX", "3"}, {"SZ", "0.88"}}},
-        {faceOuter, kBlank, {{"SZ", "0"}}},
     };
     for (const auto& c : cases) {
         SharedState s = cycleState({kOth}, c.work);

@@ -44,13 +44,11 @@ private slots:
     void multusSelectsH1AndMacTurnKeepsIt();
     void otherMachineStillSavesDisabledGroups();
     void setSavesEveryKeyAndTheProfile();
-    void setReadsBoxesByTheLeadingNumberRule();
     void setRefusesAValueOutOfRange_data();
     void setRefusesAValueOutOfRange();
     void cancelChangesNothing();
     void enterAndEscDoNothing();
     void enteringABoxSelectsItsText();
-    void runThroughTheModalSeam();
 
 private:
     QTemporaryDir dir_;
@@ -136,6 +134,7 @@ void TestFrmProcessSetup::setSavesEveryKeyAndTheProfile() {
         d.fillFromProfile();
         QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
         d.txtMaxS->setText(QStringLiteral("3500.5"));
+        d.txtAppX->setText(QStringLiteral("12.5abc"));  // the leading-number rule
         d.txtAppZ->setText(QStringLiteral("0.2"));
         for (QCheckBox* box : {d.ChkOsp, d.ChkOptionalStop})
             box->setChecked(!box->isChecked());
@@ -145,6 +144,7 @@ void TestFrmProcessSetup::setSavesEveryKeyAndTheProfile() {
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
     QCOMPARE(profile.gMaxSpindleSpeed.value(), 3500.5f);
+    QCOMPARE(profile.gApproachX, 12.5);
     QCOMPARE(profile.gApproachZ, 0.2);
     QCOMPARE(MachineType(profile), MachineKind::MacTurn);
     // The next opening shows what was saved.
@@ -155,19 +155,6 @@ void TestFrmProcessSetup::setSavesEveryKeyAndTheProfile() {
     QCOMPARE(next.txtMaxS->text(), QStringLiteral("3500.5"));
     QVERIFY(next.mcMacTurn->isChecked() && next.H1->isChecked() && next.M321->isChecked());
     QVERIFY(!next.ChkOsp->isChecked() && next.ChkOptionalStop->isChecked());
-}
-
-void TestFrmProcessSetup::setReadsBoxesByTheLeadingNumberRule() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
-    d.txtMaxS->setText(QStringLiteral(" 3 000"));
-    d.txtAppX->setText(QStringLiteral("12.5abc"));
-    d.Command1_Click();
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 3000.0f);
-    QCOMPARE(profile.gApproachX, 12.5);
-    QCOMPARE(store.read(kParameter, QStringLiteral("MaxS"), QString()), QStringLiteral("3000"));
 }
 
 void TestFrmProcessSetup::setRefusesAValueOutOfRange_data() {
@@ -247,24 +234,6 @@ void TestFrmProcessSetup::enteringABoxSelectsItsText() {
     QVERIFY(!d.txtHomeZ->hasSelectedText());
     QTest::mouseClick(d.txtMaxS, Qt::LeftButton, {}, QPoint(2, d.txtMaxS->height() / 2));
     QTRY_COMPARE(d.txtMaxS->selectedText(), QStringLiteral("2500"));
-}
-
-void TestFrmProcessSetup::runThroughTheModalSeam() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    test::ScriptedResponder responder;
-    responder.dialogHandler = [](QDialog* dialog) {
-        auto* d = qobject_cast<frmProcessSetup*>(dialog);
-        if (!d || d->txtMaxS->text() != QStringLiteral("2500"))
-            return int(QDialog::Rejected);
-        d->txtMaxS->setText(QStringLiteral("4000"));
-        QTest::mouseClick(d->mcMULTUS, Qt::LeftButton);
-        QTest::mouseClick(d->Command1, Qt::LeftButton);
-        return d->result();
-    };
-    QVERIFY(runProcessSetup(profile, store, nullptr));
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 4000.0f);
-    QCOMPARE(MachineType(profile), MachineKind::Multus);
 }
 
 QTEST_MAIN(TestFrmProcessSetup)

@@ -33,27 +33,6 @@ UgcInput with(UgcInput in, void (*change)(UgcInput&)) {
     return in;
 }
 
-UgcInput boxes(const char* pZero, const char* length, const char* od, const char* id) {
-    UgcInput in;
-    in.Text9 = QString::fromLatin1(pZero);
-    in.Text3 = QString::fromLatin1(length);
-    in.Text5 = QString::fromLatin1(od);
-    in.Text4 = QString::fromLatin1(id);
-    in.Text1 = QStringLiteral("0.5");
-    in.Text2 = QStringLiteral("0.25");
-    return in;
-}
-
-UgcInput chuckedInside(UgcInput in) {
-    in.OD = false;
-    return in;
-}
-
-UgcInput withFace(UgcInput in) {
-    in.Check2 = true;
-    return in;
-}
-
 class UserGraphic : public ::testing::TestWithParam<SubCase> {};
 
 TEST_P(UserGraphic, BuildsTheSubprogram) {
@@ -128,28 +107,21 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
                                                "N000 PS RC,[1.23,0],[40,20],0"}}}},
         // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
-        SubCase{"NegativePZeroWithBore", boxes("-0.25", "4", "3", "1"), {kAllEmpty,
+        SubCase{"NegativePZeroWithBore", with(blank(), [](UgcInput& in) {
+                    in.Text9 = QStringLiteral("-0.25");
+                    in.Text4 = QStringLiteral("1");
+                }), {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\n"
                                              "NOEX VCHKD=0.25 VCHKL=0.5"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\n"
                                                "N000 PS RC,[-2.5,0],[40,10],0"}}}},
-        // Chucked in the bore: the chuck diameter is the inner diameter's whole part.
-        SubCase{"ChuckedInTheBoreWithFace", withFace(chuckedInside(boxes("0", "6.9", "5.5", "2.99"))), {kAllEmpty,
-                  {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-6\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[0,0],[60,50]\n"
-                                               "N000 PS RC,[0,0],[60,20],0\n"
-                                               "N000 END\n"
-                                               "N000 DEF WORKF\n"
-                                               "N000 PF 0,[0,0],50,D\n"
-                                               "N000 PF 0,[0,0],20,D,0\n"
-                                               "N000 PO [0,10]\n"
-                                               "N000 CI [0,0],[0,-10],R,0"}}}},
         // A negative inner diameter is no bore: neither the second "PS" line nor the bore's
         // face lines.
-        SubCase{"NegativeInnerDiameterIsNoBore", withFace(boxes("0.1", "4", "3", "-2")), {kAllEmpty,
+        SubCase{"NegativeInnerDiameterIsNoBore", with(blank(), [](UgcInput& in) {
+                    in.Text4 = QStringLiteral("-2");
+                    in.Check2 = true;
+                }), {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
                                              "NOEX VCHKD=0.25 VCHKL=0.5"},
