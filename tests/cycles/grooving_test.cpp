@@ -120,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // C 0.03 at EndZ 0 gives Z0.05, and an insert of 0.12 gives K0.1.
         Case{"OuterMacTurn", grooveOuterGenerator, kMacTurn, kOuterInput, {}, 530},
+        // The offset words take the tool's whole part; only the tool change keeps it as typed.
+        Case{"OuterMacTurnFractionalTool", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"ToolNumber", "5.5"}}),
+             {{"N000 MT=501", "N000 MT=5.501"}}},
         // The approach point is written through copies: 1.0015 is X1.001 and stays.
         Case{"OuterApproachWrittenFromACopy", grooveOuterGenerator, {.kind = kMac, .approachX = 1.0015}, kOuterInput,
              {{kToolCall, "N000 G00 X1.001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08"},

@@ -206,6 +206,21 @@ INSTANTIATE_TEST_SUITE_P(
         // Every option of the frame and of the graphic, on a profile of odd values.
         FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {kOth, true, true, true, true, true, true, true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
+        // The B turret returns by coordinates on every machine.
+        FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, {kOtherOneTurretPanelCheck,
+                  {{"|<TAB>", ""},
+                   {"N000 CALL OPCHK (PANEL CHECK)", "\n"
+                                                      ""},
+                   {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\n"
+                                        "NMAX G50 S2500\n"
+                                        "N000 G20 HP=4 M109 M867\n"
+                                        "N000 M866\n"
+                                        "<TAB>\n"
+                                        "|<TAB>\n"
+                                        "<TAB>\n"
+                                        "<TAB>\n"
+                                        "G14 (-----< B:TURRET >-----)"}}},
+                  "", 4},
         // The graphic was set up and then switched off again: no call, nothing appended.
         FrameCase{"GraphicSwitchedOffAgain",
                   {kOth},

@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
                  450},
+        // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
+        Case{"ApproachAsEntered", floating, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 450},
         // The speed comes from the size as typed (0.4969: S760); the header cuts it after.
         Case{"SpeedFromTheSizeAsTyped", floating, {kOth}, {{"V", "100"}, {"U", "0.4969"}},
                  {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},

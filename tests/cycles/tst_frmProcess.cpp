@@ -63,9 +63,11 @@ void TestFrmProcess::layoutIsAppliedAndUnknownNamesAreFound() {
 // B and the tip options only on MacTurn and MULTUS; SZ and the chamfer options nowhere at
 // design.
 void TestFrmProcess::tabOrderPassesOverHiddenControls() {
-    for (bool macTurn : {false, true}) {
+    for (MachineKind kind : {MachineKind::Other, MachineKind::MacTurn, MachineKind::Multus}) {
+        const bool bAxis = kind != MachineKind::Other;
         SharedState state;
-        state.profile.gMacTurn = macTurn;
+        state.profile.gMacTurn = kind == MachineKind::MacTurn;
+        state.profile.gMultus = kind == MachineKind::Multus;
         frmProcess d(state);
         d.ShowBAxisFields();
         d.SpindleCW->setChecked(true);
@@ -79,7 +81,7 @@ void TestFrmProcess::tabOrderPassesOverHiddenControls() {
         }
         QStringList order = {"ToolNumber", "V", "F", "U", "W", "D", "L", "C", "StartX", "StartZ", "StartC",
                              "EndX", "EndZ", "EndC", "Command1", "Command2", "SpindleCW", "CoolantON"};
-        if (macTurn) {
+        if (bAxis) {
             order.insert(1, QStringLiteral("B"));
             order << QStringLiteral("M602");
         }
