@@ -49,10 +49,7 @@ ProcessGenerator sampleGenerator(int* builds = nullptr) {
 }
 
 const QString kSampleBlock = QStringLiteral(
-    "(-----< TEST >-----)\r\n"
-    "N000 G00 X3 Z50 T030303 M41 S510 M03 M63 M08\r\n"
-    "NT03     Z0\r\n"
-    "\t\r\n");
+    "(-----< TEST >-----)\r\nN000 G00 X3 Z50 T030303 M41 S510 M03 M63 M08\r\nNT03     Z0\r\n\t\r\n");
 
 TEST(GeneratorRunner, ExecutedBlockGoesInAtTheCaretAsOneChange) {
     SharedState s;

@@ -160,7 +160,13 @@ N000     X500 Z500
 
 class ZeroOffsetZ : public ::testing::TestWithParam<MeasureCase> {};
 
-TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetZ, 1); }
+// The zero offsets write one block at the caret, which ends after it.
+MeasureCase atTheEnd(MeasureCase c) {
+    c.expectedCaret = kAtEnd;
+    return c;
+}
+
+TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetZ, 1); }
 
 constexpr auto kZ = zeroOffsetZGenerator;
 const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
@@ -168,18 +174,16 @@ const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
 INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetZ,
     ::testing::Values(
-        MeasureCase{"Other", kZ, {}, kZInput, {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"Other", kZ, {}, kZInput, {}},
         MeasureCase{"DoubleTouchAndTolerances", kZ, {}, with(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
-                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}, "O1000\n", 7, 0,
-                    kAtEnd},
+                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}},
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
-                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}, "O1000\n", 7, 0, kAtEnd},
+                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
         MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {kMac, true, true, false, false, true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
-                     {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}},
-                    "O1000\n", 7, 0, kAtEnd}));
+                     {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}}}));
 
 const Typing kCInput = {{"ToolNumber", "7"}, {"V", "1"},       {"F", "2"},     {"W", "3"},    {"D", "45"},
                         {"C", ""},           {"StartX", "3"},  {"StartZ", "0.5"}, {"EndZ", "0"}, {"EndC", "10.5"}};
@@ -202,22 +206,20 @@ N000 G95 M109
 
 class ZeroOffsetC : public ::testing::TestWithParam<MeasureCase> {};
 
-TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetC, 1); }
+TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetC, 1); }
 
 constexpr auto kC = zeroOffsetCGenerator;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetC,
     ::testing::Values(
-        MeasureCase{"Other", kC, {}, kCInput, {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"Other", kC, {}, kCInput, {}},
         MeasureCase{"DoubleTouch", kC, {}, with(kCInput, {{"C", "1"}}),
-                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}, "O1000\n", 7, 0,
-                    kAtEnd},
+                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}},
         // Single-precision values widen through their shortest decimal.
         MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
-                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}},
-                    "O1000\n", 7, 0, kAtEnd}));
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}}}));
 
 // --- the outside gauge ------------------------------------------------------------------
 
@@ -235,49 +237,29 @@ TEST(OutsideGauge, CallsTheGaugeAtTheCaretWithoutATable) {
 
 // --- failures ---------------------------------------------------------------------------
 
-struct FailureCase {
-    const char* name;
-    void (*command)(SharedState&, RichTextBox*, QWidget*);
-    Typing typed;
-    int error;
-    bool dialogShown = true;
-    bool noDocument = false;
-    double approachX = 200;
-    const char* spindleCell = "0";
-};
-
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
-
-class MeasuringFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(MeasuringFailure, ReportsAndChangesNothing) {
-    const FailureCase& c = GetParam();
-    SharedState s = measuringState({.approachX = c.approachX});
-    s.gCuttingTable.setCell(34, 4, QString::fromLatin1(c.spindleCell));
-    s.gOutputText = QStringLiteral("before");
-    const QString text = crlf("O1000\nM30\n");
-    Document doc(text, 7);
-    FakeProcessDialog user;
-    enter(user, c.typed);
-
-    c.command(s, c.noDocument ? nullptr : &doc.box, nullptr);
-
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
-    EXPECT_EQ(user.messages[0].text, processErrorText(c.error));
-    EXPECT_EQ(user.showings, c.dialogShown ? 1 : 0);
-    EXPECT_EQ(doc.box.Text(), text);
-    EXPECT_EQ(doc.changes, 0);
-    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
-    EXPECT_EQ(s.gSpindleSpeed, kEarlierSpeed);
-    EXPECT_EQ(s.params.gEndX, 0);
+// A profile value beyond the format after the dialog changes nothing; no document is
+// reported before a bad row, and by the gauge, which has no dialog.
+TEST(MeasuringFailure, ReportsAndChangesNothing) {
+    const struct {
+        void (*command)(SharedState&, RichTextBox*, QWidget*);
+        int error;
+        bool document;
+    } cases[] = {{ProcessMeasuerOutR_Click, 6, true}, {ProcessMeasuerOutD_Click, 91, false},
+                 {ProcessMeasuerOutside_Click, 91, false}};
+    for (const auto& c : cases) {
+        SharedState s = measuringState({.approachX = 1e306});
+        s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
+        Document doc(crlf("O1000\n"), 7);
+        FakeProcessDialog user;
+        enter(user, kTarget);
+        c.command(s, c.document ? &doc.box : nullptr, nullptr);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
+        EXPECT_EQ(user.showings, c.document ? 1 : 0);
+        EXPECT_EQ(doc.box.Text(), crlf("O1000\n"));
+        EXPECT_EQ(s.gOutputText, QStringLiteral("earlier"));
+        EXPECT_EQ(s.params.gEndX, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, MeasuringFailure,
-    ::testing::Values(
-        FailureCase{"ApproachBeyondTheFormat", ProcessMeasuerOutR_Click, {{"EndX", "2.5"}}, 6, true, false, 1e306},
-        FailureCase{"NoDocumentBeforeTheBadRow", ProcessMeasuerOutD_Click, {}, 91, false, true, 200, "x"},
-        FailureCase{"NoDocumentOutsideGauge", ProcessMeasuerOutside_Click, {}, 91, false, true}));
 
 }  // namespace

@@ -193,15 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {kOtherOneTurretPanelCheck,
                   {{"^NMAX G50 S2500", "N000 M90"},
                    {"N000 CALL OPCHK (PANEL CHECK)", ""},
-                   {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\n"
-                                         "N000 M866\n"
-                                         "N000 M216"},
-                   {"+|<TAB>", "N000 M215\n"
-                                "N000 CALL OMSSF\n"
-                                "N000 CALL OCNCK\n"
-                                "N000 M100\n"
-                                "N000 TLID\n"
-                                "N000 M91"}}},
+                   {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\nN000 M866\nN000 M216"},
+                   {"+|<TAB>", "N000 M215\nN000 CALL OMSSF\nN000 CALL OCNCK\nN000 M100\nN000 TLID\nN000 M91"}}},
                   "", 2},
         // Every option of the frame and of the graphic, on a profile of odd values.
         FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {kOth, true, true, true, true, true, true, true},
@@ -209,17 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The B turret returns by coordinates on every machine.
         FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"|<TAB>", ""},
-                   {"N000 CALL OPCHK (PANEL CHECK)", "\n"
-                                                      ""},
-                   {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\n"
-                                        "NMAX G50 S2500\n"
-                                        "N000 G20 HP=4 M109 M867\n"
-                                        "N000 M866\n"
-                                        "<TAB>\n"
-                                        "|<TAB>\n"
-                                        "<TAB>\n"
-                                        "<TAB>\n"
-                                        "G14 (-----< B:TURRET >-----)"}}},
+                   {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
+                   {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\nNMAX G50 S2500\nN000 G20 HP=4 M109 M867\n"
+                                        "N000 M866\n<TAB>\n|<TAB>\n<TAB>\n<TAB>\nG14 (-----< B:TURRET >-----)"}}},
                   "", 4},
         // The graphic was set up and then switched off again: no call, nothing appended.
         FrameCase{"GraphicSwitchedOffAgain",

@@ -63,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         SubCase{"AllEmpty", UgcInput{}, kAllEmpty},
         SubCase{"MainOuterChuck", blank(), {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]"}}}},
         // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
         SubCase{"BoreFractionsAndFace", with(blank(), [](UgcInput& in) {
@@ -76,16 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                 }),
                 {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.75\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[2,0],[40,20]\n"
-                                               "N000 PS RC,[2.5,0],[40,30],0\n"
-                                               "N000 END\n"
-                                               "N000 DEF WORKF\n"
-                                               "N000 PF 0,[0,0],20,D\n"
-                                               "N000 PF 0,[0,0],30,D,0\n"
-                                               "N000 PO [0,15]\n"
-                                               "N000 CI [0,0],[0,-15],R,0"}}}},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.75\nNOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[2,0],[40,20]\nN000 PS RC,[2.5,0],[40,30],0\nN000 END\n"
+                                               "N000 DEF WORKF\nN000 PF 0,[0,0],20,D\nN000 PF 0,[0,0],30,D,0\n"
+                                               "N000 PO [0,15]\nN000 CI [0,0],[0,-15],R,0"}}}},
         // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
         SubCase{"CentreChuckedInTheBore", with(blank(), [](UgcInput& in) {
@@ -100,22 +93,17 @@ INSTANTIATE_TEST_SUITE_P(
                 {kAllEmpty,
                   {{"NOEX VWKR=393", ""},
                    {"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.877\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5\n"
-                                             "NOEX VTSDA=0.75 VTSDB=0.5\n"
-                                             "NOEX VTSL=1.5 VWKR=0.123"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
-                                               "N000 PS RC,[1.23,0],[40,20],0"}}}},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.877\nNOEX VCHKD=0.25 VCHKL=0.5\n"
+                                             "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.123"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.23,0],[40,20],0"}}}},
         // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
         SubCase{"NegativePZeroWithBore", with(blank(), [](UgcInput& in) {
                     in.Text9 = QStringLiteral("-0.25");
                     in.Text4 = QStringLiteral("1");
                 }), {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\n"
-                                               "N000 PS RC,[-2.5,0],[40,10],0"}}}},
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\nNOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\nN000 PS RC,[-2.5,0],[40,10],0"}}}},
         // A negative inner diameter is no bore: neither the second "PS" line nor the bore's
         // face lines.
         SubCase{"NegativeInnerDiameterIsNoBore", with(blank(), [](UgcInput& in) {
@@ -123,11 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                     in.Check2 = true;
                 }), {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\n"
-                                             "NOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\n"
-                                               "N000 END\n"
-                                               "N000 DEF WORKF\n"
+                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
+                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 END\nN000 DEF WORKF\n"
                                                "N000 PF 0,[0,0],30,D"}}}}),
     [](const ::testing::TestParamInfo<SubCase>& info) { return std::string(info.param.name); });
 
