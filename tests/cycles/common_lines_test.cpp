@@ -88,19 +88,6 @@ TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
     EXPECT_EQ(s.params.gToolNo, 7);
 }
 
-TEST(ProgramText, HeaderReplacesAndPiecesJoinInOrder) {
-    SharedState s;
-    s.gOutputText = QStringLiteral("old");
-    s.params.gToolNo = 9.75;
-    ProgramText text(s);
-    text.header({"FACE DRILL D", FormatCoordValue(0.25)});
-    // The MT-style piece sees 9.75, the two-digit piece after it cuts to 9, the last sees 9.
-    text.add({text.t(), " ", text.tt(), " ", text.t()});
-    text.add({kContinuation, "X1"});
-    text.closingTab();
-    EXPECT_EQ(s.gOutputText, QStringLiteral("(-----< FACE DRILL D0.25 >-----)\r\n9.75 09 9\r\nN000     X1\r\n\t\r\n"));
-}
-
 TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     SharedState s;
     ProgramText text(s);

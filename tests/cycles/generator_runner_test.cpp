@@ -71,25 +71,6 @@ TEST(GeneratorRunner, ExecutedBlockGoesInAtTheCaretAsOneChange) {
     EXPECT_EQ(s.gOutputText, kSampleBlock);
 }
 
-TEST(GeneratorRunner, TheDialogComesUpRelabelledFilledAndPrefilled) {
-    SharedState s;
-    fillRow(s, 5, kRow5);
-    s.params.gParamSZ = 0.5;
-    Document doc(QString(), 0);
-    FakeProcessDialog user;
-    user.leaveBy(FakeProcessDialog::Leave::Cancel);
-
-    runProcessGenerator(sampleGenerator(), s, &doc.box, nullptr);
-
-    const test::ProcessDialogView& v = user.seen;
-    EXPECT_EQ(v.text("LabelD"), QStringLiteral("Deepth"));
-    EXPECT_TRUE(v.isHidden("L") && v.isHidden("EndC") && !v.isHidden("D"));
-    // Defaults, then the fixed texts, then the generator's own.
-    EXPECT_EQ(v.text("ToolNumber") + " " + v.text("C"), QStringLiteral("3 0.03"));
-    EXPECT_TRUE(v.isChecked("SpindleCW") && v.isChecked("CoolantON"));
-    EXPECT_EQ(v.text("StartZ") + " " + v.text("EndX") + " " + v.text("EndC"), QStringLiteral("0 0.5 1.114"));
-}
-
 TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
     SharedState s;
     fillRow(s, 5, kRow5);
