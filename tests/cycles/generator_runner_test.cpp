@@ -158,7 +158,8 @@ TEST_P(NextRequest, LeavesTheBareRequestWithTheCaretAfterIt) {
 
 INSTANTIATE_TEST_SUITE_P(Table, NextRequest,
                          ::testing::Values(RequestCase{false, false, MachineKind::MacTurn, "N000 MT=1"},
-                                           RequestCase{true, true, MachineKind::Multus, "N000 MT=3 TG="},
+                                           RequestCase{false, true, MachineKind::MacTurn, "N000 MT=1 TG="},
+                                           RequestCase{true, false, MachineKind::Multus, "N000 MT=3"},
                                            // The menu is hidden on other machines; the command itself
                                            // does not ask.
                                            RequestCase{true, true, MachineKind::Other, "N000 MT=3 TG="}));

@@ -123,6 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
         // The approach X is cut on each writing and kept as entered in the profile.
         MeasureCase{"ApproachWrittenFromCopies", kInD, {.approachX = 12.3456}, kTarget,
                     {{"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
+        // A sensor number without sign: the whole part's digits; empty boxes read 0.
+        MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
+                    {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
+                     {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0 DNG=0.05 TOFN=21"}}},
         // The call joins the text after the caret; the document ends with a line end, so
         // the subprogram needs none of its own.
         MeasureCase{"CallJoinsTheLineAfterTheCaret", kInD, {}, kTarget,

@@ -197,6 +197,16 @@ INSTANTIATE_TEST_SUITE_P(
                           "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
               {kHome, "N000 VLMON[1]=0\nN000 G00 Z0.2\nN000 G20 HP=4 M867 G97 S1020 M05 M63 M09\nN000 M866"}},
              {}, kBored},
+        // Before any workpiece input the stock is written as 0.
+        Case{"FaceOuterWithoutWorkShape", faceOuter, {kOth}, kOuterInput,
+             {{kCycle, ""},
+              {kNt, ""},
+              {kToolCall, "N000 G00 X0.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
+                          "N000 G01 X0 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X0 Z0.08\n"
+                          "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
+              {"N000     X3 A135", ""},
+              {"N000     X2.96", "N000     X-0.04\nN000     X0 A135"},
+              {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}},
         // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
         // so one pass; a face end that writes as 0 faces through the centre.
         Case{"FaceOuterWrittenValuesDecide", faceOuter, {kOth}, with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}),
