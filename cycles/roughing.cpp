@@ -19,7 +19,8 @@ double workingDiameterMm(double startX) { return checkedAdd(checkedMul(startX, 2
 
 void computeSpindleSpeed(SharedState& s) {
     const ProcessParameters& p = s.params;
-    if (p.gParamV > 0)
+    // Judged on the V the NT line writes, so a speed written as 0 computes nothing.
+    if (writtenValue(p.gParamV) > 0)
         s.gSpindleSpeed = spindleSpeed(p.gParamV, workingDiameterMm(p.gStartX));
 }
 
@@ -185,7 +186,8 @@ void buildFaceOuter(SharedState& s) {
     AppendToolChange(text);
     appendToolCallLine(text, FormatCoordValue(od + 0.2), " M41 S");
 
-    if (clearlyGreater(pZero - p.gStartZ, p.gParamL)) {
+    // Judged on the values as written, so the program's own numbers agree with the branch.
+    if (clearlyGreater(writtenValue(pZero) - writtenValue(p.gStartZ), writtenValue(p.gParamL))) {
         // More stock on the face than one cut: a facing cycle down to the start Z.
         appendNtLine(text, formatWorkValue(work.gPZero));
         AppendLoadMonitorOn(text, "1+8");

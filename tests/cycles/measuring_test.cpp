@@ -3,42 +3,16 @@
 #include <optional>
 #include <vector>
 
-#include "common/shared_state.h"
+#include "cycle_fixture.h"
 #include "cycles/measuring.h"
 #include "cycles/process_error.h"
-#include "fake_process_dialog.h"
-#include "platform/rich_text_box.h"
-#include "roughing_fixture.h"
-#include "support/documents.h"
-#include "support/expected_text.h"
 
 using namespace quillmar;
-using test::block;
-using test::crlf;
-using test::Document;
-using test::edited;
-using test::FakeProcessDialog;
-using test::Typing;
+using namespace quillmar::test;
 
 namespace {
 
-struct Machine {
-    MachineKind kind = MachineKind::Other;
-    bool toolLife = false;
-    bool optionalStop = false;
-    double approachX = 200;
-};
-
-SharedState measuringState(const Machine& m) {
-    SharedState s;
-    s.profile.gMacTurn = m.kind == MachineKind::MacTurn;
-    s.profile.gMultus = m.kind == MachineKind::Multus;
-    s.profile.gToolLife = m.toolLife;
-    s.profile.gOptionalStop = m.optionalStop;
-    s.profile.gApproachX = m.approachX;
-    test::fillRow(s, 34, {"34", "Measuring", "5", "0", "0", "21", "0", "0.2", "0.1", "0.01", "0.05", "0"});
-    return s;
-}
+SharedState measuringState(const Machine& m) { return cycleState(m, {}); }
 
 constexpr qint64 kAtEnd = -1;
 
@@ -47,7 +21,7 @@ struct MeasureCase {
     ProcessGenerator (*generator)();
     Machine machine;
     Typing typed;
-    std::vector<test::Edit> edits;  // from the family's whole expected text
+    std::vector<Edit> edits;  // from the family's whole expected text
     const char* document = "O1000\n";
     qint64 caret = 7;
     qint64 selection = 0;
@@ -62,7 +36,7 @@ void expectRun(const MeasureCase& c, const QString& base, int changes) {
     Document doc(crlf(c.document), c.caret);
     doc.box.setSelLength(c.selection);
     FakeProcessDialog user;
-    test::enter(user, c.typed);
+    enter(user, c.typed);
 
     runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 
@@ -111,13 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MeasuringPass,
     ::testing::Values(
         MeasureCase{"InsideDiameter", kInD, {}, kTarget, {}},
-        MeasureCase{"ToolLifeTakesTheGroup", kInD, {MachineKind::Other, true}, kTarget,
-                    {{kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 ATG=21 AOG=1"}}},
-        MeasureCase{"MacTurnBAxis90", kInD, {MachineKind::MacTurn}, {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "90"}},
+        MeasureCase{"MacTurnBAxis90", kInD, {kMac}, {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "90"}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
                      {"N000     X500 Z500", "N000 G21 HP=4"}}},
-        MeasureCase{"MultusToolLifeOptionalStop", kInD, {MachineKind::Multus, true, true},
+        MeasureCase{"MultusToolLifeOptionalStop", kInD, {kMul, true, true, false, false, true},
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BA=45 M603"},
@@ -149,9 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
                      {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"}}},
         // The approach X is cut on each writing and kept as entered in the profile.
-        MeasureCase{"ApproachWrittenFromCopies", kInD, {MachineKind::Other, false, false, 12.3456}, kTarget,
+        MeasureCase{"ApproachWrittenFromCopies", kInD, {.approachX = 12.3456}, kTarget,
                     {{"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
-        // A sensor number without sign: the whole part's digits.
+        // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
                      {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0 DNG=0.05 TOFN=21"}}},
@@ -161,42 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
         // The last line has no line end: the subprogram still begins on a line of its own.
         MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
-                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0, 0},
-        MeasureCase{"SelectionIsReplaced", kInD, {}, kTarget, {}, "O1000\nM30", 7, 3, 7}));
+                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0, 0}));
 
-TEST(MeasuringPass, OutputTextHoldsTheSubprogramAndTwoRunsAppendTwo) {
+TEST(MeasuringPass, OutputTextHoldsTheSubprogram) {
     SharedState s = measuringState({});
     Document doc(crlf("O1000\n"), 7);
     FakeProcessDialog user;
-    test::enter(user, kTarget);
+    enter(user, kTarget);
     runProcessGenerator(measureInsideDiameterGenerator(), s, &doc.box, nullptr);
-    const QString subprogram = kInsideDiameter.mid(kInsideDiameter.indexOf(QLatin1Char('\t')));
-    EXPECT_EQ(s.gOutputText.toStdString(), subprogram.toStdString());
-
-    runProcessGenerator(measureInsideDiameterGenerator(), s, &doc.box, nullptr);
-    const QString call = QString::fromLatin1(kCall);
-    EXPECT_EQ(doc.box.Text().toStdString(),
-              ("O1000\r\n" + call + call + "\r\n" + subprogram + subprogram).toStdString());
-    EXPECT_EQ(doc.box.SelStart(), 7);
-    EXPECT_EQ(doc.changes, 4);
-}
-
-TEST(MeasuringPass, OnlyTheOutsideDiameterShowsTheStartPoint) {
-    struct Row {
-        ProcessGenerator (*generator)();
-        bool startShown;
-        const char* labelV;
-    };
-    for (const Row& r : {Row{kInD, false, "工具補正"}, Row{kInR, false, "工具補正"}, Row{kOutD, true, "工具補正"},
-                         Row{kOutR, false, "補正先No"}}) {
-        SharedState s = measuringState({});
-        Document doc(QString(), 0);
-        FakeProcessDialog user;
-        runProcessGenerator(r.generator(), s, &doc.box, nullptr);
-        EXPECT_EQ(!user.seen.isHidden("StartX") && !user.seen.isHidden("StartZ"), r.startShown);
-        EXPECT_EQ(user.seen.text("LabelV"), QString::fromUtf8(r.labelV));
-        EXPECT_EQ(user.seen.text("ToolNumber"), QStringLiteral("5"));  // row 34
-    }
+    EXPECT_EQ(s.gOutputText.toStdString(), kInsideDiameter.mid(kInsideDiameter.indexOf(QLatin1Char('\t'))).toStdString());
 }
 
 // --- zero offsets -----------------------------------------------------------------------
@@ -217,14 +162,15 @@ N000     X500 Z500
 <TAB>
 )");
 
-Typing with(Typing typed, const Typing& more) {
-    typed.insert(typed.end(), more.begin(), more.end());
-    return typed;
-}
-
 class ZeroOffsetZ : public ::testing::TestWithParam<MeasureCase> {};
 
-TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetZ, 1); }
+// The zero offsets write one block at the caret, which ends after it.
+MeasureCase atTheEnd(MeasureCase c) {
+    c.expectedCaret = kAtEnd;
+    return c;
+}
+
+TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetZ, 1); }
 
 constexpr auto kZ = zeroOffsetZGenerator;
 const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
@@ -232,21 +178,16 @@ const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
 INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetZ,
     ::testing::Values(
-        MeasureCase{"Other", kZ, {}, kZInput, {}, "O1000\n", 7, 0, kAtEnd},
-        MeasureCase{"EmptyOverTravelIsZero", kZ, {}, with(kZInput, {{"L", ""}}),
-                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0"}}, "O1000\n", 7, 0, kAtEnd},
-        MeasureCase{"DoubleTouchBeforeOverTravel", kZ, {}, with(kZInput, {{"C", "1"}}),
-                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1"}}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"Other", kZ, {}, kZInput, {}},
+        MeasureCase{"DoubleTouchAndTolerances", kZ, {}, with(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
+                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}},
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
-                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}, "O1000\n", 7, 0, kAtEnd},
-        MeasureCase{"Tolerances", kZ, {}, with(kZInput, {{"U", "0.01"}, {"W", "0.05"}}),
-                    {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1 DOK=0.01 DNG=0.05"}}, "O1000\n", 7, 0, kAtEnd},
-        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {MachineKind::MacTurn, true, true}, kZInput,
+                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
+        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {kMac, true, true, false, false, true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
-                     {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}},
-                    "O1000\n", 7, 0, kAtEnd}));
+                     {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}}}));
 
 const Typing kCInput = {{"ToolNumber", "7"}, {"V", "1"},       {"F", "2"},     {"W", "3"},    {"D", "45"},
                         {"C", ""},           {"StartX", "3"},  {"StartZ", "0.5"}, {"EndZ", "0"}, {"EndC", "10.5"}};
@@ -269,23 +210,20 @@ N000 G95 M109
 
 class ZeroOffsetC : public ::testing::TestWithParam<MeasureCase> {};
 
-TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetC, 1); }
+TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetC, 1); }
 
 constexpr auto kC = zeroOffsetCGenerator;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetC,
     ::testing::Values(
-        MeasureCase{"Other", kC, {}, kCInput, {}, "O1000\n", 7, 0, kAtEnd},
+        MeasureCase{"Other", kC, {}, kCInput, {}},
         MeasureCase{"DoubleTouch", kC, {}, with(kCInput, {{"C", "1"}}),
-                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}, "O1000\n", 7, 0,
-                    kAtEnd},
-        MeasureCase{"ZeroDoubleTouchWritesNoWord", kC, {}, with(kCInput, {{"C", "0"}}), {}, "O1000\n", 7, 0, kAtEnd},
+                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}},
         // Single-precision values widen through their shortest decimal.
         MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
-                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}},
-                    "O1000\n", 7, 0, kAtEnd}));
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}}}));
 
 // --- the outside gauge ------------------------------------------------------------------
 
@@ -303,67 +241,29 @@ TEST(OutsideGauge, CallsTheGaugeAtTheCaretWithoutATable) {
 
 // --- failures ---------------------------------------------------------------------------
 
-struct FailureCase {
-    const char* name;
-    void (*command)(SharedState&, RichTextBox*, QWidget*);
-    Typing typed;
-    int error;
-    bool dialogShown = true;
-    bool noDocument = false;
-    double approachX = 200;
-    const char* spindleCell = "0";
-};
-
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
-
-class MeasuringFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(MeasuringFailure, ReportsAndChangesNothing) {
-    const FailureCase& c = GetParam();
-    SharedState s = measuringState({MachineKind::Other, false, false, c.approachX});
-    s.gCuttingTable.setCell(34, 4, QString::fromLatin1(c.spindleCell));
-    s.gOutputText = QStringLiteral("before");
-    s.gSpindleSpeed = 1234;
-    const QString text = crlf("O1000\nM30\n");
-    Document doc(text, 7);
-    FakeProcessDialog user;
-    test::enter(user, c.typed);
-
-    c.command(s, c.noDocument ? nullptr : &doc.box, nullptr);
-
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
-    EXPECT_EQ(user.messages[0].text, processErrorText(c.error));
-    EXPECT_EQ(user.showings, c.dialogShown ? 1 : 0);
-    EXPECT_EQ(doc.box.Text(), text);
-    EXPECT_EQ(doc.changes, 0);
-    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
-    EXPECT_EQ(s.gSpindleSpeed, 1234);
-    EXPECT_EQ(s.params.gEndX, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, MeasuringFailure,
-    ::testing::Values(
-        FailureCase{"TargetBeyondTheFormat", ProcessMeasuerInD_Click, {{"EndX", "1E306"}}, 6},
-        FailureCase{"ApproachBeyondTheFormat", ProcessMeasuerOutR_Click, {{"EndX", "2.5"}}, 6, true, false, 1e306},
-        FailureCase{"ApproachAmountBeyondTheFormat", ProcessMeasuerZeroZaxis_Click, {{"D", "1E306"}}, 6},
-        FailureCase{"TargetCBeyondSingle", ProcessMeasuerZeroCaxis_Click, {{"EndC", "1E39"}}, 6},
-        FailureCase{"BadRowBeforeTheDialog", ProcessMeasuerInR_Click, {}, 13, false, false, 200, "x"},
-        FailureCase{"NoDocumentBeforeTheBadRow", ProcessMeasuerOutD_Click, {}, 91, false, true, 200, "x"},
-        FailureCase{"NoDocumentOutsideGauge", ProcessMeasuerOutside_Click, {}, 91, false, true}));
-
-TEST(MeasuringFailure, CancelChangesNothing) {
-    SharedState s = measuringState({});
-    s.gOutputText = QStringLiteral("before");
-    Document doc(crlf("O1000\n"), 7);
-    FakeProcessDialog user;
-    user.type("EndX", QStringLiteral("2.5")).leaveBy(FakeProcessDialog::Leave::Cancel);
-    ProcessMeasuerInD_Click(s, &doc.box, nullptr);
-    EXPECT_EQ(doc.box.Text(), crlf("O1000\n"));
-    EXPECT_EQ(doc.changes, 0);
-    EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
-    EXPECT_TRUE(user.messages.empty());
+// A profile value beyond the format after the dialog changes nothing; no document is
+// reported before a bad row, and by the gauge, which has no dialog.
+TEST(MeasuringFailure, ReportsAndChangesNothing) {
+    const struct {
+        void (*command)(SharedState&, RichTextBox*, QWidget*);
+        int error;
+        bool document;
+    } cases[] = {{ProcessMeasuerOutR_Click, 6, true}, {ProcessMeasuerOutD_Click, 91, false},
+                 {ProcessMeasuerOutside_Click, 91, false}};
+    for (const auto& c : cases) {
+        SharedState s = measuringState({.approachX = 1e306});
+        s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
+        Document doc(crlf("O1000\n"), 7);
+        FakeProcessDialog user;
+        enter(user, kTarget);
+        c.command(s, c.document ? &doc.box : nullptr, nullptr);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
+        EXPECT_EQ(user.showings, c.document ? 1 : 0);
+        EXPECT_EQ(doc.box.Text(), crlf("O1000\n"));
+        EXPECT_EQ(s.gOutputText, QStringLiteral("earlier"));
+        EXPECT_EQ(s.params.gEndX, 0);
+    }
 }
 
 }  // namespace

@@ -14,12 +14,8 @@ TEST(ShowProcessError, ExactTextsAndTitles) {
         const char* text;
     } cases[] = {
         {11, "Error 11", "ゼロ割り算エラー。工具径などのデータが０です。"},
-        {13, "Error 13", "加工条件エラー。素材入力をしてください。"},
-        {76, "Error 76", "パスが見つかりません。"},
         {91, "Error 91", "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。"},
         {6, "Error 6", "エラーです。"},
-        {5, "Error 5", "エラーです。"},
-        {32767, "Error 32767", "エラーです。"},
         {-1, "Error-1", "エラーです。"},
     };
     for (const Case& c : cases) {

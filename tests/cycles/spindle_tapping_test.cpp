@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "axis_cycles_fixture.h"
+#include "cycle_fixture.h"
 #include "cycles/spindle_tapping.h"
 
 using namespace quillmar;
-using test::AxisCase;
+using namespace quillmar::test;
 
 namespace {
 
 // An M0.25 × 0.05 floating tap 0.5 deep from the face at Z0: S = floor(30 × 1000 ÷
 // 3.14 ÷ 3.28 ÷ 0.25 ÷ 10 ÷ 25.4) × 10; K from the face to the approach Z less 0.2.
-const QString kFloatingTap = test::block(R"(
+const QString kFloatingTap = block(R"(
 (-----< SPINDLE TAP M0.25*P0.05 >-----)
 N000 G00 X0 Z50 T0505 M41 S450 M03 M63 M08
 NT05 G77 X0 Z-0.5 K49.8 F0.05
@@ -24,9 +24,17 @@ constexpr const char* kToolCall = "N000 G00 X0 Z50 T0505 M41 S450 M03 M63 M08";
 constexpr const char* kTap = "NT05 G77 X0 Z-0.5 K49.8 F0.05";
 constexpr const char* kHome = "N000 G00 X500 Z500";
 
-class SpindleTapping : public ::testing::TestWithParam<AxisCase> {};
+// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
+// earlier drill, which only a completed drilling changes.
+void expectAxisCase(Case c, const QString& block, const Typing& input) {
+    if (!c.work.pZero)
+        c.work = {{}, 0.0, 2.0f};
+    expectCase(c, block, input);
+}
 
-TEST_P(SpindleTapping, WholeBlock) { test::expectAxisCase(GetParam(), kFloatingTap, {{"EndZ", "-0.5"}}); }
+class SpindleTapping : public ::testing::TestWithParam<Case> {};
+
+TEST_P(SpindleTapping, WholeBlock) { expectAxisCase(GetParam(), kFloatingTap, {{"EndZ", "-0.5"}}); }
 
 ProcessGenerator floating() { return spindleTapGenerator(1); }
 ProcessGenerator rigid() { return spindleTapGenerator(2); }
@@ -35,43 +43,41 @@ ProcessGenerator anyOtherIndex() { return spindleTapGenerator(0); }
 INSTANTIATE_TEST_SUITE_P(
     Table, SpindleTapping,
     ::testing::Values(
-        AxisCase{"Floating", floating, test::kOther, {}, {}, 450},
-        AxisCase{"FloatingCounterClockwise", floating, test::kOther, {{"SpindleCCW", nullptr}},
+        Case{"Floating", floating, {kOth}, {}, {}, 450},
+        Case{"FloatingCounterClockwise", floating, {kOth}, {{"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 G00 X0 Z50 T0505 M41 S450 M04 M63 M08"}, {kTap, "NT05 G78 X0 Z-0.5 K49.8 F0.05"}},
                  450},
         // The floating tap hides the start angle but writes the one its row put there.
-        AxisCase{"FloatingWithTheRowsStartAngle", floating, test::kOther, {{"D", "0.3"}},
+        Case{"FloatingWithTheRowsStartAngle", floating, {kOth}, {{"D", "0.3"}},
                  {{kTap, "NT05 G77 X0 Z-0.5 K49.8 F0.05 D0.3"}}, 450},
-        AxisCase{"RigidMacTurnCounterClockwise", rigid, test::kMacTurn, {{"D", "0.3"}, {"SpindleCCW", nullptr}},
+        Case{"RigidMacTurnCounterClockwise", rigid, {kMac}, {{"D", "0.3"}, {"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
                   {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}},
                  450},
         // Any index but the floating one is rigid; a start angle that writes as 0 is none.
-        AxisCase{"AnyOtherIndexIsRigid", anyOtherIndex, test::kOther, {{"D", "0.0004"}},
+        Case{"AnyOtherIndexIsRigid", anyOtherIndex, {kOth}, {{"D", "0.0004"}},
                  {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, 450},
         // No MULTUS word on the tap's tool call.
-        AxisCase{"MultusToolLifeShapeStop", rigid, {false, true, true, true, false, true}, {{"M603", nullptr}},
+        Case{"MultusToolLifeShapeStop", rigid, {kMul, true, true, true, false, true}, {{"M603", nullptr}},
                  {{kToolCall, "NOEX VGRIN[5]=32 VGRFN[5]=1\nNOEX VGRD[5]=0.25 VGRL[5]=20.5\nN000 MT=1 TG=5\nN000 M421\n"
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
                  450},
         // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
-        AxisCase{"ApproachAsEntered", floating, test::kOther, {{"StartZ", "0.0005"}}, {}, 450, 2.0f, nullptr, nullptr,
-                 50.0009},
+        Case{"ApproachAsEntered", floating, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 450},
         // The speed comes from the size as typed (0.4969: S760); the header cuts it after.
-        AxisCase{"SpeedFromTheSizeAsTyped", floating, test::kOther, {{"V", "100"}, {"U", "0.4969"}},
+        Case{"SpeedFromTheSizeAsTyped", floating, {kOth}, {{"V", "100"}, {"U", "0.4969"}},
                  {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
                   {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}},
                  760},
-        AxisCase{"NoSize", rigid, test::kOther, {{"U", "0"}}, {}, 0, 0, "Error 11"},
-        AxisCase{"NoSizeNoSpeed", rigid, test::kOther, {{"U", "0"}, {"V", "0"}}, {}, 0, 0, "Error 6"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Case{"NoSizeNoSpeed", rigid, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"}),
+    caseName);
 
 // No B axis on any machine, the M-index options on every one.
 TEST(SpindleTapping, TheDialogHasNoBAxis) {
-    SharedState s = test::axisCycleState(test::kMacTurn);
-    test::Document doc;
-    test::FakeProcessDialog user;
+    SharedState s = cycleState({kMac}, {});
+    Document doc;
+    FakeProcessDialog user;
     runProcessGenerator(floating(), s, &doc.box, nullptr);
     EXPECT_TRUE(user.seen.isHidden("B") && user.seen.isHidden("D"));
     EXPECT_FALSE(user.seen.isHidden("TipPostion"));

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "axis_cycles_fixture.h"
+#include "cycle_fixture.h"
 #include "cycles/threading.h"
 
 using namespace quillmar;
-using test::AxisCase;
+using namespace quillmar::test;
 
 namespace {
 
 // M1 × 0.1 from the cycle point X1.2 Z0.2 to Z−1 with a chamfer and two threads:
 // S = floor(300 × 1000 ÷ 3.14 ÷ 3.28 ÷ 1 ÷ 25.4 ÷ 10) × 10.
-const QString kOuterThread = test::block(R"(
+const QString kOuterThread = block(R"(
 (-----< OD.THREAD M1*P0.1 >-----)
 N000 G00 X1.2 Z50 T0707 M42 S1140 M03 M63 M08
 NT07     Z0.2
@@ -26,12 +26,20 @@ constexpr const char* kHeader = "(-----< OD.THREAD M1*P0.1 >-----)";
 constexpr const char* kToolCall = "N000 G00 X1.2 Z50 T0707 M42 S1140 M03 M63 M08";
 constexpr const char* kCycle = "N000 G71 X0.87 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1";
 constexpr const char* kHome = "N000     X500 Z500";
-constexpr const char* kSpeedKept = "N000 G00 X1.2 Z50 T0707 M42 S777 M03 M63 M08";
+constexpr const char* kSpeedKept = "N000 G00 X1.2 Z50 T0707 M42 S1230 M03 M63 M08";
 
-class Threading : public ::testing::TestWithParam<AxisCase> {};
+// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
+// earlier drill, which only a completed drilling changes.
+void expectAxisCase(Case c, const QString& block, const Typing& input) {
+    if (!c.work.pZero)
+        c.work = {{}, 0.0, 2.0f};
+    expectCase(c, block, input);
+}
+
+class Threading : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Threading, WholeBlock) {
-    test::expectAxisCase(GetParam(), kOuterThread, {{"StartX", "1.2"}, {"StartZ", "0.2"}, {"EndX", "1"}, {"EndZ", "-1"}});
+    expectAxisCase(GetParam(), kOuterThread, {{"StartX", "1.2"}, {"StartZ", "0.2"}, {"EndX", "1"}, {"EndZ", "-1"}});
 }
 
 const auto outer = threadOuterGenerator;
@@ -41,63 +49,57 @@ const auto face = threadFaceGenerator;
 INSTANTIATE_TEST_SUITE_P(
     Table, Threading,
     ::testing::Values(
-        AxisCase{"Outer", outer, test::kOther, {}, {}, 1140},
+        Case{"Outer", outer, {kOth}, {}, {}, 1140},
         // The header cuts the pitch before X and H are taken from it (0.0625 would give
         // X0.918 H0.081); no chamfer, and one thread needs no Q.
-        AxisCase{"PitchCutByTheHeader", outer, test::kOther, {{"F", "0.0625"}, {"L", "0"}, {"C", "1"}},
+        Case{"PitchCutByTheHeader", outer, {kOth}, {{"F", "0.0625"}, {"L", "0"}, {"C", "1"}},
                  {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"}, {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 F0.062"}},
                  1140},
         // ... and the size: 1 − 0.0806, where 1.0009 would give X0.92.
-        AxisCase{"SizeCutByTheHeader", outer, test::kOther, {{"EndX", "1.0009"}, {"F", "0.0625"}},
+        Case{"SizeCutByTheHeader", outer, {kOth}, {{"EndX", "1.0009"}, {"F", "0.0625"}},
                  {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"},
                   {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 L0.05 M23 Q2 F0.062"}},
                  1140},
         // Every condition on the value as written: a speed, allowance and chamfer of 0.0004
         // are none, 1.0004 is one thread; without a speed the last one stays.
-        AxisCase{"ValuesThatWriteAsNothing", outer, test::kOther,
+        Case{"ValuesThatWriteAsNothing", outer, {kOth},
                  {{"V", "0.0004"}, {"U", "0.0004"}, {"L", "0.0004"}, {"C", "1.0004"}},
                  {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 F0.1"}}},
-        AxisCase{"SizeThatWritesAsNothing", outer, test::kOther, {{"EndX", "0.0004"}},
-                 {{kHeader, "(-----< OD.THREAD M0*P0.1 >-----)"}, {kToolCall, kSpeedKept},
-                  {kCycle, "N000 G71 X-0.13 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1"}}},
-        AxisCase{"AllowanceAndThreeThreads", outer, test::kOther, {{"U", "0.002"}, {"C", "3"}},
+        Case{"SizeThatWritesAsNothing", outer, {kOth}, {{"EndX", "0.0004"}},
+             {{kHeader, "(-----< OD.THREAD M0*P0.1 >-----)"}, {kToolCall, kSpeedKept},
+              {kCycle, "N000 G71 X-0.13 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1"}}},
+        Case{"AllowanceAndThreeThreads", outer, {kOth}, {{"U", "0.002"}, {"C", "3"}},
                  {{kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 U0.002 L0.05 M23 Q3 F0.1"}}, 1140},
-        AxisCase{"MacTurnCounterClockwiseStop", outer, {true, false, false, false, false, true},
+        Case{"MacTurnCounterClockwiseStop", outer, {kMac, true, false, false, false, true},
                  {{"SpindleCCW", nullptr}, {"B", "90"}},
                  {{kToolCall, "N000 MT=701\nN000 M421\nN000 G00 X1.2 Z50 TL=0707 BT=1 M602 M42 S1140 M04 M63 M08"},
                   {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
                  1140},
-        AxisCase{"MultusToolLifeShape", outer, {false, true, true, true}, {{"M603", nullptr}},
+        Case{"MultusToolLifeShape", outer, {kMul, true, true, true}, {{"M603", nullptr}},
                  {{"+(-----< OD.THREAD M1*P0.1 >-----)",
                    "NOEX VGRIN[7]=13 VGRFN[7]=1 VGRA1[7]=60\nNOEX VGRL[7]=1.6\nN000 MT=1 TG=7\nN000 M421"},
                   {kToolCall, "N000 G00 X1.2 Z50 TG=7 OG=1 M603 M42 S1140 M03 M63 M08 M263"},
                   {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}},
                  1140},
-        AxisCase{"SpeedBeyondDouble", outer, test::kOther, {{"V", "1E306"}}, {}, 0, 2.0f, "Error 6"},
+        Case{"SpeedBeyondDouble", outer, {kOth}, {{"V", "1E306"}}, {}, {}, {}, "Error 6"},
         // An inner thread is the size itself, one pitch deep; its tool is as long as the
         // thread plus 20.
-        AxisCase{"InnerToolShape", inner, {false, false, false, true}, {},
+        Case{"InnerToolShape", inner, {kOth, true, false, true}, {},
                  {{kHeader, "(-----< ID.THREAD M1*P0.1 >-----)\nNOEX VTLIN[7]=14 VTLFN[7]=1 VTLA1[7]=60\n"
                             "NOEX VTLD[7]=20 VTLL[7]=21.2"},
                   {kCycle, "N000 G71 X1 Z-1 H0.1 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
                  1140},
         // A face thread takes its speed at the start diameter 1.2, goes 0.65 of the pitch
         // deep in Z and has the allowance W.
-        AxisCase{"Face", face, test::kOther, {{"W", "0.002"}},
+        Case{"Face", face, {kOth}, {{"W", "0.002"}},
                  {{kHeader, "(-----< OD.THREAD FACE P0.1 >-----)"},
                   {kToolCall, "N000 G00 X1.2 Z50 T0707 M42 S950 M03 M63 M08"},
                   {kCycle, "N000 G72 X1 Z-1 H0.065 D0.01 W0.002 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
                  950},
-        AxisCase{"FacePitchCutToolShape", face, {false, false, false, true}, {{"F", "0.0625"}},
-                 {{kHeader, "(-----< OD.THREAD FACE P0.062 >-----)\nNOEX VTLIN[7]=10.2 VTLFN[7]=1 VTLA1[7]=60\n"
-                            "NOEX VTLL[7]=1.6"},
-                  {kToolCall, "N000 G00 X1.2 Z50 T0707 M42 S950 M03 M63 M08"},
-                  {kCycle, "N000 G72 X1 Z-1 H0.04 D0.01 L0.05 M23 Q2 F0.062"}, {"N000 G00 X200", "N000 G00 Z50"}},
-                 950},
-        AxisCase{"FaceWithoutStartDiameter", face, test::kOther, {{"StartX", "0"}},
+        Case{"FaceWithoutStartDiameter", face, {kOth}, {{"StartX", "0"}},
                  {{kHeader, "(-----< OD.THREAD FACE P0.1 >-----)"},
-                  {kToolCall, "N000 G00 X0 Z50 T0707 M42 S777 M03 M63 M08"},
+                  {kToolCall, "N000 G00 X0 Z50 T0707 M42 S1230 M03 M63 M08"},
                   {kCycle, "N000 G72 X1 Z-1 H0.065 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 }  // namespace

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "axis_cycles_fixture.h"
+#include "cycle_fixture.h"
 #include "cycles/turning_drilling.h"
 
 using namespace quillmar;
-using test::AxisCase;
+using namespace quillmar::test;
 
 namespace {
 
 // A 0.5 drill 1.5 deep from the face at Z0: one peck step for the whole part of the
 // depth plus 0.16; K from the face to the approach Z less 0.12.
-const QString kHssDrill = test::block(R"(
+const QString kHssDrill = block(R"(
 (-----< DRILL D0.5 >-----)
 N000 G00 X0 Z50 T0303 M42 S760 M03 M63 M08
 NT03 G74 X0 Z-1.5 K49.88 D1 F0.004
@@ -28,15 +28,23 @@ constexpr const char* kHome = "N000 G00 X500 Z500";
 // The insert drill, 1 across and 2 deep: in over 0.2 and out over the last 0.1 at a
 // fiftieth of the feed.
 constexpr const char* kUToolCall = "N000 G00 X0 Z50 T0505 M42 S1140 M03 M63 M08";
-const QString kUDrill = test::edited(kHssDrill, {{kHeader, "(-----< DRILL D1 >-----)"},
+const QString kUDrill = edited(kHssDrill, {{kHeader, "(-----< DRILL D1 >-----)"},
                                                  {kToolCall, kUToolCall},
                                                  {kPeck, "NT05     Z0.12\nN000 G01 Z-0.2 F0.002\nN000     Z-1.9 F0.1\n"
                                                          "N000     Z-2 F0.002\nN000 G00 Z50"},
                                                  {kHome, "N000     X500 Z500"}});
 
-class TurningDrilling : public ::testing::TestWithParam<AxisCase> {};
+// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
+// earlier drill, which only a completed drilling changes.
+void expectAxisCase(Case c, const QString& block, const Typing& input) {
+    if (!c.work.pZero)
+        c.work = {{}, 0.0, 2.0f};
+    expectCase(c, block, input);
+}
 
-TEST_P(TurningDrilling, WholeBlock) { test::expectAxisCase(GetParam(), kHssDrill, {{"EndZ", "-1.5"}}); }
+class TurningDrilling : public ::testing::TestWithParam<Case> {};
+
+TEST_P(TurningDrilling, WholeBlock) { expectAxisCase(GetParam(), kHssDrill, {{"EndZ", "-1.5"}}); }
 
 const auto hss = hssDrillGenerator;
 const auto uDrill = uDrillGenerator;
@@ -44,71 +52,66 @@ const auto uDrill = uDrillGenerator;
 INSTANTIATE_TEST_SUITE_P(
     Hss, TurningDrilling,
     ::testing::Values(
-        AxisCase{"Other", hss, test::kOther, {}, {}, 760, 0.5f},
+        Case{"Other", hss, {kOth}, {}, {}, 760, {}, nullptr, nullptr, 0.5f},
         // The diameter is cut before the speed: 0.496 gives S770 where 0.4969 gives S760.
-        AxisCase{"DiameterCutBeforeTheSpeed", hss, test::kOther, {{"U", "0.4969"}},
+        Case{"DiameterCutBeforeTheSpeed", hss, {kOth}, {{"U", "0.4969"}},
                  {{kHeader, "(-----< DRILL D0.496 >-----)"}, {kToolCall, "N000 G00 X0 Z50 T0303 M42 S770 M03 M63 M08"}},
-                 770, 0.496f},
-        AxisCase{"StepAndStepBack", hss, test::kOther, {{"D", "0.25"}, {"L", "0.1"}},
-                 {{kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}}, 760, 0.5f},
+                 770, {}, nullptr, nullptr, 0.496f},
+        Case{"StepAndStepBack", hss, {kOth}, {{"D", "0.25"}, {"L", "0.1"}},
+                 {{kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}}, 760, {}, nullptr, nullptr, 0.5f},
         // Steps that write as 0 are none: a hole 0.5 deep is one step D0.
-        AxisCase{"StepsThatWriteAsNothing", hss, test::kOther, {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
-                 {{kPeck, "NT03 G74 X0 Z-0.5 K49.88 D0 F0.004"}}, 760, 0.5f},
+        Case{"StepsThatWriteAsNothing", hss, {kOth}, {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
+                 {{kPeck, "NT03 G74 X0 Z-0.5 K49.88 D0 F0.004"}}, 760, {}, nullptr, nullptr, 0.5f},
         // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.12 writes 49.88.
-        AxisCase{"ApproachAsEntered", hss, test::kOther, {{"StartZ", "0.0005"}}, {}, 760, 0.5f, nullptr, nullptr,
-                 50.0009},
+        Case{"ApproachAsEntered", hss, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 760, {}, nullptr, nullptr,
+             0.5f},
         // The hole starts at the work's P-Zero.
-        AxisCase{"FromPZeroWithToolShape", hss, {false, false, false, true}, {},
+        Case{"FromPZeroWithToolShape", hss, {kOth, true, false, true}, {},
                  {{"+(-----< DRILL D0.5 >-----)", "NOEX VTLIN[3]=22 VTLFN[3]=1 VTLA1[3]=118\nNOEX VTLD[3]=0.5 VTLL[3]=21.6"},
                   {kPeck, "NT03 G74 X0 Z-1.5 K49.78 D1 F0.004"}},
-                 760, 0.5f, nullptr, nullptr, 50, 0.1},
-        AxisCase{"MacTurnMonitorStop", hss, {true, false, false, false, true, true},
+                 760, {{}, 0.1, 2.0f}, nullptr, nullptr, 0.5f},
+        Case{"MacTurnMonitorStop", hss, {kMac, true, false, false, true, true},
                  {{"CoolantOFF", nullptr}, {"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 MT=301\nN000 M421\nN000 G00 X0 Z50 TL=0303 M602 M42 S760 M04 M63 M09\n"
                               "N000 VLMON[3]=2+8"},
                   {"+NT03 G74 X0 Z-1.5 K49.88 D1 F0.004", "N000 VLMON[3]=0"},
                   {kHome, "N000 G00 X200\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-                 760, 0.5f},
+                 760, {}, nullptr, nullptr, 0.5f},
         // Nothing to divide by: the bore of the drill before stays.
-        AxisCase{"NoDiameter", hss, test::kOther, {{"U", "0"}}, {}, 0, 0, "Error 11"},
-        AxisCase{"NoDiameterNoSpeed", hss, test::kOther, {{"U", "0"}, {"V", "0"}}, {}, 0, 0, "Error 6"},
-        AxisCase{"DiameterThatWritesAsNothing", hss, test::kOther, {{"U", "0.0004"}}, {}, 0, 0, "Error 11"},
-        AxisCase{"DiameterBeyondSingle", hss, test::kOther, {{"U", "1E39"}}, {}, 0, 0, "Error 6"},
-        AxisCase{"SpeedBeyondDouble", hss, test::kOther, {{"V", "1E306"}}, {}, 0, 0, "Error 6"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Case{"NoDiameterNoSpeed", hss, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"},
+        Case{"DiameterThatWritesAsNothing", hss, {kOth}, {{"U", "0.0004"}}, {}, {}, {}, "Error 11"}),
+
+    caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     UDrill, TurningDrilling,
     ::testing::Values(
-        AxisCase{"Other", uDrill, test::kOther, {{"EndZ", "-2"}}, {}, 1140, 1.0f, nullptr, &kUDrill},
+        Case{"Other", uDrill, {kOth}, {{"EndZ", "-2"}}, {}, 1140, {}, nullptr, &kUDrill, 1.0f},
         // F × 0.02, not 0.2: 0.0008 writes as F0.
-        AxisCase{"EntryOnlySlowFeed", uDrill, test::kOther, {{"EndZ", "-2"}, {"L", "0"}, {"F", "0.04"}},
+        Case{"EntryOnlySlowFeed", uDrill, {kOth}, {{"EndZ", "-2"}, {"L", "0"}, {"F", "0.04"}},
                  {{"N000 G01 Z-0.2 F0.002", "N000 G01 Z-0.2 F0"}, {"N000     Z-1.9 F0.1", ""},
                   {"N000     Z-2 F0.002", "N000     Z-2 F0.04"}},
-                 1140, 1.0f, nullptr, &kUDrill},
-        AxisCase{"ExitOnly", uDrill, test::kOther, {{"EndZ", "-2"}, {"D", "0"}},
-                 {{"N000 G01 Z-0.2 F0.002", ""}, {"N000     Z-1.9 F0.1", "N000 G01 Z-1.9 F0.1"}}, 1140, 1.0f, nullptr,
-                 &kUDrill},
-        AxisCase{"LengthsThatWriteAsNothing", uDrill, test::kOther, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
+                 1140, {}, nullptr, &kUDrill, 1.0f},
+        Case{"LengthsThatWriteAsNothing", uDrill, {kOth}, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
                  {{"N000 G01 Z-0.2 F0.002", ""}, {"N000     Z-1.9 F0.1", ""}, {"N000     Z-2 F0.002", "N000 G01 Z-2 F0.1"}},
-                 1140, 1.0f, nullptr, &kUDrill},
-        AxisCase{"MacTurnMonitor", uDrill, {true, false, false, false, true}, {{"EndZ", "-2"}},
+                 1140, {}, nullptr, &kUDrill, 1.0f},
+        Case{"MacTurnMonitor", uDrill, {kMac, true, false, false, true}, {{"EndZ", "-2"}},
                  {{kUToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M42 S1140 M03 M63 M08"},
                   {"+NT05     Z0.12", "N000 VLMON[5]=2+8"}, {"^N000 G00 Z50", "N000 VLMON[5]=0"},
                   {"N000     X500 Z500", "N000     X200\nN000 G21 HP=4 M05 M63 M09"}},
-                 1140, 1.0f, nullptr, &kUDrill},
-        AxisCase{"MultusToolShape", uDrill, {false, true, false, true}, {{"EndZ", "-2"}},
+                 1140, {}, nullptr, &kUDrill, 1.0f},
+        Case{"MultusToolShape", uDrill, {kMul, true, false, true}, {{"EndZ", "-2"}},
                  {{kUToolCall, "NOEX VTLIN[5]=23 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=1 VTLL[5]=22\nN000 MT=501\n"
                                "N000 M421\nN000 G00 X0 Z50 TL=0505 M602 M42 S1140 M03 M63 M08 M263"},
                   {"N000     X500 Z500", "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}},
-                 1140, 1.0f, nullptr, &kUDrill}),
-    [](const auto& info) { return std::string(info.param.name); });
+                 1140, {}, nullptr, &kUDrill, 1.0f}),
+    caseName);
 
 // The hole starts at the work's face, which is unknown before the workpiece dialog.
 TEST(TurningDrilling, StartsAtTheFaceOnceThereIsOne) {
-    SharedState s = test::axisCycleState(test::kOther);
-    test::Document doc;
-    test::FakeProcessDialog user;
+    SharedState s = cycleState({kOth}, {});
+    Document doc;
+    FakeProcessDialog user;
     runProcessGenerator(hssDrillGenerator(), s, &doc.box, nullptr);
     EXPECT_EQ(user.seen.text("StartZ"), QString());
     s.workShape.gPZero = 0.25;
