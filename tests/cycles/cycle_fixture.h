@@ -81,7 +81,7 @@ inline SharedState cycleState(const Machine& m, const Stock& work, double homeX 
 // A row of a family's table: what the user types over the family's input, and either the
 // edits of the family's block (or of another block of it) with what the run leaves in
 // the shared state, or the error that leaves everything as it was.
-struct Case {
+struct CycleCase {
     const char* name;
     ProcessGenerator (*generator)();
     Machine machine;
@@ -95,12 +95,12 @@ struct Case {
     std::optional<double> pZeroAfter = {};
 };
 
-inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const CycleCase& c, std::ostream* os) { *os << c.name; }
 
-inline std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+inline std::string caseName(const ::testing::TestParamInfo<CycleCase>& info) { return info.param.name; }
 
 // Runs the row between two lines with the caret at the second.
-inline void expectCase(const Case& c, const QString& block, const Typing& input, double homeX = 500,
+inline void expectCase(const CycleCase& c, const QString& block, const Typing& input, double homeX = 500,
                        double homeZ = 500) {
     SharedState s = cycleState(c.machine, c.work, homeX, homeZ);
     const QString before = QStringLiteral("N000 G50\r\n"), after = QStringLiteral("NEND M02\r\n");

@@ -28,10 +28,10 @@ const char* const kRetreat = "N000 G00 X12 G97 S680 M63";
 const char* const kHome = "N000     X20 Z10";
 const Typing kStart = {{"StartX", "2"}, {"StartZ", "0"}};
 
-class Finishing : public ::testing::TestWithParam<Case> {};
+class Finishing : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(Finishing, WholeBlock) {
-    Case c = GetParam();
+    CycleCase c = GetParam();
     c.machine.approachX = 12;
     c.machine.approachZ = 0.2;
     expectCase(c, block(kOuterBlock), {}, 20, 10);
@@ -40,9 +40,9 @@ TEST_P(Finishing, WholeBlock) {
 INSTANTIATE_TEST_SUITE_P(
     Table, Finishing,
     ::testing::Values(
-        Case{"OuterOther", finishOuterGenerator, {kOth}, kStart, {}, 680},
+        CycleCase{"OuterOther", finishOuterGenerator, {kOth}, kStart, {}, 680},
         // Both machine flags write MacTurn's words and no M263.
-        Case{"OuterBothFlagsB90ShapeMonitorStop", finishOuterGenerator,
+        CycleCase{"OuterBothFlagsB90ShapeMonitorStop", finishOuterGenerator,
              {.kind = kMac, .toolShape = true, .loadMonitor = true, .optionalStop = true, .bothMachineFlags = true},
              with(kStart, {{"B", "90"}, {"M603", nullptr}}),
              {{"+(-----< OD.FINISH >-----)",
@@ -51,35 +51,35 @@ INSTANTIATE_TEST_SUITE_P(
               {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=8"},
               {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[3]=0"},
               {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}}},
-        Case{"OuterMultusToolLifeShapeB45", finishOuterGenerator, {kMul, true, true, true}, with(kStart, {{"B", "45"}}),
+        CycleCase{"OuterMultusToolLifeShapeB45", finishOuterGenerator, {kMul, true, true, true}, with(kStart, {{"B", "45"}}),
              {{"+(-----< OD.FINISH >-----)",
                "NOEX VGRIN[3]=7 VGRFN[3]=1 VGRA1[3]=55\nNOEX VGRA2[3]=0.2 VGRL[3]=1.6\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TG=3 OG=1 BA=45 M602 M42 S680 M03 M63 M08 M263"},
               {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
         // Conditions are judged on the values as written: V, U and W read 0 here.
-        Case{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", finishOuterGenerator, {kOth}, with(kStart, {{"V", "0.0004"}}),
+        CycleCase{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", finishOuterGenerator, {kOth}, with(kStart, {{"V", "0.0004"}}),
              {{kToolCall, "N000 G00 X2.16 Z0.2 T030303 M42 S1230 M03 M63 M08"},
               {kApproach, "NT03     Z0.08 G96 S0"},
               {kRetreat, "N000 G00 X12 G97 S1230 M63"}},
              kEarlierSpeed},
-        Case{"OuterAllowancesWrittenAsZero", finishOuterGenerator, {kOth}, with(kStart, {{"U", "0.0004"}, {"W", "0"}}),
+        CycleCase{"OuterAllowancesWrittenAsZero", finishOuterGenerator, {kOth}, with(kStart, {{"U", "0.0004"}, {"W", "0"}}),
              {{kCycle, "N000 G87 NAP2"}}},
 
-        Case{"FaceOtherMonitor", finishFaceGenerator, {kOth, true, false, false, true}, kStart,
+        CycleCase{"FaceOtherMonitor", finishFaceGenerator, {kOth, true, false, false, true}, kStart,
              {{kHeader, "(-----< OD.FINISH FACE >-----)"},
               {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=1+8"},
               {kCycle, "N000 G87 NAP1 U0.01 W0.004\nN000 VLMON[3]=0"},
               {kRetreat, ""},
               {kHome, "N000 G00 X20 Z10 G97 S680 M63"}}},
         // An end X written as 0 faces through the centre; S at X3 is 470.
-        Case{"FaceOuterMacTurnThroughTheCentre", finishFaceOuterGenerator, {kMac}, {{"StartX", "3"}, {"EndX", "0.0004"}},
+        CycleCase{"FaceOuterMacTurnThroughTheCentre", finishFaceOuterGenerator, {kMac}, {{"StartX", "3"}, {"EndX", "0.0004"}},
              {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X3.16 Z0.2 TL=0303 M602 M42 S470 M03 M63 M08"},
               {kApproach, "NT03     Z0 G96 S400\nN000 G01 X3 G41 F0.006\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z2"},
               {kRetreat, "N000 G00 X12 G97 S470 M63"},
               {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
         // The end X comes from the work's bore.
-        Case{"FaceOuterMultusToTheBore", finishFaceOuterGenerator, {kMul}, {{"StartX", "2"}},
+        CycleCase{"FaceOuterMultusToTheBore", finishFaceOuterGenerator, {kMul}, {{"StartX", "2"}},
              {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 M602 M42 S680 M03 M63 M08 M263"},
               {kApproach, "NT03     Z0 G96 S400\nN000 G01 X1 F0.006\nN000 G00 X2 Z2"},
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
              {}, {{}, {}, 1.0f}},
 
         // The bore 1.25 is pre-filled: S = 1020.
-        Case{"InnerOtherShapeTool5", finishInnerGenerator, {kOth, true, false, true},
+        CycleCase{"InnerOtherShapeTool5", finishInnerGenerator, {kOth, true, false, true},
              {{"ToolNumber", "5"}, {"StartZ", "0.1"}},
              {{kHeader, "(-----< ID.FINISH >-----)\nNOEX VTLIN[5]=8 VTLFN[5]=1 VTLA1[5]=60\n"
                         "NOEX VTLA2[5]=3 VTLD[5]=20 VTLL[5]=20.1"},
@@ -97,14 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
               {kRetreat, ""},
               {kHome, "N000     X20 Z10 G97 S1020 M63"}},
              {}, {{}, {}, 1.25f}},
-        Case{"InnerMacTurnToolLife", finishInnerGenerator, {kMac, true, true}, {{"StartX", "1.25"}},
+        CycleCase{"InnerMacTurnToolLife", finishInnerGenerator, {kMac, true, true}, {{"StartX", "1.25"}},
              {{kHeader, "(-----< ID.FINISH >-----)\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M602 M42 S1020 M03 M63 M08"},
               {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
               {kRetreat, "N000     X12 G97 S1020 M63"},
               {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
         // -0.2362204724409449 × 25.4 + 6 is exactly 0.
-        Case{"ZeroSpeedDiameter", finishFaceGenerator, {kOth}, {{"StartX", "-0.2362204724409449"}}, {}, {}, {},
+        CycleCase{"ZeroSpeedDiameter", finishFaceGenerator, {kOth}, {{"StartX", "-0.2362204724409449"}}, {}, {}, {},
              "Error 11"}),
     caseName);
 

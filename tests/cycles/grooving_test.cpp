@@ -105,10 +105,10 @@ const Edits kFace = {
     {kSecondSwitch, "N000     X2.004 TL=50505"},
     {kRetreat, "N000 G00 Z0.2\nN000     X12 G97 S570 M63"}};
 
-class Grooving : public ::testing::TestWithParam<Case> {};
+class Grooving : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(Grooving, WholeBlock) {
-    Case c = GetParam();
+    CycleCase c = GetParam();
     if (c.machine.approachX == 200)
         c.machine.approachX = 12;
     c.machine.approachZ = 0.2;
@@ -119,28 +119,28 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Grooving,
     ::testing::Values(
         // C 0.03 at EndZ 0 gives Z0.05, and an insert of 0.12 gives K0.1.
-        Case{"OuterMacTurn", grooveOuterGenerator, kMacTurn, kOuterInput, {}, 530},
+        CycleCase{"OuterMacTurn", grooveOuterGenerator, kMacTurn, kOuterInput, {}, 530},
         // The offset words take the tool's whole part; only the tool change keeps it as typed.
-        Case{"OuterMacTurnFractionalTool", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"ToolNumber", "5.5"}}),
+        CycleCase{"OuterMacTurnFractionalTool", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"ToolNumber", "5.5"}}),
              {{"N000 MT=501", "N000 MT=5.501"}}},
         // The approach point is written through copies: 1.0015 is X1.001 and stays.
-        Case{"OuterApproachWrittenFromACopy", grooveOuterGenerator, {.kind = kMac, .approachX = 1.0015}, kOuterInput,
+        CycleCase{"OuterApproachWrittenFromACopy", grooveOuterGenerator, {.kind = kMac, .approachX = 1.0015}, kOuterInput,
              {{kToolCall, "N000 G00 X1.001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08"},
               {kRetreat, "N000 G00 X1.001 G97 S530 M63"}}},
-        Case{"OuterMacTurnRadius", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"Option2", nullptr}}),
+        CycleCase{"OuterMacTurnRadius", grooveOuterGenerator, kMacTurn, with(kOuterInput, {{"Option2", nullptr}}),
                   kRadius},
-        Case{"OuterOther", grooveOuterGenerator, {kOth}, kOuterInput,
+        CycleCase{"OuterOther", grooveOuterGenerator, {kOth}, kOuterInput,
                   {{"N000 MT=501", ""},
                    {"N000 M421", ""},
                    {kToolCall, "N000 G00 X12 Z-0.198 T050505 M42 S530 M03 M63 M08"},
                    {kFirstSwitch, "N000     Z0.05 T250525"},
                    {kSecondSwitch, "N000     Z-0.198 T50505"},
                    {kMacTurnEnd, "N000     X20 Z10"}}},
-        Case{"OuterMultusStop", grooveOuterGenerator, {kMul, true, false, false, false, true}, kOuterInput,
+        CycleCase{"OuterMultusStop", grooveOuterGenerator, {kMul, true, false, false, false, true}, kOuterInput,
                   {{kToolCall, "N000 G00 X12 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
                    {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866\nNSTP M01"}}},
         // Grooving writes no load-monitor lines.
-        Case{"OuterMacTurnShapeMonitorB45", grooveOuterGenerator, {kMac, true, false, true, true},
+        CycleCase{"OuterMacTurnShapeMonitorB45", grooveOuterGenerator, {kMac, true, false, true, true},
                   with(kOuterInput, {{"B", "45"}}),
                   {{"+(-----< OD.GROOVE W0.2 >-----)",
                     "NOEX VTLIN[5]=19 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLW[5]=0.12 VTLL[5]=1.6"},
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {kFirstSwitch, "N000     Z0.05 TL=250525 BA=45"},
                    {kSecondSwitch, "N000     Z-0.198 TL=50505 BA=45"}}},
         // Offset groups instead of offset numbers, and no B word in the switch lines.
-        Case{"OuterMacTurnToolLifeShapeB45", grooveOuterGenerator, {kMac, true, true, true},
+        CycleCase{"OuterMacTurnToolLifeShapeB45", grooveOuterGenerator, {kMac, true, true, true},
                   with(kOuterInput, {{"B", "45"}}),
                   {{"N000 MT=501", "NOEX VGRIN[5]=19 VGRFN[5]=1 VGRA1[5]=180\nNOEX VGRW[5]=0.12 VGRL[5]=1.6\n"
                                    "N000 MT=1 TG=5"},
@@ -158,28 +158,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {kSecondSwitch, "N000     Z-0.198 OG=1"}}},
         // The radius word cuts C to 0.03 in place: the first arc still sees 0.0305 (X1.939),
         // every later word the cut value; EndZ 0.0005 is cut only at the second wall.
-        Case{"OuterRadiusCutInPlace", grooveOuterGenerator, kMacTurn,
+        CycleCase{"OuterRadiusCutInPlace", grooveOuterGenerator, kMacTurn,
                   with(kOuterInput, {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}}),
                   plus(kRadius, {{"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
                                  {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.939 Z-0.2 L0.03 F0.003"}})},
 
-        Case{"InnerMacTurnShape", grooveInnerGenerator, {kMac, true, false, true}, kInnerInput,
+        CycleCase{"InnerMacTurnShape", grooveInnerGenerator, {kMac, true, false, true}, kInnerInput,
                   plus(kInner, {{"+(-----< ID.GROOVE W0.2 >-----)",
                                  "NOEX VTLIN[5]=20 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=20 VTLW[5]=0.12 VTLL[5]=19.8"}})},
-        Case{"InnerMultusRadius", grooveInnerGenerator, kMultus, with(kInnerInput, {{"Option2", nullptr}}),
+        CycleCase{"InnerMultusRadius", grooveInnerGenerator, kMultus, with(kInnerInput, {{"Option2", nullptr}}),
                   plus(plus(kInner, kInnerRadius),
                        {{"N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08",
                          "N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08 M263"},
                         {"N000     X12", ""},
                         {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}})},
 
-        Case{"FaceMacTurn", grooveFaceGenerator, kMacTurn, kFaceInput, kFace},
-        Case{"FaceMultus", grooveFaceGenerator, kMultus, kFaceInput,
+        CycleCase{"FaceMacTurn", grooveFaceGenerator, kMacTurn, kFaceInput, kFace},
+        CycleCase{"FaceMultus", grooveFaceGenerator, kMultus, kFaceInput,
                   plus(kFace, {{"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
                                 "N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08 M263"},
                                {"N000     X12 G97 S570 M63", ""},
                                {kMacTurnEnd, "N000 G20 HP=4 M867 G97 S570 M05 M63 M09\nN000 M866"}})},
-        Case{"FaceOtherRadius", grooveFaceGenerator, {kOth}, with(kFaceInput, {{"Option2", nullptr}}),
+        CycleCase{"FaceOtherRadius", grooveFaceGenerator, {kOth}, with(kFaceInput, {{"Option2", nullptr}}),
                   plus(kFace, {{"N000 MT=501", ""},
                                {"N000 M421", ""},
                                {"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {"N000     X12 G97 S570 M63", "N000     X20 Z10 G97 S570 M63"},
                                {kMacTurnEnd, ""}})},
         // The speed (570) is computed before the header fails, and put back.
-        Case{"FaceEndXOverflowsTheHeader", grooveFaceGenerator, {kOth}, with(kFaceInput, {{"EndX", "1E306"}}), {}, {},
+        CycleCase{"FaceEndXOverflowsTheHeader", grooveFaceGenerator, {kOth}, with(kFaceInput, {{"EndX", "1E306"}}), {}, {},
              {}, "Error 6"}),
     caseName);
 

@@ -78,10 +78,10 @@ const char* const kCycle = "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01";
 const char* const kHome = "N000 G00 X20 Z10 G97 S510 M63";
 const Typing kOuterInput = {{"StartX", "2"}, {"EndZ", "-2"}};
 
-class Roughing : public ::testing::TestWithParam<Case> {};
+class Roughing : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(Roughing, WholeBlock) {
-    Case c = GetParam();
+    CycleCase c = GetParam();
     c.machine.approachX = 8;
     c.machine.approachZ = 0.2;
     expectCase(c, kOuter, {}, 20, 10);
@@ -95,8 +95,8 @@ const auto faceOuter = roughFaceOuterGenerator;
 INSTANTIATE_TEST_SUITE_P(
     Table, Roughing,
     ::testing::Values(
-        Case{"Outer", outer, {kOth}, kOuterInput, {}, 510, kBlank},
-        Case{"OuterMacTurnShapeMonitorStopB90", outer, {kMac, true, false, true, true, true},
+        CycleCase{"Outer", outer, {kOth}, kOuterInput, {}, 510, kBlank},
+        CycleCase{"OuterMacTurnShapeMonitorStopB90", outer, {kMac, true, false, true, true, true},
              with(kOuterInput, {{"B", "90"}}),
              {{kToolCall, "NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=55\nNOEX VTLA2[1]=3 VTLL[1]=1.6\nN000 MT=101\n"
                           "N000 M421\nN000 G00 X3 Z0.2 TL=0101 BT=1 M602 M41 S510 M03 M63 M08"},
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 VLMON[1]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
              {}, kBlank},
         // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.
-        Case{"OuterMultusToolLifeChamfer", outer, {kMul, true, true, true},
+        CycleCase{"OuterMultusToolLifeChamfer", outer, {kMul, true, true, true},
              with(kOuterInput, {{"ToolNumber", "12"}, {"C", "0.1"}, {"B", "45"}, {"SpindleCCW", nullptr}}),
              {{kNt, ""},
               {kToolCall, "NOEX VGRIN[12]=1 VGRFN[12]=1 VGRA1[12]=55\nNOEX VGRA2[12]=3 VGRL[12]=1.6\n"
@@ -115,14 +115,14 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G20 HP=4 M867 G97 S510 M05 M63 M09\nN000 M866"}},
              {}, kBlank},
         // A V written as 0 computes no speed: the earlier one stays and is written.
-        Case{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", outer, {kOth}, with(kOuterInput, {{"V", "0.0004"}}),
+        CycleCase{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", outer, {kOth}, with(kOuterInput, {{"V", "0.0004"}}),
              {{kNt, ""},
               {kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\nNT01     Z0.08 G96 S0"},
               {kHome, "N000 G00 X20 Z10 G97 S1230 M63"}},
              kEarlierSpeed, kBlank},
         // Tool life writes the tool as it stands (5.5) in every word but the NT label, which
         // takes the whole part, as does the load monitor after it.
-        Case{"OuterMacTurnToolLifeFractionalTool", outer, {kMac, true, true, true, true, false},
+        CycleCase{"OuterMacTurnToolLifeFractionalTool", outer, {kMac, true, true, true, true, false},
              with(kOuterInput, {{"ToolNumber", "5.5"}, {"B", "45"}, {"M603", nullptr}, {"CoolantOFF", nullptr}}),
              {{kNt, ""},
               {kToolCall, "NOEX VGRIN[5.5]=1 VGRFN[5.5]=1 VGRA1[5.5]=55\nNOEX VGRA2[5.5]=3 VGRL[5.5]=1.6\n"
@@ -131,12 +131,12 @@ INSTANTIATE_TEST_SUITE_P(
                           "N000 VLMON[5]=2+8"},
               {kHome, "N000 VLMON[5]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09"}},
              {}, kBlank, nullptr, nullptr, {}, 0.1},
-        Case{"OuterChamferBeyondSingle", outer, {kOth}, with(kOuterInput, {{"C", "3E38"}}), {}, {}, kBlank, "Error 6"},
+        CycleCase{"OuterChamferBeyondSingle", outer, {kOth}, with(kOuterInput, {{"C", "3E38"}}), {}, {}, kBlank, "Error 6"},
 
-        Case{"Inner", inner, {kOth, true, false, true}, {{"StartX", "1.2345"}, {"EndZ", "-1.5"}}, {}, 650, kBored,
+        CycleCase{"Inner", inner, {kOth, true, false, true}, {{"StartX", "1.2345"}, {"EndZ", "-1.5"}}, {}, 650, kBored,
              nullptr, &kInner, 1.234f},
         // A start Z off the face and a chamfer of 0.1 on the bore; B 90 is BT=1.
-        Case{"InnerMacTurnStartZChamferB90", inner, {kMac, true, false, true},
+        CycleCase{"InnerMacTurnStartZChamferB90", inner, {kMac, true, false, true},
              {{"StartX", "1.5"}, {"StartZ", "0.5"}, {"EndZ", "-1"}, {"C", "0.1"}, {"B", "90"}},
              {{"NT07     Z0.08 G96 S250", ""},
               {"N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08",
@@ -150,10 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
               {"N000     X20 Z10 G97 S650 M63", "N000     X8 G97 S550 M63\nN000 G21 HP=4 M05 M63 M09"}},
              {}, kBored, nullptr, &kInner, 1.5f},
 
-        Case{"Face", face, {kOth, true, false, true, true}, {}, {}, 700, kBored, nullptr, &kFace},
+        CycleCase{"Face", face, {kOth, true, false, true, true}, {}, {}, 700, kBored, nullptr, &kFace},
         // The typed start diameter (not the stock) sets the speed and the approach; the
         // pre-filled P-Zero is cut in the NT line and kept uncut.
-        Case{"FaceToolLifeTypedStartX", face, {kOth, true, true, true}, {{"StartX", "2.5"}},
+        CycleCase{"FaceToolLifeTypedStartX", face, {kOth, true, true, true}, {{"StartX", "2.5"}},
              {{"N000 VLMON[1]=1+8", ""},
               {"NT01     Z0.1 G96 S600", ""},
               {"N000 G00 X3.24 Z0.2 T010101 M41 S700 M03 M63 M08", ""},
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
              830, kFractionalZero, nullptr, &kFace, {}, 0.1234},
 
         // 0.1 of face stock against cuts of 0.08: a facing cycle, through the centre.
-        Case{"FaceOuterTwoStagesThroughCentre", faceOuter, {kOth}, kOuterInput,
+        CycleCase{"FaceOuterTwoStagesThroughCentre", faceOuter, {kOth}, kOuterInput,
              {{kCycle, ""},
               {kNt, ""},
               {kToolCall, "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.1 G96 S600\n"
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}},
              1020, kBlank},
         // Two stages down to a typed face end; the P-Zero written is cut and kept so.
-        Case{"FaceOuterMacTurnTwoStagesTypedFaceEnd", faceOuter, {kMac, true, false, false, true, true},
+        CycleCase{"FaceOuterMacTurnTwoStagesTypedFaceEnd", faceOuter, {kMac, true, false, false, true, true},
              with(kOuterInput, {{"SZ", "0.5"}}),
              {{kCycle, ""},
               {kNt, ""},
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 VLMON[1]=0\nN000 G00 X8 G97 S1020 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
              {}, kFractionalZero, nullptr, nullptr, {}, 0.123},
         // One pass at the allowance, to the pre-filled face end 0.88 of the bore.
-        Case{"FaceOuterMultusSinglePassToTheBore", faceOuter, {kMul, true, false, false, true},
+        CycleCase{"FaceOuterMultusSinglePassToTheBore", faceOuter, {kMul, true, false, false, true},
              with(kOuterInput, {{"L", "0.1"}}),
              {{kCycle, ""},
               {kNt, ""},
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 VLMON[1]=0\nN000 G00 Z0.2\nN000 G20 HP=4 M867 G97 S1020 M05 M63 M09\nN000 M866"}},
              {}, kBored},
         // Before any workpiece input the stock is written as 0.
-        Case{"FaceOuterWithoutWorkShape", faceOuter, {kOth}, kOuterInput,
+        CycleCase{"FaceOuterWithoutWorkShape", faceOuter, {kOth}, kOuterInput,
              {{kCycle, ""},
               {kNt, ""},
               {kToolCall, "N000 G00 X0.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}},
         // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
         // so one pass; a face end that writes as 0 faces through the centre.
-        Case{"FaceOuterWrittenValuesDecide", faceOuter, {kOth}, with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}),
+        CycleCase{"FaceOuterWrittenValuesDecide", faceOuter, {kOth}, with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}),
              {{kCycle, ""},
               {kNt, ""},
               {kToolCall, "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"

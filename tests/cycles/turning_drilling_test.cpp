@@ -36,13 +36,13 @@ const QString kUDrill = edited(kHssDrill, {{kHeader, "(-----< DRILL D1 >-----)"}
 
 // Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
 // earlier drill, which only a completed drilling changes.
-void expectAxisCase(Case c, const QString& block, const Typing& input) {
+void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {
     if (!c.work.pZero)
         c.work = {{}, 0.0, 2.0f};
     expectCase(c, block, input);
 }
 
-class TurningDrilling : public ::testing::TestWithParam<Case> {};
+class TurningDrilling : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(TurningDrilling, WholeBlock) { expectAxisCase(GetParam(), kHssDrill, {{"EndZ", "-1.5"}}); }
 
@@ -52,25 +52,25 @@ const auto uDrill = uDrillGenerator;
 INSTANTIATE_TEST_SUITE_P(
     Hss, TurningDrilling,
     ::testing::Values(
-        Case{"Other", hss, {kOth}, {}, {}, 760, {}, nullptr, nullptr, 0.5f},
+        CycleCase{"Other", hss, {kOth}, {}, {}, 760, {}, nullptr, nullptr, 0.5f},
         // The diameter is cut before the speed: 0.496 gives S770 where 0.4969 gives S760.
-        Case{"DiameterCutBeforeTheSpeed", hss, {kOth}, {{"U", "0.4969"}},
+        CycleCase{"DiameterCutBeforeTheSpeed", hss, {kOth}, {{"U", "0.4969"}},
                  {{kHeader, "(-----< DRILL D0.496 >-----)"}, {kToolCall, "N000 G00 X0 Z50 T0303 M42 S770 M03 M63 M08"}},
                  770, {}, nullptr, nullptr, 0.496f},
-        Case{"StepAndStepBack", hss, {kOth}, {{"D", "0.25"}, {"L", "0.1"}},
+        CycleCase{"StepAndStepBack", hss, {kOth}, {{"D", "0.25"}, {"L", "0.1"}},
                  {{kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}}, 760, {}, nullptr, nullptr, 0.5f},
         // Steps that write as 0 are none: a hole 0.5 deep is one step D0.
-        Case{"StepsThatWriteAsNothing", hss, {kOth}, {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
+        CycleCase{"StepsThatWriteAsNothing", hss, {kOth}, {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
                  {{kPeck, "NT03 G74 X0 Z-0.5 K49.88 D0 F0.004"}}, 760, {}, nullptr, nullptr, 0.5f},
         // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.12 writes 49.88.
-        Case{"ApproachAsEntered", hss, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 760, {}, nullptr, nullptr,
+        CycleCase{"ApproachAsEntered", hss, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 760, {}, nullptr, nullptr,
              0.5f},
         // The hole starts at the work's P-Zero.
-        Case{"FromPZeroWithToolShape", hss, {kOth, true, false, true}, {},
+        CycleCase{"FromPZeroWithToolShape", hss, {kOth, true, false, true}, {},
                  {{"+(-----< DRILL D0.5 >-----)", "NOEX VTLIN[3]=22 VTLFN[3]=1 VTLA1[3]=118\nNOEX VTLD[3]=0.5 VTLL[3]=21.6"},
                   {kPeck, "NT03 G74 X0 Z-1.5 K49.78 D1 F0.004"}},
                  760, {{}, 0.1, 2.0f}, nullptr, nullptr, 0.5f},
-        Case{"MacTurnMonitorStop", hss, {kMac, true, false, false, true, true},
+        CycleCase{"MacTurnMonitorStop", hss, {kMac, true, false, false, true, true},
                  {{"CoolantOFF", nullptr}, {"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 MT=301\nN000 M421\nN000 G00 X0 Z50 TL=0303 M602 M42 S760 M04 M63 M09\n"
                               "N000 VLMON[3]=2+8"},
@@ -78,29 +78,29 @@ INSTANTIATE_TEST_SUITE_P(
                   {kHome, "N000 G00 X200\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
                  760, {}, nullptr, nullptr, 0.5f},
         // Nothing to divide by: the bore of the drill before stays.
-        Case{"NoDiameterNoSpeed", hss, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"},
-        Case{"DiameterThatWritesAsNothing", hss, {kOth}, {{"U", "0.0004"}}, {}, {}, {}, "Error 11"}),
+        CycleCase{"NoDiameterNoSpeed", hss, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"},
+        CycleCase{"DiameterThatWritesAsNothing", hss, {kOth}, {{"U", "0.0004"}}, {}, {}, {}, "Error 11"}),
 
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     UDrill, TurningDrilling,
     ::testing::Values(
-        Case{"Other", uDrill, {kOth}, {{"EndZ", "-2"}}, {}, 1140, {}, nullptr, &kUDrill, 1.0f},
+        CycleCase{"Other", uDrill, {kOth}, {{"EndZ", "-2"}}, {}, 1140, {}, nullptr, &kUDrill, 1.0f},
         // F × 0.02, not 0.2: 0.0008 writes as F0.
-        Case{"EntryOnlySlowFeed", uDrill, {kOth}, {{"EndZ", "-2"}, {"L", "0"}, {"F", "0.04"}},
+        CycleCase{"EntryOnlySlowFeed", uDrill, {kOth}, {{"EndZ", "-2"}, {"L", "0"}, {"F", "0.04"}},
                  {{"N000 G01 Z-0.2 F0.002", "N000 G01 Z-0.2 F0"}, {"N000     Z-1.9 F0.1", ""},
                   {"N000     Z-2 F0.002", "N000     Z-2 F0.04"}},
                  1140, {}, nullptr, &kUDrill, 1.0f},
-        Case{"LengthsThatWriteAsNothing", uDrill, {kOth}, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
+        CycleCase{"LengthsThatWriteAsNothing", uDrill, {kOth}, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
                  {{"N000 G01 Z-0.2 F0.002", ""}, {"N000     Z-1.9 F0.1", ""}, {"N000     Z-2 F0.002", "N000 G01 Z-2 F0.1"}},
                  1140, {}, nullptr, &kUDrill, 1.0f},
-        Case{"MacTurnMonitor", uDrill, {kMac, true, false, false, true}, {{"EndZ", "-2"}},
+        CycleCase{"MacTurnMonitor", uDrill, {kMac, true, false, false, true}, {{"EndZ", "-2"}},
                  {{kUToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M42 S1140 M03 M63 M08"},
                   {"+NT05     Z0.12", "N000 VLMON[5]=2+8"}, {"^N000 G00 Z50", "N000 VLMON[5]=0"},
                   {"N000     X500 Z500", "N000     X200\nN000 G21 HP=4 M05 M63 M09"}},
                  1140, {}, nullptr, &kUDrill, 1.0f},
-        Case{"MultusToolShape", uDrill, {kMul, true, false, true}, {{"EndZ", "-2"}},
+        CycleCase{"MultusToolShape", uDrill, {kMul, true, false, true}, {{"EndZ", "-2"}},
                  {{kUToolCall, "NOEX VTLIN[5]=23 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=1 VTLL[5]=22\nN000 MT=501\n"
                                "N000 M421\nN000 G00 X0 Z50 TL=0505 M602 M42 S1140 M03 M63 M08 M263"},
                   {"N000     X500 Z500", "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}},
