@@ -85,6 +85,7 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         mnuInsertFile_Click(s, &doc.box, nullptr);
         ASSERT_EQ(user.asked.size(), 1u);
         EXPECT_EQ(user.asked[0].directory, dir.path());
+        EXPECT_EQ(modal::nameFilters(user.asked[0].filter).size(), 3);
         EXPECT_EQ(s.gInsertDir, c.kind == Kind::Cancel ? dir.path() : sub);
         const QString inserted = QString::fromUtf8(c.expectedText ? c.expectedText : "");
         EXPECT_EQ(doc.box.Text(), before.left(4) + inserted + before.mid(4));

@@ -43,7 +43,9 @@ private slots:
         QCOMPARE(f.visibleMenus(), (QStringList{"mnuFile", "mnuView", "mnuHelp"}));
         QVERIFY(!f.w().toolbarButton(3)->isVisible());
         QVERIFY(!f.w().toolbarButton(12)->isEnabled());
+        QVERIFY(!f.item("mnuFileSave")->isEnabled());  // its shortcut must not fire either
         f.w().SetDocumentMenus();
+        QVERIFY(!f.item("ProcessMCircleFace")->isEnabled());
         QCOMPARE(f.visibleMenus().size(), 10);
         QVERIFY(f.w().toolbarButton(3)->isVisible());
         QVERIFY(!f.item("mnuEditUndo")->isEnabled());

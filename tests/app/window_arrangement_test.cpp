@@ -21,7 +21,8 @@ TEST(WindowArrangement, TilesCoverTheAreaWithoutOverlap) {
             EXPECT_EQ(covered, area.width() * area.height()) << n;
         }
     }
-    // Four side by side become a two by two grid.
+    // Up to three share one row; four side by side become a two by two grid.
+    EXPECT_EQ(arrangeWindows(Arrangement::TileVertical, QRect(0, 0, 900, 600), 3, 20)[2], QRect(600, 0, 300, 600));
     EXPECT_EQ(arrangeWindows(Arrangement::TileVertical, QRect(0, 0, 900, 600), 4, 20)[1], QRect(0, 300, 450, 300));
 }
 

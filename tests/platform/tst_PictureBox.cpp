@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(count(box.image(), qRgb(0, 0, 0)), 589 * 325);
         box.setScale({-4417.5f, -2437.5f, 8835.0f, 4875.0f});
         QCOMPARE(box.toPixel(QPointF(0, 0)), QPointF(294.5, 162.5));
-        QCOMPARE(box.toUser(QPointF(0, 0)), QPointF(-4417.5, -2437.5));
+        QCOMPARE(box.toUser(QPointF(294.5, 162.5)), QPointF(0, 0));
         box.setScale({10.0f, 5.0f, -20.0f, -10.0f});  // reversed
         QCOMPARE(box.toPixel(QPointF(-10, -5)), QPointF(589, 325));
         box.setBackColor(qRgb(255, 255, 255));
