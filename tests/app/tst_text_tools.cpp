@@ -130,6 +130,7 @@ private slots:
         f.w().mnuSearchReplace_Click();
         QCOMPARE(replace->txtFind->text(), QString());
         QVERIFY(!replace->Change->isEnabled());
+        QCOMPARE(f.w().documents().gSearchPos, 3);  // the search starts at the caret
     }
 
     void replaceCycleChangesOneHitPerPressAndOneUndoStepEach() {
