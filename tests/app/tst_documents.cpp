@@ -53,12 +53,14 @@ private slots:
         for (int i = 0; i < 6; ++i)
             f.w().mnuFileNew_Click();
         f.answers.fileRequests.clear();
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < 3; ++i)
             f.answers.answerMessage(modal::kOk);
         f.w().mnuFileNew_Click();
         f.w().mnuFileOpen_Click();
+        f.w().AddRecentFile(f.file("A.MIN"));
+        f.w().mnuFileRecentFile_Click(1);
         QCOMPARE(f.captions().size(), 6);
-        QCOMPARE(f.answers.messages.size(), size_t(2));
+        QCOMPARE(f.answers.messages.size(), size_t(3));
         QCOMPARE(f.answers.messages[1].text, QStringLiteral("Over open files."));
         QVERIFY(f.answers.fileRequests.empty());
     }

@@ -54,6 +54,7 @@ private slots:
         window->Command1->click();
         QCOMPARE(a->txtText->Text(), kRenumbered);
         QCOMPARE(a->txtText->SelStart(), kRenumbered.size());
+        QCOMPARE(a->txtText->mousePointer(), MousePointer::Default);
         QCOMPARE(b->txtText->Text(), QStringLiteral("G2\r\n"));
         QTRY_VERIFY(!window);
         f.w().mdiArea()->setActiveSubWindow(a->subWindow());
