@@ -1,53 +1,57 @@
-#include <QAction>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
-#include "support/documents.h"
-#include "common/shared_state.h"
-#include "app/frmMain.h"
-#include "app/menu_tree.h"
 #include "cycles/frmProcess.h"
+#include "cycles/frmProcessSetup.h"
 #include "cycles/frmUGC.h"
-#include "platform/key_locks.h"
-#include "platform/rich_text_box.h"
-#include "platform/settings_store.h"
 #include "support/main_window.h"
-#include "support/test_support.h"
 
 using namespace quillmar;
-using test::crlf;
 
 namespace {
 
+const char* const kRotaryMenus[] = {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant",
+                                    "ProcessMTapSlant", "ProcessMCircle", "ProcessMPlanetTap"};
 
 // A first run: no stored profile, the shipped cutting-condition file.
 struct Fixture : test::MainWindowFixture {
-    Fixture() {
+    QStringList shown, offeredBore;
+    bool cancel = false;
+    explicit Fixture(bool startNow = true) {
         settings.write("Parameter", "CsvFileName", QStringLiteral(QUILLMAR_SOURCE_DIR "/resources/beside/S45C.CSV"));
-        start();
+        if (startNow)
+            start();
+        // Both dialogs as a new user fills them; every other box keeps its default.
+        answers.dialogHandler = [this](QDialog* d) {
+            shown << d->windowTitle();
+            if (auto* ugc = qobject_cast<frmUGC*>(d)) {
+                ugc->Text9->setText(QStringLiteral("0.1"));
+                ugc->Text3->setText(QStringLiteral("4"));
+                ugc->Text5->setText(QStringLiteral("3"));
+                ugc->Command1->click();
+                return ugc->result();
+            }
+            auto* process = static_cast<frmProcess*>(d);
+            offeredBore << process->EndX->text();
+            if (d->windowTitle() == QLatin1String("I.D.Rough"))
+                process->StartX->setText(QStringLiteral("0.75"));
+            if (d->windowTitle() == QLatin1String("O.D.Rough")) {
+                process->StartX->setText(QStringLiteral("2"));
+                process->EndZ->setText(QStringLiteral("-2"));
+            }
+            (cancel ? process->Command2 : process->Command1)->click();
+            return d->result();
+        };
+    }
+    int rotaryShown() {
+        int n = 0;
+        for (const char* name : kRotaryMenus)
+            n += item(name)->isVisible();
+        return n;
     }
 };
-
-// Both dialogs as a new user fills them.
-int fillIn(QDialog* dialog) {
-    if (auto* ugc = qobject_cast<frmUGC*>(dialog)) {
-        ugc->Text9->setText(QStringLiteral("0.1"));
-        ugc->Text3->setText(QStringLiteral("4"));
-        ugc->Text5->setText(QStringLiteral("3"));
-        ugc->Check3->click();
-        ugc->Text1->setText(QStringLiteral("0.5"));
-        ugc->Text2->setText(QStringLiteral("0.25"));
-        ugc->Command1->click();
-        return ugc->result();
-    }
-    auto* process = qobject_cast<frmProcess*>(dialog);
-    process->StartX->setText(QStringLiteral("2"));
-    process->EndZ->setText(QStringLiteral("-2"));
-    process->Command1->click();
-    return process->result();
-}
 
 }  // namespace
 
@@ -55,114 +59,97 @@ class TestCycleCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void aNewUsersFirstProgram();
-    void everyRoughingCommandIsOnTheMenu();
-    void everyFinishingAndGroovingCommandIsOnTheMenu();
+    void aFirstProgramGoesBeforeTheEndOfTheFrame() {
+        Fixture f;
+        RichTextBox* doc = f.newDocument();
+        f.choose("ProcessUGC");
+        f.choose("ProcessRoughOD");
+        QCOMPARE(f.shown, (QStringList{" Material", "O.D.Rough"}));
+        QVERIFY(f.answers.messages.empty());
+        const QString text = doc->Text();
+        QVERIFY(text.startsWith(QStringLiteral("NMAX G50 S2500\r\n")));
+        QVERIFY(text.contains(QStringLiteral("\r\nN000 G00 X3 Z50 T010101 M41 S1020 M03 M63 M08\r\nNT01     Z0.08 G96 S600\r\n")));
+        QVERIFY(text.mid(doc->SelStart()).startsWith(QStringLiteral("\t\r\nNEND M02\r\n")));
+        QVERIFY(text.mid(0, doc->SelStart()).endsWith(QStringLiteral("G97 S1020 M63\r\n\t\r\n")));
+    }
+
+    // With the shipped rows and nothing typed every turning command writes its block.
+    void everyTurningCommandIsOnTheMenu() {
+        Fixture f;
+        RichTextBox* doc = f.newDocument();
+        for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD",
+                                 "ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
+                                 "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
+            f.choose(menu);
+        QVERIFY(f.answers.messages.empty());
+        for (const char* header : {"OD.ROUGH", "ID.ROUGH", "OD.ROUGH FACE", "OD.FINISH FACE", "ID.FINISH",
+                                   "OD.FINISH", "OD.GROOVE FACE W0", "OD.GROOVE W0", "ID.GROOVE W0"})
+            QVERIFY2(doc->Text().contains(QStringLiteral("(-----< %1 >-----)").arg(QLatin1String(header))), header);
+    }
+
+    // A drill leaves its bore for inner roughing; cancelled commands change nothing.
+    void aDrilledBoreIsOfferedToInnerRoughing() {
+        Fixture f;
+        RichTextBox* doc = f.newDocument();
+        f.choose("ProcessUGC");
+        f.choose("ProcessDrillHss");
+        QCOMPARE(f.state.workShape.gMaterialID.value(), 0.5f);
+        f.choose("ProcessRoughID");
+        QCOMPARE(f.offeredBore.last(), QStringLiteral("0.5"));
+        QCOMPARE(f.state.workShape.gMaterialID.value(), 0.75f);
+        const QString before = doc->Text();
+        f.cancel = true;
+        f.shown.clear();
+        for (const char* menu : {"ProcessDrillU", "ProcessThreadFace", "ProcessThreadOD", "ProcessThreadID"})
+            f.choose(menu);
+        f.choose("SipndleTap", 1);
+        f.choose("SipndleTap", 2);
+        QCOMPARE(f.shown.size(), 6);
+        QCOMPARE(doc->Text(), before);
+        QCOMPARE(f.state.workShape.gMaterialID.value(), 0.75f);
+    }
+
+    void theStoredMachineDecidesTheRotaryMenus() {
+        for (const auto& [macTurn, multus, shown] : {std::tuple{"False", "False", 0}, {"True", "False", 6},
+                                                     {"False", "True", 6}}) {
+            Fixture f(false);
+            f.settings.write("Parameter", "MacTurn", macTurn);
+            f.settings.write("Parameter", "MULTUS", multus);
+            f.start(false);
+            QCOMPARE(f.rotaryShown(), shown);
+        }
+    }
+
+    void machineSetupChangesTheMenusAndTheStoreUnlessCancelled() {
+        Fixture f(false);
+        f.start(false);
+        bool cancel = false;
+        f.answers.dialogHandler = [&cancel](QDialog* d) {
+            auto* dialog = qobject_cast<frmProcessSetup*>(d);
+            (cancel ? dialog->mcOther : dialog->mcMULTUS)->click();
+            (cancel ? dialog->Command2 : dialog->Command1)->click();
+            return dialog->result();
+        };
+        f.choose("ProcessSetup");
+        QCOMPARE(MachineType(f.state.profile), MachineKind::Multus);
+        QCOMPARE(f.rotaryShown(), 6);
+        QCOMPARE(SettingsStore(f.temp.path()).read("Parameter", "MULTUS", ""), QStringLiteral("True"));
+        cancel = true;
+        f.choose("ProcessSetup");
+        QVERIFY(!f.state.gDialogAccepted);
+        QCOMPARE(MachineType(f.state.profile), MachineKind::Multus);
+        QCOMPARE(f.rotaryShown(), 6);
+    }
+
+    void startUpLoadsTheStoredCuttingTable() {
+        Fixture f(false);
+        const QString csv = f.file("T.CSV");
+        QVERIFY(test::writeBytes(csv, "head1\r\nhead2\r\n1,a,3,0,1,700,0.012,0.1,0,0.02,0.005,0.02\r\n"));
+        f.settings.write("Parameter", "CsvFileName", csv);
+        f.start(false);
+        QCOMPARE(f.state.gCuttingTable.cell(1, 6), QStringLiteral("700"));
+    }
 };
-
-void TestCycleCommands::aNewUsersFirstProgram() {
-    Fixture f;
-    QCOMPARE(f.state.gCuttingTable.cell(5, 6), QStringLiteral("600"));
-    f.choose("mnuFileNew");
-    RichTextBox* doc = f.w().activeText();
-    QVERIFY(doc);
-
-    QStringList shown;
-    f.answers.dialogHandler = [&shown](QDialog* d) {
-        shown << d->windowTitle();
-        return fillIn(d);
-    };
-    f.choose("ProcessUGC");
-    f.choose("ProcessRoughOD");
-
-    QCOMPARE(shown, (QStringList{" Material", "O.D.Rough"}));
-    QVERIFY(f.answers.messages.empty());
-    const QString head = crlf(R"(NMAX G50 S2500
-N000 G00 X500 Z500
-N000 CALL OPCHK (PANEL CHECK)
-N000 CALL OUGC  (GRAPHIC DATA)
-	
-)");
-    const QString rough = crlf(R"((-----< OD.ROUGH >-----)
-NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=55
-NOEX VTLA2[1]=3 VTLL[1]=1.6
-N000 G00 X3 Z50 T010101 M41 S1020 M03 M63 M08
-NT01     Z0.08 G96 S600
-N000 G85 NAP2 D0.1 U0.02 W0.005 F0.012
-NAP2 G81
-N000 G00 X1.92
-N000 G01 Z0.02 G42 F0.006
-N000     X2 A135
-N000     Z-2
-N000     X2.96
-N000     X3 A135
-N000 G40 K-1
-N000 G80
-N000 G00 X500 Z500 G97 S1020 M63
-	
-)");
-    const QString end = crlf(R"(	
-NEND M02
-	
-----------< USER GRAPHIC COMMAND >----------
-OUGC
-NOEX VCHKX=3 VCHKZ=-3.9
-NOEX VCHKD=0.25 VCHKL=0.5
-NOEX VWKR=393
-N000 CLEAR
-N000 DEF WORK
-N000 PS RC,[1,0],[40,30]
-N000 END
-N000 DRAW
-NRTS RTS
-)");
-    QCOMPARE(doc->Text(), head + rough + end);
-    QCOMPARE(doc->SelStart(), qint64(head.size() + rough.size()));
-    QVERIFY(doc->Modified());
-}
-
-void TestCycleCommands::everyRoughingCommandIsOnTheMenu() {
-    Fixture f;
-    f.choose("mnuFileNew");
-    RichTextBox* doc = f.w().activeText();
-    QStringList captions;
-    f.answers.dialogHandler = [&captions](QDialog* d) {
-        captions << d->windowTitle();
-        static_cast<frmProcess*>(d)->Command1->click();
-        return d->result();
-    };
-    for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD"})
-        f.choose(menu);
-    QCOMPARE(captions, (QStringList{"O.D.Rough", "I.D.Rough", "O.D.Rough face", "Face Rough"}));
-    const QString text = doc->Text();
-    QCOMPARE(text.count(QStringLiteral("(-----< OD.ROUGH >-----)")), 2);
-    QCOMPARE(text.count(QStringLiteral("(-----< ID.ROUGH >-----)")), 1);
-    QCOMPARE(text.count(QStringLiteral("(-----< OD.ROUGH FACE >-----)")), 1);
-    QVERIFY(f.answers.messages.empty());
-}
-
-// With the shipped rows and nothing typed every command writes its block: a start X of 0
-// works out the speed on 6 or 4 mm, and a groove has no width.
-void TestCycleCommands::everyFinishingAndGroovingCommandIsOnTheMenu() {
-    Fixture f;
-    f.choose("mnuFileNew");
-    QStringList captions;
-    f.answers.dialogHandler = [&captions](QDialog* d) {
-        captions << d->windowTitle();
-        static_cast<frmProcess*>(d)->Command1->click();
-        return d->result();
-    };
-    for (const char* menu : {"ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
-                             "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
-        f.choose(menu);
-    QCOMPARE(captions, (QStringList{"Face & O.D.Finish", "O.D. & Face Finish", "O.D.Finish", "I.D.Finish",
-                                    "Face Groove", "O.D.Groove", "I.D.Groove"}));
-    const QString text = f.w().activeText()->Text();
-    for (const char* header : {"OD.FINISH FACE", "ID.FINISH", "OD.GROOVE FACE W0", "OD.GROOVE W0", "ID.GROOVE W0"})
-        QCOMPARE(text.count(QStringLiteral("(-----< %1 >-----)").arg(QLatin1String(header))), 1);
-    QCOMPARE(text.count(QStringLiteral("(-----< OD.FINISH >-----)")), 2);
-    QVERIFY(f.answers.messages.empty());
-}
 
 QTEST_MAIN(TestCycleCommands)
 #include "tst_frmMain_cycles.moc"

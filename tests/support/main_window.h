@@ -5,17 +5,30 @@
 // opens and saves.
 
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
 #include "common/shared_state.h"
 #include "platform/key_locks.h"
+#include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 #include "support/test_support.h"
 
 namespace quillmar::test {
+
+inline QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 struct MainWindowFixture {
     TempSettings temp;
@@ -36,8 +49,33 @@ struct MainWindowFixture {
     }
     frmMain& w() { return *window; }
     QAction* item(const char* name, int index = -1) { return window->menus().action(QString::fromLatin1(name), index); }
-    void choose(const char* name) { item(name)->trigger(); }
+    void choose(const char* name, int index = -1) { item(name, index)->trigger(); }
     QString file(const QString& name) const { return files.filePath(name); }
+    frmDocument* active() { return window->activeDocument(); }
+    // A new document holding the text, the caret at its start.
+    RichTextBox* newDocument(const QString& text = QString()) {
+        window->mnuFileNew_Click();
+        RichTextBox* t = window->activeText();
+        t->setText(text);
+        t->setSelStart(0);
+        return t;
+    }
+    frmDocument* open(const QString& path) {
+        answers.answerFile(path);
+        window->mnuFileOpen_Click();
+        return active();
+    }
+    // The last message shown, answered OK (empty when the call showed none).
+    QString messageOf(const std::function<void()>& act) {
+        const size_t before = answers.messages.size();
+        answers.answerMessage(modal::kOk);
+        act();
+        if (answers.messages.size() == before) {
+            answers.messageAnswers.clear();
+            return QString();
+        }
+        return answers.messages.back().text;
+    }
 };
 
 }  // namespace quillmar::test

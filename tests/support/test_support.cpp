@@ -6,26 +6,30 @@
 
 namespace quillmar::test {
 
+namespace {
+
+// The next queued answer; an unexpected prompt aborts instead of blocking.
+template <class T>
+T next(std::deque<T>& queue, const char* what, const QString& about) {
+    if (queue.empty()) {
+        std::fprintf(stderr, "unexpected %s: %s\n", what, about.toUtf8().constData());
+        std::abort();
+    }
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 ScriptedResponder::ScriptedResponder() {
     responder_.message = [this](const modal::MessageRequest& request) {
         messages.push_back(request);
-        if (messageAnswers.empty()) {
-            std::fprintf(stderr, "unexpected message box: %s\n", request.text.toUtf8().constData());
-            std::abort();
-        }
-        const int answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+        return next(messageAnswers, "message box", request.text);
     };
-    responder_.file = [this](const modal::FileRequest& request) -> std::optional<QString> {
+    responder_.file = [this](const modal::FileRequest& request) {
         fileRequests.push_back(request);
-        if (fileAnswers.empty()) {
-            std::fprintf(stderr, "unexpected file dialog: %s\n", request.title.toUtf8().constData());
-            std::abort();
-        }
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
+        return next(fileAnswers, "file dialog", request.title);
     };
     responder_.dialog = [this](QDialog* dialog) {
         if (!dialogHandler) {
@@ -34,24 +38,8 @@ ScriptedResponder::ScriptedResponder() {
         }
         return dialogHandler(dialog);
     };
-    responder_.font = [this](const QFont& initial) -> std::optional<QFont> {
-        if (fontAnswers.empty()) {
-            std::fprintf(stderr, "unexpected font dialog: %s\n", initial.family().toUtf8().constData());
-            std::abort();
-        }
-        auto answer = fontAnswers.front();
-        fontAnswers.pop_front();
-        return answer;
-    };
-    responder_.color = [this](const QColor& initial) -> std::optional<QColor> {
-        if (colorAnswers.empty()) {
-            std::fprintf(stderr, "unexpected colour dialog: %s\n", initial.name().toUtf8().constData());
-            std::abort();
-        }
-        auto answer = colorAnswers.front();
-        colorAnswers.pop_front();
-        return answer;
-    };
+    responder_.font = [this](const QFont& initial) { return next(fontAnswers, "font dialog", initial.family()); };
+    responder_.color = [this](const QColor& initial) { return next(colorAnswers, "colour dialog", initial.name()); };
     modal::setResponder(&responder_);
 }
 
