@@ -100,14 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"Stepping", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"D", "1"}},
                   {{"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1" CONTOUR "\nN000     Z-2" CONTOUR "\nN000     Z-3"}}},
-        RotaryCase{"StepsExactlyFromTheTypedDecimals", &kFamily, ProcessMCircleSlant_Click, kMacTurn,
-                  {{"D", "0.0025"}, {"EndC", "-0.0078"}},
-                  {{"N000 G01 Z-3 F=SB*0.004",
-                    "N000 G01 Z0 F=SB*0.004\nN000     Z-0.003" CONTOUR "\nN000     Z-0.005" CONTOUR
-                    "\nN000     Z-0.008"}}},
-        // A depth too large to write steps past the bottom at once.
-        RotaryCase{"HugeDepth", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E300"}},
-                  {{"N000 G01 Z-3 F=SB*0.004", "N000 G01 Z0 F=SB*0.004\nN000     Z-3"}}},
         RotaryCase{"Allowance", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"L", "0.5"}},
                   {{"N000     X15 G41",
                     "N000     X14.5 G41\nN000 G03 X5.5 Y0 L4.5\nN000     X14.5 Y0 L4.5\nN000 G01 X15"}}},
@@ -130,23 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
         // In single precision 8388607.5 + 2 rounds to 8388610.
         RotaryCase{"TopPlusTwoIsASingle", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
                   {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
-        RotaryCase{"MultusB90", &kFamily, ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
-                  {{"B", "90"}},
-                  {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=90"},
-                   {"N000 G127 B0", "N000 G127 B90"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        RotaryCase{"BothFlags", &kFamily, ProcessMCircleSlant_Click,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, {}, {}},
-        RotaryCase{"OtherNoOsp", &kFamily, ProcessMCircleSlant_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
-                  {{"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[5]=36 VTLFN[5]=1", ""},
-                   {"NOEX VTLD[5]=0.25 VTLL[5]=20", ""},
-                   {"N000 MT=503", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
-                   {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C0 X200 Z50 SB=3050 M13 M64 M09\nN000     M62"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}}),
+        // Another machine writes the tool number three times.
+        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, {},
+                   {{"N000 MT=503", ""},
+                    {"N000 M421", ""},
+                    {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
+                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),
     test::blockName);
 
 }  // namespace

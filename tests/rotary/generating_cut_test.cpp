@@ -56,20 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
     GeneratingCut, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurn, {}, {}},
-        // Without OSP-U100 the M62 stands behind the first positioning line; another machine
-        // adds its own after the home point.
-        RotaryCase{"FaceOtherNoOsp", &kFamily, ProcessMSouseiFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
-                  {{"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[4]=36 VTLFN[4]=1", ""},
-                   {"NOEX VTLD[4]=0.25 VTLL[4]=22", ""},
-                   {"N000 MT=403", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0404", "N000 G94 M110 T0404"},
-                   {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M09"},
-                   {"N000     X30", "N000     X30 M62"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}},
+        // Without OSP-U100 the M62 stands behind the first positioning line.
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+                   {{"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M08"},
+                    {"N000     X30", "N000     X30 M62"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
         RotaryCase{"FaceMultusToolLife", &kFamily, ProcessMSouseiFace_Click,
                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
@@ -85,15 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
         RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
-        RotaryCase{"SideOtherNoOsp", &kFamily, ProcessMSouseiSide_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
-                  test::plus(kSideEdits,
-                       {{"N000 MT=403", ""},
-                        {"N000 M421", ""},
-                        {"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 T0404"},
-                        {"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
-                        {"N000     Z-5", "N000     Z-5 M62"},
-                        {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}})}),
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, kSide,
+                   test::plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
+                                           {"N000     Z-5", "N000     Z-5 M62"}})}),
     test::blockName);
 
 }  // namespace

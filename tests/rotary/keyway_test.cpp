@@ -88,18 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}}},
-        // An allowance and a count that write as 0 and 1 leave their words out; tool life.
-        RotaryCase{"FaceMultusToolLifeWrittenValues", &kFamily, ProcessMKeyFace_Click,
-                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true, .optionalStop = true},
-                  {{"L", "0.0004"}, {"C", "1.0004"}, {"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VGRIN[3]=36 VGRFN[3]=1"},
-                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VGRD[3]=0.25 VGRL[3]=20.1"},
-                   {"N000 MT=303", "N000 MT=3 TG=3"},
-                   {"N000 G94 M110 TL=0303", "N000 G94 M110 TG=3 OG=1"},
-                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M63 M09"},
-                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
-                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866\nNSTP M01"}}},
+        // An allowance and a count that write as 0 and 1 leave their words out.
+        RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
+                   {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                     "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"}}},
         // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
         RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMKeyFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
@@ -108,20 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
+        // Without OSP-U100 the M62 stands behind the positioning Z.
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true},
+                   kSide, test::plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+                                                  {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
         RotaryCase{"TiltedB30", &kFamily, ProcessMKeySlant_Click, kMacTurn, test::plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
-        // StartC + 2 is a single-precision sum (2.1, not 2.099); a shift writes G174 and G175;
-        // without OSP-U100 the M62 line follows the approach here.
-        RotaryCase{"TiltedMultusShiftedNoOsp", &kFamily, ProcessMKeySlant_Click,
-                  Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolShape = true},
-                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.1"}}),
-                  test::plus(kTilted30Edits,
-                       {{"NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08",
-                         "NT03 G00 C45 X200 Z50 SB=3050 M13 M64 M08\nN000     M62"},
-                        {"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0.1"},
-                        {"N000      Z2.25", "N000      Z2.1"},
-                        {"N000 G126", "N000 G175\nN000 G126"},
-                        {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
         // In single precision 8388607.5 + 2 rounds to 8388610.
         RotaryCase{"TiltedSingleSum", &kFamily, ProcessMKeySlant_Click, kMacTurn,
                   test::plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),

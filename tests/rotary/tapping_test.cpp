@@ -87,16 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C45 X1.5 Z-0.75 K49.7 D90 F0.05 Q1"},
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500\nNSTP M01"}}},
-        // Angle and count that write as 0 are left out; tool life names the tool by TG.
-        RotaryCase{"FaceMultusToolLifeWrittenZero", &kFamily, ProcessMTapFace_Click,
-                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
-                  {{"D", "0.0004"}, {"C", "0.0009"}},
-                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
-                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
-                   {"N000 MT=803", "N000 MT=3 TG=8"},
-                   {"N000 G95 M110 TL=0808", "N000 G95 M110 TG=8 OG=1"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
+        // An angle and a count that write as 0 are left out.
+        RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurn, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
         RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
@@ -125,20 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
-        // B 0 with a zero shift Z that writes as 0: no B word, no G174, G127, G175 or G126;
-        // another machine with tool life: TG word, no tool change, the home point.
-        RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMTapSlant_Click,
-                  Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
-                  test::plus(kTilted30, {{"B", "0"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits,
-                       {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
-                        {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
-                        {"N000 MT=803", ""},
-                        {"N000 M421", ""},
-                        {"N000 G95 M110 TL=0808 G52 BA=30", "N000 G95 M110 TG=8 OG=1"},
-                        {"N000 G127 B30", ""},
-                        {"N000 G126", ""},
-                        {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+        // A zero shift in Z alone still sets and resets the shift.
+        RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurn, test::plus(kTilted30, {{"SZ", "0.5"}}),
+                   test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
+        // Another machine: no tool change, and the home point without spindle words.
+        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true},
+                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     test::blockName);
 
 // The tilted tap relabels its bottom by the B typed, as the tilted drill does.
