@@ -91,17 +91,30 @@ N000 G21 HP=4 M12 M63 M09
 <TAB>
 )";
 
-const char* const kSideMultus = R"(
-(-----< SIDE DRILL D0.25 >-----)
-N000 MT=903
+const char* const kSlantMultusB30 = R"(
+(-----< DRILL D0.312 >-----)
+NOEX VGRIN[12]=28 VGRFN[12]=1 VGRA1[12]=118
+NOEX VGRD[12]=0.312 VGRL[12]=20.5
+N000 MT=3 TG=12
 N000 M421
-N000 G94 M110 TL=0909 BT=1
-NT09 G00 X200 Z50 SB=1520 M13 M63 M08
-N000 G183 C30 X0.4 Z0 I198.84 E0.3 F=SB*0.005 M136
+N000 G94 M110 TG=12 OG=1 G52 BA=30
+NT12 G00 C90 X200 Z50 SB=1830 M13 M64 M09
+N000     M62
+N000 G138
+N000 G174 SX=1.5 SZ=0.25
+N000 G127 B30
+N000 G00  X1 Y0.5 Z50
+N000 VLMON[12]=1+2+16
+N000 G183 C90 X1 Y0.5 Z-0.5 K47.5 D0.1 F=SB*0.006 M136
 N000 G180
-N000 G00 X200
+N000 VLMON[12]=0
+N000 G00 Z50
+N000 G175
+N000 G126
+N000 G136
 N000 G20 HP=4 M867 M12 M63 M09
 N000 M866
+NSTP M01
 <TAB>
 )";
 
@@ -142,47 +155,21 @@ INSTANTIATE_TEST_SUITE_P(
                   test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
                   {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
                   kSideMacTurn},
-        // The side drill's load monitor.
+        // The side drill's load monitor; a dwell alone selects G183.
         DrillCase{"SideMacTurnLoadMonitor", ProcessMDrillSide_Click, 18,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true},
-                  test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
+                  test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
                   {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
-                  {kSideMacTurn, {{"^N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136", "N000 VLMON[5]=1+16"},
+                  {kSideMacTurn, {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
+                                   "N000 VLMON[5]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
                                   {"+N000 G180", "N000 VLMON[5]=0"}}}},
-        DrillCase{"SideMultus", ProcessMDrillSide_Click, 18,
-                  Machine{MachineKind::Multus},
-                  test::drillRow("9", "1", "100", "0.005", "0", "0", "0.25", "0.3", "0"),
-                  {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "30"}, {"EndX", "0.4"}},
-                  kSideMultus},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
         DrillCase{"SlantMultusB30", ProcessMDrillSlant_Click, 19,
                   Machine{MachineKind::Multus, false, true, true, true, true},
                   test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                   {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"},
                    {"StartC", "0.5"}, {"EndX", "90"}, {"EndC", "-0.5"}},
-                  {kSideMultus,
-                  {{"N000 MT=903", ""},
-                   {"(-----< SIDE DRILL D0.25 >-----)", "(-----< DRILL D0.312 >-----)\n"
-                                                         "NOEX VGRIN[12]=28 VGRFN[12]=1 VGRA1[12]=118\n"
-                                                         "NOEX VGRD[12]=0.312 VGRL[12]=20.5\n"
-                                                         "N000 MT=3 TG=12"},
-                   {"N000 G183 C30 X0.4 Z0 I198.84 E0.3 F=SB*0.005 M136", ""},
-                   {"NT09 G00 X200 Z50 SB=1520 M13 M63 M08", ""},
-                   {"N000 G94 M110 TL=0909 BT=1", "N000 G94 M110 TG=12 OG=1 G52 BA=30\n"
-                                                   "NT12 G00 C90 X200 Z50 SB=1830 M13 M64 M09\n"
-                                                   "N000     M62\n"
-                                                   "N000 G138\n"
-                                                   "N000 G174 SX=1.5 SZ=0.25\n"
-                                                   "N000 G127 B30\n"
-                                                   "N000 G00  X1 Y0.5 Z50\n"
-                                                   "N000 VLMON[12]=1+2+16\n"
-                                                   "N000 G183 C90 X1 Y0.5 Z-0.5 K47.5 D0.1 F=SB*0.006 M136"},
-                   {"N000 G00 X200", "N000 VLMON[12]=0\n"
-                                      "N000 G00 Z50\n"
-                                      "N000 G175\n"
-                                      "N000 G126\n"
-                                      "N000 G136"},
-                   {"+N000 M866", "NSTP M01"}}}}),
+                  kSlantMultusB30}),
     [](const ::testing::TestParamInfo<DrillCase>& info) { return std::string(info.param.name); });
 
 // The tilted plane offers what the last executed run left: B as its block cut it, the

@@ -73,21 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
     Keyway, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
-        // No allowance and one key: neither W nor Q. Without OSP-U100 the M62 stands behind
-        // the positioning X, and another machine adds its M62 line after the home point.
-        RotaryCase{"FaceOtherNoOspOneKey", &kFamily, ProcessMKeyFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false},
-                  {{"L", "0"}, {"C", "1"}},
-                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
-                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""},
-                   {"N000 MT=303", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0303", "N000 G94 M110 T0303"},
-                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
-                   {"N000     X1", "N000     X1 M62"},
-                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
-                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}}},
+        // Without OSP-U100 the M62 stands behind the positioning X.
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+                   {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
         // An allowance and a count that write as 0 and 1 leave their words out.
         RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
                    {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",

@@ -105,23 +105,6 @@ TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
     EXPECT_EQ(errorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
 }
 
-TEST(RotaryLines, AWordIsWrittenWhenItsWrittenValueIsAboveTheThreshold) {
-    struct Case {
-        double value;
-        double threshold;
-        const char* word;
-        double after;  // the variable: cut when written, untouched otherwise
-    } cases[] = {
-        {0.1, 0, " D0.1", 0.1}, {0, 0, "", 0}, {0.0004, 0, "", 0.0004}, {0.0016, 0, " D0.001", 0.001},
-        {1.0004, 1, "", 1.0004}, {2, 1, " D2", 2}, {-1e300, 0, "", -1e300},
-    };
-    for (const Case& c : cases) {
-        double v = c.value;
-        EXPECT_EQ(wordIfAbove(" D", v, c.threshold), QString::fromLatin1(c.word)) << c.value;
-        EXPECT_EQ(v, c.after) << c.value;
-    }
-}
-
 TEST(RotaryLines, TheHomePointIsWrittenCut) {
     SharedState s = test::stateFor(Machine{MachineKind::Other});
     s.profile.gHomeX = 450.1239;

@@ -72,21 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurn, {}, {}},
-        // The angle and a single tap are written; another machine has no tool change, the
-        // T word and the home point without spindle words; no load monitor, no M62 line.
-        RotaryCase{"FaceOtherAngleOneTap", &kFamily, ProcessMTapFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
-                  {{"D", "90"}, {"C", "1"}, {"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"},
-                   {"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", ""},
-                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", ""},
-                   {"N000 MT=803", ""},
-                   {"N000 M421", ""},
-                   {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
-                   {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 X200 Z50 SB=760 M09"},
-                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C45 X1.5 Z-0.75 K49.7 D90 F0.05 Q1"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500\nNSTP M01"}}},
+        // Another machine: no tool change, and the home point without spindle words.
+        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, {},
+                   {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
+                    {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
         // An angle and a count that write as 0 are left out.
         RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurn, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
