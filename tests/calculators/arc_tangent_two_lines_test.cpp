@@ -8,7 +8,6 @@
 #include <variant>
 
 #include "calculators/figure.h"
-#include "platform/recording_surface.h"
 
 using namespace quillmar;
 
@@ -214,20 +213,6 @@ TEST_P(ArcTangentFailures, EndInTheFailureText) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, ArcTangentFailures, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ArcTangentFailure, AfterTheRaysTheTextStandsAtTheTopLeftOfThePicture) {
-    // The radius is too large to square: the run fails after the two rays, whose far end
-    // lies off the picture, so the text moves to the picture's top left corner.
-    const ArcTangentRun run = runArcTangent(lines("100", "0", "0", "0", "-50", "90", "1e300"));
-    RecordingSurface surface;
-    drawFigure(run.figure, surface, kMarkerColour);
-    const auto shown = surface.shown();
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2].text, QStringLiteral("交点が求まりません!!"));
-    EXPECT_EQ(shown[2].colour, kMarkerColour);
-    EXPECT_EQ(shown[2].from, QPointF(surface.scale().left, surface.scale().top));
-    EXPECT_FLOAT_EQ(surface.scale().top, -60.0f);
-}
 
 // --- Inserted texts -------------------------------------------------------------------
 

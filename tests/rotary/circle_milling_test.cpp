@@ -14,15 +14,6 @@ namespace {
 
 // --- the depth levels ---------------------------------------------------------------------
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
     struct Case {
         float top;
@@ -46,9 +37,9 @@ TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
 
 TEST(DepthLevels, MoreThanTenThousandWithTheBottomIsAnOverflow) {
     EXPECT_EQ(depthLevels(Single(0.0f), 1, Single(-10000.0f)).size(), 9999);
-    EXPECT_EQ(errorOf([] { depthLevels(Single(0.0f), 1, Single(-10000.5f)); }), kErrOverflow);
-    EXPECT_EQ(errorOf([] { depthLevels(Single(0.0f), 0.001, Single(-20.0f)); }), kErrOverflow);
-    EXPECT_EQ(errorOf([] { depthLevels(Single(1e16f), 1, Single(0.0f)); }), kErrOverflow);
+    EXPECT_EQ(test::errorOf([] { depthLevels(Single(0.0f), 1, Single(-10000.5f)); }), kErrOverflow);
+    EXPECT_EQ(test::errorOf([] { depthLevels(Single(0.0f), 0.001, Single(-20.0f)); }), kErrOverflow);
+    EXPECT_EQ(test::errorOf([] { depthLevels(Single(1e16f), 1, Single(0.0f)); }), kErrOverflow);
 }
 
 // --- the circle block -----------------------------------------------------------------------

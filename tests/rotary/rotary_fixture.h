@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
 #include "platform/rich_text_box.h"
@@ -19,6 +20,17 @@
 #include "support/machine.h"
 
 namespace quillmar::test {
+
+// The run-time error a call raises, 0 for none.
+template <typename F>
+int errorOf(F f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 // A rotary generator's menu handler.
 using Command = void (*)(SharedState&, RichTextBox*, QWidget*);

@@ -84,15 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RotaryFailure{"PlanetRadiusTooLarge", ProcessMPlanetTapSlant_Click, {{"EndX", "1E306"}}, 6}),
     [](const ::testing::TestParamInfo<RotaryFailure>& info) { return std::string(info.param.name); });
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
     EXPECT_EQ(rotarySpindleSpeed(200, 0.25), 3050);
     EXPECT_EQ(rotarySpindleSpeed(0, 0.25), 0);
@@ -100,9 +91,9 @@ TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
     EXPECT_EQ(rotarySpindleSpeed(81.7499, 0.25), 1240);
     EXPECT_EQ(rotarySpindleSpeed(43.8179464, 0.25), 670);
     EXPECT_EQ(spindleSpeed(81.7499, 0.25 * 25.4), 1250);
-    EXPECT_EQ(errorOf([] { rotarySpindleSpeed(200, 0); }), kErrDivisionByZero);
-    EXPECT_EQ(errorOf([] { rotarySpindleSpeed(0, 0); }), kErrOverflow);
-    EXPECT_EQ(errorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
+    EXPECT_EQ(test::errorOf([] { rotarySpindleSpeed(200, 0); }), kErrDivisionByZero);
+    EXPECT_EQ(test::errorOf([] { rotarySpindleSpeed(0, 0); }), kErrOverflow);
+    EXPECT_EQ(test::errorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
 }
 
 TEST(RotaryLines, TheHomePointIsWrittenCut) {
