@@ -95,8 +95,6 @@ private slots:
     void enterMovesAlongTheChain();
     void workedExample();
     void emptiedRadiusKeepsTheArcResults();
-    void planeSwitchRelabelsAndRecomputes();
-    void insertButtons();
     void insertWithoutADocumentDoesNothing();
     void printRedrawsOnWhiteAndRestores_data();
     void printRedrawsOnWhiteAndRestores();
@@ -145,6 +143,9 @@ void TestFrmLineRLine::workedExample() {
     c.typeExample();
     QCOMPARE(c.results(), (QStringList{"100", "-50", "80", "-60", "100", "-60", "-10", "0", "80", "-50", "0", "-10"}));
     QCOMPARE(c.shownOfKind(Drawn::Circle).size(), std::size_t(2));
+    c.w.Command5->click();
+    c.w.Command9->click();
+    QCOMPARE(c.inserted, (QStringList{"N000 G01 X80 Z-60\r\n", "N000 G0* X80 Z-50 L10\r\n"}));
     QVERIFY(c.w.Check1->isEnabled());
     c.w.Check1->click();
     const auto circles = c.shownOfKind(Drawn::Circle);
@@ -153,6 +154,15 @@ void TestFrmLineRLine::workedExample() {
     QCOMPARE(circles[0].scale.left, -85.0f);
     c.w.Option3->click();
     QCOMPARE((QStringList{c.w.Text10->text(), c.w.Text11->text()}), (QStringList{"120", "-60"}));
+    // The plane relabels, recomputes (y = 0 and x = 0 cross at the origin) and gives the
+    // insert buttons its letters.
+    c.w.OptionXY->click();
+    QCOMPARE(c.w.Label2->text(), QStringLiteral("Y"));
+    QCOMPARE((QStringList{c.w.Text7->text(), c.w.Text8->text()}), (QStringList{"0", "0"}));
+    QCOMPARE(QApplication::focusWidget(), c.w.Text1);
+    c.inserted.clear();
+    c.w.Command1->click();
+    QCOMPARE(c.inserted, QStringList{"N000 G01 X100 Y0\r\n"});
 }
 
 void TestFrmLineRLine::emptiedRadiusKeepsTheArcResults() {
@@ -176,33 +186,6 @@ void TestFrmLineRLine::emptiedRadiusKeepsTheArcResults() {
     QCOMPARE(c.surface.shown().size(), std::size_t(1));
     QCOMPARE(c.surface.shown()[0].text, kNoCrossingText);
     QCOMPARE(c.surface.shown()[0].colour, kMarkerColour);
-}
-
-void TestFrmLineRLine::planeSwitchRelabelsAndRecomputes() {
-    Calculator c;
-    QVERIFY(QTest::qWaitForWindowActive(&c.w));
-    c.typeExample();
-    c.w.OptionXY->click();
-    QCOMPARE(c.w.Label2->text(), QStringLiteral("Y"));
-    // y = 0 and x = 0 cross at the origin; option 1 puts the centre at 10, 10.
-    QCOMPARE(c.results(), (QStringList{"0", "0", "10", "10", "10", "0", "0", "10", "0", "10", "10", "0"}));
-    QCOMPARE(QApplication::focusWidget(), c.w.Text1);
-}
-
-void TestFrmLineRLine::insertButtons() {
-    Calculator c;
-    QVERIFY(QTest::qWaitForWindowActive(&c.w));
-    c.w.Option2->click();
-    c.typeExample();
-    c.w.Command5->click();
-    c.w.Command9->click();
-    QCOMPARE(c.inserted, (QStringList{"N000 G01 X80 Z-60\r\n", "N000 G0* X80 Z-50 L10\r\n"}));
-    QVERIFY(c.w.isVisible());
-    // The letters follow the plane option at the moment of the click.
-    c.inserted.clear();
-    c.w.OptionXY->setChecked(true);
-    c.w.Command7->click();
-    QCOMPARE(c.inserted, (QStringList{" I0 J-10\r\n"}));
 }
 
 void TestFrmLineRLine::insertWithoutADocumentDoesNothing() {
