@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "rotary/generating_cut.h"
-#include "rotary/tapping.h"
 #include "rotary_fixture.h"
 
 using namespace quillmar;
 using test::RotaryCase;
 using test::Edit;
-using test::RotaryFailure;
+using test::RotaryBlocks;
 using test::Machine;
 
 namespace {
@@ -33,9 +32,9 @@ N000     X200
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
+const test::Family kFamily{kRow, kTyping, kFaceCut};
 
-constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
-
+constexpr Machine kMacTurn = test::kMacTurnShape;
 
 const test::Typing kSide = {{"StartX", "30"}, {"StartZ", "-5"}, {"StartC", "45"},
                             {"EndX", "20"},   {"EndZ", "-15"},  {"EndC", "180"}};
@@ -53,35 +52,16 @@ const std::vector<Edit> kSideEdits = {
     {"N000     X200", ""},
 };
 
-class GeneratingCut : public ::testing::TestWithParam<RotaryCase> {};
-
-TEST_P(GeneratingCut, WritesTheWholeBlock) {
-    const RotaryCase& c = GetParam();
-    test::expectBlock(c, kRow, kTyping, test::edited(kFaceCut, c.edits));
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Blocks, GeneratingCut,
+    GeneratingCut, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceMacTurn", ProcessMSouseiFace_Click, kMacTurn, {}, {}},
-        // Without OSP-U100 the M62 stands behind the first positioning line; another machine
-        // adds its own after the home point.
-        RotaryCase{"FaceOtherNoOsp",
-                  ProcessMSouseiFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
-                  {{"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[4]=36 VTLFN[4]=1", ""},
-                   {"NOEX VTLD[4]=0.25 VTLL[4]=22", ""},
-                   {"N000 MT=403", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0404", "N000 G94 M110 T0404"},
-                   {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M09"},
-                   {"N000     X30", "N000     X30 M62"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"}}},
+        RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurn, {}, {}},
+        // Without OSP-U100 the M62 stands behind the first positioning line.
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+                   {{"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M08"},
+                    {"N000     X30", "N000     X30 M62"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
-        RotaryCase{"FaceMultusToolLife",
-                  ProcessMSouseiFace_Click,
+        RotaryCase{"FaceMultusToolLife", &kFamily, ProcessMSouseiFace_Click,
                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
                   {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
                   {{"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VGRIN[4]=36 VGRFN[4]=1"},
@@ -92,49 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     Z0.08", "N000     Z0.203"},
                    {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        RotaryCase{"SideMacTurn", ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
-        RotaryCase{"SideBothFlags", ProcessMSouseiSide_Click,
+        RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
-        RotaryCase{"SideMultus", ProcessMSouseiSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true},
-                  kSide,
-                  test::plus(kSideEdits, {{"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 TL=0404 G52 BA=90"},
-                                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        RotaryCase{"SideOtherNoOsp", ProcessMSouseiSide_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
-                  test::plus(kSideEdits,
-                       {{"N000 MT=403", ""},
-                        {"N000 M421", ""},
-                        {"N000 G94 M110 TL=0404 G52 BA=90 M66", "N000 G94 M110 T0404"},
-                        {"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
-                        {"N000     Z-5", "N000     Z-5 M62"},
-                        {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}})}),
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, kSide,
+                   test::plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
+                                           {"N000     Z-5", "N000     Z-5 M62"}})}),
     test::blockName);
-
-TEST(GeneratingCutDialog, OnlyThePositionsAndTheCutterAreAsked) {
-    SharedState s = test::stateFor(kMacTurn);
-    test::fillRotaryRows(s, kRow);
-    test::Document doc;
-    test::FakeProcessDialog user;
-    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
-    ProcessMSouseiSide_Click(s, &doc.box, nullptr);
-    EXPECT_EQ(user.seen.caption, QStringLiteral("M-C/X創成加工側面"));
-    for (const char* hidden : {"C", "D", "W", "L", "B", "SZ", "TipPostion"})
-        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
-    for (const char* shown : {"StartX", "StartZ", "StartC", "EndX", "EndZ", "EndC"})
-        EXPECT_FALSE(user.seen.isHidden(shown)) << shown;
-}
-
-class GeneratingCutFailure : public ::testing::TestWithParam<RotaryFailure> {};
-
-TEST_P(GeneratingCutFailure, ChangesNothing) {
-    test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, GeneratingCutFailure,
-    ::testing::Values(RotaryFailure{"FaceNoCutter", ProcessMSouseiFace_Click, {{"U", "0"}}, 11},
-                      RotaryFailure{"SideNothingOverNothing", ProcessMSouseiSide_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      RotaryFailure{"SideBadCoolantCell", ProcessMSouseiSide_Click, {}, 13, true}),
-    test::failureName);
 
 }  // namespace

@@ -6,7 +6,7 @@
 using namespace quillmar;
 using test::RotaryCase;
 using test::Edit;
-using test::RotaryFailure;
+using test::RotaryBlocks;
 using test::Machine;
 
 namespace {
@@ -29,10 +29,9 @@ N000 G00 Z50
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
+const test::Family kFamily{kRow, kTyping, kFaceKey};
 
-constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
-
-
+constexpr Machine kMacTurn = test::kMacTurnShape;
 
 const test::Typing kSide = {{"StartX", "50"}, {"StartZ", "-2"}, {"StartC", "90"}, {"EndX", "49.5"}, {"EndZ", "-5"}};
 const std::vector<Edit> kSideEdits = {
@@ -70,88 +69,37 @@ const std::vector<Edit> kTilted30Edits = test::plus(
                       "N000 G190 C45 X0.5 Y0.5 Z-0.2 K0 D0.1 E5 F=SB*0.002 M211 M213"},
                      {"N000 G00 X100", "N000 G00 Z50\nN000 G126"}});
 
-class Keyway : public ::testing::TestWithParam<RotaryCase> {};
-
-TEST_P(Keyway, WritesTheWholeBlock) {
-    const RotaryCase& c = GetParam();
-    test::expectBlock(c, kRow, kTyping, test::edited(kFaceKey, c.edits));
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Blocks, Keyway,
+    Keyway, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceWorked", ProcessMKeyFace_Click, kMacTurn, {}, {}},
-        // No allowance and one key: neither W nor Q. Without OSP-U100 the M62 stands behind
-        // the positioning X, and another machine adds its M62 line after the home point.
-        RotaryCase{"FaceOtherNoOspOneKey",
-                  ProcessMKeyFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false},
-                  {{"L", "0"}, {"C", "1"}},
-                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
-                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""},
-                   {"N000 MT=303", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0303", "N000 G94 M110 T0303"},
-                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
-                   {"N000     X1", "N000     X1 M62"},
-                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
-                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}}},
-        // An allowance and a count that write as 0 and 1 leave their words out; tool life.
-        RotaryCase{"FaceMultusToolLifeWrittenValues",
-                  ProcessMKeyFace_Click,
-                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true, .optionalStop = true},
-                  {{"L", "0.0004"}, {"C", "1.0004"}, {"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VGRIN[3]=36 VGRFN[3]=1"},
-                   {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VGRD[3]=0.25 VGRL[3]=20.1"},
-                   {"N000 MT=303", "N000 MT=3 TG=3"},
-                   {"N000 G94 M110 TL=0303", "N000 G94 M110 TG=3 OG=1"},
-                   {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M63 M09"},
-                   {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
-                    "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866\nNSTP M01"}}},
+        RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
+        // Without OSP-U100 the M62 stands behind the positioning X.
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+                   {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
+        // An allowance and a count that write as 0 and 1 leave their words out.
+        RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
+                   {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                     "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"}}},
         // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
-        RotaryCase{"FaceEnteredApproach",
-                  ProcessMKeyFace_Click,
+        RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMKeyFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}, {"L", "0.01"}},
                   {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
-        RotaryCase{"SideMacTurn", ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
-        RotaryCase{"SideBothFlags", ProcessMKeySide_Click,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
-        RotaryCase{"SideMultus", ProcessMKeySide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
-                  test::plus(kSideEdits, {{"N000 G94 M110 TL=0303 BT=1 M66", "N000 G94 M110 TL=0303 BT=1"},
-                                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        RotaryCase{"SideOtherNoOsp", ProcessMKeySide_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .toolShape = true}, kSide,
-                  test::plus(kSideEdits, {{"N000 MT=303", ""},
-                                    {"N000 M421", ""},
-                                    {"N000 G94 M110 TL=0303 BT=1 M66", "N000 G94 M110 T0303"},
-                                    {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
-                                    {"N000     Z-2", "N000     Z-2 M62"},
-                                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62"}})},
-        RotaryCase{"TiltedB90", ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", ProcessMKeySlant_Click, kMacTurn, test::plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
-        // StartC + 2 is a single-precision sum (2.1, not 2.099); a shift writes G174 and G175;
-        // without OSP-U100 the M62 line follows the approach here.
-        RotaryCase{"TiltedMultusShiftedNoOsp", ProcessMKeySlant_Click,
-                  Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolShape = true},
-                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.1"}}),
-                  test::plus(kTilted30Edits,
-                       {{"NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08",
-                         "NT03 G00 C45 X200 Z50 SB=3050 M13 M64 M08\nN000     M62"},
-                        {"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0.1"},
-                        {"N000      Z2.25", "N000      Z2.1"},
-                        {"N000 G126", "N000 G175\nN000 G126"},
-                        {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
+        RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
+        // Without OSP-U100 the M62 stands behind the positioning Z.
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true},
+                   kSide, test::plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+                                                  {"N000     Z-2", "N000     Z-2 M62"}})},
+        RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", &kFamily, ProcessMKeySlant_Click, kMacTurn, test::plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
         // In single precision 8388607.5 + 2 rounds to 8388610.
-        RotaryCase{"TiltedSingleSum", ProcessMKeySlant_Click, kMacTurn,
+        RotaryCase{"TiltedSingleSum", &kFamily, ProcessMKeySlant_Click, kMacTurn,
                   test::plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
                   test::plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
-        RotaryCase{"TiltedOtherToolLifeB0", ProcessMKeySlant_Click,
+        RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMKeySlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   test::plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
                   test::plus(kTilted30Edits, {{"N000 MT=303", ""},
@@ -161,43 +109,5 @@ INSTANTIATE_TEST_SUITE_P(
                                         {"N000 G126", ""},
                                         {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}})}),
     test::blockName);
-
-TEST(KeywayDialog, TheTiltedKeywayOffersTheLastShiftAfterAFailedRun) {
-    SharedState s = test::stateFor(kMacTurn);
-    test::fillRotaryRows(s, kRow);
-    test::Document doc;
-    test::FakeProcessDialog user;
-    test::script(user, {{"B", "30"}, {"C", "1.5"}, {"SZ", "0.25"}});
-    ProcessMKeySlant_Click(s, &doc.box, nullptr);
-    ASSERT_TRUE(user.messages.empty());
-    const QString written = doc.box.Text();
-
-    user.clearScript();
-    test::script(user, {{"U", "0"}, {"B", "60"}, {"C", "9"}});
-    ProcessMKeySlant_Click(s, &doc.box, nullptr);
-    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("30|1.5|0.25"));
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
-    EXPECT_EQ(doc.box.Text(), written);
-
-    user.clearScript();
-    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
-    ProcessMKeySlant_Click(s, &doc.box, nullptr);
-    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("30|1.5|0.25"));
-    EXPECT_FALSE(user.seen.isHidden("L"));
-    EXPECT_TRUE(user.seen.isHidden("TipPostion"));
-}
-
-class KeywayFailure : public ::testing::TestWithParam<RotaryFailure> {};
-
-TEST_P(KeywayFailure, ChangesNothing) { test::expectFailureChangesNothing(GetParam(), kRow, ProcessMKeySlant_Click); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, KeywayFailure,
-    ::testing::Values(RotaryFailure{"FaceNoCutter", ProcessMKeyFace_Click, {{"U", "0"}}, 11},
-                      RotaryFailure{"SideNothingOverNothing", ProcessMKeySide_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      RotaryFailure{"TiltedSpeedOverflows", ProcessMKeySlant_Click, {{"V", "1E306"}, {"C", "3"}}, 6},
-                      RotaryFailure{"TiltedBadCoolantCell", ProcessMKeySlant_Click, {}, 13, true}),
-    test::failureName);
 
 }  // namespace

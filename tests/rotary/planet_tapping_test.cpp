@@ -5,7 +5,7 @@
 
 using namespace quillmar;
 using test::RotaryCase;
-using test::RotaryFailure;
+using test::RotaryBlocks;
 using test::Machine;
 
 namespace {
@@ -43,49 +43,26 @@ N000 G20 HP=4 M867 M12 M63 M09
 N000 M866
 <TAB>
 )");
+const test::Family kFamily{kRow, kTyping, kPlanet};
 
 constexpr Machine kMultus{.kind = MachineKind::Multus, .toolShape = true};
 
-class PlanetTapping : public ::testing::TestWithParam<RotaryCase> {};
-
-TEST_P(PlanetTapping, WritesTheWholeBlock) {
-    const RotaryCase& c = GetParam();
-    test::expectBlock(c, kRow, kTyping, test::edited(kPlanet, c.edits));
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Blocks, PlanetTapping,
+    PlanetTapping, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"Multus", ProcessMPlanetTapSlant_Click, kMultus, {}, {}},
+        RotaryCase{"Multus", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {}, {}},
         // Both machine-type flags write MacTurn's words alone.
-        RotaryCase{"MacTurnBothFlagsB90", ProcessMPlanetTapSlant_Click,
+        RotaryCase{"MacTurnBothFlagsB90", &kFamily, ProcessMPlanetTapSlant_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, {{"B", "90"}},
                   {{"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TL=0606 G52 BA=90 M66"},
                    {"N000 G127 B30", "N000 G127 B90"},
                    {"N000 G20 HP=4 M867 M12 M63 M09", "N000 G21 HP=4 M12 M63 M09"},
                    {"N000 M866", ""}}},
-        RotaryCase{"OtherNoOsp", ProcessMPlanetTapSlant_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .optionalStop = true},
-                  {{"B", "0"}, {"C", "1.5"}, {"SZ", "0.25"}, {"W", "90"}},
-                  {{"NOEX VTLIN[6]=32 VTLFN[6]=1", ""},
-                   {"NOEX VTLD[6]=0.25 VTLL[6]=20", ""},
-                   {"N000 MT=603", ""},
-                   {"N000 M421", ""},
-                   {"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 T0606"},
-                   {"NT06 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT06 G00 C90 X200 Z50 SB=3050 M13 M64 M08\nN000     M62"},
-                   {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"},
-                   {"N000 G127 B30", "N000 G127 B0"},
-                   {"N000 G20 HP=4 M867 M12 M63 M09", "N000     X500 Z500 M12 M64\nN000     M62\nNSTP M01"},
-                   {"N000 M866", ""}}},
-        RotaryCase{"ToolLife", ProcessMPlanetTapSlant_Click,
-                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true}, {},
-                  {{"NOEX VTLIN[6]=32 VTLFN[6]=1", "NOEX VGRIN[6]=32 VGRFN[6]=1"},
-                   {"NOEX VTLD[6]=0.25 VTLL[6]=20", "NOEX VGRD[6]=0.25 VGRL[6]=20"},
-                   {"N000 MT=603", "N000 MT=3 TG=6"},
-                   {"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TG=6 OG=1 G52 BA=30"}}},
+        RotaryCase{"MasterC", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {{"W", "90"}},
+                   {{"NT06 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT06 G00 C90 X200 Z50 SB=3050 M13 M63 M08"}}},
         // The bottom widens through its decimal before the pitches are added: -0.025, not
         // -0.026; the top plus 0.08 is a double.
-        RotaryCase{"HelixFromTheBottomAsTyped", ProcessMPlanetTapSlant_Click, kMultus,
+        RotaryCase{"HelixFromTheBottomAsTyped", &kFamily, ProcessMPlanetTapSlant_Click, kMultus,
                   {{"D", "0.3"}, {"EndC", "-0.1"}, {"StartC", "0.1"}},
                   {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10 P0.3 >-----)"},
                    {"N000     Z0.08 M147", "N000     Z0.18 M147"},
@@ -96,27 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z0.275 L5"},
                    {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.3 Y-4.7 Z0.35 L4.7"}}},
         // The top plus 0.08 is a double (a single would round to 8388607.5).
-        RotaryCase{"TopPlusClearanceIsADouble", ProcessMPlanetTapSlant_Click, kMultus, {{"StartC", "8388607.5"}},
+        RotaryCase{"TopPlusClearanceIsADouble", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {{"StartC", "8388607.5"}},
                   {{"N000     Z0.08 M147", "N000     Z8388607.58 M147"}}},
         // The centre is cut where the rapid move writes it and the radius where the first
         // half circle does; the later terms read the cut values.
-        RotaryCase{"CutValuesCarryOn", ProcessMPlanetTapSlant_Click, kMultus,
+        RotaryCase{"CutValuesCarryOn", &kFamily, ProcessMPlanetTapSlant_Click, kMultus,
                   {{"StartX", "0.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
                   {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10.001 P1 >-----)"},
                    {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5.001 Y0 Z-9.75 L4"}}}),
     test::blockName);
-
-class PlanetTappingFailure : public ::testing::TestWithParam<RotaryFailure> {};
-
-TEST_P(PlanetTappingFailure, ChangesNothing) {
-    test::expectFailureChangesNothing(GetParam(), kRow, ProcessMPlanetTapSlant_Click);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, PlanetTappingFailure,
-    ::testing::Values(RotaryFailure{"NoTool", ProcessMPlanetTapSlant_Click, {{"U", "0"}, {"C", "3"}}, 11},
-                      RotaryFailure{"NothingOverNothing", ProcessMPlanetTapSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      RotaryFailure{"RadiusTooLarge", ProcessMPlanetTapSlant_Click, {{"EndX", "1E306"}}, 6}),
-    test::failureName);
 
 }  // namespace

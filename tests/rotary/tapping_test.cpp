@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "rotary/drilling.h"
 #include "rotary/tapping.h"
 #include "rotary_fixture.h"
 
 using namespace quillmar;
 using test::RotaryCase;
-using test::RotaryFailure;
+using test::RotaryBlocks;
 using test::Machine;
 
 namespace {
@@ -29,8 +28,9 @@ N000     X200
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
+const test::Family kFamily{kRow, kTyping, kFaceTap};
 
-constexpr Machine kMacTurn{.kind = MachineKind::MacTurn, .toolShape = true};
+constexpr Machine kMacTurn = test::kMacTurnShape;
 
 // The tilted tap of the worked tool at B 90 (the hidden end Z stays empty).
 const test::Typing kTilted90 = {{"B", "90"},      {"C", "0"},     {"SZ", "0"},      {"StartX", "1"}, {"StartZ", "0.5"},
@@ -44,8 +44,6 @@ const std::vector<test::Edit> kTilted90Edits = {
     {"N000     X200", ""},
     {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
 };
-
-
 
 const test::Typing kTilted30 = test::plus(kTilted90, {{"B", "30"}});
 const std::vector<test::Edit> kTilted30Edits = {
@@ -70,71 +68,37 @@ const std::vector<test::Edit> kSideEdits = {
 };
 const test::Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
 
-class Tapping : public ::testing::TestWithParam<RotaryCase> {};
-
-TEST_P(Tapping, WritesTheWholeBlock) {
-    const RotaryCase& c = GetParam();
-    test::expectBlock(c, kRow, kTyping, test::edited(kFaceTap, c.edits));
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Blocks, Tapping,
+    Tapping, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceWorked", ProcessMTapFace_Click, kMacTurn, {}, {}},
-        // The angle and a single tap are written; another machine has no tool change, the
-        // T word and the home point without spindle words; no load monitor, no M62 line.
-        RotaryCase{"FaceOtherAngleOneTap",
-                  ProcessMTapFace_Click,
-                  Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
-                  {{"D", "90"}, {"C", "1"}, {"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"},
-                   {"CoolantOFF", ""}},
-                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", ""},
-                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", ""},
-                   {"N000 MT=803", ""},
-                   {"N000 M421", ""},
-                   {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
-                   {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 X200 Z50 SB=760 M09"},
-                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C45 X1.5 Z-0.75 K49.7 D90 F0.05 Q1"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500\nNSTP M01"}}},
-        // Angle and count that write as 0 are left out; tool life names the tool by TG.
-        RotaryCase{"FaceMultusToolLifeWrittenZero",
-                  ProcessMTapFace_Click,
-                  Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
-                  {{"D", "0.0004"}, {"C", "0.0009"}},
-                  {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
-                   {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
-                   {"N000 MT=803", "N000 MT=3 TG=8"},
-                   {"N000 G95 M110 TL=0808", "N000 G95 M110 TG=8 OG=1"},
-                   {"N000     X200", ""},
-                   {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
+        RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurn, {}, {}},
+        // Another machine: no tool change, and the home point without spindle words.
+        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, {},
+                   {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
+                    {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
+        // An angle and a count that write as 0 are left out.
+        RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurn, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
-        RotaryCase{"FaceEnteredApproach",
-                  ProcessMTapFace_Click,
+        RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}},
                   {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
-        RotaryCase{"SideMacTurn", ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideMacTurn", &kFamily, ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
-        RotaryCase{"SideBothFlagsAngleAndCount", ProcessMTapSide_Click,
+        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true},
                   test::plus(kSide, {{"D", "30"}, {"C", "1"}}),
                   test::plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
-        RotaryCase{"SideMultus", ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
+        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
                   test::plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        RotaryCase{"SideOther", ProcessMTapSide_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, kSide,
-                  test::plus(kSideEdits, {{"N000 MT=803", ""},
-                                    {"N000 M421", ""},
-                                    {"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 T0808"},
-                                    {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}})},
-        RotaryCase{"TiltedB90", ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
+        RotaryCase{"TiltedB90", &kFamily, ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", &kFamily, ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
-        RotaryCase{"TiltedMultusShifted", ProcessMTapSlant_Click,
+        RotaryCase{"TiltedMultusShifted", &kFamily, ProcessMTapSlant_Click,
                   Machine{.kind = MachineKind::Multus, .toolShape = true},
                   test::plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
                   test::plus(kTilted30Edits,
@@ -142,60 +106,23 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
-        // B 0 with a zero shift Z that writes as 0: no B word, no G174, G127, G175 or G126;
-        // another machine with tool life: TG word, no tool change, the home point.
-        RotaryCase{"TiltedOtherToolLifeB0", ProcessMTapSlant_Click,
-                  Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
-                  test::plus(kTilted30, {{"B", "0"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits,
-                       {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
-                        {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VGRD[8]=0.25 VGRL[8]=20.5"},
-                        {"N000 MT=803", ""},
-                        {"N000 M421", ""},
-                        {"N000 G95 M110 TL=0808 G52 BA=30", "N000 G95 M110 TG=8 OG=1"},
-                        {"N000 G127 B30", ""},
-                        {"N000 G126", ""},
-                        {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+        // A zero shift in Z alone still sets and resets the shift.
+        RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurn, test::plus(kTilted30, {{"SZ", "0.5"}}),
+                   test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
+        // Another machine: no tool change, and the home point without spindle words.
+        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true},
+                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     test::blockName);
 
-TEST(TappingDialog, TheTiltedTapOffersTheLastShiftAndRelabelsTheBottom) {
+// The tilted tap relabels its bottom by the B typed, as the tilted drill does.
+TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
     SharedState s = test::stateFor(kMacTurn);
     test::fillRotaryRows(s, kRow);
     test::Document doc;
     test::FakeProcessDialog user;
-    test::script(user, {{"B", "90"}, {"C", "1.5"}, {"SZ", "0.25"}});
+    test::script(user, {{"B", "90"}});
     ProcessMTapSlant_Click(s, &doc.box, nullptr);
-    ASSERT_TRUE(user.messages.empty());
     EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
-    EXPECT_EQ(user.seen.toolTips.value("F"), QStringLiteral("M2=0.4 M2.5=0.45 M3=0.02 M4=0.7 M5=0.8 M6=1 M8=1.25 "
-                                                            "M10=1.5 M12=1.75 M16=2 M20=2.5 M24=3"));
-
-    user.clearScript();
-    user.leaveBy(test::FakeProcessDialog::Leave::Cancel);
-    ProcessMTapSlant_Click(s, &doc.box, nullptr);
-    EXPECT_EQ(test::offeredShift(user.seen), QStringLiteral("90|1.5|0.25"));
-    for (const char* hidden : {"W", "D", "L", "EndZ", "TipPostion"})
-        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
-    for (const char* shown : {"B", "SZ", "EndX", "EndC", "EndZ2"})
-        EXPECT_FALSE(user.seen.isHidden(shown)) << shown;
-
-    ProcessMTapFace_Click(s, &doc.box, nullptr);
-    EXPECT_TRUE(user.seen.toolTips.value("F").endsWith(QLatin1String("M16=2 M20=2.5")));
-    for (const char* hidden : {"W", "L", "EndX", "EndC", "B", "SZ"})
-        EXPECT_TRUE(user.seen.isHidden(hidden)) << hidden;
-    EXPECT_FALSE(user.seen.isHidden("D"));
 }
-
-class TappingFailure : public ::testing::TestWithParam<RotaryFailure> {};
-
-TEST_P(TappingFailure, ChangesNothing) { test::expectFailureChangesNothing(GetParam(), kRow, ProcessMTapSlant_Click); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, TappingFailure,
-    ::testing::Values(RotaryFailure{"TiltedNoSize", ProcessMTapSlant_Click, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
-                      RotaryFailure{"TiltedNothingOverNothing", ProcessMTapSlant_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      RotaryFailure{"FaceSpeedOverflows", ProcessMTapFace_Click, {{"V", "1E306"}}, 6},
-                      RotaryFailure{"SideBadCoolantCell", ProcessMTapSide_Click, {}, 13, true}),
-    test::failureName);
 
 }  // namespace
