@@ -150,6 +150,14 @@ void CalculatorFrame::applyPlaneCaptions(const QList<PlaneCaption>& captions, Pl
     }
 }
 
+void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, const QList<PlaneCaption>& captions,
+                                         Plane plane, QWidget* firstBox) {
+    if (option->isChecked())
+        applyPlaneCaptions(captions, plane);
+    CalcAndDraw();
+    firstBox->setFocus(Qt::OtherFocusReason);
+}
+
 void CalculatorFrame::insertFromButton(const InsertButton& insert) {
     const QString text = insertText(insert, plane(), [this](const QString& name) {
         const auto* box = findChild<QLineEdit*>(name);

@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+class QAbstractButton;
+
 namespace quillmar {
 
 class DrawingSurface;
@@ -77,6 +79,10 @@ protected:
     // A result box that recomputes when it loses the focus, as an input box does.
     void recomputeOnLeave(QWidget* box);
     void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane);
+    // A plane option's click: relabels for the plane while the option is chosen, then
+    // recomputes and gives the first box the focus.
+    void planeOptionClicked(const QAbstractButton* option, const QList<PlaneCaption>& captions, Plane plane,
+                            QWidget* firstBox);
     // Builds the button's text from the boxes as they stand and inserts it.
     void insertFromButton(const InsertButton& insert);
     // Replays a recompute's figure, ending in the failure text when it failed.

@@ -75,19 +75,9 @@ void frmCircleCircle::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmCircleCircle::OptionXZ_Click() {
-    if (OptionXZ->isChecked())
-        applyPlaneCaptions(twoCirclePlaneCaptions(), Plane::XZ);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, twoCirclePlaneCaptions(), Plane::XZ, Text1); }
 
-void frmCircleCircle::OptionXY_Click() {
-    if (OptionXY->isChecked())
-        applyPlaneCaptions(twoCirclePlaneCaptions(), Plane::XY);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, twoCirclePlaneCaptions(), Plane::XY, Text1); }
 
 void frmCircleCircle::Command1_Click() { insertFromButton(twoCircleInsertButtons().at(0)); }
 void frmCircleCircle::Command3_Click() { insertFromButton(twoCircleInsertButtons().at(1)); }

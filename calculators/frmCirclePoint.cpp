@@ -77,19 +77,9 @@ void frmCirclePoint::CalcAndDraw() {
     showFigure(run.figure, std::nullopt);
 }
 
-void frmCirclePoint::OptionXZ_Click() {
-    if (OptionXZ->isChecked())
-        applyPlaneCaptions(circleTangentPlaneCaptions(), Plane::XZ);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, circleTangentPlaneCaptions(), Plane::XZ, Text1); }
 
-void frmCirclePoint::OptionXY_Click() {
-    if (OptionXY->isChecked())
-        applyPlaneCaptions(circleTangentPlaneCaptions(), Plane::XY);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, circleTangentPlaneCaptions(), Plane::XY, Text1); }
 
 void frmCirclePoint::Command1_Click() { insertFromButton(circleTangentInsertButtons().at(0)); }
 void frmCirclePoint::Command3_Click() { insertFromButton(circleTangentInsertButtons().at(1)); }

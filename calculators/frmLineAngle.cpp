@@ -57,28 +57,8 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     Command2 = makeButton("Command2", QStringLiteral("Cancel"));
     Picture1 = taperSketch(this);
 
-    auto* boxes = new QGridLayout;
-    const QList<std::pair<QLabel*, QLineEdit*>> rows = {
-        {Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}};
-    for (int row = 0; row < rows.size(); ++row) {
-        boxes->addWidget(rows[row].first, row, 0);
-        boxes->addWidget(rows[row].second, row, 1);
-    }
-    auto* top = new QHBoxLayout;
-    top->addLayout(boxes);
-    top->addWidget(Picture1);
-    auto* insertRow = new QHBoxLayout(Frame1);
-    for (QPushButton* b : {Command1, Command3, Command4, Command5})
-        insertRow->addWidget(b);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Frame1);
-    bottom->addStretch();
-    bottom->addWidget(Command2, 0, Qt::AlignBottom);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->addLayout(top);
-    main->addWidget(Label6);
-    main->addLayout(bottom);
+    layOut({{Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}}, Picture1, Label6,
+           Frame1, {Command1, Command3, Command4, Command5}, Command2);
 
     const QList<QWidget*> chain = {Text1, Text2, Text3, Text4, Text5, Command1};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) {

@@ -92,19 +92,9 @@ void frmLineR::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineR::OptionXZ_Click() {
-    if (OptionXZ->isChecked())
-        applyPlaneCaptions(lineCirclePlaneCaptions(), Plane::XZ);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, lineCirclePlaneCaptions(), Plane::XZ, Text1); }
 
-void frmLineR::OptionXY_Click() {
-    if (OptionXY->isChecked())
-        applyPlaneCaptions(lineCirclePlaneCaptions(), Plane::XY);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, lineCirclePlaneCaptions(), Plane::XY, Text1); }
 
 void frmLineR::Command10_Click() { printWindow(); }
 void frmLineR::Command2_Click() { close(); }

@@ -233,19 +233,9 @@ void frmLineRLine::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineRLine::OptionXZ_Click() {
-    if (OptionXZ->isChecked())
-        applyPlaneCaptions(arcTangentPlaneCaptions(), Plane::XZ);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcTangentPlaneCaptions(), Plane::XZ, Text1); }
 
-void frmLineRLine::OptionXY_Click() {
-    if (OptionXY->isChecked())
-        applyPlaneCaptions(arcTangentPlaneCaptions(), Plane::XY);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, arcTangentPlaneCaptions(), Plane::XY, Text1); }
 
 void frmLineRLine::insertFor(const QString& button) {
     for (const InsertButton& insert : arcTangentInsertButtons()) {

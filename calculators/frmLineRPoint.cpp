@@ -92,19 +92,9 @@ void frmLineRPoint::CalcAndDraw() {
     showFigure(run.figure, std::nullopt);
 }
 
-void frmLineRPoint::OptionXZ_Click() {
-    if (OptionXZ->isChecked())
-        applyPlaneCaptions(arcThroughPointPlaneCaptions(), Plane::XZ);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcThroughPointPlaneCaptions(), Plane::XZ, Text1); }
 
-void frmLineRPoint::OptionXY_Click() {
-    if (OptionXY->isChecked())
-        applyPlaneCaptions(arcThroughPointPlaneCaptions(), Plane::XY);
-    CalcAndDraw();
-    Text1->setFocus(Qt::OtherFocusReason);
-}
+void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, arcThroughPointPlaneCaptions(), Plane::XY, Text1); }
 
 void frmLineRPoint::Command10_Click() { printWindow(); }
 void frmLineRPoint::Command2_Click() { close(); }

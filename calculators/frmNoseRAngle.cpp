@@ -58,27 +58,8 @@ frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
     Command2 = makeButton("Command2", QStringLiteral("Cancel"));
     Picture1 = noseRSketch(this);
 
-    auto* boxes = new QGridLayout;
-    const QList<std::pair<QLabel*, QLineEdit*>> rows = {
-        {Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}};
-    for (int row = 0; row < rows.size(); ++row) {
-        boxes->addWidget(rows[row].first, row, 0);
-        boxes->addWidget(rows[row].second, row, 1);
-    }
-    auto* top = new QHBoxLayout;
-    top->addLayout(boxes);
-    top->addWidget(Picture1);
-    auto* insertRow = new QHBoxLayout(Frame1);
-    for (QPushButton* b : {Command1, Command3, Command4})
-        insertRow->addWidget(b);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Frame1);
-    bottom->addStretch();
-    bottom->addWidget(Command2, 0, Qt::AlignBottom);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->addLayout(top);
-    main->addLayout(bottom);
+    layOut({{Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}}, Picture1, nullptr,
+           Frame1, {Command1, Command3, Command4}, Command2);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);

@@ -1,5 +1,15 @@
 #include "calculators/taper_window.h"
 
+#include <QLabel>
+
+#include <QGroupBox>
+
+#include <QVBoxLayout>
+
+#include <QHBoxLayout>
+
+#include <QGridLayout>
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -59,6 +69,31 @@ bool TaperWindow::eventFilter(QObject* watched, QEvent* event) {
             (*it)();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TaperWindow::layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,
+                         QGroupBox* insertFrame, const QList<QPushButton*>& insertButtons, QPushButton* cancel) {
+    auto* boxes = new QGridLayout;
+    for (int row = 0; row < rows.size(); ++row) {
+        boxes->addWidget(rows[row].first, row, 0);
+        boxes->addWidget(rows[row].second, row, 1);
+    }
+    auto* top = new QHBoxLayout;
+    top->addLayout(boxes);
+    top->addWidget(sketch);
+    auto* insertRow = new QHBoxLayout(insertFrame);
+    for (QPushButton* b : insertButtons)
+        insertRow->addWidget(b);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(insertFrame);
+    bottom->addStretch();
+    bottom->addWidget(cancel, 0, Qt::AlignBottom);
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->addLayout(top);
+    if (note)
+        main->addWidget(note);
+    main->addLayout(bottom);
 }
 
 }  // namespace quillmar

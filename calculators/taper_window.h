@@ -6,6 +6,8 @@
 
 #include "calculators/CalculatorFrame.h"
 
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -26,6 +28,10 @@ protected:
     void enterMovesTo(QWidget* from, QWidget* to);
     // Leaving the box (to another control of the window) runs `handler`.
     void onLostFocus(QLineEdit* box, std::function<void()> handler);
+    // The two windows' layout: label and box rows beside the sketch, an optional note
+    // under them, the insert buttons in their frame and Cancel at the bottom right.
+    void layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,
+                QGroupBox* insertFrame, const QList<QPushButton*>& insertButtons, QPushButton* cancel);
     // Inserts into the target document; false when there is none.
     bool insert(const QString& text) { return insert_ && insert_(text); }
 
