@@ -61,10 +61,7 @@ void frmFind::NextFind_Click() {
     if (!box)
         return;
     SearchState& s = search();
-    if (Check1->isChecked()) {
-        docs().gSearchPos = 0;
-        Check1->setChecked(false);
-    }
+    startAtTopOnce(Check1);
     if (FindNext(docs(), box, txtFind->text())) {
         ++s.gHitCount;
         return;

@@ -99,10 +99,7 @@ void frmReplace::Change_Click() {
     if (!box)
         return;
     SearchState& s = search();
-    if (Check1->isChecked()) {
-        docs().gSearchPos = 0;
-        Check1->setChecked(false);
-    }
+    startAtTopOnce(Check1);
     if (s.gFirstSearch)
         s.gFirstSearch = false;
     else
@@ -117,10 +114,7 @@ void frmReplace::NextFind_Click() {
     RichTextBox* box = activeBox();
     if (!box)
         return;
-    if (Check1->isChecked()) {
-        docs().gSearchPos = 0;
-        Check1->setChecked(false);
-    }
+    startAtTopOnce(Check1);
     if (!FindNext(docs(), box, txtFind->text()))
         runEnded(search().gHitCount, QStringLiteral(" 回 変更しました。"));
 }

@@ -125,10 +125,7 @@ void frmSizeShift::Change_Click() {
         refuse(refused);
         return;
     }
-    if (Check1->isChecked()) {
-        docs().gSearchPos = 0;
-        Check1->setChecked(false);
-    }
+    startAtTopOnce(Check1);
     if (s.gFirstSearch)
         s.gFirstSearch = false;
     else if (pending)
@@ -147,10 +144,7 @@ void frmSizeShift::NextFind_Click() {
     if (!box)
         return;
     SearchState& s = search();
-    if (Check1->isChecked()) {
-        docs().gSearchPos = 0;
-        Check1->setChecked(false);
-    }
+    startAtTopOnce(Check1);
     if (FindNext(docs(), box, txtFind->text()))
         return;
     tell(countOr(s.gHitCount, QStringLiteral(" 回変更いたしました。"), txtFind->text(), QStringLiteral(" 見つかりません。")),

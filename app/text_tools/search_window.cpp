@@ -1,5 +1,7 @@
 #include "app/text_tools/search_window.h"
 
+#include <QCheckBox>
+
 #include <QKeyEvent>
 
 #include "app/document_state.h"
@@ -45,6 +47,13 @@ void SearchWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void SearchWindow::startAtTopOnce(QCheckBox* fromTop) {
+    if (!fromTop->isChecked())
+        return;
+    docs().gSearchPos = 0;
+    fromTop->setChecked(false);
 }
 
 }  // namespace quillmar

@@ -5,6 +5,8 @@
 
 class QKeyEvent;
 
+class QCheckBox;
+
 namespace quillmar {
 
 class RichTextBox;
@@ -33,6 +35,9 @@ protected:
     void tell(const QString& text, const QString& title, int style = 0);
     // The message text for a count or, when nothing counted, for the find text.
     static QString countOr(qint64 count, const QString& countText, const QString& find, const QString& notFound);
+
+    // A ticked "from the top" box moves the search position to the top, once: the tick clears.
+    void startAtTopOnce(QCheckBox* fromTop);
 
     // The tab order, in the order given.
     static void chainTabOrder(std::initializer_list<QWidget*> widgets);
