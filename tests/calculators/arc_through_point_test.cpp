@@ -44,7 +44,7 @@ TEST(ArcThroughPoint, Cases) {
                   Plane::XY}});
     expectFailures(runArcThroughPoint, kBase,
                    {{"fartherThanTwoRadii", {{"Text3", "0"}, {"Text4", "40.002"}}, {}},
-                    {"zeroRadius", {{"Text8", "0"}}, {}},
+                    {"negativeRadiusEndOnTheLine", {{"Text3", "0"}, {"Text4", "0"}, {"Text8", "-10"}}, {}},
                     {"zeroRadiusEndOnTheLine", {{"Text3", "0"}, {"Text4", "0"}, {"Text8", "0"}}, {}},
                     {"blankRadius", {{"Text8", " "}}, {}},
                     {"endTooLarge", {{"Text5", "1E999"}}, {}},
