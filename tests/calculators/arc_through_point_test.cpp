@@ -81,8 +81,11 @@ TEST(ArcThroughPoint, AnglesAreBroughtWithinAQuarterTurnEitherWay) {
 }
 
 TEST(ArcThroughPoint, StagesThatStopEarly) {
-    EXPECT_TRUE(runArcThroughPoint(withBoxes(kBase, {{"Text3", ""}})).figure.steps.empty());
-    const CalculatorRun lineOnly = runArcThroughPoint(withBoxes(kBase, {{"Text8", ""}}));
-    EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure);
-    EXPECT_EQ(lineOnly.figure.steps.size(), 3u);  // clear, scale, the line
+    for (const char* box : {"Text1", "Text2", "Text3"})
+        EXPECT_TRUE(runArcThroughPoint(withBoxes(kBase, {{box, ""}})).figure.steps.empty()) << box;
+    for (const char* box : {"Text4", "Text5", "Text8"}) {
+        const CalculatorRun lineOnly = runArcThroughPoint(withBoxes(kBase, {{box, ""}}));
+        EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure) << box;
+        EXPECT_EQ(lineOnly.figure.steps.size(), 3u) << box;  // clear, scale, the line
+    }
 }

@@ -82,8 +82,11 @@ TEST(LineCircleCrossing, AnAngleAboveAHalfTurnIsTakenBelowItOnce) {
 }
 
 TEST(LineCircleCrossing, StagesThatStopEarly) {
-    EXPECT_TRUE(runLineCircleCrossing(withBoxes(kBase, {{"Text3", ""}})).figure.steps.empty());
-    const CalculatorRun lineOnly = runLineCircleCrossing(withBoxes(kBase, {{"Text6", ""}}));
-    EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure);
-    EXPECT_EQ(lineOnly.figure.steps.size(), 3u);  // clear, scale, the line
+    for (const char* box : {"Text1", "Text2", "Text3"})
+        EXPECT_TRUE(runLineCircleCrossing(withBoxes(kBase, {{box, ""}})).figure.steps.empty()) << box;
+    for (const char* box : {"Text4", "Text5", "Text6"}) {
+        const CalculatorRun lineOnly = runLineCircleCrossing(withBoxes(kBase, {{box, ""}}));
+        EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure) << box;
+        EXPECT_EQ(lineOnly.figure.steps.size(), 3u) << box;  // clear, scale, the line
+    }
 }

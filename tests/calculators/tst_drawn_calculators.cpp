@@ -143,7 +143,6 @@ void TestDrawnCalculators::arcThroughPoint() {
     Calculator<frmLineRPoint> c;
     auto& w = c.w;
     c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text8, w.Command1});
-    c.expectEnterChain({w.Text6, w.Text9});
     c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "30"}, {w.Text4, "40"}, {w.Text5, "50"}, {w.Text8, "10"}});
     w.Option2->click();  // the other arc, recomputed
     QCOMPARE(c.texts({w.Text6, w.Text7, w.Text9, w.Text10}), (QStringList{"45.707", "59.584", "63.028", "54.584"}));

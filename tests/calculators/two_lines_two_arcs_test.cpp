@@ -13,13 +13,7 @@ const CalculatorInput kBase{{{"Text1", "100"}, {"Text4", "60"}, {"Text3", "5"}, 
 const CalculatorInput kVertical{{{"Text2", "0"}, {"Text5", "-20"}, {"Text3", "5"}, {"Text6", "8"}, {"Text1", "50"}},
                                 Plane::XZ, 1, true};
 
-void expectScale(const CalculatorRun& run, UserScale expected) {
-    const UserScale s = std::get<Figure::Scale>(run.figure.steps.at(1)).scale;
-    EXPECT_FLOAT_EQ(s.left, expected.left);
-    EXPECT_FLOAT_EQ(s.top, expected.top);
-    EXPECT_FLOAT_EQ(s.width, expected.width);
-    EXPECT_FLOAT_EQ(s.height, expected.height);
-}
+UserScale scaleOf(const CalculatorRun& run) { return std::get<Figure::Scale>(run.figure.steps.at(1)).scale; }
 
 }  // namespace
 
@@ -61,7 +55,7 @@ TEST(TwoLinesTwoArcs, Horizontal) {
                     {"tooLarge", {{"Text3", "1E999"}}, {}},
                     {"lineBeyondSinglePrecision", {{"Text1", "1E39"}, {"Text4", ""}}, {}},
                     {"positionTooLargeToWrite", {{"Text2", "1E15"}}, {}}});
-    expectScale(runTwoLinesTwoArcs(kBase), {-67.003f, -80, 144.96f, 80});
+    EXPECT_EQ(scaleOf(runTwoLinesTwoArcs(kBase)), (UserScale{-67.003f, -80, 144.96f, 80}));
 }
 
 TEST(TwoLinesTwoArcs, Vertical) {
@@ -89,6 +83,6 @@ TEST(TwoLinesTwoArcs, OneAndTwoLineViews) {
           {runTwoLinesTwoArcs(withBoxes(verti, {{"Text2", "0"}, {"Text5", "-20"}})),
            UserScale{-46.24f, 20, 72.48f, 40}}}) {
         EXPECT_TRUE(run.writes.empty() && !run.figure.failure);
-        expectScale(run, scale);
+        EXPECT_EQ(scaleOf(run), scale);
     }
 }
