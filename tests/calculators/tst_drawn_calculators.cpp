@@ -49,8 +49,7 @@ struct Calculator {
         w.activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&w)); }();
     }
-    // Types into each box as a person would, then leaves the last one for `leaveTo`,
-    // which fires its LostFocus.
+    // Types into each box as a person would, then leaves for `leaveTo` (firing LostFocus).
     void type(const QList<std::pair<QLineEdit*, const char*>>& entries, QWidget* leaveTo = nullptr) {
         for (const auto& [box, text] : entries) {
             box->setFocus(Qt::TabFocusReason);
