@@ -34,8 +34,7 @@ TEST(TaperLine, CompletesTheMissingQuantity) {
         {{"0", "0", "", "", "10"}, "-", "-", "-"},              // neither angle nor X2
     };
     for (const TaperCase& c : cases) {
-        SCOPED_TRACE(std::string(c.boxes[0]) + " " + c.boxes[1] + " " + c.boxes[2] + " " + c.boxes[3] + " " +
-                     c.boxes[4]);
+        SCOPED_TRACE("row " + std::to_string(&c - cases));
         EXPECT_EQ(shown(taperEndZ(q(c.boxes[0]), q(c.boxes[1]), q(c.boxes[2]), q(c.boxes[3]))), c.z2FromX2);
         const TaperFromEndZ fromZ2 =
             taperFromEndZ(q(c.boxes[0]), q(c.boxes[1]), q(c.boxes[2]), q(c.boxes[3]), q(c.boxes[4]));

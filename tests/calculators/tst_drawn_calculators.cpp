@@ -1,0 +1,246 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "calculators/frmCircleCircle.h"
+#include "calculators/frmCirclePoint.h"
+#include "calculators/frmLine2Circle2.h"
+#include "calculators/frmLineR.h"
+#include "calculators/frmLineRPoint.h"
+#include "calculators/frmNeck.h"
+#include "calculators/frmXY_XC.h"
+#include "calculators/xy_xc.h"
+#include "platform/PictureBox.h"
+#include "platform/recording_surface.h"
+#include "platform/window_printer.h"
+
+using namespace quillmar;
+using Drawn = RecordingSurface::Drawn;
+
+namespace {
+
+class FakePrinter : public WindowPrinter {
+public:
+    std::function<void()> whilePrinting;
+    PrintOutcome printWindow(QWidget&) override {
+        whilePrinting();
+        return PrintOutcome::Printed;
+    }
+};
+
+// A calculator window on a recording picture, inserting into a list.
+template <typename Window>
+struct Calculator {
+    QStringList inserted;
+    bool documentOpen = true;
+    RecordingSurface surface;
+    Window w{[this](const QString& text) {
+        if (documentOpen)
+            inserted << text;
+        return documentOpen;
+    }};
+
+    Calculator() {
+        w.setDrawingSurface(&surface);
+        w.show();
+        w.activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&w)); }();
+    }
+    // Types into each box as a person would, then leaves for `leaveTo` (firing LostFocus).
+    void type(const QList<std::pair<QLineEdit*, const char*>>& entries, QWidget* leaveTo = nullptr) {
+        for (const auto& [box, text] : entries) {
+            box->setFocus(Qt::TabFocusReason);
+            box->setText(QString::fromUtf8(text));
+        }
+        (leaveTo ? leaveTo : w.template findChild<QPushButton*>(QStringLiteral("Command2")))
+            ->setFocus(Qt::TabFocusReason);
+    }
+    QStringList texts(const QList<QLineEdit*>& boxes) const {
+        QStringList list;
+        for (QLineEdit* box : boxes)
+            list << box->text();
+        return list;
+    }
+    // Enter from each widget of the chain moves the focus to the next.
+    void expectEnterChain(const QList<QWidget*>& chain) {
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            chain[i]->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(chain[i], Qt::Key_Return);
+            QVERIFY2(QApplication::focusWidget() == chain[i + 1], qPrintable(chain[i]->objectName()));
+        }
+    }
+};
+
+}  // namespace
+
+class TestDrawnCalculators : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineCircle();
+    void arcThroughPoint();
+    void circleTangentPoint();
+    void circleCircle();
+    void twoLinesTwoArcs();
+    void neck();
+    void xyXc();
+};
+
+void TestDrawnCalculators::lineCircle() {
+    Calculator<frmLineR> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Command1});
+    const QList<QLineEdit*> results = {w.Text9, w.Text13, w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text14};
+    c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "30"}, {w.Text4, "-20"}, {w.Text5, "-10"}, {w.Text6, "5"}});
+    w.OptionXY->click();  // recomputes in the other plane
+    const QStringList xy = {"3.502", "-4.842", "-23.502", "-13.569", "3.568", "-15.159", "-8.752", "-1.249"};
+    QCOMPARE(c.texts(results), xy);
+
+    // A line that misses: the failure text in red, the results as they were.
+    c.type({{w.Text4, "20"}});
+    QCOMPARE(c.texts(results), xy);
+    QCOMPARE(c.surface.shown().size(), std::size_t(1));
+    QCOMPARE(c.surface.shown()[0].text, kNoCrossingText);
+    QCOMPARE(c.surface.shown()[0].colour, kMarkerColour);
+
+    w.OptionXZ->click();
+    c.type({{w.Text1, "20"}, {w.Text2, "0"}, {w.Text3, "0"}, {w.Text4, "20"}, {w.Text5, "10"}});
+    w.Command5->click();
+    QCOMPARE(c.inserted, QStringList{"N000 G0* X20 Z15 L5\r\n"});
+    c.documentOpen = false;
+    w.Command5->click();
+    QCOMPARE(c.inserted.size(), 1);
+
+    // Print: the figure redrawn inverted on white while the printer prints, then as before.
+    FakePrinter printer;
+    std::vector<Drawn> during;
+    QRgb background = 0;
+    printer.whilePrinting = [&] {
+        during = c.surface.shown();
+        background = c.surface.backColor();
+    };
+    w.setPrinter(&printer);
+    const auto before = c.surface.shown();
+    w.findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    QCOMPARE(background, kPictureWhite);
+    QCOMPARE(during.size(), before.size());
+    for (std::size_t i = 0; i < during.size(); ++i)
+        if (during[i].kind != Drawn::Text)
+            QCOMPARE(during[i].colour, invertedColour(before[i].colour));
+    QCOMPARE(c.surface.backColor(), kPictureBlack);
+    QVERIFY(!w.Picture3->isHidden());
+    const auto after = c.surface.shown();
+    QCOMPARE(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i)
+        QCOMPARE(after[i].colour, before[i].colour);
+}
+
+void TestDrawnCalculators::arcThroughPoint() {
+    Calculator<frmLineRPoint> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text8, w.Command1});
+    c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "30"}, {w.Text4, "40"}, {w.Text5, "50"}, {w.Text8, "10"}});
+    w.Option2->click();  // the other arc, recomputed
+    QCOMPARE(c.texts({w.Text6, w.Text7, w.Text9, w.Text10}), (QStringList{"45.707", "59.584", "63.028", "54.584"}));
+    w.Command5->click();
+    QCOMPARE(c.inserted, QStringList{" X63.028 Z54.584\r\n"});
+}
+
+void TestDrawnCalculators::circleTangentPoint() {
+    Calculator<frmCirclePoint> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Command3});
+    c.type({{w.Text1, "40"}, {w.Text2, "-20"}, {w.Text3, "5"}, {w.Text4, "45"}});
+    w.Command1->click();
+    QTest::keyClick(w.Command3, Qt::Key_Return);  // Enter on the button presses it
+    QCOMPARE(c.inserted, (QStringList{" X32.928 Z-16.465", " I3.535 K-3.536"}));
+}
+
+void TestDrawnCalculators::circleCircle() {
+    Calculator<frmCircleCircle> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text1});
+    c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "5"}, {w.Text4, "0"}, {w.Text5, "6"}, {w.Text6, "5"}});
+    w.OptionXY->click();
+    QCOMPARE(c.texts({w.Text7, w.Text8, w.Text11, w.Text12}), (QStringList{"-4", "3", "4", "3"}));
+    w.Command3->click();
+    QCOMPARE(c.inserted, QStringList{" X4 Y3\r\n"});
+}
+
+void TestDrawnCalculators::twoLinesTwoArcs() {
+    Calculator<frmLine2Circle2> c;
+    auto& w = c.w;
+    const QList<QWidget*> chain = {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text8, w.Text1};
+    c.expectEnterChain(chain);
+    c.type({{w.Text1, "100"}, {w.Text4, "60"}, {w.Text3, "5"}, {w.Text6, "8"}, {w.Text2, "0"}});
+    QCOMPARE(w.Text16->text(), QStringLiteral("6.741"));
+    w.Command5->click();
+    QCOMPARE(c.inserted, QStringList{"I2.692 K-4.213\r\n"});
+
+    // Leaving a filled Text8 makes P3 the given position; a repaint never recomputes.
+    c.type({{w.Text8, "10"}});
+    QCOMPARE(c.texts({w.Text2, w.Text5}), (QStringList{"5.786", "16.741"}));
+    w.Text5->setText("3");
+    w.Picture1->setFocus(Qt::MouseFocusReason);
+    w.repaint();
+    QCOMPARE(w.Text2->text(), QStringLiteral("5.786"));
+
+    // "Verti": the lock moves to Text8, still in the chain; leaving it empties nothing.
+    w.Option4->click();
+    QVERIFY(!w.Text7->isReadOnly() && w.Text8->isReadOnly());
+    c.expectEnterChain(chain);
+    c.type({{w.Text2, "0"}, {w.Text5, "-20"}, {w.Text3, "5"}, {w.Text6, "8"}, {w.Text1, "50"}});
+    QCOMPARE(w.Text4->text(), QStringLiteral("71.908"));
+    w.Text8->setFocus(Qt::MouseFocusReason);
+    w.Text2->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(w.Text4->text(), QStringLiteral("71.908"));
+    c.type({{w.Text7, "58.426"}});  // leaving a filled X box empties the others
+    QCOMPARE(w.Text1->text(), QStringLiteral("49.999"));
+}
+
+void TestDrawnCalculators::neck() {
+    Calculator<frmNeck> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text1});
+    w.Option1->click();
+    c.type({{w.Text1, "40"}, {w.Text2, "-10"}, {w.Text3, "1"}, {w.Text4, "45"}, {w.Text5, "50"}}, w.Text1);
+    QCOMPARE(w.Text15->text(), QStringLiteral("-16.415"));
+    w.Command5->click();
+    QCOMPARE(c.inserted, (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.585 Z-11.708 L1\r\n",
+                                      "N000 G01 X50 Z-16.415\r\n"}));
+}
+
+void TestDrawnCalculators::xyXc() {
+    Calculator<frmXY_XC> c;
+    auto& w = c.w;
+    QCOMPARE(c.surface.scale(), xyXcScale());
+    c.expectEnterChain({w.Text1, w.Text2, w.Text5, w.Text6, w.Text1});
+    c.expectEnterChain({w.Text3, w.Text4, w.Text7, w.Text8, w.Text3});
+    c.type({{w.Text1, "3"}, {w.Text2, "4"}}, w.Text5);
+    QCOMPARE(w.Text3->text(), QStringLiteral("10"));
+    QVERIFY(w.Text3->isReadOnly());
+
+    w.OptionXC->click();  // changes which boxes take input, recomputes nothing
+    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QVERIFY(!w.Text3->isReadOnly() && w.Text1->isReadOnly());
+    QTRY_COMPARE(w.Text3->selectedText(), QStringLiteral("10"));
+    c.type({{w.Text3, "20"}, {w.Text4, "90"}}, w.Text3);
+    QCOMPARE(c.texts({w.Text1, w.Text2}), (QStringList{"-0.001", "10"}));
+    w.Command5->click();
+    w.Text3->setText("");
+    w.Text4->setText("");
+    w.Command5->click();
+    QCOMPARE(c.inserted, (QStringList{"C90 X20\r\n", "C X\r\n"}));
+
+    w.Picture1_MouseMove(-10.0f, -10.0f);
+    QCOMPARE(w.Picture3->text(), QStringLiteral("X-10  Y 10 "));
+    QCOMPARE(w.Picture5->text(), QStringLiteral("X 28.284  C 135 "));
+    w.Form_MouseMove();
+    QVERIFY(!w.Picture5->isVisibleTo(&w));
+}
+
+QTEST_MAIN(TestDrawnCalculators)
+#include "tst_drawn_calculators.moc"
