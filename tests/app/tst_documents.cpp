@@ -63,6 +63,7 @@ private slots:
         QTRY_COMPARE(f.captions(), QStringList{"Untitle 1"});
         f.w().mnuFileNew_Click();
         QCOMPARE(f.active()->caption(), QStringLiteral("Untitle 3"));
+        QCOMPARE(f.active()->DocIndex, 1);  // the freed slot
     }
 
     void openingKeepsARecentListAndReportsWhatItCannotRead() {
@@ -73,6 +74,7 @@ private slots:
             f.open(f.file(name));
         QCOMPARE(f.recent(), (QStringList{f.file("a.min"), f.file("b.min"), f.file("a.min")}));
         QCOMPARE(f.state.gOpenDir, f.files.path());
+        QVERIFY(!f.active()->txtText->Modified());
         // A missing file opens empty and creates nothing.
         const QString gone = f.file("gone.min");
         f.w().AddRecentFile(gone);
@@ -107,6 +109,10 @@ private slots:
         QVERIFY(f.active()->txtText->Modified());
         QCOMPARE(f.active()->caption(), path);
         QCOMPARE(readBytes(path), QByteArray("O100\r\n"));
+        f.state.gSaveDir = f.files.path();
+        f.answers.answerFile(std::nullopt);  // a cancelled dialog keeps the folder
+        f.w().mnuFileSaveAs_Click();
+        QCOMPARE(f.state.gSaveDir, f.files.path());
     }
 
     void closingAsksAndKeepsTheDocumentUnlessTold() {
@@ -126,7 +132,8 @@ private slots:
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
         f.w().mnuFileClose_Click();
         QTRY_VERIFY(f.captions().isEmpty());
-        f.w().mnuFileSave_Click();  // without a document: nothing
+        for (auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuEditUndo_Click, &frmMain::mnuColor_Click})
+            (f.w().*command)();  // without a document: nothing
     }
 
     void exitAsksEveryDocumentBeforeClosingAnyAndSavesEachToItsFile() {

@@ -89,6 +89,8 @@ private slots:
         QTest::mouseClick(bar->panel(4), Qt::LeftButton);
         QVERIFY(f.keys.isOn(kVkCapsLock));
         QCOMPARE(bar->panel(4)->property("keyOn").toBool(), true);
+        QTest::mouseClick(bar->panel(5), Qt::LeftButton);
+        QVERIFY(f.keys.isOn(kVkNumLock));
         // Insert is the active document's overtype mode: nothing to toggle without one.
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
         QCOMPARE(bar->panel(3)->property("keyOn").toBool(), false);
@@ -102,7 +104,9 @@ private slots:
     void arrangementCommandsMoveTheCheck() {
         Fixture f;
         auto* a = f.addWindow("A");
-        f.addWindow("B");
+        auto* b = f.addWindow("B");
+        f.w().RearrangeWindows();  // tiled side by side at first
+        QVERIFY(a->geometry().right() < b->geometry().left());
         f.choose("mnuWindowTileHorizontal");
         f.choose("mnuWindowCascade");
         QVERIFY(f.item("mnuWindowCascade")->isChecked());
@@ -110,6 +114,14 @@ private slots:
         a->setGeometry(5, 5, 50, 50);
         f.w().resize(f.w().width() + 40, f.w().height() + 30);
         QTRY_COMPARE(a->geometry().topLeft(), QPoint(0, 0));
+    }
+
+    void viewTogglesShowAndHideTheBars() {
+        Fixture f;
+        f.choose("mnuViewToolbar");
+        f.choose("mnuViewStatusBar");
+        QVERIFY(!f.w().toolBar()->isVisible() && !f.item("mnuViewToolbar")->isChecked());
+        QVERIFY(!f.w().statusPanels()->isVisible());
     }
 
     void windowListNamesTheDocuments() {

@@ -108,7 +108,9 @@ private slots:
 
     void printSettingMarginsAndFont() {
         Fixture f;
+        f.state.gPrintLineMode = 2;
         PrintSetting* window = f.printSetting();
+        QVERIFY(window->Option2->isChecked());
         window->Text2->setText(QStringLiteral("3000000000"));
         QVERIFY(f.messageOf([&] { window->Command3->click(); }).contains(QStringLiteral("right")));
         QVERIFY(window->isVisible());
@@ -116,9 +118,10 @@ private slots:
         chosen.setPointSizeF(12.5);
         f.answers.fontAnswers.push_back(chosen);
         window->Command2->click();
+        f.answers.fontAnswers.push_back(std::nullopt);
+        window->Command2->click();
         window->Text1->setText(QStringLiteral("10.5"));
         window->Text2->setText(QStringLiteral("11.5mm"));
-        window->Option2->setChecked(true);
         window->Command3->click();
         QCOMPARE((QList<long>{f.state.gPrintLeft, f.state.gPrintRight, f.state.gPrintLineMode, f.state.gPrintFontSize}),
                  (QList<long>{10, 12, 2, 12}));
@@ -153,6 +156,9 @@ private slots:
         const QByteArray bytes = test::readBytes(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") >= 2);
+        f.answers.dialogHandler = [](QDialog*) { return int(QDialog::Rejected); };
+        f.printSetting()->Command1->click();  // a cancelled dialog keeps the orientation
+        QCOMPARE(f.state.gPrintOrientation, 2);
     }
 
     void printWithoutAPrinterSaysSo() {
