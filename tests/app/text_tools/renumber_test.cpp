@@ -98,7 +98,7 @@ struct RefusalRow {
 const RefusalRow kRefusals[] = {
     {" 9", "999999999", "0", nullptr}, {"", "1", "1", "Digit Number"}, {"10", "1", "1", "Digit Number"},
     {"2.5", "1", "1", "Digit Number"}, {"1e400", "1", "1", "Digit Number"}, {"3", "-1", "1", "Start Number"},
-    {"3", "1000000000", "1", "Start Number"}, {"3", "1", "0.5", "Add Value"}, {"3", "1", "1000000000", "Add Value"},
+    {"3", "1000000000", "1", "Start Number"}, {"3", "1", "0.5", "Add Value"}, {"3", "1", "-5", "Add Value"}, {"3", "1", "1000000000", "Add Value"},
 };
 
 TEST(RenumberRefusal, NamesTheFirstBoxOutOfRange) {

@@ -55,7 +55,7 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
 TEST(ShiftAll, RefusesTheWholeRun) {
     const QString one = QStringLiteral("X1");
     for (const auto& [calculation, reason, text] :
-         {std::tuple{u"*", Reason::NoNumber, one}, {u" *2", Reason::NoNumber, one},
+         {std::tuple{u"*", Reason::NoNumber, one}, {u" *2", Reason::NoNumber, one}, {u"/", Reason::DivisionByZero, one},
           {u"/0.0", Reason::DivisionByZero, one}, {u"1e999", Reason::OutOfRange, one},
           // A number in the text, or a result, beyond double range.
           {u"+1", Reason::OutOfRange, QStringLiteral("X1 X") + QString(400, u'9')},
