@@ -45,6 +45,7 @@ private slots:
         QVERIFY(!f.item("mnuFileSave")->isEnabled());  // its shortcut must not fire either
         f.w().SetDocumentMenus();
         QCOMPARE(f.visibleMenus().size(), 10);
+        QVERIFY(!f.item("ProcessMCircleFace")->isEnabled() && !f.item("mnuEditUndo")->isEnabled());
         QVERIFY(f.w().toolbarButton(3)->isVisible());
     }
 

@@ -23,10 +23,7 @@ const QString kRenumbered =
 
 struct Fixture : test::MainWindowFixture {
     Fixture() { start(); }
-    frmDocument* doc(const QString& text) {
-        newDocument(text);
-        return active();
-    }
+    frmDocument* doc(const QString& text) { return newDocument(text), active(); }
     frmNumberArrange* arrange() {
         w().runCommand(QStringLiteral("mnuToolsNumberArrange"));
         return qobject_cast<frmNumberArrange*>(w().toolWindow(QStringLiteral("frmNumberArrange")));
@@ -53,6 +50,8 @@ private slots:
         frmDocument* b = f.doc(QStringLiteral("G2\r\n"));
         window->Command1->click();
         QCOMPARE(a->txtText->Text(), kRenumbered);
+        QCOMPARE(a->txtText->SelStart(), kRenumbered.size());
+        QCOMPARE(a->txtText->mousePointer(), MousePointer::Default);
         QCOMPARE(b->txtText->Text(), QStringLiteral("G2\r\n"));
         QTRY_VERIFY(!window);
         f.w().mdiArea()->setActiveSubWindow(a->subWindow());
@@ -81,6 +80,7 @@ private slots:
         window->DigitNo->setText(QStringLiteral("4"));
         QTest::keyClick(window->DigitNo, Qt::Key_Return);
         QCOMPARE(window->focusWidget(), window->StartNo);
+        QCOMPARE(window->StartNo->selectedText(), QStringLiteral("1"));
         window->StartNo->setText(QStringLiteral("10"));
         QTest::keyClick(window->StartNo, Qt::Key_Return);
         window->AddNo->setText(QStringLiteral("10"));
@@ -101,6 +101,7 @@ private slots:
         frmNumberArrange* window = f.arrange();
         window->AddNo->setText(QStringLiteral("0.5"));
         QVERIFY(f.messageOf([&] { window->Command1->click(); }).startsWith(QStringLiteral("Add Value")));
+        QCOMPARE(f.answers.messages[0].title, QStringLiteral("Sequence Number Arrange"));
         QVERIFY(window->isVisible());
         QCOMPARE(a->txtText->Text(), kProgram);
         QVERIFY(!a->txtText->Modified());
@@ -113,6 +114,7 @@ private slots:
         QVERIFY(window->Option2->isChecked());
         window->Text2->setText(QStringLiteral("3000000000"));
         QVERIFY(f.messageOf([&] { window->Command3->click(); }).contains(QStringLiteral("right")));
+        QCOMPARE(f.state.gPrintRight, 0L);
         QVERIFY(window->isVisible());
         QFont chosen(QStringLiteral("DejaVu Sans"));
         chosen.setPointSizeF(12.5);

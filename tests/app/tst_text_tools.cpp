@@ -6,6 +6,7 @@
 #include "app/text_tools/frmFind.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
+#include "support/documents.h"
 #include "support/main_window.h"
 
 using namespace quillmar;
@@ -15,7 +16,7 @@ namespace {
 const QColor kRed(255, 0, 0);
 using Sel = std::pair<qint64, qint64>;
 Sel selection(const RichTextBox* t) { return {t->SelStart(), t->SelLength()}; }
-QString crlf(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")); }
+using test::crlf;
 
 struct Fixture : test::MainWindowFixture {
     int changes = 0;  // changes of the text of the last document made by doc()
@@ -30,9 +31,7 @@ struct Fixture : test::MainWindowFixture {
     Window* open(const char* command, const char* windowClass) {
         w().runCommand(QString::fromLatin1(command));
         auto* window = qobject_cast<Window*>(w().toolWindow(QString::fromLatin1(windowClass)));
-        if (window)
-            window->show();
-        return window;
+        return window->show(), window;
     }
     frmFind* find() { return open<frmFind>("mnuSearchFind", "frmFind"); }
     frmReplace* replace(const QString& what, const QString& by) {
@@ -54,7 +53,6 @@ struct Fixture : test::MainWindowFixture {
             last = messageOf([button] { button->click(); });
         return last;
     }
-    QString lastTitle() const { return answers.messages.back().title; }
 };
 
 }  // namespace
@@ -72,9 +70,9 @@ private slots:
         QCOMPARE(f.press(find->NextFind), QString());
         QVERIFY(t->colorAt(1) == kRed && t->boldAt(1));
         f.press(find->NextFind);
-        QVERIFY(t->colorAt(1) != kRed);  // the previous hit is plain again
+        QVERIFY(t->colorAt(1) != kRed && !find->Check1->isChecked());  // the previous hit is plain again
         QCOMPARE(f.press(find->NextFind), QStringLiteral("2 回 見つかりました。"));
-        QCOMPARE(f.lastTitle(), QStringLiteral("検索"));
+        QCOMPARE(f.answers.messages.back().title, QStringLiteral("検索"));
         QVERIFY(find->Check1->isChecked());
         f.press(find->NextFind);
         QCOMPARE(selection(t), Sel(0, 3));
@@ -132,7 +130,7 @@ private slots:
         f.press(r->Change);  // the first press only finds
         QCOMPARE(t->Text(), original);
         QCOMPARE(f.press(r->Change, 3), QStringLiteral("3 回　変更しました。"));
-        QCOMPARE(f.lastTitle(), QStringLiteral("置き換え"));
+        QCOMPARE(f.answers.messages.back().title, QStringLiteral("置き換え"));
         QCOMPARE(f.changes, 3);
         f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), crlf("G1 X1\nG1 X2\nG01 X3"));
@@ -247,9 +245,13 @@ private slots:
         f.press(s->Change);
         QCOMPARE(t->Text(), QStringLiteral("X11 X20"));
         // A number beyond double range is refused before anything is written.
-        t->setText(QStringLiteral("X1 X") + QString(400, u'9'));
-        QCOMPARE(f.press(s->AllChange), QStringLiteral("A number is out of range."));
-        QCOMPARE(t->Text(), QStringLiteral("X1 X") + QString(400, u'9'));
+        Fixture g;
+        t = g.doc(QStringLiteral("X1 X") + QString(400, u'9'));
+        s = g.shift("X", "+1");
+        QCOMPARE(g.press(s->AllChange), QStringLiteral("A number is out of range."));
+        g.press(s->Change, 2);
+        QCOMPARE(g.press(s->Change), QStringLiteral("A number is out of range."));
+        QCOMPARE(t->Text(), QStringLiteral("X2 X") + QString(400, u'9'));
     }
 
     void withoutADocumentNothingHappens() {
