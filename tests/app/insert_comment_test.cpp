@@ -25,17 +25,14 @@ struct Messages {
     modal::Responder responder;
     std::vector<modal::MessageRequest> shown;
     Messages() {
-        responder.message = [this](const modal::MessageRequest& m) {
-            shown.push_back(m);
-            return int(modal::kOk);
-        };
+        responder.message = [this](const modal::MessageRequest& m) { return shown.push_back(m), int(modal::kOk); };
         modal::setResponder(&responder);
     }
     ~Messages() { modal::setResponder(nullptr); }
 };
 
 TEST(InsertComment, InsertsAtTheCaretAsOneChange) {
-    struct Case {
+    const struct {
         const char* name;
         int index;
         std::optional<QByteArray> commentFile;  // nullopt: there is none
@@ -51,15 +48,13 @@ TEST(InsertComment, InsertsAtTheCaretAsOneChange) {
         {"frame replaces the selection", 2, std::nullopt, "G01 X1", 4, 2, "G01 (-----<  >-----)", 12},
         {"date", 3, std::nullopt, "G04", 3, 0, "G042026.12.06", 13},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Comment.txt"));
-        if (c.commentFile) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(*c.commentFile);
-        }
+        QFile file(path);
+        ASSERT_TRUE(!c.commentFile || (file.open(QIODevice::WriteOnly) && file.write(*c.commentFile) > 0));
+        file.close();
         Document doc(crlf(c.document), c.caret);
         doc.box.setSelLength(c.selection);
         Messages messages;

@@ -23,10 +23,7 @@ const QString kRenumbered =
 
 struct Fixture : test::MainWindowFixture {
     Fixture() { start(); }
-    frmDocument* doc(const QString& text) {
-        newDocument(text);
-        return active();
-    }
+    frmDocument* doc(const QString& text) { return newDocument(text), active(); }
     frmNumberArrange* arrange() {
         w().runCommand(QStringLiteral("mnuToolsNumberArrange"));
         return qobject_cast<frmNumberArrange*>(w().toolWindow(QStringLiteral("frmNumberArrange")));
@@ -60,35 +57,41 @@ private slots:
         f.w().mdiArea()->setActiveSubWindow(a->subWindow());
         f.w().mnuEditUndo_Click();
         QCOMPARE(a->txtText->Text(), kProgram);
-        // Reopened, the window follows the active document.
-        frmNumberArrange* again = f.arrange();
+        // Reopened, the window follows the active document; a closed document is no target.
+        QPointer<frmNumberArrange> again = f.arrange();
         f.w().mdiArea()->setActiveSubWindow(b->subWindow());
-        QCOMPARE(f.arrange(), again);
-        again->WithoutSpace->setChecked(true);
-        again->Command1->click();
-        QCOMPARE(b->txtText->Text(), QStringLiteral("N001G2\r\n"));
-        // A closed document is no target.
-        QPointer<frmNumberArrange> last = f.arrange();
+        QCOMPARE(f.arrange(), again.data());
         b->txtText->setModified(false);
         b->subWindow()->close();
         QTRY_COMPARE(f.w().documentWindows().size(), 1);
-        last->Command1->click();
-        QTRY_VERIFY(!last);
+        again->Command1->click();
+        QTRY_VERIFY(!again);
         QCOMPARE(a->txtText->Text(), kProgram);
     }
 
-    void fromTheLineAfterTheCaret() {
+    void theBoxesAreReadAndEnterLeadsToOk() {
         Fixture f;
         frmDocument* a = f.doc(QStringLiteral("G1\r\nG2\r\nG3\nG4"));
-        frmNumberArrange* window = f.arrange();
         a->txtText->setSelStart(5);
-        window->FromTop->setChecked(false);
+        frmNumberArrange* window = f.arrange();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->DigitNo->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window->DigitNo->selectedText(), QStringLiteral("3"));
         window->DigitNo->setText(QStringLiteral("4"));
+        QTest::keyClick(window->DigitNo, Qt::Key_Return);
+        QCOMPARE(window->focusWidget(), window->StartNo);
+        QCOMPARE(window->StartNo->selectedText(), QStringLiteral("1"));
         window->StartNo->setText(QStringLiteral("10"));
+        QTest::keyClick(window->StartNo, Qt::Key_Return);
         window->AddNo->setText(QStringLiteral("10"));
-        window->With1Space->setChecked(true);
-        window->Command1->click();
-        QCOMPARE(a->txtText->Text(), QStringLiteral("G1\r\nG2\r\nN0010 G3\nN0020 G4"));
+        QTest::keyClick(window->AddNo, Qt::Key_Enter);
+        QCOMPARE(window->focusWidget(), window->Command1);
+        window->StopM02->click();
+        QVERIFY(!window->Continue->isEnabled());
+        window->FromTop->setChecked(false);
+        window->WithoutSpace->setChecked(true);
+        QTest::keyClick(window->Command1, Qt::Key_Return);
+        QCOMPARE(a->txtText->Text(), QStringLiteral("G1\r\nG2\r\nN0010G3\nN0020G4"));
     }
 
     void aRefusedValueChangesNothing() {
@@ -102,26 +105,6 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(a->txtText->Text(), kProgram);
         QVERIFY(!a->txtText->Modified());
-    }
-
-    void boxesSelectAndEnterLeadsToOk() {
-        Fixture f;
-        f.doc(kProgram);
-        frmNumberArrange* window = f.arrange();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        window->DigitNo->setFocus(Qt::TabFocusReason);
-        QCOMPARE(window->DigitNo->selectedText(), QStringLiteral("3"));
-        QTest::keyClick(window->DigitNo, Qt::Key_Return);
-        QCOMPARE(window->focusWidget(), window->StartNo);
-        QCOMPARE(window->StartNo->selectedText(), QStringLiteral("1"));
-        QTest::keyClick(window->StartNo, Qt::Key_Return);
-        QTest::keyClick(window->AddNo, Qt::Key_Enter);
-        QCOMPARE(window->focusWidget(), window->Command1);
-        window->StopM02->click();
-        QVERIFY(!window->Continue->isEnabled());
-        window->StopM02->click();
-        QTest::keyClick(window->Command1, Qt::Key_Return);
-        QCOMPARE(f.active()->txtText->Text(), kRenumbered);
     }
 
     void printSettingMarginsAndFont() {
@@ -141,13 +124,10 @@ private slots:
         window->Command2->click();
         window->Text1->setText(QStringLiteral("10.5"));
         window->Text2->setText(QStringLiteral("11.5mm"));
-        window->Option1->setChecked(true);
         window->Command3->click();
-        QCOMPARE(f.state.gPrintLeft, 10L);
-        QCOMPARE(f.state.gPrintRight, 12L);
-        QCOMPARE(f.state.gPrintLineMode, 1);
+        QCOMPARE((QList<long>{f.state.gPrintLeft, f.state.gPrintRight, f.state.gPrintLineMode, f.state.gPrintFontSize}),
+                 (QList<long>{10, 12, 2, 12}));
         QCOMPARE(f.state.gPrintFontName, QStringLiteral("DejaVu Sans"));
-        QCOMPARE(f.state.gPrintFontSize, 12L);
         // Cancel keeps what is stored.
         window = f.printSetting();
         window->Text1->setText(QStringLiteral("25"));
@@ -172,16 +152,14 @@ private slots:
         QString program;
         for (int i = 1; i <= 120; ++i)
             program += QStringLiteral("N%1 G01 X%2. Z-5.\r\n").arg(i).arg(i * 2);
-        frmDocument* doc = f.doc(program);
+        f.doc(program);
         f.w().runCommand(QStringLiteral("mnuFilePrint"));
         QVERIFY(f.answers.messages.empty());
         const QByteArray bytes = test::readBytes(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") >= 2);
-        QCOMPARE(doc->txtText->Text(), program);
-        // A cancelled dialog keeps the orientation.
         f.answers.dialogHandler = [](QDialog*) { return int(QDialog::Rejected); };
-        f.printSetting()->Command1->click();
+        f.printSetting()->Command1->click();  // a cancelled dialog keeps the orientation
         QCOMPARE(f.state.gPrintOrientation, 2);
     }
 
