@@ -288,6 +288,34 @@ void RichTextBox::load(const QString& text, TextEncoding encoding) {
     replaceWholeText(text);
 }
 
+void RichTextBox::replaceRange(qint64 position, qint64 length, const QString& text) {
+    ensureRoomFor(text);
+    EditScope scope(this, TextChange::Source::Other);
+    position = std::max<qint64>(0, position);
+    const qint64 from = byteFromChar(position);
+    const qint64 to = std::max(from, byteFromChar(position + std::max<qint64>(0, length)));
+    const QByteArray bytes = toEditorBytes(text);
+    if (from == to && bytes.isEmpty()) return;
+    sci(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
+    SendScintilla(SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+}
+
+void RichTextBox::rewrite(const std::function<void()>& edits) {
+    EditScope scope(this, TextChange::Source::WholeText, true);
+    edits();
+    if (styled_) {
+        sci(SCI_STARTSTYLING, 0, 0);
+        sci(SCI_SETSTYLING, static_cast<unsigned long>(byteLength()), 0);
+        styled_ = false;
+    }
+    // Only the first line end decides: at most the first line is read.
+    const qint64 length = byteLength();
+    const qint64 firstEnd = std::min<qint64>(length, sci(SCI_GETLINEENDPOSITION, 0) + 2);
+    const char* head = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, 0ul, long(firstEnd)));
+    sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(QByteArrayView(head, firstEnd))));
+    sci(SCI_GOTOPOS, 0);
+}
+
 // --- selection ------------------------------------------------------------------------
 
 qint64 RichTextBox::SelStart() const { return charFromByte(sci(SCI_GETSELECTIONSTART)); }
@@ -391,13 +419,25 @@ void RichTextBox::onModified(int position, int type, int length) {
     if (type & SC_MOD_BEFOREDELETE) {
         deleteStart_ = charFromByte(position);
         deleteLength_ = charFromByte(qint64(position) + length) - deleteStart_;
+        // The removed characters are kept for the undo ring; the inserted ones stay in
+        // the text, so a change costs what it touches.
+        const char* data = reinterpret_cast<const char*>(
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), long(length)));
+        deleteText_ = fromEditorBytes(data, length);
         return;
     }
     if (type & SC_MOD_DELETETEXT) {
         noteEdit(deleteStart_, deleteLength_, 0);
+        edits_.push_back({deleteStart_, std::move(deleteText_), 0});
+        deleteText_ = QString();
     } else if (type & SC_MOD_INSERTTEXT) {
         const qint64 start = charFromByte(position);
-        noteEdit(start, 0, charFromByte(qint64(position) + length) - start);
+        const qint64 inserted = charFromByte(qint64(position) + length) - start;
+        noteEdit(start, 0, inserted);
+        if (!edits_.empty() && edits_.back().insertedLength == 0 && edits_.back().position == start)
+            edits_.back().insertedLength = inserted;  // a replacement: the delete, then the insert
+        else
+            edits_.push_back({start, QString(), inserted});
     } else {
         return;
     }
@@ -437,6 +477,8 @@ void RichTextBox::finishEdit() {
         change.insertedLength = editNewEnd_ - editStart_;
         report = report || change.removedLength != 0 || change.insertedLength != 0;
     }
+    change.edits = std::move(edits_);
+    edits_.clear();
     editPending_ = false;
     reportAlways_ = false;
     if (!report) return;

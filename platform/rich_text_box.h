@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -31,6 +32,15 @@ struct TextChange {
     qint64 removedLength = 0;
     qint64 insertedLength = 0;
     Source source = Source::Other;
+    // The single edits that made the change, in the order they were made, each at its
+    // position in the text as it stood then: `removed` replaced by `insertedLength`
+    // characters. The inserted text is not copied out: it is in the text.
+    struct Edit {
+        qint64 position = 0;
+        QString removed;
+        qint64 insertedLength = 0;
+    };
+    std::vector<Edit> edits;
 };
 
 // A typed character on its way into the text. A keyPress handler may replace the code or
@@ -72,6 +82,12 @@ public:
     // all colouring and puts the caret at the start.
     void setText(const QString& text) override;
     qint64 textLength() const;
+    // Replaces the characters [position, position + length) (clipped to the text).
+    void replaceRange(qint64 position, qint64 length, const QString& text);
+    // Runs `edits` (made through replaceRange) as one change that stands for a new whole
+    // text: reported once even when nothing changed, colouring cleared, and the line end
+    // Enter types taken from the new text; only the edited characters are touched.
+    void rewrite(const std::function<void()>& edits);
     // The characters [start, start + length) of the text, clipped to it, read without
     // taking the whole text.
     QString textRange(qint64 start, qint64 length) const;
@@ -225,6 +241,8 @@ private:
     qint64 editNewEnd_ = 0;
     qint64 deleteStart_ = 0;
     qint64 deleteLength_ = 0;
+    QString deleteText_;
+    std::vector<TextChange::Edit> edits_;
     bool rewriting_ = false;
     bool composing_ = false;
 };

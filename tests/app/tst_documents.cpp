@@ -344,9 +344,10 @@ private slots:
         frmDocument* second = f.active();
         first->txtText->setSelText("one");
         second->txtText->setSelText("two");
-        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
-        QCOMPARE(f.w().documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
-        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 1).text, QString());
+        const UndoRing& ring = f.w().documents().undo;
+        QCOMPARE(ring.levelText(first->DocIndex, 0, first->undoText()), QStringLiteral("one"));
+        QCOMPARE(ring.levelText(second->DocIndex, 0, second->undoText()), QStringLiteral("two"));
+        QCOMPARE(ring.levelText(first->DocIndex, 1, first->undoText()), QString());
     }
 
     void automaticNumberingWhileTyping() {

@@ -20,6 +20,14 @@ struct Document {
     QString text;
     qint64 caret = 0;
 
+    struct View : UndoRing::Text {
+        QString& text;
+        explicit View(QString& t) : text(t) {}
+        qint64 length() const override { return text.size(); }
+        QString read(qint64 position, qint64 length) const override { return text.mid(position, length); }
+        void replace(qint64 position, qint64 length, const QString& with) override { text.replace(position, length, with); }
+    };
+    // The smallest edit that turns the text into `to`, as the editor reports it.
     void change(const QString& to) {
         qint64 head = 0;
         while (head < text.size() && head < to.size() && text[head] == to[head]) ++head;
@@ -27,18 +35,18 @@ struct Document {
         while (tail < text.size() - head && tail < to.size() - head &&
                text[text.size() - 1 - tail] == to[to.size() - 1 - tail])
             ++tail;
+        const UndoRing::Change edit{head, text.mid(head, text.size() - head - tail), to.size() - head - tail};
         text = to;
         caret = to.size() - tail;
-        ring.record(slot, text, caret);
+        ring.record(slot, edit, caret, View(text));
     }
-    void undo() { restore(ring.undo(slot)); }
-    void redo() { restore(ring.redo(slot)); }
-    void seed() { ring.seed(slot, text); }
-    void restore(const std::optional<UndoRing::State>& s) {
-        if (!s) return;
-        text = s->text;
-        caret = std::min<qint64>(s->caret, text.size());
+    void undo() { restore(ring.undo(slot, view_)); }
+    void redo() { restore(ring.redo(slot, view_)); }
+    void seed() { ring.seed(slot, view_); }
+    void restore(std::optional<qint64> at) {
+        if (at) caret = std::min<qint64>(*at, text.size());
     }
+    View view_{text};
     void run(const std::string& step) {
         const QString arg = QString::fromStdString(step.size() > 2 ? step.substr(2) : std::string());
         switch (step[0]) {
