@@ -125,6 +125,13 @@ ProgramFileRead readProgramFile(const QString& path) {
         result.error = QStringLiteral("Is a folder");
         return result;
     }
+    // A pipe would block the reading for ever and a device may never end: only a
+    // regular file (or a link to one) is read.
+    if (!info.isFile()) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = QStringLiteral("Not a regular file");
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = ProgramFileRead::Status::Failed;

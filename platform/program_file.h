@@ -43,7 +43,7 @@ struct ProgramFileRead {
     enum class Status {
         Read,     // the file was read
         Missing,  // nothing exists at the path: an empty document under that name
-        Failed,   // it exists but cannot be read (a folder, no permission, I/O error)
+        Failed,   // it exists but cannot be read (a folder, a pipe or device, no permission, I/O error)
     };
     Status status = Status::Missing;
     QString text;

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "common/shared_state.h"
 #include "app/command_line.h"
 #include "app/frmDocument.h"
@@ -301,6 +303,18 @@ private slots:
         QCOMPARE(w.documentWindows().size(), 1);
         QCOMPARE(w.documentWindows()[0]->txtText->Text(), QStringLiteral("O9\r\n"));
         QVERIFY(w.menus().action("mnuEdit")->isVisible());
+    }
+
+    void aPipeOnTheCommandLineOpensNothing() {
+        test::MainWindowFixture pre;
+        const QString fifo = pre.file("pipe.min");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        pre.answers.answerMessage(modal::kOk);
+        pre.window = std::make_unique<frmMain>(pre.state, pre.settings, pre.keys);
+        pre.window->MDIForm_Load(QStringLiteral("\"%1\"").arg(fifo));
+        pre.window->show();
+        QCOMPARE(pre.answers.messages.size(), size_t(1));
+        QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
 
     void undoAndRedoWalkTheRing() {

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quillmar;
@@ -141,11 +142,15 @@ TEST(ProgramFile, MissingFileGivesAnEmptyDocumentAndCreatesNothing) {
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(ProgramFile, AFolderCannotBeRead) {
+TEST(ProgramFile, OnlyRegularFilesAreRead) {
     QTemporaryDir dir;
-    const ProgramFileRead read = readProgramFile(dir.path());
-    EXPECT_EQ(read.status, ProgramFileRead::Status::Failed);
-    EXPECT_FALSE(read.error.isEmpty());
+    const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+        const ProgramFileRead read = readProgramFile(path);
+        EXPECT_EQ(read.status, ProgramFileRead::Status::Failed) << path.toStdString();
+        EXPECT_FALSE(read.error.isEmpty()) << path.toStdString();
+    }
 }
 
 TEST(ProgramFile, SavingIntoAMissingFolderFailsAndCreatesNothing) {
