@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace quillmar {
@@ -99,8 +100,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     applyBaseStyle();
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                onModified(position, type, length);
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
+                onModified(position, type, text, length);
             });
     connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this,
             [this](int position) { sci(SCI_STARTSTYLING, static_cast<unsigned long>(position), 0); });
@@ -118,7 +119,7 @@ const char* RichTextBox::bytesPointer() const {
 
 qint64 RichTextBox::byteLength() const { return sci(SCI_GETLENGTH); }
 
-qint64 RichTextBox::charFromByte(qint64 bytePos) const {
+qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
     bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
     if (!utf8Mode_) return bytePos;
     const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
@@ -128,20 +129,111 @@ qint64 RichTextBox::charFromByte(qint64 bytePos) const {
     return position;
 }
 
-qint64 RichTextBox::byteFromChar(qint64 charPos) const {
-    if (charPos <= 0) return 0;
-    if (!utf8Mode_) return std::min(charPos, byteLength());
-    charPos = std::min(charPos, textLength());
+qint64 RichTextBox::byteFromUnits(qint64 charPos) const {
     const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
     const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const qint64 relative = charPos - lineIndex;
+    return byteInLine(lineStart, charPos - lineIndex);
+}
+
+qint64 RichTextBox::byteInLine(qint64 lineStart, qint64 relative) const {
     if (relative <= 0) return lineStart;
     const long position = sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative);
     if (position > lineStart) return position;
     // Between the two halves of a surrogate pair: the character's own start.
     if (relative == 1) return lineStart;
     return sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative - 1);
+}
+
+// The editor's line index counts a noncharacter as one character, but counting within a
+// line gives it one unit per byte: the excess of those between the line start and the
+// position is taken off.
+qint64 RichTextBox::oddExcessWithin(qint64 lineStart, qint64 bytePos) const {
+    qint64 excess = 0;
+    for (const OddUnits& odd : oddUnits_) {
+        if (odd.position + odd.width > bytePos) break;
+        if (odd.position >= lineStart) excess += odd.excess;
+    }
+    return excess;
+}
+
+qint64 RichTextBox::charFromByte(qint64 bytePos) const {
+    bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
+    qint64 position = unitsFromByte(bytePos);
+    if (!oddUnits_.empty()) {
+        const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
+        position -= oddExcessWithin(sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)), bytePos);
+    }
+    return position;
+}
+
+qint64 RichTextBox::byteFromChar(qint64 charPos) const {
+    if (charPos <= 0) return 0;
+    if (!utf8Mode_) return std::min(charPos, byteLength());
+    charPos = std::min(charPos, textLength());
+    if (oddUnits_.empty()) return byteFromUnits(charPos);
+    const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
+    const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
+    const qint64 lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const qint64 lineEnd = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
+    qint64 excess = 0;
+    for (const OddUnits& odd : oddUnits_) {
+        if (odd.position < lineStart) continue;
+        if (odd.position >= lineEnd) break;
+        const qint64 at = lineIndex + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), odd.position) - excess;
+        if (at >= charPos) break;
+        // Inside the surrogate pair of a noncharacter beyond U+FFFF: its own start.
+        if (charPos < at + (odd.width == 4 ? 2 : 1)) return odd.position;
+        excess += odd.excess;
+    }
+    return byteInLine(lineStart, charPos - lineIndex + excess);
+}
+
+// Looks for noncharacters in freshly inserted UTF-8 and asks the editor how many units it
+// gives each; runs of plain ASCII are passed over eight bytes at a time.
+void RichTextBox::noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes) {
+    for (OddUnits& odd : oddUnits_)
+        if (odd.position >= position) odd.position += length;
+    if (!utf8Mode_ || !bytes) return;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    std::vector<OddUnits> found;
+    qint64 i = 0;
+    while (i < length) {
+        if (i + 8 <= length) {
+            quint64 word;
+            std::memcpy(&word, b + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        int width = 0;
+        if (b[i] == 0xEF && i + 2 < length && (b[i + 1] == 0xB7 || b[i + 1] == 0xBF)) width = 3;
+        else if (b[i] >= 0xF0 && b[i] <= 0xF4 && i + 3 < length && (b[i + 1] & 0x0F) == 0x0F && b[i + 2] == 0xBF)
+            width = 4;
+        if (width != 0) {
+            const qint64 at = position + i;
+            const qint64 units = sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(at), at + width);
+            const int excess = int(units) - (width == 4 ? 2 : 1);
+            if (excess > 0) {
+                found.push_back({at, width, excess});
+                i += width;
+                continue;
+            }
+        }
+        ++i;
+    }
+    if (found.empty()) return;
+    oddUnits_.insert(std::upper_bound(oddUnits_.begin(), oddUnits_.end(), position,
+                                      [](qint64 p, const OddUnits& odd) { return p < odd.position; }),
+                     found.begin(), found.end());
+}
+
+void RichTextBox::noteOddUnitsDeleted(qint64 position, qint64 length) {
+    if (oddUnits_.empty()) return;
+    std::erase_if(oddUnits_, [&](const OddUnits& odd) { return odd.position >= position && odd.position < position + length; });
+    for (OddUnits& odd : oddUnits_)
+        if (odd.position >= position + length) odd.position -= length;
 }
 
 std::pair<qint64, qint64> RichTextBox::selectionBytes() const {
@@ -236,8 +328,9 @@ qint64 RichTextBox::textLength() const {
     if (!utf8Mode_) return length;
     const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(length));
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    return sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index)
-           + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), length);
+    qint64 units = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index)
+                   + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), length);
+    return units - oddExcessWithin(lineStart, length);
 }
 
 QString RichTextBox::textRange(qint64 start, qint64 length) const {
@@ -414,7 +507,9 @@ void RichTextBox::cut() {
 
 // --- change reports -------------------------------------------------------------------
 
-void RichTextBox::onModified(int position, int type, int length) {
+void RichTextBox::onModified(int position, int type, const char* text, int length) {
+    if (type & SC_MOD_INSERTTEXT) noteOddUnitsInserted(position, length, text);
+    else if (type & SC_MOD_DELETETEXT) noteOddUnitsDeleted(position, length);
     if (rewriting_) return;
     if (type & SC_MOD_BEFOREDELETE) {
         deleteStart_ = charFromByte(position);

@@ -202,7 +202,13 @@ private:
     void pasteText(const QString& text);
     void typeKey(QKeyEvent* event);
 
-    void onModified(int position, int type, int length);
+    void onModified(int position, int type, const char* text, int length);
+    void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
+    void noteOddUnitsDeleted(qint64 position, qint64 length);
+    qint64 unitsFromByte(qint64 bytePos) const;
+    qint64 byteFromUnits(qint64 units) const;
+    qint64 byteInLine(qint64 lineStart, qint64 relative) const;
+    qint64 oddExcessWithin(qint64 lineStart, qint64 bytePos) const;
     void noteEdit(qint64 position, qint64 removed, qint64 inserted);
     void finishEdit();
 
@@ -244,6 +250,15 @@ private:
     QString deleteText_;
     std::vector<TextChange::Edit> edits_;
     bool rewriting_ = false;
+    // Byte positions of the noncharacters in the text (U+FFFE, U+FFFF, U+FDD0..U+FDEF,
+    // U+nFFFE, U+nFFFF), which the editor counts as invalid bytes, one unit each, where
+    // Qt counts one character: `excess` units too many. Usually empty.
+    struct OddUnits {
+        qint64 position;
+        int width;
+        int excess;
+    };
+    std::vector<OddUnits> oddUnits_;
     bool composing_ = false;
 };
 

@@ -96,6 +96,18 @@ TEST(ProgramFile, RoundTripThroughTheTextBoxKeepsEveryByte) {
     }
 }
 
+TEST(ProgramFile, EditingAfterANoncharacterChangesOnlyTheEditedCharacter) {
+    const DecodedProgram decoded = decodeProgram(bytesOf("A\xef\xbf\xbf" "B\r\nC", 8));
+    RichTextBox box;
+    box.load(decoded.text, decoded.encoding);
+    box.select(2, 1);
+    ASSERT_EQ(box.SelText(), QStringLiteral("B"));
+    box.setSelText(QStringLiteral("Z"));
+    const std::optional<QByteArray> bytes = encodeText(box.Text(), box.encoding());
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->toHex(' '), QByteArray("41 ef bf bf 5a 0d 0a 43"));
+}
+
 TEST(ProgramFile, JapaneseInsertedIntoACp932DocumentIsWrittenIn932) {
     RichTextBox box;
     box.load(QString::fromUtf8("O1000\r\nM30\r\n"), TextEncoding::Cp932);
