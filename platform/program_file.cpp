@@ -94,9 +94,13 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding) {
 }
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
+    // Qt's decoder flags every byte that is not well-formed UTF-8 (overlong forms,
+    // surrogates, values beyond U+10FFFF, cut sequences) and keeps a leading byte-order
+    // mark, so text it decodes without an error encodes back to the same bytes: only the
+    // other code pages need the way back checked.
     bool valid = false;
     QString text = decodeUtf8(bytes, &valid);
-    if (valid && sameBytes(text.toUtf8(), bytes)) return {std::move(text), TextEncoding::Utf8};
+    if (valid) return {std::move(text), TextEncoding::Utf8};
 
     if (cp932Available()) {
         text = decodeCp932(bytes, &valid);

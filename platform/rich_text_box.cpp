@@ -44,6 +44,39 @@ bool fitsLatin1(QStringView text) {
     return true;
 }
 
+}  // namespace
+
+// UTF-16 units of UTF-8 bytes as QString counts them (a byte of a Latin-1 text that is
+// not plain ASCII is counted as UTF-8 would count it: only the bytes above 0x7F matter
+// then), passing over plain ASCII eight bytes at a time.
+RichTextBox::ByteCounts RichTextBox::countBytes(const char* bytes, qint64 length) {
+    ByteCounts counts;
+    if (!bytes) return counts;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    qint64 i = 0;
+    while (i < length) {
+        if (i + 8 <= length) {
+            quint64 word;
+            std::memcpy(&word, b + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                counts.units += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = b[i++];
+        if (c < 0x80) {
+            ++counts.units;
+            continue;
+        }
+        ++counts.high;
+        if ((c & 0xC0) != 0x80) counts.units += c >= 0xF0 ? 2 : 1;
+    }
+    return counts;
+}
+
+namespace {
+
 // Enter types the line end the text began with; a text without one gets CR LF, the line
 // end of the program files this editor is made for.
 long eolModeOf(QByteArrayView bytes) {
@@ -79,7 +112,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     sci(SCI_SETUNDOCOLLECTION, 0);
     sci(SCI_EMPTYUNDOBUFFER);
     sci(SCI_SETCODEPAGE, SC_CP_UTF8);
-    sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     sci(SCI_SETMODEVENTMASK, SC_MODEVENTMASKALL);
     sci(SCI_SETPASTECONVERTENDINGS, 0);
     sci(SCI_SETEOLMODE, SC_EOL_CRLF);
@@ -139,9 +171,19 @@ const char* RichTextBox::bytesPointer() const {
 
 qint64 RichTextBox::byteLength() const { return sci(SCI_GETLENGTH); }
 
+// The editor's UTF-16 line index is built on the first position that needs it: a text of
+// plain ASCII never needs one (characters and bytes are the same), and opening, showing
+// and saving a program needs no position beyond its start.
+void RichTextBox::ensureIndex() const {
+    if (indexAllocated_) return;
+    sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
+    indexAllocated_ = true;
+}
+
 qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
     bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
-    if (!utf8Mode_) return bytePos;
+    if (!utf8Mode_ || nonAsciiBytes_ == 0 || bytePos == 0) return bytePos;
+    ensureIndex();
     const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     qint64 position = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
@@ -150,6 +192,7 @@ qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
 }
 
 qint64 RichTextBox::byteFromUnits(qint64 charPos) const {
+    ensureIndex();
     const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
     const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
@@ -191,7 +234,9 @@ qint64 RichTextBox::byteFromChar(qint64 charPos) const {
     if (charPos <= 0) return 0;
     if (!utf8Mode_) return std::min(charPos, byteLength());
     charPos = std::min(charPos, textLength());
+    if (nonAsciiBytes_ == 0) return charPos;
     if (oddUnits_.empty()) return byteFromUnits(charPos);
+    ensureIndex();
     const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
     const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
     const qint64 lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
@@ -315,7 +360,6 @@ void RichTextBox::switchMode(bool utf8) {
     sci(SCI_CLEARALL);
     utf8Mode_ = utf8;
     sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
-    if (utf8) sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     const QByteArray bytes = toEditorBytes(text);
     if (!bytes.isEmpty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     if (!oldStyles.empty()) {
@@ -343,15 +387,7 @@ void RichTextBox::switchMode(bool utf8) {
 
 QString RichTextBox::Text() const { return fromEditorBytes(bytesPointer(), byteLength()); }
 
-qint64 RichTextBox::textLength() const {
-    const qint64 length = byteLength();
-    if (!utf8Mode_) return length;
-    const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(length));
-    const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    qint64 units = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index)
-                   + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), length);
-    return units - oddExcessWithin(lineStart, length);
-}
+qint64 RichTextBox::textLength() const { return utf8Mode_ ? charLength_ : byteLength(); }
 
 QString RichTextBox::textRange(qint64 start, qint64 length) const {
     const qint64 end = start + std::max<qint64>(0, length);
@@ -371,7 +407,6 @@ void RichTextBox::replaceWholeText(const QString& text) {
         // The old text is gone, so the mode changes without re-encoding anything.
         utf8Mode_ = true;
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
-        sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
         setEncodingValue(TextEncoding::Utf8);
     }
     const QByteArray bytes = toEditorBytes(text);
@@ -395,7 +430,6 @@ void RichTextBox::load(const QString& text, TextEncoding encoding) {
     if (utf8Mode_ != utf8) {
         utf8Mode_ = utf8;
         sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
-        if (utf8) sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     }
     setEncodingValue(encoding);
     replaceWholeText(text);
@@ -528,26 +562,39 @@ void RichTextBox::cut() {
 // --- change reports -------------------------------------------------------------------
 
 void RichTextBox::onModified(int position, int type, const char* text, int length) {
-    if (type & SC_MOD_INSERTTEXT) noteOddUnitsInserted(position, length, text);
-    else if (type & SC_MOD_DELETETEXT) noteOddUnitsDeleted(position, length);
-    if (rewriting_) return;
     if (type & SC_MOD_BEFOREDELETE) {
-        deleteStart_ = charFromByte(position);
-        deleteLength_ = charFromByte(qint64(position) + length) - deleteStart_;
-        // The removed characters are kept for the undo ring; the inserted ones stay in
-        // the text, so a change costs what it touches.
         const char* data = reinterpret_cast<const char*>(
             SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), long(length)));
+        deleteCounts_ = countBytes(data, length);
+        if (rewriting_) return;
+        deleteStart_ = charFromByte(position);
+        deleteLength_ = utf8Mode_ ? deleteCounts_.units : length;
+        // The removed characters are kept for the undo ring; the inserted ones stay in
+        // the text, so a change costs what it touches.
         deleteText_ = fromEditorBytes(data, length);
         return;
     }
+    qint64 inserted = 0;
+    if (type & SC_MOD_INSERTTEXT) {
+        const ByteCounts counts = countBytes(text, length);
+        charLength_ += counts.units;
+        nonAsciiBytes_ += counts.high;
+        inserted = utf8Mode_ ? counts.units : length;
+        if (counts.high != 0) noteOddUnitsInserted(position, length, text);
+        else noteOddUnitsInserted(position, length, nullptr);
+    } else if (type & SC_MOD_DELETETEXT) {
+        charLength_ -= deleteCounts_.units;
+        nonAsciiBytes_ -= deleteCounts_.high;
+        if (byteLength() == 0) charLength_ = nonAsciiBytes_ = 0;
+        noteOddUnitsDeleted(position, length);
+    }
+    if (rewriting_) return;
     if (type & SC_MOD_DELETETEXT) {
         noteEdit(deleteStart_, deleteLength_, 0);
         edits_.push_back({deleteStart_, std::move(deleteText_), 0});
         deleteText_ = QString();
     } else if (type & SC_MOD_INSERTTEXT) {
         const qint64 start = charFromByte(position);
-        const qint64 inserted = charFromByte(qint64(position) + length) - start;
         noteEdit(start, 0, inserted);
         if (!edits_.empty() && edits_.back().insertedLength == 0 && edits_.back().position == start)
             edits_.back().insertedLength = inserted;  // a replacement: the delete, then the insert

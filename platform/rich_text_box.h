@@ -203,6 +203,12 @@ private:
     void typeKey(QKeyEvent* event);
 
     void onModified(int position, int type, const char* text, int length);
+    struct ByteCounts {
+        qint64 units = 0;  // UTF-16 units of the bytes read as UTF-8
+        qint64 high = 0;   // bytes above 0x7F
+    };
+    static ByteCounts countBytes(const char* bytes, qint64 length);
+    void ensureIndex() const;
     void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
     void noteOddUnitsDeleted(qint64 position, qint64 length);
     qint64 unitsFromByte(qint64 bytePos) const;
@@ -259,6 +265,12 @@ private:
         int excess;
     };
     std::vector<OddUnits> oddUnits_;
+    // Kept with every edit: the length in UTF-16 units (in a UTF-8 text) and how many bytes
+    // are not plain ASCII; while none is, positions need no index.
+    qint64 charLength_ = 0;
+    qint64 nonAsciiBytes_ = 0;
+    ByteCounts deleteCounts_;
+    mutable bool indexAllocated_ = false;
     bool composing_ = false;
 };
 

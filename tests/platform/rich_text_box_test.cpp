@@ -74,6 +74,23 @@ TEST(RichTextBox, SelectionsCountCharactersAsQStringDoes) {
     }
 }
 
+// Positions of a plain ASCII text need no index; the first other character brings it in.
+TEST(RichTextBox, AsciiTextTakingJapaneseKeepsItsPositions) {
+    RichTextBox box;
+    box.load(u"G01 X1\r\nM30"_s, TextEncoding::Utf8);
+    box.select(4, 2);
+    EXPECT_EQ(box.SelText(), u"X1"_s);
+    box.setSelStart(4);
+    box.setSelText(u"あ😀"_s);
+    EXPECT_EQ(box.textLength(), 14);
+    box.select(7, 2);
+    EXPECT_EQ(box.SelText(), u"X1"_s);
+    box.select(0, box.textLength());
+    box.setSelText(u"M"_s);
+    EXPECT_EQ(box.textLength(), 1);
+    EXPECT_EQ(box.SelStart(), 1);
+}
+
 TEST(RichTextBox, APositionInsideASurrogatePairFallsToTheCharacterStart) {
     RichTextBox box;
     box.setText(QString::fromUtf8("a😀b"));
