@@ -27,6 +27,7 @@ long QsciScintillaBase::SendScintilla(unsigned int msg, unsigned long wParam, lo
     using Send = long (*)(const QsciScintillaBase*, unsigned int, unsigned long, long);
     static const Send library = reinterpret_cast<Send>(dlsym(RTLD_NEXT, "_ZNK17QsciScintillaBase13SendScintillaEjml"));
     if (msg == SCI_COUNTCHARACTERS && !QAccessible::isActive()) return 0;
+    if (!library) qFatal("QScintilla's SendScintilla was not found beside the program's own");
     return library(this, msg, wParam, lParam);
 }
 

@@ -143,4 +143,58 @@ TEST(UndoRing, Behaviour) {
     }
 }
 
+// The ring as first described: eleven whole texts. Long runs of undoing and typing
+// anywhere in the text, with focus changes, give the same texts, carets and depths.
+struct WholeTextRing {
+    std::array<QString, UndoRing::kLevels> text{};
+    std::array<qint64, UndoRing::kLevels> caret{};
+    int depth = 0;
+    void record(const QString& t, qint64 c) {
+        for (int level = UndoRing::kLevels - 1; level >= 1; --level) {
+            text[level] = text[level - 1];
+            caret[level] = caret[level - 1];
+        }
+        text[0] = t;
+        caret[0] = c;
+        depth = 0;
+    }
+};
+
+TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
+    UndoRing ring;
+    Document doc{ring, 0, {}};
+    WholeTextRing model;
+    QString shown;
+    quint32 seed = 12345;
+    auto next = [&seed](quint32 n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        const quint32 what = next(10);
+        if (what < 4) {
+            QString to = doc.text;
+            const qint64 at = next(quint32(to.size() + 1));
+            const qint64 cut = std::min<qint64>(next(3), to.size() - at);
+            to.replace(at, cut, QString(int(next(3)), QChar(u'a' + char16_t(next(26)))));
+            doc.change(to);
+            model.record(to, doc.caret);
+            shown = to;
+        } else if (what < 7) {
+            doc.undo();
+            if (model.depth < UndoRing::kLevels - 1) shown = model.text[++model.depth];
+        } else if (what < 9) {
+            doc.redo();
+            if (model.depth > 0) shown = model.text[--model.depth];
+        } else {
+            doc.seed();
+            if (model.text[0].isEmpty()) model.text[0] = shown;
+        }
+        ASSERT_EQ(doc.text, shown) << "step " << step;
+        ASSERT_EQ(ring.depth(0), model.depth) << "step " << step;
+        if (what >= 4 && what < 9) ASSERT_EQ(doc.caret, std::min<qint64>(model.caret[model.depth], shown.size()));
+    }
+    EXPECT_LT(ring.heldCharacters(0), 2000);
+}
+
 }  // namespace
