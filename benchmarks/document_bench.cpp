@@ -380,6 +380,36 @@ void comparePairs(int runs) {
         }
         report("open + show + save + exit (20 MB)", ours, bare);
     }
+    {
+        // The text box alone on the byte path (read without decoding, load, save the
+        // editor's bytes) beside the bare editor: what the document window reaches once
+        // it opens and saves through it.
+        std::vector<double> ours, bare;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer t;
+            t.start();
+            {
+                Bare b;
+                b.open(f.path);
+                b.save(f.pathOut);
+            }
+            idle();
+            bare.push_back(msSince(t));
+            t.restart();
+            {
+                RichTextBox box;
+                box.resize(1200, 900);
+                const ProgramFileRead read = readProgramFile(f.path, ReadAs::Bytes);
+                box.load(read);
+                box.show();
+                idle();
+                box.saveTo(f.pathOut, box.encoding());
+            }
+            idle();
+            ours.push_back(msSince(t));
+        }
+        report("text box on the byte path: open + save", ours, bare);
+    }
     for (const bool autoNumber : {false, true}) {
         std::vector<double> ours, bare, oursUndo, bareUndo;
         App app;

@@ -112,7 +112,7 @@ DecodedProgram decodeProgram(QByteArrayView bytes) {
     return {QString::fromLatin1(bytes), TextEncoding::Latin1};
 }
 
-ProgramFileRead readProgramFile(const QString& path) {
+ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
     ProgramFileRead result;
     if (path.isEmpty()) {
         result.status = ProgramFileRead::Status::Failed;
@@ -148,8 +148,14 @@ ProgramFileRead readProgramFile(const QString& path) {
         result.error = file.errorString();
         return result;
     }
-    DecodedProgram decoded = decodeProgram(bytes);
     result.status = ProgramFileRead::Status::Read;
+    result.bytes = bytes;
+    if (readAs == ReadAs::Bytes && QByteArrayView(bytes).isValidUtf8()) {
+        result.encoding = TextEncoding::Utf8;
+        result.textOmitted = true;
+        return result;
+    }
+    DecodedProgram decoded = decodeProgram(bytes);
     result.text = std::move(decoded.text);
     result.encoding = decoded.encoding;
     return result;

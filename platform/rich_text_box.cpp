@@ -410,11 +410,38 @@ void RichTextBox::replaceWholeText(const QString& text) {
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
         setEncodingValue(TextEncoding::Utf8);
     }
-    const QByteArray bytes = toEditorBytes(text);
+    replaceWholeBytes(toEditorBytes(text));
+}
+
+void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
     if (!bytes.isEmpty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(bytes)));
     styled_ = false;
     sci(SCI_GOTOPOS, 0);
+}
+
+void RichTextBox::load(const ProgramFileRead& read) {
+    if (!read.textOmitted) {
+        load(read.text, read.encoding);
+        return;
+    }
+    EditScope scope(this, TextChange::Source::WholeText, true);
+    sci(SCI_CLEARALL);
+    if (!utf8Mode_) {
+        utf8Mode_ = true;
+        sci(SCI_SETCODEPAGE, SC_CP_UTF8);
+    }
+    setEncodingValue(TextEncoding::Utf8);
+    replaceWholeBytes(read.bytes);
+}
+
+ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding) const {
+    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932) {
+        ProgramFileWrite result;
+        result.ok = writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), &result.error);
+        return result;
+    }
+    return writeProgramFile(path, Text(), encoding);
 }
 
 void RichTextBox::setText(const QString& text) {

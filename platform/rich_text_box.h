@@ -76,6 +76,12 @@ public:
 
     // Sets the code page and the whole text as one change, as opening a file does.
     void load(const QString& text, TextEncoding encoding);
+    // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes.
+    void load(const ProgramFileRead& read);
+    // Writes the text to the file in the code page. Where the editor already holds the
+    // file's bytes (a UTF-8 text saved as UTF-8, an 8-bit one as 8-bit) they are written
+    // as they are, with no conversion.
+    ProgramFileWrite saveTo(const QString& path, TextEncoding encoding) const;
 
     QString Text() const;
     // Replaces the whole text as one change (always reported, even when equal); clears
@@ -198,6 +204,7 @@ private:
     void switchMode(bool utf8);
     void setEncodingValue(TextEncoding encoding);
     void replaceWholeText(const QString& text);
+    void replaceWholeBytes(const QByteArray& bytes);
     void replaceSelectionBytes(const QByteArray& bytes);
     void pasteText(const QString& text);
     void typeKey(QKeyEvent* event);

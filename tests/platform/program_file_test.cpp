@@ -52,6 +52,7 @@ std::vector<RoundTripCase> roundTripCases() {
         {"utf8 japanese", "(\xe8\x8d\x92\xe5\x8a\xa0\xe5\xb7\xa5) G01 X1.\r\nM30\r\n", TextEncoding::Utf8},
         {"utf8 with byte-order mark", "\xef\xbb\xbfO1000\r\nM30\r\n", TextEncoding::Utf8},
         {"utf8 surrogate pair", "(\xf0\x9f\x98\x80)\r\n", TextEncoding::Utf8},
+        {"utf8 noncharacters", "A\xef\xbf\xbf" "B\r\n\xf4\x8f\xbf\xbe" "C", TextEncoding::Utf8},
         {"cp932 comments", "O1000\r\n" + kCp932Comment + "\r\nG00 X1.\r\n(\x81\x69\x8e\x64\x8f\xe3\x82\xb0\x81\x6a)\r\nM30",
          TextEncoding::Cp932},
         // 0x81 0x20 is a lead byte without its second byte, 0xA0 has no character in 932.
@@ -92,6 +93,16 @@ TEST(ProgramFile, RoundTripThroughTheTextBoxKeepsEveryByte) {
 
         const ProgramFileWrite written = writeProgramFile(out, box.Text(), box.encoding());
         ASSERT_TRUE(written.ok) << written.error.toStdString();
+        EXPECT_EQ(readAll(out).toHex(' '), c.bytes.toHex(' '));
+
+        // The same through the bytes: read without decoding, loaded and saved as they are.
+        const ProgramFileRead raw = readProgramFile(in, ReadAs::Bytes);
+        EXPECT_EQ(raw.encoding, c.encoding);
+        RichTextBox rawBox;
+        rawBox.load(raw);
+        EXPECT_EQ(rawBox.Text(), read.text);
+        EXPECT_EQ(rawBox.textLength(), read.text.size());
+        ASSERT_TRUE(rawBox.saveTo(out, rawBox.encoding()).ok);
         EXPECT_EQ(readAll(out).toHex(' '), c.bytes.toHex(' '));
     }
 }
