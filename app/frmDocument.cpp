@@ -15,6 +15,23 @@
 
 namespace quillmar {
 
+namespace {
+
+class DocumentText : public UndoRing::Text {
+public:
+    explicit DocumentText(RichTextBox& box) : box_(box) {}
+    qint64 length() const override { return box_.textLength(); }
+    QString read(qint64 position, qint64 length) const override { return box_.textRange(position, length); }
+    void replace(qint64 position, qint64 length, const QString& text) override {
+        box_.replaceRange(position, length, text);
+    }
+
+private:
+    RichTextBox& box_;
+};
+
+}  // namespace
+
 frmDocument::frmDocument(frmMain& main, int docIndex) : DocIndex(docIndex), main_(main) {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -25,6 +42,7 @@ frmDocument::frmDocument(frmMain& main, int docIndex) : DocIndex(docIndex), main
     txtText->setObjectName(QStringLiteral("txtText"));
     layout->addWidget(txtText);
     setFocusProxy(txtText);
+    undoText_ = std::make_unique<DocumentText>(*txtText);
     connect(txtText, &RichTextBox::contentChanged, this, &frmDocument::txtText_Change);
     connect(txtText, &RichTextBox::gotFocus, this, &frmDocument::txtText_GotFocus);
     connect(txtText, &RichTextBox::keyPress, this, &frmDocument::txtText_KeyPress);
@@ -105,10 +123,17 @@ void frmDocument::Form_Unload() {
     docs.gDocSlotUsed[DocIndex] = false;
 }
 
-void frmDocument::txtText_Change(const TextChange&) {
+void frmDocument::txtText_Change(const TextChange& change) {
     DocumentState& docs = main_.documents();
-    if (!docs.undo.suspended(DocIndex))
-        docs.undo.record(DocIndex, txtText->Text(), txtText->SelStart());
+    if (!docs.undo.suspended(DocIndex)) {
+        // The ring keeps the change, not the text: a keystroke costs the same in a
+        // twenty-megabyte program as in a short one.
+        std::vector<UndoRing::Change> edits;
+        edits.reserve(change.edits.size());
+        for (const TextChange::Edit& edit : change.edits)
+            edits.push_back({edit.position, edit.removed, edit.insertedLength});
+        docs.undo.record(DocIndex, edits, txtText->SelStart(), *undoText_);
+    }
     main_.setUndoEnabled(true);
     if (!docs.gSuppressModified)
         txtText->setModified(true);
@@ -122,8 +147,7 @@ void frmDocument::txtText_GotFocus() {
         main_.state().gWindowsNeedArrange = false;
     }
     main_.raiseToolWindows();
-    if (docs.undo.level(DocIndex, 0).text.isEmpty())
-        docs.undo.seed(DocIndex, txtText->Text());
+    docs.undo.seed(DocIndex, *undoText_);
 }
 
 void frmDocument::txtText_KeyPress(KeyPressArgs& args) {

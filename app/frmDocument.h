@@ -2,8 +2,11 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <QWidget>
+
+#include "app/undo_ring.h"
 
 class QMdiSubWindow;
 
@@ -37,6 +40,8 @@ public:
     // (another path than the document's own is never "changed").
     bool fileChangedSinceRead(const QString& path) const;
     QMdiSubWindow* subWindow() const;
+    // The text as the undo ring reads and rewrites it.
+    UndoRing::Text& undoText() { return *undoText_; }
 
     // The close check; false when the user keeps the document open.
     bool Form_QueryUnload();
@@ -54,6 +59,7 @@ private:
     void txtText_MouseDown(Qt::MouseButton button, const QPoint& position);
 
     frmMain& main_;
+    std::unique_ptr<UndoRing::Text> undoText_;
     QString filePath_;
     struct FileStamp {
         bool exists = false;

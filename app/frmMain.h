@@ -167,7 +167,9 @@ private:
     // A document window in the current slot, recorded as the target, not yet shown.
     frmDocument* createDocumentWindow(const QString& caption);
     void enableDocumentCommands(bool withSearch);
-    void restoreUndoState(frmDocument& document, const UndoRing::State& state);
+    // Walks the active document one step through its slot's ring.
+    template <class Step>
+    void stepUndoRing(Step step, bool forward);
 
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;

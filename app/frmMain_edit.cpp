@@ -23,38 +23,41 @@ void frmMain::setRedoEnabled(bool on) {
     toolbarButton(13)->setEnabled(on);
 }
 
-void frmMain::restoreUndoState(frmDocument& document, const UndoRing::State& state) {
-    const int slot = document.DocIndex;
-    docs_.undo.setSuspended(slot, true);
-    document.txtText->setText(state.text);
-    document.txtText->setSelStart(std::min<qint64>(state.caret, document.txtText->textLength()));
-    docs_.undo.setSuspended(slot, false);
+// The ring rewrites the text through the edits that lead to the state it moves to, as one
+// change that is not recorded; the caret goes where it stood in that state.
+template <class Step>
+void frmMain::stepUndoRing(Step step, bool forward) {
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    const int slot = doc->DocIndex;
+    std::optional<qint64> caret;
+    if (forward ? docs_.undo.canUndo(slot) : docs_.undo.canRedo(slot)) {
+        docs_.undo.setSuspended(slot, true);
+        doc->txtText->rewrite([&] { caret = step(slot, doc->undoText()); });
+        if (caret)
+            doc->txtText->setSelStart(std::min<qint64>(*caret, doc->txtText->textLength()));
+        docs_.undo.setSuspended(slot, false);
+    }
+    if (forward) {
+        if (caret)
+            setRedoEnabled(true);
+        if (!docs_.undo.canUndo(slot))
+            setUndoEnabled(false);
+    } else {
+        if (caret)
+            setUndoEnabled(true);
+        if (!docs_.undo.canRedo(slot))
+            setRedoEnabled(false);
+    }
 }
 
 void frmMain::mnuEditUndo_Click() {
-    frmDocument* doc = activeDocument();
-    if (!doc)
-        return;
-    const int slot = doc->DocIndex;
-    if (const auto state = docs_.undo.undo(slot)) {
-        restoreUndoState(*doc, *state);
-        setRedoEnabled(true);
-    }
-    if (!docs_.undo.canUndo(slot))
-        setUndoEnabled(false);
+    stepUndoRing([this](int slot, UndoRing::Text& text) { return docs_.undo.undo(slot, text); }, true);
 }
 
 void frmMain::mnuEditRedo_Click() {
-    frmDocument* doc = activeDocument();
-    if (!doc)
-        return;
-    const int slot = doc->DocIndex;
-    if (const auto state = docs_.undo.redo(slot)) {
-        restoreUndoState(*doc, *state);
-        setUndoEnabled(true);
-    }
-    if (!docs_.undo.canRedo(slot))
-        setRedoEnabled(false);
+    stepUndoRing([this](int slot, UndoRing::Text& text) { return docs_.undo.redo(slot, text); }, false);
 }
 
 void frmMain::mnuEditCopy_Click() {

@@ -3,44 +3,92 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace quillmar {
 
-// Ten undo steps per document slot: eleven saved texts with their caret positions,
+// Ten undo steps per document slot: eleven text states with their caret positions,
 // level 0 the newest. Undone states are not cut off by new changes; they stay in the
 // ring behind the new state.
+//
+// A state is not kept as a copy of the text: between neighbouring levels the ring keeps
+// the edits that turn one into the other, so a recorded change costs what the change
+// costs, whatever the length of the document. The document's text itself stands for the
+// level the ring is at (its depth); Undo and Redo walk the edits on it. Removed text is
+// kept when it is removed; inserted text is only read back when an Undo takes it out.
 class UndoRing {
 public:
     static constexpr int kSlots = 6;
     static constexpr int kLevels = 11;
 
-    struct State {
-        QString text;
-        qint64 caret = 0;
+    // The document's text as it stands, which the ring reads and edits.
+    class Text {
+    public:
+        virtual ~Text() = default;
+        virtual qint64 length() const = 0;
+        virtual QString read(qint64 position, qint64 length) const = 0;
+        virtual void replace(qint64 position, qint64 length, const QString& text) = 0;
+    };
+
+    // One edit of the text: `removed` at `position` was replaced by `insertedLength`
+    // characters.
+    struct Change {
+        qint64 position = 0;
+        QString removed;
+        qint64 insertedLength = 0;
     };
 
     // Empties a slot's ring when a document takes the slot.
     void ResetUndoHistory(int slot);
-    // Records a change unless the slot is suspended (an Undo or Redo rewriting the text).
-    void record(int slot, const QString& text, qint64 caret);
-    // Seeds level 0 with a document's first text when nothing was recorded yet.
-    void seed(int slot, const QString& text);
+    // Records the changes (applied in order) that made `text` from the state the ring
+    // stands at, unless the slot is suspended (an Undo or Redo rewriting the text).
+    void record(int slot, const std::vector<Change>& changes, qint64 caret, const Text& text);
+    void record(int slot, const Change& change, qint64 caret, const Text& text) {
+        record(slot, std::vector<Change>{change}, caret, text);
+    }
+    // Seeds level 0 with the document's text when level 0's text is empty.
+    void seed(int slot, const Text& text);
 
-    // The state an Undo or Redo restores, moving the depth; nullopt when at the limit.
-    std::optional<State> undo(int slot);
-    std::optional<State> redo(int slot);
-    bool canUndo(int slot) const { return depth_[slot] < kLevels - 1; }
-    bool canRedo(int slot) const { return depth_[slot] > 0; }
+    // Rewrites `text` into the state an Undo or Redo moves to, moving the depth; the
+    // caret saved with that state, or nullopt when at the limit (nothing is touched).
+    std::optional<qint64> undo(int slot, Text& text);
+    std::optional<qint64> redo(int slot, Text& text);
+    bool canUndo(int slot) const { return slots_[slot].depth < kLevels - 1; }
+    bool canRedo(int slot) const { return slots_[slot].depth > 0; }
 
-    int depth(int slot) const { return depth_[slot]; }
-    bool suspended(int slot) const { return suspended_[slot]; }
-    void setSuspended(int slot, bool on) { suspended_[slot] = on; }
-    const State& level(int slot, int level) const { return states_[slot][level]; }
+    int depth(int slot) const { return slots_[slot].depth; }
+    bool suspended(int slot) const { return slots_[slot].suspended; }
+    void setSuspended(int slot, bool on) { slots_[slot].suspended = on; }
+    bool levelEmpty(int slot, int level) const { return slots_[slot].length[level] == 0; }
+    // The text of a level, rebuilt from `text` (the state the ring stands at).
+    QString levelText(int slot, int level, const Text& text) const;
+    // The characters the slot's edits hold, a measure of the ring's memory.
+    qint64 heldCharacters(int slot) const;
 
 private:
-    std::array<std::array<State, kLevels>, kSlots> states_{};
-    std::array<int, kSlots> depth_{};
-    std::array<bool, kSlots> suspended_{};
+    // [position, position + upperLength) of the upper level's text becomes `lowerLength`
+    // characters of the lower level's. A side's text is known once it has been read.
+    struct Piece {
+        qint64 position = 0;
+        qint64 upperLength = 0;
+        qint64 lowerLength = 0;
+        std::optional<QString> upper;
+        std::optional<QString> lower;
+    };
+    using Step = std::vector<Piece>;
+    struct Slot {
+        std::array<qint64, kLevels> caret{};
+        std::array<qint64, kLevels> length{};
+        // steps[i] turns level i's text into level i + 1's.
+        std::array<Step, kLevels - 1> steps{};
+        int depth = 0;
+        bool suspended = false;
+    };
+    static Step inverted(const Step& step);
+    static void applyDown(Step& step, Text& text);
+    static Step compacted(Step step, const Text& text);
+
+    std::array<Slot, kSlots> slots_{};
 };
 
 }  // namespace quillmar

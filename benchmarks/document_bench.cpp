@@ -9,7 +9,13 @@
 // position at the end costs the same whatever the length.
 
 #include "benchmarks/generated_program.h"
+#include "app/document_state.h"
 #include "app/editing_rules.h"
+#include "app/frmDocument.h"
+#include "app/frmMain.h"
+#include "common/shared_state.h"
+#include "platform/key_locks.h"
+#include "platform/settings_store.h"
 #include "generated_program.h"
 #include "platform/program_file.h"
 #include "platform/rich_text_box.h"
@@ -18,7 +24,16 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMainWindow>
 #include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include <cstdio>
 #include <fstream>
@@ -242,6 +257,277 @@ void BM_ScaleSave(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// --- the real path beside a bare editor ----------------------------------------------
+//
+// Each pair runs the same action through Quillmar's document window (frmMain, frmDocument,
+// the undo ring) and on a bare QScintilla editor holding the same text, alternately, and
+// prints the medians and their ratio.
+
+double residentMiB();
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void idle() { QCoreApplication::processEvents(); }
+
+void pressKey(QWidget* target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+struct App {
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("q.ini"))};
+    SharedState state;
+    InProcessKeyLocks keys;
+    std::unique_ptr<frmMain> window;
+    frmDocument* doc = nullptr;
+
+    void start() {
+        window = std::make_unique<frmMain>(state, settings, keys);
+        window->MDIForm_Load(QString());
+        window->resize(1200, 900);
+        window->show();
+        idle();
+    }
+    void open(const QString& path) {
+        doc = window->OpenDocumentFile(path);
+        idle();
+    }
+    void end() {
+        if (doc) doc->txtText->setModified(false);
+        window->close();
+        window.reset();
+        idle();
+    }
+};
+
+struct Bare {
+    std::unique_ptr<QsciScintilla> editor;
+    void open(const QString& path) {
+        editor = std::make_unique<QsciScintilla>();
+        editor->resize(1200, 900);
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        editor->setUtf8(true);
+        editor->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
+        editor->show();
+        idle();
+    }
+    void save(const QString& path) {
+        const auto* data = static_cast<const char*>(
+            editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+        writeFileBytes(path, QByteArrayView(data, editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)));
+    }
+    void caretAtEnd() { editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND); }
+};
+
+void report(const char* what, const std::vector<double>& ours, const std::vector<double>& bare, const char* unit = "ms") {
+    const double a = median(ours);
+    const double b = median(bare);
+    std::printf("%-44s quillmar %9.3f %s   bare %9.3f %s   ratio %5.2f\n", what, a, unit, b, unit, b > 0 ? a / b : 0.0);
+    std::fflush(stdout);
+}
+
+void comparePairs(int runs) {
+    Fixture& f = fixture();
+    std::printf("\n-- through the document window beside a bare QScintilla editor (medians of %d) --\n", runs);
+
+    {
+        std::vector<double> ours, bare;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer t;
+            t.start();
+            QMainWindow plain;
+            plain.resize(1200, 900);
+            plain.show();
+            idle();
+            bare.push_back(msSince(t));
+            t.restart();
+            App app;
+            app.start();
+            ours.push_back(msSince(t));
+            app.end();
+        }
+        report("start-up to the painted main window", ours, bare);
+    }
+    {
+        std::vector<double> ours, bare;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer t;
+            t.start();
+            {
+                Bare b;
+                b.open(f.path);
+                b.save(f.pathOut);
+            }
+            idle();
+            bare.push_back(msSince(t));
+            App app;
+            app.start();
+            t.restart();
+            app.open(f.path);
+            app.window->SaveDocument(*app.doc, f.pathOut);
+            app.end();
+            ours.push_back(msSince(t));
+        }
+        report("open + show + save + exit (20 MB)", ours, bare);
+    }
+    {
+        // The text box alone on the byte path (read without decoding, load, save the
+        // editor's bytes) beside the bare editor: what the document window reaches once
+        // it opens and saves through it.
+        std::vector<double> ours, bare;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer t;
+            t.start();
+            {
+                Bare b;
+                b.open(f.path);
+                b.save(f.pathOut);
+            }
+            idle();
+            bare.push_back(msSince(t));
+            t.restart();
+            {
+                RichTextBox box;
+                box.resize(1200, 900);
+                const ProgramFileRead read = readProgramFile(f.path, ReadAs::Bytes);
+                box.load(read);
+                box.show();
+                idle();
+                box.saveTo(f.pathOut, box.encoding());
+            }
+            idle();
+            ours.push_back(msSince(t));
+        }
+        report("text box on the byte path: open + save", ours, bare);
+    }
+    for (const bool autoNumber : {false, true}) {
+        std::vector<double> ours, bare, oursUndo, bareUndo;
+        App app;
+        app.start();
+        app.open(f.path);
+        app.state.gAutoNumber = autoNumber;
+        RichTextBox* text = app.doc->txtText;
+        text->setFocus();
+        Bare b;
+        b.open(f.path);
+        b.caretAtEnd();
+        for (int i = 0; i < runs; ++i) {
+            text->setSelStart(text->textLength());
+            idle();
+            QElapsedTimer t;
+            t.start();
+            pressKey(text, Qt::Key_X, QStringLiteral("X"));
+            idle();
+            ours.push_back(msSince(t));
+            t.restart();
+            app.window->mnuEditUndo_Click();
+            idle();
+            oursUndo.push_back(msSince(t));
+            t.restart();
+            pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
+            idle();
+            bare.push_back(msSince(t));
+            t.restart();
+            b.editor->undo();
+            idle();
+            bareUndo.push_back(msSince(t));
+        }
+        report(autoNumber ? "keystroke at the end, automatic numbering" : "keystroke at the end", ours, bare);
+        report(autoNumber ? "its undo, automatic numbering" : "its undo", oursUndo, bareUndo);
+        if (!autoNumber) {
+            std::vector<double> oursStart, bareStart;
+            for (int i = 0; i < runs; ++i) {
+                text->setSelStart(0);
+                QElapsedTimer t;
+                t.start();
+                pressKey(text, Qt::Key_X, QStringLiteral("X"));
+                idle();
+                oursStart.push_back(msSince(t));
+                app.window->mnuEditUndo_Click();
+                b.editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTSTART);
+                t.restart();
+                pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
+                idle();
+                bareStart.push_back(msSince(t));
+                b.editor->undo();
+            }
+            report("keystroke at the start", oursStart, bareStart);
+        }
+        app.end();
+    }
+    {
+        App app;
+        app.start();
+        app.open(f.path);
+        RichTextBox* text = app.doc->txtText;
+        Bare b;
+        b.open(f.path);
+        b.caretAtEnd();
+        idle();
+        // The first position past the start builds the editor's UTF-16 index (the
+        // program holds Japanese comments): once per document, timed on its own.
+        QElapsedTimer t;
+        t.start();
+        text->setSelStart(text->textLength());
+        pressKey(text, Qt::Key_X, QStringLiteral("X"));
+        idle();
+        std::printf("%-44s quillmar %9.3f ms\n", "first keystroke at the end after opening", msSince(t));
+        app.window->mnuEditUndo_Click();
+        idle();
+        const double before = residentMiB();
+        t.restart();
+        for (int i = 0; i < 10; ++i) {
+            text->setSelStart(text->textLength());
+            pressKey(text, Qt::Key_X, QStringLiteral("X"));
+            idle();
+        }
+        const double typed = msSince(t);
+        const double grown = residentMiB() - before;
+        t.restart();
+        for (int i = 0; i < 10; ++i) {
+            app.window->mnuEditUndo_Click();
+            idle();
+        }
+        const double undone = msSince(t);
+        t.restart();
+        for (int i = 0; i < 10; ++i) {
+            pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
+            idle();
+        }
+        const double bareTyped = msSince(t);
+        const double bareGrown = residentMiB() - before - grown;
+        t.restart();
+        for (int i = 0; i < 10; ++i) {
+            b.editor->undo();
+            idle();
+        }
+        const double bareUndone = msSince(t);
+        report("ten edits at the end", {typed}, {bareTyped});
+        report("ten undos", {undone}, {bareUndone});
+        std::printf("ten edits: process grew %.2f MiB (bare editor %.2f MiB); the ring holds %lld characters\n", grown,
+                    bareGrown, static_cast<long long>(app.window->documents().undo.heldCharacters(app.doc->DocIndex)));
+        app.end();
+    }
+}
+
+double residentMiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return double(resident) * 4096 / (1024 * 1024);
+}
+
 long residentMegabytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0;
@@ -289,7 +575,8 @@ int main(int argc, char** argv) {
         box->grab();
         std::printf("memory of one loaded and painted document: %ld MB\n", residentMegabytes() - before);
     }
-    benchmark::RunSpecifiedBenchmarks();
+    comparePairs(9);
+    if (!qEnvironmentVariableIsSet("QUILLMAR_PAIRS_ONLY")) benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

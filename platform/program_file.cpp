@@ -94,9 +94,13 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding) {
 }
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
+    // Qt's decoder flags every byte that is not well-formed UTF-8 (overlong forms,
+    // surrogates, values beyond U+10FFFF, cut sequences) and keeps a leading byte-order
+    // mark, so text it decodes without an error encodes back to the same bytes: only the
+    // other code pages need the way back checked.
     bool valid = false;
     QString text = decodeUtf8(bytes, &valid);
-    if (valid && sameBytes(text.toUtf8(), bytes)) return {std::move(text), TextEncoding::Utf8};
+    if (valid) return {std::move(text), TextEncoding::Utf8};
 
     if (cp932Available()) {
         text = decodeCp932(bytes, &valid);
@@ -108,7 +112,7 @@ DecodedProgram decodeProgram(QByteArrayView bytes) {
     return {QString::fromLatin1(bytes), TextEncoding::Latin1};
 }
 
-ProgramFileRead readProgramFile(const QString& path) {
+ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
     ProgramFileRead result;
     if (path.isEmpty()) {
         result.status = ProgramFileRead::Status::Failed;
@@ -125,6 +129,13 @@ ProgramFileRead readProgramFile(const QString& path) {
         result.error = QStringLiteral("Is a folder");
         return result;
     }
+    // A pipe would block the reading for ever and a device may never end: only a
+    // regular file (or a link to one) is read.
+    if (!info.isFile()) {
+        result.status = ProgramFileRead::Status::Failed;
+        result.error = QStringLiteral("Not a regular file");
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = ProgramFileRead::Status::Failed;
@@ -137,8 +148,14 @@ ProgramFileRead readProgramFile(const QString& path) {
         result.error = file.errorString();
         return result;
     }
-    DecodedProgram decoded = decodeProgram(bytes);
     result.status = ProgramFileRead::Status::Read;
+    result.bytes = bytes;
+    if (readAs == ReadAs::Bytes && QByteArrayView(bytes).isValidUtf8()) {
+        result.encoding = TextEncoding::Utf8;
+        result.textOmitted = true;
+        return result;
+    }
+    DecodedProgram decoded = decodeProgram(bytes);
     result.text = std::move(decoded.text);
     result.encoding = decoded.encoding;
     return result;

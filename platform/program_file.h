@@ -43,16 +43,22 @@ struct ProgramFileRead {
     enum class Status {
         Read,     // the file was read
         Missing,  // nothing exists at the path: an empty document under that name
-        Failed,   // it exists but cannot be read (a folder, no permission, I/O error)
+        Failed,   // it exists but cannot be read (a folder, a pipe or device, no permission, I/O error)
     };
     Status status = Status::Missing;
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
     QString error;  // why it failed, in the system's words
+    // The file's bytes; with ReadAs::Bytes a UTF-8 file is not decoded (`text` stays
+    // empty and `textOmitted` is set): the text box takes its bytes as they are.
+    QByteArray bytes;
+    bool textOmitted = false;
 };
 
+enum class ReadAs { Text, Bytes };
+
 // Reads a whole program file. A missing file is not created.
-ProgramFileRead readProgramFile(const QString& path);
+ProgramFileRead readProgramFile(const QString& path, ReadAs readAs = ReadAs::Text);
 
 // A file read to be inserted into a document rather than opened as one.
 struct InsertedFileRead {

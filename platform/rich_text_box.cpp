@@ -3,11 +3,33 @@
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <algorithm>
+#include <dlfcn.h>
+#include <cstring>
 #include <vector>
+
+// QScintilla 2.13 tells the accessibility layer of every change and of every caret move,
+// and to do so turns the byte position into a character offset with SCI_COUNTCHARACTERS
+// from the start of the document: the editor walks every character before the change,
+// about 95 ms at the end of a 20 MB program, once for the change and once more for the
+// repaint. It does so whether or not anything listens; the events are dropped by Qt
+// unless an assistive technology is active. Its accessibility code is the only user of
+// SCI_COUNTCHARACTERS (ours never sends it) and reaches the editor through this exported
+// member, so the program's own definition takes its place (the dynamic linker prefers
+// it) and passes every message on to the library's, except that it answers the count
+// with 0 while no assistive technology is active. With a screen reader running, the
+// editor counts as before. Nothing needs to be installed or rebuilt for this.
+long QsciScintillaBase::SendScintilla(unsigned int msg, unsigned long wParam, long lParam) const {
+    using Send = long (*)(const QsciScintillaBase*, unsigned int, unsigned long, long);
+    static const Send library = reinterpret_cast<Send>(dlsym(RTLD_NEXT, "_ZNK17QsciScintillaBase13SendScintillaEjml"));
+    if (msg == SCI_COUNTCHARACTERS && !QAccessible::isActive()) return 0;
+    if (!library) qFatal("QScintilla's SendScintilla was not found beside the program's own");
+    return library(this, msg, wParam, lParam);
+}
 
 namespace quillmar {
 
@@ -22,6 +44,39 @@ bool fitsLatin1(QStringView text) {
     }
     return true;
 }
+
+}  // namespace
+
+// UTF-16 units of UTF-8 bytes as QString counts them (a byte of a Latin-1 text that is
+// not plain ASCII is counted as UTF-8 would count it: only the bytes above 0x7F matter
+// then), passing over plain ASCII eight bytes at a time.
+RichTextBox::ByteCounts RichTextBox::countBytes(const char* bytes, qint64 length) {
+    ByteCounts counts;
+    if (!bytes) return counts;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    qint64 i = 0;
+    while (i < length) {
+        if (i + 8 <= length) {
+            quint64 word;
+            std::memcpy(&word, b + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                counts.units += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = b[i++];
+        if (c < 0x80) {
+            ++counts.units;
+            continue;
+        }
+        ++counts.high;
+        if ((c & 0xC0) != 0x80) counts.units += c >= 0xF0 ? 2 : 1;
+    }
+    return counts;
+}
+
+namespace {
 
 // Enter types the line end the text began with; a text without one gets CR LF, the line
 // end of the program files this editor is made for.
@@ -58,7 +113,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     sci(SCI_SETUNDOCOLLECTION, 0);
     sci(SCI_EMPTYUNDOBUFFER);
     sci(SCI_SETCODEPAGE, SC_CP_UTF8);
-    sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     sci(SCI_SETMODEVENTMASK, SC_MODEVENTMASKALL);
     sci(SCI_SETPASTECONVERTENDINGS, 0);
     sci(SCI_SETEOLMODE, SC_EOL_CRLF);
@@ -99,8 +153,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     applyBaseStyle();
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                onModified(position, type, length);
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
+                onModified(position, type, text, length);
             });
     connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this,
             [this](int position) { sci(SCI_STARTSTYLING, static_cast<unsigned long>(position), 0); });
@@ -118,9 +172,19 @@ const char* RichTextBox::bytesPointer() const {
 
 qint64 RichTextBox::byteLength() const { return sci(SCI_GETLENGTH); }
 
-qint64 RichTextBox::charFromByte(qint64 bytePos) const {
+// The editor's UTF-16 line index is built on the first position that needs it: a text of
+// plain ASCII never needs one (characters and bytes are the same), and opening, showing
+// and saving a program needs no position beyond its start.
+void RichTextBox::ensureIndex() const {
+    if (indexAllocated_) return;
+    sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
+    indexAllocated_ = true;
+}
+
+qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
     bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
-    if (!utf8Mode_) return bytePos;
+    if (!utf8Mode_ || nonAsciiBytes_ == 0 || bytePos == 0) return bytePos;
+    ensureIndex();
     const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     qint64 position = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
@@ -128,20 +192,114 @@ qint64 RichTextBox::charFromByte(qint64 bytePos) const {
     return position;
 }
 
-qint64 RichTextBox::byteFromChar(qint64 charPos) const {
-    if (charPos <= 0) return 0;
-    if (!utf8Mode_) return std::min(charPos, byteLength());
-    charPos = std::min(charPos, textLength());
+qint64 RichTextBox::byteFromUnits(qint64 charPos) const {
+    ensureIndex();
     const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
     const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const qint64 relative = charPos - lineIndex;
+    return byteInLine(lineStart, charPos - lineIndex);
+}
+
+qint64 RichTextBox::byteInLine(qint64 lineStart, qint64 relative) const {
     if (relative <= 0) return lineStart;
     const long position = sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative);
     if (position > lineStart) return position;
     // Between the two halves of a surrogate pair: the character's own start.
     if (relative == 1) return lineStart;
     return sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative - 1);
+}
+
+// The editor's line index counts a noncharacter as one character, but counting within a
+// line gives it one unit per byte: the excess of those between the line start and the
+// position is taken off.
+qint64 RichTextBox::oddExcessWithin(qint64 lineStart, qint64 bytePos) const {
+    qint64 excess = 0;
+    for (const OddUnits& odd : oddUnits_) {
+        if (odd.position + odd.width > bytePos) break;
+        if (odd.position >= lineStart) excess += odd.excess;
+    }
+    return excess;
+}
+
+qint64 RichTextBox::charFromByte(qint64 bytePos) const {
+    bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
+    qint64 position = unitsFromByte(bytePos);
+    if (!oddUnits_.empty()) {
+        const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
+        position -= oddExcessWithin(sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)), bytePos);
+    }
+    return position;
+}
+
+qint64 RichTextBox::byteFromChar(qint64 charPos) const {
+    if (charPos <= 0) return 0;
+    if (!utf8Mode_) return std::min(charPos, byteLength());
+    charPos = std::min(charPos, textLength());
+    if (nonAsciiBytes_ == 0) return charPos;
+    if (oddUnits_.empty()) return byteFromUnits(charPos);
+    ensureIndex();
+    const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
+    const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
+    const qint64 lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const qint64 lineEnd = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
+    qint64 excess = 0;
+    for (const OddUnits& odd : oddUnits_) {
+        if (odd.position < lineStart) continue;
+        if (odd.position >= lineEnd) break;
+        const qint64 at = lineIndex + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), odd.position) - excess;
+        if (at >= charPos) break;
+        // Inside the surrogate pair of a noncharacter beyond U+FFFF: its own start.
+        if (charPos < at + (odd.width == 4 ? 2 : 1)) return odd.position;
+        excess += odd.excess;
+    }
+    return byteInLine(lineStart, charPos - lineIndex + excess);
+}
+
+// Looks for noncharacters in freshly inserted UTF-8 and asks the editor how many units it
+// gives each; runs of plain ASCII are passed over eight bytes at a time.
+void RichTextBox::noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes) {
+    for (OddUnits& odd : oddUnits_)
+        if (odd.position >= position) odd.position += length;
+    if (!utf8Mode_ || !bytes) return;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    std::vector<OddUnits> found;
+    qint64 i = 0;
+    while (i < length) {
+        if (i + 8 <= length) {
+            quint64 word;
+            std::memcpy(&word, b + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        int width = 0;
+        if (b[i] == 0xEF && i + 2 < length && (b[i + 1] == 0xB7 || b[i + 1] == 0xBF)) width = 3;
+        else if (b[i] >= 0xF0 && b[i] <= 0xF4 && i + 3 < length && (b[i + 1] & 0x0F) == 0x0F && b[i + 2] == 0xBF)
+            width = 4;
+        if (width != 0) {
+            const qint64 at = position + i;
+            const qint64 units = sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(at), at + width);
+            const int excess = int(units) - (width == 4 ? 2 : 1);
+            if (excess > 0) {
+                found.push_back({at, width, excess});
+                i += width;
+                continue;
+            }
+        }
+        ++i;
+    }
+    if (found.empty()) return;
+    oddUnits_.insert(std::upper_bound(oddUnits_.begin(), oddUnits_.end(), position,
+                                      [](qint64 p, const OddUnits& odd) { return p < odd.position; }),
+                     found.begin(), found.end());
+}
+
+void RichTextBox::noteOddUnitsDeleted(qint64 position, qint64 length) {
+    if (oddUnits_.empty()) return;
+    std::erase_if(oddUnits_, [&](const OddUnits& odd) { return odd.position >= position && odd.position < position + length; });
+    for (OddUnits& odd : oddUnits_)
+        if (odd.position >= position + length) odd.position -= length;
 }
 
 std::pair<qint64, qint64> RichTextBox::selectionBytes() const {
@@ -203,7 +361,6 @@ void RichTextBox::switchMode(bool utf8) {
     sci(SCI_CLEARALL);
     utf8Mode_ = utf8;
     sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
-    if (utf8) sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     const QByteArray bytes = toEditorBytes(text);
     if (!bytes.isEmpty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     if (!oldStyles.empty()) {
@@ -231,14 +388,7 @@ void RichTextBox::switchMode(bool utf8) {
 
 QString RichTextBox::Text() const { return fromEditorBytes(bytesPointer(), byteLength()); }
 
-qint64 RichTextBox::textLength() const {
-    const qint64 length = byteLength();
-    if (!utf8Mode_) return length;
-    const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(length));
-    const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    return sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index)
-           + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), length);
-}
+qint64 RichTextBox::textLength() const { return utf8Mode_ ? charLength_ : byteLength(); }
 
 QString RichTextBox::textRange(qint64 start, qint64 length) const {
     const qint64 end = start + std::max<qint64>(0, length);
@@ -258,14 +408,40 @@ void RichTextBox::replaceWholeText(const QString& text) {
         // The old text is gone, so the mode changes without re-encoding anything.
         utf8Mode_ = true;
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
-        sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
         setEncodingValue(TextEncoding::Utf8);
     }
-    const QByteArray bytes = toEditorBytes(text);
+    replaceWholeBytes(toEditorBytes(text));
+}
+
+void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
     if (!bytes.isEmpty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(bytes)));
     styled_ = false;
     sci(SCI_GOTOPOS, 0);
+}
+
+void RichTextBox::load(const ProgramFileRead& read) {
+    if (!read.textOmitted) {
+        load(read.text, read.encoding);
+        return;
+    }
+    EditScope scope(this, TextChange::Source::WholeText, true);
+    sci(SCI_CLEARALL);
+    if (!utf8Mode_) {
+        utf8Mode_ = true;
+        sci(SCI_SETCODEPAGE, SC_CP_UTF8);
+    }
+    setEncodingValue(TextEncoding::Utf8);
+    replaceWholeBytes(read.bytes);
+}
+
+ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding) const {
+    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932) {
+        ProgramFileWrite result;
+        result.ok = writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), &result.error);
+        return result;
+    }
+    return writeProgramFile(path, Text(), encoding);
 }
 
 void RichTextBox::setText(const QString& text) {
@@ -282,10 +458,37 @@ void RichTextBox::load(const QString& text, TextEncoding encoding) {
     if (utf8Mode_ != utf8) {
         utf8Mode_ = utf8;
         sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
-        if (utf8) sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
     }
     setEncodingValue(encoding);
     replaceWholeText(text);
+}
+
+void RichTextBox::replaceRange(qint64 position, qint64 length, const QString& text) {
+    ensureRoomFor(text);
+    EditScope scope(this, TextChange::Source::Other);
+    position = std::max<qint64>(0, position);
+    const qint64 from = byteFromChar(position);
+    const qint64 to = std::max(from, byteFromChar(position + std::max<qint64>(0, length)));
+    const QByteArray bytes = toEditorBytes(text);
+    if (from == to && bytes.isEmpty()) return;
+    sci(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
+    SendScintilla(SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+}
+
+void RichTextBox::rewrite(const std::function<void()>& edits) {
+    EditScope scope(this, TextChange::Source::WholeText, true);
+    edits();
+    if (styled_) {
+        sci(SCI_STARTSTYLING, 0, 0);
+        sci(SCI_SETSTYLING, static_cast<unsigned long>(byteLength()), 0);
+        styled_ = false;
+    }
+    // Only the first line end decides: at most the first line is read.
+    const qint64 length = byteLength();
+    const qint64 firstEnd = std::min<qint64>(length, sci(SCI_GETLINEENDPOSITION, 0) + 2);
+    const char* head = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, 0ul, long(firstEnd)));
+    sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(QByteArrayView(head, firstEnd))));
+    sci(SCI_GOTOPOS, 0);
 }
 
 // --- selection ------------------------------------------------------------------------
@@ -386,18 +589,45 @@ void RichTextBox::cut() {
 
 // --- change reports -------------------------------------------------------------------
 
-void RichTextBox::onModified(int position, int type, int length) {
-    if (rewriting_) return;
+void RichTextBox::onModified(int position, int type, const char* text, int length) {
     if (type & SC_MOD_BEFOREDELETE) {
+        const char* data = reinterpret_cast<const char*>(
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), long(length)));
+        deleteCounts_ = countBytes(data, length);
+        if (rewriting_) return;
         deleteStart_ = charFromByte(position);
-        deleteLength_ = charFromByte(qint64(position) + length) - deleteStart_;
+        deleteLength_ = utf8Mode_ ? deleteCounts_.units : length;
+        // The removed characters are kept for the undo ring; the inserted ones stay in
+        // the text, so a change costs what it touches.
+        deleteText_ = fromEditorBytes(data, length);
         return;
     }
+    qint64 inserted = 0;
+    if (type & SC_MOD_INSERTTEXT) {
+        const ByteCounts counts = countBytes(text, length);
+        charLength_ += counts.units;
+        nonAsciiBytes_ += counts.high;
+        inserted = utf8Mode_ ? counts.units : length;
+        if (counts.high != 0) noteOddUnitsInserted(position, length, text);
+        else noteOddUnitsInserted(position, length, nullptr);
+    } else if (type & SC_MOD_DELETETEXT) {
+        charLength_ -= deleteCounts_.units;
+        nonAsciiBytes_ -= deleteCounts_.high;
+        if (byteLength() == 0) charLength_ = nonAsciiBytes_ = 0;
+        noteOddUnitsDeleted(position, length);
+    }
+    if (rewriting_) return;
     if (type & SC_MOD_DELETETEXT) {
         noteEdit(deleteStart_, deleteLength_, 0);
+        edits_.push_back({deleteStart_, std::move(deleteText_), 0});
+        deleteText_ = QString();
     } else if (type & SC_MOD_INSERTTEXT) {
         const qint64 start = charFromByte(position);
-        noteEdit(start, 0, charFromByte(qint64(position) + length) - start);
+        noteEdit(start, 0, inserted);
+        if (!edits_.empty() && edits_.back().insertedLength == 0 && edits_.back().position == start)
+            edits_.back().insertedLength = inserted;  // a replacement: the delete, then the insert
+        else
+            edits_.push_back({start, QString(), inserted});
     } else {
         return;
     }
@@ -437,6 +667,8 @@ void RichTextBox::finishEdit() {
         change.insertedLength = editNewEnd_ - editStart_;
         report = report || change.removedLength != 0 || change.insertedLength != 0;
     }
+    change.edits = std::move(edits_);
+    edits_.clear();
     editPending_ = false;
     reportAlways_ = false;
     if (!report) return;

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -31,6 +32,15 @@ struct TextChange {
     qint64 removedLength = 0;
     qint64 insertedLength = 0;
     Source source = Source::Other;
+    // The single edits that made the change, in the order they were made, each at its
+    // position in the text as it stood then: `removed` replaced by `insertedLength`
+    // characters. The inserted text is not copied out: it is in the text.
+    struct Edit {
+        qint64 position = 0;
+        QString removed;
+        qint64 insertedLength = 0;
+    };
+    std::vector<Edit> edits;
 };
 
 // A typed character on its way into the text. A keyPress handler may replace the code or
@@ -66,12 +76,24 @@ public:
 
     // Sets the code page and the whole text as one change, as opening a file does.
     void load(const QString& text, TextEncoding encoding);
+    // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes.
+    void load(const ProgramFileRead& read);
+    // Writes the text to the file in the code page. Where the editor already holds the
+    // file's bytes (a UTF-8 text saved as UTF-8, an 8-bit one as 8-bit) they are written
+    // as they are, with no conversion.
+    ProgramFileWrite saveTo(const QString& path, TextEncoding encoding) const;
 
     QString Text() const;
     // Replaces the whole text as one change (always reported, even when equal); clears
     // all colouring and puts the caret at the start.
     void setText(const QString& text) override;
     qint64 textLength() const;
+    // Replaces the characters [position, position + length) (clipped to the text).
+    void replaceRange(qint64 position, qint64 length, const QString& text);
+    // Runs `edits` (made through replaceRange) as one change that stands for a new whole
+    // text: reported once even when nothing changed, colouring cleared, and the line end
+    // Enter types taken from the new text; only the edited characters are touched.
+    void rewrite(const std::function<void()>& edits);
     // The characters [start, start + length) of the text, clipped to it, read without
     // taking the whole text.
     QString textRange(qint64 start, qint64 length) const;
@@ -182,11 +204,24 @@ private:
     void switchMode(bool utf8);
     void setEncodingValue(TextEncoding encoding);
     void replaceWholeText(const QString& text);
+    void replaceWholeBytes(const QByteArray& bytes);
     void replaceSelectionBytes(const QByteArray& bytes);
     void pasteText(const QString& text);
     void typeKey(QKeyEvent* event);
 
-    void onModified(int position, int type, int length);
+    void onModified(int position, int type, const char* text, int length);
+    struct ByteCounts {
+        qint64 units = 0;  // UTF-16 units of the bytes read as UTF-8
+        qint64 high = 0;   // bytes above 0x7F
+    };
+    static ByteCounts countBytes(const char* bytes, qint64 length);
+    void ensureIndex() const;
+    void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
+    void noteOddUnitsDeleted(qint64 position, qint64 length);
+    qint64 unitsFromByte(qint64 bytePos) const;
+    qint64 byteFromUnits(qint64 units) const;
+    qint64 byteInLine(qint64 lineStart, qint64 relative) const;
+    qint64 oddExcessWithin(qint64 lineStart, qint64 bytePos) const;
     void noteEdit(qint64 position, qint64 removed, qint64 inserted);
     void finishEdit();
 
@@ -225,7 +260,24 @@ private:
     qint64 editNewEnd_ = 0;
     qint64 deleteStart_ = 0;
     qint64 deleteLength_ = 0;
+    QString deleteText_;
+    std::vector<TextChange::Edit> edits_;
     bool rewriting_ = false;
+    // Byte positions of the noncharacters in the text (U+FFFE, U+FFFF, U+FDD0..U+FDEF,
+    // U+nFFFE, U+nFFFF), which the editor counts as invalid bytes, one unit each, where
+    // Qt counts one character: `excess` units too many. Usually empty.
+    struct OddUnits {
+        qint64 position;
+        int width;
+        int excess;
+    };
+    std::vector<OddUnits> oddUnits_;
+    // Kept with every edit: the length in UTF-16 units (in a UTF-8 text) and how many bytes
+    // are not plain ASCII; while none is, positions need no index.
+    qint64 charLength_ = 0;
+    qint64 nonAsciiBytes_ = 0;
+    ByteCounts deleteCounts_;
+    mutable bool indexAllocated_ = false;
     bool composing_ = false;
 };
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/editing_rules.h"
-#include "app/undo_ring.h"
 
 using namespace quillmar;
 
@@ -30,73 +29,6 @@ TEST(ChangeColor, PaintsEverythingButDigits) {
     EXPECT_EQ(nonDigitRuns(u"O1234 G00"), (Runs{{0, 1}, {5, 2}}));
     EXPECT_EQ(nonDigitRuns(u"1234"), Runs{});
     EXPECT_EQ(nonDigitRuns(u"X-1.5\r\n"), (Runs{{0, 2}, {3, 1}, {5, 2}}));
-}
-
-struct Ring : ::testing::Test {
-    UndoRing ring;
-    void SetUp() override {
-        for (int s = 0; s < UndoRing::kSlots; ++s)
-            ring.ResetUndoHistory(s);
-    }
-};
-
-TEST_F(Ring, NewDocumentTypedAThenUndoEmpties) {
-    ring.record(0, "A", 1);
-    EXPECT_TRUE(ring.canUndo(0));
-    auto undone = ring.undo(0);
-    ASSERT_TRUE(undone);
-    EXPECT_EQ(undone->text, QString());
-    EXPECT_TRUE(ring.canRedo(0));
-    auto redone = ring.redo(0);
-    ASSERT_TRUE(redone);
-    EXPECT_EQ(redone->text, QStringLiteral("A"));
-    EXPECT_EQ(redone->caret, 1);
-    EXPECT_FALSE(ring.canRedo(0));
-}
-
-TEST_F(Ring, TenStepsAtMost) {
-    for (int i = 1; i <= 11; ++i)
-        ring.record(2, QString(i, QLatin1Char('x')), i);
-    for (int i = 1; i <= 10; ++i) {
-        auto s = ring.undo(2);
-        ASSERT_TRUE(s) << i;
-        EXPECT_EQ(s->text.size(), 11 - i);
-    }
-    EXPECT_FALSE(ring.canUndo(2));
-    EXPECT_FALSE(ring.undo(2));
-    EXPECT_EQ(ring.depth(2), 10);
-}
-
-TEST_F(Ring, OpenTypeUndoTwice) {
-    ring.record(1, "FILE", 0);    // the load
-    ring.record(1, "FILEx", 5);   // a typed character
-    EXPECT_EQ(ring.undo(1)->text, QStringLiteral("FILE"));
-    EXPECT_EQ(ring.undo(1)->text, QString());
-    EXPECT_EQ(ring.redo(1)->text, QStringLiteral("FILE"));
-    EXPECT_EQ(ring.redo(1)->text, QStringLiteral("FILEx"));
-}
-
-TEST_F(Ring, SuspendedChangesAreNotRecordedAndSlotsAreApart) {
-    ring.record(0, "a", 1);
-    ring.setSuspended(0, true);
-    ring.record(0, "b", 1);
-    ring.setSuspended(0, false);
-    ring.record(3, "other", 5);
-    EXPECT_EQ(ring.level(0, 0).text, QStringLiteral("a"));
-    EXPECT_EQ(ring.level(0, 1).text, QString());
-    ring.seed(0, "seed");  // level 0 already holds text
-    EXPECT_EQ(ring.level(0, 0).text, QStringLiteral("a"));
-    ring.seed(4, "first");
-    EXPECT_EQ(ring.level(4, 0).text, QStringLiteral("first"));
-}
-
-TEST_F(Ring, NewTypingAfterUndoKeepsTheUndoneStates) {
-    ring.record(0, "1", 1);
-    ring.record(0, "12", 2);
-    ring.undo(0);              // back to "1"
-    ring.record(0, "1x", 2);   // new typing
-    EXPECT_EQ(ring.undo(0)->text, QStringLiteral("12"));
-    EXPECT_EQ(ring.undo(0)->text, QStringLiteral("1"));
 }
 
 }  // namespace

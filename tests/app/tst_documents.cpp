@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "support/main_window.h"
 
 using namespace quillmar;
@@ -179,6 +181,18 @@ private slots:
         QVERIFY(w.menus().action("mnuEdit")->isVisible());
     }
 
+    void aPipeOnTheCommandLineOpensNothing() {
+        test::MainWindowFixture pre;
+        const QString fifo = pre.file("pipe.min");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        pre.answers.answerMessage(modal::kOk);
+        pre.window = std::make_unique<frmMain>(pre.state, pre.settings, pre.keys);
+        pre.window->MDIForm_Load(QStringLiteral("\"%1\"").arg(fifo));
+        pre.window->show();
+        QCOMPARE(pre.answers.messages.size(), size_t(1));
+        QTRY_VERIFY(pre.window->documentWindows().isEmpty());
+    }
+
     void undoAndRedoWalkTheRing() {
         Fixture f;
         f.w().mnuFileNew_Click();
@@ -220,9 +234,10 @@ private slots:
         frmDocument* second = f.active();
         first->txtText->setSelText("one");
         second->txtText->setSelText("two");
-        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 0).text, QStringLiteral("one"));
-        QCOMPARE(f.w().documents().undo.level(second->DocIndex, 0).text, QStringLiteral("two"));
-        QCOMPARE(f.w().documents().undo.level(first->DocIndex, 1).text, QString());
+        const UndoRing& ring = f.w().documents().undo;
+        QCOMPARE(ring.levelText(first->DocIndex, 0, first->undoText()), QStringLiteral("one"));
+        QCOMPARE(ring.levelText(second->DocIndex, 0, second->undoText()), QStringLiteral("two"));
+        QCOMPARE(ring.levelText(first->DocIndex, 1, first->undoText()), QString());
     }
 
     void ctrlZAndCtrlYRunTheUndoRing() {

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quillmar;
@@ -51,6 +52,7 @@ std::vector<RoundTripCase> roundTripCases() {
         {"utf8 japanese", "(\xe8\x8d\x92\xe5\x8a\xa0\xe5\xb7\xa5) G01 X1.\r\nM30\r\n", TextEncoding::Utf8},
         {"utf8 with byte-order mark", "\xef\xbb\xbfO1000\r\nM30\r\n", TextEncoding::Utf8},
         {"utf8 surrogate pair", "(\xf0\x9f\x98\x80)\r\n", TextEncoding::Utf8},
+        {"utf8 noncharacters", "A\xef\xbf\xbf" "B\r\n\xf4\x8f\xbf\xbe" "C", TextEncoding::Utf8},
         {"cp932 comments", "O1000\r\n" + kCp932Comment + "\r\nG00 X1.\r\n(\x81\x69\x8e\x64\x8f\xe3\x82\xb0\x81\x6a)\r\nM30",
          TextEncoding::Cp932},
         // 0x81 0x20 is a lead byte without its second byte, 0xA0 has no character in 932.
@@ -92,7 +94,29 @@ TEST(ProgramFile, RoundTripThroughTheTextBoxKeepsEveryByte) {
         const ProgramFileWrite written = writeProgramFile(out, box.Text(), box.encoding());
         ASSERT_TRUE(written.ok) << written.error.toStdString();
         EXPECT_EQ(readAll(out).toHex(' '), c.bytes.toHex(' '));
+
+        // The same through the bytes: read without decoding, loaded and saved as they are.
+        const ProgramFileRead raw = readProgramFile(in, ReadAs::Bytes);
+        EXPECT_EQ(raw.encoding, c.encoding);
+        RichTextBox rawBox;
+        rawBox.load(raw);
+        EXPECT_EQ(rawBox.Text(), read.text);
+        EXPECT_EQ(rawBox.textLength(), read.text.size());
+        ASSERT_TRUE(rawBox.saveTo(out, rawBox.encoding()).ok);
+        EXPECT_EQ(readAll(out).toHex(' '), c.bytes.toHex(' '));
     }
+}
+
+TEST(ProgramFile, EditingAfterANoncharacterChangesOnlyTheEditedCharacter) {
+    const DecodedProgram decoded = decodeProgram(bytesOf("A\xef\xbf\xbf" "B\r\nC", 8));
+    RichTextBox box;
+    box.load(decoded.text, decoded.encoding);
+    box.select(2, 1);
+    ASSERT_EQ(box.SelText(), QStringLiteral("B"));
+    box.setSelText(QStringLiteral("Z"));
+    const std::optional<QByteArray> bytes = encodeText(box.Text(), box.encoding());
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->toHex(' '), QByteArray("41 ef bf bf 5a 0d 0a 43"));
 }
 
 TEST(ProgramFile, JapaneseInsertedIntoACp932DocumentIsWrittenIn932) {
@@ -141,11 +165,15 @@ TEST(ProgramFile, MissingFileGivesAnEmptyDocumentAndCreatesNothing) {
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(ProgramFile, AFolderCannotBeRead) {
+TEST(ProgramFile, OnlyRegularFilesAreRead) {
     QTemporaryDir dir;
-    const ProgramFileRead read = readProgramFile(dir.path());
-    EXPECT_EQ(read.status, ProgramFileRead::Status::Failed);
-    EXPECT_FALSE(read.error.isEmpty());
+    const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+        const ProgramFileRead read = readProgramFile(path);
+        EXPECT_EQ(read.status, ProgramFileRead::Status::Failed) << path.toStdString();
+        EXPECT_FALSE(read.error.isEmpty()) << path.toStdString();
+    }
 }
 
 TEST(ProgramFile, SavingIntoAMissingFolderFailsAndCreatesNothing) {

@@ -52,6 +52,9 @@ TEST(RichTextBox, SelectionsCountCharactersAsQStringDoes) {
         {QString::fromUtf8("\r\n\r\n(荒加工)\nX\rY"), TextEncoding::Cp932},
         {QString::fromUtf8("\xef\xbb\xbf" "A\r\n"), TextEncoding::Utf8},
         {QString::fromLatin1("A\xe9\r\nB\xff\r\xb0"), TextEncoding::Latin1},
+        // Noncharacters: U+FFFF, U+FFFE, U+FDD0, U+1FFFF, U+10FFFF.
+        {QString::fromUtf8("A\xef\xbf\xbf" "B\r\nC\xef\xbf\xbe\xef\xb7\x90\r\n\xf0\x9f\xbf\xbf" "D\xf4\x8f\xbf\xbf"),
+         TextEncoding::Utf8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -69,6 +72,23 @@ TEST(RichTextBox, SelectionsCountCharactersAsQStringDoes) {
             }
         }
     }
+}
+
+// Positions of a plain ASCII text need no index; the first other character brings it in.
+TEST(RichTextBox, AsciiTextTakingJapaneseKeepsItsPositions) {
+    RichTextBox box;
+    box.load(u"G01 X1\r\nM30"_s, TextEncoding::Utf8);
+    box.select(4, 2);
+    EXPECT_EQ(box.SelText(), u"X1"_s);
+    box.setSelStart(4);
+    box.setSelText(u"あ😀"_s);
+    EXPECT_EQ(box.textLength(), 14);
+    box.select(7, 2);
+    EXPECT_EQ(box.SelText(), u"X1"_s);
+    box.select(0, box.textLength());
+    box.setSelText(u"M"_s);
+    EXPECT_EQ(box.textLength(), 1);
+    EXPECT_EQ(box.SelStart(), 1);
 }
 
 TEST(RichTextBox, APositionInsideASurrogatePairFallsToTheCharacterStart) {
@@ -152,6 +172,8 @@ TEST(RichTextBox, EveryChangeIsReportedOnce) {
     box.setSelText(u"Y5.25"_s);
     ASSERT_EQ(log.changes.size(), 2u);
     expectChange(log.changes.back(), TextChange::Source::ReplaceSelection, 6, 2, 5);
+    ASSERT_EQ(log.changes.back().edits.size(), 1u);
+    EXPECT_EQ(log.changes.back().edits[0].removed, u"10"_s);
 
     box.select(4, 2);
     press(box, Qt::Key_Z, u"Z"_s);
