@@ -150,7 +150,8 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     docs_.gWorkText.clear();
 
     doc->txtText->setMousePointer(MousePointer::Hourglass);
-    const ProgramFileRead read = readProgramFile(path);
+    // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
+    const ProgramFileRead read = readProgramFile(path, ReadAs::Bytes);
     doc->txtText->setMousePointer(MousePointer::Default);
     if (read.status == ProgramFileRead::Status::Failed) {
         // A file that cannot be read must never be saved over: its window goes again.
@@ -161,7 +162,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
         return nullptr;
     }
     docs_.gSuppressModified = true;
-    doc->txtText->load(read.text, read.encoding);
+    doc->txtText->load(read);
     docs_.gSuppressModified = false;
     doc->txtText->setModified(false);
     doc->rememberFileOnDisk();
@@ -247,8 +248,7 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         return false;
     TextEncoding encoding = text->encoding();
     text->setMousePointer(MousePointer::Hourglass);
-    const QString content = text->Text();
-    ProgramFileWrite written = writeProgramFile(path, content, encoding);
+    ProgramFileWrite written = text->saveTo(path, encoding);
     text->setMousePointer(MousePointer::Default);
     if (written.unrepresentable) {
         // A controller reading the old code page would get another file: only the user decides.
@@ -259,7 +259,7 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
             return false;
         encoding = TextEncoding::Utf8;
         text->setMousePointer(MousePointer::Hourglass);
-        written = writeProgramFile(path, content, encoding);
+        written = text->saveTo(path, encoding);
         text->setMousePointer(MousePointer::Default);
     }
     if (!written.ok) {

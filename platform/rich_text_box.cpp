@@ -339,11 +339,11 @@ void RichTextBox::setEncoding(TextEncoding encoding) {
 void RichTextBox::setUtf8(bool utf8) { setEncoding(utf8 ? TextEncoding::Utf8 : TextEncoding::Latin1); }
 
 // An 8-bit document shows bytes as Latin-1 and cannot hold anything beyond U+00FF; such a
-// character turns it into a UTF-8 document before it arrives, so it is never lost.
+// character turns the editor to UTF-8 before it arrives, so it is never lost. The file's
+// code page stays: only the user may change it, when saving asks.
 void RichTextBox::ensureRoomFor(QStringView incoming) {
     if (utf8Mode_ || fitsLatin1(incoming)) return;
     switchMode(true);
-    setEncodingValue(TextEncoding::Utf8);
 }
 
 // Re-encodes the editor's bytes between Latin-1 and UTF-8 keeping the text, the colours,
@@ -408,7 +408,6 @@ void RichTextBox::replaceWholeText(const QString& text) {
         // The old text is gone, so the mode changes without re-encoding anything.
         utf8Mode_ = true;
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
-        setEncodingValue(TextEncoding::Utf8);
     }
     replaceWholeBytes(toEditorBytes(text));
 }

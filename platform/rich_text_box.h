@@ -70,7 +70,8 @@ public:
     ~RichTextBox() override;
 
     // The code page the document is saved in. A Latin-1 document that receives a
-    // character beyond U+00FF turns into a UTF-8 one (encodingChanged is raised).
+    // character beyond U+00FF keeps it (the editor turns to UTF-8) and keeps its code
+    // page until saving asks to change it.
     TextEncoding encoding() const { return encoding_; }
     void setEncoding(TextEncoding encoding);
 

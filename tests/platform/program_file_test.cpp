@@ -144,16 +144,19 @@ TEST(ProgramFile, ACharacterTheCodePageLacksWritesNothingUnlessSavedAsUtf8) {
     EXPECT_EQ(again.text, text);
 }
 
-TEST(ProgramFile, Latin1DocumentTakingJapaneseBecomesUtf8AndKeepsItsText) {
+TEST(ProgramFile, Latin1DocumentTakingJapaneseKeepsItsTextAndItsCodePageUntilAsked) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.min"));
     RichTextBox box;
     box.load(QString::fromLatin1("X1.\xb0\r\n"), TextEncoding::Latin1);
-    int encodingChanges = 0;
-    QObject::connect(&box, &RichTextBox::encodingChanged, [&](TextEncoding) { ++encodingChanges; });
     box.setSelStart(box.textLength());
     box.setSelText(QString::fromUtf8("(荒)"));
-    EXPECT_EQ(box.encoding(), TextEncoding::Utf8);
-    EXPECT_EQ(encodingChanges, 1);
+    EXPECT_EQ(box.encoding(), TextEncoding::Latin1);
     EXPECT_EQ(box.Text(), QString::fromUtf8("X1.°\r\n(荒)"));
+    EXPECT_TRUE(box.saveTo(path, box.encoding()).unrepresentable);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    ASSERT_TRUE(box.saveTo(path, TextEncoding::Utf8).ok);
+    EXPECT_EQ(readAll(path), QString::fromUtf8("X1.°\r\n(荒)").toUtf8());
 }
 
 TEST(ProgramFile, MissingFileGivesAnEmptyDocumentAndCreatesNothing) {
