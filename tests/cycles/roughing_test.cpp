@@ -111,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                           "N000 G00 X3 Z0.2 TG=12 OG=1 BA=45 M602 M41 S510 M04 M63 M08 M263\nNT12     Z0.08 G96 S300"},
               {"N000 G00 X1.92", "N000 G00 X1.76"}, {"N000     X2.96", "N000     X2.8"},
               {kHome, "N000 G20 HP=4 M867 G97 S510 M05 M63 M09\nN000 M866"}}, {}, kBlank},
+        // A V written as 0 computes no speed: the earlier one stays and is written.
+        CycleCase{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", outer, {kOth}, with(kOuterInput, {{"V", "0.0004"}}),
+             {{kNt, ""}, {kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\nNT01     Z0.08 G96 S0"},
+              {kHome, "N000 G00 X20 Z10 G97 S1230 M63"}}, kEarlierSpeed, kBlank},
         // Tool life writes the tool as it stands (5.5) in every word but the NT label, which
         // takes the whole part, as does the load monitor after it.
         CycleCase{"OuterMacTurnToolLifeFractionalTool", outer, {kMac, true, true, true, true, false},
@@ -181,14 +185,22 @@ INSTANTIATE_TEST_SUITE_P(
               {kToolCall, "N000 G00 X0.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
                           "N000 G01 X0 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X0 Z0.08\n"
                           "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"}, {"N000     X3 A135", ""},
-              {"N000     X2.96", "N000     X-0.04\nN000     X0 A135"}, {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}}),
+              {"N000     X2.96", "N000     X-0.04\nN000     X0 A135"}, {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}},
+        // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
+        // so one pass; a face end that writes as 0 faces through the centre.
+        CycleCase{"FaceOuterWrittenValuesDecide", faceOuter, {kOth}, with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}),
+             {{kCycle, ""}, {kNt, ""},
+              {kToolCall, "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
+                          "N000 G01 X3 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z0.08\n"
+                          "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
+              {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}, {}, Stock{3.0, 0.1005, 0.0f}}),
     caseName);
 
-// Equal stock and cut is one pass whatever the binary rounding: 1.1 − 0.1 is a hair
-// above 1.
+// Equal stock and cut is one pass whatever the binary rounding: 0.4 − 0.1 is a hair
+// above 0.3.
 TEST(FaceOuterRoughing, EqualStockAndCutIsOnePass) {
-    for (const auto& [depth, cycle] : {std::pair{"1", false}, std::pair{"0.999", true}}) {
-        SharedState s = cycleState({kOth}, {3.0, 1.1, 0.0f});
+    for (const auto& [depth, cycle] : {std::pair{"0.3", false}, std::pair{"0.299", true}}) {
+        SharedState s = cycleState({kOth}, {3.0, 0.4, 0.0f});
         Document doc;
         FakeProcessDialog user;
         user.type("StartZ", "0.1").type("L", depth);

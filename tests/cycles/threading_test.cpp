@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "NOEX VGRIN[7]=13 VGRFN[7]=1 VGRA1[7]=60\nNOEX VGRL[7]=1.6\nN000 MT=1 TG=7\nN000 M421"},
                   {kToolCall, "N000 G00 X1.2 Z50 TG=7 OG=1 M603 M42 S1140 M03 M63 M08 M263"},
                   {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}}, 1140},
+        CycleCase{"SpeedBeyondDouble", outer, {kOth}, {{"V", "1E306"}}, {}, {}, {}, "Error 6"},
         // An inner thread is the size itself, one pitch deep; its tool is as long as the
         // thread plus 20.
         CycleCase{"InnerToolShape", inner, {kOth, true, false, true}, {},

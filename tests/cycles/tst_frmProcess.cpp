@@ -29,6 +29,7 @@ private slots:
     void enteringABoxSelectsItsText();
     void bLostFocusRelabelsTheTiltedDialogs();
     void executeReadsTheBoxesAndAccepts();
+    void cancelEscapeAndCloseReject();
 
 private:
     void showAndActivate(frmProcess& d) {
@@ -161,6 +162,27 @@ void TestFrmProcess::executeReadsTheBoxesAndAccepts() {
     QCOMPARE(p.gEndC.value(), 12.0f);
     QCOMPARE(p.gSpindleCode + p.gCoolantCode + p.gTipCode + p.gBAxisShift + p.gBAxisCode,
              QStringLiteral(" M03 M63 M09 M603 G52 BA=45"));
+}
+
+// Cancel, Escape and the close button reject, and leave the parameters as they were.
+void TestFrmProcess::cancelEscapeAndCloseReject() {
+    SharedState state;
+    state.params.gParamV = 12.5;
+    for (int how : {0, 1, 2}) {
+        state.gDialogAccepted = true;
+        frmProcess d(state);
+        showAndActivate(d);
+        d.V->setText(QStringLiteral("7"));
+        d.V->setFocus();
+        switch (how) {
+            case 0: QTest::mouseClick(d.Command2, Qt::LeftButton); break;
+            case 1: QTest::keyClick(d.V, Qt::Key_Escape); break;
+            default: d.close(); break;
+        }
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(!state.gDialogAccepted);
+        QCOMPARE(state.params.gParamV, 12.5);
+    }
 }
 
 QTEST_MAIN(TestFrmProcess)
