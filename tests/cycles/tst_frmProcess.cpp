@@ -127,7 +127,8 @@ void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs() {
     const struct {
         bool relabel;
         const char *typed, *label;
-    } cases[] = {{true, "90", "X"}, {true, "45", "Z"}, {true, "90.0004", "X"}, {true, "1E400", "Z"}, {false, "90", "C"}};
+    } cases[] = {{true, "90", "X"},     {true, "45", "Z"},  {true, "90.0004", "X"},
+                 {true, "1E400", "Z"},  {false, "90", "C"}};
     for (const auto& c : cases) {
         SharedState state;
         frmProcess d(state);

@@ -110,7 +110,8 @@ void TestFrmUGC::focusHighlightsTheSegment() {
         for (const UgcSketch::Segment& s : UgcSketch::segments())
             QCOMPARE(d.Sketch->look(s.name) == Look::Highlight, QLatin1String(s.name) == QLatin1String(segment));
         d.Command2->setFocus();
-        QCOMPARE(d.Sketch->look(segment), QLatin1String(segment) == QLatin1String("Line19") ? Look::Faded : Look::Normal);
+        const bool faceBelowTheBore = QLatin1String(segment) == QLatin1String("Line19");
+        QCOMPARE(d.Sketch->look(segment), faceBelowTheBore ? Look::Faded : Look::Normal);
     }
 }
 
