@@ -15,10 +15,9 @@ namespace {
 
 using test::Machine;
 
-SharedState stateFor(const Machine& o) {
+SharedState lineState(const Machine& o) {
     SharedState s = test::stateFor(o);
     s.profile.gApproachZ = 0.2;
-    s.profile.gAtcMacro = QStringLiteral("M421");
     ProcessParameters& p = s.params;
     p.gToolNo = 5;
     p.gEndX = 3;
@@ -40,7 +39,7 @@ using test::kMul;
 using test::kOth;
 
 TEST(CommonLines, OtherMachinesGetNoToolChangeWhateverTheToolLife) {
-    SharedState s = stateFor({kOth, true, true, false, false, false});
+    SharedState s = lineState({kOth, true, true, false, false, false});
     s.profile.gTurretType = 1;
     ProgramText text(s);
     text.first("X");
@@ -50,35 +49,25 @@ TEST(CommonLines, OtherMachinesGetNoToolChangeWhateverTheToolLife) {
 }
 
 TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
-    struct Case {
-        MachineKind machine;
-        bool toolLife;
-        short turret;
+    const struct {
+        Machine machine;
         const char* expected;
     } cases[] = {
-        {kMac, false, 1, "N000 MT=501\r\nN000 M421\r\n"},
-        {kMul, true, 2, "N000 MT=3 TG=5\r\nN000 M421\r\n"},
-        {kMac, false, 0, "N000 MT=503\r\nN000 M421\r\n"},  // any turret type but 1 is H2
+        {{.kind = kMac, .turretType = 1}, "N000 MT=501\r\nN000 M421\r\n"},
+        {{.kind = kMul, .toolLife = true, .atcMacro = "M441"}, "N000 MT=3 TG=5\r\nN000 M441\r\n"},
+        {{.kind = kMac, .turretType = 0}, "N000 MT=503\r\nN000 M421\r\n"},  // any turret type but 1 is H2
     };
-    for (const Case& c : cases) {
-        SharedState s = stateFor({c.machine, true, c.toolLife, false, false, false});
-        s.profile.gTurretType = c.turret;
+    for (const auto& c : cases) {
+        SharedState s = lineState(c.machine);
         ProgramText text(s);
         text.first("");
         AppendMToolChange(text);
-        EXPECT_EQ(text.text().toStdString(), std::string("\r\n") + c.expected)
-            << int(c.machine) << c.toolLife << c.turret;
+        EXPECT_EQ(text.text().toStdString(), std::string("\r\n") + c.expected);
     }
-    SharedState s = stateFor({kMul, true, true, false, false, false});
-    s.profile.gAtcMacro = QStringLiteral("M441");
-    ProgramText text(s);
-    text.first("");
-    AppendMToolChange(text);
-    EXPECT_EQ(text.text(), QStringLiteral("\r\nN000 MT=3 TG=5\r\nN000 M441\r\n"));
 }
 
 TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = stateFor({kOth, true, false, false, false, false});
+    SharedState s = lineState({kOth, true, false, false, false, false});
     s.params.gToolNo = 123;
     ProgramText text(s);
     EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));
@@ -101,18 +90,11 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     EXPECT_EQ(s.gOutputText, QStringLiteral("A\r\n"));
 }
 
-TEST(SpindleSpeed, WholeTensNeverAboveTheQuotient) {
-    struct Case {
-        double v, d, s;
-    } cases[] = {
-        {300, 2 * 25.4 + 6, 510},   // 300000 / 3.14 / 3.28 / 56.8 / 10 = 51.28...
-        {300, -56.8, -520},         // floor goes toward minus infinity
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(spindleSpeed(c.v, c.d), c.s) << c.v << " on " << c.d;
-}
-
-TEST(SpindleSpeed, ArithmeticFaultsCarryTheirNumbers) {
+// Whole tens never above the quotient (floor goes toward minus infinity); arithmetic
+// faults carry their numbers.
+TEST(SpindleSpeed, WholeTensOrTheFaultsNumber) {
+    EXPECT_EQ(spindleSpeed(300, 2 * 25.4 + 6), 510);  // 300000 / 3.14 / 3.28 / 56.8 / 10 = 51.28...
+    EXPECT_EQ(spindleSpeed(300, -56.8), -520);
     auto errorOf = [](double v, double d) {
         try {
             spindleSpeed(v, d);

@@ -136,4 +136,12 @@ inline void expectCase(const CycleCase& c, const QString& block, const Typing& i
     EXPECT_EQ(s.profile.gApproachZ, c.machine.approachZ);
 }
 
+// The cycles on the axis: approach (200, 50) and home (500, 500) as in the worked
+// examples; the bore 2 of an earlier drill, which only a completed drilling changes.
+inline void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {
+    if (!c.work.pZero)
+        c.work = {{}, 0.0, 2.0f};
+    expectCase(c, block, input);
+}
+
 }  // namespace quillmar::test

@@ -20,30 +20,22 @@ struct Document {
     TextChange last;
 };
 
-TEST(AppendAtDocumentEnd, AddsAfterTheLastCharacterAsOneChangeKeepingCaretAndSelection) {
-    Document doc(QStringLiteral("N100\r\nN200\r\n"));
-    doc.box.select(2, 5);
-    appendAtDocumentEnd(doc.box, QStringLiteral("\t\r\nOSUB\r\nNRTS RTS\r\n"));
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("N100\r\nN200\r\n\t\r\nOSUB\r\nNRTS RTS\r\n"));
-    EXPECT_EQ(doc.box.SelStart(), 2);
-    EXPECT_EQ(doc.box.SelLength(), 5);
-    EXPECT_EQ(doc.changes, 1);
-    EXPECT_EQ(doc.last.position, 12);
-    EXPECT_EQ(doc.last.removedLength, 0);
-    EXPECT_EQ(doc.last.insertedLength, 19);
-}
-
-TEST(AppendAtDocumentEnd, KeepsTheColoursAndBoldAlreadyThere) {
-    Document doc(QStringLiteral("N100 X1\r\nN200 X2"));
+// One change after the last character; the selection, colours and bold already there stay.
+TEST(AppendAtDocumentEnd, AddsAfterTheLastCharacterAsOneChangeKeepingWhatIsThere) {
+    Document doc(QStringLiteral("N100 X1\r\nN200\r\n"));
     doc.box.select(5, 2);
     doc.box.setSelColor(QColor(255, 0, 0));
     doc.box.setSelBold(true);
-    doc.box.setSelStart(0);
-    appendAtDocumentEnd(doc.box, QStringLiteral("\r\nNEND"));
-    EXPECT_EQ(doc.box.colorAt(6), QColor(255, 0, 0));
-    EXPECT_TRUE(doc.box.boldAt(6));
-    EXPECT_NE(doc.box.colorAt(17), QColor(255, 0, 0));
-    EXPECT_FALSE(doc.box.boldAt(17));
+    appendAtDocumentEnd(doc.box, QStringLiteral("\t\r\nOSUB\r\n"));
+    EXPECT_EQ(doc.box.Text(), QStringLiteral("N100 X1\r\nN200\r\n\t\r\nOSUB\r\n"));
+    EXPECT_EQ(doc.box.SelStart(), 5);
+    EXPECT_EQ(doc.box.SelLength(), 2);
+    EXPECT_EQ(doc.changes, 1);
+    EXPECT_EQ(doc.last.position, 15);
+    EXPECT_EQ(doc.last.removedLength, 0);
+    EXPECT_EQ(doc.last.insertedLength, 9);
+    EXPECT_TRUE(doc.box.colorAt(6) == QColor(255, 0, 0) && doc.box.boldAt(6));
+    EXPECT_TRUE(doc.box.colorAt(18) != QColor(255, 0, 0) && !doc.box.boldAt(18));
 }
 
 }  // namespace

@@ -27,12 +27,16 @@
 
 namespace quillmar::test {
 
-// The process dialog as the user saw it: texts of labels, boxes, frames and options,
-// tooltips and hidden controls, by object name.
+// A script that names what the dialog does not have stops the run.
+[[noreturn]] inline void scriptFault(const char* what, const QString& name) {
+    std::fprintf(stderr, "%s %s\n", what, name.toUtf8().constData());
+    std::abort();
+}
+
+// The process dialog as the user saw it: texts of labels, boxes, frames and options, and
+// hidden controls, by object name.
 struct ProcessDialogView {
-    QString caption;
     QHash<QString, QString> texts;
-    QHash<QString, QString> toolTips;
     QSet<QString> hidden;
     QSet<QString> checked;  // selected options
 
@@ -41,9 +45,13 @@ struct ProcessDialogView {
     bool isChecked(const char* name) const { return checked.contains(QString::fromLatin1(name)); }
 };
 
+inline void pressEscape(QDialog* dialog) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog, &escape);
+}
+
 inline ProcessDialogView viewOf(const QDialog& dialog) {
     ProcessDialogView view;
-    view.caption = dialog.windowTitle();
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const QString name = w->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
@@ -59,8 +67,6 @@ inline ProcessDialogView viewOf(const QDialog& dialog) {
             if (b->isChecked())
                 view.checked.insert(name);
         }
-        if (!w->toolTip().isEmpty())
-            view.toolTips.insert(name, w->toolTip());
         if (w->isHidden())
             view.hidden.insert(name);
     }
@@ -109,39 +115,29 @@ public:
     // The dialog handler of the modal seam.
     int handle(QDialog* dialog) {
         auto* form = qobject_cast<frmProcess*>(dialog);
-        if (!form) {
-            std::fprintf(stderr, "unexpected dialog: %s\n", dialog->windowTitle().toUtf8().constData());
-            std::abort();
-        }
+        if (!form)
+            scriptFault("unexpected dialog", dialog->windowTitle());
         ++showings;
         seen = viewOf(*form);
         for (const auto& [name, text] : typing_) {
             auto* box = form->findChild<QLineEdit*>(name);
-            if (!box) {
-                std::fprintf(stderr, "no box %s in the process dialog\n", name.toUtf8().constData());
-                std::abort();
-            }
+            if (!box)
+                scriptFault("no box in the process dialog:", name);
             box->setText(text);
             if (box == form->B)
                 form->B_LostFocus();  // the user tabs on
         }
         for (const QString& name : choices_) {
             auto* option = form->findChild<QAbstractButton*>(name);
-            if (!option) {
-                std::fprintf(stderr, "no option %s in the process dialog\n", name.toUtf8().constData());
-                std::abort();
-            }
+            if (!option)
+                scriptFault("no option in the process dialog:", name);
             option->setChecked(true);
         }
         left = viewOf(*form);
         switch (leave_) {
             case Leave::Execute: form->Command1->click(); break;
             case Leave::Cancel: form->Command2->click(); break;
-            case Leave::Escape: {
-                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QCoreApplication::sendEvent(form, &escape);
-                break;
-            }
+            case Leave::Escape: pressEscape(form); break;
             case Leave::CloseButton: form->close(); break;
         }
         return form->result();

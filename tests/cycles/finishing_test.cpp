@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
              {{"+(-----< OD.FINISH >-----)",
                "NOEX VTLIN[3]=7 VTLFN[3]=1 VTLA1[3]=55\nNOEX VTLA2[3]=0.2 VTLL[3]=1.6\nN000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 BT=1 M603 M42 S680 M03 M63 M08"},
-              {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=8"},
-              {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[3]=0"},
+              {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=8"}, {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[3]=0"},
               {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}}},
         CycleCase{"OuterMultusToolLifeShapeB45", finishOuterGenerator, {kMul, true, true, true}, with(kStart, {{"B", "45"}}),
              {{"+(-----< OD.FINISH >-----)",
@@ -58,58 +57,48 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
         // Conditions are judged on the values as written: V, U and W read 0 here.
         CycleCase{"OuterSpeedWrittenAsZeroKeepsTheEarlierOne", finishOuterGenerator, {kOth}, with(kStart, {{"V", "0.0004"}}),
-             {{kToolCall, "N000 G00 X2.16 Z0.2 T030303 M42 S1230 M03 M63 M08"},
-              {kApproach, "NT03     Z0.08 G96 S0"},
-              {kRetreat, "N000 G00 X12 G97 S1230 M63"}},
-             kEarlierSpeed},
+             {{kToolCall, "N000 G00 X2.16 Z0.2 T030303 M42 S1230 M03 M63 M08"}, {kApproach, "NT03     Z0.08 G96 S0"},
+              {kRetreat, "N000 G00 X12 G97 S1230 M63"}}, kEarlierSpeed},
         CycleCase{"OuterAllowancesWrittenAsZero", finishOuterGenerator, {kOth}, with(kStart, {{"U", "0.0004"}, {"W", "0"}}),
              {{kCycle, "N000 G87 NAP2"}}},
 
         CycleCase{"FaceOtherMonitor", finishFaceGenerator, {kOth, true, false, false, true}, kStart,
-             {{kHeader, "(-----< OD.FINISH FACE >-----)"},
-              {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=1+8"},
-              {kCycle, "N000 G87 NAP1 U0.01 W0.004\nN000 VLMON[3]=0"},
-              {kRetreat, ""},
+             {{kHeader, "(-----< OD.FINISH FACE >-----)"}, {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=1+8"},
+              {kCycle, "N000 G87 NAP1 U0.01 W0.004\nN000 VLMON[3]=0"}, {kRetreat, ""},
               {kHome, "N000 G00 X20 Z10 G97 S680 M63"}}},
         // An end X written as 0 faces through the centre; S at X3 is 470.
         CycleCase{"FaceOuterMacTurnThroughTheCentre", finishFaceOuterGenerator, {kMac}, {{"StartX", "3"}, {"EndX", "0.0004"}},
              {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X3.16 Z0.2 TL=0303 M602 M42 S470 M03 M63 M08"},
               {kApproach, "NT03     Z0 G96 S400\nN000 G01 X3 G41 F0.006\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z2"},
-              {kRetreat, "N000 G00 X12 G97 S470 M63"},
-              {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
+              {kRetreat, "N000 G00 X12 G97 S470 M63"}, {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
         // The end X comes from the work's bore.
         CycleCase{"FaceOuterMultusToTheBore", finishFaceOuterGenerator, {kMul}, {{"StartX", "2"}},
              {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 M602 M42 S680 M03 M63 M08 M263"},
               {kApproach, "NT03     Z0 G96 S400\nN000 G01 X1 F0.006\nN000 G00 X2 Z2"},
-              {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}},
-             {}, {{}, {}, 1.0f}},
+              {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}}, {}, {{}, {}, 1.0f}},
 
         // The bore 1.25 is pre-filled: S = 1020.
         CycleCase{"InnerOtherShapeTool5", finishInnerGenerator, {kOth, true, false, true},
              {{"ToolNumber", "5"}, {"StartZ", "0.1"}},
              {{kHeader, "(-----< ID.FINISH >-----)\nNOEX VTLIN[5]=8 VTLFN[5]=1 VTLA1[5]=60\n"
                         "NOEX VTLA2[5]=3 VTLD[5]=20 VTLL[5]=20.1"},
-              {kToolCall, "N000 G00 X1.25 Z0.2 T050505 M42 S1020 M03 M63 M08"},
-              {kApproach, "NT05     Z0.18 G96 S400"},
-              {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
-              {kRetreat, ""},
-              {kHome, "N000     X20 Z10 G97 S1020 M63"}},
-             {}, {{}, {}, 1.25f}},
+              {kToolCall, "N000 G00 X1.25 Z0.2 T050505 M42 S1020 M03 M63 M08"}, {kApproach, "NT05     Z0.18 G96 S400"},
+              {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"}, {kRetreat, ""},
+              {kHome, "N000     X20 Z10 G97 S1020 M63"}}, {}, {{}, {}, 1.25f}},
         CycleCase{"InnerMacTurnToolLife", finishInnerGenerator, {kMac, true, true}, {{"StartX", "1.25"}},
              {{kHeader, "(-----< ID.FINISH >-----)\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M602 M42 S1020 M03 M63 M08"},
               {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
-              {kRetreat, "N000     X12 G97 S1020 M63"},
-              {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
+              {kRetreat, "N000     X12 G97 S1020 M63"}, {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
         // -0.2362204724409449 × 25.4 + 6 is exactly 0.
         CycleCase{"ZeroSpeedDiameter", finishFaceGenerator, {kOth}, {{"StartX", "-0.2362204724409449"}}, {}, {}, {},
              "Error 11"}),
     caseName);
 
-// Face & O.D. keeps the facing feed and end X; the end X and the inner start X take the
-// work's bore, 0 before any workpiece input.
+// The face & O.D. end X and the inner start X take the work's bore, 0 before any
+// workpiece input.
 TEST(FinishingDialog, KeepsTheFacingBoxesAndPrefillsTheBore) {
     auto seen = [](ProcessGenerator (*generator)(), float bore) {
         SharedState s = cycleState({kOth}, {{}, {}, bore});
@@ -120,10 +109,8 @@ TEST(FinishingDialog, KeepsTheFacingBoxesAndPrefillsTheBore) {
         return user.seen;
     };
     const ProcessDialogView faceOuter = seen(finishFaceOuterGenerator, 1.25f);
-    EXPECT_TRUE(!faceOuter.isHidden("F") && !faceOuter.isHidden("EndX") && faceOuter.isHidden("EndZ"));
     EXPECT_EQ(faceOuter.text("EndX") + " " + faceOuter.text("StartZ"), QStringLiteral("1.25 0"));
     const ProcessDialogView inner = seen(finishInnerGenerator, 0.0f);
-    EXPECT_TRUE(inner.isHidden("F") && inner.isHidden("EndX"));
     EXPECT_EQ(inner.text("StartX") + " " + inner.text("StartZ"), QStringLiteral("0 0"));
 }
 

@@ -10,6 +10,7 @@
 #include "cycles/program_text.h"
 #include "fake_process_dialog.h"
 #include "platform/rich_text_box.h"
+#include "support/machine.h"
 
 using namespace quillmar;
 using test::Document;
@@ -130,39 +131,30 @@ TEST(GeneratorRunner, EveryRunStartsFromTheDesignedDialog) {
     EXPECT_EQ(user.seen.text("LabelEndC") + user.seen.text("StartZ"), QStringLiteral("C"));
 }
 
-struct RequestCase {
-    bool mTool;
-    bool toolLife;
-    MachineKind machine;
-    const char* inserted;
-};
-
-class NextRequest : public ::testing::TestWithParam<RequestCase> {};
-
-TEST_P(NextRequest, LeavesTheBareRequestWithTheCaretAfterIt) {
-    const RequestCase& c = GetParam();
-    SharedState s;
-    s.profile.gToolLife = c.toolLife;
-    s.profile.gMacTurn = c.machine == MachineKind::MacTurn;
-    s.profile.gMultus = c.machine == MachineKind::Multus;
-    Document doc(QStringLiteral("N000 G00\r\n\r\nN000 M01"), 10);
-    FakeProcessDialog user;
-    (c.mTool ? ProcessMT3_Click : ProcessMT1_Click)(s, &doc.box, nullptr);
-    const QString inserted = QString::fromLatin1(c.inserted);
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("N000 G00\r\n") + inserted + QStringLiteral("\r\nN000 M01"));
-    EXPECT_EQ(doc.box.SelStart(), 10 + inserted.size());
-    EXPECT_EQ(doc.changes, 1);
-    EXPECT_EQ(s.gOutputText, inserted);
+// The bare request with the caret after it. The menu is hidden on other machines; the
+// command itself does not ask.
+TEST(NextRequest, LeavesTheBareRequestWithTheCaretAfterIt) {
+    const struct {
+        void (*command)(SharedState&, RichTextBox*, QWidget*);
+        test::Machine machine;
+        const char* inserted;
+    } cases[] = {{ProcessMT1_Click, {.kind = test::kMac}, "N000 MT=1"},
+                 {ProcessMT1_Click, {.kind = test::kMac, .toolLife = true}, "N000 MT=1 TG="},
+                 {ProcessMT3_Click, {.kind = test::kMul}, "N000 MT=3"},
+                 {ProcessMT3_Click, {.kind = test::kOth, .toolLife = true}, "N000 MT=3 TG="}};
+    for (const auto& c : cases) {
+        SharedState s = test::stateFor(c.machine);
+        Document doc(QStringLiteral("N000 G00\r\n\r\nN000 M01"), 10);
+        FakeProcessDialog user;
+        c.command(s, &doc.box, nullptr);
+        const QString inserted = QString::fromLatin1(c.inserted);
+        EXPECT_TRUE(user.messages.empty());
+        EXPECT_EQ(doc.box.Text(), QStringLiteral("N000 G00\r\n") + inserted + QStringLiteral("\r\nN000 M01"));
+        EXPECT_EQ(doc.box.SelStart(), 10 + inserted.size());
+        EXPECT_EQ(doc.changes, 1);
+        EXPECT_EQ(s.gOutputText, inserted);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, NextRequest,
-                         ::testing::Values(RequestCase{false, false, MachineKind::MacTurn, "N000 MT=1"},
-                                           RequestCase{false, true, MachineKind::MacTurn, "N000 MT=1 TG="},
-                                           RequestCase{true, false, MachineKind::Multus, "N000 MT=3"},
-                                           // The menu is hidden on other machines; the command itself
-                                           // does not ask.
-                                           RequestCase{true, true, MachineKind::Other, "N000 MT=3 TG="}));
 
 TEST(NextRequest, NoDocumentIsError91) {
     SharedState s;

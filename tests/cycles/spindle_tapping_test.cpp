@@ -24,14 +24,6 @@ constexpr const char* kToolCall = "N000 G00 X0 Z50 T0505 M41 S450 M03 M63 M08";
 constexpr const char* kTap = "NT05 G77 X0 Z-0.5 K49.8 F0.05";
 constexpr const char* kHome = "N000 G00 X500 Z500";
 
-// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
-// earlier drill, which only a completed drilling changes.
-void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {
-    if (!c.work.pZero)
-        c.work = {{}, 0.0, 2.0f};
-    expectCase(c, block, input);
-}
-
 class SpindleTapping : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(SpindleTapping, WholeBlock) { expectAxisCase(GetParam(), kFloatingTap, {{"EndZ", "-0.5"}}); }
@@ -52,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{kTap, "NT05 G77 X0 Z-0.5 K49.8 F0.05 D0.3"}}, 450},
         CycleCase{"RigidMacTurnCounterClockwise", rigid, {kMac}, {{"D", "0.3"}, {"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
-                  {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}},
-                 450},
+                  {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}}, 450},
         // Any index but the floating one is rigid; a start angle that writes as 0 is none.
         CycleCase{"AnyOtherIndexIsRigid", anyOtherIndex, {kOth}, {{"D", "0.0004"}},
                  {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, 450},
@@ -68,22 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The speed comes from the size as typed (0.4969: S760); the header cuts it after.
         CycleCase{"SpeedFromTheSizeAsTyped", floating, {kOth}, {{"V", "100"}, {"U", "0.4969"}},
                  {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
-                  {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}},
-                 760},
+                  {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}}, 760},
         CycleCase{"NoSizeNoSpeed", rigid, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"}),
     caseName);
-
-// No B axis on any machine, the M-index options on every one.
-TEST(SpindleTapping, TheDialogHasNoBAxis) {
-    SharedState s = cycleState({kMac}, {});
-    Document doc;
-    FakeProcessDialog user;
-    runProcessGenerator(floating(), s, &doc.box, nullptr);
-    EXPECT_TRUE(user.seen.isHidden("B") && user.seen.isHidden("D"));
-    EXPECT_FALSE(user.seen.isHidden("TipPostion"));
-    runProcessGenerator(rigid(), s, &doc.box, nullptr);
-    EXPECT_TRUE(user.seen.isHidden("B"));
-    EXPECT_FALSE(user.seen.isHidden("D"));
-}
 
 }  // namespace

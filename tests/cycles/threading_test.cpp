@@ -28,14 +28,6 @@ constexpr const char* kCycle = "N000 G71 X0.87 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1
 constexpr const char* kHome = "N000     X500 Z500";
 constexpr const char* kSpeedKept = "N000 G00 X1.2 Z50 T0707 M42 S1230 M03 M63 M08";
 
-// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
-// earlier drill, which only a completed drilling changes.
-void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {
-    if (!c.work.pZero)
-        c.work = {{}, 0.0, 2.0f};
-    expectCase(c, block, input);
-}
-
 class Threading : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(Threading, WholeBlock) {
@@ -58,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         // ... and the size: 1 − 0.0806, where 1.0009 would give X0.92.
         CycleCase{"SizeCutByTheHeader", outer, {kOth}, {{"EndX", "1.0009"}, {"F", "0.0625"}},
                  {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"},
-                  {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 L0.05 M23 Q2 F0.062"}},
-                 1140},
+                  {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 L0.05 M23 Q2 F0.062"}}, 1140},
         // Every condition on the value as written: a speed, allowance and chamfer of 0.0004
         // are none, 1.0004 is one thread; without a speed the last one stays.
         CycleCase{"ValuesThatWriteAsNothing", outer, {kOth},
@@ -73,26 +64,22 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{"MacTurnCounterClockwiseStop", outer, {kMac, true, false, false, false, true},
                  {{"SpindleCCW", nullptr}, {"B", "90"}},
                  {{kToolCall, "N000 MT=701\nN000 M421\nN000 G00 X1.2 Z50 TL=0707 BT=1 M602 M42 S1140 M04 M63 M08"},
-                  {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-                 1140},
+                  {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}}, 1140},
         CycleCase{"MultusToolLifeShape", outer, {kMul, true, true, true}, {{"M603", nullptr}},
                  {{"+(-----< OD.THREAD M1*P0.1 >-----)",
                    "NOEX VGRIN[7]=13 VGRFN[7]=1 VGRA1[7]=60\nNOEX VGRL[7]=1.6\nN000 MT=1 TG=7\nN000 M421"},
                   {kToolCall, "N000 G00 X1.2 Z50 TG=7 OG=1 M603 M42 S1140 M03 M63 M08 M263"},
-                  {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}},
-                 1140},
+                  {kHome, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866"}}, 1140},
         CycleCase{"SpeedBeyondDouble", outer, {kOth}, {{"V", "1E306"}}, {}, {}, {}, "Error 6"},
         // An inner thread is the size itself, one pitch deep; its tool is as long as the
         // thread plus 20.
         CycleCase{"InnerToolShape", inner, {kOth, true, false, true}, {},
                  {{kHeader, "(-----< ID.THREAD M1*P0.1 >-----)\nNOEX VTLIN[7]=14 VTLFN[7]=1 VTLA1[7]=60\n"
                             "NOEX VTLD[7]=20 VTLL[7]=21.2"},
-                  {kCycle, "N000 G71 X1 Z-1 H0.1 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
-                 1140},
+                  {kCycle, "N000 G71 X1 Z-1 H0.1 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}}, 1140},
         // A face thread takes its speed at the start diameter 1.2, goes 0.65 of the pitch
         // deep in Z and has the allowance W.
-        CycleCase{"Face", face, {kOth}, {{"W", "0.002"}},
-                 {{kHeader, "(-----< OD.THREAD FACE P0.1 >-----)"},
+        CycleCase{"Face", face, {kOth}, {{"W", "0.002"}}, {{kHeader, "(-----< OD.THREAD FACE P0.1 >-----)"},
                   {kToolCall, "N000 G00 X1.2 Z50 T0707 M42 S950 M03 M63 M08"},
                   {kCycle, "N000 G72 X1 Z-1 H0.065 D0.01 W0.002 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
                  950},

@@ -27,10 +27,9 @@ private slots:
     void tabOrderPassesOverHiddenControls();
     void enterMovesOnFromTheFirstThreeBoxesOnly();
     void enteringABoxSelectsItsText();
-    void bLostFocusRelabelsTheTiltedDialogs_data();
     void bLostFocusRelabelsTheTiltedDialogs();
-    void executeReadsAndAcceptsCancelRejects();
-    void readFailureStillCloses();
+    void executeReadsTheBoxesAndAccepts();
+    void cancelEscapeAndCloseReject();
 
 private:
     void showAndActivate(frmProcess& d) {
@@ -123,56 +122,55 @@ void TestFrmProcess::enteringABoxSelectsItsText() {
     QCOMPARE(d.StartX->text(), QStringLiteral("2"));
 }
 
-void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs_data() {
-    QTest::addColumn<bool>("relabel");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("90") << true << "90" << "X";
-    QTest::newRow("45") << true << "45" << "Z";
-    QTest::newRow("written as 90") << true << "90.0004" << "X";
-    QTest::newRow("too large") << true << "1E400" << "Z";
-    QTest::newRow("not relabelled") << false << "90" << "C";
-}
-
+// B is read as written (90.0004 is 90; too large is not 90) when the user tabs on.
 void TestFrmProcess::bLostFocusRelabelsTheTiltedDialogs() {
-    QFETCH(bool, relabel);
-    QFETCH(QString, typed);
-    QFETCH(QString, label);
-    SharedState state;
-    frmProcess d(state);
-    ProcessDialogLayout layout;
-    layout.relabelEndCOnB = relabel;
-    layout.shown = {"LabelB", "LabelB2", "B"};
-    d.applyLayout(layout);
-    showAndActivate(d);
-    d.B->setFocus();
-    d.B->setText(typed);
-    QTest::keyClick(d.B, Qt::Key_Tab);
-    QCOMPARE(focusName(d), QStringLiteral("V"));
-    QCOMPARE(d.LabelEndC->text(), label);
+    const struct {
+        bool relabel;
+        const char *typed, *label;
+    } cases[] = {{true, "90", "X"},     {true, "45", "Z"},  {true, "90.0004", "X"},
+                 {true, "1E400", "Z"},  {false, "90", "C"}};
+    for (const auto& c : cases) {
+        SharedState state;
+        frmProcess d(state);
+        ProcessDialogLayout layout;
+        layout.relabelEndCOnB = c.relabel;
+        layout.shown = {"LabelB", "LabelB2", "B"};
+        d.applyLayout(layout);
+        showAndActivate(d);
+        d.B->setFocus();
+        d.B->setText(QString::fromLatin1(c.typed));
+        QTest::keyClick(d.B, Qt::Key_Tab);
+        QCOMPARE(focusName(d), QStringLiteral("V"));
+        QCOMPARE(d.LabelEndC->text(), QString::fromLatin1(c.label));
+    }
 }
 
-void TestFrmProcess::executeReadsAndAcceptsCancelRejects() {
+void TestFrmProcess::executeReadsTheBoxesAndAccepts() {
     SharedState state;
     state.profile.gMacTurn = true;
-    {
-        frmProcess d(state);
-        d.ShowBAxisFields();
-        d.V->setText(QStringLiteral("12.5mm"));
-        d.B->setText(QStringLiteral("45"));
-        d.EndC->setText(QStringLiteral("1 2"));
-        d.SpindleCW->setChecked(true);
-        d.M603->setChecked(true);
-        QTest::mouseClick(d.Command1, Qt::LeftButton);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY(state.gDialogAccepted);
-        const ProcessParameters& p = state.params;
-        QCOMPARE(p.gParamV, 12.5);
-        QCOMPARE(p.gEndC.value(), 12.0f);
-        QCOMPARE(p.gSpindleCode + p.gCoolantCode + p.gTipCode + p.gBAxisShift + p.gBAxisCode,
-                 QStringLiteral(" M03 M63 M09 M603 G52 BA=45"));
-    }
+    frmProcess d(state);
+    d.ShowBAxisFields();
+    d.V->setText(QStringLiteral("12.5mm"));
+    d.B->setText(QStringLiteral("45"));
+    d.EndC->setText(QStringLiteral("1 2"));
+    d.SpindleCW->setChecked(true);
+    d.M603->setChecked(true);
+    QTest::mouseClick(d.Command1, Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QVERIFY(state.gDialogAccepted);
+    const ProcessParameters& p = state.params;
+    QCOMPARE(p.gParamV, 12.5);
+    QCOMPARE(p.gEndC.value(), 12.0f);
+    QCOMPARE(p.gSpindleCode + p.gCoolantCode + p.gTipCode + p.gBAxisShift + p.gBAxisCode,
+             QStringLiteral(" M03 M63 M09 M603 G52 BA=45"));
+}
+
+// Cancel, Escape and the close button reject, and leave the parameters as they were.
+void TestFrmProcess::cancelEscapeAndCloseReject() {
+    SharedState state;
+    state.params.gParamV = 12.5;
     for (int how : {0, 1, 2}) {
+        state.gDialogAccepted = true;
         frmProcess d(state);
         showAndActivate(d);
         d.V->setText(QStringLiteral("7"));
@@ -186,17 +184,6 @@ void TestFrmProcess::executeReadsAndAcceptsCancelRejects() {
         QVERIFY(!state.gDialogAccepted);
         QCOMPARE(state.params.gParamV, 12.5);
     }
-}
-
-void TestFrmProcess::readFailureStillCloses() {
-    SharedState state;
-    state.params.gToolNo = 42;
-    frmProcess d(state);
-    d.StartC->setText(QStringLiteral("1E39"));
-    QTest::mouseClick(d.Command1, Qt::LeftButton);
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.readError(), 6);
-    QCOMPARE(state.params.gToolNo, 42.0);
 }
 
 QTEST_MAIN(TestFrmProcess)

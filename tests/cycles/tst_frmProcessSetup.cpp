@@ -17,37 +17,17 @@ namespace {
 
 const QString kParameter = QStringLiteral("Parameter");
 
-QRadioButton* machineOption(frmProcessSetup& d, MachineKind kind) {
-    switch (kind) {
-        case MachineKind::MacTurn: return d.mcMacTurn;
-        case MachineKind::Multus: return d.mcMULTUS;
-        case MachineKind::Other: break;
-    }
-    return d.mcOther;
-}
-
-MachineProfile profileOf(MachineKind kind) {
-    MachineProfile p;
-    p.gMacTurn = kind == MachineKind::MacTurn;
-    p.gMultus = kind == MachineKind::Multus;
-    return p;
-}
-
 }  // namespace
 
 class TestFrmProcessSetup : public QObject {
     Q_OBJECT
 
 private slots:
-    void machineTypeRelabelsAndEnables_data();
     void machineTypeRelabelsAndEnables();
-    void multusSelectsH1AndMacTurnKeepsIt();
     void otherMachineStillSavesDisabledGroups();
-    void setSavesEveryKeyAndTheProfile();
-    void setRefusesAValueOutOfRange_data();
-    void setRefusesAValueOutOfRange();
-    void cancelChangesNothing();
-    void enterAndEscDoNothing();
+    void setSavesTheProfileAndTheStore();
+    void setRefusesABadSpindleSpeed();
+    void keysDoNothingAndCancelChangesNothing();
     void enteringABoxSelectsItsText();
 
 private:
@@ -56,54 +36,37 @@ private:
     QString freshIni() { return dir_.filePath(QStringLiteral("q%1.ini").arg(++files_)); }
 };
 
-void TestFrmProcessSetup::machineTypeRelabelsAndEnables_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("homeShown");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("groupsEnabled");
-    QTest::addColumn<bool>("h2Enabled");
-    const int mac = int(MachineKind::MacTurn), mul = int(MachineKind::Multus), oth = int(MachineKind::Other);
-    QTest::newRow("Other to MacTurn") << oth << mac << false << "G21 HP=4" << true << true;
-    QTest::newRow("Other to MULTUS") << oth << mul << false << "G20 HP=4 M867" << true << false;
-    QTest::newRow("MacTurn to Other") << mac << oth << true << "X" << false << false;
-}
-
+// Clicked in turn from an Other machine: MULTUS has no second head and selects H1, which
+// MacTurn keeps; the home point shows on Other machines only.
 void TestFrmProcessSetup::machineTypeRelabelsAndEnables() {
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(bool, homeShown);
-    QFETCH(QString, caption);
-    QFETCH(bool, groupsEnabled);
-    QFETCH(bool, h2Enabled);
-    MachineProfile profile = profileOf(MachineKind(from));
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
-    QTest::mouseClick(machineOption(d, MachineKind(to)), Qt::LeftButton);
-    QVERIFY(machineOption(d, MachineKind(to))->isChecked());
-    QCOMPARE(!d.txtHomeX->isHidden(), homeShown);
-    QCOMPARE(!d.LabelAppZ->isHidden(), homeShown);
-    QCOMPARE(d.LabelAppX->text(), caption);
-    QCOMPARE(d.TurretH->isEnabled() && d.H1->isEnabled() && d.M321->isEnabled(), groupsEnabled);
-    QCOMPARE(d.H2->isEnabled(), h2Enabled);
-    // Hidden boxes keep the values they were filled with, and are still read.
-    QCOMPARE(d.txtHomeX->text(), QStringLiteral("500"));
-    d.txtHomeX->setText(QStringLiteral("321"));
-    d.Command1_Click();
-    QCOMPARE(profile.gHomeX, 321.0);
-}
-
-void TestFrmProcessSetup::multusSelectsH1AndMacTurnKeepsIt() {
     MachineProfile profile;
     SettingsStore store(freshIni());
     frmProcessSetup d(profile, store);
     d.fillFromProfile();
     QVERIFY(d.H2->isChecked());
-    QTest::mouseClick(d.mcMULTUS, Qt::LeftButton);
-    QVERIFY(d.H1->isChecked() && !d.H2->isEnabled());
+    const struct {
+        QRadioButton* option;
+        bool homeShown;
+        QString caption;
+        bool groupsEnabled, h2Enabled;
+    } steps[] = {{d.mcMULTUS, false, "G20 HP=4 M867", true, false},
+                 {d.mcMacTurn, false, "G21 HP=4", true, true},
+                 {d.mcOther, true, "X", false, false}};
+    for (const auto& step : steps) {
+        QTest::mouseClick(step.option, Qt::LeftButton);
+        QVERIFY(step.option->isChecked());
+        QCOMPARE(!d.txtHomeX->isHidden() && !d.LabelAppZ->isHidden(), step.homeShown);
+        QCOMPARE(d.LabelAppX->text(), step.caption);
+        QCOMPARE(d.TurretH->isEnabled() && d.H1->isEnabled() && d.M321->isEnabled(), step.groupsEnabled);
+        QCOMPARE(d.H2->isEnabled(), step.h2Enabled);
+        QVERIFY(d.H1->isChecked());
+    }
+    // Hidden boxes keep the values they were filled with, and are still read.
     QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
-    QVERIFY(d.H1->isChecked() && d.H2->isEnabled());
+    QCOMPARE(d.txtHomeX->text(), QStringLiteral("500"));
+    d.txtHomeX->setText(QStringLiteral("321"));
+    d.Command1_Click();
+    QCOMPARE(profile.gHomeX, 321.0);
 }
 
 void TestFrmProcessSetup::otherMachineStillSavesDisabledGroups() {
@@ -113,8 +76,7 @@ void TestFrmProcessSetup::otherMachineStillSavesDisabledGroups() {
     SettingsStore store(freshIni());
     frmProcessSetup d(profile, store);
     d.fillFromProfile();
-    QVERIFY(!d.H1->isEnabled() && d.H1->isChecked());
-    QVERIFY(!d.M321->isEnabled() && d.M321->isChecked());
+    QVERIFY(!d.H1->isEnabled() && d.H1->isChecked() && !d.M321->isEnabled() && d.M321->isChecked());
     d.Command1_Click();
     QCOMPARE(store.read(kParameter, QStringLiteral("TurretType"), QString()), QStringLiteral("1"));
     QCOMPARE(store.read(kParameter, QStringLiteral("AtcMacroType"), QString()), QStringLiteral("M321"));
@@ -125,7 +87,7 @@ void TestFrmProcessSetup::otherMachineStillSavesDisabledGroups() {
     QVERIFY(again.M441->isChecked());
 }
 
-void TestFrmProcessSetup::setSavesEveryKeyAndTheProfile() {
+void TestFrmProcessSetup::setSavesTheProfileAndTheStore() {
     const QString ini = freshIni();
     MachineProfile profile;
     {
@@ -144,72 +106,47 @@ void TestFrmProcessSetup::setSavesEveryKeyAndTheProfile() {
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
     QCOMPARE(profile.gMaxSpindleSpeed.value(), 3500.5f);
-    QCOMPARE(profile.gApproachX, 12.5);
-    QCOMPARE(profile.gApproachZ, 0.2);
+    QCOMPARE(profile.gApproachX + profile.gApproachZ, 12.7);
     QCOMPARE(MachineType(profile), MachineKind::MacTurn);
-    // The next opening shows what was saved.
+    QVERIFY(!profile.gOspU100 && profile.gOptionalStop && profile.gTurretType == 1);
+    QCOMPARE(profile.gAtcMacro, QStringLiteral("M321"));
+    // What was saved is what the next start reads.
     SettingsStore reopened(ini);
-    MachineProfile again = readMachineProfile(reopened);
-    frmProcessSetup next(again, reopened);
-    next.fillFromProfile();
-    QCOMPARE(next.txtMaxS->text(), QStringLiteral("3500.5"));
-    QVERIFY(next.mcMacTurn->isChecked() && next.H1->isChecked() && next.M321->isChecked());
-    QVERIFY(!next.ChkOsp->isChecked() && next.ChkOptionalStop->isChecked());
+    QCOMPARE(readMachineProfile(reopened).gMaxSpindleSpeed.value(), 3500.5f);
 }
 
-void TestFrmProcessSetup::setRefusesAValueOutOfRange_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("spindle beyond single precision")
-        << "txtMaxS" << "1E39" << "Max.Spindle S: the value is out of range.";
-    QTest::newRow("empty spindle") << "txtMaxS" << "" << "Max.Spindle S: enter a number.";
+void TestFrmProcessSetup::setRefusesABadSpindleSpeed() {
+    const std::pair<QString, QString> cases[] = {{"1E39", "Max.Spindle S: the value is out of range."},
+                                                 {"", "Max.Spindle S: enter a number."}};
+    for (const auto& [text, message] : cases) {
+        MachineProfile profile;
+        SettingsStore store(freshIni());
+        frmProcessSetup d(profile, store);
+        d.fillFromProfile();
+        d.txtAppX->setText(QStringLiteral("7"));
+        d.txtMaxS->setText(text);
+        test::ScriptedResponder responder;
+        responder.answerMessage(modal::kOk);
+        d.Command1_Click();
+        QCOMPARE(responder.messages.size(), size_t(1));
+        QCOMPARE(responder.messages[0].text, message);
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(profile.gApproachX, 200.0);
+        QVERIFY(!store.contains(kParameter, QStringLiteral("AppX")));
+        QCOMPARE(d.txtMaxS->text(), text);
+    }
 }
 
-void TestFrmProcessSetup::setRefusesAValueOutOfRange() {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
-    d.txtAppX->setText(QStringLiteral("7"));
-    auto* edit = d.findChild<QLineEdit*>(box);
-    edit->setText(text);
-
-    test::ScriptedResponder responder;
-    responder.answerMessage(modal::kOk);
-    d.Command1_Click();
-    QCOMPARE(responder.messages.size(), size_t(1));
-    QCOMPARE(responder.messages[0].text, message);
-    QCOMPARE(d.result(), 0);
-    QCOMPARE(profile.gApproachX, 200.0);
-    QVERIFY(!store.contains(kParameter, QStringLiteral("AppX")));
-    QCOMPARE(edit->text(), text);
-}
-
-void TestFrmProcessSetup::cancelChangesNothing() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
-    QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
-    d.txtMaxS->setText(QStringLiteral("9999"));
-    QTest::mouseClick(d.Command2, Qt::LeftButton);
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 2500.0f);
-    QVERIFY(!profile.gMacTurn);
-    QVERIFY(!store.contains(kParameter, QStringLiteral("MaxS")));
-}
-
-void TestFrmProcessSetup::enterAndEscDoNothing() {
+// Enter and Esc neither set nor cancel; only Cancel does, and it keeps the profile.
+void TestFrmProcessSetup::keysDoNothingAndCancelChangesNothing() {
     MachineProfile profile;
     SettingsStore store(freshIni());
     frmProcessSetup d(profile, store);
     d.fillFromProfile();
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
+    d.txtMaxS->setText(QStringLiteral("9999"));
     for (QWidget* target : std::initializer_list<QWidget*>{d.txtMaxS, d.Command1, d.Command2}) {
         target->setFocus();
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -217,6 +154,10 @@ void TestFrmProcessSetup::enterAndEscDoNothing() {
     }
     QVERIFY(d.isVisible());
     QCOMPARE(d.result(), 0);
+    QTest::mouseClick(d.Command2, Qt::LeftButton);
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(profile.gMaxSpindleSpeed.value(), 2500.0f);
+    QVERIFY(!profile.gMacTurn);
     QVERIFY(!store.contains(kParameter, QStringLiteral("MaxS")));
 }
 

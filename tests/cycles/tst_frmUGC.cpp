@@ -40,12 +40,10 @@ class TestFrmUGC : public QObject {
 private slots:
     void graphckEnablesTheGraphicControls();
     void withCenterSwapsTheBoreForTheCentre();
-    void focusHighlightsTheSegment_data();
     void focusHighlightsTheSegment();
     void tabOrderWithTheGraphicAndCentre();
     void enterInText1MovesOnWhenNotEmpty();
-    void materialFileReloadsTheTableAtOnce();
-    void unreadableMaterialFileIsReportedAndKeepsTheOld();
+    void materialFileReloadsTheTableOrKeepsTheOld();
 
 private:
     void showAndActivate(frmUGC& d) {
@@ -58,17 +56,15 @@ void TestFrmUGC::graphckEnablesTheGraphicControls() {
     SharedState state;
     frmUGC d(state);
     d.Check3->click();
-    for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.Check1, d.Text1})
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(base(d.Text1), frmUGC::colourOf(Background::Window));
     // Without a centre its boxes stay off.
     QVERIFY(!d.Text6->isEnabled());
     QCOMPARE(base(d.Text6), frmUGC::colourOf(Background::ButtonFace));
-
-    d.Check3->click();
-    for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.Check1, d.Text1})
-        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(base(d.Text1), frmUGC::colourOf(Background::ButtonFace));
+    for (bool on : {true, false}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{d.ChuckingSelect, d.SpindleSelect, d.Check1, d.Text1})
+            QVERIFY2(w->isEnabled() == on, qPrintable(w->objectName()));
+        QCOMPARE(base(d.Text1), frmUGC::colourOf(on ? Background::Window : Background::ButtonFace));
+        d.Check3->click();
+    }
 }
 
 void TestFrmUGC::withCenterSwapsTheBoreForTheCentre() {
@@ -100,34 +96,23 @@ void TestFrmUGC::withCenterSwapsTheBoreForTheCentre() {
     QVERIFY(d.Label11->isHidden());
 }
 
-void TestFrmUGC::focusHighlightsTheSegment_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("segment");
-    const std::pair<const char*, const char*> pairs[] = {
-        {"Text9", "Line18"}, {"Text6", "Line19"}, {"Text7", "Line17"},
-    };
-    for (auto [box, segment] : pairs)
-        QTest::newRow(box) << QString::fromLatin1(box) << QString::fromLatin1(segment);
-}
-
+// Only the focused box's segment is highlighted; leaving draws it plainly, but the face
+// below the bore comes back faded from either of its boxes.
 void TestFrmUGC::focusHighlightsTheSegment() {
-    QFETCH(QString, box);
-    QFETCH(QString, segment);
     SharedState state;
     frmUGC d(state);
     d.Check3->click();
-    if (box == QLatin1String("Text6") || box == QLatin1String("Text7") || box == QLatin1String("Text8"))
-        d.Check1->click();
-    const Look resting = d.Sketch->look(segment);
+    d.Check1->click();
     showAndActivate(d);
-    d.findChild<QLineEdit*>(box)->setFocus();
-    QCOMPARE(d.Sketch->look(segment), Look::Highlight);
-    for (const UgcSketch::Segment& s : UgcSketch::segments())
-        if (QLatin1String(s.name) != segment)
-            QVERIFY(d.Sketch->look(QString::fromLatin1(s.name)) != Look::Highlight);
-    d.Command2->setFocus();
-    // The face below the bore comes back faded from either of its boxes.
-    QCOMPARE(d.Sketch->look(segment), segment == QLatin1String("Line19") ? Look::Faded : resting);
+    const std::pair<const char*, const char*> pairs[] = {{"Text9", "Line18"}, {"Text6", "Line19"}, {"Text7", "Line17"}};
+    for (auto [box, segment] : pairs) {
+        d.findChild<QLineEdit*>(box)->setFocus();
+        for (const UgcSketch::Segment& s : UgcSketch::segments())
+            QCOMPARE(d.Sketch->look(s.name) == Look::Highlight, QLatin1String(s.name) == QLatin1String(segment));
+        d.Command2->setFocus();
+        const bool faceBelowTheBore = QLatin1String(segment) == QLatin1String("Line19");
+        QCOMPARE(d.Sketch->look(segment), faceBelowTheBore ? Look::Faded : Look::Normal);
+    }
 }
 
 void TestFrmUGC::tabOrderWithTheGraphicAndCentre() {
@@ -163,44 +148,21 @@ void TestFrmUGC::enterInText1MovesOnWhenNotEmpty() {
     QVERIFY(d.isVisible());
 }
 
-void TestFrmUGC::materialFileReloadsTheTableAtOnce() {
+// A file that loads replaces the table at once and stays chosen after Cancel; one that
+// cannot be read or has no row is reported and, like a cancelled choice, keeps the old.
+void TestFrmUGC::materialFileReloadsTheTableOrKeepsTheOld() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("AL.csv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(csv(QStringLiteral("42")));
-    file.close();
-
-    SharedState state;
-    state.gCsvDir = QStringLiteral("/start");
-    state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
-    test::ScriptedResponder answers;
-    answers.answerFile(path);
-    {
-        frmUGC d(state);
-        d.Material->click();
-        QCOMPARE(d.CsvFile->text(), path);
-        QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("42"));
-        d.Command2->click();  // the choice stays after Cancel
-    }
-    QCOMPARE(answers.fileRequests.at(0).directory, QStringLiteral("/start"));
-    QCOMPARE(answers.fileRequests[0].filter, QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*"));
-    QCOMPARE(state.gCsvFileName, path);
-    QCOMPARE(state.gCsvDir, dir.path());
-    QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("42"));
-    QVERIFY(answers.messages.empty());
-}
-
-void TestFrmUGC::unreadableMaterialFileIsReportedAndKeepsTheOld() {
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
-    const QString headerOnly = dir.filePath(QStringLiteral("header.csv"));
-    QFile file(headerOnly);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("S45C\r\n");
-    file.close();
-    // A file that cannot be read, one without a row, and a choice cancelled.
-    for (const std::optional<QString>& path : {std::optional(missing), std::optional(headerOnly), std::optional<QString>()}) {
+    auto write = [&dir](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString good = write("AL.csv", csv(QStringLiteral("42"))), headerOnly = write("header.csv", "S45C\r\n");
+    for (const std::optional<QString>& path :
+         {std::optional(good), std::optional(dir.filePath(QStringLiteral("missing.csv"))), std::optional(headerOnly),
+          std::optional<QString>()}) {
+        const bool loads = path == good;
         SharedState state;
         state.gCsvDir = QStringLiteral("/start");
         state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
@@ -208,15 +170,20 @@ void TestFrmUGC::unreadableMaterialFileIsReportedAndKeepsTheOld() {
         test::ScriptedResponder answers;
         answers.answerFile(path);
         answers.answerMessage(modal::kOk);
-        frmUGC d(state);
-        d.Material->click();
-        QCOMPARE(answers.messages.size(), size_t(path ? 1 : 0));
-        if (path)
+        {
+            frmUGC d(state);
+            d.Material->click();
+            QCOMPARE(d.CsvFile->text(), loads ? good : QStringLiteral("/start/S45C.CSV"));
+            d.Command2->click();
+        }
+        QCOMPARE(answers.fileRequests.at(0).directory, QStringLiteral("/start"));
+        QCOMPARE(answers.fileRequests[0].filter, QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*"));
+        QCOMPARE(answers.messages.size(), size_t(path && !loads ? 1 : 0));
+        if (path && !loads)
             QVERIFY(answers.messages[0].text.contains(*path));
-        QCOMPARE(d.CsvFile->text(), QStringLiteral("/start/S45C.CSV"));
-        QCOMPARE(state.gCsvDir, QStringLiteral("/start"));
-        QCOMPARE(state.gCsvFileName, QStringLiteral("/start/S45C.CSV"));
-        QCOMPARE(state.gCuttingTable.cell(1, 3), QStringLiteral("7"));
+        QCOMPARE(state.gCsvFileName, loads ? good : QStringLiteral("/start/S45C.CSV"));
+        QCOMPARE(state.gCsvDir, loads ? dir.path() : QStringLiteral("/start"));
+        QCOMPARE(state.gCuttingTable.cell(1, 3), loads ? QStringLiteral("42") : QStringLiteral("7"));
     }
 }
 

@@ -28,19 +28,10 @@ constexpr const char* kHome = "N000 G00 X500 Z500";
 // The insert drill, 1 across and 2 deep: in over 0.2 and out over the last 0.1 at a
 // fiftieth of the feed.
 constexpr const char* kUToolCall = "N000 G00 X0 Z50 T0505 M42 S1140 M03 M63 M08";
-const QString kUDrill = edited(kHssDrill, {{kHeader, "(-----< DRILL D1 >-----)"},
-                                                 {kToolCall, kUToolCall},
+const QString kUDrill = edited(kHssDrill, {{kHeader, "(-----< DRILL D1 >-----)"}, {kToolCall, kUToolCall},
                                                  {kPeck, "NT05     Z0.12\nN000 G01 Z-0.2 F0.002\nN000     Z-1.9 F0.1\n"
                                                          "N000     Z-2 F0.002\nN000 G00 Z50"},
                                                  {kHome, "N000     X500 Z500"}});
-
-// Approach (200, 50) and home (500, 500) as in the worked examples; the bore 2 of an
-// earlier drill, which only a completed drilling changes.
-void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {
-    if (!c.work.pZero)
-        c.work = {{}, 0.0, 2.0f};
-    expectCase(c, block, input);
-}
 
 class TurningDrilling : public ::testing::TestWithParam<CycleCase> {};
 
@@ -68,15 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The hole starts at the work's P-Zero.
         CycleCase{"FromPZeroWithToolShape", hss, {kOth, true, false, true}, {},
                  {{"+(-----< DRILL D0.5 >-----)", "NOEX VTLIN[3]=22 VTLFN[3]=1 VTLA1[3]=118\nNOEX VTLD[3]=0.5 VTLL[3]=21.6"},
-                  {kPeck, "NT03 G74 X0 Z-1.5 K49.78 D1 F0.004"}},
-                 760, {{}, 0.1, 2.0f}, nullptr, nullptr, 0.5f},
+                  {kPeck, "NT03 G74 X0 Z-1.5 K49.78 D1 F0.004"}}, 760, {{}, 0.1, 2.0f}, nullptr, nullptr, 0.5f},
         CycleCase{"MacTurnMonitorStop", hss, {kMac, true, false, false, true, true},
                  {{"CoolantOFF", nullptr}, {"SpindleCCW", nullptr}},
                  {{kToolCall, "N000 MT=301\nN000 M421\nN000 G00 X0 Z50 TL=0303 M602 M42 S760 M04 M63 M09\n"
-                              "N000 VLMON[3]=2+8"},
-                  {"+NT03 G74 X0 Z-1.5 K49.88 D1 F0.004", "N000 VLMON[3]=0"},
-                  {kHome, "N000 G00 X200\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-                 760, {}, nullptr, nullptr, 0.5f},
+                              "N000 VLMON[3]=2+8"}, {"+NT03 G74 X0 Z-1.5 K49.88 D1 F0.004", "N000 VLMON[3]=0"},
+                  {kHome, "N000 G00 X200\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}}, 760, {}, nullptr, nullptr, 0.5f},
         // Nothing to divide by: the bore of the drill before stays.
         CycleCase{"NoDiameterNoSpeed", hss, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"},
         CycleCase{"DiameterThatWritesAsNothing", hss, {kOth}, {{"U", "0.0004"}}, {}, {}, {}, "Error 11"}),
@@ -90,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         // F × 0.02, not 0.2: 0.0008 writes as F0.
         CycleCase{"EntryOnlySlowFeed", uDrill, {kOth}, {{"EndZ", "-2"}, {"L", "0"}, {"F", "0.04"}},
                  {{"N000 G01 Z-0.2 F0.002", "N000 G01 Z-0.2 F0"}, {"N000     Z-1.9 F0.1", ""},
-                  {"N000     Z-2 F0.002", "N000     Z-2 F0.04"}},
-                 1140, {}, nullptr, &kUDrill, 1.0f},
+                  {"N000     Z-2 F0.002", "N000     Z-2 F0.04"}}, 1140, {}, nullptr, &kUDrill, 1.0f},
         CycleCase{"LengthsThatWriteAsNothing", uDrill, {kOth}, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
                  {{"N000 G01 Z-0.2 F0.002", ""}, {"N000     Z-1.9 F0.1", ""}, {"N000     Z-2 F0.002", "N000 G01 Z-2 F0.1"}},
                  1140, {}, nullptr, &kUDrill, 1.0f},

@@ -11,27 +11,11 @@ using test::crlf;
 
 namespace {
 
-// The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
-UgcInput blank() {
-    UgcInput in;
-    in.Text9 = QStringLiteral("0.1");
-    in.Text1 = QStringLiteral("0.5");
-    in.Text2 = QStringLiteral("0.25");
-    in.Text3 = QStringLiteral("4");
-    in.Text5 = QStringLiteral("3");
-    return in;
-}
-
 struct SubCase {
     const char* name;
     UgcInput input;
     test::Expected expected;
 };
-
-UgcInput with(UgcInput in, void (*change)(UgcInput&)) {
-    change(in);
-    return in;
-}
 
 class UserGraphic : public ::testing::TestWithParam<SubCase> {};
 
@@ -61,18 +45,16 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UserGraphic,
     ::testing::Values(
         SubCase{"AllEmpty", UgcInput{}, kAllEmpty},
-        SubCase{"MainOuterChuck", blank(), {kAllEmpty,
+        // The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
+        SubCase{"MainOuterChuck", {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3"},
+                {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]"}}}},
         // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
-        SubCase{"BoreFractionsAndFace", with(blank(), [](UgcInput& in) {
-                    in.Text9 = QStringLiteral("0.25");
-                    in.Text5 = QStringLiteral("2.9");
-                    in.Text3 = QStringLiteral("4.7");
-                    in.Text4 = QStringLiteral("3.5");
-                    in.Check2 = true;
-                }),
+        SubCase{"BoreFractionsAndFace",
+                {.Text9 = "0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4.7", .Text5 = "2.9", .Text4 = "3.5",
+                 .Check2 = true},
                 {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.75\nNOEX VCHKD=0.25 VCHKL=0.5"},
@@ -81,35 +63,27 @@ INSTANTIATE_TEST_SUITE_P(
                                                "N000 PO [0,15]\nN000 CI [0,0],[0,-15],R,0"}}}},
         // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
-        SubCase{"CentreChuckedInTheBore", with(blank(), [](UgcInput& in) {
-                    in.Text9 = QStringLiteral("0.1234");
-                    in.Text4 = QStringLiteral("2");
-                    in.OD = false;
-                    in.Check1 = true;
-                    in.Text8 = QStringLiteral("1.5");
-                    in.Text7 = QStringLiteral("0.5");
-                    in.Text6 = QStringLiteral("0.75");
-                }),
+        SubCase{"CentreChuckedInTheBore",
+                {.Text9 = "0.1234", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "2",
+                 .Text8 = "1.5", .Text7 = "0.5", .Text6 = "0.75", .OD = false, .Check1 = true},
                 {kAllEmpty,
-                  {{"NOEX VWKR=393", ""},
-                   {"NOEX VCHKD=0 VCHKL=0", ""},
+                  {{"NOEX VWKR=393", ""}, {"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.877\nNOEX VCHKD=0.25 VCHKL=0.5\n"
                                              "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.123"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.23,0],[40,20],0"}}}},
         // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
-        SubCase{"NegativePZeroWithBore", with(blank(), [](UgcInput& in) {
-                    in.Text9 = QStringLiteral("-0.25");
-                    in.Text4 = QStringLiteral("1");
-                }), {kAllEmpty,
+        SubCase{"NegativePZeroWithBore",
+                {.Text9 = "-0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "1"},
+                {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\nNOEX VCHKD=0.25 VCHKL=0.5"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\nN000 PS RC,[-2.5,0],[40,10],0"}}}},
         // A negative inner diameter is no bore: neither the second "PS" line nor the bore's
         // face lines.
-        SubCase{"NegativeInnerDiameterIsNoBore", with(blank(), [](UgcInput& in) {
-                    in.Text4 = QStringLiteral("-2");
-                    in.Check2 = true;
-                }), {kAllEmpty,
+        SubCase{"NegativeInnerDiameterIsNoBore",
+                {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "-2",
+                 .Check2 = true},
+                {kAllEmpty,
                   {{"NOEX VCHKD=0 VCHKL=0", ""},
                    {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
                    {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 END\nN000 DEF WORKF\n"
@@ -118,14 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UserGraphic, StoresTheWorkShape) {
     SharedState s;
-    UgcInput in = blank();
-    in.Text9 = QStringLiteral("0.1234");
-    in.Text2 = QStringLiteral("0.12345");
-    in.Text5 = QStringLiteral("-2.9");
-    in.Text3 = QStringLiteral("4.99");
-    in.Text4 = QStringLiteral("1.9");
-    in.Check3 = true;
-    executeUserGraphic(in, s);
+    executeUserGraphic({.Text9 = "0.1234", .Text1 = "0.5", .Text2 = "0.12345", .Text3 = "4.99", .Text5 = "-2.9",
+                        .Text4 = "1.9", .Check3 = true},
+                       s);
     const WorkShape& w = s.workShape;
     EXPECT_EQ(w.gPZero, 0.1234);  // only a centre's VWKR cuts it
     EXPECT_EQ(w.gJawClamp, 0.5);
@@ -139,24 +108,18 @@ TEST(UserGraphic, StoresTheWorkShape) {
 TEST(UserGraphic, WithoutGraphckTheCallIsLeftAsItWas) {
     SharedState s;
     s.workShape.gUgcCallEnabled = true;
-    executeUserGraphic(blank(), s);
+    executeUserGraphic({.Text5 = "3"}, s);
     EXPECT_TRUE(s.workShape.gUgcCallEnabled);
 }
 
 TEST(UserGraphic, OverflowIsAnErrorAndChangesNothing) {
-    struct Case {
-        void (*change)(UgcInput&);
-    } cases[] = {
-        {[](UgcInput& in) { in.Text3 = QStringLiteral("1E306"); }},   // 10 × length
-        {[](UgcInput& in) { in.Text4 = QStringLiteral("3E38"); }},    // 10 × inner diameter in single
-        {[](UgcInput& in) { in.Text9 = QStringLiteral("1E400"); }},   // no number at all
-    };
-    for (const Case& c : cases) {
+    // 10 × length, 10 × inner diameter in single, and no number at all.
+    const UgcInput cases[] = {{.Text3 = "1E306", .Text5 = "3"}, {.Text5 = "3", .Text4 = "3E38"},
+                              {.Text9 = "1E400", .Text5 = "3"}};
+    for (const UgcInput& in : cases) {
         SharedState s;
         s.workShape.gPZero = 7.0;
         s.gOutputText = QStringLiteral("before");
-        UgcInput in = blank();
-        c.change(in);
         try {
             executeUserGraphic(in, s);
             ADD_FAILURE() << "no error";
