@@ -1,8 +1,11 @@
 #include "app/toolbar_icons.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
+#include <QHash>
 #include <QPixmap>
+#include <algorithm>
 
 #include "platform/fonts.h"
 
@@ -48,25 +51,37 @@ QPixmap drawGlyph(const Glyph& g, int size) {
     return pixmap;
 }
 
+// Draws a glyph only when a size of it is first shown, and keeps what it drew: building
+// the window then costs no drawing, and each icon is drawn once per size.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(const Glyph& glyph) : glyph_(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        auto it = drawn_.find(side);
+        if (it == drawn_.end())
+            it = drawn_.insert(side, drawGlyph(glyph_, side));
+        return *it;
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+
+private:
+    Glyph glyph_;
+    QHash<int, QPixmap> drawn_;
+};
+
 }  // namespace
 
-QIcon applicationIcon() {
-    const Glyph glyph{0, "Q", kFile};
-    QIcon icon;
-    for (int size : {16, 32, 64})
-        icon.addPixmap(drawGlyph(glyph, size));
-    return icon;
-}
+QIcon applicationIcon() { return QIcon(new GlyphIconEngine(Glyph{0, "Q", kFile})); }
 
 QIcon toolbarIcon(int position) {
-    for (const Glyph& g : kGlyphs) {
-        if (g.position == position) {
-            QIcon icon;
-            icon.addPixmap(drawGlyph(g, 24));
-            icon.addPixmap(drawGlyph(g, 48));
-            return icon;
-        }
-    }
+    for (const Glyph& g : kGlyphs)
+        if (g.position == position)
+            return QIcon(new GlyphIconEngine(g));
     return {};
 }
 
