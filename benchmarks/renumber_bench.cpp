@@ -9,6 +9,7 @@
 #include "app/frmMain.h"
 #include "app/text_tools/frmNumberArrange.h"
 #include "common/shared_state.h"
+#include "bench_support.h"
 #include "generated_program.h"
 #include "platform/key_locks.h"
 #include "platform/program_file.h"
@@ -90,28 +91,9 @@ void BM_Renumber(benchmark::State& state) {
 }
 
 void BM_Sed(benchmark::State& state) {
-    const Program& p = program(int(state.range(0)));
-    const std::string command =
-        QStringLiteral("sed -E 's/^N[0-9]* */N001 /' '%1' > /dev/null").arg(p.path).toStdString();
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0)
-            state.SkipWithError("sed failed");
-    }
-    state.SetComplexityN(state.range(0));
+    runSed(state, "-E 's/^N[0-9]* */N001 /'", program(int(state.range(0))).path);
 }
 
-// Keeps the times of the runs to print the ratios after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> milliseconds;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 // The growth fit (BigO, RMS) shows whether a run stays linear; the ratio to sed is
 // printed at the end for every size.
 
+#include "benchmarks/bench_support.h"
 #include "benchmarks/generated_program.h"
 #include "common/shared_state.h"
 #include "app/frmMain.h"
@@ -124,31 +125,12 @@ void BM_SizeShiftAllChange(benchmark::State& state) {
     pressAllChange(state, editor().sizeShift->AllChange, editor().sizeShift->Check1);
 }
 
-void runSed(benchmark::State& state, const char* script) {
-    const Program& p = program(int(state.range(0)));
-    const std::string out = folder().filePath(QStringLiteral("sed-out.min")).toStdString();
-    const std::string command = std::string("sed ") + script + " '" + p.path.toStdString() + "' > '" + out + "'";
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0)
-            state.SkipWithError("sed failed");
-    }
-    state.SetComplexityN(state.range(0));
+
+void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'", program(int(state.range(0))).path); }
+void BM_SedSizeShift(benchmark::State& state) {
+    runSed(state, "-E 's/X-?[0-9.]+/X1/g'", program(int(state.range(0))).path);
 }
 
-void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'"); }
-void BM_SedSizeShift(benchmark::State& state) { runSed(state, "-E 's/X-?[0-9.]+/X1/g'"); }
-
-// Keeps the real time of every run so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 }  // namespace
 
@@ -181,12 +163,12 @@ int main(int argc, char** argv) {
         const std::string suffix = "/" + std::to_string(lines) + "/iterations:5/real_time";
         for (const auto& [ours, sed] : {std::pair{"BM_ReplaceAllChange", "BM_SedReplace"},
                                         std::pair{"BM_SizeShiftAllChange", "BM_SedSizeShift"}}) {
-            const auto a = reporter.seconds.find(ours + suffix);
-            const auto b = reporter.seconds.find(sed + suffix);
-            if (a == reporter.seconds.end() || b == reporter.seconds.end() || b->second <= 0)
+            const auto a = reporter.milliseconds.find(ours + suffix);
+            const auto b = reporter.milliseconds.find(sed + suffix);
+            if (a == reporter.milliseconds.end() || b == reporter.milliseconds.end() || b->second <= 0)
                 continue;
-            std::printf("  %-22s %7d lines: %8.1f ms, sed %8.1f ms, ratio %.2f\n", ours, lines, a->second * 1e3,
-                        b->second * 1e3, a->second / b->second);
+            std::printf("  %-22s %7d lines: %8.1f ms, sed %8.1f ms, ratio %.2f\n", ours, lines, a->second,
+                        b->second, a->second / b->second);
         }
     }
     benchmark::Shutdown();
