@@ -4,11 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <optional>
-#include <vector>
 
 #include "app/insert_comment.h"
 #include "cycles/process_error.h"
-#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
 
@@ -20,16 +18,7 @@ namespace {
 
 const QDate kToday(2026, 12, 6);
 
-// Records message boxes, answered OK.
-struct Messages {
-    modal::Responder responder;
-    std::vector<modal::MessageRequest> shown;
-    Messages() {
-        responder.message = [this](const modal::MessageRequest& m) { return shown.push_back(m), int(modal::kOk); };
-        modal::setResponder(&responder);
-    }
-    ~Messages() { modal::setResponder(nullptr); }
-};
+using Messages = test::MessageLog;
 
 TEST(InsertComment, InsertsAtTheCaretAsOneChange) {
     const struct {

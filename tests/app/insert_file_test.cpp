@@ -3,14 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <optional>
 #include <sys/stat.h>
-#include <vector>
 
 #include "app/insert_file.h"
 #include "common/shared_state.h"
 #include "cycles/process_error.h"
-#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
 
@@ -19,23 +16,7 @@ using test::Document;
 
 namespace {
 
-// The user of the file dialog: answers with a path (or cancels) and records what was
-// asked and shown.
-struct User {
-    std::optional<QString> choice;
-    modal::Responder responder;
-    std::vector<modal::FileRequest> asked;
-    std::vector<modal::MessageRequest> shown;
-    User() {
-        responder.file = [this](const modal::FileRequest& r) {
-            asked.push_back(r);
-            return choice;
-        };
-        responder.message = [this](const modal::MessageRequest& m) { return shown.push_back(m), int(modal::kOk); };
-        modal::setResponder(&responder);
-    }
-    ~User() { modal::setResponder(nullptr); }
-};
+using User = test::MessageLog;
 
 enum class Kind { Bytes, Folder, Pipe, Missing, Cancel };
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QTemporaryDir>
 #include <memory>
-#include <vector>
 
 #include "app/frmMain.h"
 #include "app/insert_menus.h"
@@ -11,7 +10,6 @@
 #include "common/shared_state.h"
 #include "cycles/process_error.h"
 #include "platform/key_locks.h"
-#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 #include "support/documents.h"
@@ -22,22 +20,13 @@ using test::crlf;
 namespace {
 
 // The main window with one new document; message boxes are recorded and answered OK.
-struct MainWindow {
+struct MainWindow : test::MessageLog {
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath(QStringLiteral("Quillmar.ini"))};
     SharedState state;
     InProcessKeyLocks keys;
-    std::unique_ptr<frmMain> w;
-    modal::Responder responder;
-    std::vector<modal::MessageRequest> messages;
-    MainWindow() {
-        responder.message = [this](const modal::MessageRequest& m) { return messages.push_back(m), int(modal::kOk); };
-        modal::setResponder(&responder);
-        w = std::make_unique<frmMain>(state, settings, keys);
-        w->MDIForm_Load(QString());
-        w->mnuFileNew_Click();
-    }
-    ~MainWindow() { w.reset(), modal::setResponder(nullptr); }
+    std::unique_ptr<frmMain> w = std::make_unique<frmMain>(state, settings, keys);
+    MainWindow() { w->MDIForm_Load(QString()), w->mnuFileNew_Click(); }
     QAction* item(const char* name, int index) const { return w->menus().action(QString::fromLatin1(name), index); }
 };
 
@@ -82,7 +71,7 @@ TEST(InsertMenus, EntriesInsertTheirTextAtTheCaretAsOneChange) {
     for (const auto& [name, index] : {std::pair{"mnuGcode", 15}, {"GcodeSpindleSelect", 0}, {"mnuGcodeLap", -1}})
         f.w->runCommand(QString::fromLatin1(name), index);
     EXPECT_TRUE(doc->Text().isEmpty());
-    EXPECT_TRUE(f.messages.empty());
+    EXPECT_TRUE(f.shown.empty());
 }
 
 TEST(InsertMenus, WithoutADocumentEveryEntryReportsError91) {
@@ -92,8 +81,8 @@ TEST(InsertMenus, WithoutADocumentEveryEntryReportsError91) {
     ASSERT_EQ(f.w->activeText(), nullptr);
     for (const auto& e : kEntries)
         f.item(e.name, e.index)->trigger();
-    ASSERT_EQ(f.messages.size(), std::size(kEntries));
-    EXPECT_EQ(f.messages.back().title, processErrorTitle(91));
+    ASSERT_EQ(f.shown.size(), std::size(kEntries));
+    EXPECT_EQ(f.shown.back().title, processErrorTitle(91));
 }
 
 }  // namespace

@@ -28,8 +28,7 @@ TEST(SpindleSpeedCalculator, CutsDownToTens) {
     const Case cases[] = {
         {"100", "50", false, SpeedFeedOutcome::Insert, "630"},
         {"172.7", "2.2", false, SpeedFeedOutcome::Insert, "25000"},  // a product a hair below 2500
-        {"", "50", false, SpeedFeedOutcome::FocusOnly, "V"},
-        {"-100", "50", false, SpeedFeedOutcome::Refused, "V"},
+        {"", "50", false, SpeedFeedOutcome::FocusOnly, "V"}, {"-100", "50", false, SpeedFeedOutcome::Refused, "V"},
         {"1E999", "50", false, SpeedFeedOutcome::Refused, "V"},
         {"100", "", false, SpeedFeedOutcome::Refused, "Diameter"},
         {"100", "0", false, SpeedFeedOutcome::Refused, "Diameter"},
@@ -41,11 +40,9 @@ TEST(SpindleSpeedCalculator, CutsDownToTens) {
 
 TEST(FeedFromRoughness, CutsDownToHundredths) {
     const Case cases[] = {
-        {"1.6", "0.8", true, SpeedFeedOutcome::Insert, "F0.2"},
-        {"3.2", "0.4", false, SpeedFeedOutcome::Insert, "F0.1"},
+        {"1.6", "0.8", true, SpeedFeedOutcome::Insert, "F0.2"}, {"3.2", "0.4", false, SpeedFeedOutcome::Insert, "F0.1"},
         {"0.7", "3.5", true, SpeedFeedOutcome::Insert, "F0.28"},  // a product a hair below 28
-        {"", "0.8", true, SpeedFeedOutcome::FocusOnly, "RA"},
-        {"0", "0.8", true, SpeedFeedOutcome::Refused, "RA"},
+        {"", "0.8", true, SpeedFeedOutcome::FocusOnly, "RA"}, {"0", "0.8", true, SpeedFeedOutcome::Refused, "RA"},
         {"1.6", "-0.8", true, SpeedFeedOutcome::Refused, "NoseR"},
         {"1E200", "1E200", true, SpeedFeedOutcome::Refused, "RA"},
     };

@@ -87,11 +87,10 @@ private slots:
         StatusPanels* bar = f.w().statusPanels();
         QTest::mouseClick(bar->panel(1), Qt::LeftButton);
         QCOMPARE(f.keys.presses(kVkCapsLock) + f.keys.presses(kVkNumLock) + f.keys.presses(kVkInsert), 0);
-        QTest::mouseClick(bar->panel(4), Qt::LeftButton);
-        QVERIFY(f.keys.isOn(kVkCapsLock));
-        QCOMPARE(bar->panel(4)->property("keyOn").toBool(), true);
-        QTest::mouseClick(bar->panel(5), Qt::LeftButton);
-        QVERIFY(f.keys.isOn(kVkNumLock));
+        for (const auto& [panel, key] : {std::pair{4, kVkCapsLock}, {5, kVkNumLock}}) {
+            QTest::mouseClick(bar->panel(panel), Qt::LeftButton);
+            QVERIFY(f.keys.isOn(key) && bar->panel(panel)->property("keyOn").toBool());
+        }
         // Insert is the active document's overtype mode: nothing to toggle without one.
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
         QCOMPARE(bar->panel(3)->property("keyOn").toBool(), false);
@@ -119,8 +118,7 @@ private slots:
 
     void viewTogglesShowAndHideTheBars() {
         Fixture f;
-        f.choose("mnuViewToolbar");
-        f.choose("mnuViewStatusBar");
+        f.choose("mnuViewToolbar"), f.choose("mnuViewStatusBar");
         QVERIFY(!f.w().toolBar()->isVisible() && !f.item("mnuViewToolbar")->isChecked());
         QVERIFY(!f.w().statusPanels()->isVisible());
     }

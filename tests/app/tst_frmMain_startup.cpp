@@ -30,8 +30,7 @@ private slots:
                 f.settings.write("Settings", key, value);
             f.settings.write("Settings", "ScreenFontSize", value);
             f.settings.write("Settings", "PrintFontSize", "100000");
-            frmMain w(f.state, f.settings, f.keys);
-            w.MDIForm_Load(QString());
+            frmMain& w = f.start(false);
             // "-1" and "0" are positions within reach; every one of them is no size.
             const QPoint at = QByteArray(value) == "-1" || QByteArray(value) == "0" ? QPoint(0, 0) : QPoint(67, 67);
             QCOMPARE(w.geometry(), fitIntoArea(QRect(at, QSize(1000, 800)), w.screen()->availableGeometry()));
@@ -46,13 +45,12 @@ private slots:
                                          {"MainHeight", "abc"}, {"ScreenFontSize", "14"}, {"RecentFile2", "/work/B.MIN"}})
             f.settings.write("Settings", key, value);  // a height that is no number is the default
         f.settings.write("Parameter", "CsvFileName", "/data/SUS304.CSV");
-        frmMain w(f.state, f.settings, f.keys);
-        w.MDIForm_Load(QString());
+        frmMain& w = f.start(false);
         QCOMPARE(w.geometry(), fitIntoArea(QRect(100, 200, 600, 800), w.screen()->availableGeometry()));
         QCOMPARE(f.state.gTextFontSize, 14L);
         QCOMPARE(f.state.gCsvFileName, QStringLiteral("/data/SUS304.CSV"));
-        QVERIFY(!w.menus().action("mnuFileRecentFile", 1)->isVisible());
-        QCOMPARE(w.menus().action("mnuFileRecentFile", 2)->text(), QStringLiteral("/work/B.MIN"));
+        QVERIFY(!f.item("mnuFileRecentFile", 1)->isVisible());
+        QCOMPARE(f.item("mnuFileRecentFile", 2)->text(), QStringLiteral("/work/B.MIN"));
     }
 
     void exitWritesTheSettingsAndPutsCapsLockBack() {
@@ -97,8 +95,8 @@ private slots:
             w.showMinimized();
             w.close();
         }
-        QCOMPARE(SettingsStore(f.temp.path()).read("Settings", "MainLeft", ""), QStringLiteral("1234"));
-        QCOMPARE(SettingsStore(f.temp.path()).read("Settings", "RecentFile1", ""), QStringLiteral("/new/A.MIN"));
+        for (const auto& [key, value] : {std::pair{"MainLeft", "1234"}, {"RecentFile1", "/new/A.MIN"}})
+            QCOMPARE(SettingsStore(f.temp.path()).read("Settings", key, ""), QString::fromUtf8(value));
         frmMain w(f.state, f.settings, f.keys);
         startMainWindow(w, QString());
         w.showMaximized();

@@ -34,17 +34,16 @@ struct Fixture : test::MainWindowFixture {
         return window->show(), window;
     }
     frmFind* find() { return open<frmFind>("mnuSearchFind", "frmFind"); }
+    template <class Window, class Second>
+    Window* filled(const char* command, const char* windowClass, Second second, const QString& a, const QString& b) {
+        auto* window = open<Window>(command, windowClass);
+        return window->txtFind->setText(a), (window->*second)->setText(b), window;
+    }
     frmReplace* replace(const QString& what, const QString& by) {
-        auto* r = open<frmReplace>("mnuSearchReplace", "frmReplace");
-        r->txtFind->setText(what);
-        r->txtReplace->setText(by);
-        return r;
+        return filled<frmReplace>("mnuSearchReplace", "frmReplace", &frmReplace::txtReplace, what, by);
     }
     frmSizeShift* shift(const QString& address, const QString& value) {
-        auto* s = open<frmSizeShift>("mnuToolsSizeShift", "frmSizeShift");
-        s->txtFind->setText(address);
-        s->txtValue->setText(value);
-        return s;
+        return filled<frmSizeShift>("mnuToolsSizeShift", "frmSizeShift", &frmSizeShift::txtValue, address, value);
     }
     // The message of the last of `times` presses.
     QString press(QPushButton* button, int times = 1) {
@@ -72,8 +71,7 @@ private slots:
         f.press(find->NextFind);
         QVERIFY(t->colorAt(1) != kRed && !find->Check1->isChecked());  // the previous hit is plain again
         QCOMPARE(f.press(find->NextFind), QStringLiteral("2 回 見つかりました。"));
-        QCOMPARE(f.answers.messages.back().title, QStringLiteral("検索"));
-        QVERIFY(find->Check1->isChecked());
+        QVERIFY(f.answers.messages.back().title == "検索" && find->Check1->isChecked());
         f.press(find->NextFind);
         QCOMPARE(selection(t), Sel(0, 3));
         find->txtFind->setText("g01");  // a new find text keeps the count
@@ -130,8 +128,7 @@ private slots:
         f.press(r->Change);  // the first press only finds
         QCOMPARE(t->Text(), original);
         QCOMPARE(f.press(r->Change, 3), QStringLiteral("3 回　変更しました。"));
-        QCOMPARE(f.answers.messages.back().title, QStringLiteral("置き換え"));
-        QCOMPARE(f.changes, 3);
+        QVERIFY(f.answers.messages.back().title == "置き換え" && f.changes == 3);
         f.w().mnuEditUndo_Click();
         QCOMPARE(t->Text(), crlf("G1 X1\nG1 X2\nG01 X3"));
         // Skip reports only changes.
@@ -194,10 +191,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(s));
         s->txtFind->setFocus();
         QVERIFY(!s->Change->isEnabled());
-        QTest::keyClick(s->txtFind, Qt::Key_Return);
-        QVERIFY(s->txtValue->hasFocus());
-        QTest::keyClick(s->txtValue, Qt::Key_Return);
-        QVERIFY(s->txtFind->hasFocus());
+        for (QLineEdit* next : {s->txtValue, s->txtFind}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(next->hasFocus());
+        }
         s->txtValue->setText("+0.5");
         // Enter with both boxes filled presses Change: the first press only finds.
         QTest::keyClick(s->txtValue, Qt::Key_Return);
@@ -212,15 +209,12 @@ private slots:
         QCOMPARE(t->colorAt(4), kRed);
     }
 
-    void sizeShiftAllChangeAndSkip() {
+    void sizeShiftAllChangeIsOneStepAndSkipReportsChanges() {
         Fixture f;
         RichTextBox* t = f.doc(crlf("X1 Z2\nX-0.5 XA Z3"));
         frmSizeShift* s = f.shift("X", "*2");
         QCOMPARE(f.press(s->AllChange), QStringLiteral("2 times changed."));
         QCOMPARE(f.changes, 1);
-        s->txtFind->setText("Q");
-        QCOMPARE(f.press(s->AllChange), QStringLiteral("\"Q\" not find."));
-        QCOMPARE(f.press(s->NextFind), QStringLiteral("\"Q\" 見つかりません。"));
         s->txtFind->setText("Z");
         f.press(s->Change, 2);
         QCOMPARE(f.press(s->NextFind), QStringLiteral("1 回変更いたしました。"));
@@ -244,14 +238,6 @@ private slots:
         s->txtValue->setText("+1");
         f.press(s->Change);
         QCOMPARE(t->Text(), QStringLiteral("X11 X20"));
-        // A number beyond double range is refused before anything is written.
-        Fixture g;
-        t = g.doc(QStringLiteral("X1 X") + QString(400, u'9'));
-        s = g.shift("X", "+1");
-        QCOMPARE(g.press(s->AllChange), QStringLiteral("A number is out of range."));
-        g.press(s->Change, 2);
-        QCOMPARE(g.press(s->Change), QStringLiteral("A number is out of range."));
-        QCOMPARE(t->Text(), QStringLiteral("X2 X") + QString(400, u'9'));
     }
 
     void withoutADocumentNothingHappens() {

@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 #include "common/shared_state.h"
+#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar::test {
@@ -36,6 +39,20 @@ struct Document {
     }
     RichTextBox box;
     int changes = 0;
+};
+
+// Records message boxes, answered OK, and file dialogs, answered with `choice`.
+struct MessageLog {
+    std::optional<QString> choice;
+    std::vector<modal::MessageRequest> shown;
+    std::vector<modal::FileRequest> asked;
+    modal::Responder responder;
+    MessageLog() {
+        responder.message = [this](const modal::MessageRequest& m) { return shown.push_back(m), int(modal::kOk); };
+        responder.file = [this](const modal::FileRequest& r) { return asked.push_back(r), choice; };
+        modal::setResponder(&responder);
+    }
+    ~MessageLog() { modal::setResponder(nullptr); }
 };
 
 // The twelve fields of a cutting-condition row: two names, then tool, spindle, coolant,

@@ -49,18 +49,12 @@ inline QString edited(const QString& base, const std::vector<Edit>& edits) {
         QString text = QString::fromUtf8(replacement);
         text.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
         const QStringList added = text.split(QLatin1Char('\n'));
-        if (insertAfter || insertBefore) {
-            qsizetype pos = insertAfter ? at + 1 : at;
-            for (const QString& line : added)
-                lines.insert(pos++, line);
-        } else {
+        const bool replace = !insertAfter && !insertBefore;
+        if (replace)
             lines.removeAt(at);
-            if (!text.isEmpty()) {
-                qsizetype pos = at;
-                for (const QString& line : added)
-                    lines.insert(pos++, line);
-            }
-        }
+        qsizetype pos = insertAfter ? at + 1 : at;
+        for (const QString& line : replace && text.isEmpty() ? QStringList() : added)
+            lines.insert(pos++, line);
     }
     QString result = lines.join(eol);
     return endsWithEol ? result + eol : result;

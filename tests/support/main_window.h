@@ -40,9 +40,9 @@ struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
     // Builds and loads the window; a test that stores settings first calls this after.
-    frmMain& start(bool show = true) {
+    frmMain& start(bool show = true, const QString& commandLine = QString()) {
         window = std::make_unique<frmMain>(state, settings, keys);
-        window->MDIForm_Load(QString());
+        window->MDIForm_Load(commandLine);
         if (show)
             window->show();
         return *window;
@@ -59,6 +59,10 @@ struct MainWindowFixture {
         t->setText(text);
         t->setSelStart(0);
         return t;
+    }
+    // Its window; an empty one is left unmodified.
+    frmDocument* newWindow(const QString& text = QString()) {
+        return text.isEmpty() ? (window->mnuFileNew_Click(), active()) : (newDocument(text), active());
     }
     frmDocument* open(const QString& path) {
         answers.answerFile(path);

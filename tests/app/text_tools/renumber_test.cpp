@@ -45,8 +45,7 @@ const Row kRows[] = {
     {"caret on the last line", "G1\nG2", "G1\nG2", kDefaults, 4},
     {"end word after the caret stops at once", "G1 M30\nG2\n", "G1 M30\nG2\n", kStop, 2},
     {"end word before the caret is not seen", "M30 G1\nG2\nG3\n", "M30 G1\nN001 G2\nN002 G3\n", kStop, 3},
-    {"last line without an end", "G1\nX2", "N001 G1\nN002     X2"},
-    {"empty text", "", ""},
+    {"last line without an end", "G1\nX2", "N001 G1\nN002     X2"}, {"empty text", "", ""},
     // A line end never belongs to an N word or a label.
     {"N alone before the end", "N\nX5", "N001 \nN002     X5"},
     {"label before the end", "NAP1\nX5 Z3", "NAP1 \nN002     X5 Z3"},
