@@ -36,12 +36,10 @@ TEST(ArcThroughPoint, Cases) {
                    {"Text11", "-25.981"}, {"Text12", "15"}}},
                  {"endBelowTheLineOtherArc", {{"Text1", "40"}, {"Text4", "0"}, {"Text8", "30"}},
                   {{"Text6", "48.693"}, {"Text7", "67.528"}, {"Text9", "100.654"}, {"Text10", "52.528"},
-                   {"Text11", "-25.981"}, {"Text12", "15"}},
-                  Plane::XZ, 2},
+                   {"Text11", "-25.981"}, {"Text12", "15"}}, Plane::XZ, 2},
                  {"xyPlane", {{"Text4", "50"}, {"Text5", "20"}},
                   {{"Text6", "42.736"}, {"Text7", "13.126"}, {"Text9", "37.736"}, {"Text10", "21.787"},
-                   {"Text11", "5"}, {"Text12", "-8.661"}},
-                  Plane::XY}});
+                   {"Text11", "5"}, {"Text12", "-8.661"}}, Plane::XY}});
     expectFailures(runArcThroughPoint, kBase,
                    {{"fartherThanTwoRadii", {{"Text3", "0"}, {"Text4", "40.002"}}, {}},
                     {"negativeRadiusEndOnTheLine", {{"Text3", "0"}, {"Text4", "0"}, {"Text8", "-10"}}, {}},

@@ -55,8 +55,7 @@ TEST(LineCircleCrossing, CrossingsLieOnTheLineAndTheCircle) {
         SCOPED_TRACE(std::to_string(row.xc) + " " + std::to_string(row.sc));
         const CalculatorRun run = runLineCircleCrossing(
             {{{"Text1", QString::number(row.x1)}, {"Text2", QString::number(row.s1)}, {"Text3", QString::number(row.a)},
-              {"Text4", QString::number(row.xc)}, {"Text5", QString::number(row.sc)}, {"Text6", "5"}},
-             row.plane});
+              {"Text4", QString::number(row.xc)}, {"Text5", QString::number(row.sc)}, {"Text6", "5"}}, row.plane});
         ASSERT_FALSE(run.figure.failure);
         const bool xz = row.plane == Plane::XZ;
         const double a = (xz && row.sc < row.s1 ? 180.0 - row.a : row.a) * 3.14159265358979 / 180.0;
