@@ -105,7 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
         // A zero shift in Z alone still sets and resets the shift.
         RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurn, test::plus(kTilted30, {{"SZ", "0.5"}}),
-                   test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})}),
+                   test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
+        // Another machine: the home point without spindle words, the tilted tap too.
+        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true},
+                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
+                                                          {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     test::blockName);
 
 // The tilted tap relabels its bottom by the B typed, as the tilted drill does.
