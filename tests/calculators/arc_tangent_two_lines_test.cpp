@@ -33,11 +33,7 @@ QString boxes(const ArcTangentRun& run) {
     return texts.join(QLatin1Char(' '));
 }
 
-struct ArcCase {
-    const char* name;
-    ArcTangentInput input;
-    const char* expected;
-};
+struct ArcCase { const char* name; ArcTangentInput input; const char* expected; };
 
 void PrintTo(const ArcCase& c, std::ostream* os) { *os << c.name; }
 

@@ -45,10 +45,7 @@ TEST(LineCircleCrossing, Cases) {
 TEST(LineCircleCrossing, CrossingsLieOnTheLineAndTheCircle) {
     // Every quadrant of the X-Y plane and both sides in Z: points on the circle, on the
     // line through the line point (at A, or at 180 - A toward a centre at smaller Z).
-    struct Row {
-        double x1, s1, a, xc, sc;
-        Plane plane;
-    };
+    struct Row { double x1, s1, a, xc, sc; Plane plane; };
     for (const Row& row : {Row{0, 0, 30, 20, 10, Plane::XY}, {0, 0, 30, -20, -10, Plane::XY},
                            {0, 0, 150, -8, 4, Plane::XY}, {5, 5, -40, 9, -1, Plane::XY}, {0, 0, 30, 20, 10, Plane::XZ},
                            {0, 20, 30, 20, 10, Plane::XZ}, {30, 0, 200, 4, -8, Plane::XY}, {0, 0, 90, 3, 4, Plane::XY}}) {

@@ -16,11 +16,7 @@ std::string results(const NeckRun& run) {
     return texts.join(' ').toStdString();
 }
 
-struct NeckCase {
-    NeckInput input;
-    const char* results;
-    bool failed;
-};
+struct NeckCase { NeckInput input; const char* results; bool failed; };
 
 }  // namespace
 

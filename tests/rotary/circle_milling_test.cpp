@@ -15,12 +15,7 @@ namespace {
 // --- the depth levels ---------------------------------------------------------------------
 
 TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
-    struct Case {
-        float top;
-        double step;
-        float bottom;
-        QList<double> levels;
-    } cases[] = {
+    struct Case { float top; double step; float bottom; QList<double> levels; } cases[] = {
         // From cut levels the step would drift to 0.199 and 0.099.
         {0.5f, 0.1, 0, {0.4, 0.3, 0.2, 0.1}},
         // -0.0075 writes as the bottom's -0.008, so the bottom follows -0.005 directly.
@@ -111,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"TopPlusTwoIsASingle", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
                   {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
         // Another machine writes the tool number three times.
-        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, {},
+        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, test::kOtherShape, {},
                    {{"N000 MT=503", ""}, {"N000 M421", ""},
                     {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),

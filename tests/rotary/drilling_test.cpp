@@ -143,30 +143,29 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     test::fillRotaryRows(s, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
     Document doc;
     FakeProcessDialog user;
+    auto run = [&](test::Command command, const test::Typing& typing) {
+        user.clearScript();
+        test::script(user, typing);
+        command(s, &doc.box, nullptr);
+    };
     auto offered = [&] {
         user.clearScript();
         user.leaveBy(FakeProcessDialog::Leave::Cancel);
         ProcessMDrillSlant_Click(s, &doc.box, nullptr);
-        return test::offeredShift(user.seen);
+        const auto& v = user.seen;
+        return v.text("B") + QLatin1Char('|') + v.text("C") + QLatin1Char('|') + v.text("SZ");
     };
     EXPECT_EQ(offered(), QStringLiteral("0||0"));
-    user.clearScript();
-    test::script(user, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
-    ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillSlant_Click, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
     ASSERT_TRUE(user.messages.empty());
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral(" G52 BA=30.123\r\n")));
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral("N000 G174 SX=1.234 SZ=0.25\r\n")));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-
-    user.clearScript();
-    test::script(user, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
-    ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillSlant_Click, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-
-    user.clearScript();
-    ProcessMDrillFace_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillFace_Click, {});
     EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
 }
 

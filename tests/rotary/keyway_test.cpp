@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the positioning X.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, test::kMacTurnNoOsp, {},
                    {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
         // An allowance and a count that write as 0 and 1 leave their words out.
         RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true},
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, test::kMacTurnNoOsp,
                    kSide, test::plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
@@ -98,8 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMKeySlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   test::plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits, {{"N000 MT=303", ""},
-                                        {"N000 M421", ""},
+                  test::plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},
                                         {"N000 G94 M110 TL=030303 G52 BA=30", "N000 G94 M110 TG=3 OG=1"},
                                         {"N000 G127 B30", ""}, {"N000 G126", ""},
                                         {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}})}),
