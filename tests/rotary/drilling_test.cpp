@@ -96,7 +96,8 @@ NSTP M01
 
 const test::Typing kFace = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}};
 const test::Family kSideFamily{test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
-                               {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}}, test::block(kSideMacTurn)};
+                               {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
+                               test::block(kSideMacTurn)};
 
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
@@ -106,13 +107,16 @@ INSTANTIATE_TEST_SUITE_P(
                    kFaceMacTurn), ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, true, false, true}, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
-        RotaryCase{"FaceOtherAllWords", family(test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+        RotaryCase{"FaceOtherAllWords",
+                   family(test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
                    {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
                    ProcessMDrillFace_Click, Machine{MachineKind::Other, false, false, false, true, true}, {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
-        RotaryCase{"FaceMacTurnNoOsp", family(test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
-                   kFace, kFaceMacTurn), ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, false, false, false, true},
+        RotaryCase{"FaceMacTurnNoOsp",
+                   family(test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
+                   kFace, kFaceMacTurn),
+                   ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, false, false, false, true},
                    {{"StartX", "0.5"}, {"EndZ", "-1"}},
                    {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
                     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
@@ -120,10 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
-        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click, Machine{MachineKind::MacTurn, true, false, true},
+        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click,
+                   Machine{MachineKind::MacTurn, true, false, true},
                    {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
-        RotaryCase{"SideMacTurnLoadMonitor", family(test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
+        RotaryCase{"SideMacTurnLoadMonitor",
+                   family(test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
                    kSideFamily.typing, kSideMacTurn), ProcessMDrillSide_Click,
                    Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {},
                    {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
