@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QHash>
 #include <QStringList>
 #include <cmath>
 #include <variant>
@@ -34,11 +33,7 @@ QString boxes(const ArcTangentRun& run) {
     return texts.join(QLatin1Char(' '));
 }
 
-struct ArcCase {
-    const char* name;
-    ArcTangentInput input;
-    const char* expected;
-};
+struct ArcCase { const char* name; ArcTangentInput input; const char* expected; };
 
 void PrintTo(const ArcCase& c, std::ostream* os) { *os << c.name; }
 
@@ -46,15 +41,13 @@ void PrintTo(const ArcCase& c, std::ostream* os) { *os << c.name; }
 // at X 40, Z -10; R 5. The I of a radius 5 x sin 45 offset shows the ten-thousandth lift
 // cutting -3.5355 to -3.536 but 3.5356 to 3.535.
 // X-Y: y = x·tan 30 and the line from 20, 0 at 120 degrees cross square at 15, 8.66; R 3.
+ArcTangentInput boreTaper(int corner) { return lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, corner); }
+
 const ArcCase kArcCases[] = {
-    {"xzCorner1", lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, 1),
-     "40 -10 50 -22.071 40 -22.071 5 0 57.071 -18.536 -3.536 -3.536"},
-    {"xzCorner2", lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, 2),
-     "40 -10 30 2.071 40 2.071 -5 0 22.929 -1.465 3.535 3.535"},
-    {"xzCorner3", lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, 3),
-     "40 -10 30 -12.071 40 -12.071 -5 0 37.071 -8.536 -3.536 -3.536"},
-    {"xzCorner4", lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, 4),
-     "40 -10 50 -7.929 40 -7.929 5 0 42.929 -11.465 3.535 3.535"},
+    {"xzCorner1", boreTaper(1), "40 -10 50 -22.071 40 -22.071 5 0 57.071 -18.536 -3.536 -3.536"},
+    {"xzCorner2", boreTaper(2), "40 -10 30 2.071 40 2.071 -5 0 22.929 -1.465 3.535 3.535"},
+    {"xzCorner3", boreTaper(3), "40 -10 30 -12.071 40 -12.071 -5 0 37.071 -8.536 -3.536 -3.536"},
+    {"xzCorner4", boreTaper(4), "40 -10 50 -7.929 40 -7.929 5 0 42.929 -11.465 3.535 3.535"},
     // Given the other way round, a corner keeps its centre; the tangent points change places.
     {"xzSwapped4", lines("60", "-20", "135", "40", "0", "180", "5", Plane::XZ, 4),
      "40 -10 50 -7.929 42.929 -11.465 3.535 3.535 40 -7.929 5 0"},
@@ -225,18 +218,12 @@ QString insertedBy(const char* button, Plane plane, const std::function<QString(
 }
 
 TEST(ArcTangentInserts, EachButtonJoinsItsWordsAndBoxes) {
-    const QHash<QString, QString> boxes = {
-        {"Text1", "1"},   {"Text2", "2"},   {"Text4", "4"},   {"Text5", "5"},   {"Text7", "7"},   {"Text8", "8"},
-        {"Text9", "9.0"}, {"Text12", "12"}, {"Text13", "13"}, {"Text14", "14"}, {"Text15", "15"}, {"Text16", "16"},
-        {"Text17", "17"}, {"Text18", "18"}, {"Text19", "19"}, {"Text10", "10"}, {"Text11", "11"},
-    };
-    auto box = [&](const QString& name) { return boxes.value(name); };
+    // Each box holds its own number; the radius box keeps its text as typed.
+    auto box = [](const QString& name) { return name == QLatin1String("Text9") ? QStringLiteral("9.0") : name.mid(4); };
     const std::pair<const char*, const char*> rows[] = {
-        {"Command1", "N000 G01 X1 Z2\r\n"},  {"Command3", "N000 G01 X4 Z5\r\n"},
-        {"Command4", "N000 G01 X7 Z8\r\n"},  {"Command5", "N000 G01 X10 Z11\r\n"},
-        {"Command8", "N000     X12 Z13\r\n"}, {"Command6", " I16 K17\r\n"},
-        {"Command9", "N000 G0* X14 Z15 L9.0\r\n"}, {"Command7", " I18 K19\r\n"},
-    };
+        {"Command1", "N000 G01 X1 Z2\r\n"}, {"Command3", "N000 G01 X4 Z5\r\n"}, {"Command4", "N000 G01 X7 Z8\r\n"},
+        {"Command5", "N000 G01 X10 Z11\r\n"}, {"Command8", "N000     X12 Z13\r\n"}, {"Command6", " I16 K17\r\n"},
+        {"Command9", "N000 G0* X14 Z15 L9.0\r\n"}, {"Command7", " I18 K19\r\n"}};
     for (const auto& [button, text] : rows)
         EXPECT_EQ(insertedBy(button, Plane::XZ, box).toStdString(), text) << button;
     EXPECT_EQ(insertedBy("Command9", Plane::XY, box), QStringLiteral("N000 G0* X14 Y15 L9.0\r\n"));

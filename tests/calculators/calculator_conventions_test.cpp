@@ -12,21 +12,14 @@ using namespace quillmar;
 namespace {
 
 TEST(Readout, ShowsTheMousePositionInProgramCoordinates) {
-    const struct {
-        float x, y;
-        Plane plane;
-        const char* text;
-    } cases[] = {
+    const struct { float x, y; Plane plane; const char* text; } cases[] = {
         // Z 10 at radius 12.5: X is shown as the diameter; no zero before the point.
-        {10.0f, -12.5f, Plane::XZ, "X 25  Z 10 "},
-        {0.0f, -0.25f, Plane::XZ, "X .5  Z 0 "},
+        {10.0f, -12.5f, Plane::XZ, "X 25  Z 10 "}, {0.0f, -0.25f, Plane::XZ, "X .5  Z 0 "},
         // Cut to thousandths toward minus infinity.
-        {-1.2345f, 0.61725f, Plane::XZ, "X-1.235  Z-1.235 "},
-        {1.23456f, -0.0004f, Plane::XZ, "X 0  Z 1.234 "},
+        {-1.2345f, 0.61725f, Plane::XZ, "X-1.235  Z-1.235 "}, {1.23456f, -0.0004f, Plane::XZ, "X 0  Z 1.234 "},
         {-0.0004f, 0.0002f, Plane::XZ, "X-.001  Z-.001 "},
         // X-Y plane: X across, Y up.
-        {3.0f, -4.0f, Plane::XY, "X 3  Y 4 "},
-        {-0.5f, 2.5f, Plane::XY, "X-.5  Y-2.5 "},
+        {3.0f, -4.0f, Plane::XY, "X 3  Y 4 "}, {-0.5f, 2.5f, Plane::XY, "X-.5  Y-2.5 "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readoutText(c.x, c.y, c.plane).toStdString(), c.text) << c.x << ", " << c.y;
@@ -34,8 +27,7 @@ TEST(Readout, ShowsTheMousePositionInProgramCoordinates) {
 
 TEST(ResultText, LiftsBeforeCutting) {
     const std::pair<double, const char*> cases[] = {
-        {12.3449999, "12.345"}, {0.00095, "0.001"}, {-1.2345, "-1.235"}, {-1.2, "-1.2"}, {-0.00005, "0"},
-    };
+        {12.3449999, "12.345"}, {0.00095, "0.001"}, {-1.2345, "-1.235"}, {-1.2, "-1.2"}, {-0.00005, "0"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(liftedResultText(value).toStdString(), text) << value;
 }
@@ -44,23 +36,24 @@ TEST(Angles, ConvertWithTheProgramsPiAndFindParallelDirections) {
     EXPECT_EQ(degreesToRadians(180.0), gPi);
     EXPECT_THROW(degreesToRadians(1e308), RuntimeError);
     auto parallel = [](double a, double b) { return parallelDirections(degreesToRadians(a), degreesToRadians(b)); };
-    EXPECT_TRUE(parallel(30, 30));
-    EXPECT_TRUE(parallel(-90, 90));
-    EXPECT_TRUE(parallel(45, -315));
-    EXPECT_FALSE(parallel(0, 90));
-    EXPECT_FALSE(parallel(0, 179.999));
-    EXPECT_FALSE(parallel(0, 0.001));
+    const struct { double a, b; bool parallel; } rows[] = {
+        {30, 30, true}, {-90, 90, true}, {45, -315, true}, {0, 90, false}, {0, 179.999, false}, {0, 0.001, false}};
+    for (const auto& r : rows)
+        EXPECT_EQ(parallel(r.a, r.b), r.parallel) << r.a << " " << r.b;
 }
 
 TEST(Scale, ValuesBeyondSinglePrecisionAndVanishingExtentsAreRefused) {
     EXPECT_EQ(toScaleValue(3.0e38), 3.0e38f);
     EXPECT_THROW(toScaleValue(3.5e38), RuntimeError);
     EXPECT_THROW(toScaleValue(-1e300), RuntimeError);
-    EXPECT_NO_THROW(checkedScale(0.0f, 0.0f, -2.0f, -1.0f));
-    EXPECT_THROW(checkedScale(0.0f, 0.0f, 0.0f, 1.0f), RuntimeError);
-    EXPECT_THROW(checkedScale(0.0f, 0.0f, 1.0f, 0.0f), RuntimeError);
-    EXPECT_THROW(checkedScale(5.0f, 0.0f, 1e-15f, 1.0f), RuntimeError);
-    EXPECT_NO_THROW(checkedScale(0.0f, 0.0f, 1e-15f, 1e-15f));
+    const struct { float left, top, width, height; bool refused; } rows[] = {
+        {0, 0, -2, -1, false}, {0, 0, 0, 1, true}, {0, 0, 1, 0, true}, {5, 0, 1e-15f, 1, true},
+        {0, 0, 1e-15f, 1e-15f, false}};
+    for (const auto& r : rows)
+        if (r.refused)
+            EXPECT_THROW(checkedScale(r.left, r.top, r.width, r.height), RuntimeError) << r.left << " " << r.width;
+        else
+            EXPECT_NO_THROW(checkedScale(r.left, r.top, r.width, r.height)) << r.width;
 }
 
 // --- Replaying a figure ---------------------------------------------------------------
@@ -81,20 +74,6 @@ TEST(DrawFigure, ReplaysStepsWithScaleAndColour) {
     EXPECT_EQ(surface.drawn[2].radius, 1.5);
     EXPECT_EQ(surface.drawn[3].colour, kLabelColour);
     EXPECT_EQ(surface.foreColor(), kLabelColour);  // kept for the next run
-}
-
-TEST(DrawFigure, InvertedModeFlipsLinesAndCirclesButNotText) {
-    RecordingSurface surface;
-    surface.setDrawMode(DrawMode::InvertPen);
-    Figure figure;
-    figure.line({0, 0}, {1, 1}, kGeometryColour);
-    figure.circle({0, 0}, 1, kMarkerColour);
-    figure.textColour(kLabelColour);
-    figure.text({0, 0}, QStringLiteral("2"));
-    drawFigure(figure, surface, kMarkerColour);
-    EXPECT_EQ(surface.drawn[0].colour, qRgb(0, 0, 240));    // yellow comes out dark blue
-    EXPECT_EQ(surface.drawn[1].colour, qRgb(0, 255, 255));  // red comes out cyan
-    EXPECT_EQ(surface.drawn[2].colour, kLabelColour);
 }
 
 // The failure text stands where drawing stopped: at the last point, after a clear at the

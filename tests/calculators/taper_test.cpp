@@ -9,12 +9,7 @@ namespace {
 QString q(const char* s) { return QString::fromUtf8(s); }
 
 // Boxes X1, Z1, A, X2, Z2 and the texts leaving X2 and then Z2 write ("-": unchanged).
-struct TaperCase {
-    const char* boxes[5];
-    const char* z2FromX2;
-    const char* angle;
-    const char* x2;
-};
+struct TaperCase { const char* boxes[5]; const char* z2FromX2; const char* angle; const char* x2; };
 
 std::string shown(const std::optional<QString>& text) { return text ? text->toStdString() : "-"; }
 

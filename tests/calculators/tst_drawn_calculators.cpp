@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "calculators/frmCirclePoint.h"
 #include "calculators/frmLine2Circle2.h"
 #include "calculators/frmLineR.h"
+#include "calculators/frmLineRLine.h"
 #include "calculators/frmLineRPoint.h"
 #include "calculators/frmNeck.h"
 #include "calculators/frmXY_XC.h"
@@ -16,6 +18,7 @@
 #include "platform/PictureBox.h"
 #include "platform/recording_surface.h"
 #include "platform/window_printer.h"
+#include "support/test_support.h"
 
 using namespace quillmar;
 using Drawn = RecordingSurface::Drawn;
@@ -24,27 +27,33 @@ namespace {
 
 class FakePrinter : public WindowPrinter {
 public:
-    std::function<void()> whilePrinting;
+    PrintOutcome outcome = PrintOutcome::Printed;
+    std::function<void()> whilePrinting = [] {};
+    int calls = 0;
     PrintOutcome printWindow(QWidget&) override {
+        ++calls;
         whilePrinting();
-        return PrintOutcome::Printed;
+        return outcome;
     }
 };
 
-// A calculator window on a recording picture, inserting into a list.
+// A calculator window on a recording picture (or its own, when not recording), inserting into a list.
 template <typename Window>
 struct Calculator {
     QStringList inserted;
     bool documentOpen = true;
     RecordingSurface surface;
+    FakePrinter printer;
     Window w{[this](const QString& text) {
         if (documentOpen)
             inserted << text;
         return documentOpen;
     }};
 
-    Calculator() {
-        w.setDrawingSurface(&surface);
+    explicit Calculator(bool recording = true) {
+        if (recording)
+            w.setDrawingSurface(&surface);
+        w.setPrinter(&printer);
         w.show();
         w.activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&w)); }();
@@ -64,15 +73,34 @@ struct Calculator {
             list << box->text();
         return list;
     }
-    // Enter from each widget of the chain moves the focus to the next.
+    // Enter (main or keypad, in turn) from each widget of the chain moves the focus to the next.
     void expectEnterChain(const QList<QWidget*>& chain) {
         for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
             chain[i]->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(chain[i], Qt::Key_Return);
+            QTest::keyClick(chain[i], i % 2 ? Qt::Key_Enter : Qt::Key_Return);
             QVERIFY2(QApplication::focusWidget() == chain[i + 1], qPrintable(chain[i]->objectName()));
         }
     }
+    std::size_t shownOfKind(Drawn::Kind kind) const {
+        std::size_t n = 0;
+        for (const Drawn& d : surface.shown())
+            n += d.kind == kind;
+        return n;
+    }
 };
+
+// The arc between two lines: the square example, R 10.
+void typeSquare(Calculator<frmLineRLine>& c) {
+    auto& w = c.w;
+    c.type({{w.Text1, "100"}, {w.Text2, "0"}, {w.Text3, "0"}, {w.Text4, "0"}, {w.Text5, "-50"}, {w.Text6, "90"},
+            {w.Text9, "10"}});
+}
+
+QStringList arcResults(const Calculator<frmLineRLine>& c) {
+    auto& w = c.w;
+    return c.texts({w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text13, w.Text16, w.Text17, w.Text14, w.Text15,
+                    w.Text18, w.Text19});
+}
 
 }  // namespace
 
@@ -80,6 +108,13 @@ class TestDrawnCalculators : public QObject {
     Q_OBJECT
 
 private slots:
+    void arcTabOrderSkipsResultBoxes();
+    void arcWorkedExample();
+    void arcStagesThatStopEarlyKeepTheResults();
+    void printRedrawsInvertedOnWhiteAndRestores_data();
+    void printRedrawsInvertedOnWhiteAndRestores();
+    void readoutFromARealMouseMove();
+    void paintingNeverRecomputes();
     void lineCircle();
     void arcThroughPoint();
     void circleTangentPoint();
@@ -88,6 +123,152 @@ private slots:
     void neck();
     void xyXc();
 };
+
+void TestDrawnCalculators::arcTabOrderSkipsResultBoxes() {
+    frmLineRLine w;
+    w.Check1->setEnabled(true);
+    const QList<QWidget*> expected = {
+        w.Text1,    w.Text2,    w.Text3,    w.Text4,    w.Text5,     w.Text6,    w.Text9,    w.Check1,   w.Command1,
+        w.Command3, w.Command4, w.Command5, w.Command8, w.Command6,  w.Command9, w.Command7, w.Command10, w.Command2,
+        w.Picture1, w.OptionXZ, w.OptionXY, w.Option1,  w.Option2,  w.Option3,  w.Option4};
+    QList<QWidget*> chain;
+    QWidget* next = w.Text1;
+    do {
+        if (next->focusPolicy() & Qt::TabFocus)
+            chain << next;
+        next = next->nextInFocusChain();
+    } while (next != w.Text1);
+    QCOMPARE(chain, expected);
+}
+
+void TestDrawnCalculators::arcWorkedExample() {
+    Calculator<frmLineRLine> c;
+    auto& w = c.w;
+    c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text9, w.Command1});
+    QTest::keyClick(w.Command1, Qt::Key_Return);  // Enter on the focused button presses it
+    QCOMPARE(c.inserted, QStringList{QStringLiteral("N000 G01 X Z\r\n")});
+    c.inserted.clear();
+    w.Option2->click();
+    typeSquare(c);
+    QCOMPARE(arcResults(c), (QStringList{"100", "-50", "80", "-60", "100", "-60", "-10", "0", "80", "-50", "0", "-10"}));
+    QCOMPARE(c.shownOfKind(Drawn::Circle), std::size_t(2));
+    w.Command5->click();
+    w.Command9->click();
+    QCOMPARE(c.inserted, (QStringList{"N000 G01 X80 Z-60\r\n", "N000 G0* X80 Z-50 L10\r\n"}));
+    QVERIFY(w.Check1->isEnabled());
+    w.Check1->click();  // the zoomed figure: the arc drawn in a 50-wide scale
+    QCOMPARE(c.surface.shown().back().scale.width, 50.0f);
+    w.Option3->click();
+    QCOMPARE(c.texts({w.Text10, w.Text11}), (QStringList{"120", "-60"}));
+    // The plane relabels, recomputes (y = 0 and x = 0 cross at the origin) and gives the
+    // insert buttons its letters.
+    w.OptionXY->click();
+    QCOMPARE(w.Label2->text(), QStringLiteral("Y"));
+    QCOMPARE(c.texts({w.Text7, w.Text8}), (QStringList{"0", "0"}));
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
+    c.inserted.clear();
+    w.Command1->click();
+    QCOMPARE(c.inserted, QStringList{"N000 G01 X100 Y0\r\n"});
+}
+
+void TestDrawnCalculators::arcStagesThatStopEarlyKeepTheResults() {
+    Calculator<frmLineRLine> c;
+    auto& w = c.w;
+    typeSquare(c);
+    const QStringList before = arcResults(c);
+    c.type({{w.Text9, ""}});
+    QVERIFY(!w.Check1->isEnabled());
+    QCOMPARE(arcResults(c), before);
+    QCOMPARE(c.shownOfKind(Drawn::Circle), std::size_t(0));
+    QCOMPARE(c.shownOfKind(Drawn::Line), std::size_t(2));  // the rays alone
+    // Line 2 incomplete: the crossing boxes keep their values too.
+    c.type({{w.Text9, "10"}, {w.Text6, ""}});
+    QVERIFY(w.Check1->isEnabled());  // a stage that stops earlier leaves it
+    QCOMPARE(arcResults(c), before);
+    c.type({{w.Text6, "180"}});  // parallel lines
+    QCOMPARE(arcResults(c), before);
+    frmLineRLine noTarget;
+    noTarget.Command9->click();  // no target at all: nothing happens
+    w.Command2->click();         // Cancel closes the window
+    QTRY_VERIFY(!w.isVisible());
+}
+
+void TestDrawnCalculators::printRedrawsInvertedOnWhiteAndRestores_data() {
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("printed") << int(PrintOutcome::Printed) << QString();
+    QTest::newRow("no printer") << int(PrintOutcome::NoPrinter) << QStringLiteral("プリンタが見つかりません。");
+    QTest::newRow("threw") << -1 << QStringLiteral("印刷できませんでした。");
+}
+
+void TestDrawnCalculators::printRedrawsInvertedOnWhiteAndRestores() {
+    QFETCH(int, outcome);
+    QFETCH(QString, message);
+    test::ScriptedResponder responder;
+    responder.answerMessage(modal::kOk);
+    Calculator<frmLineRLine> c;
+    typeSquare(c);
+    std::vector<Drawn> during;
+    bool readoutHidden = false;
+    QRgb background = 0;
+    c.printer.outcome = outcome < 0 ? PrintOutcome::Printed : PrintOutcome(outcome);
+    c.printer.whilePrinting = [&] {
+        during = c.surface.shown();
+        readoutHidden = c.w.Picture3->isHidden();
+        background = c.surface.backColor();
+        if (outcome < 0)
+            throw std::runtime_error("spooler gone");
+    };
+    const auto before = c.surface.shown();
+    c.w.Command10->click();
+    QCOMPARE(c.printer.calls, 1);
+    QVERIFY(readoutHidden);
+    QCOMPARE(background, kPictureWhite);
+    QCOMPARE(during.size(), before.size());
+    for (std::size_t i = 0; i < during.size(); ++i)  // the labels keep their colour
+        QCOMPARE(during[i].colour, during[i].kind == Drawn::Text ? before[i].colour : invertedColour(before[i].colour));
+    QCOMPARE(responder.messages.size(), std::size_t(message.isEmpty() ? 0 : 1));
+    if (!message.isEmpty())
+        QCOMPARE(responder.messages[0].text, message);
+    QCOMPARE(c.surface.backColor(), kPictureBlack);
+    QCOMPARE(c.surface.drawMode(), DrawMode::CopyPen);
+    QVERIFY(!c.w.Picture3->isHidden());
+    const auto after = c.surface.shown();
+    QCOMPARE(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i)
+        QCOMPARE(after[i].colour, before[i].colour);
+}
+
+void TestDrawnCalculators::readoutFromARealMouseMove() {
+    Calculator<frmLineRLine> c(false);
+    auto& w = c.w;
+    // A new picture counts in twips from its top left corner, 15 to a pixel.
+    const QPoint origin = w.Picture1->contentsRect().topLeft();
+    QTest::mouseMove(w.Picture1, origin + QPoint(100, 50));
+    QTRY_COMPARE(w.Picture3->text(), QStringLiteral("X-1500  Z 1500 "));
+    // After a drawing, in the figure's own scale: the default scale puts 0, 0 mid-picture.
+    c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "0"}});
+    QCOMPARE(w.Picture1->scale(), defaultCalculatorScale());
+    QTest::mouseMove(w.Picture1, origin + QPoint(294, 160));
+    QTRY_COMPARE(w.Picture3->text(), QStringLiteral("X 75  Z-7.5 "));
+    QCOMPARE(w.Picture1->cursor().shape(), Qt::CrossCursor);
+    w.Form_MouseMove();
+    QVERIFY(w.Picture3->isHidden());
+}
+
+void TestDrawnCalculators::paintingNeverRecomputes() {
+    Calculator<frmLineRLine> c;
+    auto& w = c.w;
+    c.surface.drawn.clear();
+    for (auto [box, text] : {std::pair{w.Text1, "100"}, {w.Text2, "0"}, {w.Text3, "0"}})
+        box->setText(text);
+    w.repaint();
+    w.Picture1->repaint();
+    (void)w.grab();
+    QVERIFY(c.surface.drawn.empty());
+    w.Picture1->setFocus(Qt::MouseFocusReason);  // the picture taking the focus does recompute
+    QVERIFY(!c.surface.drawn.empty());
+}
 
 void TestDrawnCalculators::lineCircle() {
     Calculator<frmLineR> c;
@@ -113,29 +294,6 @@ void TestDrawnCalculators::lineCircle() {
     c.documentOpen = false;
     w.Command5->click();
     QCOMPARE(c.inserted.size(), 1);
-
-    // Print: the figure redrawn inverted on white while the printer prints, then as before.
-    FakePrinter printer;
-    std::vector<Drawn> during;
-    QRgb background = 0;
-    printer.whilePrinting = [&] {
-        during = c.surface.shown();
-        background = c.surface.backColor();
-    };
-    w.setPrinter(&printer);
-    const auto before = c.surface.shown();
-    w.findChild<QPushButton*>(QStringLiteral("Command10"))->click();
-    QCOMPARE(background, kPictureWhite);
-    QCOMPARE(during.size(), before.size());
-    for (std::size_t i = 0; i < during.size(); ++i)
-        if (during[i].kind != Drawn::Text)
-            QCOMPARE(during[i].colour, invertedColour(before[i].colour));
-    QCOMPARE(c.surface.backColor(), kPictureBlack);
-    QVERIFY(!w.Picture3->isHidden());
-    const auto after = c.surface.shown();
-    QCOMPARE(after.size(), before.size());
-    for (std::size_t i = 0; i < after.size(); ++i)
-        QCOMPARE(after[i].colour, before[i].colour);
 }
 
 void TestDrawnCalculators::arcThroughPoint() {

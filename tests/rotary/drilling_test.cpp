@@ -1,47 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "rotary/drilling.h"
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::Command;
+using test::RotaryBlocks;
+using test::RotaryCase;
 using test::Document;
 using test::FakeProcessDialog;
 using test::Machine;
 
 namespace {
 
-// A drilling case brings its own cutting-condition row.
-struct DrillCase {
-    const char* name;
-    Command command;
-    int row;
-    Machine machine;
-    QStringList fields;
-    test::Typing typed;
-    test::Expected expected;
-};
-
-void PrintTo(const DrillCase& c, std::ostream* os) { *os << c.name; }
-
-class Drilling : public ::testing::TestWithParam<DrillCase> {};
-
-TEST_P(Drilling, WritesTheWholeBlockAtTheCaret) {
-    const DrillCase& c = GetParam();
-    SharedState s = test::stateFor(c.machine);
-    test::fillRow(s, c.row, c.fields);
-    Document doc(QStringLiteral("AB"), 1);
-    FakeProcessDialog user;
-    test::script(user, c.typed);
-
-    c.command(s, &doc.box, nullptr);
-
-    const QString expected = c.expected.text(test::block);
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(s.gOutputText, expected);
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("A") + expected + QStringLiteral("B"));
-    EXPECT_EQ(doc.box.SelStart(), 1 + expected.size());
-    EXPECT_EQ(doc.changes, 1);
+// A drilling case brings its own cutting-condition row and typing.
+const test::Family* family(const QStringList& row, const test::Typing& typing, const char* base) {
+    static std::deque<test::Family> families;
+    return &families.emplace_back(test::Family{row, typing, test::block(base)});
 }
 
 const char* const kFaceMacTurn = R"(
@@ -118,59 +94,53 @@ NSTP M01
 <TAB>
 )";
 
+const test::Typing kFace = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}};
+const test::Family kSideFamily{test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
+                               {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
+                               test::block(kSideMacTurn)};
+
 INSTANTIATE_TEST_SUITE_P(
-    Blocks, Drilling,
+    Drilling, RotaryBlocks,
     ::testing::Values(
         // The face drill as it is usually set up: MacTurn, tool-shape data, OSP-U100.
-        DrillCase{"FaceMacTurn", ProcessMDrillFace_Click, 17,
-                  Machine{MachineKind::MacTurn, true, false, true},
-                  test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
-                  {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
-                  kFaceMacTurn},
+        RotaryCase{"FaceMacTurn", family(test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"), kFace,
+                   kFaceMacTurn), ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, true, false, true}, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
-        DrillCase{"FaceOtherAllWords", ProcessMDrillFace_Click, 17,
-                  Machine{MachineKind::Other, false, false, false, true, true},
-                  test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
-                  {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}},
-                  kFaceOtherAllWords},
+        RotaryCase{"FaceOtherAllWords",
+                   family(test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+                   {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
+                   ProcessMDrillFace_Click, Machine{MachineKind::Other, false, false, false, true, true}, {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
-        DrillCase{"FaceMacTurnNoOsp", ProcessMDrillFace_Click, 17,
-                  Machine{MachineKind::MacTurn, false, false, false, true},
-                  test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
-                  {{"StartX", "0.5"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1"}},
-                  {kFaceMacTurn,
-                  {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""},
-                   {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
-                   {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
-                   {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X200 Z50 SB=3050 M13 M64 M08\n"
-                                                              "N000     M62\n"
-                                                              "N000 VLMON[7]=2+16\n"
-                                                              "N000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
-                   {"+N000 G180", "N000 VLMON[7]=0"}}}},
+        RotaryCase{"FaceMacTurnNoOsp",
+                   family(test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
+                   kFace, kFaceMacTurn),
+                   ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, false, false, false, true},
+                   {{"StartX", "0.5"}, {"EndZ", "-1"}},
+                   {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
+                    {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
+                    {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X200 Z50 SB=3050 M13 M64 M08\nN000     M62\n"
+                     "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
+                    {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
-        DrillCase{"SideMacTurn", ProcessMDrillSide_Click, 18,
-                  Machine{MachineKind::MacTurn, true, false, true},
-                  test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
-                  {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
-                  kSideMacTurn},
+        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click,
+                   Machine{MachineKind::MacTurn, true, false, true},
+                   {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
-        DrillCase{"SideMacTurnLoadMonitor", ProcessMDrillSide_Click, 18,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true},
-                  test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
-                  {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
-                  {kSideMacTurn, {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
-                                   "N000 VLMON[5]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
-                                  {"+N000 G180", "N000 VLMON[5]=0"}}}},
+        RotaryCase{"SideMacTurnLoadMonitor",
+                   family(test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
+                   kSideFamily.typing, kSideMacTurn), ProcessMDrillSide_Click,
+                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {},
+                   {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
+                     "N000 VLMON[5]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
+                    {"+N000 G180", "N000 VLMON[5]=0"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
-        DrillCase{"SlantMultusB30", ProcessMDrillSlant_Click, 19,
-                  Machine{MachineKind::Multus, false, true, true, true, true},
-                  test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
-                  {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"},
-                   {"StartC", "0.5"}, {"EndX", "90"}, {"EndC", "-0.5"}},
-                  kSlantMultusB30}),
-    [](const ::testing::TestParamInfo<DrillCase>& info) { return std::string(info.param.name); });
+        RotaryCase{"SlantMultusB30", family(test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
+                   {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
+                    {"EndX", "90"}, {"EndC", "-0.5"}}, kSlantMultusB30),
+                   ProcessMDrillSlant_Click, Machine{MachineKind::Multus, false, true, true, true, true}, {}, {}}),
+    test::blockName);
 
 // The tilted plane offers what the last executed run left: B as its block cut it, the
 // shift as typed; a failed run leaves nothing of its own, and a face cycle resets B and SZ.
@@ -179,30 +149,29 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     test::fillRotaryRows(s, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
     Document doc;
     FakeProcessDialog user;
+    auto run = [&](test::Command command, const test::Typing& typing) {
+        user.clearScript();
+        test::script(user, typing);
+        command(s, &doc.box, nullptr);
+    };
     auto offered = [&] {
         user.clearScript();
         user.leaveBy(FakeProcessDialog::Leave::Cancel);
         ProcessMDrillSlant_Click(s, &doc.box, nullptr);
-        return test::offeredShift(user.seen);
+        const auto& v = user.seen;
+        return v.text("B") + QLatin1Char('|') + v.text("C") + QLatin1Char('|') + v.text("SZ");
     };
     EXPECT_EQ(offered(), QStringLiteral("0||0"));
-    user.clearScript();
-    test::script(user, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
-    ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillSlant_Click, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
     ASSERT_TRUE(user.messages.empty());
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral(" G52 BA=30.123\r\n")));
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral("N000 G174 SX=1.234 SZ=0.25\r\n")));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-
-    user.clearScript();
-    test::script(user, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
-    ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillSlant_Click, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-
-    user.clearScript();
-    ProcessMDrillFace_Click(s, &doc.box, nullptr);
+    run(ProcessMDrillFace_Click, {});
     EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
 }
 
@@ -224,13 +193,7 @@ TEST(DrillingClearance, ReadsTheApproachPointAsEntered) {
 // A B that the block writes as 90 is 90 for every line that depends on it, and one a
 // hair below zero is cut to a tilt of -0.001.
 TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
-    struct Row {
-        const char* b;
-        const char* toolCall;
-        bool g127;
-        const char* positioning;
-        const char* retract;
-    } rows[] = {
+    struct Row { const char *b, *toolCall; bool g127; const char *positioning, *retract; } rows[] = {
         {"90.0004", "N000 G94 M110 TL=0707 BT=1", false, "N000 G00  X100 Y0 Z0", "N000 G00 X100"},
         {"0.0009", "N000 G94 M110 TL=0707", false, "N000 G00  X1 Y0 Z50", "N000 G00 Z50"},
         {"-0.0004", "N000 G94 M110 TL=0707 G52 BA=-0.001", true, "N000 G00  X1 Y0 Z50", "N000 G00 Z50"},

@@ -44,12 +44,9 @@ const std::vector<Edit> kSideEdits = {
     {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VTLD[4]=0.25 VTLL[4]=5.8"},
     {"N000 G94 M110 TL=0404", "N000 G94 M110 TL=0404 G52 BA=90 M66"},
     {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08"},
-    {"N000     X30", "N000     Z-5"},
-    {"N000     Z0.08", "N000     X30.16"},
+    {"N000     X30", "N000     Z-5"}, {"N000     Z0.08", "N000     X30.16"},
     {"N000 G01 Z-2 M147 F=SB*0.004", "N000 G01 X20 M147 F=SB*0.004"},
-    {"N000 G101 C90 X10 M146", "N000 G101 C180 Z-15 M146"},
-    {"N000 G00 Z50", "N000 G00 X200"},
-    {"N000     X200", ""},
+    {"N000 G101 C90 X10 M146", "N000 G101 C180 Z-15 M146"}, {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the first positioning line.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, test::kMacTurnNoOsp, {},
                    {{"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M08"},
                     {"N000     X30", "N000     X30 M62"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
@@ -66,16 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
                   {{"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VGRIN[4]=36 VGRFN[4]=1"},
                    {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VGRD[4]=0.25 VGRL[4]=22.123"},
-                   {"N000 MT=403", "N000 MT=3 TG=4"},
-                   {"N000 G94 M110 TL=0404", "N000 G94 M110 TG=4 OG=1"},
+                   {"N000 MT=403", "N000 MT=3 TG=4"}, {"N000 G94 M110 TL=0404", "N000 G94 M110 TG=4 OG=1"},
                    {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C12.345 X200 Z50 SB=3050 M13 M63 M08"},
-                   {"N000     Z0.08", "N000     Z0.203"},
-                   {"N000     X200", ""},
+                   {"N000     Z0.08", "N000     Z0.203"}, {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
-        RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, kSide, kSideEdits},
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, kSide,
+        RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnBothFlags, kSide, kSideEdits},
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnNoOsp, kSide,
                    test::plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
                                            {"N000     Z-5", "N000     Z-5 M62"}})}),
     test::blockName);

@@ -38,8 +38,7 @@ const std::vector<Edit> kSideEdits = {
     {"(-----< FACE KEY W0.25 >-----)", "(-----< SIDE KEY W0.25 >-----)"},
     {"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VTLIN[3]=30.2 VTLFN[3]=1"},
     {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=1.05"},
-    {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=0303 BT=1 M66"},
-    {"N000     X1", "N000     Z-2"},
+    {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=0303 BT=1 M66"}, {"N000     X1", "N000     Z-2"},
     {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
      "N000 G190 C90 X49.5 Z-5 I149.84 U0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"},
     {"N000 G00 Z50", "N000 G00 X200"},
@@ -50,10 +49,8 @@ const test::Typing kTilted90 = {{"B", "90"},     {"C", "0"},      {"SZ", "0"},  
                                 {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.25"}, {"EndX", "0.5"},
                                 {"EndZ", "0.5"}, {"EndC", "-0.2"}};
 const std::vector<Edit> kTilted90Edits = {
-    {"(-----< FACE KEY W0.25 >-----)", "(-----< SLANT KEY W0.25 >-----)"},
-    {"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
-    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""},
-    {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=030303 BT=1"},
+    {"(-----< FACE KEY W0.25 >-----)", "(-----< SLANT KEY W0.25 >-----)"}, {"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
+    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""}, {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=030303 BT=1"},
     {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08\nN000 G138"},
     {"N000     X1", "N000 G00  X100 Y0.5 Z0.25\nN000      X1.08"},
     {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
@@ -62,8 +59,7 @@ const std::vector<Edit> kTilted90Edits = {
 };
 const std::vector<Edit> kTilted30Edits = test::plus(
     kTilted90Edits, {{"N000 G94 M110 TL=030303 BT=1", "N000 G94 M110 TL=030303 G52 BA=30"},
-                     {"N000 G138", "N000 G138\nN000 G127 B30"},
-                     {"N000 G00  X100 Y0.5 Z0.25", "N000 G00  X1 Y0.5 Z50"},
+                     {"N000 G138", "N000 G138\nN000 G127 B30"}, {"N000 G00  X100 Y0.5 Z0.25", "N000 G00  X1 Y0.5 Z50"},
                      {"N000      X1.08", "N000      Z2.25"},
                      {"N000 G190 C45 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213",
                       "N000 G190 C45 X0.5 Y0.5 Z-0.2 K0 D0.1 E5 F=SB*0.002 M211 M213"},
@@ -74,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the positioning X.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true}, {},
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, test::kMacTurnNoOsp, {},
                    {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
         // An allowance and a count that write as 0 and 1 leave their words out.
         RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
@@ -89,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true},
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, test::kMacTurnNoOsp,
                    kSide, test::plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
@@ -102,11 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMKeySlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   test::plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits, {{"N000 MT=303", ""},
-                                        {"N000 M421", ""},
+                  test::plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},
                                         {"N000 G94 M110 TL=030303 G52 BA=30", "N000 G94 M110 TG=3 OG=1"},
-                                        {"N000 G127 B30", ""},
-                                        {"N000 G126", ""},
+                                        {"N000 G127 B30", ""}, {"N000 G126", ""},
                                         {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}})}),
     test::blockName);
 

@@ -53,10 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"Multus", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {}, {}},
         // Both machine-type flags write MacTurn's words alone.
         RotaryCase{"MacTurnBothFlagsB90", &kFamily, ProcessMPlanetTapSlant_Click,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true}, {{"B", "90"}},
+                  test::kMacTurnBothFlags, {{"B", "90"}},
                   {{"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TL=0606 G52 BA=90 M66"},
-                   {"N000 G127 B30", "N000 G127 B90"},
-                   {"N000 G20 HP=4 M867 M12 M63 M09", "N000 G21 HP=4 M12 M63 M09"},
+                   {"N000 G127 B30", "N000 G127 B90"}, {"N000 G20 HP=4 M867 M12 M63 M09", "N000 G21 HP=4 M12 M63 M09"},
                    {"N000 M866", ""}}},
         RotaryCase{"MasterC", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {{"W", "90"}},
                    {{"NT06 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT06 G00 C90 X200 Z50 SB=3050 M13 M63 M08"}}},

@@ -69,14 +69,14 @@ std::vector<T> plus(std::vector<T> list, std::initializer_list<T> more) {
 }
 
 inline constexpr Machine kMacTurnShape{.kind = MachineKind::MacTurn, .toolShape = true};
+inline constexpr Machine kMacTurnNoOsp{.kind = MachineKind::MacTurn, .ospU100 = false, .toolShape = true};
+inline constexpr Machine kMacTurnBothFlags{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true};
+inline constexpr Machine kMultusShape{.kind = MachineKind::Multus, .toolShape = true};
+inline constexpr Machine kOtherShape{.kind = MachineKind::Other, .toolShape = true};
 
 // A generator family: its cutting-condition row, the typing every case starts from and
 // the block that pins its line order.
-struct Family {
-    QStringList row;
-    Typing typing;
-    QString base;
-};
+struct Family { QStringList row; Typing typing; QString base; };
 
 // A case: a command on a machine, typed over the family's typing, expected as edits of
 // the family's block.
@@ -95,19 +95,9 @@ inline std::string blockName(const ::testing::TestParamInfo<RotaryCase>& info) {
 
 class RotaryBlocks : public ::testing::TestWithParam<RotaryCase> {};
 
-// B, C and SZ as a tilted-plane dialog offers them.
-inline QString offeredShift(const ProcessDialogView& v) {
-    return v.text("B") + QLatin1Char('|') + v.text("C") + QLatin1Char('|') + v.text("SZ");
-}
-
 // A failure after the dialog: reported by its number, nothing inserted, and every value a
 // run may change as the run before left it.
-struct RotaryFailure {
-    const char* name;
-    Command command;
-    Typing typed;
-    int error;
-};
+struct RotaryFailure { const char* name; Command command; Typing typed; int error; };
 
 inline void PrintTo(const RotaryFailure& c, std::ostream* os) { *os << c.name; }
 

@@ -37,6 +37,7 @@ TEST_P(RotaryBlocks, WritesTheWholeBlockAtTheCaret) {
     EXPECT_TRUE(user.messages.empty()) << (user.messages.empty() ? "" : user.messages[0].title.toStdString());
     EXPECT_EQ(s.gOutputText.toStdString(), expected.toStdString());
     EXPECT_EQ(doc.box.Text(), QStringLiteral("A") + expected + QStringLiteral("B"));
+    EXPECT_EQ(doc.box.SelStart(), 1 + expected.size());
     EXPECT_EQ(doc.changes, 1);
     EXPECT_EQ(s.profile.gApproachX, c.machine.approachX);
     EXPECT_EQ(s.profile.gApproachZ, c.machine.approachZ);

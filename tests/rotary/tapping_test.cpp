@@ -40,8 +40,7 @@ const std::vector<test::Edit> kTilted90Edits = {
     {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 BT=1"},
     {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G00  X100 Y0.5 Z0.25"},
     {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X-0.5 Y0.5 Z0.25 I98.92 F0.05 M136"},
-    {"N000 G00 Z50", "N000 G00 X100\nN000 G136"},
-    {"N000     X200", ""},
+    {"N000 G00 Z50", "N000 G00 X100\nN000 G136"}, {"N000     X200", ""},
     {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
 };
 
@@ -52,8 +51,7 @@ const std::vector<test::Edit> kTilted30Edits = {
     {"NT08 G00 X200 Z50 SB=760 M08",
      "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
     {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
-    {"N000 G00 Z50", "N000 G00 Z50\nN000 G126\nN000 G136"},
-    {"N000     X200", ""},
+    {"N000 G00 Z50", "N000 G00 Z50\nN000 G126\nN000 G136"}, {"N000     X200", ""},
     {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
 };
 
@@ -63,8 +61,7 @@ const std::vector<test::Edit> kSideEdits = {
     {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=1.2"},
     {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=90 M66"},
     {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136"},
-    {"N000 G00 Z50", "N000 G00 X200"},
-    {"N000     X200", ""},
+    {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
 };
 const test::Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
 
@@ -73,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurn, {}, {}},
         // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, Machine{.kind = MachineKind::Other, .toolShape = true}, {},
+        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, test::kOtherShape, {},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
         // An angle and a count that write as 0 are left out.
@@ -81,17 +78,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
         RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
-                  {{"StartZ", "-0.0005"}},
-                  {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
+                  {{"StartZ", "-0.0005"}}, {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
-        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .bothMachineFlags = true},
+        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click, test::kMacTurnBothFlags,
                   test::plus(kSide, {{"D", "30"}, {"C", "1"}}),
                   test::plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
-        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, Machine{.kind = MachineKind::Multus, .toolShape = true}, kSide,
+        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, test::kMultusShape, kSide,
                   test::plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
         RotaryCase{"TiltedB90", &kFamily, ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
@@ -99,19 +94,19 @@ INSTANTIATE_TEST_SUITE_P(
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
         RotaryCase{"TiltedMultusShifted", &kFamily, ProcessMTapSlant_Click,
-                  Machine{.kind = MachineKind::Multus, .toolShape = true},
+                  test::kMultusShape,
                   test::plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits,
-                       {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
+                  test::plus(kTilted30Edits, {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
         // A zero shift in Z alone still sets and resets the shift.
         RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurn, test::plus(kTilted30, {{"SZ", "0.5"}}),
                    test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
-        // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, Machine{.kind = MachineKind::Other, .toolShape = true},
-                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+        // Another machine: the home point without spindle words, the tilted tap too.
+        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, test::kOtherShape,
+                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
+                                                          {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     test::blockName);
 
 // The tilted tap relabels its bottom by the B typed, as the tilted drill does.
