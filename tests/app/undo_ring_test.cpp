@@ -67,12 +67,9 @@ TEST(UndoRing, Behaviour) {
         qint64 caret;  // -1: not looked at
     } rows[] = {
         {"tA|u", "", 1, 0},  // undo past the history empties the text
-        {"tA|r", "A", 0, 1},
         {"tO1|tO1X|u|u|r2", "O1X", 0, 3},
-        {"T11|u11", "x", 10, 1},
-        {"ta|u10", "", 10, 0},
         {"T11|u10|r10", "xxxxxxxxxxx", 0, 11},
-        {"T12|u10", "xx", 10, 2},  // the oldest drops out
+        {"T12|u11", "xx", 10, 2},  // the oldest drops out; no eleventh undo
         {"t1|t12|u|t1x|u", "12", 1, 2},  // typing after undo keeps the undone states
         {"t1|t12|u|t1x|u2", "1", 2, 1},
         {"ta|tab|tabc|u2|taZ|u3", "a", 3, -1},
@@ -93,6 +90,8 @@ TEST(UndoRing, Behaviour) {
         doc.run(QString::fromUtf8(row.script));
         EXPECT_EQ(doc.text.toStdString(), row.text);
         EXPECT_EQ(ring.depth(2), row.depth);
+        EXPECT_EQ(ring.canUndo(2), row.depth < UndoRing::kLevels - 1);
+        EXPECT_EQ(ring.canRedo(2), row.depth > 0);
         if (row.caret >= 0) EXPECT_EQ(doc.caret, row.caret);
         EXPECT_EQ(ring.depth(3), 0);
         other.run("u");

@@ -103,10 +103,15 @@ TEST(RichTextBox, LineEndsStayAsTheyCameAndEnterTypesTheFirstOne) {
     box.setSelText(u"\nC\rD"_s);
     QApplication::clipboard()->setText(u"x\ny\rz"_s);
     box.setSelStart(0);
+    box.copy();  // nothing selected: the clipboard stays
     box.paste();
     QApplication::clipboard()->setText(u"1\n2"_s);
     press(box, Qt::Key_V, u"\x16"_s, Qt::ControlModifier);
-    EXPECT_EQ(box.Text(), u"x\ny\rz1\n2A\r\nB\nC\rD"_s);
+    box.select(0, 2);
+    box.cut();
+    box.setSelStart(3);
+    box.paste();
+    EXPECT_EQ(box.Text(), u"y\rzx\n1\n2A\r\nB\nC\rD"_s);
 }
 
 TEST(RichTextBox, EveryChangeIsReportedOnce) {
@@ -209,4 +214,14 @@ TEST(RichTextBox, ColouringRunsCountsCharacters) {
     EXPECT_EQ(box.colorAt(7), blue);
     box.setText(u"O1"_s);
     EXPECT_EQ(box.colorAt(0), plain);
+}
+
+TEST(RichTextBox, FontAndHourglass) {
+    RichTextBox box;
+    box.setFontName(u"DejaVu Sans Mono"_s);
+    box.setFontSize(14);
+    EXPECT_EQ(box.textFont().family(), u"DejaVu Sans Mono"_s);
+    EXPECT_EQ(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0ul, 0l), 14);
+    box.setMousePointer(MousePointer::Hourglass);
+    EXPECT_EQ(box.viewport()->cursor().shape(), Qt::WaitCursor);
 }
