@@ -83,6 +83,8 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
     EXPECT_EQ(box.textRange(2, 1), QString::fromUtf8("😀"));
     box.setSelStart(-5);
     EXPECT_EQ(box.SelStart(), 0);
+    box.setSelLength(100);
+    EXPECT_EQ(box.SelText(), QString::fromUtf8("a😀b"));
 }
 
 TEST(RichTextBox, LineEndsStayAsTheyCameAndEnterTypesTheFirstOne) {
