@@ -8,16 +8,20 @@
 #include "cycles/program_frame.h"
 #include "cycles/user_graphic.h"
 #include "fake_ugc_dialog.h"
+#include "support/machine.h"
 #include "platform/rich_text_box.h"
 
 using namespace quillmar;
 using test::Document;
 using test::crlf;
 using test::FakeUgcDialog;
+using test::kMac;
+using test::kMul;
+using test::kOth;
 
 namespace {
 
-
+// The frame's own options on top of the shared test machine.
 struct Profile {
     MachineKind machine = MachineKind::Other;
     bool bTurret = false, panelCheck = false, autoDoor = false, loadMonitor = false, measuring = false;
@@ -26,16 +30,12 @@ struct Profile {
 };
 
 SharedState stateFor(const Profile& o) {
-    SharedState s;
+    SharedState s = test::stateFor({.kind = o.machine, .toolLife = o.toolLife, .loadMonitor = o.loadMonitor});
     MachineProfile& p = s.profile;
-    p.gMacTurn = o.machine == MachineKind::MacTurn;
-    p.gMultus = o.machine == MachineKind::Multus;
     p.gBTurret = o.bTurret;
     p.gPanelCheck = o.panelCheck;
     p.gAutoDoor = o.autoDoor;
-    p.gLoadMonitor = o.loadMonitor;
     p.gMeasuring = o.measuring;
-    p.gToolLife = o.toolLife;
     p.gMaxSpindleSpeed = o.oddValues ? 3500.5f : 2500;
     p.gHomeX = o.oddValues ? 12.3456 : 20;
     p.gHomeZ = o.oddValues ? -0.5 : 10;
@@ -49,9 +49,7 @@ struct Action {
     const char* text;  // nullptr: click
 };
 
-const std::vector<Action> kBlank = {
-    {"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"},
-};
+const std::vector<Action> kBlank = {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}};
 
 struct FrameCase {
     const char* name;
@@ -96,10 +94,6 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     EXPECT_TRUE(s.gDialogAccepted);
 }
 
-constexpr auto kMac = MachineKind::MacTurn;
-constexpr auto kMul = MachineKind::Multus;
-constexpr auto kOth = MachineKind::Other;
-
 const char* const kOtherOneTurretPanelCheck = R"(NMAX G50 S2500
 N000 G00 X20 Z10
 N000 CALL OPCHK (PANEL CHECK)
@@ -107,7 +101,6 @@ N000 CALL OPCHK (PANEL CHECK)
 |	
 NEND M02
 )";
-
 
 // Centre, sub spindle, face and a bore, chucked on the outside; P-Zero 0.37 is cut to a
 // whole 3 in the first "PS" line and kept as 3.7 in the second.
@@ -179,11 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2},
         FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife", {kMul, false, false, true, true, true, true}, kBlank,
-                  {kOtherOneTurretPanelCheck,
-                  {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
+                  {kOtherOneTurretPanelCheck, {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
                    {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\nN000 M866\nN000 M216"},
-                   {"+|<TAB>", "N000 M215\nN000 CALL OMSSF\nN000 CALL OCNCK\nN000 M100\nN000 TLID\nN000 M91"}}},
-                  "", 2},
+                   {"+|<TAB>", "N000 M215\nN000 CALL OMSSF\nN000 CALL OCNCK\nN000 M100\nN000 TLID\nN000 M91"}}}, "", 2},
         // Every option of the frame and of the graphic, on a profile of odd values.
         FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {kOth, true, true, true, true, true, true, true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
