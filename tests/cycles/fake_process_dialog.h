@@ -38,11 +38,9 @@ namespace quillmar::test {
 struct ProcessDialogView {
     QHash<QString, QString> texts;
     QSet<QString> hidden;
-    QSet<QString> checked;  // selected options
 
     QString text(const char* name) const { return texts.value(QString::fromLatin1(name)); }
     bool isHidden(const char* name) const { return hidden.contains(QString::fromLatin1(name)); }
-    bool isChecked(const char* name) const { return checked.contains(QString::fromLatin1(name)); }
 };
 
 inline void pressEscape(QDialog* dialog) {
@@ -62,22 +60,22 @@ inline ProcessDialogView viewOf(const QDialog& dialog) {
             view.texts.insert(name, e->text());
         else if (auto* g = qobject_cast<QGroupBox*>(w))
             view.texts.insert(name, g->title());
-        else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
             view.texts.insert(name, b->text());
-            if (b->isChecked())
-                view.checked.insert(name);
-        }
         if (w->isHidden())
             view.hidden.insert(name);
     }
     return view;
 }
 
-class FakeProcessDialog {
+// What every scripted user shares: installed as the modal responder (unless a test routes
+// dialogs to handle() itself), it counts the showings, records message boxes, answered OK,
+// and leaves each dialog the way the script says.
+class ScriptedUser {
 public:
     enum class Leave { Execute, Cancel, Escape, CloseButton };
 
-    explicit FakeProcessDialog(bool install = true) : installed_(install) {
+    explicit ScriptedUser(bool install) : installed_(install) {
         responder_.message = [this](const modal::MessageRequest& request) {
             messages.push_back(request);
             return int(modal::kOk);
@@ -86,12 +84,43 @@ public:
         if (installed_)
             modal::setResponder(&responder_);
     }
-    ~FakeProcessDialog() {
+    virtual ~ScriptedUser() {
         if (installed_)
             modal::setResponder(nullptr);
     }
-    FakeProcessDialog(const FakeProcessDialog&) = delete;
-    FakeProcessDialog& operator=(const FakeProcessDialog&) = delete;
+    ScriptedUser(const ScriptedUser&) = delete;
+    ScriptedUser& operator=(const ScriptedUser&) = delete;
+
+    virtual int handle(QDialog* dialog) = 0;
+
+    ScriptedUser& leaveBy(Leave how) {
+        leave_ = how;
+        return *this;
+    }
+
+    int showings = 0;
+    std::vector<modal::MessageRequest> messages;
+
+protected:
+    void leave(QDialog* form, QAbstractButton* execute, QAbstractButton* cancel) const {
+        switch (leave_) {
+            case Leave::Execute: execute->click(); break;
+            case Leave::Cancel: cancel->click(); break;
+            case Leave::Escape: pressEscape(form); break;
+            case Leave::CloseButton: form->close(); break;
+        }
+    }
+
+    Leave leave_ = Leave::Execute;
+
+private:
+    bool installed_;
+    modal::Responder responder_;
+};
+
+class FakeProcessDialog : public ScriptedUser {
+public:
+    explicit FakeProcessDialog(bool install = true) : ScriptedUser(install) {}
 
     // The script, used at every showing until changed.
     FakeProcessDialog& type(const char* box, const QString& text) {
@@ -102,10 +131,6 @@ public:
         choices_.append(QString::fromLatin1(option));
         return *this;
     }
-    FakeProcessDialog& leaveBy(Leave how) {
-        leave_ = how;
-        return *this;
-    }
     void clearScript() {
         typing_.clear();
         choices_.clear();
@@ -113,7 +138,7 @@ public:
     }
 
     // The dialog handler of the modal seam.
-    int handle(QDialog* dialog) {
+    int handle(QDialog* dialog) override {
         auto* form = qobject_cast<frmProcess*>(dialog);
         if (!form)
             scriptFault("unexpected dialog", dialog->windowTitle());
@@ -134,26 +159,16 @@ public:
             option->setChecked(true);
         }
         left = viewOf(*form);
-        switch (leave_) {
-            case Leave::Execute: form->Command1->click(); break;
-            case Leave::Cancel: form->Command2->click(); break;
-            case Leave::Escape: pressEscape(form); break;
-            case Leave::CloseButton: form->close(); break;
-        }
+        leave(form, form->Command1, form->Command2);
         return form->result();
     }
 
-    int showings = 0;
     ProcessDialogView seen;  // as it came up
     ProcessDialogView left;  // as it was when the user left it
-    std::vector<modal::MessageRequest> messages;
 
 private:
-    bool installed_;
-    modal::Responder responder_;
     QList<QPair<QString, QString>> typing_;
     QStringList choices_;
-    Leave leave_ = Leave::Execute;
 };
 
 }  // namespace quillmar::test

@@ -3,34 +3,21 @@
 // A scripted stand-in for the user of the workpiece dialog: installed as the modal
 // responder, it records the dialog as it came up, then types, checks and chooses in the
 // order given, as a person would (touching a disabled control stops the test run), and
-// leaves by "Exe.", "Cancel" or Escape. Message boxes are recorded and answered OK.
+// leaves by "Exe.", "Cancel", Escape or the close button. Message boxes are recorded and
+// answered OK.
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QPushButton>
 #include <vector>
 
 #include "cycles/frmUGC.h"
 #include "fake_process_dialog.h"
-#include "platform/modal.h"
 
 namespace quillmar::test {
 
-class FakeUgcDialog {
+class FakeUgcDialog : public ScriptedUser {
 public:
-    enum class Leave { Exe, Cancel, Escape };
-
-    FakeUgcDialog() {
-        responder_.message = [this](const modal::MessageRequest& request) {
-            messages.push_back(request);
-            return int(modal::kOk);
-        };
-        responder_.dialog = [this](QDialog* dialog) { return handle(dialog); };
-        modal::setResponder(&responder_);
-    }
-    ~FakeUgcDialog() { modal::setResponder(nullptr); }
-    FakeUgcDialog(const FakeUgcDialog&) = delete;
-    FakeUgcDialog& operator=(const FakeUgcDialog&) = delete;
+    FakeUgcDialog() : ScriptedUser(true) {}
 
     FakeUgcDialog& type(const char* box, const QString& text) {
         steps_.push_back({Step::Type, QString::fromLatin1(box), text});
@@ -41,11 +28,7 @@ public:
         steps_.push_back({Step::Click, QString::fromLatin1(control), QString()});
         return *this;
     }
-    FakeUgcDialog& leaveBy(Leave how) {
-        leave_ = how;
-        return *this;
-    }
-    int handle(QDialog* dialog) {
+    int handle(QDialog* dialog) override {
         auto* form = qobject_cast<frmUGC*>(dialog);
         if (!form)
             scriptFault("unexpected dialog", dialog->windowTitle());
@@ -60,23 +43,17 @@ public:
             else
                 qobject_cast<QAbstractButton*>(w)->click();
         }
-        switch (leave_) {
-            case Leave::Exe: form->Command1->click(); break;
-            case Leave::Cancel: form->Command2->click(); break;
-            case Leave::Escape: pressEscape(form); break;
-        }
+        leave(form, form->Command1, form->Command2);
         // An "Exe." that was refused leaves the dialog open; the user then cancels.
-        if (leave_ == Leave::Exe && form->result() != QDialog::Accepted) {
+        if (leave_ == Leave::Execute && form->result() != QDialog::Accepted) {
             stayedOpen = true;
             form->Command2->click();
         }
         return form->result();
     }
 
-    int showings = 0;
     bool stayedOpen = false;
     QString csvShown;
-    std::vector<modal::MessageRequest> messages;
 
 private:
     struct Step {
@@ -84,9 +61,7 @@ private:
         QString name;
         QString text;
     };
-    modal::Responder responder_;
     std::vector<Step> steps_;
-    Leave leave_ = Leave::Exe;
 };
 
 }  // namespace quillmar::test
