@@ -6,15 +6,12 @@
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/frmProcess.h"
+#include "support/documents.h"
 
 using namespace quillmar;
+using test::fillRow;
 
 namespace {
-
-void fillRow(CuttingConditionTable& table, int row, const QStringList& fields) {
-    for (int c = 0; c < fields.size(); ++c)
-        table.setCell(row, c + 1, fields[c]);
-}
 
 int failureOf(frmProcess& form, int row) {
     try {
@@ -27,8 +24,7 @@ int failureOf(frmProcess& form, int row) {
 
 TEST(LoadProcessDefaults, FillsTheToolOptionsAndSevenBoxes) {
     SharedState state;
-    fillRow(state.gCuttingTable, 5,
-            {"OD", "rough", "3", "0", "1", "600", "0.012", "0.1", "0.2", "0.02", "0.005", "0.03"});
+    fillRow(state, 5, {"OD", "rough", "3", "0", "1", "600", "0.012", "0.1", "0.2", "0.02", "0.005", "0.03"});
     frmProcess form(state);
     form.LoadProcessDefaults(5);
     QStringList texts;
@@ -40,7 +36,7 @@ TEST(LoadProcessDefaults, FillsTheToolOptionsAndSevenBoxes) {
 
 TEST(LoadProcessDefaults, TextsGoInUntested) {
     SharedState state;
-    fillRow(state.gCuttingTable, 9, {"", "", "T5x", "0", "0", "fast", "", "1 2", "", "-", "&H", "abc"});
+    fillRow(state, 9, {"", "", "T5x", "0", "0", "fast", "", "1 2", "", "-", "&H", "abc"});
     frmProcess form(state);
     form.LoadProcessDefaults(9);
     EXPECT_EQ(form.ToolNumber->text() + form.V->text() + form.D->text(), QStringLiteral("T5xfast1 2"));
@@ -59,9 +55,8 @@ class SpindleAndCoolantCells : public ::testing::TestWithParam<OptionCase> {};
 TEST_P(SpindleAndCoolantCells, SelectTheOptionsOrFailWithTypeMismatch) {
     const OptionCase& c = GetParam();
     SharedState state;
-    fillRow(state.gCuttingTable, 20,
-            {"a", "b", "12", QString::fromLatin1(c.spindle), QString::fromLatin1(c.coolant), "100", "0.05", "", "",
-             "0.25", "", ""});
+    fillRow(state, 20, {"a", "b", "12", QString::fromLatin1(c.spindle), QString::fromLatin1(c.coolant), "100", "0.05",
+                        "", "", "0.25", "", ""});
     frmProcess form(state);
     EXPECT_EQ(failureOf(form, 20), c.error) << c.spindle << " / " << c.coolant;
     // The tool number is always in before the cells are read.
