@@ -90,8 +90,7 @@ const Edits kFace = {
     {"N000     Z-0.198", "N000     X2.004"}, {"N000 G00 X2.16", "N000 G00 Z0.08"},
     {kFirstSwitch, "N000     X2.6 TL=250525"}, {"N000 G01 X2.04 G42 F0.012", "N000 G01 Z0.02 G41 F0.012"},
     {"N000     Z0 A-135 F0.003", "N000     X2.5 A-135 F0.003"}, {"N000     X1.8 G40 I-1", "N000     Z-0.2 G40 K-1"},
-    {kSecondSwitch, "N000     X2.004 TL=50505"},
-    {kRetreat, "N000 G00 Z0.2\nN000     X12 G97 S570 M63"}};
+    {kSecondSwitch, "N000     X2.004 TL=50505"}, {kRetreat, "N000 G00 Z0.2\nN000     X12 G97 S570 M63"}};
 
 class Grooving : public ::testing::TestWithParam<CycleCase> {};
 
