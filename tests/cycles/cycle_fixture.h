@@ -78,6 +78,18 @@ inline SharedState cycleState(const Machine& m, const Stock& work, double homeX 
     return s;
 }
 
+// What a command's dialog showed on an Other machine over the work shape given; the user
+// cancels.
+inline ProcessDialogView dialogShown(ProcessGenerator (*generator)(), const Stock& work) {
+    SharedState s = cycleState({kOth}, work);
+    Document doc;
+    FakeProcessDialog user;
+    user.leaveBy(FakeProcessDialog::Leave::Cancel);
+    runProcessGenerator(generator(), s, &doc.box, nullptr);
+    EXPECT_EQ(user.showings, 1);
+    return user.seen;
+}
+
 // A row of a family's table: what the user types over the family's input, and either the
 // edits of the family's block (or of another block of it) with what the run leaves in
 // the shared state, or the error that leaves everything as it was.

@@ -100,17 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The face & O.D. end X and the inner start X take the work's bore, 0 before any
 // workpiece input.
 TEST(FinishingDialog, KeepsTheFacingBoxesAndPrefillsTheBore) {
-    auto seen = [](ProcessGenerator (*generator)(), float bore) {
-        SharedState s = cycleState({kOth}, {{}, {}, bore});
-        Document doc;
-        FakeProcessDialog user;
-        user.leaveBy(FakeProcessDialog::Leave::Cancel);
-        runProcessGenerator(generator(), s, &doc.box, nullptr);
-        return user.seen;
-    };
-    const ProcessDialogView faceOuter = seen(finishFaceOuterGenerator, 1.25f);
+    const ProcessDialogView faceOuter = dialogShown(finishFaceOuterGenerator, {{}, {}, 1.25f});
     EXPECT_EQ(faceOuter.text("EndX") + " " + faceOuter.text("StartZ"), QStringLiteral("1.25 0"));
-    const ProcessDialogView inner = seen(finishInnerGenerator, 0.0f);
+    const ProcessDialogView inner = dialogShown(finishInnerGenerator, {});
     EXPECT_EQ(inner.text("StartX") + " " + inner.text("StartZ"), QStringLiteral("0 0"));
 }
 

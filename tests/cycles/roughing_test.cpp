@@ -223,14 +223,9 @@ TEST(RoughingDialog, ComesUpPrefilledFromTheWorkShape) {
         {faceOuter, kBored, {{"EndX", "3"}, {"SZ", "0.88"}}},
     };
     for (const auto& c : cases) {
-        SharedState s = cycleState({kOth}, c.work);
-        Document doc;
-        FakeProcessDialog user;
-        user.leaveBy(FakeProcessDialog::Leave::Cancel);
-        runProcessGenerator(c.generator(), s, &doc.box, nullptr);
-        ASSERT_EQ(user.showings, 1);
+        const ProcessDialogView seen = dialogShown(c.generator, c.work);
         for (const auto& [name, text] : c.texts)
-            EXPECT_EQ(user.seen.text(name), QString::fromUtf8(text)) << name;
+            EXPECT_EQ(seen.text(name), QString::fromUtf8(text)) << name;
     }
 }
 
