@@ -17,6 +17,11 @@ namespace {
 
 const QString kParameter = QStringLiteral("Parameter");
 
+// The dialog as the command opens it: filled from the profile.
+struct OpenedSetup : frmProcessSetup {
+    OpenedSetup(MachineProfile& profile, SettingsStore& store) : frmProcessSetup(profile, store) { fillFromProfile(); }
+};
+
 }  // namespace
 
 class TestFrmProcessSetup : public QObject {
@@ -41,8 +46,7 @@ private:
 void TestFrmProcessSetup::machineTypeRelabelsAndEnables() {
     MachineProfile profile;
     SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
+    OpenedSetup d(profile, store);
     QVERIFY(d.H2->isChecked());
     const struct {
         QRadioButton* option;
@@ -74,16 +78,14 @@ void TestFrmProcessSetup::otherMachineStillSavesDisabledGroups() {
     profile.gTurretType = 1;
     profile.gAtcMacro = QStringLiteral("M321");
     SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
+    OpenedSetup d(profile, store);
     QVERIFY(!d.H1->isEnabled() && d.H1->isChecked() && !d.M321->isEnabled() && d.M321->isChecked());
     d.Command1_Click();
     QCOMPARE(store.read(kParameter, QStringLiteral("TurretType"), QString()), QStringLiteral("1"));
     QCOMPARE(store.read(kParameter, QStringLiteral("AtcMacroType"), QString()), QStringLiteral("M321"));
     // A macro it does not know (the comparison is case-sensitive) opens as M441.
     profile.gAtcMacro = QStringLiteral("m421");
-    frmProcessSetup again(profile, store);
-    again.fillFromProfile();
+    OpenedSetup again(profile, store);
     QVERIFY(again.M441->isChecked());
 }
 
@@ -92,8 +94,7 @@ void TestFrmProcessSetup::setSavesTheProfileAndTheStore() {
     MachineProfile profile;
     {
         SettingsStore store(ini);
-        frmProcessSetup d(profile, store);
-        d.fillFromProfile();
+        OpenedSetup d(profile, store);
         QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
         d.txtMaxS->setText(QStringLiteral("3500.5"));
         d.txtAppX->setText(QStringLiteral("12.5abc"));  // the leading-number rule
@@ -121,8 +122,7 @@ void TestFrmProcessSetup::setRefusesABadSpindleSpeed() {
     for (const auto& [text, message] : cases) {
         MachineProfile profile;
         SettingsStore store(freshIni());
-        frmProcessSetup d(profile, store);
-        d.fillFromProfile();
+        OpenedSetup d(profile, store);
         d.txtAppX->setText(QStringLiteral("7"));
         d.txtMaxS->setText(text);
         test::ScriptedResponder responder;
@@ -141,8 +141,7 @@ void TestFrmProcessSetup::setRefusesABadSpindleSpeed() {
 void TestFrmProcessSetup::keysDoNothingAndCancelChangesNothing() {
     MachineProfile profile;
     SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
+    OpenedSetup d(profile, store);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
@@ -164,8 +163,7 @@ void TestFrmProcessSetup::keysDoNothingAndCancelChangesNothing() {
 void TestFrmProcessSetup::enteringABoxSelectsItsText() {
     MachineProfile profile;
     SettingsStore store(freshIni());
-    frmProcessSetup d(profile, store);
-    d.fillFromProfile();
+    OpenedSetup d(profile, store);
     d.txtHomeZ->clear();
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
