@@ -7,17 +7,11 @@
 
 #include "common/shared_state.h"
 #include "cycles/frmProcess.h"
+#include "window_test.h"
 
 using namespace quillmar;
-
-namespace {
-
-QString focusName(const QWidget& window) {
-    QWidget* w = window.focusWidget();
-    return w ? w->objectName() : QString();
-}
-
-}  // namespace
+using test::focusName;
+using test::showAndActivate;
 
 class TestFrmProcess : public QObject {
     Q_OBJECT
@@ -30,12 +24,6 @@ private slots:
     void bLostFocusRelabelsTheTiltedDialogs();
     void executeReadsTheBoxesAndAccepts();
     void cancelEscapeAndCloseReject();
-
-private:
-    void showAndActivate(frmProcess& d) {
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-    }
 };
 
 void TestFrmProcess::layoutIsAppliedAndUnknownNamesAreFound() {

@@ -11,18 +11,16 @@
 #include "cycles/frmUGC.h"
 #include "cycles/ugc_sketch.h"
 #include "support/test_support.h"
+#include "window_test.h"
 
 using namespace quillmar;
+using test::focusName;
+using test::showAndActivate;
 
 namespace {
 
 using Look = UgcSketch::Look;
 using Background = frmUGC::Background;
-
-QString focusName(const QWidget& window) {
-    QWidget* w = window.focusWidget();
-    return w ? w->objectName() : QString();
-}
 
 QColor base(const QLineEdit* box) { return box->palette().color(QPalette::Active, QPalette::Base); }
 
@@ -44,12 +42,6 @@ private slots:
     void tabOrderWithTheGraphicAndCentre();
     void enterInText1MovesOnWhenNotEmpty();
     void materialFileReloadsTheTableOrKeepsTheOld();
-
-private:
-    void showAndActivate(frmUGC& d) {
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-    }
 };
 
 void TestFrmUGC::graphckEnablesTheGraphicControls() {
