@@ -148,6 +148,14 @@ inline void expectCase(const CycleCase& c, const QString& block, const Typing& i
     EXPECT_EQ(s.profile.gApproachZ, c.machine.approachZ);
 }
 
+// The cycles at the work: approach (x, 0.2), unless a row sets its own X, and home (20, 10).
+inline void expectWorkCase(CycleCase c, const QString& block, double approachX) {
+    if (c.machine.approachX == Machine{}.approachX)
+        c.machine.approachX = approachX;
+    c.machine.approachZ = 0.2;
+    expectCase(c, block, {}, 20, 10);
+}
+
 // The cycles on the axis: approach (200, 50) and home (500, 500) as in the worked
 // examples; the bore 2 of an earlier drill, which only a completed drilling changes.
 inline void expectAxisCase(CycleCase c, const QString& block, const Typing& input) {

@@ -30,12 +30,7 @@ const Typing kStart = {{"StartX", "2"}, {"StartZ", "0"}};
 
 class Finishing : public ::testing::TestWithParam<CycleCase> {};
 
-TEST_P(Finishing, WholeBlock) {
-    CycleCase c = GetParam();
-    c.machine.approachX = 12;
-    c.machine.approachZ = 0.2;
-    expectCase(c, block(kOuterBlock), {}, 20, 10);
-}
+TEST_P(Finishing, WholeBlock) { expectWorkCase(GetParam(), block(kOuterBlock), 12); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Finishing,

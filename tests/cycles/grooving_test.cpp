@@ -94,13 +94,7 @@ const Edits kFace = {
 
 class Grooving : public ::testing::TestWithParam<CycleCase> {};
 
-TEST_P(Grooving, WholeBlock) {
-    CycleCase c = GetParam();
-    if (c.machine.approachX == 200)
-        c.machine.approachX = 12;
-    c.machine.approachZ = 0.2;
-    expectCase(c, block(kOuterBlock), {}, 20, 10);
-}
+TEST_P(Grooving, WholeBlock) { expectWorkCase(GetParam(), block(kOuterBlock), 12); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Grooving,

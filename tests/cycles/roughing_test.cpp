@@ -80,12 +80,7 @@ const Typing kOuterInput = {{"StartX", "2"}, {"EndZ", "-2"}};
 
 class Roughing : public ::testing::TestWithParam<CycleCase> {};
 
-TEST_P(Roughing, WholeBlock) {
-    CycleCase c = GetParam();
-    c.machine.approachX = 8;
-    c.machine.approachZ = 0.2;
-    expectCase(c, kOuter, {}, 20, 10);
-}
+TEST_P(Roughing, WholeBlock) { expectWorkCase(GetParam(), kOuter, 8); }
 
 const auto outer = roughOuterGenerator;
 const auto inner = roughInnerGenerator;
