@@ -3,11 +3,9 @@
 #include <limits>
 
 #include "common/format.h"
-#include "common/runtime_error.h"
-#include "common/shared_state.h"
+#include "cycle_fixture.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
-#include "support/machine.h"
 
 using namespace quillmar;
 
@@ -81,12 +79,8 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     SharedState s;
     ProgramText text(s);
     text.first("A");
-    try {
-        text.add({"N000 X", FormatCoordValue(std::numeric_limits<double>::max())});
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), kErrOverflow);
-    }
+    EXPECT_EQ(test::runtimeErrorOf([&] { text.add({"N000 X", FormatCoordValue(std::numeric_limits<double>::max())}); }),
+              kErrOverflow);
     EXPECT_EQ(s.gOutputText, QStringLiteral("A\r\n"));
 }
 
@@ -95,14 +89,7 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
 TEST(SpindleSpeed, WholeTensOrTheFaultsNumber) {
     EXPECT_EQ(spindleSpeed(300, 2 * 25.4 + 6), 510);  // 300000 / 3.14 / 3.28 / 56.8 / 10 = 51.28...
     EXPECT_EQ(spindleSpeed(300, -56.8), -520);
-    auto errorOf = [](double v, double d) {
-        try {
-            spindleSpeed(v, d);
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
+    auto errorOf = [](double v, double d) { return test::runtimeErrorOf([=] { spindleSpeed(v, d); }); };
     EXPECT_EQ(errorOf(300, 0), kErrDivisionByZero);
     EXPECT_EQ(errorOf(0, 0), kErrOverflow);
     EXPECT_EQ(errorOf(300, 1e-320), kErrOverflow);

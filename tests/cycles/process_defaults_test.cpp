@@ -3,10 +3,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "common/runtime_error.h"
-#include "common/shared_state.h"
+#include "cycle_fixture.h"
 #include "cycles/frmProcess.h"
-#include "support/documents.h"
 
 using namespace quillmar;
 using test::fillRow;
@@ -14,12 +12,7 @@ using test::fillRow;
 namespace {
 
 int failureOf(frmProcess& form, int row) {
-    try {
-        form.LoadProcessDefaults(row);
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return test::runtimeErrorOf([&] { form.LoadProcessDefaults(row); });
 }
 
 TEST(LoadProcessDefaults, FillsTheToolOptionsAndSevenBoxes) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/read_number.h"
-#include "common/runtime_error.h"
+#include "cycle_fixture.h"
 #include "cycles/process_read.h"
-#include "support/machine.h"
 
 using namespace quillmar;
 using namespace quillmar::test;
@@ -15,12 +14,7 @@ ProcessParameters read(const ProcessDialogInput& in, MachineKind kind = kOth) {
 }
 
 int errorOf(const ProcessDialogInput& in, MachineKind kind = kOth) {
-    try {
-        read(in, kind);
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return runtimeErrorOf([&] { read(in, kind); });
 }
 
 // The B-axis, tip and M263 words follow the machine type and the angle as written.

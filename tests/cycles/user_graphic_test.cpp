@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/documents.h"
-#include "support/expected_text.h"
-#include "common/runtime_error.h"
-#include "common/shared_state.h"
+#include "cycle_fixture.h"
 #include "cycles/user_graphic.h"
 
 using namespace quillmar;
@@ -120,12 +117,7 @@ TEST(UserGraphic, OverflowIsAnErrorAndChangesNothing) {
         SharedState s;
         s.workShape.gPZero = 7.0;
         s.gOutputText = QStringLiteral("before");
-        try {
-            executeUserGraphic(in, s);
-            ADD_FAILURE() << "no error";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), kErrOverflow);
-        }
+        EXPECT_EQ(test::runtimeErrorOf([&] { executeUserGraphic(in, s); }), kErrOverflow);
         EXPECT_EQ(s.workShape.gPZero, 7.0);
         EXPECT_FALSE(s.workShape.gMaterialOD.has_value());
         EXPECT_EQ(s.gOutputText, QStringLiteral("before"));
