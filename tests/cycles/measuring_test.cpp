@@ -12,8 +12,6 @@ using namespace quillmar::test;
 
 namespace {
 
-SharedState measuringState(const Machine& m) { return cycleState(m, {}); }
-
 constexpr qint64 kAtEnd = -1;
 
 struct MeasureCase {
@@ -31,7 +29,7 @@ void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
 
 // Runs a command as a user would and checks text, caret and change count.
 void expectRun(const MeasureCase& c, const QString& base, int changes) {
-    SharedState s = measuringState(c.machine);
+    SharedState s = cycleState(c.machine, {});
     Document doc(crlf(c.document), c.caret);
     FakeProcessDialog user;
     enter(user, c.typed);
@@ -131,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0}));
 
 TEST(MeasuringPass, OutputTextHoldsTheSubprogram) {
-    SharedState s = measuringState({});
+    SharedState s = cycleState({}, {});
     Document doc(crlf("O1000\n"), 7);
     FakeProcessDialog user;
     enter(user, kTarget);
@@ -236,7 +234,7 @@ TEST(MeasuringFailure, ReportsAndChangesNothing) {
     } cases[] = {{ProcessMeasuerOutR_Click, 6, true}, {ProcessMeasuerOutD_Click, 91, false},
                  {ProcessMeasuerOutside_Click, 91, false}};
     for (const auto& c : cases) {
-        SharedState s = measuringState({.approachX = 1e306});
+        SharedState s = cycleState({.approachX = 1e306}, {});
         s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
         Document doc(crlf("O1000\n"), 7);
         FakeProcessDialog user;
