@@ -81,12 +81,6 @@ struct Calculator {
             QVERIFY2(QApplication::focusWidget() == chain[i + 1], qPrintable(chain[i]->objectName()));
         }
     }
-    std::size_t shownOfKind(Drawn::Kind kind) const {
-        std::size_t n = 0;
-        for (const Drawn& d : surface.shown())
-            n += d.kind == kind;
-        return n;
-    }
 };
 
 // The arc between two lines: the square example, R 10.
@@ -110,11 +104,9 @@ class TestDrawnCalculators : public QObject {
 private slots:
     void arcTabOrderSkipsResultBoxes();
     void arcWorkedExample();
-    void arcStagesThatStopEarlyKeepTheResults();
     void printRedrawsInvertedOnWhiteAndRestores_data();
     void printRedrawsInvertedOnWhiteAndRestores();
     void readoutFromARealMouseMove();
-    void paintingNeverRecomputes();
     void lineCircle();
     void arcThroughPoint();
     void circleTangentPoint();
@@ -151,15 +143,12 @@ void TestDrawnCalculators::arcWorkedExample() {
     w.Option2->click();
     typeSquare(c);
     QCOMPARE(arcResults(c), (QStringList{"100", "-50", "80", "-60", "100", "-60", "-10", "0", "80", "-50", "0", "-10"}));
-    QCOMPARE(c.shownOfKind(Drawn::Circle), std::size_t(2));
     w.Command5->click();
     w.Command9->click();
     QCOMPARE(c.inserted, (QStringList{"N000 G01 X80 Z-60\r\n", "N000 G0* X80 Z-50 L10\r\n"}));
     QVERIFY(w.Check1->isEnabled());
     w.Check1->click();  // the zoomed figure: the arc drawn in a 50-wide scale
     QCOMPARE(c.surface.shown().back().scale.width, 50.0f);
-    w.Option3->click();
-    QCOMPARE(c.texts({w.Text10, w.Text11}), (QStringList{"120", "-60"}));
     // The plane relabels, recomputes (y = 0 and x = 0 cross at the origin) and gives the
     // insert buttons its letters.
     w.OptionXY->click();
@@ -169,27 +158,7 @@ void TestDrawnCalculators::arcWorkedExample() {
     c.inserted.clear();
     w.Command1->click();
     QCOMPARE(c.inserted, QStringList{"N000 G01 X100 Y0\r\n"});
-}
-
-void TestDrawnCalculators::arcStagesThatStopEarlyKeepTheResults() {
-    Calculator<frmLineRLine> c;
-    auto& w = c.w;
-    typeSquare(c);
-    const QStringList before = arcResults(c);
-    c.type({{w.Text9, ""}});
-    QVERIFY(!w.Check1->isEnabled());
-    QCOMPARE(arcResults(c), before);
-    QCOMPARE(c.shownOfKind(Drawn::Circle), std::size_t(0));
-    QCOMPARE(c.shownOfKind(Drawn::Line), std::size_t(2));  // the rays alone
-    // Line 2 incomplete: the crossing boxes keep their values too.
-    c.type({{w.Text9, "10"}, {w.Text6, ""}});
-    QVERIFY(w.Check1->isEnabled());  // a stage that stops earlier leaves it
-    QCOMPARE(arcResults(c), before);
-    c.type({{w.Text6, "180"}});  // parallel lines
-    QCOMPARE(arcResults(c), before);
-    frmLineRLine noTarget;
-    noTarget.Command9->click();  // no target at all: nothing happens
-    w.Command2->click();         // Cancel closes the window
+    w.Command2->click();  // Cancel closes the window
     QTRY_VERIFY(!w.isVisible());
 }
 
@@ -254,20 +223,6 @@ void TestDrawnCalculators::readoutFromARealMouseMove() {
     QCOMPARE(w.Picture1->cursor().shape(), Qt::CrossCursor);
     w.Form_MouseMove();
     QVERIFY(w.Picture3->isHidden());
-}
-
-void TestDrawnCalculators::paintingNeverRecomputes() {
-    Calculator<frmLineRLine> c;
-    auto& w = c.w;
-    c.surface.drawn.clear();
-    for (auto [box, text] : {std::pair{w.Text1, "100"}, {w.Text2, "0"}, {w.Text3, "0"}})
-        box->setText(text);
-    w.repaint();
-    w.Picture1->repaint();
-    (void)w.grab();
-    QVERIFY(c.surface.drawn.empty());
-    w.Picture1->setFocus(Qt::MouseFocusReason);  // the picture taking the focus does recompute
-    QVERIFY(!c.surface.drawn.empty());
 }
 
 void TestDrawnCalculators::lineCircle() {
@@ -394,7 +349,6 @@ void TestDrawnCalculators::xyXc() {
     QCOMPARE(c.inserted, (QStringList{"C90 X20\r\n", "C X\r\n"}));
 
     w.Picture1_MouseMove(-10.0f, -10.0f);
-    QCOMPARE(w.Picture3->text(), QStringLiteral("X-10  Y 10 "));
     QCOMPARE(w.Picture5->text(), QStringLiteral("X 28.284  C 135 "));
     w.Form_MouseMove();
     QVERIFY(!w.Picture5->isVisibleTo(&w));
