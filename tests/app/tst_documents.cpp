@@ -148,17 +148,6 @@ private slots:
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
-    // Every byte sequence is the program file layer's concern; here, that the window keeps
-    // the line ends and the code page it opened with.
-    void filesComeBackByteForByte() {
-        Fixture f;
-        for (const QByteArray& bytes : {QByteArray("O1\r\nA\nB\rC"), QByteArray("O1 (\x83\x65\x83\x58\x83\x67)\r\n")}) {
-            writeBytes(f.file("p.min"), bytes);
-            QVERIFY(f.w().SaveDocument(*f.open(f.file("p.min")), f.file("q.min")));
-            QCOMPARE(readBytes(f.file("q.min")), bytes);
-        }
-    }
-
     void theCommandLineOpensItsFirstArgumentOnly() {
         test::MainWindowFixture f;
         const QString path = f.file("cmd file.min");
@@ -194,20 +183,6 @@ private slots:
         f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1X"));
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
-    }
-
-    void ctrlZAndCtrlYRunTheUndoRing() {
-        Fixture f;
-        f.w().mnuFileNew_Click();
-        RichTextBox* text = f.active()->txtText;
-        f.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
-        text->setFocus();
-        QTest::keyClicks(text, "G0");
-        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(text->Text(), QStringLiteral("G"));
-        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(text->Text(), QStringLiteral("G0"));
     }
 
     void editCommandsWorkOnTheActiveDocument() {
