@@ -177,8 +177,6 @@ TEST(ArcTangentInserts, EachButtonJoinsItsWordsAndBoxes) {
         {"Command9", "N000 G0* X14 Z15 L9.0\r\n"}, {"Command7", " I18 K19\r\n"}};
     for (const auto& [button, text] : rows)
         EXPECT_EQ(insertedBy(button, Plane::XZ, box).toStdString(), text) << button;
-    EXPECT_EQ(insertedBy("Command9", Plane::XY, box), QStringLiteral("N000 G0* X14 Y15 L9.0\r\n"));
-    EXPECT_EQ(insertedBy("Command7", Plane::XY, box), QStringLiteral(" I18 J19\r\n"));
 }
 
 }  // namespace
