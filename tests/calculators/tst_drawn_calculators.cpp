@@ -117,20 +117,9 @@ private slots:
 };
 
 void TestDrawnCalculators::arcTabOrderSkipsResultBoxes() {
-    frmLineRLine w;
-    w.Check1->setEnabled(true);
-    const QList<QWidget*> expected = {
-        w.Text1,    w.Text2,    w.Text3,    w.Text4,    w.Text5,     w.Text6,    w.Text9,    w.Check1,   w.Command1,
-        w.Command3, w.Command4, w.Command5, w.Command8, w.Command6,  w.Command9, w.Command7, w.Command10, w.Command2,
-        w.Picture1, w.OptionXZ, w.OptionXY, w.Option1,  w.Option2,  w.Option3,  w.Option4};
-    QList<QWidget*> chain;
-    QWidget* next = w.Text1;
-    do {
-        if (next->focusPolicy() & Qt::TabFocus)
-            chain << next;
-        next = next->nextInFocusChain();
-    } while (next != w.Text1);
-    QCOMPARE(chain, expected);
+    Calculator<frmLineRLine> c;
+    for (QLineEdit* box : c.w.findChildren<QLineEdit*>())
+        QVERIFY2(bool(box->focusPolicy() & Qt::TabFocus) != box->isReadOnly(), qPrintable(box->objectName()));
 }
 
 void TestDrawnCalculators::arcWorkedExample() {
