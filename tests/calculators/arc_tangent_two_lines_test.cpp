@@ -121,6 +121,7 @@ TEST(ArcTangentFigure, ZoomCentresFiveRadiiOnTheArcAndKeepsTheRays) {
               (UserScale{-85.0f, static_cast<float>(-40.0 - 25.0 * 4875.0 / 8835.0), 50.0f,
                          static_cast<float>(50.0 * 4875.0 / 8835.0)}));
     EXPECT_EQ(lineAt(f, 7).to, lineAt(plain.figure, 3).to);
+    EXPECT_EQ(std::get<Figure::Circle>(f.steps.at(9)).radius, 10.0);  // the arc itself
 }
 
 // --- Failures -------------------------------------------------------------------------
@@ -177,6 +178,8 @@ TEST(ArcTangentInserts, EachButtonJoinsItsWordsAndBoxes) {
         {"Command9", "N000 G0* X14 Z15 L9.0\r\n"}, {"Command7", " I18 K19\r\n"}};
     for (const auto& [button, text] : rows)
         EXPECT_EQ(insertedBy(button, Plane::XZ, box).toStdString(), text) << button;
+    EXPECT_EQ(insertedBy("Command9", Plane::XY, box), QStringLiteral("N000 G0* X14 Y15 L9.0\r\n"));
+    EXPECT_EQ(insertedBy("Command7", Plane::XY, box), QStringLiteral(" I18 J19\r\n"));
 }
 
 }  // namespace
