@@ -85,12 +85,6 @@ void typeSquare(Calculator<frmLineRLine>& c) {
             {w.Text9, "10"}});
 }
 
-QStringList arcResults(const Calculator<frmLineRLine>& c) {
-    auto& w = c.w;
-    return c.texts({w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text13, w.Text16, w.Text17, w.Text14, w.Text15,
-                    w.Text18, w.Text19});
-}
-
 }  // namespace
 
 class TestDrawnCalculators : public QObject {
@@ -126,7 +120,9 @@ void TestDrawnCalculators::arcWorkedExample() {
     c.inserted.clear();
     w.Option2->click();
     typeSquare(c);
-    QCOMPARE(arcResults(c), (QStringList{"100", "-50", "80", "-60", "100", "-60", "-10", "0", "80", "-50", "0", "-10"}));
+    QCOMPARE(c.texts({w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text13, w.Text16, w.Text17, w.Text14, w.Text15,
+                     w.Text18, w.Text19}),
+             (QStringList{"100", "-50", "80", "-60", "100", "-60", "-10", "0", "80", "-50", "0", "-10"}));
     w.Command5->click();
     w.Command9->click();
     QCOMPARE(c.inserted, (QStringList{"N000 G01 X80 Z-60\r\n", "N000 G0* X80 Z-50 L10\r\n"}));
