@@ -183,6 +183,20 @@ private slots:
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
     }
 
+    void ctrlZAndCtrlYRunTheUndoRing() {
+        Fixture f;
+        f.w().mnuFileNew_Click();
+        RichTextBox* text = f.active()->txtText;
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+        text->setFocus();
+        QTest::keyClicks(text, "G0");
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text->Text(), QStringLiteral("G"));
+        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text->Text(), QStringLiteral("G0"));
+    }
+
     void editCommandsWorkOnTheActiveDocument() {
         Fixture f;
         RichTextBox* t = f.newDocument("O1234 G00 X1.");

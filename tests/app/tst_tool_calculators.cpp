@@ -156,6 +156,12 @@ private slots:
         f.choose("GcodeHelp");
         QTRY_COMPARE(f.answers.messages.size(), std::size_t{1});
         QCOMPARE(f.answers.messages.at(0).text, QStringLiteral("A required tool could not be found."));
+
+        f.answers.answerMessage(modal::kOk);
+        f.w().helpViewer().setViewer(f.stubs.filePath("none"));
+        f.choose("VariableHelp");
+        QCOMPARE(f.answers.messages.size(), std::size_t{2});
+        QVERIFY(!f.answers.messages.at(1).text.isEmpty());
     }
 
     void calculatorInstancesAreClosedAtExit() {
