@@ -93,9 +93,11 @@ class TestDrawnCalculators : public QObject {
 private slots:
     void arcTabOrderSkipsResultBoxes();
     void arcWorkedExample();
+    void arcStagesThatStopEarlyKeepTheResults();
     void printRedrawsInvertedOnWhiteAndRestores_data();
     void printRedrawsInvertedOnWhiteAndRestores();
     void readoutFromARealMouseMove();
+    void paintingNeverRecomputes();
     void lineCircle();
     void arcThroughPoint();
     void circleTangentPoint();
@@ -140,6 +142,18 @@ void TestDrawnCalculators::arcWorkedExample() {
     QCOMPARE(c.inserted, QStringList{"N000 G01 X100 Y0\r\n"});
     w.Command2->click();  // Cancel closes the window
     QTRY_VERIFY(!w.isVisible());
+}
+
+void TestDrawnCalculators::arcStagesThatStopEarlyKeepTheResults() {
+    Calculator<frmLineRLine> c;
+    auto& w = c.w;
+    typeSquare(c);
+    const QList<QLineEdit*> results = {w.Text7, w.Text8, w.Text10, w.Text14};
+    const QStringList before = c.texts(results);
+    c.type({{w.Text9, ""}});
+    QVERIFY(!w.Check1->isEnabled());
+    c.type({{w.Text9, "10"}, {w.Text6, ""}});  // line 2 incomplete
+    QCOMPARE(c.texts(results), before);
 }
 
 void TestDrawnCalculators::printRedrawsInvertedOnWhiteAndRestores_data() {
@@ -202,6 +216,20 @@ void TestDrawnCalculators::readoutFromARealMouseMove() {
     QCOMPARE(w.Picture1->cursor().shape(), Qt::CrossCursor);
     w.Form_MouseMove();
     QVERIFY(w.Picture3->isHidden());
+}
+
+void TestDrawnCalculators::paintingNeverRecomputes() {
+    Calculator<frmLineRLine> c;
+    auto& w = c.w;
+    c.surface.drawn.clear();
+    for (auto [box, text] : {std::pair{w.Text1, "100"}, {w.Text2, "0"}, {w.Text3, "0"}})
+        box->setText(text);
+    w.repaint();
+    w.Picture1->repaint();
+    (void)w.grab();
+    QVERIFY(c.surface.drawn.empty());
+    w.Picture1->setFocus(Qt::MouseFocusReason);  // the picture taking the focus does recompute
+    QVERIFY(!c.surface.drawn.empty());
 }
 
 void TestDrawnCalculators::lineCircle() {
