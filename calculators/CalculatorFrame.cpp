@@ -158,6 +158,18 @@ void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, const QL
     firstBox->setFocus(Qt::OtherFocusReason);
 }
 
+void CalculatorFrame::insertFromButton(const QList<InsertButton>& buttons, const QString& name) {
+    for (const InsertButton& insert : buttons)
+        if (insert.name == name)
+            return insertFromButton(insert);
+}
+
+void CalculatorFrame::connectInsertButtons(const QList<InsertButton>& buttons) {
+    for (const InsertButton& button : buttons)
+        connect(findChild<QPushButton*>(button.name), &QPushButton::clicked, this,
+                [this, &button] { insertFromButton(button); });
+}
+
 void CalculatorFrame::insertFromButton(const InsertButton& insert) {
     const QString text = insertText(insert, plane(), [this](const QString& name) {
         const auto* box = findChild<QLineEdit*>(name);

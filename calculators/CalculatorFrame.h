@@ -85,6 +85,10 @@ protected:
                             QWidget* firstBox);
     // Builds the button's text from the boxes as they stand and inserts it.
     void insertFromButton(const InsertButton& insert);
+    // The same for the button of that name in the window's table; no such button does nothing.
+    void insertFromButton(const QList<InsertButton>& buttons, const QString& name);
+    // Each button of the table inserts its text when clicked.
+    void connectInsertButtons(const QList<InsertButton>& buttons);
     // Replays a recompute's figure, ending in the failure text when it failed.
     void showFigure(const Figure& figure, std::optional<QRgb> failureColour);
     // The Print button: the figure redrawn inverted on white, the window printed, then

@@ -77,9 +77,7 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
     connect(Option4, &QRadioButton::clicked, this, &frmLine2Circle2::Option4_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLine2Circle2::CalcAndDraw);
-    for (const InsertButton& button : twoLinesTwoArcsInsertButtons())
-        connect(findChild<QPushButton*>(button.name), &QPushButton::clicked, this,
-                [this, &button] { insertFromButton(button); });
+    connectInsertButtons(twoLinesTwoArcsInsertButtons());
     connect(Command10, &QPushButton::clicked, this, &frmLine2Circle2::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLine2Circle2::Command2_Click);
 }

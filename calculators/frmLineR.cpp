@@ -74,9 +74,7 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
 
     connect(OptionXZ, &QRadioButton::clicked, this, &frmLineR::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineR::OptionXY_Click);
-    for (const InsertButton& button : lineCircleInsertButtons())
-        connect(findChild<QPushButton*>(button.name), &QPushButton::clicked, this,
-                [this, &button] { insertFromButton(button); });
+    connectInsertButtons(lineCircleInsertButtons());
     connect(Command10, &QPushButton::clicked, this, &frmLineR::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineR::Command2_Click);
 }

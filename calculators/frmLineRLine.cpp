@@ -237,14 +237,7 @@ void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcTangentPla
 
 void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, arcTangentPlaneCaptions(), Plane::XY, Text1); }
 
-void frmLineRLine::insertFor(const QString& button) {
-    for (const InsertButton& insert : arcTangentInsertButtons()) {
-        if (insert.name == button) {
-            insertFromButton(insert);
-            return;
-        }
-    }
-}
+void frmLineRLine::insertFor(const QString& button) { insertFromButton(arcTangentInsertButtons(), button); }
 
 void frmLineRLine::Command1_Click() { insertFor(QStringLiteral("Command1")); }
 void frmLineRLine::Command3_Click() { insertFor(QStringLiteral("Command3")); }

@@ -73,9 +73,7 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineRPoint::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLineRPoint::CalcAndDraw);
-    for (const InsertButton& button : arcThroughPointInsertButtons())
-        connect(findChild<QPushButton*>(button.name), &QPushButton::clicked, this,
-                [this, &button] { insertFromButton(button); });
+    connectInsertButtons(arcThroughPointInsertButtons());
     connect(Command10, &QPushButton::clicked, this, &frmLineRPoint::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRPoint::Command2_Click);
 }

@@ -137,11 +137,7 @@ void frmNeck::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmNeck::insertFor(const QString& button) {
-    for (const InsertButton& insert : neckInsertButtons())
-        if (insert.name == button)
-            insertFromButton(insert);
-}
+void frmNeck::insertFor(const QString& button) { insertFromButton(neckInsertButtons(), button); }
 
 void frmNeck::insertContour(bool ccw) {
     const QStringList lines = neckContour(ccw, option(), [this](const QString& name) {

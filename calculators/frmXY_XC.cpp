@@ -233,11 +233,7 @@ bool frmXY_XC::eventFilter(QObject* watched, QEvent* event) {
     return CalculatorFrame::eventFilter(watched, event);
 }
 
-void frmXY_XC::insertFor(const QString& button) {
-    for (const InsertButton& insert : xyXcInsertButtons())
-        if (insert.name == button)
-            insertFromButton(insert);
-}
+void frmXY_XC::insertFor(const QString& button) { insertFromButton(xyXcInsertButtons(), button); }
 
 void frmXY_XC::Command1_Click() { insertFor(QStringLiteral("Command1")); }
 void frmXY_XC::Command3_Click() { insertFor(QStringLiteral("Command3")); }
