@@ -5,13 +5,44 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchmarks/generated_program.h"
+#include "platform/program_file.h"
+
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace quillmar::bench {
+
+// The generated program of a size, made once per run: its text and a file holding it.
+struct Program {
+    QString text;
+    QString path;
+    qint64 bytes = 0;
+};
+
+inline QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+inline const Program& program(int lines) {
+    static std::map<int, Program> made;
+    auto found = made.find(lines);
+    if (found == made.end()) {
+        const QByteArray bytes = generateProgram(lines);
+        Program p;
+        p.text = decodeProgram(bytes).text;
+        p.path = folder().filePath(QStringLiteral("program-%1.min").arg(lines));
+        p.bytes = bytes.size();
+        writeFileBytes(p.path, bytes);
+        found = made.emplace(lines, std::move(p)).first;
+    }
+    return found->second;
+}
 
 // GNU sed with `script` over the file at `path`, its output thrown away.
 inline void runSed(benchmark::State& state, const char* script, const QString& path) {

@@ -9,8 +9,8 @@
 #include "app/frmMain.h"
 #include "app/text_tools/frmNumberArrange.h"
 #include "common/shared_state.h"
-#include "bench_support.h"
-#include "generated_program.h"
+#include "benchmarks/bench_support.h"
+#include "benchmarks/generated_program.h"
 #include "platform/key_locks.h"
 #include "platform/program_file.h"
 #include "platform/rich_text_box.h"
@@ -32,29 +32,6 @@ using namespace quillmar::bench;
 
 namespace {
 
-struct Program {
-    QString path;
-    QString text;
-};
-
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-const Program& program(int lines) {
-    static std::map<int, Program> made;
-    auto found = made.find(lines);
-    if (found == made.end()) {
-        const QByteArray bytes = generateProgram(lines);
-        Program p;
-        p.path = folder().filePath(QStringLiteral("program-%1.min").arg(lines));
-        writeFileBytes(p.path, bytes);
-        p.text = decodeProgram(bytes).text;
-        found = made.emplace(lines, std::move(p)).first;
-    }
-    return found->second;
-}
 
 // The program's main window with one document, as a user has it.
 struct Editor {

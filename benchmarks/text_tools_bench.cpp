@@ -39,31 +39,6 @@ using namespace quillmar::bench;
 
 namespace {
 
-struct Program {
-    QString text;
-    QString path;
-    qint64 bytes = 0;
-};
-
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-const Program& program(int lines) {
-    static std::map<int, Program> made;
-    auto found = made.find(lines);
-    if (found == made.end()) {
-        const QByteArray bytes = generateProgram(lines);
-        Program p;
-        p.text = decodeProgram(bytes).text;
-        p.path = folder().filePath(QStringLiteral("program-%1.min").arg(lines));
-        p.bytes = bytes.size();
-        writeFileBytes(p.path, bytes);
-        found = made.emplace(lines, std::move(p)).first;
-    }
-    return found->second;
-}
 
 // One main window with one document, as the user has it; every message box says OK.
 struct Editor {
