@@ -11,23 +11,20 @@
 namespace quillmar {
 
 void frmMain::registerSearchCommands() {
-    // These replace the table's plain openers: the windows start from the selection.
-    setCommand(QStringLiteral("mnuSearchFind"), [this](int) { mnuSearchFind_Click(); });
     setCommand(QStringLiteral("mnuSearchNextFind"), [this](int) { mnuSearchNextFind_Click(); });
-    setCommand(QStringLiteral("mnuSearchReplace"), [this](int) { mnuSearchReplace_Click(); });
-    setCommand(QStringLiteral("mnuToolsSizeShift"), [this](int) { mnuToolsSizeShift_Click(); });
+}
+
+void prepareSearchWindow(frmMain& main, QWidget& window) {
+    // The window starts from the caret, and from the selection as its find text.
+    RichTextBox* box = main.activeText();
+    if (box)
+        main.documents().gSearchPos = box->SelStart();
+    static_cast<SearchWindow&>(window).setFindBox(box && box->SelLength() > 0 ? box->SelText() : QString());
 }
 
 void frmMain::openSearchWindow(const QString& windowClass) {
-    const ToolWindowEntry* entry = toolWindowEntry(windowClass);
-    if (!entry)
-        return;
-    RichTextBox* box = activeText();
-    if (box)
-        docs_.gSearchPos = box->SelStart();
-    auto* window = static_cast<SearchWindow*>(loadToolWindow(*entry));
-    window->setFindBox(box && box->SelLength() > 0 ? box->SelText() : QString());
-    openToolWindow(*entry);
+    if (const ToolWindowEntry* entry = toolWindowEntry(windowClass))
+        openToolWindow(*entry);
 }
 
 void frmMain::mnuSearchFind_Click() { openSearchWindow(QStringLiteral("frmFind")); }

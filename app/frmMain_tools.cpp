@@ -52,6 +52,8 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
     QWidget* window = loadToolWindow(entry);
     if (entry.opened)
         entry.opened(*window, *active);
+    if (entry.prepare)
+        entry.prepare(*this, *window);
     window->show();
     if (const QScreen* screen = window->screen())
         window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));

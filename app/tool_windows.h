@@ -25,6 +25,8 @@ struct ToolWindowEntry {
     // For a window that works on the document it was opened for: told the active document
     // at every opening. Such a window does not open while no document is.
     std::function<void(QWidget& window, frmDocument& active)> opened = {};
+    // Run at every opening before the window shows, with or without a document.
+    std::function<void(frmMain& main, QWidget& window)> prepare = {};
 };
 
 // Every tool window, one row each: adding a window is a row here and its own files.

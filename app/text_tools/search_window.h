@@ -16,6 +16,9 @@ struct DocumentState;
 
 // What the Find, Replace and Size Shift windows have in common: modeless, working on
 // whichever document is active at each press, telling the user through the message seam.
+// The opening step of the Find, Replace and Size Shift windows (their table rows' prepare).
+void prepareSearchWindow(frmMain& main, QWidget& window);
+
 class SearchWindow : public QDialog {
     Q_OBJECT
 
