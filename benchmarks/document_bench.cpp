@@ -39,7 +39,12 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <spawn.h>
+#include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char** environ;
 
 using namespace quillmar;
 using namespace quillmar::bench;
@@ -329,17 +334,197 @@ struct Bare {
     void caretAtEnd() { editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND); }
 };
 
-void report(const char* what, const std::vector<double>& ours, const std::vector<double>& bare, const char* unit = "ms") {
-    const double a = median(ours);
-    const double b = median(bare);
-    std::printf("%-44s quillmar %9.3f %s   bare %9.3f %s   ratio %5.2f\n", what, a, unit, b, unit, b > 0 ? a / b : 0.0);
+
+// --- whole processes ---------------------------------------------------------------
+//
+// Start-up and open + show + save + exit are timed as a user meets them: this program is
+// started again in a child mode, timed from the spawn to its exit, and the child's peak
+// memory is read from its resource use. Both sides run the same binary, so loading it
+// costs them the same.
+
+struct ProcessRun {
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+// The child's own peak, VmHWM of its address space: the resource use that wait4 reports
+// would carry the parent's peak over the spawn.
+double peakOfThisProcessMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "VmHWM:") {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024;
+        }
+    }
+    return 0;
+}
+
+QString& peakFile() {
+    static QString path = fixture().dir.filePath(QStringLiteral("child-peak"));
+    return path;
+}
+
+ProcessRun runChild(const std::vector<std::string>& args) {
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    std::vector<std::string> words{self, "--child", peakFile().toStdString()};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    QElapsedTimer t;
+    t.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return {};
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const double ms = msSince(t);
+    std::ifstream peak(peakFile().toStdString());
+    double mib = 0;
+    peak >> mib;
+    return {ms, mib};
+}
+
+// What a child does: the bare side or ours, starting only or opening, saving and exiting.
+// A start-up child leaves as soon as its window is painted: closing is not start-up.
+int childWork(int argc, char** argv, const char* peakPath) {
+    const auto leave = [peakPath] {
+        std::ofstream(peakPath) << peakOfThisProcessMiB() << std::flush;
+        std::_Exit(0);
+    };
+    QApplication application(argc, argv);
+    const std::string mode = argv[1];
+    if (mode == "bare-start") {
+        QMainWindow plain;
+        plain.resize(1200, 900);
+        plain.show();
+        idle();
+        leave();
+    } else if (mode == "start") {
+        App app;
+        app.start();
+        leave();
+    } else if (mode == "bare-open" && argc > 3) {
+        Bare b;
+        b.open(QString::fromLocal8Bit(argv[2]));
+        b.save(QString::fromLocal8Bit(argv[3]));
+    } else if (mode == "open" && argc > 3) {
+        App app;
+        app.start();
+        app.open(QString::fromLocal8Bit(argv[2]));
+        app.window->SaveDocument(*app.doc, QString::fromLocal8Bit(argv[3]));
+        app.end();
+    } else {
+        return 2;
+    }
+    return 0;
+}
+
+// argv: this program, "--child", the file for the peak, then the child's mode and files.
+int childMain(int argc, char** argv) {
+    int childArgc = argc - 2;
+    const int done = childWork(childArgc, argv + 2, argv[2]);
+    std::ofstream(argv[2]) << peakOfThisProcessMiB();
+    return done;
+}
+
+struct PairMedians {
+    double ours = 0;
+    double bare = 0;
+    double oursPeak = 0;
+    double barePeak = 0;
+};
+
+PairMedians processPairs(int runs, const std::vector<std::string>& ours, const std::vector<std::string>& bare) {
+    std::vector<double> oursMs, bareMs, oursPeak, barePeak;
+    for (int i = 0; i < runs; ++i) {
+        const ProcessRun b = runChild(bare);
+        const ProcessRun o = runChild(ours);
+        bareMs.push_back(b.ms);
+        barePeak.push_back(b.peakMiB);
+        oursMs.push_back(o.ms);
+        oursPeak.push_back(o.peakMiB);
+    }
+    return {median(oursMs), median(bareMs), median(oursPeak), median(barePeak)};
+}
+
+// A keystroke at the end of the program of `path` and its undo, through the document
+// window and on the bare editor, with the first keystroke after opening on its own.
+struct KeyMedians {
+    double first = 0;
+    double key = 0;
+    double undo = 0;
+    double bareKey = 0;
+    double bareUndo = 0;
+};
+
+KeyMedians keystrokesAtEnd(const QString& path, int runs, bool autoNumber) {
+    KeyMedians m;
+    std::vector<double> ours, bare, oursUndo, bareUndo;
+    App app;
+    app.start();
+    app.open(path);
+    app.state.gAutoNumber = autoNumber;
+    RichTextBox* text = app.doc->txtText;
+    text->setFocus();
+    Bare b;
+    b.open(path);
+    b.caretAtEnd();
+    for (int i = 0; i <= runs; ++i) {
+        text->setSelStart(text->textLength());
+        idle();
+        QElapsedTimer t;
+        t.start();
+        pressKey(text, Qt::Key_X, QStringLiteral("X"));
+        idle();
+        if (i == 0) m.first = msSince(t);
+        else ours.push_back(msSince(t));
+        t.restart();
+        app.window->mnuEditUndo_Click();
+        idle();
+        oursUndo.push_back(msSince(t));
+        t.restart();
+        pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
+        idle();
+        bare.push_back(msSince(t));
+        t.restart();
+        b.editor->undo();
+        idle();
+        bareUndo.push_back(msSince(t));
+    }
+    app.end();
+    m.key = median(ours);
+    m.undo = median(oursUndo);
+    m.bareKey = median(bare);
+    m.bareUndo = median(bareUndo);
+    return m;
+}
+
+void report(const char* what, double ours, double bare, const char* unit = "ms") {
+    std::printf("%-44s quillmar %9.3f %s   bare %9.3f %s   ratio %5.2f\n", what, ours, unit, bare, unit,
+                bare > 0 ? ours / bare : 0.0);
     std::fflush(stdout);
+}
+
+void report(const char* what, const std::vector<double>& ours, const std::vector<double>& bare, const char* unit = "ms") {
+    report(what, median(ours), median(bare), unit);
 }
 
 void comparePairs(int runs) {
     Fixture& f = fixture();
-    std::printf("\n-- through the document window beside a bare QScintilla editor (medians of %d) --\n", runs);
+    std::printf("\n-- whole processes beside a bare QMainWindow or QScintilla program (medians of %d) --\n", runs);
+    const PairMedians start = processPairs(runs, {"start"}, {"bare-start"});
+    report("start-up to the painted main window", start.ours, start.bare);
+    report("  its peak memory", start.oursPeak, start.barePeak, "MiB");
+    const std::string in = f.path.toStdString();
+    const std::string out = f.pathOut.toStdString();
+    const PairMedians open = processPairs(runs, {"open", in, out}, {"bare-open", in, out});
+    report("open + show + save + exit (20 MB)", open.ours, open.bare);
+    report("  its peak memory", open.oursPeak, open.barePeak, "MiB");
 
+    std::printf("\n-- inside one process (medians of %d) --\n", runs);
     {
         std::vector<double> ours, bare;
         for (int i = 0; i < runs; ++i) {
@@ -356,34 +541,11 @@ void comparePairs(int runs) {
             ours.push_back(msSince(t));
             app.end();
         }
-        report("start-up to the painted main window", ours, bare);
-    }
-    {
-        std::vector<double> ours, bare;
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer t;
-            t.start();
-            {
-                Bare b;
-                b.open(f.path);
-                b.save(f.pathOut);
-            }
-            idle();
-            bare.push_back(msSince(t));
-            App app;
-            app.start();
-            t.restart();
-            app.open(f.path);
-            app.window->SaveDocument(*app.doc, f.pathOut);
-            app.end();
-            ours.push_back(msSince(t));
-        }
-        report("open + show + save + exit (20 MB)", ours, bare);
+        report("main window built and painted", ours, bare);
     }
     {
         // The text box alone on the byte path (read without decoding, load, save the
-        // editor's bytes) beside the bare editor: what the document window reaches once
-        // it opens and saves through it.
+        // editor's bytes) beside the bare editor.
         std::vector<double> ours, bare;
         for (int i = 0; i < runs; ++i) {
             QElapsedTimer t;
@@ -411,58 +573,37 @@ void comparePairs(int runs) {
         report("text box on the byte path: open + save", ours, bare);
     }
     for (const bool autoNumber : {false, true}) {
-        std::vector<double> ours, bare, oursUndo, bareUndo;
+        const KeyMedians m = keystrokesAtEnd(f.path, runs, autoNumber);
+        if (!autoNumber)
+            std::printf("%-44s quillmar %9.3f ms\n", "first keystroke at the end after opening", m.first);
+        report(autoNumber ? "keystroke at the end, automatic numbering" : "keystroke at the end", m.key, m.bareKey);
+        report(autoNumber ? "its undo, automatic numbering" : "its undo", m.undo, m.bareUndo);
+    }
+    {
         App app;
         app.start();
         app.open(f.path);
-        app.state.gAutoNumber = autoNumber;
         RichTextBox* text = app.doc->txtText;
         text->setFocus();
         Bare b;
         b.open(f.path);
-        b.caretAtEnd();
+        std::vector<double> ours, bare;
         for (int i = 0; i < runs; ++i) {
-            text->setSelStart(text->textLength());
-            idle();
+            text->setSelStart(0);
             QElapsedTimer t;
             t.start();
             pressKey(text, Qt::Key_X, QStringLiteral("X"));
             idle();
             ours.push_back(msSince(t));
-            t.restart();
             app.window->mnuEditUndo_Click();
-            idle();
-            oursUndo.push_back(msSince(t));
+            b.editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTSTART);
             t.restart();
             pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
             idle();
             bare.push_back(msSince(t));
-            t.restart();
             b.editor->undo();
-            idle();
-            bareUndo.push_back(msSince(t));
         }
-        report(autoNumber ? "keystroke at the end, automatic numbering" : "keystroke at the end", ours, bare);
-        report(autoNumber ? "its undo, automatic numbering" : "its undo", oursUndo, bareUndo);
-        if (!autoNumber) {
-            std::vector<double> oursStart, bareStart;
-            for (int i = 0; i < runs; ++i) {
-                text->setSelStart(0);
-                QElapsedTimer t;
-                t.start();
-                pressKey(text, Qt::Key_X, QStringLiteral("X"));
-                idle();
-                oursStart.push_back(msSince(t));
-                app.window->mnuEditUndo_Click();
-                b.editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTSTART);
-                t.restart();
-                pressKey(b.editor.get(), Qt::Key_X, QStringLiteral("X"));
-                idle();
-                bareStart.push_back(msSince(t));
-                b.editor->undo();
-            }
-            report("keystroke at the start", oursStart, bareStart);
-        }
+        report("keystroke at the start", ours, bare);
         app.end();
     }
     {
@@ -474,18 +615,9 @@ void comparePairs(int runs) {
         b.open(f.path);
         b.caretAtEnd();
         idle();
-        // The first position past the start builds the editor's UTF-16 index (the
-        // program holds Japanese comments): once per document, timed on its own.
+        const double before = residentMiB();
         QElapsedTimer t;
         t.start();
-        text->setSelStart(text->textLength());
-        pressKey(text, Qt::Key_X, QStringLiteral("X"));
-        idle();
-        std::printf("%-44s quillmar %9.3f ms\n", "first keystroke at the end after opening", msSince(t));
-        app.window->mnuEditUndo_Click();
-        idle();
-        const double before = residentMiB();
-        t.restart();
         for (int i = 0; i < 10; ++i) {
             text->setSelStart(text->textLength());
             pressKey(text, Qt::Key_X, QStringLiteral("X"));
@@ -512,11 +644,35 @@ void comparePairs(int runs) {
             idle();
         }
         const double bareUndone = msSince(t);
-        report("ten edits at the end", {typed}, {bareTyped});
-        report("ten undos", {undone}, {bareUndone});
+        report("ten edits at the end", typed, bareTyped);
+        report("ten undos", undone, bareUndone);
         std::printf("ten edits: process grew %.2f MiB (bare editor %.2f MiB); the ring holds %lld characters\n", grown,
                     bareGrown, static_cast<long long>(app.window->documents().undo.heldCharacters(app.doc->DocIndex)));
         app.end();
+    }
+}
+
+// Every step at 5, 10, 20 and 40 MB, each size's time over the half size's beside it.
+void compareSizes(int runs) {
+    std::printf("\n-- from 5 to 40 MB (medians of %d; x: over the half size) --\n", runs);
+    std::printf("%6s  %-24s %-24s %-18s %-18s %-18s\n", "MB", "open+show+save+exit ms", "bare ms", "peak MiB/bare",
+                "first key ms", "key/undo ms");
+    PairMedians last;
+    KeyMedians lastKeys;
+    for (const int lines : {kFullLines / 4, kFullLines / 2, kFullLines, kFullLines * 2}) {
+        const Sized& s = sized(lines);
+        const std::string in = s.path.toStdString();
+        const std::string out = fixture().pathOut.toStdString();
+        const PairMedians open = processPairs(runs, {"open", in, out}, {"bare-open", in, out});
+        const KeyMedians keys = keystrokesAtEnd(s.path, runs, false);
+        const auto over = [](double now, double before) { return before > 0 ? now / before : 0.0; };
+        std::printf("%6.1f  %8.1f (x%4.2f)          %8.1f (x%4.2f)          %5.0f/%-5.0f (%4.2f)  %6.2f (x%4.2f)    %5.2f/%-5.2f\n",
+                    double(s.bytes.size()) / 1e6, open.ours, over(open.ours, last.ours), open.bare,
+                    over(open.bare, last.bare), open.oursPeak, open.barePeak, over(open.oursPeak, open.barePeak),
+                    keys.first, over(keys.first, lastKeys.first), keys.key, keys.undo);
+        std::fflush(stdout);
+        last = open;
+        lastKeys = keys;
     }
 }
 
@@ -565,6 +721,7 @@ SCALED(BM_ScaleSave)->Iterations(4);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2 && std::string(argv[1]) == "--child") return childMain(argc, argv);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
@@ -576,6 +733,7 @@ int main(int argc, char** argv) {
         std::printf("memory of one loaded and painted document: %ld MB\n", residentMegabytes() - before);
     }
     comparePairs(9);
+    compareSizes(5);
     if (!qEnvironmentVariableIsSet("QUILLMAR_PAIRS_ONLY")) benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     rusage usage{};

@@ -172,6 +172,96 @@ const char* RichTextBox::bytesPointer() const {
 
 qint64 RichTextBox::byteLength() const { return sci(SCI_GETLENGTH); }
 
+// The bytes [from, to) as at most two runs, one either side of the editor's gap, so that
+// reading them never moves the text about.
+struct RichTextBox::ByteRuns {
+    const unsigned char* first = nullptr;
+    qint64 firstLength = 0;
+    const unsigned char* second = nullptr;
+    qint64 secondLength = 0;
+
+    qint64 size() const { return firstLength + secondLength; }
+    unsigned char at(qint64 i) const { return i < firstLength ? first[i] : second[i - firstLength]; }
+};
+
+RichTextBox::ByteRuns RichTextBox::byteRuns(qint64 from, qint64 to) const {
+    const auto range = [this](qint64 start, qint64 end) {
+        return reinterpret_cast<const unsigned char*>(
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), long(end - start)));
+    };
+    ByteRuns runs;
+    if (to <= from) return runs;
+    const qint64 gap = sci(SCI_GETGAPPOSITION);
+    const qint64 split = gap > from && gap < to ? gap : to;
+    runs.first = range(from, split);
+    runs.firstLength = split - from;
+    if (split < to) {
+        runs.second = range(split, to);
+        runs.secondLength = to - split;
+    }
+    return runs;
+}
+
+RichTextBox::ByteCounts RichTextBox::countRange(qint64 from, qint64 to) const {
+    const ByteRuns runs = byteRuns(from, to);
+    ByteCounts counts = countBytes(reinterpret_cast<const char*>(runs.first), runs.firstLength);
+    const ByteCounts rest = countBytes(reinterpret_cast<const char*>(runs.second), runs.secondLength);
+    counts.units += rest.units;
+    counts.high += rest.high;
+    return counts;
+}
+
+namespace {
+
+// UTF-16 units of the character a UTF-8 byte starts; 0 for a continuation byte.
+int unitsOfLead(unsigned char c) {
+    if (c < 0x80) return 1;
+    if ((c & 0xC0) == 0x80) return 0;
+    return c >= 0xF0 ? 2 : 1;
+}
+
+}  // namespace
+
+// Near either end of the text a position is counted from that end, so typing and undoing
+// at the start or the end of a long program never waits for the line index to be built.
+// The count is our own, which is QString's: noncharacters need no correction here.
+std::optional<qint64> RichTextBox::charNearAnEnd(qint64 bytePos) const {
+    const qint64 length = byteLength();
+    if (bytePos <= kDirectReach) return countRange(0, bytePos).units;
+    if (length - bytePos <= kDirectReach) return charLength_ - countRange(bytePos, length).units;
+    return std::nullopt;
+}
+
+// A position inside a surrogate pair gives the pair's own start, as through the index.
+// A character takes at most three bytes per unit, so the bytes looked at stay within
+// the reach.
+std::optional<qint64> RichTextBox::byteNearAnEnd(qint64 charPos) const {
+    constexpr qint64 kUnits = kDirectReach / 4;
+    const qint64 length = byteLength();
+    if (charPos <= kUnits) {
+        const ByteRuns runs = byteRuns(0, std::min(length, 3 * charPos + 4));
+        qint64 units = 0;
+        for (qint64 i = 0; i < runs.size(); ++i) {
+            const int width = unitsOfLead(runs.at(i));
+            if (width == 0) continue;
+            if (units + width > charPos) return i;
+            units += width;
+        }
+        return runs.size();
+    }
+    const qint64 fromEnd = charLength_ - charPos;
+    if (fromEnd > kUnits) return std::nullopt;
+    if (fromEnd <= 0) return length;
+    const qint64 from = std::max<qint64>(0, length - 3 * fromEnd - 4);
+    const ByteRuns runs = byteRuns(from, length);
+    qint64 units = 0;
+    for (qint64 i = runs.size() - 1; i >= 0; --i) {
+        units += unitsOfLead(runs.at(i));
+        if (units >= fromEnd) return from + i;
+    }
+    return from;
+}
+
 // The editor's UTF-16 line index is built on the first position that needs it: a text of
 // plain ASCII never needs one (characters and bytes are the same), and opening, showing
 // and saving a program needs no position beyond its start.
@@ -223,6 +313,8 @@ qint64 RichTextBox::oddExcessWithin(qint64 lineStart, qint64 bytePos) const {
 
 qint64 RichTextBox::charFromByte(qint64 bytePos) const {
     bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
+    if (!utf8Mode_ || nonAsciiBytes_ == 0) return bytePos;
+    if (const std::optional<qint64> near = charNearAnEnd(bytePos)) return *near;
     qint64 position = unitsFromByte(bytePos);
     if (!oddUnits_.empty()) {
         const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
@@ -236,6 +328,7 @@ qint64 RichTextBox::byteFromChar(qint64 charPos) const {
     if (!utf8Mode_) return std::min(charPos, byteLength());
     charPos = std::min(charPos, textLength());
     if (nonAsciiBytes_ == 0) return charPos;
+    if (const std::optional<qint64> near = byteNearAnEnd(charPos)) return *near;
     if (oddUnits_.empty()) return byteFromUnits(charPos);
     ensureIndex();
     const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
@@ -412,8 +505,14 @@ void RichTextBox::replaceWholeText(const QString& text) {
     replaceWholeBytes(toEditorBytes(text));
 }
 
+// The editor fills its buffer exactly when the text goes in, so the first few keystrokes
+// after opening a long program would copy the whole buffer to grow it: it gets some room
+// for typing up front.
 void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
-    if (!bytes.isEmpty()) SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
+    if (!bytes.isEmpty()) {
+        sci(SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + std::min<qsizetype>(bytes.size() / 16, 1 << 20)));
+        SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
+    }
     sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(bytes)));
     styled_ = false;
     sci(SCI_GOTOPOS, 0);

@@ -216,6 +216,14 @@ private:
         qint64 high = 0;   // bytes above 0x7F
     };
     static ByteCounts countBytes(const char* bytes, qint64 length);
+    struct ByteRuns;
+    ByteRuns byteRuns(qint64 from, qint64 to) const;
+    ByteCounts countRange(qint64 from, qint64 to) const;
+    std::optional<qint64> charNearAnEnd(qint64 bytePos) const;
+    std::optional<qint64> byteNearAnEnd(qint64 charPos) const;
+    // How far from either end of the text a position is counted directly rather than
+    // through the line index, in bytes.
+    static constexpr qint64 kDirectReach = 1 << 16;
     void ensureIndex() const;
     void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
     void noteOddUnitsDeleted(qint64 position, qint64 length);

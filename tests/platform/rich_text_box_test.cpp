@@ -48,7 +48,8 @@ bool splitsSurrogatePair(const QString& text, qint64 position) {
 
 // Every selection and range of texts with each kind of line end and of multi-byte
 // character reads back exactly as QString counts it, also after an ASCII text takes
-// its first other character.
+// its first other character: near the start, near the end of a long text and in its
+// middle, where positions go through the editor's line index.
 TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
     const std::pair<QString, TextEncoding> cases[] = {
         {QString::fromUtf8("ab\r\ncd😀e\r\nあい"), TextEncoding::Utf8},
@@ -58,21 +59,27 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
         {QString::fromUtf8("A\xef\xbf\xbf" "B\r\nC\xef\xbf\xbe\xef\xb7\x90\r\n\xf0\x9f\xbf\xbf" "D\xf4\x8f\xbf\xbf"),
          TextEncoding::Utf8},
     };
-    for (const auto& [text, encoding] : cases) {
-        SCOPED_TRACE(text.toStdString());
-        RichTextBox box;
-        box.load(text.left(text.size() / 2), encoding);
-        box.setSelStart(box.textLength());
-        box.setSelText(text.mid(text.size() / 2));
-        ASSERT_EQ(box.Text(), text);
-        ASSERT_EQ(box.textLength(), text.size());
-        for (qint64 start = 0; start <= text.size(); ++start) {
-            for (qint64 length = 0; start + length <= text.size(); ++length) {
-                if (splitsSurrogatePair(text, start) || splitsSurrogatePair(text, start + length)) continue;
-                box.select(start, length);
-                const QString part = text.mid(start, length);
-                ASSERT_EQ(std::tuple(box.SelStart(), box.SelLength(), box.SelText(), box.textRange(start, length)),
-                          std::tuple(start, length, part, part)) << start << "," << length;
+    const QString pad = QString(70000, u'x') + u"\r\n"_s;
+    const std::pair<QString, QString> places[] = {{{}, {}}, {pad, {}}, {pad, pad}};
+    for (const auto& [sample, encoding] : cases) {
+        for (const auto& [before, after] : places) {
+            SCOPED_TRACE(sample.toStdString() + " after " + std::to_string(before.size()));
+            const QString text = before + sample + after;
+            RichTextBox box;
+            box.load(text.left(before.size() + sample.size() / 2), encoding);
+            box.setSelStart(box.textLength());
+            box.setSelText(text.mid(before.size() + sample.size() / 2));
+            ASSERT_EQ(box.Text(), text);
+            ASSERT_EQ(box.textLength(), text.size());
+            const qint64 end = before.size() + sample.size();
+            for (qint64 start = before.size(); start <= end; ++start) {
+                for (qint64 length = 0; start + length <= end; ++length) {
+                    if (splitsSurrogatePair(text, start) || splitsSurrogatePair(text, start + length)) continue;
+                    box.select(start, length);
+                    const QString part = text.mid(start, length);
+                    ASSERT_EQ(std::tuple(box.SelStart(), box.SelLength(), box.SelText(), box.textRange(start, length)),
+                              std::tuple(start, length, part, part)) << start << "," << length;
+                }
             }
         }
     }
