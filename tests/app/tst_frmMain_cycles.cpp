@@ -129,15 +129,6 @@ private slots:
         f.choose("ProcessSetup");
         QCOMPARE(MachineType(f.state.profile), MachineKind::Multus);
     }
-
-    void startUpLoadsTheStoredCuttingTable() {
-        Fixture f(false);
-        const QString csv = f.file("T.CSV");
-        QVERIFY(test::writeBytes(csv, "head1\r\nhead2\r\n1,a,3,0,1,700,0.012,0.1,0,0.02,0.005,0.02\r\n"));
-        f.settings.write("Parameter", "CsvFileName", csv);
-        f.start(false);
-        QCOMPARE(f.state.gCuttingTable.cell(1, 6), QStringLiteral("700"));
-    }
 };
 
 QTEST_MAIN(TestCycleCommands)

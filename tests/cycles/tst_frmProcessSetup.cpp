@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "cycles/frmProcessSetup.h"
-#include "cycles/machine_profile_settings.h"
 #include "platform/settings_store.h"
 #include "support/test_support.h"
 
@@ -28,72 +27,57 @@ class TestFrmProcessSetup : public QObject {
     Q_OBJECT
 
 private slots:
-    void machineTypeRelabelsAndEnables();
-    void otherMachineStillSavesDisabledGroups();
-    void setSavesTheProfileAndTheStore();
-    void setRefusesABadSpindleSpeed();
-    void keysDoNothingAndCancelChangesNothing();
-    void enteringABoxSelectsItsText();
-
-private:
-    QTemporaryDir dir_;
-    int files_ = 0;
-    QString freshIni() { return dir_.filePath(QStringLiteral("q%1.ini").arg(++files_)); }
-};
-
-// Clicked in turn from an Other machine: MULTUS has no second head and selects H1, which
-// MacTurn keeps; the home point shows on Other machines only.
-void TestFrmProcessSetup::machineTypeRelabelsAndEnables() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    OpenedSetup d(profile, store);
-    QVERIFY(d.H2->isChecked());
-    const struct {
-        QRadioButton* option;
-        bool homeShown;
-        QString caption;
-        bool groupsEnabled, h2Enabled;
-    } steps[] = {{d.mcMULTUS, false, "G20 HP=4 M867", true, false},
-                 {d.mcMacTurn, false, "G21 HP=4", true, true},
-                 {d.mcOther, true, "X", false, false}};
-    for (const auto& step : steps) {
-        QTest::mouseClick(step.option, Qt::LeftButton);
-        QVERIFY(step.option->isChecked());
-        QCOMPARE(!d.txtHomeX->isHidden() && !d.LabelAppZ->isHidden(), step.homeShown);
-        QCOMPARE(d.LabelAppX->text(), step.caption);
-        QCOMPARE(d.TurretH->isEnabled() && d.H1->isEnabled() && d.M321->isEnabled(), step.groupsEnabled);
-        QCOMPARE(d.H2->isEnabled(), step.h2Enabled);
-        QVERIFY(d.H1->isChecked());
+    // Clicked in turn from an Other machine: MULTUS has no second head and selects H1, which
+    // MacTurn keeps; the home point shows on Other machines only.
+    void machineTypeRelabelsAndEnables() {
+        MachineProfile profile;
+        SettingsStore store(freshIni());
+        OpenedSetup d(profile, store);
+        QVERIFY(d.H2->isChecked());
+        const struct {
+            QRadioButton* option;
+            bool homeShown;
+            QString caption;
+            bool groupsEnabled, h2Enabled;
+        } steps[] = {{d.mcMULTUS, false, "G20 HP=4 M867", true, false},
+                     {d.mcMacTurn, false, "G21 HP=4", true, true},
+                     {d.mcOther, true, "X", false, false}};
+        for (const auto& step : steps) {
+            QTest::mouseClick(step.option, Qt::LeftButton);
+            QVERIFY(step.option->isChecked());
+            QCOMPARE(!d.txtHomeX->isHidden() && !d.LabelAppZ->isHidden(), step.homeShown);
+            QCOMPARE(d.LabelAppX->text(), step.caption);
+            QCOMPARE(d.TurretH->isEnabled() && d.H1->isEnabled() && d.M321->isEnabled(), step.groupsEnabled);
+            QCOMPARE(d.H2->isEnabled(), step.h2Enabled);
+            QVERIFY(d.H1->isChecked());
+        }
+        // Hidden boxes keep the values they were filled with, and are still read.
+        QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
+        QCOMPARE(d.txtHomeX->text(), QStringLiteral("500"));
+        d.txtHomeX->setText(QStringLiteral("321"));
+        d.Command1_Click();
+        QCOMPARE(profile.gHomeX, 321.0);
     }
-    // Hidden boxes keep the values they were filled with, and are still read.
-    QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
-    QCOMPARE(d.txtHomeX->text(), QStringLiteral("500"));
-    d.txtHomeX->setText(QStringLiteral("321"));
-    d.Command1_Click();
-    QCOMPARE(profile.gHomeX, 321.0);
-}
 
-void TestFrmProcessSetup::otherMachineStillSavesDisabledGroups() {
-    MachineProfile profile;
-    profile.gTurretType = 1;
-    profile.gAtcMacro = QStringLiteral("M321");
-    SettingsStore store(freshIni());
-    OpenedSetup d(profile, store);
-    QVERIFY(!d.H1->isEnabled() && d.H1->isChecked() && !d.M321->isEnabled() && d.M321->isChecked());
-    d.Command1_Click();
-    QCOMPARE(store.read(kParameter, QStringLiteral("TurretType"), QString()), QStringLiteral("1"));
-    QCOMPARE(store.read(kParameter, QStringLiteral("AtcMacroType"), QString()), QStringLiteral("M321"));
-    // A macro it does not know (the comparison is case-sensitive) opens as M441.
-    profile.gAtcMacro = QStringLiteral("m421");
-    OpenedSetup again(profile, store);
-    QVERIFY(again.M441->isChecked());
-}
+    void otherMachineStillSavesDisabledGroups() {
+        MachineProfile profile;
+        profile.gTurretType = 1;
+        profile.gAtcMacro = QStringLiteral("M321");
+        SettingsStore store(freshIni());
+        OpenedSetup d(profile, store);
+        QVERIFY(!d.H1->isEnabled() && d.H1->isChecked() && !d.M321->isEnabled() && d.M321->isChecked());
+        d.Command1_Click();
+        QCOMPARE(store.read(kParameter, QStringLiteral("TurretType"), QString()), QStringLiteral("1"));
+        QCOMPARE(store.read(kParameter, QStringLiteral("AtcMacroType"), QString()), QStringLiteral("M321"));
+        // A macro it does not know (the comparison is case-sensitive) opens as M441.
+        profile.gAtcMacro = QStringLiteral("m421");
+        OpenedSetup again(profile, store);
+        QVERIFY(again.M441->isChecked());
+    }
 
-void TestFrmProcessSetup::setSavesTheProfileAndTheStore() {
-    const QString ini = freshIni();
-    MachineProfile profile;
-    {
-        SettingsStore store(ini);
+    void setSavesTheProfileAndTheStore() {
+        MachineProfile profile;
+        SettingsStore store(freshIni());
         OpenedSetup d(profile, store);
         QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
         d.txtMaxS->setText(QStringLiteral("3500.5"));
@@ -105,75 +89,77 @@ void TestFrmProcessSetup::setSavesTheProfileAndTheStore() {
         d.M321->setChecked(true);
         QTest::mouseClick(d.Command1, Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(profile.gMaxSpindleSpeed.value(), 3500.5f);
+        QCOMPARE(profile.gApproachX + profile.gApproachZ, 12.7);
+        QCOMPARE(MachineType(profile), MachineKind::MacTurn);
+        QVERIFY(!profile.gOspU100 && profile.gOptionalStop && profile.gTurretType == 1);
+        QCOMPARE(profile.gAtcMacro, QStringLiteral("M321"));
     }
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 3500.5f);
-    QCOMPARE(profile.gApproachX + profile.gApproachZ, 12.7);
-    QCOMPARE(MachineType(profile), MachineKind::MacTurn);
-    QVERIFY(!profile.gOspU100 && profile.gOptionalStop && profile.gTurretType == 1);
-    QCOMPARE(profile.gAtcMacro, QStringLiteral("M321"));
-    // What was saved is what the next start reads.
-    SettingsStore reopened(ini);
-    QCOMPARE(readMachineProfile(reopened).gMaxSpindleSpeed.value(), 3500.5f);
-}
 
-void TestFrmProcessSetup::setRefusesABadSpindleSpeed() {
-    const std::pair<QString, QString> cases[] = {{"1E39", "Max.Spindle S: the value is out of range."},
-                                                 {"", "Max.Spindle S: enter a number."}};
-    for (const auto& [text, message] : cases) {
+    void setRefusesABadSpindleSpeed() {
+        const std::pair<QString, QString> cases[] = {{"1E39", "Max.Spindle S: the value is out of range."},
+                                                     {"", "Max.Spindle S: enter a number."}};
+        for (const auto& [text, message] : cases) {
+            MachineProfile profile;
+            SettingsStore store(freshIni());
+            OpenedSetup d(profile, store);
+            d.txtAppX->setText(QStringLiteral("7"));
+            d.txtMaxS->setText(text);
+            test::ScriptedResponder responder;
+            responder.answerMessage(modal::kOk);
+            d.Command1_Click();
+            QCOMPARE(responder.messages.size(), size_t(1));
+            QCOMPARE(responder.messages[0].text, message);
+            QCOMPARE(d.result(), 0);
+            QCOMPARE(profile.gApproachX, 200.0);
+            QVERIFY(!store.contains(kParameter, QStringLiteral("AppX")));
+            QCOMPARE(d.txtMaxS->text(), text);
+        }
+    }
+
+    // Enter and Esc neither set nor cancel; only Cancel does, and it keeps the profile.
+    void keysDoNothingAndCancelChangesNothing() {
         MachineProfile profile;
         SettingsStore store(freshIni());
         OpenedSetup d(profile, store);
-        d.txtAppX->setText(QStringLiteral("7"));
-        d.txtMaxS->setText(text);
-        test::ScriptedResponder responder;
-        responder.answerMessage(modal::kOk);
-        d.Command1_Click();
-        QCOMPARE(responder.messages.size(), size_t(1));
-        QCOMPARE(responder.messages[0].text, message);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
+        d.txtMaxS->setText(QStringLiteral("9999"));
+        for (QWidget* target : std::initializer_list<QWidget*>{d.txtMaxS, d.Command1, d.Command2}) {
+            target->setFocus();
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(target, key);
+        }
+        QVERIFY(d.isVisible());
         QCOMPARE(d.result(), 0);
-        QCOMPARE(profile.gApproachX, 200.0);
-        QVERIFY(!store.contains(kParameter, QStringLiteral("AppX")));
-        QCOMPARE(d.txtMaxS->text(), text);
+        QTest::mouseClick(d.Command2, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(profile.gMaxSpindleSpeed.value(), 2500.0f);
+        QVERIFY(!profile.gMacTurn);
+        QVERIFY(!store.contains(kParameter, QStringLiteral("MaxS")));
     }
-}
 
-// Enter and Esc neither set nor cancel; only Cancel does, and it keeps the profile.
-void TestFrmProcessSetup::keysDoNothingAndCancelChangesNothing() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    OpenedSetup d(profile, store);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d));
-    QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
-    d.txtMaxS->setText(QStringLiteral("9999"));
-    for (QWidget* target : std::initializer_list<QWidget*>{d.txtMaxS, d.Command1, d.Command2}) {
-        target->setFocus();
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(target, key);
+    void enteringABoxSelectsItsText() {
+        MachineProfile profile;
+        SettingsStore store(freshIni());
+        OpenedSetup d(profile, store);
+        d.txtHomeZ->clear();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtAppX->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(d.txtAppX->selectedText(), QStringLiteral("200"));
+        d.txtHomeZ->setFocus(Qt::OtherFocusReason);
+        QVERIFY(!d.txtHomeZ->hasSelectedText());
+        QTest::mouseClick(d.txtMaxS, Qt::LeftButton, {}, QPoint(2, d.txtMaxS->height() / 2));
+        QTRY_COMPARE(d.txtMaxS->selectedText(), QStringLiteral("2500"));
     }
-    QVERIFY(d.isVisible());
-    QCOMPARE(d.result(), 0);
-    QTest::mouseClick(d.Command2, Qt::LeftButton);
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(profile.gMaxSpindleSpeed.value(), 2500.0f);
-    QVERIFY(!profile.gMacTurn);
-    QVERIFY(!store.contains(kParameter, QStringLiteral("MaxS")));
-}
 
-void TestFrmProcessSetup::enteringABoxSelectsItsText() {
-    MachineProfile profile;
-    SettingsStore store(freshIni());
-    OpenedSetup d(profile, store);
-    d.txtHomeZ->clear();
-    d.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d));
-    d.txtAppX->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(d.txtAppX->selectedText(), QStringLiteral("200"));
-    d.txtHomeZ->setFocus(Qt::OtherFocusReason);
-    QVERIFY(!d.txtHomeZ->hasSelectedText());
-    QTest::mouseClick(d.txtMaxS, Qt::LeftButton, {}, QPoint(2, d.txtMaxS->height() / 2));
-    QTRY_COMPARE(d.txtMaxS->selectedText(), QStringLiteral("2500"));
-}
+private:
+    QTemporaryDir dir_;
+    int files_ = 0;
+    QString freshIni() { return dir_.filePath(QStringLiteral("q%1.ini").arg(++files_)); }
+};
 
 QTEST_MAIN(TestFrmProcessSetup)
 #include "tst_frmProcessSetup.moc"

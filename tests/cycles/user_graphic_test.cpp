@@ -24,15 +24,16 @@ TEST_P(UserGraphic, BuildsTheSubprogram) {
     EXPECT_EQ(s.gOutputText.toStdString(), c.expected.text(crlf).toStdString());
 }
 
-const char* const kAllEmpty = R"(	
+// The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
+const char* const kChucked = R"(	
 ----------< USER GRAPHIC COMMAND >----------
 OUGC
-NOEX VCHKX=0 VCHKZ=0
-NOEX VCHKD=0 VCHKL=0
+NOEX VCHKX=3 VCHKZ=-3.9
+NOEX VCHKD=0.25 VCHKL=0.5
 NOEX VWKR=393
 N000 CLEAR
 N000 DEF WORK
-N000 PS RC,[0,0],[0,0]
+N000 PS RC,[1,0],[40,30]
 N000 END
 N000 DRAW
 NRTS RTS
@@ -41,50 +42,43 @@ NRTS RTS
 INSTANTIATE_TEST_SUITE_P(
     Table, UserGraphic,
     ::testing::Values(
-        SubCase{"AllEmpty", UgcInput{}, kAllEmpty},
-        // The usual blank: P-Zero 0.1, jaw 0.5 long and 0.25 deep, 4 long, 3 across.
         SubCase{"MainOuterChuck", {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3"},
-                {kAllEmpty,
-                  {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]"}}}},
+                kChucked},
+        SubCase{"AllEmpty", UgcInput{},
+                {kChucked,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=0 VCHKZ=0"},
+                   {"NOEX VCHKD=0.25 VCHKL=0.5", "NOEX VCHKD=0 VCHKL=0"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[0,0],[0,0]"}}}},
         // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
         SubCase{"BoreFractionsAndFace",
                 {.Text9 = "0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4.7", .Text5 = "2.9", .Text4 = "3.5",
                  .Check2 = true},
-                {kAllEmpty,
-                  {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.75\nNOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[2,0],[40,20]\nN000 PS RC,[2.5,0],[40,30],0\nN000 END\n"
-                                               "N000 DEF WORKF\nN000 PF 0,[0,0],20,D\nN000 PF 0,[0,0],30,D,0\n"
-                                               "N000 PO [0,15]\nN000 CI [0,0],[0,-15],R,0"}}}},
+                {kChucked,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.75"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[2,0],[40,20]\nN000 PS RC,[2.5,0],[40,30],0\nN000 END\n"
+                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],20,D\nN000 PF 0,[0,0],30,D,0\n"
+                                                 "N000 PO [0,15]\nN000 CI [0,0],[0,-15],R,0"}}}},
         // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
         SubCase{"CentreChuckedInTheBore",
                 {.Text9 = "0.1234", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "2",
                  .Text8 = "1.5", .Text7 = "0.5", .Text6 = "0.75", .OD = false, .Check1 = true},
-                {kAllEmpty,
-                  {{"NOEX VWKR=393", ""}, {"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=2 VCHKZ=-3.877\nNOEX VCHKD=0.25 VCHKL=0.5\n"
-                                             "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.123"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.23,0],[40,20],0"}}}},
+                {kChucked,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.877"},
+                   {"NOEX VWKR=393", "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.123"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.23,0],[40,20],0"}}}},
         // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
         SubCase{"NegativePZeroWithBore",
                 {.Text9 = "-0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "1"},
-                {kAllEmpty,
-                  {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-4.25\nNOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[-2,0],[40,30]\nN000 PS RC,[-2.5,0],[40,10],0"}}}},
+                {kChucked,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=3 VCHKZ=-4.25"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[-2,0],[40,30]\nN000 PS RC,[-2.5,0],[40,10],0"}}}},
         // A negative inner diameter is no bore: neither the second "PS" line nor the bore's
         // face lines.
         SubCase{"NegativeInnerDiameterIsNoBore",
                 {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "-2",
                  .Check2 = true},
-                {kAllEmpty,
-                  {{"NOEX VCHKD=0 VCHKL=0", ""},
-                   {"NOEX VCHKX=0 VCHKZ=0", "NOEX VCHKX=3 VCHKZ=-3.9\nNOEX VCHKD=0.25 VCHKL=0.5"},
-                   {"N000 PS RC,[0,0],[0,0]", "N000 PS RC,[1,0],[40,30]\nN000 END\nN000 DEF WORKF\n"
-                                               "N000 PF 0,[0,0],30,D"}}}}),
+                {kChucked, {{"+N000 PS RC,[1,0],[40,30]", "N000 END\nN000 DEF WORKF\nN000 PF 0,[0,0],30,D"}}}}),
     [](const ::testing::TestParamInfo<SubCase>& info) { return std::string(info.param.name); });
 
 TEST(UserGraphic, StoresTheWorkShape) {
