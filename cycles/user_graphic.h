@@ -8,15 +8,15 @@ struct SharedState;
 
 // The workpiece dialog's boxes and options as the user left them at "Exe.".
 struct UgcInput {
-    QString Text9;  // P-Zero
-    QString Text1;  // Jaw Clamp
-    QString Text2;  // Jaw Deepth
-    QString Text3;  // Length OL
-    QString Text5;  // Material OD
-    QString Text4;  // Material ID
-    QString Text8;  // Center Length
-    QString Text7;  // Center Dia.
-    QString Text6;  // Center D2
+    QString Text9{};  // P-Zero
+    QString Text1{};  // Jaw Clamp
+    QString Text2{};  // Jaw Deepth
+    QString Text3{};  // Length OL
+    QString Text5{};  // Material OD
+    QString Text4{};  // Material ID
+    QString Text8{};  // Center Length
+    QString Text7{};  // Center Dia.
+    QString Text6{};  // Center D2
     bool OD = true;           // chucked on the outer diameter ("O.D."), else on the bore
     bool SubSpindle = false;  // "Sub"
     bool Check1 = false;      // "With Center"

@@ -57,8 +57,9 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         EXPECT_EQ(doc.box.SelStart(), 4 + c.inserted.size());
         EXPECT_EQ(doc.changes, c.inserted.isEmpty() ? 0 : 1);
         ASSERT_EQ(user.shown.size(), c.refused ? 1u : 0u);
-        if (c.refused)
+        if (c.refused) {
             EXPECT_EQ(user.shown[0].text, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"));
+        }
     }
     // Without a document the report comes before the dialog.
     SharedState s;

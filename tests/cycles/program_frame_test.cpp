@@ -249,8 +249,9 @@ TEST(ProgramFrame, OverflowsAreReportedAndWriteNothing) {
         EXPECT_EQ(user.stayedOpen, !inTheFrame);
         EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
         EXPECT_EQ(doc.changes, 0);
-        if (!inTheFrame)
+        if (!inTheFrame) {
             EXPECT_EQ(s.workShape.gMaterialOD, 5.0);
+        }
     }
 }
 
