@@ -5,12 +5,14 @@
 
 #include "common/runtime_error.h"
 #include "cycles/process_error.h"
+#include "platform/deferred_icons.h"
 
 namespace quillmar {
 
 QuillmarApplication::QuillmarApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quillmar"));
     setOrganizationName(QStringLiteral("Quillmar"));
+    setStyle(new DeferredIconStyle);
 }
 
 bool QuillmarApplication::notify(QObject* receiver, QEvent* event) {
