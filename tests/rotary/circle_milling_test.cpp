@@ -6,9 +6,7 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 

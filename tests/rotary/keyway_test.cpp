@@ -4,10 +4,7 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::Edit;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 

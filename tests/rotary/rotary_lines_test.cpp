@@ -15,9 +15,7 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::Machine;
-using test::RotaryBlocks;
-using test::RotaryFailure;
+using namespace quillmar::test;
 
 namespace {
 

@@ -4,9 +4,7 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
@@ -45,15 +43,12 @@ const std::vector<test::Edit> kTilted90Edits = {
 };
 
 const test::Typing kTilted30 = test::plus(kTilted90, {{"B", "30"}});
-const std::vector<test::Edit> kTilted30Edits = {
-    {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< TAP M0.25 >-----)"},
-    {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=30"},
-    {"NT08 G00 X200 Z50 SB=760 M08",
-     "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
-    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
-    {"N000 G00 Z50", "N000 G00 Z50\nN000 G126\nN000 G136"}, {"N000     X200", ""},
-    {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
-};
+const std::vector<test::Edit> kTilted30Edits = test::plus(
+    kTilted90Edits, {{"N000 G95 M110 TL=0808 BT=1", "N000 G95 M110 TL=0808 G52 BA=30"},
+                     {"N000 G00  X100 Y0.5 Z0.25", "N000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
+                     {"N000 G178 C30 X-0.5 Y0.5 Z0.25 I98.92 F0.05 M136",
+                      "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
+                     {"N000 G00 X100", "N000 G00 Z50\nN000 G126"}});
 
 const std::vector<test::Edit> kSideEdits = {
     {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< SIDE TAP M0.25*P0.05 >-----)"},
