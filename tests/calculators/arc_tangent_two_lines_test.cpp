@@ -84,8 +84,6 @@ TEST_P(ArcTangent, WritesEveryBoxItReaches) {
 INSTANTIATE_TEST_SUITE_P(Examples, ArcTangent, ::testing::ValuesIn(kArcCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// --- Stages that stop early -------------------------------------------------------
-
 TEST(ArcTangentStages, AnEmptyBoxOfLineOneDoesNothingButBlanksCount) {
     for (int empty = 0; empty < 3; ++empty) {
         ArcTangentInput in = square();
@@ -107,8 +105,6 @@ TEST(ArcTangentStages, EmptyRadiusGivesTheCrossingAndTheRaysAndDisablesZoom) {
     EXPECT_EQ(run.zoomEnabled, std::optional<bool>(false));
     EXPECT_EQ(run.figure.steps.size(), 4u);  // clear, scale, two rays
 }
-
-// --- The figure ---------------------------------------------------------------------
 
 const Figure::Line& lineAt(const Figure& f, std::size_t i) { return std::get<Figure::Line>(f.steps.at(i)); }
 
@@ -135,8 +131,6 @@ TEST(ArcTangentFigure, ZoomCentresFiveRadiiOnTheArcAndKeepsTheRays) {
     EXPECT_EQ(lineAt(f, 7).to, lineAt(plain.figure, 3).to);
     EXPECT_EQ(std::get<Figure::Circle>(f.steps.at(9)).radius, 10.0);  // the arc itself
 }
-
-// --- Inserted texts -------------------------------------------------------------------
 
 QString insertedBy(const char* button, Plane plane, const std::function<QString(const QString&)>& boxes) {
     for (const InsertButton& insert : arcTangentInsertButtons())

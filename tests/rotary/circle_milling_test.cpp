@@ -10,8 +10,6 @@ using namespace quillmar::test;
 
 namespace {
 
-// --- the depth levels ---------------------------------------------------------------------
-
 TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
     struct Case { float top; double step; float bottom; QList<double> levels; } cases[] = {
         // From cut levels the step would drift to 0.199 and 0.099.
@@ -34,8 +32,6 @@ TEST(DepthLevels, MoreThanTenThousandWithTheBottomIsAnOverflow) {
     EXPECT_EQ(test::errorOf([] { depthLevels(Single(0.0f), 0.001, Single(-20.0f)); }), kErrOverflow);
     EXPECT_EQ(test::errorOf([] { depthLevels(Single(1e16f), 1, Single(0.0f)); }), kErrOverflow);
 }
-
-// --- the circle block -----------------------------------------------------------------------
 
 // Tool 5, V 200, F 0.004, no cut depth, no allowance, end mill 0.25.
 const QStringList kRow = {"M-CIRCLE", "", "5", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "0"};

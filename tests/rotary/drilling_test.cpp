@@ -93,7 +93,6 @@ const test::Family kSideFamily{test::drillRow("7", "1", "150", "0.002", "0", "0"
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
     ::testing::Values(
-        // The face drill as it is usually set up: MacTurn, tool-shape data, OSP-U100.
         RotaryCase{"FaceMacTurn", &kFaceFamily, ProcessMDrillFace_Click, test::kMacTurnShape, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.

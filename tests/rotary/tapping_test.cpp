@@ -104,7 +104,6 @@ INSTANTIATE_TEST_SUITE_P(
                                                           {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     test::blockName);
 
-// The tilted tap relabels its bottom by the B typed, as the tilted drill does.
 TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
     SharedState s = test::stateFor(kMacTurn);
     test::fillRotaryRows(s, kRow);
