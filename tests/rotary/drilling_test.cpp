@@ -118,6 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
                      "N000 VLMON[7]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
+        // The clearance reads the approach point as entered, while the retract writes it cut:
+        // from the cut 50 the side drill would give I47.075.
+        RotaryCase{"SideEnteredApproach", &kSideFamily, ProcessMDrillSide_Click,
+                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 50.0009},
+                   {{"StartX", "2.7645"}},
+                   {{"NOEX VTLD[7]=0.187 VTLL[7]=1.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.582"},
+                    {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X50 Z50 SB=3050 M13 M63 M08"},
+                    {"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
+                     "N000 G181 C90 X1.2 Z-0.5 I47.076 F=SB*0.002 M136"},
+                    {"N000 G00 X200", "N000 G00 X50"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
         RotaryCase{"SlantMultusB30", family(test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                    {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
@@ -156,21 +166,6 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
     run(ProcessMDrillFace_Click, {});
     EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
-}
-
-// The clearance reads the approach point as entered, while the retract writes it cut: from
-// the cut 50 the side drill would give I47.075.
-TEST(DrillingClearance, ReadsTheApproachPointAsEntered) {
-    SharedState s = test::stateFor(Machine{.kind = MachineKind::MacTurn, .approachX = 50.0009});
-    test::fillRotaryRows(s, test::drillRow("5", "1", "100", "0.005", "0", "0", "0.25", "0", "1"));
-    Document doc;
-    FakeProcessDialog user;
-    test::script(user, {{"StartX", "2.7645"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "1"}});
-    ProcessMDrillSide_Click(s, &doc.box, nullptr);
-    const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("N000 G181 C0 X1 Z0 I47.076 F=SB*0.005 M136"))) << s.gOutputText.toStdString();
-    EXPECT_TRUE(lines.contains(QStringLiteral("N000 G00 X50")));
-    EXPECT_EQ(s.profile.gApproachX, 50.0009);
 }
 
 // A B that the block writes as 90 is 90 for every line that depends on it, and one a

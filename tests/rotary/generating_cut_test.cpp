@@ -65,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     Z0.08", "N000     Z0.203"}, {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
-        RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnBothFlags, kSide, kSideEdits},
         RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnNoOsp, kSide,
                    test::plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
                                            {"N000     Z-5", "N000     Z-5 M62"}})}),
