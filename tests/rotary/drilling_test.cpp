@@ -11,9 +11,9 @@ using namespace quillmar::test;
 namespace {
 
 // A drilling case brings its own cutting-condition row and typing.
-const test::Family* family(const QStringList& row, const test::Typing& typing, const char* base) {
-    static std::deque<test::Family> families;
-    return &families.emplace_back(test::Family{row, typing, test::block(base)});
+const Family* family(const QStringList& row, const Typing& typing, const char* base) {
+    static std::deque<Family> families;
+    return &families.emplace_back(Family{row, typing, block(base)});
 }
 
 const char* const kFaceMacTurn = R"(
@@ -75,10 +75,10 @@ NSTP M01
 <TAB>
 )";
 
-const test::Family kFaceFamily{test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
+const Family kFaceFamily{drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
                                {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
-                               test::block(kFaceMacTurn)};
-const std::vector<test::Edit> kSideEdits = {
+                               block(kFaceMacTurn)};
+const std::vector<Edit> kSideEdits = {
     {"(-----< FACE DRILL D0.25 >-----)", "(-----< SIDE DRILL D0.187 >-----)"},
     {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", "NOEX VTLIN[7]=27 VTLFN[7]=1 VTLA1[7]=118"},
     {"NOEX VTLD[7]=0.25 VTLL[7]=21.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.2"},
@@ -86,18 +86,18 @@ const std::vector<test::Edit> kSideEdits = {
     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", "N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136"},
     {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
 };
-const test::Family kSideFamily{test::drillRow("7", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
+const Family kSideFamily{drillRow("7", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
                                {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
-                               test::edited(kFaceFamily.base, kSideEdits)};
+                               edited(kFaceFamily.base, kSideEdits)};
 
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceMacTurn", &kFaceFamily, ProcessMDrillFace_Click, test::kMacTurnShape, {}, {}},
+        RotaryCase{"FaceMacTurn", &kFaceFamily, ProcessMDrillFace_Click, kMacTurnShape, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
         RotaryCase{"FaceOtherAllWords",
-                   family(test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+                   family(drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
                    {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
                    ProcessMDrillFace_Click, Machine{MachineKind::Other, false, false, false, true, true}, {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
-        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click, test::kMacTurnShape, {}, {}},
+        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click, kMacTurnShape, {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
         RotaryCase{"SideMacTurnLoadMonitor", &kSideFamily, ProcessMDrillSide_Click,
                    Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {{"W", "0.3"}},
@@ -129,22 +129,22 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 G181 C90 X1.2 Z-0.5 I47.076 F=SB*0.002 M136"},
                     {"N000 G00 X200", "N000 G00 X50"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
-        RotaryCase{"SlantMultusB30", family(test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
+        RotaryCase{"SlantMultusB30", family(drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                    {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
                     {"EndX", "90"}, {"EndC", "-0.5"}}, kSlantMultusB30),
                    ProcessMDrillSlant_Click, Machine{MachineKind::Multus, false, true, true, true, true}, {}, {}}),
-    test::blockName);
+    blockName);
 
 // The tilted plane offers what the last executed run left: B as its block cut it, the
 // shift as typed; a failed run leaves nothing of its own, and a face cycle resets B and SZ.
 TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
-    SharedState s = test::stateFor(Machine{MachineKind::MacTurn});
-    test::fillRotaryRows(s, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
+    SharedState s = stateFor(Machine{MachineKind::MacTurn});
+    fillRotaryRows(s, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
     Document doc;
     FakeProcessDialog user;
-    auto run = [&](test::Command command, const test::Typing& typing) {
+    auto run = [&](Command command, const Typing& typing) {
         user.clearScript();
-        test::script(user, typing);
+        script(user, typing);
         command(s, &doc.box, nullptr);
     };
     auto offered = [&] {
@@ -178,11 +178,11 @@ TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
     };
     for (const Row& r : rows) {
         // The tilted plane does not ask the machine type: another machine writes TL too.
-        SharedState s = test::stateFor(Machine{MachineKind::Other});
-        test::fillRow(s, 19, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
+        SharedState s = stateFor(Machine{MachineKind::Other});
+        fillRow(s, 19, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
         Document doc;
         FakeProcessDialog user;
-        test::script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
+        script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
         ProcessMDrillSlant_Click(s, &doc.box, nullptr);
         const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
         EXPECT_TRUE(lines.contains(QString::fromLatin1(r.toolCall))) << r.b;
