@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,15 @@ inline std::string writesOf(const CalculatorRun& run) {
     QStringList parts;
     for (const BoxWrite& w : run.writes)
         parts << w.box + QLatin1Char('=') + w.text;
+    return parts.join(QLatin1Char(' ')).toStdString();
+}
+
+// Box texts joined by blanks, "-" for a box left as it was.
+template <typename Texts>
+std::string shownTexts(const Texts& texts) {
+    QStringList parts;
+    for (const std::optional<QString>& text : texts)
+        parts << text.value_or(QStringLiteral("-"));
     return parts.join(QLatin1Char(' ')).toStdString();
 }
 
