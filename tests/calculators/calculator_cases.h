@@ -83,4 +83,17 @@ inline void expectFailures(Runner run, const CalculatorInput& base, std::initial
     expectCases(run, base, {}, cases, true);
 }
 
+// The stages that stop early: with one of `first` empty nothing is drawn; with one of
+// `later` empty the first `steps` steps are drawn and nothing is written.
+inline void expectEarlyStops(Runner run, const CalculatorInput& base, std::initializer_list<const char*> first,
+                             std::initializer_list<const char*> later, std::size_t steps) {
+    for (const char* box : first)
+        EXPECT_TRUE(run(withBoxes(base, {{box, ""}})).figure.steps.empty()) << box;
+    for (const char* box : later) {
+        const CalculatorRun r = run(withBoxes(base, {{box, ""}}));
+        EXPECT_TRUE(r.writes.empty() && !r.figure.failure) << box;
+        EXPECT_EQ(r.figure.steps.size(), steps) << box;
+    }
+}
+
 }  // namespace quillmar::test

@@ -57,15 +57,6 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
     EXPECT_EQ(decodeProgram(kCp932 + "\\~").text, QString::fromUtf8("(荒加工) 表ソ ｱ\\~"));
 }
 
-TEST(ProgramFile, EditingAfterANoncharacterChangesOnlyTheEditedCharacter) {
-    const DecodedProgram decoded = decodeProgram(QByteArray("A\xef\xbf\xbf" "B\r\nC", 8));
-    RichTextBox box;
-    box.load(decoded.text, decoded.encoding);
-    box.select(2, 1);
-    box.setSelText(QStringLiteral("Z"));
-    EXPECT_EQ(encodeText(box.Text(), box.encoding()).value_or("?").toHex(' '), QByteArray("41 ef bf bf 5a 0d 0a 43"));
-}
-
 // A document keeps its code page while it takes text; what the code page cannot hold
 // writes nothing until saving as UTF-8 is asked for.
 TEST(ProgramFile, ACharacterTheCodePageLacksWritesNothingUnlessSavedAsUtf8) {
