@@ -56,13 +56,7 @@ inline std::string expectedWrites(const Boxes& base, const Boxes& changes) {
 
 // A row: the boxes it changes, and the result boxes whose texts differ from the base
 // writes (for a failure: exactly the boxes written before it).
-struct Case {
-    const char* name;
-    Boxes changes;
-    Boxes expected;
-    Plane plane = Plane::XZ;
-    int option = 1;
-};
+struct Case { const char* name; Boxes changes; Boxes expected; Plane plane = Plane::XZ; int option = 1; };
 
 using Runner = CalculatorRun (*)(const CalculatorInput&);
 

@@ -14,11 +14,7 @@ XyXcInput xc(const char* x1, const char* c1, const char* x2 = "", const char* c2
     return {{"", "", x1, c1, "", "", x2, c2}, true};
 }
 
-struct Case {
-    XyXcInput input;
-    const char* boxes;  // Text1 .. Text15
-    bool failed = false;
-};
+struct Case { XyXcInput input; const char* boxes; bool failed = false; };  // boxes: Text1 .. Text15
 
 }  // namespace
 

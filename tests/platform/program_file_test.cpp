@@ -25,10 +25,7 @@ const QByteArray kCp932 = QByteArray("(\x8d\x72\x89\xc1\x8d\x48) \x95\x5c\x83\x5
 }  // namespace
 
 TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
-    const struct {
-        QByteArray bytes;
-        TextEncoding encoding;
-    } rows[] = {
+    const struct { QByteArray bytes; TextEncoding encoding; } rows[] = {
         {"O1000\r\nG00 X100.\r\nM30\r\n", TextEncoding::Utf8},
         {"O1000\nG00 X100.\nM30\n", TextEncoding::Utf8},
         {"O1000\rG00 X100.\rM30\r", TextEncoding::Utf8},
