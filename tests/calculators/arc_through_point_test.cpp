@@ -60,11 +60,6 @@ TEST(ArcThroughPoint, AnglesAreBroughtWithinAQuarterTurnEitherWay) {
 }
 
 TEST(ArcThroughPoint, StagesThatStopEarly) {
-    for (const char* box : {"Text1", "Text2", "Text3"})
-        EXPECT_TRUE(runArcThroughPoint(withBoxes(kBase, {{box, ""}})).figure.steps.empty()) << box;
-    for (const char* box : {"Text4", "Text5", "Text8"}) {
-        const CalculatorRun lineOnly = runArcThroughPoint(withBoxes(kBase, {{box, ""}}));
-        EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure) << box;
-        EXPECT_EQ(lineOnly.figure.steps.size(), 3u) << box;  // clear, scale, the line
-    }
+    // Without the end point or the radius: clear, scale and the line.
+    expectEarlyStops(runArcThroughPoint, kBase, {"Text1", "Text2", "Text3"}, {"Text4", "Text5", "Text8"}, 3);
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,15 @@ inline std::string writesOf(const CalculatorRun& run) {
     return parts.join(QLatin1Char(' ')).toStdString();
 }
 
+// Box texts joined by blanks, "-" for a box left as it was.
+template <typename Texts>
+std::string shownTexts(const Texts& texts) {
+    QStringList parts;
+    for (const std::optional<QString>& text : texts)
+        parts << text.value_or(QStringLiteral("-"));
+    return parts.join(QLatin1Char(' ')).toStdString();
+}
+
 // The base writes with the listed boxes' texts replaced, in the base order.
 inline std::string expectedWrites(const Boxes& base, const Boxes& changes) {
     QStringList parts;
@@ -46,13 +56,7 @@ inline std::string expectedWrites(const Boxes& base, const Boxes& changes) {
 
 // A row: the boxes it changes, and the result boxes whose texts differ from the base
 // writes (for a failure: exactly the boxes written before it).
-struct Case {
-    const char* name;
-    Boxes changes;
-    Boxes expected;
-    Plane plane = Plane::XZ;
-    int option = 1;
-};
+struct Case { const char* name; Boxes changes; Boxes expected; Plane plane = Plane::XZ; int option = 1; };
 
 using Runner = CalculatorRun (*)(const CalculatorInput&);
 
@@ -71,6 +75,19 @@ inline void expectCases(Runner run, const CalculatorInput& base, const Boxes& ba
 
 inline void expectFailures(Runner run, const CalculatorInput& base, std::initializer_list<Case> cases) {
     expectCases(run, base, {}, cases, true);
+}
+
+// The stages that stop early: with one of `first` empty nothing is drawn; with one of
+// `later` empty the first `steps` steps are drawn and nothing is written.
+inline void expectEarlyStops(Runner run, const CalculatorInput& base, std::initializer_list<const char*> first,
+                             std::initializer_list<const char*> later, std::size_t steps) {
+    for (const char* box : first)
+        EXPECT_TRUE(run(withBoxes(base, {{box, ""}})).figure.steps.empty()) << box;
+    for (const char* box : later) {
+        const CalculatorRun r = run(withBoxes(base, {{box, ""}}));
+        EXPECT_TRUE(r.writes.empty() && !r.figure.failure) << box;
+        EXPECT_EQ(r.figure.steps.size(), steps) << box;
+    }
 }
 
 }  // namespace quillmar::test

@@ -56,8 +56,6 @@ TEST(Scale, ValuesBeyondSinglePrecisionAndVanishingExtentsAreRefused) {
             EXPECT_NO_THROW(checkedScale(r.left, r.top, r.width, r.height)) << r.width;
 }
 
-// --- Replaying a figure ---------------------------------------------------------------
-
 TEST(DrawFigure, ReplaysStepsWithScaleAndColour) {
     RecordingSurface surface;
     Figure figure;

@@ -25,10 +25,6 @@ TEST(CircleTangentPoint, Cases) {
                     {"pointTooLargeToWrite", {{"Text2", "9E14"}, {"Text3", "4E14"}},
                      {{"Text7", "346410161500769"}, {"Text8", "-200000000022529"}, {"Text5", "-692820323001437"}}},
                     {"angleTooLarge", {{"Text4", "1E999"}}, {}}});
-    for (const char* box : {"Text1", "Text2", "Text3"})
-        EXPECT_TRUE(runCircleTangentPoint(withBoxes(base, {{box, ""}})).figure.steps.empty()) << box;
     // While the angle is empty only the circle is drawn.
-    const CalculatorRun circleOnly = runCircleTangentPoint(withBoxes(base, {{"Text4", ""}}));
-    EXPECT_TRUE(circleOnly.writes.empty() && !circleOnly.figure.failure);
-    EXPECT_EQ(circleOnly.figure.steps.size(), 3u);
+    expectEarlyStops(runCircleTangentPoint, base, {"Text1", "Text2", "Text3"}, {"Text4"}, 3);
 }

@@ -55,11 +55,6 @@ TEST(LineCircleCrossing, AnAngleAboveAHalfTurnIsTakenBelowItOnce) {
 }
 
 TEST(LineCircleCrossing, StagesThatStopEarly) {
-    for (const char* box : {"Text1", "Text2", "Text3"})
-        EXPECT_TRUE(runLineCircleCrossing(withBoxes(kBase, {{box, ""}})).figure.steps.empty()) << box;
-    for (const char* box : {"Text4", "Text5", "Text6"}) {
-        const CalculatorRun lineOnly = runLineCircleCrossing(withBoxes(kBase, {{box, ""}}));
-        EXPECT_TRUE(lineOnly.writes.empty() && !lineOnly.figure.failure) << box;
-        EXPECT_EQ(lineOnly.figure.steps.size(), 3u) << box;  // clear, scale, the line
-    }
+    // Without the circle: clear, scale and the line.
+    expectEarlyStops(runLineCircleCrossing, kBase, {"Text1", "Text2", "Text3"}, {"Text4", "Text5", "Text6"}, 3);
 }

@@ -1,20 +1,12 @@
 #include "calculators/neck_groove.h"
 
-#include <gtest/gtest.h>
+#include "calculator_cases.h"
 
 #include <QHash>
 
 using namespace quillmar;
 
 namespace {
-
-// Results Text6 .. Text15 joined by blanks, "-" for a box left as it was.
-std::string results(const NeckRun& run) {
-    QStringList texts;
-    for (const auto& text : run.results)
-        texts << (text ? *text : QStringLiteral("-"));
-    return texts.join(' ').toStdString();
-}
 
 struct NeckCase { NeckInput input; const char* results; bool failed; };
 
@@ -41,7 +33,7 @@ TEST(NeckGroove, CasesByFilledBoxes) {
     for (const NeckCase& c : cases) {
         SCOPED_TRACE("row " + std::to_string(&c - cases));
         const NeckRun run = runNeck(c.input);
-        EXPECT_EQ(results(run), c.results);
+        EXPECT_EQ(test::shownTexts(run.results), c.results);  // Text6 .. Text15
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
     }
 }

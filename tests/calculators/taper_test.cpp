@@ -39,11 +39,7 @@ TEST(TaperLine, CompletesTheMissingQuantity) {
 }
 
 TEST(TaperNoseR, ThreeAmountsOrNone) {
-    const struct {
-        const char* r;
-        const char* angle;
-        const char* expected;  // X Z Z2, or "-" for nothing written
-    } cases[] = {
+    const struct { const char *r, *angle, *expected; } cases[] = {  // expected X Z Z2; "-": none written
         {"0.8", "30", "0.676 0.585 1.014"}, {"0.4", "45", "0.468 0.234 0.565"}, {"1.2", "20", "0.719 0.988 1.411"},
         {"0.8", "0", "0 0.8 0.8"},          {"0.8", "90", "1.6 -0.001 1.6"},     {"0.8", "", "-"},
         {"1E300", "30", "-"},  // Z fits, X overflows: none is written

@@ -1,18 +1,10 @@
 #include "calculators/xy_xc.h"
 
-#include <gtest/gtest.h>
+#include "calculator_cases.h"
 
 using namespace quillmar;
 
 namespace {
-
-// Boxes Text1 .. Text15 as one text, "-" for a box left as it was.
-std::string boxes(const XyXcRun& run) {
-    QStringList texts;
-    for (const auto& text : run.boxes)
-        texts << (text ? *text : QStringLiteral("-"));
-    return texts.join(' ').toStdString();
-}
 
 XyXcInput xy(const char* x1, const char* y1, const char* x2 = "", const char* y2 = "") {
     return {{x1, y1, "", "", x2, y2, "", ""}, false};
@@ -22,11 +14,7 @@ XyXcInput xc(const char* x1, const char* c1, const char* x2 = "", const char* c2
     return {{"", "", x1, c1, "", "", x2, c2}, true};
 }
 
-struct Case {
-    XyXcInput input;
-    const char* boxes;  // Text1 .. Text15
-    bool failed = false;
-};
+struct Case { XyXcInput input; const char* boxes; bool failed = false; };  // boxes: Text1 .. Text15
 
 }  // namespace
 
@@ -52,7 +40,7 @@ TEST(XyXc, ConvertsPointsAndLines) {
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringList(c.input.points.begin(), c.input.points.end()).join(',').toStdString());
         const XyXcRun run = runXyXc(c.input);
-        EXPECT_EQ(boxes(run), c.boxes);
+        EXPECT_EQ(test::shownTexts(run.boxes), c.boxes);
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
     }
 }

@@ -6,13 +6,9 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
-
-// --- the depth levels ---------------------------------------------------------------------
 
 TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
     struct Case { float top; double step; float bottom; QList<double> levels; } cases[] = {
@@ -32,18 +28,16 @@ TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
 
 TEST(DepthLevels, MoreThanTenThousandWithTheBottomIsAnOverflow) {
     EXPECT_EQ(depthLevels(Single(0.0f), 1, Single(-10000.0f)).size(), 9999);
-    EXPECT_EQ(test::errorOf([] { depthLevels(Single(0.0f), 1, Single(-10000.5f)); }), kErrOverflow);
-    EXPECT_EQ(test::errorOf([] { depthLevels(Single(0.0f), 0.001, Single(-20.0f)); }), kErrOverflow);
-    EXPECT_EQ(test::errorOf([] { depthLevels(Single(1e16f), 1, Single(0.0f)); }), kErrOverflow);
+    EXPECT_EQ(errorOf([] { depthLevels(Single(0.0f), 1, Single(-10000.5f)); }), kErrOverflow);
+    EXPECT_EQ(errorOf([] { depthLevels(Single(0.0f), 0.001, Single(-20.0f)); }), kErrOverflow);
+    EXPECT_EQ(errorOf([] { depthLevels(Single(1e16f), 1, Single(0.0f)); }), kErrOverflow);
 }
-
-// --- the circle block -----------------------------------------------------------------------
 
 // Tool 5, V 200, F 0.004, no cut depth, no allowance, end mill 0.25.
 const QStringList kRow = {"M-CIRCLE", "", "5", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "0"};
-const test::Typing kTyping = {{"B", "0"},      {"C", "0"},      {"SZ", "0"},     {"StartX", "10"},
+const Typing kTyping = {{"B", "0"},      {"C", "0"},      {"SZ", "0"},     {"StartX", "10"},
                               {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "5"},   {"EndC", "-3"}};
-const QString kCircle = test::block(R"(
+const QString kCircle = block(R"(
 (-----< SLANT CIRCLE D10 >-----)
 NOEX VTLIN[5]=36 VTLFN[5]=1
 NOEX VTLD[5]=0.25 VTLL[5]=20
@@ -69,11 +63,11 @@ N000 G136
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
-const test::Family kFamily{kRow, kTyping, kCircle};
+const Family kFamily{kRow, kTyping, kCircle};
 
 #define CONTOUR "\nN000     X15 G41\nN000 G03 X5 Y0 L5\nN000     X15 Y0 L5\nN000 G01 X10 G40"
 
-constexpr Machine kMacTurn = test::kMacTurnShape;
+constexpr Machine kMacTurn = kMacTurnShape;
 
 INSTANTIATE_TEST_SUITE_P(
     CircleMilling, RotaryBlocks,
@@ -106,10 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"TopPlusTwoIsASingle", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
                   {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
         // Another machine writes the tool number three times.
-        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, test::kOtherShape, {},
+        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, kOtherShape, {},
                    {{"N000 MT=503", ""}, {"N000 M421", ""},
                     {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),
-    test::blockName);
+    blockName);
 
 }  // namespace

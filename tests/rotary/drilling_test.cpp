@@ -6,18 +6,14 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryBlocks;
-using test::RotaryCase;
-using test::Document;
-using test::FakeProcessDialog;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
 // A drilling case brings its own cutting-condition row and typing.
-const test::Family* family(const QStringList& row, const test::Typing& typing, const char* base) {
-    static std::deque<test::Family> families;
-    return &families.emplace_back(test::Family{row, typing, test::block(base)});
+const Family* family(const QStringList& row, const Typing& typing, const char* base) {
+    static std::deque<Family> families;
+    return &families.emplace_back(Family{row, typing, block(base)});
 }
 
 const char* const kFaceMacTurn = R"(
@@ -52,21 +48,6 @@ NSTP M01
 <TAB>
 )";
 
-const char* const kSideMacTurn = R"(
-(-----< SIDE DRILL D0.187 >-----)
-NOEX VTLIN[5]=27 VTLFN[5]=1 VTLA1[5]=118
-NOEX VTLD[5]=0.187 VTLL[5]=1.2
-N000 MT=503
-N000 M421
-N000 G94 M110 TL=0505 BT=1 M66
-NT05 G00 X200 Z50 SB=3050 M13 M63 M08
-N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136
-N000 G180
-N000 G00 X200
-N000 G21 HP=4 M12 M63 M09
-<TAB>
-)";
-
 const char* const kSlantMultusB30 = R"(
 (-----< DRILL D0.312 >-----)
 NOEX VGRIN[12]=28 VGRFN[12]=1 VGRA1[12]=118
@@ -94,64 +75,76 @@ NSTP M01
 <TAB>
 )";
 
-const test::Typing kFace = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}};
-const test::Family kSideFamily{test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
+const Family kFaceFamily{drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"),
+                               {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
+                               block(kFaceMacTurn)};
+const std::vector<Edit> kSideEdits = {
+    {"(-----< FACE DRILL D0.25 >-----)", "(-----< SIDE DRILL D0.187 >-----)"},
+    {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", "NOEX VTLIN[7]=27 VTLFN[7]=1 VTLA1[7]=118"},
+    {"NOEX VTLD[7]=0.25 VTLL[7]=21.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.2"},
+    {"N000 G94 M110 TL=0707", "N000 G94 M110 TL=0707 BT=1 M66"},
+    {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", "N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136"},
+    {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
+};
+const Family kSideFamily{drillRow("7", "1", "150", "0.002", "0", "0", "0.1875", "0", "1"),
                                {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
-                               test::block(kSideMacTurn)};
+                               edited(kFaceFamily.base, kSideEdits)};
 
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
     ::testing::Values(
-        // The face drill as it is usually set up: MacTurn, tool-shape data, OSP-U100.
-        RotaryCase{"FaceMacTurn", family(test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"), kFace,
-                   kFaceMacTurn), ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, true, false, true}, {}, {}},
+        RotaryCase{"FaceMacTurn", &kFaceFamily, ProcessMDrillFace_Click, kMacTurnShape, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
         RotaryCase{"FaceOtherAllWords",
-                   family(test::drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+                   family(drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
                    {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
                    ProcessMDrillFace_Click, Machine{MachineKind::Other, false, false, false, true, true}, {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
-        RotaryCase{"FaceMacTurnNoOsp",
-                   family(test::drillRow("7", "1", "200", "0.004", "-0.1", "0.05", "0.25", "0", "1.0004"),
-                   kFace, kFaceMacTurn),
-                   ProcessMDrillFace_Click, Machine{MachineKind::MacTurn, false, false, false, true},
-                   {{"StartX", "0.5"}, {"EndZ", "-1"}},
+        RotaryCase{"FaceMacTurnNoOsp", &kFaceFamily, ProcessMDrillFace_Click,
+                   Machine{MachineKind::MacTurn, false, false, false, true},
+                   {{"D", "-0.1"}, {"L", "0.05"}, {"C", "1.0004"}, {"StartX", "0.5"}, {"EndZ", "-1"}},
                    {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
                     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
                     {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X200 Z50 SB=3050 M13 M64 M08\nN000     M62\n"
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
-        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click,
-                   Machine{MachineKind::MacTurn, true, false, true},
-                   {}, {}},
+        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click, kMacTurnShape, {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
-        RotaryCase{"SideMacTurnLoadMonitor",
-                   family(test::drillRow("5", "1", "150", "0.002", "0", "0", "0.1875", "0.3", "1"),
-                   kSideFamily.typing, kSideMacTurn), ProcessMDrillSide_Click,
-                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {},
+        RotaryCase{"SideMacTurnLoadMonitor", &kSideFamily, ProcessMDrillSide_Click,
+                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {{"W", "0.3"}},
                    {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
-                     "N000 VLMON[5]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
-                    {"+N000 G180", "N000 VLMON[5]=0"}}},
+                     "N000 VLMON[7]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
+                    {"+N000 G180", "N000 VLMON[7]=0"}}},
+        // The clearance reads the approach point as entered, while the retract writes it cut:
+        // from the cut 50 the side drill would give I47.075.
+        RotaryCase{"SideEnteredApproach", &kSideFamily, ProcessMDrillSide_Click,
+                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 50.0009},
+                   {{"StartX", "2.7645"}},
+                   {{"NOEX VTLD[7]=0.187 VTLL[7]=1.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.582"},
+                    {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X50 Z50 SB=3050 M13 M63 M08"},
+                    {"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
+                     "N000 G181 C90 X1.2 Z-0.5 I47.076 F=SB*0.002 M136"},
+                    {"N000 G00 X200", "N000 G00 X50"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
-        RotaryCase{"SlantMultusB30", family(test::drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
+        RotaryCase{"SlantMultusB30", family(drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                    {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
                     {"EndX", "90"}, {"EndC", "-0.5"}}, kSlantMultusB30),
                    ProcessMDrillSlant_Click, Machine{MachineKind::Multus, false, true, true, true, true}, {}, {}}),
-    test::blockName);
+    blockName);
 
 // The tilted plane offers what the last executed run left: B as its block cut it, the
 // shift as typed; a failed run leaves nothing of its own, and a face cycle resets B and SZ.
 TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
-    SharedState s = test::stateFor(Machine{MachineKind::MacTurn});
-    test::fillRotaryRows(s, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
+    SharedState s = stateFor(Machine{MachineKind::MacTurn});
+    fillRotaryRows(s, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
     Document doc;
     FakeProcessDialog user;
-    auto run = [&](test::Command command, const test::Typing& typing) {
+    auto run = [&](Command command, const Typing& typing) {
         user.clearScript();
-        test::script(user, typing);
+        script(user, typing);
         command(s, &doc.box, nullptr);
     };
     auto offered = [&] {
@@ -175,21 +168,6 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
 }
 
-// The clearance reads the approach point as entered, while the retract writes it cut: from
-// the cut 50 the side drill would give I47.075.
-TEST(DrillingClearance, ReadsTheApproachPointAsEntered) {
-    SharedState s = test::stateFor(Machine{.kind = MachineKind::MacTurn, .approachX = 50.0009});
-    test::fillRotaryRows(s, test::drillRow("5", "1", "100", "0.005", "0", "0", "0.25", "0", "1"));
-    Document doc;
-    FakeProcessDialog user;
-    test::script(user, {{"StartX", "2.7645"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "1"}});
-    ProcessMDrillSide_Click(s, &doc.box, nullptr);
-    const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("N000 G181 C0 X1 Z0 I47.076 F=SB*0.005 M136"))) << s.gOutputText.toStdString();
-    EXPECT_TRUE(lines.contains(QStringLiteral("N000 G00 X50")));
-    EXPECT_EQ(s.profile.gApproachX, 50.0009);
-}
-
 // A B that the block writes as 90 is 90 for every line that depends on it, and one a
 // hair below zero is cut to a tilt of -0.001.
 TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
@@ -200,11 +178,11 @@ TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
     };
     for (const Row& r : rows) {
         // The tilted plane does not ask the machine type: another machine writes TL too.
-        SharedState s = test::stateFor(Machine{MachineKind::Other});
-        test::fillRow(s, 19, test::drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
+        SharedState s = stateFor(Machine{MachineKind::Other});
+        fillRow(s, 19, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
         Document doc;
         FakeProcessDialog user;
-        test::script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
+        script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
         ProcessMDrillSlant_Click(s, &doc.box, nullptr);
         const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
         EXPECT_TRUE(lines.contains(QString::fromLatin1(r.toolCall))) << r.b;

@@ -4,18 +4,15 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::Edit;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
 // Tool 4, V 200, F 0.004, cutter 0.25; the boxes C, D, L and W are hidden.
 const QStringList kRow = {"M-CX", "", "4", "0", "1", "200", "0.004", "0", "0", "0.25", "0", "0"};
-const test::Typing kTyping = {{"StartX", "30"}, {"StartZ", "0"},  {"StartC", "0"},
+const Typing kTyping = {{"StartX", "30"}, {"StartZ", "0"},  {"StartC", "0"},
                               {"EndX", "10"},   {"EndZ", "-2"}, {"EndC", "90"}};
-const QString kFaceCut = test::block(R"(
+const QString kFaceCut = block(R"(
 (-----< FACE ENDMILL D0.25 >-----)
 NOEX VTLIN[4]=36 VTLFN[4]=1
 NOEX VTLD[4]=0.25 VTLL[4]=22
@@ -32,11 +29,10 @@ N000     X200
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
-const test::Family kFamily{kRow, kTyping, kFaceCut};
+const Family kFamily{kRow, kTyping, kFaceCut};
 
-constexpr Machine kMacTurn = test::kMacTurnShape;
 
-const test::Typing kSide = {{"StartX", "30"}, {"StartZ", "-5"}, {"StartC", "45"},
+const Typing kSide = {{"StartX", "30"}, {"StartZ", "-5"}, {"StartC", "45"},
                             {"EndX", "20"},   {"EndZ", "-15"},  {"EndC", "180"}};
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE ENDMILL D0.25 >-----)", "(-----< SIDE ENDMILL D0.25 >-----)"},
@@ -52,9 +48,9 @@ const std::vector<Edit> kSideEdits = {
 INSTANTIATE_TEST_SUITE_P(
     GeneratingCut, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurn, {}, {}},
+        RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurnShape, {}, {}},
         // Without OSP-U100 the M62 stands behind the first positioning line.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, test::kMacTurnNoOsp, {},
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, kMacTurnNoOsp, {},
                    {{"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M08"},
                     {"N000     X30", "N000     X30 M62"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
@@ -67,11 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C12.345 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000     Z0.08", "N000     Z0.203"}, {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurn, kSide, kSideEdits},
-        RotaryCase{"SideBothFlags", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnBothFlags, kSide, kSideEdits},
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, test::kMacTurnNoOsp, kSide,
-                   test::plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
+        RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurnShape, kSide, kSideEdits},
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, kMacTurnNoOsp, kSide,
+                   plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
                                            {"N000     Z-5", "N000     Z-5 M62"}})}),
-    test::blockName);
+    blockName);
 
 }  // namespace

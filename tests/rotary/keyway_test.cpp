@@ -4,17 +4,14 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::Edit;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
 // Tool 3, V 200, F 0.002, depth 0.1, allowance 0.01, cutter 0.25, in-feed 5, two keys.
 const QStringList kRow = {"M-KEY", "", "3", "0", "1", "200", "0.002", "0.1", "0.01", "0.25", "5", "2"};
-const test::Typing kTyping = {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "0.5"}, {"EndZ", "-0.1"}};
-const QString kFaceKey = test::block(R"(
+const Typing kTyping = {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "0.5"}, {"EndZ", "-0.1"}};
+const QString kFaceKey = block(R"(
 (-----< FACE KEY W0.25 >-----)
 NOEX VTLIN[3]=36 VTLFN[3]=1
 NOEX VTLD[3]=0.25 VTLL[3]=20.1
@@ -29,11 +26,11 @@ N000 G00 Z50
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
-const test::Family kFamily{kRow, kTyping, kFaceKey};
+const Family kFamily{kRow, kTyping, kFaceKey};
 
-constexpr Machine kMacTurn = test::kMacTurnShape;
+constexpr Machine kMacTurn = kMacTurnShape;
 
-const test::Typing kSide = {{"StartX", "50"}, {"StartZ", "-2"}, {"StartC", "90"}, {"EndX", "49.5"}, {"EndZ", "-5"}};
+const Typing kSide = {{"StartX", "50"}, {"StartZ", "-2"}, {"StartC", "90"}, {"EndX", "49.5"}, {"EndZ", "-5"}};
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE KEY W0.25 >-----)", "(-----< SIDE KEY W0.25 >-----)"},
     {"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VTLIN[3]=30.2 VTLFN[3]=1"},
@@ -45,7 +42,7 @@ const std::vector<Edit> kSideEdits = {
 };
 
 // The tilted keyway at B 90, C angle 45; it writes no tool data whatever the profile says.
-const test::Typing kTilted90 = {{"B", "90"},     {"C", "0"},      {"SZ", "0"},     {"L", "45"},
+const Typing kTilted90 = {{"B", "90"},     {"C", "0"},      {"SZ", "0"},     {"L", "45"},
                                 {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.25"}, {"EndX", "0.5"},
                                 {"EndZ", "0.5"}, {"EndC", "-0.2"}};
 const std::vector<Edit> kTilted90Edits = {
@@ -57,7 +54,7 @@ const std::vector<Edit> kTilted90Edits = {
      "N000 G190 C45 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213"},
     {"N000 G00 Z50", "N000 G00 X100\nN000 G136"},
 };
-const std::vector<Edit> kTilted30Edits = test::plus(
+const std::vector<Edit> kTilted30Edits = plus(
     kTilted90Edits, {{"N000 G94 M110 TL=030303 BT=1", "N000 G94 M110 TL=030303 G52 BA=30"},
                      {"N000 G138", "N000 G138\nN000 G127 B30"}, {"N000 G00  X100 Y0.5 Z0.25", "N000 G00  X1 Y0.5 Z50"},
                      {"N000      X1.08", "N000      Z2.25"},
@@ -70,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the positioning X.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, test::kMacTurnNoOsp, {},
+        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, kMacTurnNoOsp, {},
                    {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
         // An allowance and a count that write as 0 and 1 leave their words out.
         RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
@@ -85,23 +82,23 @@ INSTANTIATE_TEST_SUITE_P(
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
         RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, test::kMacTurnNoOsp,
-                   kSide, test::plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, kMacTurnNoOsp,
+                   kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", &kFamily, ProcessMKeySlant_Click, kMacTurn, test::plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
+        RotaryCase{"TiltedB30", &kFamily, ProcessMKeySlant_Click, kMacTurn, plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
         // In single precision 8388607.5 + 2 rounds to 8388610.
         RotaryCase{"TiltedSingleSum", &kFamily, ProcessMKeySlant_Click, kMacTurn,
-                  test::plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
-                  test::plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
+                  plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
+                  plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
         RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMKeySlant_Click,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
-                  test::plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},
+                  plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
+                  plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},
                                         {"N000 G94 M110 TL=030303 G52 BA=30", "N000 G94 M110 TG=3 OG=1"},
                                         {"N000 G127 B30", ""}, {"N000 G126", ""},
                                         {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}})}),
-    test::blockName);
+    blockName);
 
 }  // namespace

@@ -4,17 +4,15 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
 // Tool 6, V 200, F 0.004, pitch 1, tool diameter 0.25.
 const QStringList kRow = {"M-PLANET", "", "6", "0", "1", "200", "0.004", "1", "0", "0.25", "0", "0"};
-const test::Typing kTyping = {{"B", "30"},     {"C", "0"},      {"SZ", "0"},   {"StartX", "0"},
+const Typing kTyping = {{"B", "30"},     {"C", "0"},      {"SZ", "0"},   {"StartX", "0"},
                               {"StartZ", "0"}, {"StartC", "0"}, {"EndX", "5"}, {"EndC", "-10"}};
-const QString kPlanet = test::block(R"(
+const QString kPlanet = block(R"(
 (-----< PLANET TAP M10 P1 >-----)
 NOEX VTLIN[6]=32 VTLFN[6]=1
 NOEX VTLD[6]=0.25 VTLL[6]=20
@@ -43,7 +41,7 @@ N000 G20 HP=4 M867 M12 M63 M09
 N000 M866
 <TAB>
 )");
-const test::Family kFamily{kRow, kTyping, kPlanet};
+const Family kFamily{kRow, kTyping, kPlanet};
 
 constexpr Machine kMultus{.kind = MachineKind::Multus, .toolShape = true};
 
@@ -53,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"Multus", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {}, {}},
         // Both machine-type flags write MacTurn's words alone.
         RotaryCase{"MacTurnBothFlagsB90", &kFamily, ProcessMPlanetTapSlant_Click,
-                  test::kMacTurnBothFlags, {{"B", "90"}},
+                  kMacTurnBothFlags, {{"B", "90"}},
                   {{"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TL=0606 G52 BA=90 M66"},
                    {"N000 G127 B30", "N000 G127 B90"}, {"N000 G20 HP=4 M867 M12 M63 M09", "N000 G21 HP=4 M12 M63 M09"},
                    {"N000 M866", ""}}},
@@ -80,6 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"StartX", "0.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
                   {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10.001 P1 >-----)"},
                    {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5.001 Y0 Z-9.75 L4"}}}),
-    test::blockName);
+    blockName);
 
 }  // namespace

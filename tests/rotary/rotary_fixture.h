@@ -32,7 +32,6 @@ int errorOf(F f) {
     return 0;
 }
 
-// A rotary generator's menu handler.
 using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
 
 // A drilling row of the cutting-condition table: tool, coolant, V, F, D, L, U, W and C.
@@ -95,8 +94,8 @@ inline std::string blockName(const ::testing::TestParamInfo<RotaryCase>& info) {
 
 class RotaryBlocks : public ::testing::TestWithParam<RotaryCase> {};
 
-// A failure after the dialog: reported by its number, nothing inserted, and every value a
-// run may change as the run before left it.
+// A failure after the dialog: reported by its number, the spindle speed as the run before
+// left it (the shared generator contract checks the rest of what a failed run may not change).
 struct RotaryFailure { const char* name; Command command; Typing typed; int error; };
 
 inline void PrintTo(const RotaryFailure& c, std::ostream* os) { *os << c.name; }

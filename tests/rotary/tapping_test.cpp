@@ -4,16 +4,14 @@
 #include "rotary_fixture.h"
 
 using namespace quillmar;
-using test::RotaryCase;
-using test::RotaryBlocks;
-using test::Machine;
+using namespace quillmar::test;
 
 namespace {
 
 // The worked face tap: tool 8, V 50, pitch 0.05, size 0.25, no angle, no count.
 const QStringList kRow = {"M-TAP", "", "8", "0", "1", "50", "0.05", "0", "0", "0.25", "0", "0"};
-const test::Typing kTyping = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-0.5"}};
-const QString kFaceTap = test::block(R"(
+const Typing kTyping = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-0.5"}};
+const QString kFaceTap = block(R"(
 (-----< FACE TAP M0.25*P0.05 >-----)
 NOEX VTLIN[8]=32 VTLFN[8]=1
 NOEX VTLD[8]=0.25 VTLL[8]=20.5
@@ -28,14 +26,13 @@ N000     X200
 N000 G21 HP=4 M12 M63 M09
 <TAB>
 )");
-const test::Family kFamily{kRow, kTyping, kFaceTap};
+const Family kFamily{kRow, kTyping, kFaceTap};
 
-constexpr Machine kMacTurn = test::kMacTurnShape;
 
 // The tilted tap of the worked tool at B 90 (the hidden end Z stays empty).
-const test::Typing kTilted90 = {{"B", "90"},      {"C", "0"},     {"SZ", "0"},      {"StartX", "1"}, {"StartZ", "0.5"},
+const Typing kTilted90 = {{"B", "90"},      {"C", "0"},     {"SZ", "0"},      {"StartX", "1"}, {"StartZ", "0.5"},
                                 {"StartC", "0.25"}, {"EndX", "30"}, {"EndC", "-0.5"}, {"EndZ", ""}};
-const std::vector<test::Edit> kTilted90Edits = {
+const std::vector<Edit> kTilted90Edits = {
     {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< TAP M0.25 >-----)"},
     {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 BT=1"},
     {"NT08 G00 X200 Z50 SB=760 M08", "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G00  X100 Y0.5 Z0.25"},
@@ -44,18 +41,15 @@ const std::vector<test::Edit> kTilted90Edits = {
     {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
 };
 
-const test::Typing kTilted30 = test::plus(kTilted90, {{"B", "30"}});
-const std::vector<test::Edit> kTilted30Edits = {
-    {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< TAP M0.25 >-----)"},
-    {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=30"},
-    {"NT08 G00 X200 Z50 SB=760 M08",
-     "NT08 G00 C30 X200 Z50 SB=760 M08\nN000 G138\nN000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
-    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
-    {"N000 G00 Z50", "N000 G00 Z50\nN000 G126\nN000 G136"}, {"N000     X200", ""},
-    {"N000 G21 HP=4 M12 M63 M09", "N000 G21 HP=4 M09"},
-};
+const Typing kTilted30 = plus(kTilted90, {{"B", "30"}});
+const std::vector<Edit> kTilted30Edits = plus(
+    kTilted90Edits, {{"N000 G95 M110 TL=0808 BT=1", "N000 G95 M110 TL=0808 G52 BA=30"},
+                     {"N000 G00  X100 Y0.5 Z0.25", "N000 G127 B30\nN000 G00  X1 Y0.5 Z50"},
+                     {"N000 G178 C30 X-0.5 Y0.5 Z0.25 I98.92 F0.05 M136",
+                      "N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136"},
+                     {"N000 G00 X100", "N000 G00 Z50\nN000 G126"}});
 
-const std::vector<test::Edit> kSideEdits = {
+const std::vector<Edit> kSideEdits = {
     {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< SIDE TAP M0.25*P0.05 >-----)"},
     {"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VTLIN[8]=31 VTLFN[8]=1"},
     {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=1.2"},
@@ -63,59 +57,58 @@ const std::vector<test::Edit> kSideEdits = {
     {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136"},
     {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
 };
-const test::Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
+const Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurn, {}, {}},
+        RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurnShape, {}, {}},
         // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, test::kOtherShape, {},
+        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, kOtherShape, {},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
         // An angle and a count that write as 0 are left out.
-        RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurn, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
+        RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurnShape, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
         RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMTapFace_Click,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}}, {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
-        RotaryCase{"SideMacTurn", &kFamily, ProcessMTapSide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideMacTurn", &kFamily, ProcessMTapSide_Click, kMacTurnShape, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
-        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click, test::kMacTurnBothFlags,
-                  test::plus(kSide, {{"D", "30"}, {"C", "1"}}),
-                  test::plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
+        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click, kMacTurnBothFlags,
+                  plus(kSide, {{"D", "30"}, {"C", "1"}}),
+                  plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
-        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, test::kMultusShape, kSide,
-                  test::plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
+        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, kMultusShape, kSide,
+                  plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        RotaryCase{"TiltedB90", &kFamily, ProcessMTapSlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", &kFamily, ProcessMTapSlant_Click, kMacTurn, kTilted30, kTilted30Edits},
+        RotaryCase{"TiltedB90", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, kTilted30, kTilted30Edits},
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
         RotaryCase{"TiltedMultusShifted", &kFamily, ProcessMTapSlant_Click,
-                  test::kMultusShape,
-                  test::plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
-                  test::plus(kTilted30Edits, {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
+                  kMultusShape,
+                  plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
+                  plus(kTilted30Edits, {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
         // A zero shift in Z alone still sets and resets the shift.
-        RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurn, test::plus(kTilted30, {{"SZ", "0.5"}}),
-                   test::plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
+        RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, plus(kTilted30, {{"SZ", "0.5"}}),
+                   plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
         // Another machine: the home point without spindle words, the tilted tap too.
-        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, test::kOtherShape,
-                   kTilted30, test::plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
+        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, kOtherShape,
+                   kTilted30, plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
                                                           {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
-    test::blockName);
+    blockName);
 
-// The tilted tap relabels its bottom by the B typed, as the tilted drill does.
 TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
-    SharedState s = test::stateFor(kMacTurn);
-    test::fillRotaryRows(s, kRow);
-    test::Document doc;
-    test::FakeProcessDialog user;
-    test::script(user, {{"B", "90"}});
+    SharedState s = stateFor(kMacTurnShape);
+    fillRotaryRows(s, kRow);
+    Document doc;
+    FakeProcessDialog user;
+    script(user, {{"B", "90"}});
     ProcessMTapSlant_Click(s, &doc.box, nullptr);
     EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
 }
