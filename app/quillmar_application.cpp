@@ -1,5 +1,6 @@
 #include "app/quillmar_application.h"
 
+#include <QStyle>
 #include <exception>
 #include <new>
 
@@ -12,7 +13,7 @@ namespace quillmar {
 QuillmarApplication::QuillmarApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quillmar"));
     setOrganizationName(QStringLiteral("Quillmar"));
-    setStyle(new DeferredIconStyle);
+    setStyle(new DeferredIconStyle(style()->name()));
 }
 
 bool QuillmarApplication::notify(QObject* receiver, QEvent* event) {

@@ -52,7 +52,7 @@ private:
 
 }  // namespace
 
-DeferredIconStyle::DeferredIconStyle() = default;
+DeferredIconStyle::DeferredIconStyle(const QString& key) : QProxyStyle(key) {}
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
     if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)

@@ -11,7 +11,9 @@ namespace quillmar {
 // window, for buttons that are seldom seen.
 class DeferredIconStyle : public QProxyStyle {
 public:
-    DeferredIconStyle();
+    // `key` names the style to follow, the application's own (which -style or
+    // QT_STYLE_OVERRIDE may have chosen); empty for the platform's default.
+    explicit DeferredIconStyle(const QString& key = {});
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
