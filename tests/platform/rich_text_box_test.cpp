@@ -84,9 +84,11 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
         }
     }
     RichTextBox box;
-    box.setText(QString::fromUtf8("a😀b"));
-    box.setSelStart(2);  // inside the pair: its start
-    EXPECT_EQ(box.SelStart(), 1);
+    for (const QString& before : {pad, QString()}) {
+        box.setText(before + QString::fromUtf8("a😀b"));
+        box.setSelStart(before.size() + 2);  // inside the pair: its start
+        EXPECT_EQ(box.SelStart(), before.size() + 1);
+    }
     EXPECT_EQ(box.textRange(2, 1), QString::fromUtf8("😀"));
     box.setSelStart(-5);
     EXPECT_EQ(box.SelStart(), 0);
