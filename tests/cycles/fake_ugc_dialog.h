@@ -33,7 +33,6 @@ public:
         if (!form)
             scriptFault("unexpected dialog", dialog->windowTitle());
         ++showings;
-        csvShown = form->CsvFile->text();
         for (const Step& step : steps_) {
             QWidget* w = form->findChild<QWidget*>(step.name);
             if (!w || !w->isEnabled())
@@ -53,7 +52,6 @@ public:
     }
 
     bool stayedOpen = false;
-    QString csvShown;
 
 private:
     struct Step {
