@@ -36,16 +36,6 @@ using test::kMac;
 using test::kMul;
 using test::kOth;
 
-TEST(CommonLines, OtherMachinesGetNoToolChangeWhateverTheToolLife) {
-    SharedState s = lineState({kOth, true, true, false, false, false});
-    s.profile.gTurretType = 1;
-    ProgramText text(s);
-    text.first("X");
-    AppendToolChange(text);
-    AppendMToolChange(text);
-    EXPECT_EQ(text.text(), QStringLiteral("X\r\n"));
-}
-
 TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
     const struct {
         Machine machine;
@@ -84,11 +74,8 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     EXPECT_EQ(s.gOutputText, QStringLiteral("A\r\n"));
 }
 
-// Whole tens never above the quotient (floor goes toward minus infinity); arithmetic
-// faults carry their numbers.
-TEST(SpindleSpeed, WholeTensOrTheFaultsNumber) {
-    EXPECT_EQ(spindleSpeed(300, 2 * 25.4 + 6), 510);  // 300000 / 3.14 / 3.28 / 56.8 / 10 = 51.28...
-    EXPECT_EQ(spindleSpeed(300, -56.8), -520);
+// Arithmetic faults carry their numbers.
+TEST(SpindleSpeed, TheFaultsNumber) {
     auto errorOf = [](double v, double d) { return test::runtimeErrorOf([=] { spindleSpeed(v, d); }); };
     EXPECT_EQ(errorOf(300, 0), kErrDivisionByZero);
     EXPECT_EQ(errorOf(0, 0), kErrOverflow);

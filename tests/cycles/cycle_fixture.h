@@ -150,6 +150,8 @@ inline void expectCase(const CycleCase& c, const QString& block, const Typing& i
     EXPECT_EQ(doc.box.Text().toStdString(), (before + expected + after).toStdString());
     EXPECT_EQ(doc.box.SelStart(), before.size() + expected.size());
     EXPECT_EQ(doc.changes, 1);
+    EXPECT_EQ(s.gOutputText.toStdString(), expected.toStdString());
+    EXPECT_TRUE(s.gDialogAccepted);
     if (c.speedAfter) { EXPECT_EQ(s.gSpindleSpeed, *c.speedAfter); }
     if (c.boreAfter) { EXPECT_EQ(s.workShape.gMaterialID.value(), *c.boreAfter); }
     if (c.pZeroAfter) { EXPECT_EQ(s.workShape.gPZero, c.pZeroAfter); }

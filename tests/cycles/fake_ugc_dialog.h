@@ -1,10 +1,9 @@
 #pragma once
 
 // A scripted stand-in for the user of the workpiece dialog: installed as the modal
-// responder, it records the dialog as it came up, then types, checks and chooses in the
-// order given, as a person would (touching a disabled control stops the test run), and
-// leaves by "Exe.", "Cancel", Escape or the close button. Message boxes are recorded and
-// answered OK.
+// responder, it types, checks and chooses in the order given, as a person would
+// (touching a disabled control stops the test run), and leaves by "Exe.", "Cancel",
+// Escape or the close button. Message boxes are recorded and answered OK.
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -33,7 +32,6 @@ public:
         if (!form)
             scriptFault("unexpected dialog", dialog->windowTitle());
         ++showings;
-        csvShown = form->CsvFile->text();
         for (const Step& step : steps_) {
             QWidget* w = form->findChild<QWidget*>(step.name);
             if (!w || !w->isEnabled())
@@ -53,7 +51,6 @@ public:
     }
 
     bool stayedOpen = false;
-    QString csvShown;
 
 private:
     struct Step {

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/documents.h"
-#include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
-#include "cycles/common_lines.h"
 #include "cycles/generator_runner.h"
 #include "cycles/next_request.h"
-#include "cycles/program_text.h"
 #include "fake_process_dialog.h"
 #include "platform/rich_text_box.h"
 #include "support/machine.h"
@@ -21,7 +17,7 @@ namespace {
 
 const QStringList kRow5 = {"OD", "rough", "3", "0", "1", "300", "0.012", "0.1", "", "0.02", "0.005", "0.03"};
 
-// A small turning generator written the way the cycle generators are.
+// A small turning generator with the dialog of a cycle; its build only counts.
 ProcessGenerator sampleGenerator(int* builds = nullptr) {
     ProcessGenerator g;
     g.dialog.caption = QStringLiteral("O.D.Rough");
@@ -29,47 +25,11 @@ ProcessGenerator sampleGenerator(int* builds = nullptr) {
     g.dialog.captions = {{"LabelD", "Deepth"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelEndC", ""}};
     g.dialog.hidden = {"L", "EndC"};
     g.dialog.texts = {{"StartZ", "0"}};
-    g.prefill = [](const SharedState& s) {
-        return QList<ControlText>{{"EndX", boxText(s.params.gParamSZ)}, {"EndC", boxText(Single(1.114f))}};
-    };
-    g.build = [builds](SharedState& s) {
+    g.build = [builds](SharedState&) {
         if (builds)
             ++*builds;
-        ProcessParameters& p = s.params;
-        if (p.gParamV > 0)
-            s.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), 6));
-        ProgramText text(s);
-        text.header("TEST");
-        AppendToolChange(text);
-        appendToolCallLine(text, FormatCoord(p.gEndX), " M41 S");
-        text.add({text.toolLabel(), "     Z", FormatCoord(p.gStartZ)});
-        AppendOptionalStop(text);
-        text.closingTab();
     };
     return g;
-}
-
-const QString kSampleBlock = QStringLiteral(
-    "(-----< TEST >-----)\r\nN000 G00 X3 Z50 T030303 M41 S510 M03 M63 M08\r\nNT03     Z0\r\n\t\r\n");
-
-TEST(GeneratorRunner, ExecutedBlockGoesInAtTheCaretAsOneChange) {
-    SharedState s;
-    fillRow(s, 5, kRow5);
-    s.params.gParamSZ = 3;  // the sample pre-fills EndX from it
-    Document doc(QStringLiteral("AB"), 1);
-    FakeProcessDialog user;
-    user.type("StartX", "2");
-    int builds = 0;
-
-    runProcessGenerator(sampleGenerator(&builds), s, &doc.box, nullptr);
-
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(builds, 1);
-    EXPECT_EQ(doc.box.Text(), QStringLiteral("A") + kSampleBlock + QStringLiteral("B"));
-    EXPECT_EQ(doc.box.SelStart(), 1 + kSampleBlock.size());
-    EXPECT_EQ(doc.changes, 1);
-    EXPECT_TRUE(s.gDialogAccepted);
-    EXPECT_EQ(s.gOutputText, kSampleBlock);
 }
 
 TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
@@ -84,7 +44,6 @@ TEST(GeneratorRunner, ANumberTooLargeToReadIsReportedAndReadsNothing) {
     EXPECT_EQ(builds, 0);
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 6"));
-    EXPECT_EQ(user.messages[0].text, QStringLiteral("エラーです。"));
     EXPECT_EQ(s.params.gToolNo, 99);
     EXPECT_EQ(doc.box.Text(), QStringLiteral("text"));
 }
@@ -140,7 +99,6 @@ TEST(NextRequest, LeavesTheBareRequestWithTheCaretAfterIt) {
         const char* inserted;
     } cases[] = {{ProcessMT1_Click, {.kind = test::kMac}, "N000 MT=1"},
                  {ProcessMT1_Click, {.kind = test::kMac, .toolLife = true}, "N000 MT=1 TG="},
-                 {ProcessMT3_Click, {.kind = test::kMul}, "N000 MT=3"},
                  {ProcessMT3_Click, {.kind = test::kOth, .toolLife = true}, "N000 MT=3 TG="}};
     for (const auto& c : cases) {
         SharedState s = test::stateFor(c.machine);

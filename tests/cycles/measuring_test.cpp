@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 #include "cycle_fixture.h"
@@ -12,8 +11,6 @@ using namespace quillmar::test;
 
 namespace {
 
-constexpr qint64 kAtEnd = -1;
-
 struct MeasureCase {
     const char* name;
     ProcessGenerator (*generator)();
@@ -21,13 +18,14 @@ struct MeasureCase {
     Typing typed;
     std::vector<Edit> edits;  // from the family's whole expected text
     const char* document = "O1000\n";
-    qint64 caret = 7;
-    qint64 expectedCaret = 7;  // kAtEnd: after the whole text
+    qint64 caret = 7;  // where it stays after a measuring pass
 };
 
 void PrintTo(const MeasureCase& c, std::ostream* os) { *os << c.name; }
 
-// Runs a command as a user would and checks text, caret and change count.
+// Runs a command as a user would and checks text, caret, change count and output. A
+// measuring pass puts its call at the caret and its subprogram, the output, at the end;
+// a zero offset writes one block at the caret, which ends after it.
 void expectRun(const MeasureCase& c, const QString& base, int changes) {
     SharedState s = cycleState(c.machine, {});
     Document doc(crlf(c.document), c.caret);
@@ -39,9 +37,12 @@ void expectRun(const MeasureCase& c, const QString& base, int changes) {
     EXPECT_TRUE(user.messages.empty());
     const QString expected = edited(base, c.edits);
     EXPECT_EQ(doc.box.Text().toStdString(), expected.toStdString());
-    EXPECT_EQ(doc.box.SelStart(), c.expectedCaret == kAtEnd ? expected.size() : c.expectedCaret);
+    const bool blockAtCaret = changes == 1;
+    EXPECT_EQ(doc.box.SelStart(), blockAtCaret ? expected.size() : c.caret);
     EXPECT_EQ(doc.box.SelLength(), 0);
     EXPECT_EQ(doc.changes, changes);
+    EXPECT_EQ(s.gOutputText.toStdString(),
+              expected.mid(blockAtCaret ? c.caret : expected.indexOf(QLatin1Char('\t'))).toStdString());
     EXPECT_EQ(s.profile.gApproachX, c.machine.approachX);  // the profile is written through copies
 }
 
@@ -126,16 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
         // The last line has no line end: the subprogram still begins on a line of its own.
         MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
-                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0, 0}));
-
-TEST(MeasuringPass, OutputTextHoldsTheSubprogram) {
-    SharedState s = cycleState({}, {});
-    Document doc(crlf("O1000\n"), 7);
-    FakeProcessDialog user;
-    enter(user, kTarget);
-    runProcessGenerator(measureInsideDiameterGenerator(), s, &doc.box, nullptr);
-    EXPECT_EQ(s.gOutputText.toStdString(), kInsideDiameter.mid(kInsideDiameter.indexOf(QLatin1Char('\t'))).toStdString());
-}
+                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0}));
 
 // --- zero offsets -----------------------------------------------------------------------
 
@@ -157,13 +149,7 @@ N000     X500 Z500
 
 class ZeroOffsetZ : public ::testing::TestWithParam<MeasureCase> {};
 
-// The zero offsets write one block at the caret, which ends after it.
-MeasureCase atTheEnd(MeasureCase c) {
-    c.expectedCaret = kAtEnd;
-    return c;
-}
-
-TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetZ, 1); }
+TEST_P(ZeroOffsetZ, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetZ, 1); }
 
 constexpr auto kZ = zeroOffsetZGenerator;
 const char* const kOzofa = "N000 CALL OZOFA MSP=0 APP=0.2 IMP=0.1";
@@ -193,7 +179,7 @@ const QString kZeroOffsetC = edited(
 
 class ZeroOffsetC : public ::testing::TestWithParam<MeasureCase> {};
 
-TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(atTheEnd(GetParam()), kZeroOffsetC, 1); }
+TEST_P(ZeroOffsetC, OneBlockAtTheCaret) { expectRun(GetParam(), kZeroOffsetC, 1); }
 
 constexpr auto kC = zeroOffsetCGenerator;
 
@@ -245,7 +231,6 @@ TEST(MeasuringFailure, ReportsAndChangesNothing) {
         EXPECT_EQ(user.showings, c.document ? 1 : 0);
         EXPECT_EQ(doc.box.Text(), crlf("O1000\n"));
         EXPECT_EQ(s.gOutputText, QStringLiteral("earlier"));
-        EXPECT_EQ(s.params.gEndX, 0);
     }
 }
 

@@ -38,14 +38,6 @@ TEST(ReadProcessDialog, BAxisAndMachineWords) {
         EXPECT_EQ((p.gBAxisShift + p.gBAxisCode + p.gTipCode + p.gM263Code).toStdString(), c.words) << c.b;
         EXPECT_EQ(p.gParamB, ReadNumber(in.B));  // kept as typed
     }
-    MachineProfile both = stateFor({.kind = kMac, .bothMachineFlags = true}).profile;
-    EXPECT_EQ(readProcessParameters(ProcessDialogInput{}, both).gM263Code, QString());
-}
-
-TEST(ReadProcessDialog, SpindleAndCoolantWords) {
-    ProcessDialogInput in;
-    in.SpindleCW = in.CoolantON = false;
-    EXPECT_EQ(read(in).gSpindleCode + read(in).gCoolantCode, QStringLiteral(" M04 M63 M09"));
 }
 
 // Every box by the leading-number rule, into its own field, single precision where the
@@ -64,17 +56,11 @@ TEST(ReadProcessDialog, EachBoxGoesToItsOwnField) {
         EXPECT_EQ(fields[i], i + 1.5) << i;
     in.C = QStringLiteral("0.1");
     EXPECT_EQ(static_cast<double>(read(in).gParamC.value()), static_cast<double>(0.1f));
-    in = {};
-    in.V = QStringLiteral("&H10");
-    EXPECT_EQ(read(in).gParamV, 16);
 }
 
 // C fits a double but not a single; a huge angle only where it is written.
 TEST(ReadProcessDialog, NumbersThatDoNotFitAreOverflow) {
     ProcessDialogInput in;
-    in.V = QStringLiteral("1E400");
-    EXPECT_EQ(errorOf(in), kErrOverflow);
-    in = {};
     in.C = QStringLiteral("1E39");
     EXPECT_EQ(errorOf(in), kErrOverflow);
     in.C = QStringLiteral("3.4E38");

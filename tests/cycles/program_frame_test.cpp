@@ -39,7 +39,6 @@ SharedState stateFor(const Profile& o) {
     p.gMaxSpindleSpeed = o.oddValues ? 3500.5f : 2500;
     p.gHomeX = o.oddValues ? 12.3456 : 20;
     p.gHomeZ = o.oddValues ? -0.5 : 10;
-    s.gCsvFileName = QStringLiteral("/materials/S45C.CSV");
     return s;
 }
 
@@ -81,7 +80,6 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
 
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(user.showings, 1);
-    EXPECT_EQ(user.csvShown, QStringLiteral("/materials/S45C.CSV"));
     QString inserted = c.inserted.text(crlf);
     const qsizetype caret = inserted.indexOf(QLatin1Char('|'));
     ASSERT_GE(caret, 0);
@@ -190,25 +188,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {kOtherOneTurretPanelCheck, {{"N000 CALL OPCHK (PANEL CHECK)", ""}}}, "", 2}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
-// The whole parts of the boxes are stored for the cycles; a graphic call of an earlier
-// frame is forgotten before the dialog opens.
-TEST(ProgramFrame, StoresTheWorkShapeForTheCycles) {
-    SharedState s = stateFor({kOth});
-    s.workShape.gUgcCallEnabled = true;
-    Document doc;
-    FakeUgcDialog user;
-    user.type("Text9", "0.1").type("Text3", "4.5").type("Text5", "3.9").type("Text4", "1.2");
-    ProcessUGC_Click(s, &doc.box, nullptr);
-    const WorkShape& w = s.workShape;
-    EXPECT_TRUE(w.gPZero == 0.1 && w.gLengthOL == 4.0 && w.gMaterialOD == 3.0 && w.gMaterialID.value() == 1.0f);
-    EXPECT_FALSE(w.gUgcCallEnabled);
-    EXPECT_FALSE(doc.box.Text().contains(QStringLiteral("OUGC")));
-}
-
+// A graphic call of an earlier frame is forgotten before the dialog opens.
 TEST(ProgramFrame, CancelOrEscapeWritesNothingAndKeepsTheWorkShape) {
     for (auto how : {FakeUgcDialog::Leave::Cancel, FakeUgcDialog::Leave::Escape}) {
         SharedState s = stateFor({kOth});
         s.gDialogAccepted = true;
+        s.workShape.gUgcCallEnabled = true;
         s.workShape.gMaterialOD = 5.0;
         Document doc(QStringLiteral("text"), 2);
         FakeUgcDialog user;

@@ -212,10 +212,7 @@ TEST(RoughingDialog, ComesUpPrefilledFromTheWorkShape) {
         std::vector<std::pair<const char*, const char*>> texts;
     } cases[] = {
         {outer, kBored, {{"EndX", "3"}, {"StartZ", "0"}, {"StartX", ""}}},
-        {inner, kBored, {{"EndX", "1"}}},
-        {face, kBored, {{"StartX", "3"}, {"StartZ", "0.1"}, {"EndX", "1"}, {"EndZ", "0"}, {"L", "0.08"}}},
         {face, {}, {{"StartX", ""}, {"StartZ", ""}, {"EndX", "0"}}},
-        {faceOuter, kBored, {{"EndX", "3"}, {"SZ", "0.88"}}},
     };
     for (const auto& c : cases) {
         const ProcessDialogView seen = dialogShown(c.generator, c.work);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "cycle_fixture.h"
 #include "cycles/turning_drilling.h"
 
