@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/frmMain.h"
-#include "app/insert_menus.h"
 #include "app/menu_tree.h"
 #include "common/shared_state.h"
 #include "cycles/process_error.h"

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -146,15 +145,6 @@ private slots:
         QVERIFY(f.w().close());
         QCOMPARE(readBytes(a), QByteArray("1A"));
         QCOMPARE(readBytes(b), QByteArray("2B"));
-    }
-
-    void theCommandLineOpensItsFirstArgumentOnly() {
-        test::MainWindowFixture f;
-        const QString path = f.file("cmd file.min");
-        writeBytes(path, "O9\r\n");
-        frmMain& w = f.start(false, QStringLiteral("\"%1\" %2").arg(path, f.file("b.min")));
-        QCOMPARE(w.documentWindows().size(), 1);
-        QCOMPARE(f.active()->caption(), path);
     }
 
     void aPipeOnTheCommandLineOpensNothing() {

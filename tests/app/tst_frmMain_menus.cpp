@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include "app/status_panels.h"
-#include "app/toolbar_table.h"
 #include "support/main_window.h"
 
 using namespace quillmar;

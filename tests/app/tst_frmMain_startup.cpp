@@ -1,4 +1,3 @@
-#include <QMdiArea>
 #include <QtTest>
 
 #include "app/startup.h"

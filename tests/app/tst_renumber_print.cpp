@@ -67,15 +67,21 @@ private slots:
         QCOMPARE(a->txtText->Text(), kProgram);
     }
 
-    void theBoxesAreReadAndEnterLeadsToOk() {
+    void aRefusedValueChangesNothingAndEnterLeadsToOk() {
         Fixture f;
-        frmDocument* a = f.newWindow(QStringLiteral("G1\r\nG2\r\nG3\nG4"));
+        const QString program = QStringLiteral("G1\r\nG2\r\nG3\nG4");
+        frmDocument* a = f.newWindow(program);
         a->txtText->setSelStart(5);
+        a->txtText->setModified(false);
         frmNumberArrange* window = f.arrange();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        window->AddNo->setText(QStringLiteral("0.5"));
+        QVERIFY(f.messageOf([&] { window->Command1->click(); }).startsWith(QStringLiteral("Add Value")));
+        QVERIFY(window->isVisible() && !a->txtText->Modified());
+        QCOMPARE(a->txtText->Text(), program);
         window->DigitNo->setFocus(Qt::TabFocusReason);
         for (const auto& [box, shown, typed] : {std::tuple{window->DigitNo, "3", "4"}, {window->StartNo, "1", "10"},
-                                                {window->AddNo, "1", "10"}}) {
+                                                {window->AddNo, "0.5", "10"}}) {
             QCOMPARE(window->focusWidget(), box);
             QCOMPARE(box->selectedText(), QString::fromLatin1(shown));
             box->setText(QString::fromLatin1(typed));
@@ -87,17 +93,6 @@ private slots:
         window->FromTop->setChecked(false), window->WithoutSpace->setChecked(true);
         QTest::keyClick(window->Command1, Qt::Key_Return);
         QCOMPARE(a->txtText->Text(), QStringLiteral("G1\r\nG2\r\nN0010G3\nN0020G4"));
-    }
-
-    void aRefusedValueChangesNothing() {
-        Fixture f;
-        frmDocument* a = f.newWindow(kProgram);
-        a->txtText->setModified(false);
-        frmNumberArrange* window = f.arrange();
-        window->AddNo->setText(QStringLiteral("0.5"));
-        QVERIFY(f.messageOf([&] { window->Command1->click(); }).startsWith(QStringLiteral("Add Value")));
-        QVERIFY(window->isVisible() && !a->txtText->Modified());
-        QCOMPARE(a->txtText->Text(), kProgram);
     }
 
     void printSettingMarginsAndFont() {

@@ -20,7 +20,6 @@ namespace {
 struct Fixture : test::MainWindowFixture {
     QTemporaryDir stubs;
     Fixture() { start(); }
-    // A stand-in program in the stub folder: a shell script with the given body.
     QString stub(const QString& name, const QString& body) {
         const QString path = stubs.filePath(name);
         test::writeBytes(path, ("#!/bin/sh\n" + body + "\n").toUtf8());
