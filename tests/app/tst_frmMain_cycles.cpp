@@ -71,7 +71,6 @@ private slots:
         QVERIFY(text.mid(doc->SelStart()).startsWith(QStringLiteral("\t\r\nNEND M02\r\n")));
     }
 
-    // With the shipped rows and nothing typed every turning command writes its block.
     void everyTurningCommandIsOnTheMenu() {
         Fixture f;
         RichTextBox* doc = f.newDocument();

@@ -114,7 +114,6 @@ private slots:
         QCOMPARE((QList<long>{f.state.gPrintLeft, f.state.gPrintRight, f.state.gPrintLineMode, f.state.gPrintFontSize}),
                  (QList<long>{10, 12, 2, 12}));
         QCOMPARE(f.state.gPrintFontName, QStringLiteral("DejaVu Sans"));
-        // Cancel keeps what is stored.
         window = f.printSetting();
         window->Text1->setText(QStringLiteral("25"));
         window->Command4->click();

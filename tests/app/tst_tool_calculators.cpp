@@ -44,7 +44,6 @@ private slots:
         Fixture f;
         frmDocument* a = f.newWindow();
         frmDocument* b = f.newWindow();
-        // A toolbar button (a number) or a menu command opens each window.
         for (const auto& [button, command, window] :
              {std::tuple{26, "", "frmLineRPoint"}, {27, "", "frmCirclePoint"}, {29, "", "frmCircleCircle"},
               {30, "", "frmLine2Circle2"}, {0, "LineCycle", "frmLineR"}, {0, "Neck", "frmNeck"},
