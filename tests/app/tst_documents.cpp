@@ -176,7 +176,7 @@ private slots:
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
     }
 
-    void editCommandsWorkOnTheActiveDocument() {
+    void editAndFontCommandsWorkOnTheActiveDocument() {
         Fixture f;
         RichTextBox* t = f.newDocument("O1234 G00 X1.");
         t->setSelStart(3);
@@ -193,6 +193,12 @@ private slots:
         QTest::keyClicks(t, "G01X");
         QTest::keyClick(t, Qt::Key_Return);
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X\r\n"));
+        QFont chosen("IPAMincho");
+        chosen.setPointSizeF(10.5);
+        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
+        f.w().mnuFileFont_Click();
+        QCOMPARE(f.state.gTextFontSize, 10L);
+        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColor() == Qt::red);
     }
 
     void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {
@@ -230,17 +236,6 @@ private slots:
         f.answers.answerMessage(modal::kYes);
         f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
-    }
-
-    void screenFontAppliesToTheActiveDocument() {
-        Fixture f;
-        f.newDocument();
-        QFont chosen("IPAMincho");
-        chosen.setPointSizeF(10.5);
-        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
-        f.w().mnuFileFont_Click();
-        QCOMPARE(f.state.gTextFontSize, 10L);
-        QVERIFY(f.active()->txtText->textFont().family() == "IPAMincho" && f.active()->txtText->textColor() == Qt::red);
     }
 };
 

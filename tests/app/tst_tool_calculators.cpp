@@ -125,20 +125,7 @@ private slots:
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 
-    void aboutThroughTheModalSeam() {
-        Fixture f;
-        QStringList shown;
-        f.answers.dialogHandler = [&shown](QDialog* d) {
-            auto* about = qobject_cast<frmAbout*>(d);
-            shown << about->lblTitle->text() << about->lblVersion->text();
-            about->cmdOK->click();
-            return d->result();
-        };
-        f.choose("mnuHelpAbout");
-        QCOMPARE(shown, (QStringList{"Quillmar", "Version 2.7.7"}));
-    }
-
-    void helpHandsTheFileToTheViewer() {
+    void helpGoesToTheViewerAndAboutThroughTheModalSeam() {
         Fixture f;
         const QString log = f.stubs.filePath("argument");
         f.w().setOutsideProgramsFolder("/opt/my programs");
@@ -159,6 +146,16 @@ private slots:
         f.choose("VariableHelp");
         QCOMPARE(f.answers.messages.size(), std::size_t{2});
         QVERIFY(!f.answers.messages.at(1).text.isEmpty());
+
+        QStringList shown;
+        f.answers.dialogHandler = [&shown](QDialog* d) {
+            auto* about = qobject_cast<frmAbout*>(d);
+            shown << about->lblTitle->text() << about->lblVersion->text();
+            about->cmdOK->click();
+            return d->result();
+        };
+        f.choose("mnuHelpAbout");
+        QCOMPARE(shown, (QStringList{"Quillmar", "Version 2.7.7"}));
     }
 
     void calculatorInstancesAreClosedAtExit() {
