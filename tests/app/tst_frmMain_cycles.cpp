@@ -59,7 +59,7 @@ class TestCycleCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void aFirstProgramGoesBeforeTheEndOfTheFrame() {
+    void aFirstProgramGoesBeforeTheEndOfTheFrameAndADrilledBoreIsOfferedToInnerRoughing() {
         Fixture f;
         RichTextBox* doc = f.newDocument();
         f.choose("ProcessUGC");
@@ -69,24 +69,7 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("NMAX G50 S2500\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\nN000 G00 X3 Z50 T010101 M41 S1020 M03 M63 M08\r\n")));
         QVERIFY(text.mid(doc->SelStart()).startsWith(QStringLiteral("\t\r\nNEND M02\r\n")));
-    }
-
-    void everyTurningCommandIsOnTheMenu() {
-        Fixture f;
-        RichTextBox* doc = f.newDocument();
-        for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD",
-                                 "ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
-                                 "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
-            f.choose(menu);
-        QVERIFY(f.answers.messages.empty());
-        QCOMPARE(doc->Text().count(QStringLiteral(" >-----)")), 11);
-    }
-
-    // A drill leaves its bore for inner roughing; cancelled commands change nothing.
-    void aDrilledBoreIsOfferedToInnerRoughing() {
-        Fixture f;
-        RichTextBox* doc = f.newDocument();
-        f.choose("ProcessUGC");
+        // A drill leaves its bore for inner roughing; cancelled commands change nothing.
         f.choose("ProcessDrillHss");
         QCOMPARE(f.state.workShape.gMaterialID.value(), 0.5f);
         f.choose("ProcessRoughID");
@@ -101,6 +84,17 @@ private slots:
         QCOMPARE(f.shown.size(), 6);
         QCOMPARE(doc->Text(), before);
         QCOMPARE(f.state.workShape.gMaterialID.value(), 0.75f);
+    }
+
+    void everyTurningCommandIsOnTheMenu() {
+        Fixture f;
+        RichTextBox* doc = f.newDocument();
+        for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD",
+                                 "ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
+                                 "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
+            f.choose(menu);
+        QVERIFY(f.answers.messages.empty());
+        QCOMPARE(doc->Text().count(QStringLiteral(" >-----)")), 11);
     }
 
     void theStoredMachineDecidesTheRotaryMenusAndSetupChangesThem() {

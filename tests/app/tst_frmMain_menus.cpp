@@ -71,7 +71,7 @@ private slots:
         QVERIFY(f.w().toolbarButton(15)->isChecked());
     }
 
-    void statusPanelsPressTheirKeys() {
+    void statusPanelsPressTheirKeysAndTheViewMenuHidesTheBars() {
         Fixture f;
         StatusPanels* bar = f.w().statusPanels();
         QTest::mouseClick(bar->panel(1), Qt::LeftButton);
@@ -86,6 +86,9 @@ private slots:
         f.w().mnuFileNew_Click();
         QTest::mouseClick(bar->panel(3), Qt::LeftButton);
         QVERIFY(f.w().activeText()->overwriteMode());
+        f.choose("mnuViewToolbar"), f.choose("mnuViewStatusBar");
+        QVERIFY(!f.w().toolBar()->isVisible() && !f.item("mnuViewToolbar")->isChecked());
+        QVERIFY(!bar->isVisible());
     }
 
     // Where each arrangement puts the windows is the arrangement's own test; here, the check
@@ -103,13 +106,6 @@ private slots:
         a->setGeometry(5, 5, 50, 50);
         f.w().resize(f.w().width() + 40, f.w().height() + 30);
         QTRY_COMPARE(a->geometry().topLeft(), QPoint(0, 0));
-    }
-
-    void viewTogglesShowAndHideTheBars() {
-        Fixture f;
-        f.choose("mnuViewToolbar"), f.choose("mnuViewStatusBar");
-        QVERIFY(!f.w().toolBar()->isVisible() && !f.item("mnuViewToolbar")->isChecked());
-        QVERIFY(!f.w().statusPanels()->isVisible());
     }
 
     void windowListNamesTheDocuments() {
