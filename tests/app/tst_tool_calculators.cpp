@@ -91,7 +91,7 @@ private slots:
         QTRY_VERIFY(!f.w().toolWindow("RPM"));
     }
 
-    void feedRefusalKeepsTheWindow() {
+    void feedRefusalKeepsTheWindowAndTheTaperLineChainsToItsInsert() {
         Fixture f;
         frmDocument* doc = f.newWindow();
         f.choose("mnuToolsFeed");
@@ -106,11 +106,6 @@ private slots:
         feed->Option2->click();
         typeAndEnter(feed->NoseR, "0.8");  // Rz 1.6
         QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1"));
-    }
-
-    void taperLineChainAndInsert() {
-        Fixture f;
-        frmDocument* doc = f.newWindow();
         f.choose("LineAngle");
         auto* w = qobject_cast<frmLineAngle*>(f.w().toolWindow("frmLineAngle"));
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -121,11 +116,11 @@ private slots:
         QTest::keyClick(w->Text5, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->Command1);
         w->Command4->click();
-        QCOMPARE(doc->txtText->Text(), QStringLiteral("X9.999 Z8.66"));
+        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1X9.999 Z8.66"));
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 
-    void helpGoesToTheViewerAndAboutThroughTheModalSeam() {
+    void theHelpViewerAboutAndTheCalculatorProgram() {
         Fixture f;
         const QString log = f.stubs.filePath("argument");
         f.w().setOutsideProgramsFolder("/opt/my programs");
@@ -156,14 +151,11 @@ private slots:
         };
         f.choose("mnuHelpAbout");
         QCOMPARE(shown, (QStringList{"Quillmar", "Version 2.7.7"}));
-    }
 
-    void calculatorInstancesAreClosedAtExit() {
-        Fixture f;
         f.answers.answerMessage(modal::kOk);
         f.w().setOutsideProgramsFolder(f.stubs.path());
         f.choose("mnuToolsCalculator");  // no calculator program
-        QCOMPARE(f.answers.messages.size(), std::size_t{1});
+        QCOMPARE(f.answers.messages.size(), std::size_t{3});
 
         f.stub("QuillmarCalculator", "exec sleep 30");
         f.choose("mnuToolsCalculator");
