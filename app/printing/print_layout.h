@@ -20,7 +20,7 @@ struct PrintMetrics {
     double printableWidth = 0.0;
     double printableHeight = 0.0;
     double letterHeight = 0.0;  // text height of "A", also the advance from line to line
-    std::function<double(QStringView)> width;
+    std::function<double(QStringView)> width{};
 };
 
 // The values a print run works with, in whole millimetres.

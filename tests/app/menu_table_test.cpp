@@ -31,11 +31,13 @@ TEST(MenuTable, BuildsOneConsistentTree) {
     for (std::size_t i = 0; i < kMenuTableSize; ++i) {
         const MenuItemSpec& item = kMenuTable[i];
         const std::string name = item.name;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(item.depth, kMenuTable[i - 1].depth + 1) << name;
+        }
         EXPECT_TRUE(seen.insert({name, item.index}).second) << name << "(" << item.index << ")";
-        if (item.index >= 0)
+        if (item.index >= 0) {
             EXPECT_EQ(arrayParent.emplace(name, parentOf(i)).first->second, parentOf(i)) << name;
+        }
         if (!item.shortcut)
             continue;
         EXPECT_FALSE(hasChildren(i)) << name;

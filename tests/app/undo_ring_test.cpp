@@ -80,7 +80,9 @@ TEST(UndoRing, Behaviour) {
         EXPECT_EQ(ring.depth(2), row.depth);
         EXPECT_EQ(ring.canUndo(2), row.depth < UndoRing::kLevels - 1);
         EXPECT_EQ(ring.canRedo(2), row.depth > 0);
-        if (row.caret >= 0) EXPECT_EQ(doc.caret, row.caret);
+        if (row.caret >= 0) {
+            EXPECT_EQ(doc.caret, row.caret);
+        }
         other.run("u");
         EXPECT_EQ(other.text, QString());
     }
@@ -118,7 +120,9 @@ TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
         }
         ASSERT_EQ(doc.text, shown) << "step " << step;
         ASSERT_EQ(ring.depth(0), depth) << "step " << step;
-        if (what >= 4 && what < 9) ASSERT_EQ(doc.caret, std::min<qint64>(model[depth].second, shown.size()));
+        if (what >= 4 && what < 9) {
+            ASSERT_EQ(doc.caret, std::min<qint64>(model[depth].second, shown.size()));
+        }
     }
     EXPECT_LT(ring.heldCharacters(0), 2000);
 }
