@@ -10,9 +10,12 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillmar::bench {
@@ -67,4 +70,48 @@ public:
     }
 };
 
+// Runs the benchmarks, then prints for every size each of our runs beside sed's run on
+// the same file. `iterations` is the one the runs were registered with (it is part of
+// their names).
+inline int runAgainstSed(int argc, char** argv, int iterations, const char* heading,
+                         std::initializer_list<std::pair<const char*, const char*>> oursAndSed) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n%s\n", heading);
+    for (const int lines : {kFullLines / 8, kFullLines / 4, kFullLines / 2, kFullLines}) {
+        const auto timeOf = [&](const char* name) {
+            const std::string run = QStringLiteral("%1/%2/iterations:%3/real_time")
+                                        .arg(QLatin1StringView(name))
+                                        .arg(lines)
+                                        .arg(iterations)
+                                        .toStdString();
+            return reporter.milliseconds.find(run);
+        };
+        for (const auto& [ours, sed] : oursAndSed) {
+            const auto a = timeOf(ours);
+            const auto b = timeOf(sed);
+            if (a == reporter.milliseconds.end() || b == reporter.milliseconds.end() || b->second <= 0) continue;
+            std::printf("  %-22s %7d lines: %8.1f ms, sed %8.1f ms, ratio %.2f\n", ours, lines, a->second,
+                        b->second, a->second / b->second);
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
+
 }  // namespace quillmar::bench
+
+// A run at an eighth, a quarter, a half and the whole generated program, in real time,
+// with its growth fitted.
+#define QUILLMAR_AT_EVERY_SIZE(name, iterations)                                                \
+    BENCHMARK(name)                                                                             \
+        ->Arg(quillmar::bench::kFullLines / 8)                                                  \
+        ->Arg(quillmar::bench::kFullLines / 4)                                                  \
+        ->Arg(quillmar::bench::kFullLines / 2)                                                  \
+        ->Arg(quillmar::bench::kFullLines)                                                      \
+        ->Unit(benchmark::kMillisecond)                                                         \
+        ->UseRealTime()                                                                         \
+        ->Iterations(iterations)                                                                \
+        ->Complexity(benchmark::oN)

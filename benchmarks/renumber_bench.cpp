@@ -74,33 +74,12 @@ void BM_Sed(benchmark::State& state) {
 
 }  // namespace
 
-#define SIZES(name)                                                                            \
-    BENCHMARK(name)                                                                            \
-        ->Arg(kFullLines / 8)                                                                  \
-        ->Arg(kFullLines / 4)                                                                  \
-        ->Arg(kFullLines / 2)                                                                  \
-        ->Arg(kFullLines)                                                                      \
-        ->Unit(benchmark::kMillisecond)                                                        \
-        ->UseRealTime()                                                                        \
-        ->Iterations(3)                                                                        \
-        ->Complexity(benchmark::oN)
-SIZES(BM_Renumber);
-SIZES(BM_Sed);
+QUILLMAR_AT_EVERY_SIZE(BM_Renumber, 3);
+QUILLMAR_AT_EVERY_SIZE(BM_Sed, 3);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (int lines : {kFullLines / 8, kFullLines / 4, kFullLines / 2, kFullLines}) {
-        const QString suffix = QStringLiteral("/%1/iterations:3/real_time").arg(lines);
-        const double ours = reporter.milliseconds[(QStringLiteral("BM_Renumber") + suffix).toStdString()];
-        const double sed = reporter.milliseconds[(QStringLiteral("BM_Sed") + suffix).toStdString()];
-        if (ours > 0 && sed > 0)
-            std::printf("%7d lines: renumbering %8.1f ms, sed %8.1f ms, ratio %.2f\n", lines, ours, sed, ours / sed);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runAgainstSed(argc, argv, 3, "Renumbering against GNU sed (real time, OK to text written back):",
+                         {{"BM_Renumber", "BM_Sed"}});
 }

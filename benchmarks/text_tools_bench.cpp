@@ -109,43 +109,15 @@ void BM_SedSizeShift(benchmark::State& state) {
 
 }  // namespace
 
-#define SCALED(name)                                                                           \
-    BENCHMARK(name)                                                                             \
-        ->Arg(kFullLines / 8)                                                                   \
-        ->Arg(kFullLines / 4)                                                                   \
-        ->Arg(kFullLines / 2)                                                                   \
-        ->Arg(kFullLines)                                                                       \
-        ->Unit(benchmark::kMillisecond)                                                         \
-        ->UseRealTime()                                                                         \
-        ->Complexity(benchmark::oN)                                                             \
-        ->Iterations(5)
-SCALED(BM_ReplaceAllChange);
-SCALED(BM_SedReplace);
-SCALED(BM_SizeShiftAllChange);
-SCALED(BM_SedSizeShift);
+QUILLMAR_AT_EVERY_SIZE(BM_ReplaceAllChange, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_SedReplace, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftAllChange, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_SedSizeShift, 5);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     std::printf("program: %d lines, %lld bytes\n", kFullLines, static_cast<long long>(program(kFullLines).bytes));
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nAll change against GNU sed (real time, press to text written back):\n");
-    for (const int lines : {kFullLines / 8, kFullLines / 4, kFullLines / 2, kFullLines}) {
-        const std::string suffix = "/" + std::to_string(lines) + "/iterations:5/real_time";
-        for (const auto& [ours, sed] : {std::pair{"BM_ReplaceAllChange", "BM_SedReplace"},
-                                        std::pair{"BM_SizeShiftAllChange", "BM_SedSizeShift"}}) {
-            const auto a = reporter.milliseconds.find(ours + suffix);
-            const auto b = reporter.milliseconds.find(sed + suffix);
-            if (a == reporter.milliseconds.end() || b == reporter.milliseconds.end() || b->second <= 0)
-                continue;
-            std::printf("  %-22s %7d lines: %8.1f ms, sed %8.1f ms, ratio %.2f\n", ours, lines, a->second,
-                        b->second, a->second / b->second);
-        }
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runAgainstSed(argc, argv, 5, "All change against GNU sed (real time, press to text written back):",
+                         {{"BM_ReplaceAllChange", "BM_SedReplace"}, {"BM_SizeShiftAllChange", "BM_SedSizeShift"}});
 }
