@@ -700,13 +700,6 @@ double residentMiB() {
     return double(resident) * 4096 / (1024 * 1024);
 }
 
-long residentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * 4096 / (1024 * 1024);
-}
 
 }  // namespace
 
@@ -743,10 +736,10 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     std::printf("program: %d lines, %lld bytes\n", kFullLines, static_cast<long long>(fixture().bytes.size()));
     {
-        const long before = residentMegabytes();
+        const double before = residentMiB();
         auto box = loadedBox(fixture().text);
         box->grab();
-        std::printf("memory of one loaded and painted document: %ld MB\n", residentMegabytes() - before);
+        std::printf("memory of one loaded and painted document: %.0f MiB\n", residentMiB() - before);
     }
     comparePairs(9);
     compareSizes(5);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
+#include <optional>
 
 namespace quillmar {
 namespace {
@@ -13,7 +14,7 @@ class DeferredIconEngine : public QIconEngine {
 public:
     DeferredIconEngine(const QStyle* style, QStyle::StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget)
-        : style_(style), which_(which), hasOption_(option != nullptr), widget_(widget) {
+        : style_(style), which_(which), widget_(widget) {
         if (option) option_ = *option;
     }
 
@@ -36,15 +37,14 @@ private:
     const QIcon& icon() {
         if (!looked_ && style_) {
             looked_ = true;
-            icon_ = style_->standardIcon(which_, hasOption_ ? &option_ : nullptr, widget_.data());
+            icon_ = style_->standardIcon(which_, option_ ? &*option_ : nullptr, widget_.data());
         }
         return icon_;
     }
 
     QPointer<const QStyle> style_;
     QStyle::StandardPixmap which_;
-    bool hasOption_;
-    QStyleOption option_;
+    std::optional<QStyleOption> option_;
     QPointer<const QWidget> widget_;
     bool looked_ = false;
     QIcon icon_;

@@ -38,6 +38,13 @@ namespace {
 using Sci = QsciScintillaBase;
 
 constexpr long kUtf16Index = Sci::SC_LINECHARACTERINDEX_UTF16;
+// UTF-16 units of the character a UTF-8 byte starts; 0 for a continuation byte.
+int unitsOfLead(unsigned char c) {
+    if (c < 0x80) return 1;
+    if ((c & 0xC0) == 0x80) return 0;
+    return c >= 0xF0 ? 2 : 1;
+}
+
 bool fitsLatin1(QStringView text) {
     for (QChar c : text) {
         if (c.unicode() > 0xFF) return false;
@@ -66,12 +73,8 @@ RichTextBox::ByteCounts RichTextBox::countBytes(const char* bytes, qint64 length
             }
         }
         const unsigned char c = b[i++];
-        if (c < 0x80) {
-            ++counts.units;
-            continue;
-        }
-        ++counts.high;
-        if ((c & 0xC0) != 0x80) counts.units += c >= 0xF0 ? 2 : 1;
+        counts.units += unitsOfLead(c);
+        if (c >= 0x80) ++counts.high;
     }
     return counts;
 }
@@ -211,17 +214,6 @@ RichTextBox::ByteCounts RichTextBox::countRange(qint64 from, qint64 to) const {
     return counts;
 }
 
-namespace {
-
-// UTF-16 units of the character a UTF-8 byte starts; 0 for a continuation byte.
-int unitsOfLead(unsigned char c) {
-    if (c < 0x80) return 1;
-    if ((c & 0xC0) == 0x80) return 0;
-    return c >= 0xF0 ? 2 : 1;
-}
-
-}  // namespace
-
 // Near either end of the text a position is counted from that end, so typing and undoing
 // at the start or the end of a long program never waits for the line index to be built.
 // The count is our own, which is QString's: noncharacters need no correction here.
@@ -271,9 +263,8 @@ void RichTextBox::ensureIndex() const {
     indexAllocated_ = true;
 }
 
+// A position within a UTF-8 text holding other characters than ASCII, through the index.
 qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
-    bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
-    if (!utf8Mode_ || nonAsciiBytes_ == 0 || bytePos == 0) return bytePos;
     ensureIndex();
     const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
     const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
