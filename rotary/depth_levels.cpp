@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "common/format.h"
 #include "common/runtime_error.h"
+#include "cycles/common_lines.h"
 #include "rotary/rotary_lines.h"
 
 namespace quillmar {
@@ -79,7 +81,7 @@ QList<double> depthLevels(Single top, double step, Single bottom) {
         throw RuntimeError(kErrOverflow);
     QList<double> levels;
     // A step longer than the whole range reaches the bottom at once.
-    if (step >= 4 * kLimit || !writesAboveZero(step))
+    if (step >= 4 * kLimit || !writtenAbove(step, 0.0))
         return levels;
 
     const ExactDecimal stepDecimal = shortestDecimal(step);
