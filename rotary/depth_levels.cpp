@@ -76,12 +76,13 @@ Wide scaledFloor(const ExactDecimal& d, int k) {
 }  // namespace
 
 QList<double> depthLevels(Single top, double step, Single bottom) {
-    constexpr double kLimit = 1e15;  // where FormatCoord stops writing plain digits
-    if (!(std::fabs(top.toDouble()) < kLimit) || !(std::fabs(bottom.toDouble()) < kLimit) || !std::isfinite(step))
-        throw RuntimeError(kErrOverflow);
+    // Both ends are written, so both lie below 1e15: the wide arithmetic holds them.
+    writableValue(top);
+    writableValue(bottom);
+    checkedFinite(step);
     QList<double> levels;
     // A step longer than the whole range reaches the bottom at once.
-    if (step >= 4 * kLimit || !writtenAbove(step, 0.0))
+    if (step >= 4e15 || !writtenAbove(step, 0.0))
         return levels;
 
     const ExactDecimal stepDecimal = shortestDecimal(step);
