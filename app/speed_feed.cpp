@@ -34,6 +34,16 @@ double cutDown(double value) {
     return std::floor(value);
 }
 
+// Whether a result may go into a program: finite and short of exponent notation.
+bool writable(double value) {
+    try {
+        writableValue(value);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 SpeedFeedOutcome spindleSpeed(QStringView v, QStringView diameter) {
@@ -47,7 +57,7 @@ SpeedFeedOutcome spindleSpeed(QStringView v, QStringView diameter) {
         return refused("Diameter", QStringLiteral("Diameter D must be a number greater than 0."));
     const double tens = cutDown(*speed * 1000.0 / 3.14 / *d / 10.0);
     const double n = tens * 10.0;
-    if (!std::isfinite(n))
+    if (!writable(n))
         return refused("V", QStringLiteral("Cutting speed V and diameter D give no spindle speed."));
     return {SpeedFeedOutcome::Insert, QString::number(n, 'f', 0), {}, {}};
 }
@@ -63,7 +73,7 @@ SpeedFeedOutcome feedFromRoughness(QStringView roughness, QStringView noseRadius
         return refused("NoseR", QStringLiteral("Nose-R must be a number greater than 0."));
     const double depth = givenAsRa ? *h * 4.0 : *h;
     const double f = cutDown(std::sqrt(depth * 8.0 * *r / 1000.0) * 100.0) / 100.0;
-    if (!std::isfinite(f) || f >= 1e15)
+    if (!writable(f))
         return refused("RA", QStringLiteral("Roughness and Nose-R give no feed."));
     return {SpeedFeedOutcome::Insert, QStringLiteral("F") + plainNumberText(f), {}, {}};
 }

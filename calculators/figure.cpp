@@ -36,6 +36,9 @@ struct Replay {
     DrawingSurface& surface;
     void operator()(const Figure::Clear&) const { surface.clear(); }
     void operator()(const Figure::Scale& s) const { surface.setScale(s.scale); }
+    void operator()(const Figure::Extent& e) const {
+        surface.setScale({surface.scale().left, surface.scale().top, e.width, e.height});
+    }
     void operator()(const Figure::Line& l) const { surface.line(l.from, l.to, l.colour); }
     void operator()(const Figure::Circle& c) const { surface.circle(c.centre, c.radius, c.colour); }
     void operator()(const Figure::TextColour& c) const { surface.setForeColor(c.colour); }

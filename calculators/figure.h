@@ -43,6 +43,11 @@ struct Figure {
     struct Scale {
         UserScale scale;
     };
+    // The width and height set on their own: the left and top edges stay as they are.
+    struct Extent {
+        float width;
+        float height;
+    };
     struct Line {
         QPointF from;
         QPointF to;
@@ -60,13 +65,14 @@ struct Figure {
         QPointF at;  // top left corner
         QString text;
     };
-    using Step = std::variant<Clear, Scale, Line, Circle, TextColour, Text>;
+    using Step = std::variant<Clear, Scale, Extent, Line, Circle, TextColour, Text>;
 
     std::vector<Step> steps;
     std::optional<int> failure;
 
     void clear() { steps.emplace_back(Clear{}); }
     void setScale(const UserScale& scale) { steps.emplace_back(Scale{scale}); }
+    void setExtent(float width, float height) { steps.emplace_back(Extent{width, height}); }
     void line(QPointF from, QPointF to, QRgb colour) { steps.emplace_back(Line{from, to, colour}); }
     void circle(QPointF centre, double radius, QRgb colour) { steps.emplace_back(Circle{centre, radius, colour}); }
     void textColour(QRgb colour) { steps.emplace_back(TextColour{colour}); }

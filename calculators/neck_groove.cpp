@@ -1,6 +1,8 @@
 #include "calculators/neck_groove.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -54,7 +56,7 @@ UserScale arcScale(double x, double z, double r) {
 }  // namespace
 
 QString plainDecimalText(double value) {
-    checkedFinite(value);
+    writableValue(value);
     if (value == 0.0)
         return QStringLiteral("0");
     char buffer[64];
@@ -115,10 +117,10 @@ NeckRun runNeck(const NeckInput& in) {
             const double width = 10.0 * r;
             bottomLine(f, x, 5000.0);
             faceLine(f, z);
-            run.results[0] = plainDecimalText(xc);
-            run.results[1] = plainDecimalText(z);
-            run.results[2] = plainDecimalText(x);
-            run.results[3] = plainDecimalText(zc);
+            // All four texts are made before any box is written.
+            const QString texts[] = {plainDecimalText(xc), plainDecimalText(z), plainDecimalText(x),
+                                     plainDecimalText(zc)};
+            std::copy(std::begin(texts), std::end(texts), run.results.begin());
             ticks(f, x, z, xc, zc, r / 15.0);
             f.circle(drawn(zc, xc), width * 0.0015, kMarkerColour);
             f.circle(drawn(zc, xc), 0.999 * r, kGeometryColour);
@@ -135,7 +137,8 @@ NeckRun runNeck(const NeckInput& in) {
             fullWidth = checkedMul(2.8, std::fabs(checkedSub(s, x)));
             scaleWidth = toScaleValue(fullWidth);
             scaleHeight = toScaleValue(widenScaleValue(scaleWidth) * kPictureAspect);
-            checkedScale(0.0f, 0.0f, scaleWidth, scaleHeight);
+            checkedScale(0.0f, 0.0f, scaleWidth, scaleHeight);  // a zero extent is refused before it is set
+            f.setExtent(scaleWidth, scaleHeight);
         } else {
             f.setScale(arcScale(x, z, r));
         }

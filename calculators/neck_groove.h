@@ -34,7 +34,8 @@ struct NeckRun {
 // boxes, and every run-time fault, ends in the failure text.
 NeckRun runNeck(const NeckInput& input);
 
-// A number's plain decimal text rounded to 15 significant digits, never in exponent form.
+// A number's plain decimal text rounded to 15 significant digits, never in exponent form;
+// one that would need it from 1e15 on is an overflow, as in a program word.
 QString plainDecimalText(double value);
 
 // The single-point and I K buttons.

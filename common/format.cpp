@@ -33,6 +33,9 @@ Decimal decompose(double magnitude, int significant) {
     return d;
 }
 
+// The most whole digits a number is written with before it takes exponent notation.
+constexpr int kPlainWholeDigits = 15;
+
 // Plain digits while the whole part has at most 15 digits and the value is not tiny.
 QString plainText(double v, int significant) {
     if (v == 0.0)
@@ -42,7 +45,7 @@ QString plainText(double v, int significant) {
     const Decimal d = decompose(std::fabs(v), significant);
     std::string body(1, v < 0 ? '-' : ' ');
     const std::size_t wholeDigits = static_cast<std::size_t>(std::max(d.exponent + 1, 0));
-    if (d.exponent >= 15 || d.exponent < -significant) {
+    if (d.exponent >= kPlainWholeDigits || d.exponent < -significant) {
         // Too large or too small for plain digits: mantissa and exponent.
         body.append(d.digits, 0, 1);
         if (d.digits.size() > 1)
@@ -114,32 +117,71 @@ QString numberText(Single v) { return plainText(static_cast<double>(v.value()), 
 
 namespace {
 
-// Thousandths toward minus infinity. A value of 1e15 or more would need exponent notation
-// in the program, which no controller reads: an overflow.
-double cutToThousandths(double value) {
-    const double product = checkedFinite(value * 1000.0);
-    if (std::fabs(value) >= 1e15)
+// A number is written with at most `significant` digits; it needs exponent notation once
+// it rounds to 1e15 or more there.
+double writable(double v, int significant) {
+    checkedFinite(v);
+    if (v != 0.0 && decompose(std::fabs(v), significant).exponent >= kPlainWholeDigits)
         throw RuntimeError(kErrOverflow);
+    return v;
+}
+
+// Thousandths toward minus infinity. A value so large that its thousandths overflow has
+// no fraction left to cut.
+double cutToThousandths(double value) {
+    const double product = checkedFinite(value) * 1000.0;
+    if (!std::isfinite(product))
+        return value;
     const double cut = std::floor(snapToWhole(product)) / 1000.0;
     return cut == 0.0 ? 0.0 : cut;  // no negative zero
 }
 
-}  // namespace
-
-QString FormatCoord(double& value) {
-    value = cutToThousandths(value);
-    return coordText(numberText(value), value);
-}
-
-QString FormatCoord(Single& value) {
-    // Widened through the decimal it shows, so 8279.275 stays 8279.275.
-    const double cut = cutToThousandths(value.toDouble());
+Single storedSingle(double cut) {
     const float stored = static_cast<float>(cut);
     if (!std::isfinite(stored))
         throw RuntimeError(kErrOverflow);
-    value = Single(stored);
-    return coordText(numberText(value), cut);
+    return Single(stored);
 }
+
+}  // namespace
+
+double writableValue(double value) { return writable(value, 15); }
+
+Single writableValue(Single value) {
+    writable(static_cast<double>(value.value()), 7);
+    return value;
+}
+
+double writtenValue(double value) { return cutToThousandths(value); }
+
+// Widened through the decimal it shows, so 8279.275 stays 8279.275.
+Single writtenValue(Single value) { return storedSingle(cutToThousandths(value.toDouble())); }
+
+QString FormatCoord(double& value) {
+    value = writtenValue(value);
+    return coordText(numberText(writableValue(value)), value);
+}
+
+QString FormatCoord(Single& value) {
+    const double cut = cutToThousandths(value.toDouble());
+    value = storedSingle(cut);
+    return coordText(numberText(writableValue(value)), cut);
+}
+
+namespace {
+
+template <typename Number>
+QString wholeWordText(Number& value) {
+    const QString text = FormatCoord(value);
+    checkedWholeWord(text.toDouble());
+    return text;
+}
+
+}  // namespace
+
+QString FormatWholeWord(double& value) { return wholeWordText(value); }
+
+QString FormatWholeWord(Single& value) { return wholeWordText(value); }
 
 QString FormatCoordValue(double value) { return FormatCoord(value); }
 

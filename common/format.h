@@ -20,13 +20,32 @@ QString numberText(Single v);
 QString plainNumberText(double v);
 QString plainNumberText(Single v);
 
-// Program-word text of a number, cut to three decimals toward minus infinity. The cut
-// value is stored back into the variable, so later uses see what was written.
+// The one limit of every number written into a program: the value unchanged, or an
+// overflow (6) when its text would need exponent notation, that is when it rounds to
+// 1e15 or more at the digits it is written with (15 for double, 7 for single). A value
+// that is not finite is an overflow too.
+double writableValue(double value);
+Single writableValue(Single value);
+
+// The value FormatCoord writes, without writing it: cut to three decimals toward minus
+// infinity, in the variable's precision. Conditions on a value are judged on this, so
+// that a word and its condition agree; a value too large to write fails only where it is
+// written, never in a condition.
+double writtenValue(double value);
+Single writtenValue(Single value);
+
+// Program-word text of a number: its written value, stored back into the variable so
+// that later uses see what was written, as plain text (writableValue's limit).
 QString FormatCoord(double& value);
 QString FormatCoord(Single& value);
 // The same for an expression whose cut value nobody keeps.
 QString FormatCoordValue(double value);
 QString FormatCoordValue(Single value);
+
+// FormatCoord for a whole-number word (a count, a tool number): one whose text lies
+// beyond a 32-bit whole number is an overflow.
+QString FormatWholeWord(double& value);
+QString FormatWholeWord(Single& value);
 
 // Whole part (toward minus infinity, stored back) without sign, at least two digits.
 QString FormatTwoDigits(double& value);

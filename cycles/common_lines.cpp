@@ -50,7 +50,8 @@ void appendToolData(ProgramText& text, std::initializer_list<ToolDatum> firstLin
     for (const auto& data : {firstLine, secondLine}) {
         QString line = QStringLiteral("NOEX");
         for (const ToolDatum& d : data)
-            line += prefix + d.name + QLatin1Char('[') + text.t() + QStringLiteral("]=") + d.value;
+            line += prefix + d.name + QLatin1Char('[') + text.t() + QStringLiteral("]=") +
+                    (d.number ? FormatCoordValue(*d.number) : d.text);
         text.add(line);
     }
 }
@@ -173,27 +174,22 @@ void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approac
     }
 }
 
-double writtenValue(double value) {
-    FormatCoord(value);
-    return value;
-}
-
-Single writtenValue(Single value) {
-    FormatCoord(value);
-    return value;
-}
-
 QString wordIfAbove(const char* address, double& value, double threshold) {
-    // The cut never raises a value, so one not above stays out unwritten, however large.
-    if (!(value > threshold) || !(writtenValue(value) > threshold))
+    if (!writtenAbove(value, threshold))
         return {};
     return QString::fromLatin1(address) + FormatCoord(value);
 }
 
 QString wordIfAbove(const char* address, Single& value, double threshold) {
-    if (!(value.toDouble() > threshold) || !(static_cast<double>(writtenValue(value).value()) > threshold))
+    if (!writtenAbove(value, threshold))
         return {};
     return QString::fromLatin1(address) + FormatCoord(value);
+}
+
+QString countIfAbove(const char* address, Single& value, double threshold) {
+    if (!writtenAbove(value, threshold))
+        return {};
+    return QString::fromLatin1(address) + FormatWholeWord(value);
 }
 
 QString lineText(ProgramText& text, const LineTemplate& line) {

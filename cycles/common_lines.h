@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "common/format.h"
 #include "common/single.h"
 #include "cycles/program_text.h"
 
@@ -27,10 +30,14 @@ void AppendToolChange(ProgramText& text);
 void AppendMToolChange(ProgramText& text);
 
 // One variable of a tool-data line: the name after its VTL / VGR prefix ("IN", "A1",
-// "L") and its value as written.
+// "L") and its value, a fixed text or a number formatted only when the line is written.
 struct ToolDatum {
+    ToolDatum(const char* name, const char* text) : name(QString::fromLatin1(name)), text(QString::fromLatin1(text)) {}
+    ToolDatum(const char* name, QString text) : name(QString::fromLatin1(name)), text(std::move(text)) {}
+    ToolDatum(const char* name, double number) : name(QString::fromLatin1(name)), number(number) {}
     QString name;
-    QString value;
+    QString text;
+    std::optional<double> number;
 };
 // The two tool-data lines "NOEX VTLIN[t]=1 VTLFN[t]=1 ..." when the tool-shape option is
 // on; with tool life the names read VGR instead of VTL.
@@ -72,15 +79,19 @@ enum class ReturnMove { Rapid, Continuation };
 // to the home X and Z with " G97 S" + speed + " M63".
 void appendSpindleStopEnding(ProgramText& text, ReturnMove move);
 
-// A value as FormatCoord writes it (cut toward minus infinity to three decimals). A
-// condition on a value is judged on this, so that a word and its condition agree.
-double writtenValue(double value);
-Single writtenValue(Single value);
+// Whether a value as FormatCoord writes it is above the threshold; a value too large to
+// write is above, and fails only where it is written.
+inline bool writtenAbove(double value, double threshold) { return writtenValue(value) > threshold; }
+inline bool writtenAbove(Single value, double threshold) {
+    return static_cast<double>(writtenValue(value).value()) > threshold;
+}
 
-// address + value when the written value is above the threshold (" D" when above 0,
-// " Q" when above 1); otherwise nothing, and the value stays uncut.
+// address + value when the written value is above the threshold (" D" when above 0);
+// otherwise nothing, and the value stays uncut.
 QString wordIfAbove(const char* address, double& value, double threshold);
 QString wordIfAbove(const char* address, Single& value, double threshold);
+// The same for a count (" Q" when above 1), a whole-number word.
+QString countIfAbove(const char* address, Single& value, double threshold);
 
 // The words of a turning tool call after its position: tool word (three pairs on other
 // machines), B-axis and tip words, speedRange (" M41 S" or " M42 S") + spindle speed,
@@ -139,12 +150,6 @@ void appendTurningEnding(ProgramText& text, const TurningEnding& ending);
 LineTemplate speedRetreatToApproachX();
 
 // --- threading, drilling and spindle tapping ---------------------------------------------
-
-// Whether a value as FormatCoord writes it is above the threshold.
-inline bool writtenAbove(double value, double threshold) { return writtenValue(value) > threshold; }
-inline bool writtenAbove(Single value, double threshold) {
-    return static_cast<double>(writtenValue(value).value()) > threshold;
-}
 
 // The tool-call line of appendToolCallLine with the other machines' T word chosen: the
 // threading and drilling cycles write the two-digit tool number twice there.

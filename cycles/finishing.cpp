@@ -96,13 +96,11 @@ void buildFinishing(const FinishingMember& m, SharedState& s) {
 
     ProgramText text(s);
     text.header(QString::fromLatin1(m.title));
-    if (m.boreToolData) {
-        if (s.profile.gToolShape)
-            appendToolData(text, {{"IN", "8"}, {"FN", "1"}, {"A1", "60"}},
-                           {{"A2", "3"}, {"D", "20"}, {"L", FormatCoordValue(p.gStartZ - p.gEndZ + 20)}});
-    } else {
+    if (m.boreToolData)
+        appendToolData(text, {{"IN", "8"}, {"FN", "1"}, {"A1", "60"}},
+                       {{"A2", "3"}, {"D", "20"}, {"L", p.gStartZ - p.gEndZ + 20}});
+    else
         appendToolData(text, {{"IN", "7"}, {"FN", "1"}, {"A1", "55"}}, {{"A2", "0.2"}, {"L", "1.6"}});
-    }
     AppendToolChange(text);
     appendToolCallLine(text, m.approachX(text), " M42 S");
     text.add({text.toolLabel(), "     Z", m.approachZ(text), " G96 S", FormatCoord(p.gParamV)});

@@ -343,9 +343,7 @@ void frmProcess::B_LostFocus() {
     // Judged by the angle the program would show, as the B words are.
     bool ninety = false;
     try {
-        double angle = ReadNumber(B->text());
-        FormatCoord(angle);
-        ninety = angle == 90.0;
+        ninety = writtenValue(ReadNumber(B->text())) == 90.0;
     } catch (const RuntimeError&) {
         ninety = false;
     }

@@ -10,12 +10,12 @@
 namespace quillmar {
 
 BAxisWords bAxisWords(double angle) {
-    const QString written = FormatCoord(angle);
-    if (angle == 0.0)
+    const double written = writtenValue(angle);
+    if (written == 0.0)
         return {};
-    if (angle == 90.0)
+    if (written == 90.0)
         return {QString(), QStringLiteral(" BT=1")};
-    return {QStringLiteral(" G52"), QStringLiteral(" BA=") + written};
+    return {QStringLiteral(" G52"), QStringLiteral(" BA=") + FormatCoordValue(written)};
 }
 
 Single singleFromBox(const QString& text) {

@@ -1,7 +1,6 @@
 #include "cycles/program_text.h"
 
 #include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 
 namespace quillmar {
@@ -33,10 +32,7 @@ void ProgramText::closingTab() { state.gOutputText += QStringLiteral("\t") + kLi
 
 QString ProgramText::tt() { return FormatTwoDigits(p.gToolNo); }
 
-QString ProgramText::t() {
-    checkedWholeWord(p.gToolNo);
-    return FormatCoord(p.gToolNo);
-}
+QString ProgramText::t() { return FormatWholeWord(p.gToolNo); }
 
 QString ProgramText::toolLabel() { return QStringLiteral("NT") + tt(); }
 

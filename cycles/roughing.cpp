@@ -109,9 +109,8 @@ void buildInner(SharedState& s) {
 
     ProgramText text(s);
     text.header("ID.ROUGH");
-    if (s.profile.gToolShape)
-        appendToolData(text, {{"IN", "2"}, {"FN", "1"}, {"A1", "60"}},
-                       {{"A2", "3"}, {"D", "20"}, {"L", FormatCoordValue((p.gStartZ - p.gEndZ) + 20)}});
+    appendToolData(text, {{"IN", "2"}, {"FN", "1"}, {"A1", "60"}},
+                   {{"A2", "3"}, {"D", "20"}, {"L", (p.gStartZ - p.gEndZ) + 20}});
     AppendToolChange(text);
     appendToolCallLine(text, FormatCoord(p.gEndX), " M42 S");
     appendNtLine(text, FormatCoordValue(p.gStartZ + 0.08));
@@ -164,7 +163,7 @@ void buildFace(SharedState& s) {
 void appendFaceStageEnd(ProgramText& text, const QString& feed) {
     ProcessParameters& p = text.p;
     std::optional<double>& od = text.state.workShape.gMaterialOD;
-    if (FormatCoordValue(p.gParamSZ) != QLatin1String("0")) {
+    if (writtenValue(p.gParamSZ) != 0.0) {
         text.add({"N000 G01 X", FormatCoord(p.gParamSZ), feed});
         return;
     }

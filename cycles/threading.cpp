@@ -56,7 +56,7 @@ void appendThreadToolData(ProgramText& text, const ThreadMember& m) {
     ProcessParameters& p = text.p;
     const std::initializer_list<ToolDatum> first = {{"IN", m.toolKind}, {"FN", "1"}, {"A1", "60"}};
     if (m.kind == Thread::Inner)
-        appendToolData(text, first, {{"D", "20"}, {"L", FormatCoordValue(p.gStartZ - p.gEndZ + 20)}});
+        appendToolData(text, first, {{"D", "20"}, {"L", p.gStartZ - p.gEndZ + 20}});
     else
         appendToolData(text, first, {{"L", "1.6"}});
 }
@@ -102,7 +102,7 @@ void buildThread(SharedState& s, const ThreadMember& m) {
     const bool face = m.kind == Thread::Face;
     text.add({face ? "N000 G72" : "N000 G71", threadEnd(p, m.kind), " D", FormatCoord(p.gParamD),
               face ? wordIfAbove(" W", p.gParamW, 0) : wordIfAbove(" U", p.gParamU, 0),
-              chamferWords(p), wordIfAbove(" Q", p.gParamC, 1), " F", FormatCoord(p.gParamF)});
+              chamferWords(p), countIfAbove(" Q", p.gParamC, 1), " F", FormatCoord(p.gParamF)});
     if (m.kind == Thread::Outer)
         text.add({"N000 G00 X", FormatCoordValue(s.profile.gApproachX)});
     else

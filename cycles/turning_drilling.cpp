@@ -49,7 +49,7 @@ void appendDrillHead(ProgramText& text, const char* kind, const char* pointAngle
     ProcessParameters& p = text.p;
     text.header({"DRILL D", FormatCoord(p.gParamU)});
     appendToolData(text, {{"IN", kind}, {"FN", "1"}, {"A1", pointAngle}},
-                   {{"D", FormatCoord(p.gParamU)}, {"L", FormatCoordValue((p.gStartZ - p.gEndZ) + 20)}});
+                   {{"D", p.gParamU}, {"L", (p.gStartZ - p.gEndZ) + 20}});
     AppendToolChange(text);
     appendToolCallLine(text, QStringLiteral("0"), " M42 S", OtherToolWord::Twice);
 }

@@ -34,7 +34,7 @@ void appendLevel(RotaryText& text, const QString& z) {
 void buildCircle(RotaryText& text) {
     ProcessParameters& p = text.p;
     // Counted before anything is written, so that a tiny cut depth fails at once.
-    const bool stepped = writesAboveZero(p.gParamD);
+    const bool stepped = writtenAbove(p.gParamD, 0.0);
     const QList<double> levels = stepped ? depthLevels(p.gStartC, p.gParamD, p.gEndC) : QList<double>();
 
     text.header({"SLANT CIRCLE D", FormatCoordValue(checkedMul(p.gEndX, 2.0))});
@@ -76,7 +76,7 @@ void AppendCircleContour(RotaryText& text) {
     // Each term reads the radius as the lines before left it: written once, it is cut.
     const auto outer = [&p] { return FormatCoordValue(checkedAdd(p.gStartX, p.gEndX)); };
     const auto opposite = [&p] { return FormatCoordValue(checkedSub(p.gStartX, p.gEndX)); };
-    if (writesAboveZero(p.gParamL)) {
+    if (writtenAbove(p.gParamL, 0.0)) {
         const auto roughOuter = [&p] { return FormatCoordValue(checkedSub(checkedAdd(p.gStartX, p.gEndX), p.gParamL)); };
         const auto roughRadius = [&p] { return FormatCoordValue(checkedSub(p.gEndX, p.gParamL)); };
         text.add({kContinuation, "X", roughOuter(), " G41"});

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "common/format.h"
 #include "common/runtime_error.h"
+#include "cycles/common_lines.h"
 #include "rotary/rotary_lines.h"
 
 namespace quillmar {
@@ -74,12 +76,13 @@ Wide scaledFloor(const ExactDecimal& d, int k) {
 }  // namespace
 
 QList<double> depthLevels(Single top, double step, Single bottom) {
-    constexpr double kLimit = 1e15;  // where FormatCoord stops writing plain digits
-    if (!(std::fabs(top.toDouble()) < kLimit) || !(std::fabs(bottom.toDouble()) < kLimit) || !std::isfinite(step))
-        throw RuntimeError(kErrOverflow);
+    // Both ends are written, so both lie below 1e15: the wide arithmetic holds them.
+    writableValue(top);
+    writableValue(bottom);
+    checkedFinite(step);
     QList<double> levels;
     // A step longer than the whole range reaches the bottom at once.
-    if (step >= 4 * kLimit || !writesAboveZero(step))
+    if (step >= 4e15 || !writtenAbove(step, 0.0))
         return levels;
 
     const ExactDecimal stepDecimal = shortestDecimal(step);

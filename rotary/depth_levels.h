@@ -14,8 +14,8 @@ inline constexpr int kMaxDepthLevels = 10000;
 // top − i × step, taken exactly from the decimals the two values show and cut to
 // thousandths toward minus infinity, so that levels never drift from the typed step; a
 // level is kept while its written value lies above the written bottom. More than
-// kMaxDepthLevels levels with the bottom, or a top or bottom of 1e15 and beyond, fail
-// with overflow (6) before any level is returned.
+// kMaxDepthLevels levels with the bottom, or a top or bottom too large to write
+// (writableValue), fail with overflow (6) before any level is returned.
 QList<double> depthLevels(Single top, double step, Single bottom);
 
 }  // namespace quillmar

@@ -60,7 +60,7 @@ QString cycleCode(const ProcessParameters& p) {
 }
 
 // A count of one hole needs no Q word.
-QString holeCount(ProcessParameters& p) { return wordIfAbove(" Q", p.gParamC, 1.0); }
+QString holeCount(ProcessParameters& p) { return countIfAbove(" Q", p.gParamC, 1.0); }
 
 void buildFace(RotaryText& text) {
     ProcessParameters& p = text.p;

@@ -48,7 +48,7 @@ QString cutWords(ProcessParameters& p, const char* allowance) {
     words += QStringLiteral(" D") + FormatCoord(p.gParamD);
     words += QStringLiteral(" E") + FormatCoord(p.gParamW);
     words += QStringLiteral(" F=SB*") + FormatCoord(p.gParamF);
-    words += wordIfAbove(" Q", p.gParamC, 1);
+    words += countIfAbove(" Q", p.gParamC, 1);
     return words + QStringLiteral(" M211 M213");
 }
 

@@ -21,8 +21,6 @@ RotaryText::RotaryText(SharedState& s)
       homeX(s.profile.gHomeX),
       homeZ(s.profile.gHomeZ) {}
 
-bool writesAboveZero(double value) { return value >= 1.0 || (value > 0.0 && writtenValue(value) > 0.0); }
-
 bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB) == 90.0; }
 
 bool bTilts(const ProcessParameters& p) {

@@ -25,9 +25,6 @@ public:
     const double homeZ;
 };
 
-// Whether a value that no line writes would write above 0; one too large to write is.
-bool writesAboveZero(double value);
-
 // The tilted plane's conditions, on the written B, C and SZ.
 bool bIsNinety(const ProcessParameters& p);
 bool bTilts(const ProcessParameters& p);     // B neither 0 nor 90

@@ -68,7 +68,7 @@ ProcessDialogLayout slantDialog() {
 QString angleFeedAndCount(ProcessParameters& p) {
     QString words = wordIfAbove(" D", p.gParamD, 0);
     words += QStringLiteral(" F") + FormatCoord(p.gParamF);
-    words += wordIfAbove(" Q", p.gParamC, 0);
+    words += countIfAbove(" Q", p.gParamC, 0);
     return words;
 }
 

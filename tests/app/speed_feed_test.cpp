@@ -33,6 +33,7 @@ TEST(SpindleSpeedCalculator, CutsDownToTens) {
         {"100", "", false, SpeedFeedOutcome::Refused, "Diameter"},
         {"100", "0", false, SpeedFeedOutcome::Refused, "Diameter"},
         {"1E300", "1E-300", false, SpeedFeedOutcome::Refused, "V"},  // no finite result
+        {"9999999999999999999999999999999999999999", "5", false, SpeedFeedOutcome::Refused, "V"},  // beyond 1e15
     };
     for (const Case& c : cases)
         check(c, spindleSpeed(QString::fromUtf8(c.first), QString::fromUtf8(c.second)));
@@ -45,6 +46,7 @@ TEST(FeedFromRoughness, CutsDownToHundredths) {
         {"", "0.8", true, SpeedFeedOutcome::FocusOnly, "RA"}, {"0", "0.8", true, SpeedFeedOutcome::Refused, "RA"},
         {"1.6", "-0.8", true, SpeedFeedOutcome::Refused, "NoseR"},
         {"1E200", "1E200", true, SpeedFeedOutcome::Refused, "RA"},
+        {"1.2499999999999998E32", "1", false, SpeedFeedOutcome::Refused, "RA"},  // 999999999999999.9 writes as 1E+15
     };
     for (const Case& c : cases)
         check(c, feedFromRoughness(QString::fromUtf8(c.first), QString::fromUtf8(c.second), c.ra));

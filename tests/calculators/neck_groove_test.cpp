@@ -4,11 +4,14 @@
 
 #include <QHash>
 
+#include "platform/recording_surface.h"
+
 using namespace quillmar;
 
 namespace {
 
-struct NeckCase { NeckInput input; const char* results; bool failed; };
+// A failed row may give the scale the picture is left with, drawn on a fresh picture.
+struct NeckCase { NeckInput input; const char* results; bool failed; std::optional<UserScale> scaleLeft = {}; };
 
 }  // namespace
 
@@ -17,12 +20,15 @@ TEST(NeckGroove, CasesByFilledBoxes) {
         {{"40", "-10", "", "", "", 2}, "- - - - - - - - - -", false},
         {{"40", "-10", "1", "", "", 2}, "42 -10 40 -9 - - - - - -", false},
         {{"40", "0", "0.00001", "", "", 2}, "40.00002 0 40 0.00001 - - - - - -", false},
-        {{"1E16", "0", "1E14", "", "", 2}, "10200000000000000 0 10000000000000000 100000000000000 - - - - - -", false},
+        {{"1E14", "0", "1E12", "", "", 2}, "102000000000000 0 100000000000000 1000000000000 - - - - - -", false},
+        {{"1E16", "0", "1E15", "", "", 2}, "- - - - - - - - - -", true},  // no text from 1e15 on, so none is shown
         {{"40", "-10", "1", "45", "50", 1}, "42 -10 40 -11 40.585 -11.708 0.707 0.708 50 -16.415", false},
         {{"40", "-10", "1", "45", "", 1}, "42 -10 40 -11 40.585 -11.708 0.707 0.708 - -", false},
         {{"40", "-10", "1", "45", "50", 2}, "42 -10 40 -9 40.585 -8.293 0.707 -0.707 50 -3.586", false},
         {{"40", "-10", "1", "0", "", 2}, "42 -10 40 -9 40 -9 1 0 - -", false},
         {{"40", "-10", "1", "0", "50", 2}, "- - - - - - - - - -", true},   // tan 0
+        // The width and height are set before the geometry, the edges after it.
+        {{"40", "-10", "1", "0", "50", 1}, "- - - - - - - - - -", true, UserScale{0, 0, 28, 15.4499149f}},
         {{"40", "-10", "0", "45", "", 2}, "- - - - - - - - - -", true},   // zero scale
         {{"40", "-10", "1", "45", "40", 2}, "- - - - - - - - - -", true},  // start X = bottom X
         {{"40", "", "1", "", "", 2}, "- - - - - - - - - -", true},        // R without face
@@ -35,6 +41,11 @@ TEST(NeckGroove, CasesByFilledBoxes) {
         const NeckRun run = runNeck(c.input);
         EXPECT_EQ(test::shownTexts(run.results), c.results);  // Text6 .. Text15
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
+        if (c.scaleLeft) {
+            RecordingSurface picture;
+            drawFigure(run.figure, picture, kMarkerColour);
+            EXPECT_EQ(picture.scale(), *c.scaleLeft);
+        }
     }
 }
 

@@ -71,10 +71,15 @@ TEST(NumberText, LeadingBlankOrSign) {
 // Exponent notation from 1e15 on; whole-number words beyond 32 bits.
 TEST(FormatCoord, WhatNoProgramWordCanHoldIsAnOverflow) {
     const double inf = std::numeric_limits<double>::infinity();
-    for (double v : {inf, -inf, std::numeric_limits<double>::quiet_NaN(), 1e15, -1e15, 1e40}) {
+    // Decided on the text: these round to 1E+15 at fifteen or seven digits.
+    for (double v : {inf, -inf, std::numeric_limits<double>::quiet_NaN(), 1e15, -1e15, 1e40, -999999999999999.9,
+                     999999999999999.5}) {
         double copy = v;
         EXPECT_THROW(FormatCoord(copy), RuntimeError) << v;
     }
+    Single single = 999999999999990.0;
+    EXPECT_THROW(FormatCoord(single), RuntimeError);
+    EXPECT_EQ(FormatCoordValue(-999999999999999.0), QStringLiteral("-999999999999999"));
     for (double v : {2147483648.0, -2147483649.0}) {
         try {
             FormatTwoDigits(v);

@@ -87,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
               {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M602 M42 S1020 M03 M63 M08"},
               {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
               {kRetreat, "N000     X12 G97 S1020 M63"}, {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
+        // The approach Z would write as -1E+15.
+        CycleCase{"ApproachZBeyondPlainDigits", finishOuterGenerator, {kOth},
+             {{"StartX", "2"}, {"StartZ", "-999999999999999.9"}}, {}, {}, {}, "Error 6"},
         // -0.2362204724409449 × 25.4 + 6 is exactly 0.
         CycleCase{"ZeroSpeedDiameter", finishFaceGenerator, {kOth}, {{"StartX", "-0.2362204724409449"}}, {}, {}, {},
              "Error 11"}),

@@ -78,6 +78,13 @@ const char* const kCycle = "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.01";
 const char* const kHome = "N000 G00 X20 Z10 G97 S510 M63";
 const Typing kOuterInput = {{"StartX", "2"}, {"EndZ", "-2"}};
 
+// One pass at the allowance, through the centre.
+const std::vector<Edit> kFaceOuterSinglePass = {{kCycle, ""}, {kNt, ""},
+    {kToolCall, "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
+                "N000 G01 X3 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z0.08\n"
+                "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
+    {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}};
+
 class Roughing : public ::testing::TestWithParam<CycleCase> {};
 
 TEST_P(Roughing, WholeBlock) { expectWorkCase(GetParam(), kOuter, 8); }
@@ -184,11 +191,12 @@ INSTANTIATE_TEST_SUITE_P(
         // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
         // so one pass; a face end that writes as 0 faces through the centre.
         CycleCase{"FaceOuterWrittenValuesDecide", faceOuter, {kOth}, with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}),
-             {{kCycle, ""}, {kNt, ""},
-              {kToolCall, "N000 G00 X3.2 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.005 G96 S600\n"
-                          "N000 G01 X3 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z0.08\n"
-                          "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
-              {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}, {}, Stock{3.0, 0.1005, 0.0f}}),
+             kFaceOuterSinglePass, {}, Stock{3.0, 0.1005, 0.0f}},
+        // A cut too large to write is never written: one pass.
+        CycleCase{"FaceOuterCutBeyondDouble", faceOuter, {kOth}, with(kOuterInput, {{"L", "1E306"}, {"SZ", "0"}}),
+             kFaceOuterSinglePass, {}, kBlank},
+        CycleCase{"FaceOuterCutBeyondSingle", faceOuter, {kOth}, with(kOuterInput, {{"L", "3.4E38"}, {"SZ", "0"}}),
+             kFaceOuterSinglePass, {}, kBlank}),
     caseName);
 
 // Equal stock and cut is one pass whatever the binary rounding: 0.4 − 0.1 is a hair

@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{"ValuesThatWriteAsNothing", outer, {kOth},
                  {{"V", "0.0004"}, {"U", "0.0004"}, {"L", "0.0004"}, {"C", "1.0004"}},
                  {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 F0.1"}}},
+        // Values too large to write decide as they would write: no speed, no chamfer.
+        CycleCase{"HugeNegativeSpeed", outer, {kOth}, {{"V", "-1E15"}}, {{kToolCall, kSpeedKept}}},
+        CycleCase{"HugeNegativeChamfer", outer, {kOth}, {{"L", "-1E15"}},
+                 {{kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 Q2 F0.1"}}, 1140},
         CycleCase{"SizeThatWritesAsNothing", outer, {kOth}, {{"EndX", "0.0004"}},
              {{kHeader, "(-----< OD.THREAD M0*P0.1 >-----)"}, {kToolCall, kSpeedKept},
               {kCycle, "N000 G71 X-0.13 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1"}}},

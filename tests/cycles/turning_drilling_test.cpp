@@ -63,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {{kToolCall, "N000 MT=301\nN000 M421\nN000 G00 X0 Z50 TL=0303 M602 M42 S760 M04 M63 M09\n"
                               "N000 VLMON[3]=2+8"}, {"+NT03 G74 X0 Z-1.5 K49.88 D1 F0.004", "N000 VLMON[3]=0"},
                   {kHome, "N000 G00 X200\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}}, 760, {}, nullptr, nullptr, 0.5f},
+        // Without tool-shape data the tool length is never written, however long.
+        CycleCase{"ToolLengthUnwrittenWithoutToolData", hss, {kOth}, {{"StartZ", "999999999999990"}},
+                 {{kPeck, "NT03 G74 X0 Z-1.5 K-999999999999940 D999999999999991 F0.004"}}, 760, {}, nullptr, nullptr,
+                 0.5f},
         // Nothing to divide by: the bore of the drill before stays.
         CycleCase{"NoDiameterNoSpeed", hss, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"},
         CycleCase{"DiameterThatWritesAsNothing", hss, {kOth}, {{"U", "0.0004"}}, {}, {}, {}, "Error 11"}),
@@ -80,6 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{"LengthsThatWriteAsNothing", uDrill, {kOth}, {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
                  {{"N000 G01 Z-0.2 F0.002", ""}, {"N000     Z-1.9 F0.1", ""}, {"N000     Z-2 F0.002", "N000 G01 Z-2 F0.1"}},
                  1140, {}, nullptr, &kUDrill, 1.0f},
+        // A length too large to write writes no line when it is not above 0.
+        CycleCase{"HugeNegativeExitLength", uDrill, {kOth}, {{"EndZ", "-2"}, {"L", "-1E15"}},
+                 {{"N000     Z-1.9 F0.1", ""}, {"N000     Z-2 F0.002", "N000     Z-2 F0.1"}}, 1140, {}, nullptr,
+                 &kUDrill, 1.0f},
         CycleCase{"MacTurnMonitor", uDrill, {kMac, true, false, false, true}, {{"EndZ", "-2"}},
                  {{kUToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M42 S1140 M03 M63 M08"},
                   {"+NT05     Z0.12", "N000 VLMON[5]=2+8"}, {"^N000 G00 Z50", "N000 VLMON[5]=0"},

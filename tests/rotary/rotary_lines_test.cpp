@@ -69,7 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // 20,000 levels: refused at once.
                       RotaryFailure{"CircleTooManyLevels", ProcessMCircleSlant_Click,
                                     {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-20"}, {"C", "4"}}, 6},
-                      RotaryFailure{"PlanetRadiusTooLarge", ProcessMPlanetTapSlant_Click, {{"EndX", "1E306"}}, 6}),
+                      RotaryFailure{"PlanetRadiusTooLarge", ProcessMPlanetTapSlant_Click, {{"EndX", "1E306"}}, 6},
+                      // Counts are whole-number words; 2147483647 is 2147483648 in single precision.
+                      RotaryFailure{"TapCountBeyond32Bits", ProcessMTapFace_Click, {{"C", "3000000000"}}, 6},
+                      RotaryFailure{"TapCountRoundedBeyond32Bits", ProcessMTapFace_Click, {{"C", "2147483647"}}, 6},
+                      RotaryFailure{"KeyCountBeyond32Bits", ProcessMKeyFace_Click, {{"C", "123456789012"}}, 6},
+                      RotaryFailure{"DrillCountBeyond32Bits", ProcessMDrillFace_Click, {{"C", "3000000000"}}, 6}),
     [](const ::testing::TestParamInfo<RotaryFailure>& info) { return std::string(info.param.name); });
 
 TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
