@@ -214,18 +214,20 @@ TEST(OutsideGauge, CallsTheGaugeAtTheCaretWithoutATable) {
 // reported before a bad row, and by the gauge, which has no dialog.
 TEST(MeasuringFailure, ReportsAndChangesNothing) {
     const struct {
-        void (*command)(SharedState&, RichTextBox*, QWidget*);
+        ProcessGenerator (*generator)();  // none: the gauge
         int error;
         bool document;
-    } cases[] = {{ProcessMeasuerOutR_Click, 6, true}, {ProcessMeasuerOutD_Click, 91, false},
-                 {ProcessMeasuerOutside_Click, 91, false}};
+    } cases[] = {{measureOutsideRadiusGenerator, 6, true}, {measureOutsideDiameterGenerator, 91, false},
+                 {nullptr, 91, false}};
     for (const auto& c : cases) {
         SharedState s = cycleState({.approachX = 1e306}, {});
         s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
         Document doc(crlf("O1000\n"), 7);
         FakeProcessDialog user;
         enter(user, kTarget);
-        c.command(s, c.document ? &doc.box : nullptr, nullptr);
+        RichTextBox* target = c.document ? &doc.box : nullptr;
+        c.generator ? runProcessGenerator(c.generator(), s, target, nullptr)
+                    : ProcessMeasuerOutside_Click(s, target, nullptr);
         ASSERT_EQ(user.messages.size(), 1u);
         EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
         EXPECT_EQ(user.showings, c.document ? 1 : 0);
