@@ -7,6 +7,7 @@
 #include "cycles/measuring.h"
 #include "cycles/next_request.h"
 #include "cycles/program_frame.h"
+#include "rotary/rotary_generators.h"
 
 namespace quillmar {
 
@@ -22,11 +23,12 @@ void add(frmMain& main, const char* menuName, ActiveRouteCommand command) {
 
 }  // namespace
 
-void registerCycleCommands(frmMain& main) {
-    for (const GeneratorEntry& entry : cycleGenerators())
-        main.setCommand(QString::fromLatin1(entry.menu), [&main, &entry](int index) {
-            runProcessGenerator(entry.generator(index), main.state(), main.activeText(), &main);
-        });
+void registerProcessCommands(frmMain& main) {
+    for (const auto& table : {cycleGenerators(), rotaryGenerators()})
+        for (const GeneratorEntry& entry : table)
+            main.setCommand(QString::fromLatin1(entry.menu), [&main, &entry](int index) {
+                runProcessGenerator(entry.generator(index), main.state(), main.activeText(), &main);
+            });
     add(main, "ProcessUGC", ProcessUGC_Click);
     add(main, "ProcessMT1", ProcessMT1_Click);
     add(main, "ProcessMT3", ProcessMT3_Click);

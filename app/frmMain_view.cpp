@@ -71,8 +71,7 @@ void frmMain::registerWindowCommands() {
     registerToolCommands();
     registerPrintCommands(*this);
     registerSearchCommands();
-    registerCycleCommands(*this);
-    registerRotaryCommands(*this);
+    registerProcessCommands(*this);
     registerInsertCommands(*this);
     registerHelpCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });
