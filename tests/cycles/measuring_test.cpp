@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
                      {"N000     X500 Z500", "N000 G21 HP=4"}}},
-        MeasureCase{"MultusToolLifeOptionalStop", kInD, {kMul, true, true, false, false, true},
+        MeasureCase{"MultusToolLifeOptionalStop", kInD, {.kind = kMul, .toolLife = true, .optionalStop = true},
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BA=45 M603"},
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
                     with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
-        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {kMac, true, true, false, false, true}, kZInput,
+        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {.kind = kMac, .toolLife = true, .optionalStop = true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
                      {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}}}));
