@@ -52,9 +52,11 @@ public:
     StatusPanels* statusPanels() const { return sbStatusBar_; }
 
     // The command behind a menu entry (and the toolbar buttons that run it). An array's
-    // handler receives the entry's index.
+    // handler receives the entry's index. Running a name that has no command is a
+    // programming error (std::logic_error).
     using Command = std::function<void(int index)>;
     void setCommand(const QString& menuName, Command command);
+    bool hasCommand(const QString& menuName) const { return commands_.contains(menuName); }
     void runCommand(const QString& menuName, int index = -1);
 
     void SetNoDocumentMenus();

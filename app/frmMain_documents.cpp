@@ -9,7 +9,6 @@
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
-#include "cycles/next_request.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -39,8 +38,6 @@ void frmMain::registerDocumentCommands() {
     setCommand(QStringLiteral("mnuEditPaste"), [this](int) { mnuEditPaste_Click(); });
     setCommand(QStringLiteral("mnuToolsAutoNo"), [this](int) { mnuToolsAutoNo_Click(); });
     setCommand(QStringLiteral("mnuColor"), [this](int) { mnuColor_Click(); });
-    setCommand(QStringLiteral("ProcessMT1"), [this](int) { ProcessMT1_Click(state_, activeText(), this); });
-    setCommand(QStringLiteral("ProcessMT3"), [this](int) { ProcessMT3_Click(state_, activeText(), this); });
 }
 
 frmDocument* frmMain::activeDocument() const {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <stdexcept>
 
 #include "common/shared_state.h"
 #include "app/frmMain.h"
@@ -60,10 +61,14 @@ void frmMain::setCommand(const QString& menuName, Command command) { commands_.i
 
 void frmMain::runCommand(const QString& menuName, int index) { dispatch(menuName, index); }
 
+// A name without a command can only come from a misspelt table row, never from the user.
+// It is thrown rather than ignored, so the mistake shows at once (reported through the
+// application's event handler, the program going on) instead of an entry doing nothing.
 void frmMain::dispatch(const QString& name, int index) {
     const auto it = commands_.constFind(name);
-    if (it != commands_.constEnd() && *it)
-        (*it)(index);
+    if (it == commands_.constEnd())
+        throw std::logic_error("no command for the menu entry " + name.toStdString());
+    (*it)(index);
 }
 
 void frmMain::registerWindowCommands() {
@@ -71,8 +76,7 @@ void frmMain::registerWindowCommands() {
     registerToolCommands();
     registerPrintCommands(*this);
     registerSearchCommands();
-    registerCycleCommands(*this);
-    registerRotaryCommands(*this);
+    registerProcessCommands(*this);
     registerInsertCommands(*this);
     registerHelpCommands(*this);
     setCommand(QStringLiteral("mnuFileExit"), [this](int) { mnuFileExit_Click(); });

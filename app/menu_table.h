@@ -10,6 +10,7 @@ enum MenuFlag : unsigned {
     kMenuHidden = 1u << 2,     // hidden at start-up
     kMenuChecked = 1u << 3,    // carries a check mark at start-up
     kMenuCheckable = 1u << 4,  // can carry a check mark
+    kMenuNoCommand = 1u << 5,  // offered disabled for good: the one kind of entry without a command
 };
 
 // One entry of the main window's menu tree, in the order it appears. `depth` 0 is a

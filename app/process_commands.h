@@ -4,8 +4,8 @@ namespace quillmar {
 
 class frmMain;
 
-// The Process menu's generators, each registered as the command of its menu entry.
-void registerCycleCommands(frmMain& main);
-void registerRotaryCommands(frmMain& main);
+// The Process menu's generators and commands, each registered as the command of its menu
+// entry.
+void registerProcessCommands(frmMain& main);
 
 }  // namespace quillmar

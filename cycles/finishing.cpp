@@ -147,20 +147,4 @@ ProcessGenerator finishFaceGenerator() { return finishingGenerator(faceMember())
 ProcessGenerator finishFaceOuterGenerator() { return finishingGenerator(faceOuterMember()); }
 ProcessGenerator finishInnerGenerator() { return finishingGenerator(innerMember()); }
 
-void ProcessFinishOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(finishOuterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessFinishFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(finishFaceGenerator(), state, activeDocument, parent);
-}
-
-void ProcessFinishFaceOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(finishFaceOuterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessFinishID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(finishInnerGenerator(), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // The four finishing cycles of Process > Finish. Each calls the contour-finishing cycle
 // G87 on a contour a roughing block of the same program named: outer diameter (NAP2,
@@ -17,11 +12,5 @@ ProcessGenerator finishOuterGenerator();
 ProcessGenerator finishFaceGenerator();
 ProcessGenerator finishFaceOuterGenerator();
 ProcessGenerator finishInnerGenerator();
-
-// The menu commands "O.D.", "Face", "Face & O.D." and "I.D.".
-void ProcessFinishOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessFinishFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessFinishFaceOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessFinishID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -25,6 +25,16 @@ struct ProcessGenerator {
     std::function<void(SharedState&, RichTextBox&)> insert;
 };
 
+// One row of a generator table: the menu entry that runs the generator and how to make
+// it. The entry of a menu array makes the generator of the item chosen, by its index.
+struct GeneratorEntry {
+    const char* menu;
+    ProcessGenerator (*make)() = nullptr;
+    ProcessGenerator (*makeItem)(int index) = nullptr;
+
+    ProcessGenerator generator(int index) const { return make ? make() : makeItem(index); }
+};
+
 // Runs a generator from its menu command: with no document it reports error 91 before
 // anything else; otherwise it creates a fresh dialog, lays it out, loads the defaults,
 // pre-fills, shows it modally, and once executed builds and inserts the block as one

@@ -284,16 +284,4 @@ ProcessGenerator grooveOuterGenerator() { return groovingGenerator(outerMember()
 ProcessGenerator grooveInnerGenerator() { return groovingGenerator(innerMember()); }
 ProcessGenerator grooveFaceGenerator() { return groovingGenerator(faceMember()); }
 
-void ProcessGrooveOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(grooveOuterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessGrooveID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(grooveInnerGenerator(), state, activeDocument, parent);
-}
-
-void ProcessGrooveFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(grooveFaceGenerator(), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // The three grooving cycles of Process > Groove: the groove is roughed with the control's
 // grooving cycle (G73 on the outer and inner diameter, G74 in the face), then its two walls
@@ -16,10 +11,5 @@ struct SharedState;
 ProcessGenerator grooveOuterGenerator();
 ProcessGenerator grooveInnerGenerator();
 ProcessGenerator grooveFaceGenerator();
-
-// The menu commands "O.D.", "I.D." and "Face".
-void ProcessGrooveOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessGrooveID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessGrooveFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

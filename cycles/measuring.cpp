@@ -283,30 +283,6 @@ ProcessGenerator zeroOffsetCGenerator() {
     return g;
 }
 
-void ProcessMeasuerInD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(measureInsideDiameterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMeasuerInR_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(measureInsideRadiusGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMeasuerOutD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(measureOutsideDiameterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMeasuerOutR_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(measureOutsideRadiusGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMeasuerZeroZaxis_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(zeroOffsetZGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMeasuerZeroCaxis_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(zeroOffsetCGenerator(), state, activeDocument, parent);
-}
-
 void ProcessMeasuerOutside_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
     runWithProcessErrorTrap(parent, [&] {
         if (!activeDocument)

@@ -23,13 +23,6 @@ ProcessGenerator measureOutsideRadiusGenerator();    // OME01
 ProcessGenerator zeroOffsetZGenerator();
 ProcessGenerator zeroOffsetCGenerator();
 
-// The menu commands of Process > Internal Measuerment.
-void ProcessMeasuerInD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMeasuerInR_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMeasuerOutD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMeasuerOutR_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMeasuerZeroZaxis_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMeasuerZeroCaxis_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 // "Auto guge": the outside gauge's call "N000 CALL OXMS" and a line end at the caret; no
 // dialog and no cutting row. No document is error 91, and then nothing changes.
 void ProcessMeasuerOutside_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);

@@ -276,20 +276,4 @@ ProcessGenerator roughFaceOuterGenerator() {
     return g;
 }
 
-void ProcessRoughOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(roughOuterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessRoughID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(roughInnerGenerator(), state, activeDocument, parent);
-}
-
-void ProcessRoughFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(roughFaceGenerator(), state, activeDocument, parent);
-}
-
-void ProcessRoughFaceOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(roughFaceOuterGenerator(), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // The four roughing cycles of Process > Rough, each a G85 rough-cutting cycle over a
 // named contour: outer diameter (row 5), inner diameter (row 6), face (row 4) and face
@@ -17,11 +12,5 @@ ProcessGenerator roughOuterGenerator();
 ProcessGenerator roughInnerGenerator();
 ProcessGenerator roughFaceGenerator();
 ProcessGenerator roughFaceOuterGenerator();
-
-// The menu commands "O.D.", "I..D.", "Face" and "Face & O.D.".
-void ProcessRoughOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessRoughID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessRoughFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessRoughFaceOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -75,8 +75,4 @@ ProcessGenerator spindleTapGenerator(int index) {
     return g;
 }
 
-void SipndleTap_Click(int Index, SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(spindleTapGenerator(Index), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

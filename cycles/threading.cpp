@@ -125,16 +125,4 @@ ProcessGenerator threadFaceGenerator() { return threadGenerator(kFace); }
 ProcessGenerator threadOuterGenerator() { return threadGenerator(kOuter); }
 ProcessGenerator threadInnerGenerator() { return threadGenerator(kInner); }
 
-void ProcessThreadFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(threadFaceGenerator(), state, activeDocument, parent);
-}
-
-void ProcessThreadOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(threadOuterGenerator(), state, activeDocument, parent);
-}
-
-void ProcessThreadID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(threadInnerGenerator(), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

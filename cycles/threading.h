@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // The three threading cycles of Process > Thread: a call of the control's threading
 // cycle, G71 along Z for an outer (row 15) or inner (row 16) thread and G72 on the face
@@ -16,10 +11,5 @@ struct SharedState;
 ProcessGenerator threadFaceGenerator();
 ProcessGenerator threadOuterGenerator();
 ProcessGenerator threadInnerGenerator();
-
-// The menu commands "Face", "O.D." and "I.D.".
-void ProcessThreadFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessThreadOD_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessThreadID_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -132,12 +132,4 @@ ProcessGenerator uDrillGenerator() {
     return g;
 }
 
-void ProcessDrillHss_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(hssDrillGenerator(), state, activeDocument, parent);
-}
-
-void ProcessDrillU_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(uDrillGenerator(), state, activeDocument, parent);
-}
-
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // The two drills of Process > Drill, each a hole on the work's axis: a high-speed-steel
 // drill through the control's G74 peck cycle (row 1) and an insert drill by straight
@@ -15,9 +10,5 @@ struct SharedState;
 // the work shape's inner diameter, offered by the inner and face dialogs after it.
 ProcessGenerator hssDrillGenerator();
 ProcessGenerator uDrillGenerator();
-
-// The menu commands "Hiss" and "U-Drill".
-void ProcessDrillHss_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessDrillU_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -12,7 +12,7 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kCircle = rotaryCommand("ProcessMCircleSlant");
+constexpr RotaryCommand kCircle{"Slant Endmill Cycle", 30, RotaryPlane::Tilted};
 
 ProcessDialogLayout circleDialog() {
     ProcessDialogLayout layout = slantMillingDialog(kCircle);
@@ -93,9 +93,5 @@ void AppendCircleContour(RotaryText& text) {
 }
 
 ProcessGenerator slantCircleGenerator() { return rotaryGenerator(kCircle, circleDialog(), buildCircle); }
-
-void ProcessMCircleSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(slantCircleGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

@@ -4,13 +4,9 @@
 #include "cycles/process_dialog_layout.h"
 #include "rotary/rotary_commands.h"
 
-class QWidget;
-
 namespace quillmar {
 
-class RichTextBox;
 class RotaryText;
-struct SharedState;
 
 // Process > "M-Endmill Cycle" > "Y/B Cutting": a circle milled with a driven end mill in
 // the tilted plane, stepping down from the top Z to the bottom Z by the cut depth, a
@@ -18,7 +14,6 @@ struct SharedState;
 // document. No document is error 91, an end-mill diameter of 0 error 11, too many levels
 // error 6.
 ProcessGenerator slantCircleGenerator();
-void ProcessMCircleSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 // The contour of one level, the tool standing at the centre (StartX, StartZ) at the
 // level's Z: out along X with cutter compensation left, two counter-clockwise half

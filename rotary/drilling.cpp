@@ -11,9 +11,9 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kFace = rotaryCommand("ProcessMDrillFace");
-constexpr const RotaryCommand& kSide = rotaryCommand("ProcessMDrillSide");
-constexpr const RotaryCommand& kSlant = rotaryCommand("ProcessMDrillSlant");
+constexpr RotaryCommand kFace{"M-Drill Face", 17, RotaryPlane::Face};
+constexpr RotaryCommand kSide{"M-Drill Side", 18, RotaryPlane::Side};
+constexpr RotaryCommand kSlant{"Y/B M-Drill", 19, RotaryPlane::Tilted};
 
 const QString kDrillSizes = QStringLiteral("M3=2.6 M4=3.4 M5=4.3 M6=5.1 M8=6.9 M10=8.7 M12=10.02 M16=14.3");
 
@@ -126,17 +126,5 @@ void buildSlant(RotaryText& text) {
 ProcessGenerator faceDrillGenerator() { return rotaryGenerator(kFace, faceDialog(), buildFace); }
 ProcessGenerator sideDrillGenerator() { return rotaryGenerator(kSide, sideDialog(), buildSide); }
 ProcessGenerator slantDrillGenerator() { return rotaryGenerator(kSlant, slantDialog(), buildSlant); }
-
-void ProcessMDrillFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(faceDrillGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMDrillSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(sideDrillGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMDrillSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(slantDrillGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // Process > "M-Drill" > "Face", "Side" and "Y/B Cutting": a drilling block for a driven
 // drill (G181, or G183 with a peck step or a dwell, closed by G180) at the caret of the
@@ -15,8 +10,5 @@ struct SharedState;
 ProcessGenerator faceDrillGenerator();
 ProcessGenerator sideDrillGenerator();
 ProcessGenerator slantDrillGenerator();
-void ProcessMDrillFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMDrillSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMDrillSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

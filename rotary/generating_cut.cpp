@@ -11,8 +11,8 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kFace = rotaryCommand("ProcessMSouseiFace");
-constexpr const RotaryCommand& kSide = rotaryCommand("ProcessMSouseiSide");
+constexpr RotaryCommand kFace{"M-C/X創成加工端面", 26, RotaryPlane::Face};
+constexpr RotaryCommand kSide{"M-C/X創成加工側面", 27, RotaryPlane::Side};
 
 // The cut needs neither step, allowance, dwell nor count.
 ProcessDialogLayout generatingCutDialog(const RotaryCommand& command) {
@@ -61,13 +61,5 @@ void buildSide(RotaryText& text) {
 
 ProcessGenerator faceGeneratingCutGenerator() { return rotaryGenerator(kFace, generatingCutDialog(kFace), buildFace); }
 ProcessGenerator sideGeneratingCutGenerator() { return rotaryGenerator(kSide, generatingCutDialog(kSide), buildSide); }
-
-void ProcessMSouseiFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(faceGeneratingCutGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMSouseiSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(sideGeneratingCutGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

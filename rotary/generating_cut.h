@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // Process > "M-CX Cutting" > "Face" and "Side": the generating cut, a driven end mill
 // that plunges at the start angle and moves C together with X (face) or Z (side) through
@@ -15,7 +10,5 @@ struct SharedState;
 // of 0 error 11.
 ProcessGenerator faceGeneratingCutGenerator();
 ProcessGenerator sideGeneratingCutGenerator();
-void ProcessMSouseiFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMSouseiSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -11,9 +11,9 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kFace = rotaryCommand("ProcessMKeyFace");
-constexpr const RotaryCommand& kSide = rotaryCommand("ProcessMKeySide");
-constexpr const RotaryCommand& kSlant = rotaryCommand("ProcessMKeySlant");
+constexpr RotaryCommand kFace{"M-Key face", 23, RotaryPlane::Face};
+constexpr RotaryCommand kSide{"M-key side", 24, RotaryPlane::Side};
+constexpr RotaryCommand kSlant{"Y/B M-key", 25, RotaryPlane::Tilted};
 
 ProcessDialogLayout straightKeyDialog(const RotaryCommand& command, const char* cutter, const char* allowance) {
     ProcessDialogLayout layout = rotaryDialog(command);
@@ -121,17 +121,5 @@ ProcessGenerator sideKeywayGenerator() {
     return rotaryGenerator(kSide, straightKeyDialog(kSide, "Cutter", "U"), buildSide);
 }
 ProcessGenerator slantKeywayGenerator() { return rotaryGenerator(kSlant, slantDialog(), buildSlant); }
-
-void ProcessMKeyFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(faceKeywayGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMKeySide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(sideKeywayGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMKeySlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(slantKeywayGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // Process > "M-Key" > "Face", "Side" and "Y/B Cutting": a keyway cut with a driven end
 // mill through the keyway cycle G190, closed by G180, at the caret of the active
@@ -15,8 +10,5 @@ struct SharedState;
 ProcessGenerator faceKeywayGenerator();
 ProcessGenerator sideKeywayGenerator();
 ProcessGenerator slantKeywayGenerator();
-void ProcessMKeyFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMKeySide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMKeySlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -12,7 +12,7 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kPlanet = rotaryCommand("ProcessMPlanetTapSlant");
+constexpr RotaryCommand kPlanet{"Slant planet tap", 33, RotaryPlane::Tilted};
 
 ProcessDialogLayout planetDialog() {
     ProcessDialogLayout layout = slantMillingDialog(kPlanet);
@@ -64,9 +64,5 @@ void buildPlanet(RotaryText& text) {
 }  // namespace
 
 ProcessGenerator slantPlanetTapGenerator() { return rotaryGenerator(kPlanet, planetDialog(), buildPlanet); }
-
-void ProcessMPlanetTapSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(slantPlanetTapGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

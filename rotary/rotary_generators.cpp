@@ -1,8 +1,5 @@
 #include "rotary/rotary_generators.h"
 
-#include <QHash>
-#include <stdexcept>
-
 #include "rotary/circle_milling.h"
 #include "rotary/drilling.h"
 #include "rotary/generating_cut.h"
@@ -11,13 +8,9 @@
 #include "rotary/tapping.h"
 
 namespace quillmar {
-namespace {
 
-using Factory = ProcessGenerator (*)();
-
-// One row per built generator.
-const QHash<QString, Factory>& factories() {
-    static const QHash<QString, Factory> table = {
+std::span<const GeneratorEntry> rotaryGenerators() {
+    static constexpr GeneratorEntry kTable[] = {
         {"ProcessMDrillFace", faceDrillGenerator},
         {"ProcessMDrillSide", sideDrillGenerator},
         {"ProcessMDrillSlant", slantDrillGenerator},
@@ -32,20 +25,7 @@ const QHash<QString, Factory>& factories() {
         {"ProcessMCircleSlant", slantCircleGenerator},
         {"ProcessMPlanetTapSlant", slantPlanetTapGenerator},
     };
-    return table;
-}
-
-}  // namespace
-
-bool rotaryGeneratorBuilt(const RotaryCommand& command) {
-    return factories().contains(QString::fromLatin1(command.menu));
-}
-
-ProcessGenerator rotaryGeneratorOf(const RotaryCommand& command) {
-    const Factory factory = factories().value(QString::fromLatin1(command.menu));
-    if (!factory)
-        throw std::logic_error("rotary generator not built");
-    return factory();
+    return kTable;
 }
 
 }  // namespace quillmar

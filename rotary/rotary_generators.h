@@ -1,15 +1,13 @@
 #pragma once
 
+#include <span>
+
 #include "cycles/generator_runner.h"
-#include "rotary/rotary_commands.h"
 
 namespace quillmar {
 
-// Whether the generator of a rotary-tool menu entry is built; the others stay without a
-// command.
-bool rotaryGeneratorBuilt(const RotaryCommand& command);
-
-// The generator behind a rotary-tool menu entry (rotaryGeneratorBuilt must hold).
-ProcessGenerator rotaryGeneratorOf(const RotaryCommand& command);
+// The rotary-tool generators of the Process menu, one row each: adding a generator is its
+// builder and a row here.
+std::span<const GeneratorEntry> rotaryGenerators();
 
 }  // namespace quillmar

@@ -11,9 +11,9 @@
 namespace quillmar {
 namespace {
 
-constexpr const RotaryCommand& kFace = rotaryCommand("ProcessMTapFace");
-constexpr const RotaryCommand& kSide = rotaryCommand("ProcessMTapSide");
-constexpr const RotaryCommand& kSlant = rotaryCommand("ProcessMTapSlant");
+constexpr RotaryCommand kFace{"M-Tap face", 20, RotaryPlane::Face};
+constexpr RotaryCommand kSide{"M-Tap side", 21, RotaryPlane::Side};
+constexpr RotaryCommand kSlant{"Y/B Tap", 22, RotaryPlane::Tilted};
 
 const QString kFacePitches =
     QStringLiteral("M2=0.4 M2.5=0.45 M3=0.02 M4=0.7 M5=0.8 M6=1 M8=1.25 M10=1.5 M12=1.75 M16=2 M20=2.5");
@@ -124,17 +124,5 @@ void buildSlant(RotaryText& text) {
 ProcessGenerator faceTapGenerator() { return rotaryGenerator(kFace, faceDialog(), buildFace); }
 ProcessGenerator sideTapGenerator() { return rotaryGenerator(kSide, sideDialog(), buildSide); }
 ProcessGenerator slantTapGenerator() { return rotaryGenerator(kSlant, slantDialog(), buildSlant); }
-
-void ProcessMTapFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(faceTapGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMTapSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(sideTapGenerator(), state, activeDocument, parent);
-}
-
-void ProcessMTapSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent) {
-    runProcessGenerator(slantTapGenerator(), state, activeDocument, parent);
-}
 
 }  // namespace quillmar

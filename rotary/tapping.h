@@ -2,12 +2,7 @@
 
 #include "cycles/generator_runner.h"
 
-class QWidget;
-
 namespace quillmar {
-
-class RichTextBox;
-struct SharedState;
 
 // Process > "M-Tap" > "Face", "Side" and "Y/B Cutting": a tapping block for a driven tap
 // (G178 in feed per revolution, the pitch as the feed, closed by G180) at the caret of
@@ -15,8 +10,5 @@ struct SharedState;
 ProcessGenerator faceTapGenerator();
 ProcessGenerator sideTapGenerator();
 ProcessGenerator slantTapGenerator();
-void ProcessMTapFace_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMTapSide_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
-void ProcessMTapSlant_Click(SharedState& state, RichTextBox* activeDocument, QWidget* parent);
 
 }  // namespace quillmar

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "app/menu_table.h"
 #include "app/status_panels.h"
 #include "support/main_window.h"
 
@@ -69,6 +70,20 @@ private slots:
         f.state.gAutoNumber = true;
         f.w().toolbarButton(3)->trigger();
         QVERIFY(f.w().toolbarButton(15)->isChecked());
+    }
+
+    // A misspelt name in a command table would leave its entry without a command, and one
+    // run from the toolbar or the code must not pass unnoticed.
+    void everyEnabledEntryHasACommandAndNoOtherNameRuns() {
+        Fixture f;
+        for (std::size_t i = 0; i < kMenuTableSize; ++i) {
+            const MenuItemSpec& entry = kMenuTable[i];
+            const bool submenu = i + 1 < kMenuTableSize && kMenuTable[i + 1].depth > entry.depth;
+            const bool commanded = f.w().hasCommand(QString::fromUtf8(entry.name));
+            if (!submenu && !(entry.flags & kMenuSeparator))
+                QVERIFY2(commanded == !(entry.flags & kMenuNoCommand), entry.name);
+        }
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, f.w().runCommand(QStringLiteral("ProcessMDrilFace")));
     }
 
     void statusPanelsPressTheirKeysAndTheViewMenuHidesTheBars() {

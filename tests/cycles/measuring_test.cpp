@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
                      {"N000     X500 Z500", "N000 G21 HP=4"}}},
-        MeasureCase{"MultusToolLifeOptionalStop", kInD, {kMul, true, true, false, false, true},
+        MeasureCase{"MultusToolLifeOptionalStop", kInD, {.kind = kMul, .toolLife = true, .optionalStop = true},
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BA=45 M603"},
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
                     with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
-        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {kMac, true, true, false, false, true}, kZInput,
+        MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {.kind = kMac, .toolLife = true, .optionalStop = true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
                      {"N000     X500 Z500", "N000 G21 HP=4\nNSTP M01"}}}));
@@ -214,18 +214,20 @@ TEST(OutsideGauge, CallsTheGaugeAtTheCaretWithoutATable) {
 // reported before a bad row, and by the gauge, which has no dialog.
 TEST(MeasuringFailure, ReportsAndChangesNothing) {
     const struct {
-        void (*command)(SharedState&, RichTextBox*, QWidget*);
+        ProcessGenerator (*generator)();  // none: the gauge
         int error;
         bool document;
-    } cases[] = {{ProcessMeasuerOutR_Click, 6, true}, {ProcessMeasuerOutD_Click, 91, false},
-                 {ProcessMeasuerOutside_Click, 91, false}};
+    } cases[] = {{measureOutsideRadiusGenerator, 6, true}, {measureOutsideDiameterGenerator, 91, false},
+                 {nullptr, 91, false}};
     for (const auto& c : cases) {
         SharedState s = cycleState({.approachX = 1e306}, {});
         s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
         Document doc(crlf("O1000\n"), 7);
         FakeProcessDialog user;
         enter(user, kTarget);
-        c.command(s, c.document ? &doc.box : nullptr, nullptr);
+        RichTextBox* target = c.document ? &doc.box : nullptr;
+        c.generator ? runProcessGenerator(c.generator(), s, target, nullptr)
+                    : ProcessMeasuerOutside_Click(s, target, nullptr);
         ASSERT_EQ(user.messages.size(), 1u);
         EXPECT_EQ(user.messages[0].title, processErrorTitle(c.error));
         EXPECT_EQ(user.showings, c.document ? 1 : 0);

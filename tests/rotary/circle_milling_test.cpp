@@ -72,35 +72,35 @@ constexpr Machine kMacTurn = kMacTurnShape;
 INSTANTIATE_TEST_SUITE_P(
     CircleMilling, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"NoDepthOnePlunge", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {}, {}},
-        RotaryCase{"WrittenZeroDepthAndAllowance", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"D", "1E-12"}, {"L", "0.0004"}}, {}},
+        RotaryCase{"NoDepthOnePlunge", &kFamily, slantCircleGenerator, kMacTurn, {}, {}},
+        RotaryCase{"WrittenZeroDepthAndAllowance", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "1E-12"}, {"L", "0.0004"}}, {}},
         // A negative depth and allowance, even ones too large to write, do nothing.
-        RotaryCase{"NegativeDepthAndAllowance", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"D", "-1E300"}, {"L", "-1E300"}},
+        RotaryCase{"NegativeDepthAndAllowance", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "-1E300"}, {"L", "-1E300"}},
                   {}},
-        RotaryCase{"Stepping", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"D", "1"}}, {{"N000 G01 Z-3 F=SB*0.004",
+        RotaryCase{"Stepping", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "1"}}, {{"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1" CONTOUR "\nN000     Z-2" CONTOUR "\nN000     Z-3"}}},
-        RotaryCase{"Allowance", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"L", "0.5"}}, {{"N000     X15 G41",
+        RotaryCase{"Allowance", &kFamily, slantCircleGenerator, kMacTurn, {{"L", "0.5"}}, {{"N000     X15 G41",
                     "N000     X14.5 G41\nN000 G03 X5.5 Y0 L4.5\nN000     X14.5 Y0 L4.5\nN000 G01 X15"}}},
         // The radius is cut where the first contour writes it, the centre where the rapid
         // move writes it; every later term reads the cut values.
-        RotaryCase{"CutValuesCarryOn", &kFamily, ProcessMCircleSlant_Click, kMacTurn,
+        RotaryCase{"CutValuesCarryOn", &kFamily, slantCircleGenerator, kMacTurn,
                   {{"D", "1"}, {"EndC", "-2"}, {"StartX", "10.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
                   {{"(-----< SLANT CIRCLE D10 >-----)", "(-----< SLANT CIRCLE D10.001 >-----)"},
                    {"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1\nN000     X15 G41\nN000 G03 X4.999 Y0 L5\n"
                     "N000     X15 Y0 L5\nN000 G01 X10 G40\nN000     Z-2"}}},
         // The top plus 2 is a single-precision sum; B, C and SZ are written as typed.
-        RotaryCase{"TiltedAndShifted", &kFamily, ProcessMCircleSlant_Click, kMacTurn,
+        RotaryCase{"TiltedAndShifted", &kFamily, slantCircleGenerator, kMacTurn,
                   {{"StartC", "0.1"}, {"B", "30"}, {"C", "1.5"}, {"SZ", "0.25"}, {"W", "90"}},
                   {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=30 M66"},
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C90 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"}, {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
         // In single precision 8388607.5 + 2 rounds to 8388610.
-        RotaryCase{"TopPlusTwoIsASingle", &kFamily, ProcessMCircleSlant_Click, kMacTurn, {{"StartC", "8388607.5"}},
+        RotaryCase{"TopPlusTwoIsASingle", &kFamily, slantCircleGenerator, kMacTurn, {{"StartC", "8388607.5"}},
                   {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
         // Another machine writes the tool number three times.
-        RotaryCase{"Other", &kFamily, ProcessMCircleSlant_Click, kOtherShape, {},
+        RotaryCase{"Other", &kFamily, slantCircleGenerator, kOtherShape, {},
                    {{"N000 MT=503", ""}, {"N000 M421", ""},
                     {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),

@@ -93,17 +93,19 @@ const Family kSideFamily{drillRow("7", "1", "150", "0.002", "0", "0", "0.1875", 
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceMacTurn", &kFaceFamily, ProcessMDrillFace_Click, kMacTurnShape, {}, {}},
+        RotaryCase{"FaceMacTurn", &kFaceFamily, faceDrillGenerator, kMacTurnShape, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
         RotaryCase{"FaceOtherAllWords",
                    family(drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
                    {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
-                   ProcessMDrillFace_Click, Machine{MachineKind::Other, false, false, false, true, true}, {}, {}},
+                   faceDrillGenerator,
+                   Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
+                   {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
-        RotaryCase{"FaceMacTurnNoOsp", &kFaceFamily, ProcessMDrillFace_Click,
-                   Machine{MachineKind::MacTurn, false, false, false, true},
+        RotaryCase{"FaceMacTurnNoOsp", &kFaceFamily, faceDrillGenerator,
+                   Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .loadMonitor = true},
                    {{"D", "-0.1"}, {"L", "0.05"}, {"C", "1.0004"}, {"StartX", "0.5"}, {"EndZ", "-1"}},
                    {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
                     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
@@ -111,16 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The diameter is written cut to 0.187 after the speed came from 0.1875.
-        RotaryCase{"SideMacTurn", &kSideFamily, ProcessMDrillSide_Click, kMacTurnShape, {}, {}},
+        RotaryCase{"SideMacTurn", &kSideFamily, sideDrillGenerator, kMacTurnShape, {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
-        RotaryCase{"SideMacTurnLoadMonitor", &kSideFamily, ProcessMDrillSide_Click,
+        RotaryCase{"SideMacTurnLoadMonitor", &kSideFamily, sideDrillGenerator,
                    Machine{.kind = MachineKind::MacTurn, .toolShape = true, .loadMonitor = true}, {{"W", "0.3"}},
                    {{"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
                      "N000 VLMON[7]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The clearance reads the approach point as entered, while the retract writes it cut:
         // from the cut 50 the side drill would give I47.075.
-        RotaryCase{"SideEnteredApproach", &kSideFamily, ProcessMDrillSide_Click,
+        RotaryCase{"SideEnteredApproach", &kSideFamily, sideDrillGenerator,
                    Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 50.0009},
                    {{"StartX", "2.7645"}},
                    {{"NOEX VTLD[7]=0.187 VTLL[7]=1.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.582"},
@@ -132,7 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"SlantMultusB30", family(drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
                    {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
                     {"EndX", "90"}, {"EndC", "-0.5"}}, kSlantMultusB30),
-                   ProcessMDrillSlant_Click, Machine{MachineKind::Multus, false, true, true, true, true}, {}, {}}),
+                   slantDrillGenerator,
+                   Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolLife = true, .toolShape = true,
+                           .loadMonitor = true, .optionalStop = true},
+                   {}, {}}),
     blockName);
 
 // The tilted plane offers what the last executed run left: B as its block cut it, the
@@ -142,29 +147,29 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     fillRotaryRows(s, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "1"));
     Document doc;
     FakeProcessDialog user;
-    auto run = [&](Command command, const Typing& typing) {
+    auto run = [&](Generator generator, const Typing& typing) {
         user.clearScript();
         script(user, typing);
-        command(s, &doc.box, nullptr);
+        runProcessGenerator(generator(), s, &doc.box, nullptr);
     };
     auto offered = [&] {
         user.clearScript();
         user.leaveBy(FakeProcessDialog::Leave::Cancel);
-        ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+        runProcessGenerator(slantDrillGenerator(), s, &doc.box, nullptr);
         const auto& v = user.seen;
         return v.text("B") + QLatin1Char('|') + v.text("C") + QLatin1Char('|') + v.text("SZ");
     };
     EXPECT_EQ(offered(), QStringLiteral("0||0"));
-    run(ProcessMDrillSlant_Click, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
+    run(slantDrillGenerator, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
     ASSERT_TRUE(user.messages.empty());
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral(" G52 BA=30.123\r\n")));
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral("N000 G174 SX=1.234 SZ=0.25\r\n")));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-    run(ProcessMDrillSlant_Click, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
+    run(slantDrillGenerator, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
     EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
-    run(ProcessMDrillFace_Click, {});
+    run(faceDrillGenerator, {});
     EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
 }
 
@@ -183,7 +188,7 @@ TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
         Document doc;
         FakeProcessDialog user;
         script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
-        ProcessMDrillSlant_Click(s, &doc.box, nullptr);
+        runProcessGenerator(slantDrillGenerator(), s, &doc.box, nullptr);
         const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
         EXPECT_TRUE(lines.contains(QString::fromLatin1(r.toolCall))) << r.b;
         EXPECT_EQ(lines.contains(QStringLiteral("N000 G127 B-0.001")), r.g127) << r.b;

@@ -48,13 +48,13 @@ const std::vector<Edit> kSideEdits = {
 INSTANTIATE_TEST_SUITE_P(
     GeneratingCut, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceMacTurn", &kFamily, ProcessMSouseiFace_Click, kMacTurnShape, {}, {}},
+        RotaryCase{"FaceMacTurn", &kFamily, faceGeneratingCutGenerator, kMacTurnShape, {}, {}},
         // Without OSP-U100 the M62 stands behind the first positioning line.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMSouseiFace_Click, kMacTurnNoOsp, {},
+        RotaryCase{"FaceNoOsp", &kFamily, faceGeneratingCutGenerator, kMacTurnNoOsp, {},
                    {{"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C0 X200 Z50 SB=3050 M13 M64 M08"},
                     {"N000     X30", "N000     X30 M62"}}},
         // The start Z, a start C and the plunge Z written as typed cuts: 0.1234 + 0.08.
-        RotaryCase{"FaceMultusToolLife", &kFamily, ProcessMSouseiFace_Click,
+        RotaryCase{"FaceMultusToolLife", &kFamily, faceGeneratingCutGenerator,
                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true},
                   {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
                   {{"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VGRIN[4]=36 VGRFN[4]=1"},
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C12.345 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000     Z0.08", "N000     Z0.203"}, {"N000     X200", ""},
                    {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}}},
-        RotaryCase{"SideMacTurn", &kFamily, ProcessMSouseiSide_Click, kMacTurnShape, kSide, kSideEdits},
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMSouseiSide_Click, kMacTurnNoOsp, kSide,
+        RotaryCase{"SideMacTurn", &kFamily, sideGeneratingCutGenerator, kMacTurnShape, kSide, kSideEdits},
+        RotaryCase{"SideNoOsp", &kFamily, sideGeneratingCutGenerator, kMacTurnNoOsp, kSide,
                    plus(kSideEdits, {{"NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M64 M08"},
                                            {"N000     Z-5", "N000     Z-5 M62"}})}),
     blockName);

@@ -65,34 +65,34 @@ const std::vector<Edit> kTilted30Edits = plus(
 INSTANTIATE_TEST_SUITE_P(
     Keyway, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceWorked", &kFamily, ProcessMKeyFace_Click, kMacTurn, {}, {}},
+        RotaryCase{"FaceWorked", &kFamily, faceKeywayGenerator, kMacTurn, {}, {}},
         // Without OSP-U100 the M62 stands behind the positioning X.
-        RotaryCase{"FaceNoOsp", &kFamily, ProcessMKeyFace_Click, kMacTurnNoOsp, {},
+        RotaryCase{"FaceNoOsp", &kFamily, faceKeywayGenerator, kMacTurnNoOsp, {},
                    {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
         // An allowance and a count that write as 0 and 1 leave their words out.
-        RotaryCase{"FaceWrittenValues", &kFamily, ProcessMKeyFace_Click, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
+        RotaryCase{"FaceWrittenValues", &kFamily, faceKeywayGenerator, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
                    {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                      "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"}}},
         // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
-        RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMKeyFace_Click,
+        RotaryCase{"FaceEnteredApproach", &kFamily, faceKeywayGenerator,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}, {"L", "0.01"}},
                   {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
-        RotaryCase{"SideMacTurn", &kFamily, ProcessMKeySide_Click, kMacTurn, kSide, kSideEdits},
+        RotaryCase{"SideMacTurn", &kFamily, sideKeywayGenerator, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, ProcessMKeySide_Click, kMacTurnNoOsp,
+        RotaryCase{"SideNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
                    kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
-        RotaryCase{"TiltedB90", &kFamily, ProcessMKeySlant_Click, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", &kFamily, ProcessMKeySlant_Click, kMacTurn, plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
+        RotaryCase{"TiltedB90", &kFamily, slantKeywayGenerator, kMacTurn, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", &kFamily, slantKeywayGenerator, kMacTurn, plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
         // In single precision 8388607.5 + 2 rounds to 8388610.
-        RotaryCase{"TiltedSingleSum", &kFamily, ProcessMKeySlant_Click, kMacTurn,
+        RotaryCase{"TiltedSingleSum", &kFamily, slantKeywayGenerator, kMacTurn,
                   plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
                   plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
-        RotaryCase{"TiltedOtherToolLifeB0", &kFamily, ProcessMKeySlant_Click,
+        RotaryCase{"TiltedOtherToolLifeB0", &kFamily, slantKeywayGenerator,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
                   plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
                   plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},

@@ -48,18 +48,18 @@ constexpr Machine kMultus{.kind = MachineKind::Multus, .toolShape = true};
 INSTANTIATE_TEST_SUITE_P(
     PlanetTapping, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"Multus", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {}, {}},
+        RotaryCase{"Multus", &kFamily, slantPlanetTapGenerator, kMultus, {}, {}},
         // Both machine-type flags write MacTurn's words alone.
-        RotaryCase{"MacTurnBothFlagsB90", &kFamily, ProcessMPlanetTapSlant_Click,
+        RotaryCase{"MacTurnBothFlagsB90", &kFamily, slantPlanetTapGenerator,
                   kMacTurnBothFlags, {{"B", "90"}},
                   {{"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TL=0606 G52 BA=90 M66"},
                    {"N000 G127 B30", "N000 G127 B90"}, {"N000 G20 HP=4 M867 M12 M63 M09", "N000 G21 HP=4 M12 M63 M09"},
                    {"N000 M866", ""}}},
-        RotaryCase{"MasterC", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {{"W", "90"}},
+        RotaryCase{"MasterC", &kFamily, slantPlanetTapGenerator, kMultus, {{"W", "90"}},
                    {{"NT06 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT06 G00 C90 X200 Z50 SB=3050 M13 M63 M08"}}},
         // The bottom widens through its decimal before the pitches are added: -0.025, not
         // -0.026; the top plus 0.08 is a double.
-        RotaryCase{"HelixFromTheBottomAsTyped", &kFamily, ProcessMPlanetTapSlant_Click, kMultus,
+        RotaryCase{"HelixFromTheBottomAsTyped", &kFamily, slantPlanetTapGenerator, kMultus,
                   {{"D", "0.3"}, {"EndC", "-0.1"}, {"StartC", "0.1"}},
                   {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10 P0.3 >-----)"},
                    {"N000     Z0.08 M147", "N000     Z0.18 M147"},
@@ -70,11 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z0.275 L5"},
                    {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.3 Y-4.7 Z0.35 L4.7"}}},
         // The top plus 0.08 is a double (a single would round to 8388607.5).
-        RotaryCase{"TopPlusClearanceIsADouble", &kFamily, ProcessMPlanetTapSlant_Click, kMultus, {{"StartC", "8388607.5"}},
+        RotaryCase{"TopPlusClearanceIsADouble", &kFamily, slantPlanetTapGenerator, kMultus, {{"StartC", "8388607.5"}},
                   {{"N000     Z0.08 M147", "N000     Z8388607.58 M147"}}},
         // The centre is cut where the rapid move writes it and the radius where the first
         // half circle does; the later terms read the cut values.
-        RotaryCase{"CutValuesCarryOn", &kFamily, ProcessMPlanetTapSlant_Click, kMultus,
+        RotaryCase{"CutValuesCarryOn", &kFamily, slantPlanetTapGenerator, kMultus,
                   {{"StartX", "0.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
                   {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10.001 P1 >-----)"},
                    {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5.001 Y0 Z-9.75 L4"}}}),

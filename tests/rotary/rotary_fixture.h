@@ -14,6 +14,7 @@
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
+#include "cycles/generator_runner.h"
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
 #include "support/expected_text.h"
@@ -32,7 +33,7 @@ int errorOf(F f) {
     return 0;
 }
 
-using Command = void (*)(SharedState&, RichTextBox*, QWidget*);
+using Generator = ProcessGenerator (*)();
 
 // A drilling row of the cutting-condition table: tool, coolant, V, F, D, L, U, W and C.
 inline QStringList drillRow(const char* tool, const char* coolant, const char* v, const char* f, const char* d,
@@ -54,7 +55,7 @@ inline void script(FakeProcessDialog& user, const Typing& typing) {
     }
 }
 
-// The rows of every rotary generator's defaults, so a case needs to name only its command.
+// The rows of every rotary generator's defaults, so a case needs to name only its generator.
 inline void fillRotaryRows(SharedState& s, const QStringList& fields) {
     for (int row : {17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33})
         fillRow(s, row, fields);
@@ -77,12 +78,12 @@ inline constexpr Machine kOtherShape{.kind = MachineKind::Other, .toolShape = tr
 // the block that pins its line order.
 struct Family { QStringList row; Typing typing; QString base; };
 
-// A case: a command on a machine, typed over the family's typing, expected as edits of
+// A case: a generator on a machine, typed over the family's typing, expected as edits of
 // the family's block.
 struct RotaryCase {
     const char* name;
     const Family* family;
-    Command command;
+    Generator generator;
     Machine machine;
     Typing typed;
     std::vector<Edit> edits;
@@ -96,7 +97,7 @@ class RotaryBlocks : public ::testing::TestWithParam<RotaryCase> {};
 
 // A failure after the dialog: reported by its number, the spindle speed as the run before
 // left it (the shared generator contract checks the rest of what a failed run may not change).
-struct RotaryFailure { const char* name; Command command; Typing typed; int error; };
+struct RotaryFailure { const char* name; Generator generator; Typing typed; int error; };
 
 inline void PrintTo(const RotaryFailure& c, std::ostream* os) { *os << c.name; }
 

@@ -29,7 +29,7 @@ TEST_P(RotaryBlocks, WritesTheWholeBlockAtTheCaret) {
     script(user, c.family->typing);
     script(user, c.typed);
 
-    c.command(s, &doc.box, nullptr);
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 
     const QString expected = edited(c.family->base, c.edits);
     EXPECT_TRUE(user.messages.empty()) << (user.messages.empty() ? "" : user.messages[0].title.toStdString());
@@ -52,7 +52,7 @@ TEST_P(RotaryFailures, ReportTheirNumberAndKeepTheSpeed) {
     FakeProcessDialog user;
     script(user, c.typed);
 
-    c.command(s, &doc.box, nullptr);
+    runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error %1").arg(c.error));
@@ -62,19 +62,19 @@ TEST_P(RotaryFailures, ReportTheirNumberAndKeepTheSpeed) {
 // One failure of each family's own arithmetic.
 INSTANTIATE_TEST_SUITE_P(
     Families, RotaryFailures,
-    ::testing::Values(RotaryFailure{"DrillNoDiameterAtNoSpeed", ProcessMDrillSide_Click, {{"U", "0"}, {"V", "0"}}, 6},
-                      RotaryFailure{"TiltedTapNoSize", ProcessMTapSlant_Click, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
-                      RotaryFailure{"TiltedKeySpeedOverflows", ProcessMKeySlant_Click, {{"V", "1E306"}, {"C", "3"}}, 6},
-                      RotaryFailure{"FaceCutNoCutter", ProcessMSouseiFace_Click, {{"U", "0"}}, 11},
+    ::testing::Values(RotaryFailure{"DrillNoDiameterAtNoSpeed", sideDrillGenerator, {{"U", "0"}, {"V", "0"}}, 6},
+                      RotaryFailure{"TiltedTapNoSize", slantTapGenerator, {{"U", "0"}, {"C", "7"}, {"B", "30"}}, 11},
+                      RotaryFailure{"TiltedKeySpeedOverflows", slantKeywayGenerator, {{"V", "1E306"}, {"C", "3"}}, 6},
+                      RotaryFailure{"FaceCutNoCutter", faceGeneratingCutGenerator, {{"U", "0"}}, 11},
                       // 20,000 levels: refused at once.
-                      RotaryFailure{"CircleTooManyLevels", ProcessMCircleSlant_Click,
+                      RotaryFailure{"CircleTooManyLevels", slantCircleGenerator,
                                     {{"D", "0.001"}, {"StartC", "0"}, {"EndC", "-20"}, {"C", "4"}}, 6},
-                      RotaryFailure{"PlanetRadiusTooLarge", ProcessMPlanetTapSlant_Click, {{"EndX", "1E306"}}, 6},
+                      RotaryFailure{"PlanetRadiusTooLarge", slantPlanetTapGenerator, {{"EndX", "1E306"}}, 6},
                       // Counts are whole-number words; 2147483647 is 2147483648 in single precision.
-                      RotaryFailure{"TapCountBeyond32Bits", ProcessMTapFace_Click, {{"C", "3000000000"}}, 6},
-                      RotaryFailure{"TapCountRoundedBeyond32Bits", ProcessMTapFace_Click, {{"C", "2147483647"}}, 6},
-                      RotaryFailure{"KeyCountBeyond32Bits", ProcessMKeyFace_Click, {{"C", "123456789012"}}, 6},
-                      RotaryFailure{"DrillCountBeyond32Bits", ProcessMDrillFace_Click, {{"C", "3000000000"}}, 6}),
+                      RotaryFailure{"TapCountBeyond32Bits", faceTapGenerator, {{"C", "3000000000"}}, 6},
+                      RotaryFailure{"TapCountRoundedBeyond32Bits", faceTapGenerator, {{"C", "2147483647"}}, 6},
+                      RotaryFailure{"KeyCountBeyond32Bits", faceKeywayGenerator, {{"C", "123456789012"}}, 6},
+                      RotaryFailure{"DrillCountBeyond32Bits", faceDrillGenerator, {{"C", "3000000000"}}, 6}),
     [](const ::testing::TestParamInfo<RotaryFailure>& info) { return std::string(info.param.name); });
 
 TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {

@@ -62,32 +62,32 @@ const Typing kSide = {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"E
 INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
-        RotaryCase{"FaceWorked", &kFamily, ProcessMTapFace_Click, kMacTurnShape, {}, {}},
+        RotaryCase{"FaceWorked", &kFamily, faceTapGenerator, kMacTurnShape, {}, {}},
         // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"FaceOther", &kFamily, ProcessMTapFace_Click, kOtherShape, {},
+        RotaryCase{"FaceOther", &kFamily, faceTapGenerator, kOtherShape, {},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
         // An angle and a count that write as 0 are left out.
-        RotaryCase{"FaceWrittenZero", &kFamily, ProcessMTapFace_Click, kMacTurnShape, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
+        RotaryCase{"FaceWrittenZero", &kFamily, faceTapGenerator, kMacTurnShape, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
-        RotaryCase{"FaceEnteredApproach", &kFamily, ProcessMTapFace_Click,
+        RotaryCase{"FaceEnteredApproach", &kFamily, faceTapGenerator,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}}, {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
                    {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
-        RotaryCase{"SideMacTurn", &kFamily, ProcessMTapSide_Click, kMacTurnShape, kSide, kSideEdits},
+        RotaryCase{"SideMacTurn", &kFamily, sideTapGenerator, kMacTurnShape, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
-        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, ProcessMTapSide_Click, kMacTurnBothFlags,
+        RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, sideTapGenerator, kMacTurnBothFlags,
                   plus(kSide, {{"D", "30"}, {"C", "1"}}),
                   plus(kSideEdits, {{"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 D30 F0.05 Q1 M136"}})},
-        RotaryCase{"SideMultus", &kFamily, ProcessMTapSide_Click, kMultusShape, kSide,
+        RotaryCase{"SideMultus", &kFamily, sideTapGenerator, kMultusShape, kSide,
                   plus(kSideEdits, {{"N000 G95 M110 TL=0808 G52 BA=90 M66", "N000 G95 M110 TL=0808 G52 BA=90"},
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
-        RotaryCase{"TiltedB90", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, kTilted30, kTilted30Edits},
+        RotaryCase{"TiltedB90", &kFamily, slantTapGenerator, kMacTurnShape, kTilted90, kTilted90Edits},
+        RotaryCase{"TiltedB30", &kFamily, slantTapGenerator, kMacTurnShape, kTilted30, kTilted30Edits},
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
-        RotaryCase{"TiltedMultusShifted", &kFamily, ProcessMTapSlant_Click,
+        RotaryCase{"TiltedMultusShifted", &kFamily, slantTapGenerator,
                   kMultusShape,
                   plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
                   plus(kTilted30Edits, {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
@@ -95,10 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
         // A zero shift in Z alone still sets and resets the shift.
-        RotaryCase{"TiltedShiftZOnly", &kFamily, ProcessMTapSlant_Click, kMacTurnShape, plus(kTilted30, {{"SZ", "0.5"}}),
+        RotaryCase{"TiltedShiftZOnly", &kFamily, slantTapGenerator, kMacTurnShape, plus(kTilted30, {{"SZ", "0.5"}}),
                    plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
         // Another machine: the home point without spindle words, the tilted tap too.
-        RotaryCase{"TiltedOther", &kFamily, ProcessMTapSlant_Click, kOtherShape,
+        RotaryCase{"TiltedOther", &kFamily, slantTapGenerator, kOtherShape,
                    kTilted30, plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
                                                           {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     blockName);
@@ -109,7 +109,7 @@ TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
     Document doc;
     FakeProcessDialog user;
     script(user, {{"B", "90"}});
-    ProcessMTapSlant_Click(s, &doc.box, nullptr);
+    runProcessGenerator(slantTapGenerator(), s, &doc.box, nullptr);
     EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
 }
 

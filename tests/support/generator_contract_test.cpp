@@ -32,9 +32,8 @@ void PrintTo(const Registered& r, std::ostream* os) { *os << r.name; }
 std::vector<Registered> registered() {
     std::vector<Registered> all = {{"RoughOD", roughOuterGenerator}, {"RoughID", roughInnerGenerator},
                                    {"RoughFace", roughFaceGenerator}, {"RoughFaceOD", roughFaceOuterGenerator}};
-    for (const RotaryCommand& command : kRotaryCommands)
-        if (rotaryGeneratorBuilt(command))
-            all.push_back({command.menu, [command] { return rotaryGeneratorOf(command); }});
+    for (const GeneratorEntry& entry : rotaryGenerators())
+        all.push_back({entry.menu, entry.make});
     return all;
 }
 
