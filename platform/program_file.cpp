@@ -28,7 +28,9 @@ QString decodeUtf8(QByteArrayView bytes, bool* valid) {
     // A leading byte-order mark stays in the text so that saving writes it again.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
-    if (valid) *valid = !decoder.hasError();
+    // A sequence cut at the very end is no error to the decoder, which keeps it pending for
+    // more bytes; such a file is not UTF-8, or saving it would lose those bytes.
+    if (valid) *valid = !decoder.hasError() && bytes.isValidUtf8();
     return text;
 }
 
@@ -94,9 +96,9 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, co
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
     // Qt's decoder flags every byte that is not well-formed UTF-8 (overlong forms,
-    // surrogates, values beyond U+10FFFF, cut sequences) and keeps a leading byte-order
-    // mark, so text it decodes without an error encodes back to the same bytes: only the
-    // other code pages need the way back checked.
+    // surrogates, values beyond U+10FFFF, cut sequences within the text), a cut at the
+    // end is checked apart, and a leading byte-order mark is kept, so valid UTF-8 encodes
+    // back to the same bytes: only the other code pages need the way back checked.
     bool valid = false;
     QString text = decodeUtf8(bytes, &valid);
     if (valid) return {std::move(text), TextEncoding::Utf8, {}};

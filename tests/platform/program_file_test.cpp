@@ -45,6 +45,9 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
         {"\x87\x40\xfa\x5b", TextEncoding::Cp932, "①∵"},
         // One character in two forms: the bytes are kept as they are.
         {"\xee\xe0\xfb\xfc", TextEncoding::Latin1, "îàûü"},
+        // UTF-8 cut inside its last character is not UTF-8.
+        {"O1\r\n(\xe5\xa4\x96\xe5\xbe", TextEncoding::Cp932, "O1\r\n(螟門ｾ"},
+        {"(\xf0\x9f\x98", TextEncoding::Latin1},
     };
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.min")), out = dir.filePath(QStringLiteral("out.min"));
