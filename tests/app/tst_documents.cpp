@@ -139,11 +139,15 @@ private slots:
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
-    void aPipeOnTheCommandLineOpensNothing() {
+    void theCommandLineFileIsOpenedAsNamedAndAPipeThereOpensNothing() {
+        test::MainWindowFixture quoted;
+        writeBytes(quoted.file("a\"b.min"), "O1");
+        quoted.start(true, quoted.file("a\"b.min"));
+        QCOMPARE(quoted.active()->caption(), quoted.file("a\"b.min"));
         test::MainWindowFixture pre;
         QCOMPARE(mkfifo(QFile::encodeName(pre.file("pipe.min")).constData(), 0600), 0);
         pre.answers.answerMessage(modal::kOk);
-        pre.start(true, QStringLiteral("\"%1\"").arg(pre.file("pipe.min")));
+        pre.start(true, pre.file("pipe.min"));
         QCOMPARE(pre.answers.messages.size(), size_t(1));
         QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
