@@ -33,8 +33,6 @@ public:
     // Puts the remembered forms into `bytes`, the converter's code page 932 for `text`.
     void apply(QStringView text, QByteArray& bytes) const;
 
-    bool operator==(const Cp932Forms& other) const = default;
-
 private:
     // Each character held twice whose form is not the converter's, with its form.
     QHash<char16_t, quint16> chosen_;
