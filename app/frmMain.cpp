@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "app/command_line.h"
 #include "app/frmDocument.h"
 #include "common/shared_state.h"
 #include "common/single.h"
@@ -97,7 +96,7 @@ frmMain::~frmMain() {
         delete w;
 }
 
-void frmMain::MDIForm_Load(const QString& commandLine) {
+void frmMain::MDIForm_Load(const QString& commandLineFile) {
     readWindowPlacement();
     readSettings();
     SetNoDocumentMenus();
@@ -106,7 +105,7 @@ void frmMain::MDIForm_Load(const QString& commandLine) {
     readRecentFiles();
     // A missing or unreadable file leaves the table empty, without a word.
     LoadCuttingTable(state_.gCsvFileName, state_.gCuttingTable);
-    openCommandLineFile(CommandLineFile(commandLine));
+    openCommandLineFile(commandLineFile);
 }
 
 void frmMain::readWindowPlacement() {

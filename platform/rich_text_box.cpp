@@ -511,7 +511,7 @@ void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
 
 void RichTextBox::load(const ProgramFileRead& read) {
     if (!read.textOmitted) {
-        load(read.text, read.encoding);
+        load(read.text, read.encoding, read.forms);
         return;
     }
     EditScope scope(this, TextChange::Source::WholeText, true);
@@ -520,6 +520,7 @@ void RichTextBox::load(const ProgramFileRead& read) {
         utf8Mode_ = true;
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
     }
+    cp932Forms_ = Cp932Forms();
     setEncodingValue(TextEncoding::Utf8);
     replaceWholeBytes(read.bytes);
 }
@@ -530,7 +531,7 @@ ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding)
         result.ok = writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), &result.error);
         return result;
     }
-    return writeProgramFile(path, Text(), encoding);
+    return writeProgramFile(path, Text(), encoding, cp932Forms_);
 }
 
 void RichTextBox::setText(const QString& text) {
@@ -538,7 +539,8 @@ void RichTextBox::setText(const QString& text) {
     replaceWholeText(text);
 }
 
-void RichTextBox::load(const QString& text, TextEncoding encoding) {
+void RichTextBox::load(const QString& text, TextEncoding encoding, const Cp932Forms& forms) {
+    cp932Forms_ = forms;
     // A text beyond Latin-1 cannot be an 8-bit document.
     if (encoding == TextEncoding::Latin1 && !fitsLatin1(text)) encoding = TextEncoding::Utf8;
     EditScope scope(this, TextChange::Source::WholeText, true);

@@ -75,8 +75,9 @@ public:
     TextEncoding encoding() const { return encoding_; }
     void setEncoding(TextEncoding encoding);
 
-    // Sets the code page and the whole text as one change, as opening a file does.
-    void load(const QString& text, TextEncoding encoding);
+    // Sets the code page (with the forms of the characters code page 932 holds twice) and
+    // the whole text as one change, as opening a file does.
+    void load(const QString& text, TextEncoding encoding, const Cp932Forms& forms = {});
     // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes.
     void load(const ProgramFileRead& read);
     // Writes the text to the file in the code page. Where the editor already holds the
@@ -244,6 +245,7 @@ private:
     void restyleRange(qint64 start, qint64 end, std::optional<QRgb> rgb, std::optional<bool> bold);
 
     TextEncoding encoding_ = TextEncoding::Utf8;
+    Cp932Forms cp932Forms_;
     bool utf8Mode_ = true;
     bool modified_ = false;
     MousePointer pointer_ = MousePointer::Default;

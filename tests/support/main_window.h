@@ -40,9 +40,9 @@ struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
     // Builds and loads the window; a test that stores settings first calls this after.
-    frmMain& start(bool show = true, const QString& commandLine = QString()) {
+    frmMain& start(bool show = true, const QString& commandLineFile = QString()) {
         window = std::make_unique<frmMain>(state, settings, keys);
-        window->MDIForm_Load(commandLine);
+        window->MDIForm_Load(commandLineFile);
         if (show)
             window->show();
         return *window;
