@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -233,4 +234,17 @@ TEST(RichTextBox, FontAndHourglass) {
     EXPECT_EQ(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0ul, 0l), 14);
     box.setMousePointer(MousePointer::Hourglass);
     EXPECT_EQ(box.viewport()->cursor().shape(), Qt::WaitCursor);
+}
+
+// The editor's accessibility code counts every character before each change and caret
+// move; without a screen reader the program answers that count with 0 in its place. The
+// count is asked of the library's own code, so a build where its calls no longer reach
+// the program's answer fails here.
+TEST(RichTextBox, AccessibilityCountsNothingWithoutAssistiveTechnology) {
+    RichTextBox box;
+    box.setText(u"G01 X1"_s);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_TRUE(accessible && accessible->textInterface());
+    ASSERT_FALSE(QAccessible::isActive());
+    EXPECT_EQ(accessible->textInterface()->characterCount(), 0);
 }
