@@ -97,6 +97,24 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
     EXPECT_EQ(box.SelText(), QString::fromUtf8("a😀b"));
 }
 
+// Typing and undoing at either end of a long program never waits for the editor's line
+// index; a position deep inside it is the first to build one.
+TEST(RichTextBox, EditsNearAnEndBuildNoIndex) {
+    RichTextBox box;
+    box.setText(QString::fromUtf8("あ\r\n") + QString(140000, u'x'));
+    const auto indexed = [&box] {
+        return box.SendScintilla(QsciScintillaBase::SCI_GETLINECHARACTERINDEX) != QsciScintillaBase::SC_LINECHARACTERINDEX_NONE;
+    };
+    box.setSelStart(box.textLength());
+    press(box, Qt::Key_A, u"a"_s);
+    box.replaceRange(box.textLength() - 1, 1, QString());
+    box.setSelStart(2);
+    press(box, Qt::Key_B, u"b"_s);
+    EXPECT_FALSE(indexed());
+    box.setSelStart(box.textLength() / 2);
+    EXPECT_TRUE(indexed());
+}
+
 TEST(RichTextBox, LineEndsStayAsTheyCameAndEnterTypesTheFirstOne) {
     const std::pair<QString, QString> typed[] = {
         {u"A\r\nB"_s, u"A\r\nB\r\n"_s}, {u"A\nB\r\n"_s, u"A\nB\r\n\n"_s}, {u"A\rB"_s, u"A\rB\r"_s}, {u"AB"_s, u"AB\r\n"_s}};
