@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace quillmar {
@@ -16,49 +15,12 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-constexpr long kUtf16Index = Sci::SC_LINECHARACTERINDEX_UTF16;
-// UTF-16 units of the character a UTF-8 byte starts; 0 for a continuation byte.
-int unitsOfLead(unsigned char c) {
-    if (c < 0x80) return 1;
-    if ((c & 0xC0) == 0x80) return 0;
-    return c >= 0xF0 ? 2 : 1;
-}
-
 bool fitsLatin1(QStringView text) {
     for (QChar c : text) {
         if (c.unicode() > 0xFF) return false;
     }
     return true;
 }
-
-}  // namespace
-
-// UTF-16 units of UTF-8 bytes as QString counts them (a byte of a Latin-1 text that is
-// not plain ASCII is counted as UTF-8 would count it: only the bytes above 0x7F matter
-// then), passing over plain ASCII eight bytes at a time.
-RichTextBox::ByteCounts RichTextBox::countBytes(const char* bytes, qint64 length) {
-    ByteCounts counts;
-    if (!bytes) return counts;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
-    qint64 i = 0;
-    while (i < length) {
-        if (i + 8 <= length) {
-            quint64 word;
-            std::memcpy(&word, b + i, 8);
-            if ((word & 0x8080808080808080ull) == 0) {
-                counts.units += 8;
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char c = b[i++];
-        counts.units += unitsOfLead(c);
-        if (c >= 0x80) ++counts.high;
-    }
-    return counts;
-}
-
-namespace {
 
 // Enter types the line end the text began with; a text without one gets CR LF, the line
 // end of the program files this editor is made for.
@@ -152,219 +114,6 @@ const char* RichTextBox::bytesPointer() const {
     return static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
 }
 
-qint64 RichTextBox::byteLength() const { return sci(SCI_GETLENGTH); }
-
-// The bytes [from, to) as at most two runs, one either side of the editor's gap, so that
-// reading them never moves the text about.
-struct RichTextBox::ByteRuns {
-    const unsigned char* first = nullptr;
-    qint64 firstLength = 0;
-    const unsigned char* second = nullptr;
-    qint64 secondLength = 0;
-
-    qint64 size() const { return firstLength + secondLength; }
-    unsigned char at(qint64 i) const { return i < firstLength ? first[i] : second[i - firstLength]; }
-};
-
-RichTextBox::ByteRuns RichTextBox::byteRuns(qint64 from, qint64 to) const {
-    const auto range = [this](qint64 start, qint64 end) {
-        return reinterpret_cast<const unsigned char*>(
-            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), long(end - start)));
-    };
-    ByteRuns runs;
-    if (to <= from) return runs;
-    const qint64 gap = sci(SCI_GETGAPPOSITION);
-    const qint64 split = gap > from && gap < to ? gap : to;
-    runs.first = range(from, split);
-    runs.firstLength = split - from;
-    if (split < to) {
-        runs.second = range(split, to);
-        runs.secondLength = to - split;
-    }
-    return runs;
-}
-
-RichTextBox::ByteCounts RichTextBox::countRange(qint64 from, qint64 to) const {
-    const ByteRuns runs = byteRuns(from, to);
-    ByteCounts counts = countBytes(reinterpret_cast<const char*>(runs.first), runs.firstLength);
-    const ByteCounts rest = countBytes(reinterpret_cast<const char*>(runs.second), runs.secondLength);
-    counts.units += rest.units;
-    counts.high += rest.high;
-    return counts;
-}
-
-// Near either end of the text a position is counted from that end, so typing and undoing
-// at the start or the end of a long program never waits for the line index to be built.
-// The count is our own, which is QString's: noncharacters need no correction here.
-std::optional<qint64> RichTextBox::charNearAnEnd(qint64 bytePos) const {
-    const qint64 length = byteLength();
-    if (bytePos <= kDirectReach) return countRange(0, bytePos).units;
-    if (length - bytePos <= kDirectReach) return charLength_ - countRange(bytePos, length).units;
-    return std::nullopt;
-}
-
-// A position inside a surrogate pair gives the pair's own start, as through the index.
-// A character takes at most three bytes per unit, so the bytes looked at stay within
-// the reach.
-std::optional<qint64> RichTextBox::byteNearAnEnd(qint64 charPos) const {
-    constexpr qint64 kUnits = kDirectReach / 4;
-    const qint64 length = byteLength();
-    if (charPos <= kUnits) {
-        const ByteRuns runs = byteRuns(0, std::min(length, 3 * charPos + 4));
-        qint64 units = 0;
-        for (qint64 i = 0; i < runs.size(); ++i) {
-            const int width = unitsOfLead(runs.at(i));
-            if (width == 0) continue;
-            if (units + width > charPos) return i;
-            units += width;
-        }
-        return runs.size();
-    }
-    const qint64 fromEnd = charLength_ - charPos;
-    if (fromEnd > kUnits) return std::nullopt;
-    if (fromEnd <= 0) return length;
-    const qint64 from = std::max<qint64>(0, length - 3 * fromEnd - 4);
-    const ByteRuns runs = byteRuns(from, length);
-    qint64 units = 0;
-    for (qint64 i = runs.size() - 1; i >= 0; --i) {
-        units += unitsOfLead(runs.at(i));
-        if (units >= fromEnd) return from + i;
-    }
-    return from;
-}
-
-// The editor's UTF-16 line index is built on the first position that needs it: a text of
-// plain ASCII never needs one (characters and bytes are the same), and opening, showing
-// and saving a program needs no position beyond its start.
-void RichTextBox::ensureIndex() const {
-    if (indexAllocated_) return;
-    sci(SCI_ALLOCATELINECHARACTERINDEX, kUtf16Index);
-    indexAllocated_ = true;
-}
-
-// A position within a UTF-8 text holding other characters than ASCII, through the index.
-qint64 RichTextBox::unitsFromByte(qint64 bytePos) const {
-    ensureIndex();
-    const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
-    const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    qint64 position = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
-    if (bytePos > lineStart) position += sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), bytePos);
-    return position;
-}
-
-qint64 RichTextBox::byteFromUnits(qint64 charPos) const {
-    ensureIndex();
-    const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
-    const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
-    const long lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    return byteInLine(lineStart, charPos - lineIndex);
-}
-
-qint64 RichTextBox::byteInLine(qint64 lineStart, qint64 relative) const {
-    if (relative <= 0) return lineStart;
-    const long position = sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative);
-    if (position > lineStart) return position;
-    // Between the two halves of a surrogate pair: the character's own start.
-    if (relative == 1) return lineStart;
-    return sci(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), relative - 1);
-}
-
-// The editor's line index counts a noncharacter as one character, but counting within a
-// line gives it one unit per byte: the excess of those between the line start and the
-// position is taken off.
-qint64 RichTextBox::oddExcessWithin(qint64 lineStart, qint64 bytePos) const {
-    qint64 excess = 0;
-    for (const OddUnits& odd : oddUnits_) {
-        if (odd.position + odd.width > bytePos) break;
-        if (odd.position >= lineStart) excess += odd.excess;
-    }
-    return excess;
-}
-
-qint64 RichTextBox::charFromByte(qint64 bytePos) const {
-    bytePos = std::clamp<qint64>(bytePos, 0, byteLength());
-    if (!utf8Mode_ || nonAsciiBytes_ == 0) return bytePos;
-    if (const std::optional<qint64> near = charNearAnEnd(bytePos)) return *near;
-    qint64 position = unitsFromByte(bytePos);
-    if (!oddUnits_.empty()) {
-        const long line = sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
-        position -= oddExcessWithin(sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)), bytePos);
-    }
-    return position;
-}
-
-qint64 RichTextBox::byteFromChar(qint64 charPos) const {
-    if (charPos <= 0) return 0;
-    if (!utf8Mode_) return std::min(charPos, byteLength());
-    charPos = std::min(charPos, textLength());
-    if (nonAsciiBytes_ == 0) return charPos;
-    if (const std::optional<qint64> near = byteNearAnEnd(charPos)) return *near;
-    if (oddUnits_.empty()) return byteFromUnits(charPos);
-    ensureIndex();
-    const long line = sci(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(charPos), kUtf16Index);
-    const qint64 lineIndex = sci(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf16Index);
-    const qint64 lineStart = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const qint64 lineEnd = sci(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
-    qint64 excess = 0;
-    for (const OddUnits& odd : oddUnits_) {
-        if (odd.position < lineStart) continue;
-        if (odd.position >= lineEnd) break;
-        const qint64 at = lineIndex + sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), odd.position) - excess;
-        if (at >= charPos) break;
-        // Inside the surrogate pair of a noncharacter beyond U+FFFF: its own start.
-        if (charPos < at + (odd.width == 4 ? 2 : 1)) return odd.position;
-        excess += odd.excess;
-    }
-    return byteInLine(lineStart, charPos - lineIndex + excess);
-}
-
-// Looks for noncharacters in freshly inserted UTF-8 and asks the editor how many units it
-// gives each; runs of plain ASCII are passed over eight bytes at a time.
-void RichTextBox::noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes) {
-    for (OddUnits& odd : oddUnits_)
-        if (odd.position >= position) odd.position += length;
-    if (!utf8Mode_ || !bytes) return;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
-    std::vector<OddUnits> found;
-    qint64 i = 0;
-    while (i < length) {
-        if (i + 8 <= length) {
-            quint64 word;
-            std::memcpy(&word, b + i, 8);
-            if ((word & 0x8080808080808080ull) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        int width = 0;
-        if (b[i] == 0xEF && i + 2 < length && (b[i + 1] == 0xB7 || b[i + 1] == 0xBF)) width = 3;
-        else if (b[i] >= 0xF0 && b[i] <= 0xF4 && i + 3 < length && (b[i + 1] & 0x0F) == 0x0F && b[i + 2] == 0xBF)
-            width = 4;
-        if (width != 0) {
-            const qint64 at = position + i;
-            const qint64 units = sci(SCI_COUNTCODEUNITS, static_cast<unsigned long>(at), at + width);
-            const int excess = int(units) - (width == 4 ? 2 : 1);
-            if (excess > 0) {
-                found.push_back({at, width, excess});
-                i += width;
-                continue;
-            }
-        }
-        ++i;
-    }
-    if (found.empty()) return;
-    oddUnits_.insert(std::upper_bound(oddUnits_.begin(), oddUnits_.end(), position,
-                                      [](qint64 p, const OddUnits& odd) { return p < odd.position; }),
-                     found.begin(), found.end());
-}
-
-void RichTextBox::noteOddUnitsDeleted(qint64 position, qint64 length) {
-    if (oddUnits_.empty()) return;
-    std::erase_if(oddUnits_, [&](const OddUnits& odd) { return odd.position >= position && odd.position < position + length; });
-    for (OddUnits& odd : oddUnits_)
-        if (odd.position >= position + length) odd.position -= length;
-}
-
 std::pair<qint64, qint64> RichTextBox::selectionBytes() const {
     return {sci(SCI_GETSELECTIONSTART), sci(SCI_GETSELECTIONEND)};
 }
@@ -451,7 +200,7 @@ void RichTextBox::switchMode(bool utf8) {
 
 QString RichTextBox::Text() const { return fromEditorBytes(bytesPointer(), byteLength()); }
 
-qint64 RichTextBox::textLength() const { return utf8Mode_ ? charLength_ : byteLength(); }
+qint64 RichTextBox::textLength() const { return utf8Mode_ ? positions_.unitLength() : byteLength(); }
 
 QString RichTextBox::textRange(qint64 start, qint64 length) const {
     const qint64 end = start + std::max<qint64>(0, length);
@@ -460,9 +209,8 @@ QString RichTextBox::textRange(qint64 start, qint64 length) const {
     const qint64 from = byteFromChar(start);
     const qint64 to = byteFromChar(end);
     if (to <= from) return QString();
-    const char* data = reinterpret_cast<const char*>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), long(to - from)));
-    return fromEditorBytes(data, to - from);
+    const QByteArrayView bytes = rangeBytes(from, to);
+    return fromEditorBytes(bytes.data(), bytes.size());
 }
 
 void RichTextBox::replaceWholeText(const QString& text) {
@@ -554,8 +302,7 @@ void RichTextBox::rewrite(const std::function<void()>& edits) {
     // Only the first line end decides: at most the first line is read.
     const qint64 length = byteLength();
     const qint64 firstEnd = std::min<qint64>(length, sci(SCI_GETLINEENDPOSITION, 0) + 2);
-    const char* head = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, 0ul, long(firstEnd)));
-    sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(QByteArrayView(head, firstEnd))));
+    sci(SCI_SETEOLMODE, static_cast<unsigned long>(eolModeOf(rangeBytes(0, firstEnd))));
     sci(SCI_GOTOPOS, 0);
 }
 
@@ -590,9 +337,8 @@ void RichTextBox::select(qint64 start, qint64 length) {
 QString RichTextBox::SelText() const {
     const auto [start, end] = selectionBytes();
     if (end <= start) return QString();
-    const char* data = reinterpret_cast<const char*>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), long(end - start)));
-    return fromEditorBytes(data, end - start);
+    const QByteArrayView bytes = rangeBytes(start, end);
+    return fromEditorBytes(bytes.data(), bytes.size());
 }
 
 void RichTextBox::replaceSelectionBytes(const QByteArray& bytes) {
@@ -659,29 +405,25 @@ void RichTextBox::cut() {
 
 void RichTextBox::onModified(int position, int type, const char* text, int length) {
     if (type & SC_MOD_BEFOREDELETE) {
-        const char* data = reinterpret_cast<const char*>(
-            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), long(length)));
-        deleteCounts_ = countBytes(data, length);
+        const QByteArrayView removed = rangeBytes(position, position + length);
+        deleteCounts_ = countBytes(removed);
         if (rewriting_) return;
         deleteStart_ = charFromByte(position);
         deleteLength_ = utf8Mode_ ? deleteCounts_.units : length;
         // The removed characters are kept for the undo ring; the inserted ones stay in
         // the text, so a change costs what it touches.
-        deleteText_ = fromEditorBytes(data, length);
+        deleteText_ = fromEditorBytes(removed.data(), removed.size());
         return;
     }
     qint64 inserted = 0;
     if (type & SC_MOD_INSERTTEXT) {
-        const ByteCounts counts = countBytes(text, length);
-        charLength_ += counts.units;
-        nonAsciiBytes_ += counts.high;
+        const QByteArrayView bytes(text, length);
+        const ByteCounts counts = countBytes(bytes);
+        positions_.noteInserted(counts);
         inserted = utf8Mode_ ? counts.units : length;
-        if (counts.high != 0) noteOddUnitsInserted(position, length, text);
-        else noteOddUnitsInserted(position, length, nullptr);
+        noteOddUnitsInserted(position, bytes, counts.high != 0);
     } else if (type & SC_MOD_DELETETEXT) {
-        charLength_ -= deleteCounts_.units;
-        nonAsciiBytes_ -= deleteCounts_.high;
-        if (byteLength() == 0) charLength_ = nonAsciiBytes_ = 0;
+        positions_.noteRemoved(deleteCounts_);
         noteOddUnitsDeleted(position, length);
     }
     if (rewriting_) return;

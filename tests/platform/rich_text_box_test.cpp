@@ -60,7 +60,7 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
         {QString::fromUtf8("A\xef\xbf\xbf" "B\r\nC\xef\xbf\xbe\xef\xb7\x90\r\n\xf0\x9f\xbf\xbf" "D\xf4\x8f\xbf\xbf"),
          TextEncoding::Utf8},
     };
-    const QString pad = QString(70000, u'x') + u"\r\n"_s;
+    const QString pad = QString(kDirectReach, u'x') + u"\r\n"_s;  // beyond the reach of counting off the bytes
     const std::pair<QString, QString> places[] = {{{}, {}}, {pad, {}}, {pad, pad}};
     for (const auto& [sample, encoding] : cases) {
         for (const auto& [before, after] : places) {
@@ -101,7 +101,7 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
 // index; a position deep inside it is the first to build one.
 TEST(RichTextBox, EditsNearAnEndBuildNoIndex) {
     RichTextBox box;
-    box.setText(QString::fromUtf8("あ\r\n") + QString(140000, u'x'));
+    box.setText(QString::fromUtf8("あ\r\n") + QString(3 * kDirectReach, u'x'));
     const auto indexed = [&box] {
         return box.SendScintilla(QsciScintillaBase::SCI_GETLINECHARACTERINDEX) != QsciScintillaBase::SC_LINECHARACTERINDEX_NONE;
     };
