@@ -195,6 +195,7 @@ private:
 
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     const char* bytesPointer() const;
+    // The editor's bytes as the position map reads them.
     qint64 byteLength() const override;
     ByteRuns byteRuns(qint64 from, qint64 to) const override;
     // The bytes [from, to) where they lie; the editor first moves its gap out of the way.
