@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/position_map.h"
 #include "platform/program_file.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -62,7 +63,7 @@ enum class MousePointer { Default = 0, Hourglass = 11 };
 // Colour and bold are editor styles, one per colour-and-bold pair in use, set over whole
 // ranges. Ctrl+Z, Ctrl+Y, Ctrl+X, Ctrl+C and Ctrl+V are left to the window's shortcuts;
 // without one, cut, copy and paste still work from the keyboard.
-class RichTextBox : public QsciScintilla {
+class RichTextBox : public QsciScintilla, private ByteSource {
     Q_OBJECT
 
 public:
@@ -195,7 +196,11 @@ private:
 
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     const char* bytesPointer() const;
-    qint64 byteLength() const;
+    // The editor's bytes as the position map reads them.
+    qint64 byteLength() const override;
+    ByteRuns byteRuns(qint64 from, qint64 to) const override;
+    // The bytes [from, to) where they lie; the editor first moves its gap out of the way.
+    QByteArrayView rangeBytes(qint64 from, qint64 to) const;
     qint64 charFromByte(qint64 bytePos) const;
     qint64 byteFromChar(qint64 charPos) const;
     std::pair<qint64, qint64> selectionBytes() const;
@@ -212,21 +217,8 @@ private:
     void typeKey(QKeyEvent* event);
 
     void onModified(int position, int type, const char* text, int length);
-    struct ByteCounts {
-        qint64 units = 0;  // UTF-16 units of the bytes read as UTF-8
-        qint64 high = 0;   // bytes above 0x7F
-    };
-    static ByteCounts countBytes(const char* bytes, qint64 length);
-    struct ByteRuns;
-    ByteRuns byteRuns(qint64 from, qint64 to) const;
-    ByteCounts countRange(qint64 from, qint64 to) const;
-    std::optional<qint64> charNearAnEnd(qint64 bytePos) const;
-    std::optional<qint64> byteNearAnEnd(qint64 charPos) const;
-    // How far from either end of the text a position is counted directly rather than
-    // through the line index, in bytes.
-    static constexpr qint64 kDirectReach = 1 << 16;
     void ensureIndex() const;
-    void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
+    void noteOddUnitsInserted(qint64 position, QByteArrayView bytes, bool mayHoldOdd);
     void noteOddUnitsDeleted(qint64 position, qint64 length);
     qint64 unitsFromByte(qint64 bytePos) const;
     qint64 byteFromUnits(qint64 units) const;
@@ -285,8 +277,7 @@ private:
     std::vector<OddUnits> oddUnits_;
     // Kept with every edit: the length in UTF-16 units (in a UTF-8 text) and how many bytes
     // are not plain ASCII; while none is, positions need no index.
-    qint64 charLength_ = 0;
-    qint64 nonAsciiBytes_ = 0;
+    PositionMap positions_{*this};
     ByteCounts deleteCounts_;
     mutable bool indexAllocated_ = false;
     bool composing_ = false;

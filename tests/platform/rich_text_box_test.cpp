@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -59,7 +60,7 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
         {QString::fromUtf8("A\xef\xbf\xbf" "B\r\nC\xef\xbf\xbe\xef\xb7\x90\r\n\xf0\x9f\xbf\xbf" "D\xf4\x8f\xbf\xbf"),
          TextEncoding::Utf8},
     };
-    const QString pad = QString(70000, u'x') + u"\r\n"_s;
+    const QString pad = QString(kDirectReach, u'x') + u"\r\n"_s;  // beyond the reach of counting off the bytes
     const std::pair<QString, QString> places[] = {{{}, {}}, {pad, {}}, {pad, pad}};
     for (const auto& [sample, encoding] : cases) {
         for (const auto& [before, after] : places) {
@@ -94,6 +95,24 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
     EXPECT_EQ(box.SelStart(), 0);
     box.setSelLength(100);
     EXPECT_EQ(box.SelText(), QString::fromUtf8("a😀b"));
+}
+
+// Typing and undoing at either end of a long program never waits for the editor's line
+// index; a position deep inside it is the first to build one.
+TEST(RichTextBox, EditsNearAnEndBuildNoIndex) {
+    RichTextBox box;
+    box.setText(QString::fromUtf8("あ\r\n") + QString(3 * kDirectReach, u'x'));
+    const auto indexed = [&box] {
+        return box.SendScintilla(QsciScintillaBase::SCI_GETLINECHARACTERINDEX) != QsciScintillaBase::SC_LINECHARACTERINDEX_NONE;
+    };
+    box.setSelStart(box.textLength());
+    press(box, Qt::Key_A, u"a"_s);
+    box.replaceRange(box.textLength() - 1, 1, QString());
+    box.setSelStart(2);
+    press(box, Qt::Key_B, u"b"_s);
+    EXPECT_FALSE(indexed());
+    box.setSelStart(box.textLength() / 2);
+    EXPECT_TRUE(indexed());
 }
 
 TEST(RichTextBox, LineEndsStayAsTheyCameAndEnterTypesTheFirstOne) {
@@ -233,4 +252,17 @@ TEST(RichTextBox, FontAndHourglass) {
     EXPECT_EQ(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0ul, 0l), 14);
     box.setMousePointer(MousePointer::Hourglass);
     EXPECT_EQ(box.viewport()->cursor().shape(), Qt::WaitCursor);
+}
+
+// The editor's accessibility code counts every character before each change and caret
+// move; without a screen reader the program answers that count with 0 in its place. The
+// count is asked of the library's own code, so a build where its calls no longer reach
+// the program's answer fails here.
+TEST(RichTextBox, AccessibilityCountsNothingWithoutAssistiveTechnology) {
+    RichTextBox box;
+    box.setText(u"G01 X1"_s);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_TRUE(accessible && accessible->textInterface());
+    ASSERT_FALSE(QAccessible::isActive());
+    EXPECT_EQ(accessible->textInterface()->characterCount(), 0);
 }
