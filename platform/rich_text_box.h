@@ -122,6 +122,10 @@ public:
     void setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color);
     QColor colorAt(qint64 position) const;
     bool boldAt(qint64 position) const;
+    // Gives every character shown in this colour and weight the plain colour without
+    // bold, wherever it is; one read of the styles, nothing at all while no character
+    // ever had that look, and only the characters that had it are restyled.
+    void clearLook(const QColor& color, bool bold);
 
     bool Modified() const { return modified_; }
     void setModified(bool modified) override;

@@ -292,6 +292,33 @@ void RichTextBox::setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, c
     restyle(nextRun, [&](int old) { return styleFor(rgb, lookOf(old).bold); });
 }
 
+void RichTextBox::clearLook(const QColor& color, bool bold) {
+    const auto found = styleByLook_.constFind(lookKey(color.rgb(), bold));
+    if (!styled_ || found == styleByLook_.constEnd()) return;
+    const char look = char(found.value());
+    const char plain = char(styleFor(textColor_.rgb(), false));
+    const qint64 length = byteLength();
+    auto plainRun = [&](qint64 from, qint64 to) {
+        sci(SCI_STARTSTYLING, static_cast<unsigned long>(from), 0);
+        sci(SCI_SETSTYLING, static_cast<unsigned long>(to - from), static_cast<unsigned char>(plain));
+    };
+    qint64 runStart = -1;
+    for (qint64 from = 0; from < length; from += kStyleChunk) {
+        const qint64 to = std::min(length, from + kStyleChunk);
+        const std::vector<char> styles = styleBytes(from, to);
+        for (qint64 i = from; i < to; ++i) {
+            const bool inLook = styles[size_t(i - from)] == look;
+            if (inLook && runStart < 0) {
+                runStart = i;
+            } else if (!inLook && runStart >= 0) {
+                plainRun(runStart, i);
+                runStart = -1;
+            }
+        }
+    }
+    if (runStart >= 0) plainRun(runStart, length);
+}
+
 QColor RichTextBox::SelColor() const {
     const auto [start, end] = selectionBytes();
     const qint64 at = start < end ? start : start - 1;

@@ -176,6 +176,7 @@ private slots:
         f.press(r->Change);
         QCOMPARE(t->Text(), QStringLiteral("G1 G01 G01 G01"));
         QCOMPARE(selection(t), Sel(7, 3));
+        QVERIFY(t->colorAt(3) != kRed && !t->boldAt(3));  // the hit left behind is plain again
         // An edit forgets the hit, even when the same range is selected again.
         t->setSelStart(t->textLength());
         t->setSelText(" ");
@@ -234,6 +235,9 @@ private slots:
         s->txtValue->setText("+1");
         f.press(s->Change);
         QCOMPARE(t->Text(), QStringLiteral("X11 X20"));
+        t->setSelStart(0);
+        f.press(s->Change);
+        QVERIFY(t->colorAt(4) != kRed && !t->boldAt(4));
     }
 };
 
