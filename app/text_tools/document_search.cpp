@@ -22,6 +22,11 @@ void clearHighlights(RichTextBox* box) {
 
 }  // namespace
 
+void searchFromSelection(DocumentState& docs, const RichTextBox* box) {
+    if (box)
+        docs.gSearchPos = box->SelStart();
+}
+
 void resetHighlight(RichTextBox* box) {
     if (!box || box->SelLength() == 0)
         return;

@@ -12,6 +12,9 @@ struct DocumentState;
 // The steps the Find, Replace and Size Shift windows and Find Next take on a document.
 // Each reads the document's text as it stands at that moment.
 
+// Opening a text tool: the next search begins at the selection's start.
+void searchFromSelection(DocumentState& docs, const RichTextBox* box);
+
 // Gives the selection, whatever it is now, the plain colour and weight.
 void resetHighlight(RichTextBox* box);
 

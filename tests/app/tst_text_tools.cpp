@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/text_tools/frmFind.h"
+#include "app/text_tools/frmNumberArrange.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
 #include "support/documents.h"
@@ -126,6 +127,18 @@ private slots:
         f.w().mnuSearchReplace_Click();
         QVERIFY(!replace->Change->isEnabled());
         QCOMPARE(f.w().documents().gSearchPos, 3);  // the search starts at the caret
+        // So does renumbering's; its run leaves the search at the last line it went through.
+        t->setText(QStringLiteral("G01 X.91\nG00 X.91"));
+        frmFind* find = f.find();
+        find->txtFind->setText(".91");
+        f.press(find->NextFind);
+        t->setSelStart(0);
+        auto* arrange = f.open<frmNumberArrange>("mnuToolsNumberArrange", "frmNumberArrange");
+        QCOMPARE(f.press(find->NextFind), QString());
+        QCOMPARE(selection(t), Sel(5, 3));
+        arrange->Command1->click();
+        f.press(find->NextFind);
+        QCOMPARE(selection(t), Sel(24, 3));
     }
 
     void replaceCycleChangesOneHitPerPressAndOneUndoStepEach() {
