@@ -87,12 +87,12 @@ void ShiftValue(DocumentState& docs, RichTextBox* box, const std::optional<Pendi
     docs.gSearchPos = shift->hitStart + 1;
 }
 
-void writeBack(DocumentState& docs, RichTextBox* box, const QString& text, qint64 count, qint64 end) {
-    if (count > 0) {
-        box->setText(text);
-        box->setSelStart(end);
+void writeBack(DocumentState& docs, RichTextBox* box, const TextToolResult& result) {
+    if (result.count > 0) {
+        box->setText(result.text);
+        box->setSelStart(result.end);
     }
-    docs.gSearchPos = end;
+    docs.gSearchPos = result.searchPos;
 }
 
 }  // namespace quillmar

@@ -8,6 +8,7 @@ namespace quillmar {
 class RichTextBox;
 struct Calculation;
 struct DocumentState;
+struct TextToolResult;
 
 // The steps the Find, Replace and Size Shift windows and Find Next take on a document.
 // Each reads the document's text as it stands at that moment.
@@ -44,7 +45,8 @@ std::optional<PendingShift> prepareShift(DocumentState& docs, RichTextBox* box, 
 void ShiftValue(DocumentState& docs, RichTextBox* box, const std::optional<PendingShift>& shift);
 
 // Writes the result of a run over the whole text back in one step, when it changed
-// anything, and continues the search after its last change.
-void writeBack(DocumentState& docs, RichTextBox* box, const QString& text, qint64 count, qint64 end);
+// anything, with the caret after its last change, and continues the search where the
+// run says.
+void writeBack(DocumentState& docs, RichTextBox* box, const TextToolResult& result);
 
 }  // namespace quillmar

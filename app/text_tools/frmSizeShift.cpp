@@ -166,7 +166,7 @@ void frmSizeShift::AllChange_Click() {
         refuse(refused);
         return;
     }
-    writeBack(docs(), box, result.text, result.count, result.end);
+    writeBack(docs(), box, result);
     tell(countOr(s.gHitCount + result.count, QStringLiteral(" times changed."), txtFind->text(),
                  QStringLiteral(" not find.")),
          QStringLiteral("change by cal."));

@@ -190,6 +190,7 @@ TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options) {
     TextToolResult result;
     const qint64 start = std::clamp<qint64>(options.start, 0, text.size());
     result.end = start;
+    result.searchPos = start;
     if (options.address.isEmpty()) {
         result.text = text;
         return result;
@@ -198,6 +199,7 @@ TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options) {
     QString& out = result.text;
     qint64 copied = 0;
     for (qint64 hit = matcher.indexIn(text, start); hit >= 0;) {
+        result.searchPos = out.size() + (hit - copied) + 1;
         const std::optional<ShiftedWord> word = shiftWordAt(text, hit, options.address, options.calculation);
         if (!word) {
             hit = matcher.indexIn(text, hit + 1);

@@ -70,8 +70,9 @@ struct SizeShiftOptions {
 
 // Rewrites the number after every occurrence of the address from the start on. Each
 // search resumes after the word it rewrote (after the hit's first character when nothing
-// followed it), so a run never meets its own output. Refuses the whole run, before any
-// change, when one number cannot be calculated.
+// followed it), so a run never meets its own output; a following search begins at the
+// second character of the last hit. Refuses the whole run, before any change, when one
+// number cannot be calculated.
 TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options);
 
 }  // namespace quillmar

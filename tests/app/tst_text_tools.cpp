@@ -229,6 +229,12 @@ private slots:
         f.press(s->Change);  // Cancel keeps the highlight of the last hit
         s->Cancel->click();
         QCOMPARE(t->colorAt(4), kRed);
+        // All change leaves the search at the second character of the last address.
+        s = f.shift("X", "+1");
+        t->setText(QStringLiteral("X1 XA"));
+        QCOMPARE(f.press(s->AllChange), QStringLiteral("1 times changed."));
+        s->Check1->setChecked(false);
+        QCOMPARE(f.press(s->Change), QStringLiteral("\"X\" 見つかりません。"));
     }
 
     void sizeShiftRefusesAndChangesNothing() {

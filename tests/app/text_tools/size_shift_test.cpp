@@ -46,6 +46,11 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
     EXPECT_EQ(shiftAll(tiny, {QStringLiteral("X"), parseCalculation(u"+1"), 0}).text, QStringLiteral("X1 Z1"));
     const TextToolResult r = shiftAll(QStringLiteral("X1 X2 Z3"), {QStringLiteral("X"), parseCalculation(u"*10"), 0});
     EXPECT_EQ(r.end, 7) << "after the last rewrite";
+    // The search goes on at the second character of the last address, with or without its number.
+    for (const auto& [text, start, searchPos] :
+         {std::tuple{u"X1 X2 Z3", 0, 4}, {u"X9 XA", 0, 5}, {u"X=A XB", 0, 5}, {u"G00 Z5.", 2, 2}})
+        EXPECT_EQ(shiftAll(QString::fromUtf16(text), {QStringLiteral("X"), parseCalculation(u"+1"), start}).searchPos,
+                  searchPos) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(shiftAll(QStringLiteral("G00 Z5."), {QStringLiteral("X"), parseCalculation(u"+1"), 2}).end, 2);
 }
 
