@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "common/read_number.h"
 #include "common/runtime_error.h"
@@ -23,6 +25,32 @@ bool incrementDigits(std::string& digits) {
         *it = '0';
     }
     return true;
+}
+
+// The digits of |value| before and after the point, as its shortest decimal text that
+// reads back as the same double gives them (0.1 + 0.2 is 0.30000000000000004, 1e23 a 1
+// and 23 zeros): rounding works on these, never on a binary expansion.
+std::pair<std::string, std::string> plainDigits(double value) {
+    char buffer[64];
+    const auto [last, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    if (ec != std::errc())
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+    const std::string_view shortest(buffer, last);
+    const std::size_t e = shortest.find('e');
+    std::string digits;
+    for (char c : shortest.substr(0, e))
+        if (c != '.')
+            digits += c;
+    const std::string_view exponentText = shortest.substr(e + (shortest[e + 1] == '+' ? 2 : 1));
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    const qint64 wholeDigits = qint64(exponent) + 1;
+    if (wholeDigits <= 0)
+        return {std::string(), std::string(std::size_t(-wholeDigits), '0') + digits};
+    if (qint64(digits.size()) <= wholeDigits)
+        return {digits + std::string(std::size_t(wholeDigits) - digits.size(), '0'), std::string()};
+    return {digits.substr(0, std::size_t(wholeDigits)), digits.substr(std::size_t(wholeDigits))};
 }
 
 }  // namespace
@@ -137,19 +165,8 @@ double calculate(double value, const Calculation& calculation) {
 }
 
 QString shiftedNumberText(double value) {
-    // The shortest fixed-point text that reads back as the same double: 0.1 + 0.2 is
-    // "0.30000000000000004", not a binary expansion.
-    char buffer[400];
-    const auto [last, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (ec != std::errc())
-        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
-    std::string text(buffer, last);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative)
-        text.erase(0, 1);
-    const std::size_t pointAt = text.find('.');
-    std::string whole = pointAt == std::string::npos ? text : text.substr(0, pointAt);
-    std::string fraction = pointAt == std::string::npos ? std::string() : text.substr(pointAt + 1);
+    auto [whole, fraction] = plainDigits(value);
+    const bool negative = std::signbit(value);
     if (fraction.size() > 3) {
         const bool up = fraction[3] >= '5';
         fraction.resize(3);

@@ -29,6 +29,7 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
         {u"X1.2.3", u"X2.2.3", 1, u"X", u"+1"}, {u"X-5-3", u"X-4-3", 1, u"X", u"+1"}, {u"X 1 2", u"X2 2", 1, u"X", u"+1"},
         {u"X-", u"X1", 1, u"X", u"+1"}, {u"X0.", u"X0", 1, u"X", u"+0"},
         {u"X1", u"X1000000000000000000000", 1, u"X", u"*1e21"},
+        {u"X100000000000000000000000", u"X100000000000000000000000", 1, u"X", u"+0"},
         // Each run resumes after the word it rewrote, so it never meets its own output.
         {u"X.5", u"X.5.5", 1, u".", u"+0.5"}, {u"X0 0", u"X0100", 1, u"0", u"+100"},
         {u"G01 X1.\r\nX2. Z-3.\r\n", u"G01 X2\r\nX3 Z-3.\r\n", 2, u"X", u"+1"},
@@ -73,7 +74,7 @@ TEST(ShiftAll, RefusesTheWholeRun) {
 
 TEST(ShiftedNumberText, RoundsHalfAwayFromZeroOnTheShortestDigits) {
     const std::pair<double, const char*> rows[] = {
-        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"}, {0.1 + 0.2, "0.3"}};
+        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"}, {0.1 + 0.2, "0.3"}, {-1e23, "-100000000000000000000000"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(shiftedNumberText(value), QString::fromLatin1(text)) << value;
 }
