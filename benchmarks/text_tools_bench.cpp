@@ -5,7 +5,8 @@
 //   Replace G01 -> G1          against  sed 's/G01/G1/g'
 //   Size shift X +1            against  sed -E 's/X-?[0-9.]+/X1/g'
 // The growth fit (BigO, RMS) shows whether a run stays linear; the ratio to sed is
-// printed at the end for every size.
+// printed at the end for every size. Size shift's run over as many blanks as the program
+// has characters, with the address " ", has no sed beside it: it shows only its growth.
 
 #include "benchmarks/bench_support.h"
 #include "benchmarks/generated_program.h"
@@ -13,6 +14,7 @@
 #include "app/frmMain.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
+#include "app/text_tools/size_shift.h"
 #include "platform/key_locks.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -101,6 +103,15 @@ void BM_SizeShiftAllChange(benchmark::State& state) {
 }
 
 
+// Every blank is an address with no number after it.
+void BM_SizeShiftBlankRun(benchmark::State& state) {
+    const QString blanks(program(int(state.range(0))).text.size(), u' ');
+    const SizeShiftOptions options{QStringLiteral(" "), parseCalculation(u"+1"), 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shiftAll(blanks, options));
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'", program(int(state.range(0))).path); }
 void BM_SedSizeShift(benchmark::State& state) {
     runSed(state, "-E 's/X-?[0-9.]+/X1/g'", program(int(state.range(0))).path);
@@ -113,6 +124,7 @@ QUILLMAR_AT_EVERY_SIZE(BM_ReplaceAllChange, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SedReplace, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftAllChange, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SedSizeShift, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftBlankRun, 5);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -55,6 +55,18 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
     EXPECT_EQ(shiftAll(QStringLiteral("G00 Z5."), {QStringLiteral("X"), parseCalculation(u"+1"), 2}).end, 2);
 }
 
+TEST(ShiftAll, ReadsEachCharacterAFewTimesWhateverTheAddressAndText) {
+    const qint64 n = 1 << 13;
+    for (const auto& [address, text] :
+         {std::pair{QStringLiteral(" "), QString(n, u' ')}, {QStringLiteral("="), QStringLiteral("= ").repeated(n / 2)},
+          {QStringLiteral(" "), QStringLiteral("X") + QString(n, u' ') + QStringLiteral("A1")},
+          {QString(n / 8, u'A'), QString(n, u'A')}, {QStringLiteral("X"), QStringLiteral("X1 XA Z2 ").repeated(n / 9)}}) {
+        const qint64 before = sizeShiftCharactersRead();
+        shiftAll(text, {address, parseCalculation(u"+1"), 0});
+        EXPECT_LE(sizeShiftCharactersRead() - before, 4 * n) << address.size() << " " << text.left(9).toStdString();
+    }
+}
+
 TEST(ShiftAll, RefusesTheWholeRun) {
     const QString one = QStringLiteral("X1");
     for (const auto& [calculation, reason, text] :
