@@ -246,6 +246,9 @@ QString shiftedNumberText(double value) {
         if (up && incrementDigits(fraction) && incrementDigits(whole))
             whole.insert(whole.begin(), '1');
     }
+    // From 1e15 on a number would need exponent notation, which no controller reads.
+    if (whole.size() > 15)
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
     const bool zero = whole.find_first_not_of('0') == std::string::npos && fraction.empty();

@@ -54,7 +54,7 @@ double calculate(double value, const Calculation& calculation);
 
 // The program text of a result: rounded half away from zero to three decimals on its
 // shortest decimal text, no trailing zeros or point, "0" before a leading point and
-// never "-0".
+// never "-0". Refuses a result whose text would be 1e15 or more.
 QString shiftedNumberText(double value);
 
 // The rewritten word for the address at `hit`: the address, "=" when one was skipped,

@@ -245,6 +245,13 @@ private slots:
             QCOMPARE(f.press(button), QStringLiteral("Division by zero."));
             QCOMPARE(selection(t), Sel(0, 0));
         }
+        // So is a result that would need 1e15 or more.
+        t->setText(QStringLiteral("X999999999999999"));
+        t->setModified(false);
+        s->txtValue->setText("+1");
+        QCOMPARE(f.press(s->AllChange), QStringLiteral("A number is out of range."));
+        QVERIFY(t->Text() == QStringLiteral("X999999999999999") && !t->Modified());
+        t->setText(QStringLiteral("X10 X20"));
         s->txtValue->setText("+1");
         f.press(s->Change);
         s->txtValue->setText("*");
