@@ -5,8 +5,10 @@
 //   Replace G01 -> G1          against  sed 's/G01/G1/g'
 //   Size shift X +1            against  sed -E 's/X-?[0-9.]+/X1/g'
 // The growth fit (BigO, RMS) shows whether a run stays linear; the ratio to sed is
-// printed at the end for every size. Size shift's run over as many blanks as the program
-// has characters, with the address " ", has no sed beside it: it shows only its growth.
+// printed at the end for every size. Two runs have no sed beside them and show only their
+// growth: Size shift over as many blanks as the program has characters, with the address
+// " ", and one press of Replace's Change in the middle of a run (it rewrites the hit and
+// clears the highlights without writing the whole text).
 
 #include "benchmarks/bench_support.h"
 #include "benchmarks/generated_program.h"
@@ -112,6 +114,22 @@ void BM_SizeShiftBlankRun(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// The third press: the first found a hit, the second replaced it and found the next.
+void BM_ReplaceChangePress(benchmark::State& state) {
+    const Program& p = program(int(state.range(0)));
+    Editor& e = editor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.text->setText(p.text);
+        e.replace->Check1->setChecked(true);
+        e.replace->Change->click();
+        e.replace->Change->click();
+        state.ResumeTiming();
+        e.replace->Change->click();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'", program(int(state.range(0))).path); }
 void BM_SedSizeShift(benchmark::State& state) {
     runSed(state, "-E 's/X-?[0-9.]+/X1/g'", program(int(state.range(0))).path);
@@ -125,6 +143,7 @@ QUILLMAR_AT_EVERY_SIZE(BM_SedReplace, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftAllChange, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SedSizeShift, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftBlankRun, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_ReplaceChangePress, 5);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

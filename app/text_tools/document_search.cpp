@@ -10,14 +10,12 @@
 namespace quillmar {
 namespace {
 
-const QColor kHitColor(255, 0, 0);
-
 // A change of the text stands for a new whole text, which has no colouring, so the hits
 // the user moved away from lose their highlight too. Only the changed range is written,
 // which keeps a change in a large program cheap.
 void clearHighlights(RichTextBox* box) {
     if (box)
-        box->clearLook(kHitColor, true);
+        box->clearHighlights();
 }
 
 }  // namespace
@@ -43,8 +41,7 @@ bool FindNext(DocumentState& docs, RichTextBox* box, const QString& find) {
     if (hit < 0)
         return false;
     box->select(hit, find.size());
-    box->setSelColor(kHitColor);
-    box->setSelBold(true);
+    box->highlightSelection(QColor(255, 0, 0));
     docs.gSearchPos = hit + find.size();
     docs.search.rememberHit(box, hit, find.size());
     return true;
