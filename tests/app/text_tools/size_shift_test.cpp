@@ -28,7 +28,8 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
         {u"X123456789012", u"X123456789013", 1, u"X", u"+1"}, {u"X10=5", u"X11=5", 1, u"X", u"+1"},
         {u"X1.2.3", u"X2.2.3", 1, u"X", u"+1"}, {u"X-5-3", u"X-4-3", 1, u"X", u"+1"}, {u"X 1 2", u"X2 2", 1, u"X", u"+1"},
         {u"X-", u"X1", 1, u"X", u"+1"}, {u"X0.", u"X0", 1, u"X", u"+0"},
-        {u"X999999999999998", u"X999999999999999", 1, u"X", u"+1"}, {u"X-99999999999999.9999", u"X-100000000000000", 1, u"X", u"+0"},
+        {u"X999999999999998", u"X999999999999999", 1, u"X", u"+1"},
+        {u"X-99999999999999.9999", u"X-100000000000000", 1, u"X", u"+0"},
         // Each run resumes after the word it rewrote, so it never meets its own output.
         {u"X.5", u"X.5.5", 1, u".", u"+0.5"}, {u"X0 0", u"X0100", 1, u"0", u"+100"},
         {u"G01 X1.\r\nX2. Z-3.\r\n", u"G01 X2\r\nX3 Z-3.\r\n", 2, u"X", u"+1"},
@@ -59,7 +60,8 @@ TEST(ShiftAll, ReadsEachCharacterAFewTimesWhateverTheAddressAndText) {
     for (const auto& [address, text] :
          {std::pair{QStringLiteral(" "), QString(n, u' ')}, {QStringLiteral("="), QStringLiteral("= ").repeated(n / 2)},
           {QStringLiteral(" "), QStringLiteral("X") + QString(n, u' ') + QStringLiteral("A1")},
-          {QString(n / 8, u'A'), QString(n, u'A')}, {QStringLiteral("X"), QStringLiteral("X1 XA Z2 ").repeated(n / 9)}}) {
+          {QString(n / 8, u'A'), QString(n, u'A')},
+          {QStringLiteral("X"), QStringLiteral("X1 XA Z2 ").repeated(n / 9)}}) {
         const qint64 before = sizeShiftCharactersRead();
         shiftAll(text, {address, parseCalculation(u"+1"), 0});
         EXPECT_LE(sizeShiftCharactersRead() - before, 4 * n) << address.size() << " " << text.left(9).toStdString();
@@ -89,7 +91,8 @@ TEST(ShiftAll, RefusesTheWholeRun) {
 
 TEST(ShiftedNumberText, RoundsHalfAwayFromZeroOnTheShortestDigits) {
     const std::pair<double, const char*> rows[] = {
-        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"}, {0.1 + 0.2, "0.3"}, {-999999999999999.9, "-999999999999999.9"}};
+        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"},
+        {0.1 + 0.2, "0.3"}, {-999999999999999.9, "-999999999999999.9"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(shiftedNumberText(value), QString::fromLatin1(text)) << value;
 }
