@@ -30,8 +30,8 @@ bool incrementDigits(std::string& digits) {
 }
 
 // Every occurrence of a pattern in a text, overlapping ones included, in order (Knuth,
-// Morris and Pratt): however the pattern repeats itself, each character of the text is
-// looked at twice at most.
+// Morris and Pratt): however the pattern repeats itself, finding them all takes at most
+// two steps per character of the text.
 class Occurrences {
 public:
     Occurrences(QStringView text, QStringView pattern, qint64 from)
