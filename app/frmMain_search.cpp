@@ -17,8 +17,7 @@ void frmMain::registerSearchCommands() {
 void prepareSearchWindow(frmMain& main, QWidget& window) {
     // The window starts from the caret, and from the selection as its find text.
     RichTextBox* box = main.activeText();
-    if (box)
-        main.documents().gSearchPos = box->SelStart();
+    searchFromSelection(main.documents(), box);
     static_cast<SearchWindow&>(window).setFindBox(box && box->SelLength() > 0 ? box->SelText() : QString());
 }
 

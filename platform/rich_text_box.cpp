@@ -152,6 +152,11 @@ void RichTextBox::switchMode(bool utf8) {
     const qint64 oldLength = byteLength();
     const QString text = Text();
     const std::vector<char> oldStyles = styled_ ? styleBytes(0, oldLength) : std::vector<char>();
+    std::vector<std::pair<qint64, qint64>> highlights = highlightRuns();
+    for (auto& [start, end] : highlights) {
+        start = charFromByte(start);
+        end = charFromByte(end);
+    }
     const qint64 anchor = charFromByte(sci(SCI_GETANCHOR));
     const qint64 caret = charFromByte(sci(SCI_GETCURRENTPOS));
     const long firstLine = sci(SCI_GETFIRSTVISIBLELINE);
@@ -177,6 +182,7 @@ void RichTextBox::switchMode(bool utf8) {
         sci(SCI_STARTSTYLING, 0, 0);
         SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()), static_cast<void*>(styles.data()));
     }
+    for (const auto& [start, end] : highlights) markHighlight(byteFromChar(start), byteFromChar(end));
     rewriting_ = false;
 
     sci(SCI_SETSEL, static_cast<unsigned long>(byteFromChar(anchor)), byteFromChar(caret));

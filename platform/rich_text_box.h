@@ -13,6 +13,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -124,6 +126,12 @@ public:
     void setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color);
     QColor colorAt(qint64 position) const;
     bool boldAt(qint64 position) const;
+    // A highlight: the selection in the colour and bold, until clearHighlights gives the
+    // plain colour without bold back to every character that still shows a highlight,
+    // wherever edits have moved it. Clearing costs what the highlights cover, never a
+    // pass over the text.
+    void highlightSelection(const QColor& color);
+    void clearHighlights();
 
     bool Modified() const { return modified_; }
     void setModified(bool modified) override;
@@ -245,6 +253,11 @@ private:
     QColor textColor_;
     static constexpr int kStrikeIndicator = 8;
     void markStrikeOut();
+    // Marks, without drawing anything, where highlights were put; edits move it along.
+    static constexpr int kHighlightIndicator = 9;
+    std::vector<std::pair<qint64, qint64>> highlightRuns() const;
+    void markHighlight(qint64 start, qint64 end);
+    std::array<bool, 256> highlightStyle_{};
 
     // Styles 1..31 and 40..255 are handed out for each colour and bold that is used;
     // style 0 is the plain text.

@@ -219,7 +219,8 @@ TEST(RichTextBox, EditShortcutsAreLeftToTheWindow) {
 }
 
 // Colours go by characters, runs may come out of order and overlap, survive an edit
-// before them, painting, and an 8-bit document turning UTF-8; a new text has none.
+// before them, painting, and an 8-bit document turning UTF-8; a new text has none. So do
+// highlights, until they are cleared.
 TEST(RichTextBox, ColouringRunsCountsCharacters) {
     const QColor blue(0, 0, 255);
     RichTextBox box;
@@ -227,10 +228,14 @@ TEST(RichTextBox, ColouringRunsCountsCharacters) {
     box.setColorOfRuns({{5, 2}, {0, 3}, {1, 1}}, blue);
     box.select(1, 1);
     box.setSelBold(true);
+    box.select(4, 1);
+    box.highlightSelection(Qt::red);
     box.setSelStart(0);
     box.setSelText(QString::fromUtf8("😀"));
     box.resize(300, 200);
     (void)box.grab();
+    EXPECT_TRUE(box.colorAt(6) == QColor(Qt::red) && box.boldAt(6));
+    box.clearHighlights();
     const QColor plain = box.textColor();
     const std::vector<QColor> expected = {plain, plain, blue, blue, blue, plain, plain, blue, blue};
     for (qint64 i = 2; i < qint64(expected.size()); ++i) EXPECT_EQ(box.colorAt(i), expected[size_t(i)]) << i;
