@@ -59,8 +59,11 @@ public:
         PrintPageHeader();
     }
 
-    // One line of the document's body, wrapped to the column.
-    void PrintDocumentBody(QStringView line) {
+    // One line of the document's body, wrapped to the column. The empty line that the
+    // text's final line end leaves behind shows nothing, so it never opens a column or page.
+    void PrintDocumentBody(QStringView line, bool lastLine) {
+        if (lastLine && line.isEmpty() && y_ > bottom_)
+            return;
         do {
             if (twoColumns_ && y_ > bottom_ && column_ == 1) {
                 y_ = 4.0 * lh_;
@@ -139,8 +142,9 @@ PrintRun SetupPrinter(const PrintMetrics& metrics, const PrintPageSettings& sett
 PrintLayout layOutPrint(const QString& text, const QString& caption, const QString& date,
                         const PrintPageSettings& settings, const PrintMetrics& metrics) {
     Layouter layouter(caption, date, settings, metrics);
-    for (QStringView line : splitLines(text))
-        layouter.PrintDocumentBody(line);
+    const std::vector<QStringView> lines = splitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        layouter.PrintDocumentBody(lines[i], i + 1 == lines.size());
     return layouter.take();
 }
 
