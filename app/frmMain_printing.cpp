@@ -9,7 +9,6 @@
 #include "app/printing/PrintSetting.h"
 #include "app/printing/print_document.h"
 #include "common/shared_state.h"
-#include "platform/modal.h"
 #include "platform/printer_surface.h"
 #include "platform/rich_text_box.h"
 
@@ -28,10 +27,6 @@ PrintCommands& printCommands(frmMain& main) {
     return *main.findChild<PrintCommands*>(QStringLiteral("PrintCommands"), Qt::FindDirectChildrenOnly);
 }
 
-void tellPrintFailure(QWidget* parent, const QString& text) {
-    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
-}
-
 }  // namespace
 
 void registerPrintCommands(frmMain& main) {
@@ -47,17 +42,16 @@ void mnuFilePrint_Click(frmMain& main) {
         return;
     main.documents().gTargetDoc = doc;
     PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;
     try {
         PrinterSurface surface(printCommands(main).printer);
         outcome = PrintDocument(surface, doc->txtText->Text(), doc->caption(),
                                 QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state());
+        reason = surface.failureReason();
     } catch (const std::exception&) {
         outcome = PrintOutcome::Failed;
     }
-    if (outcome == PrintOutcome::NoPrinter)
-        tellPrintFailure(&main, QStringLiteral("プリンタが見つかりません。"));
-    else if (outcome == PrintOutcome::Failed)
-        tellPrintFailure(&main, QStringLiteral("印刷できませんでした。"));
+    tellPrintOutcome(&main, outcome, reason);
 }
 
 void mnuFilePrinterSetup_Click(frmMain& main) {

@@ -10,7 +10,6 @@
 
 #include "platform/PictureBox.h"
 #include "platform/fonts.h"
-#include "platform/modal.h"
 #include "platform/window_printer.h"
 
 namespace quillmar {
@@ -202,12 +201,7 @@ void CalculatorFrame::printWindow() {
     Picture3->setVisible(true);
     CalcAndDraw();
 
-    if (outcome == PrintOutcome::NoPrinter)
-        modal::msgBox(this, QStringLiteral("プリンタが見つかりません。"), int{modal::kOkOnly} | int{modal::kExclamation},
-                      QStringLiteral("Print"));
-    else if (outcome == PrintOutcome::Failed)
-        modal::msgBox(this, QStringLiteral("印刷できませんでした。"), int{modal::kOkOnly} | int{modal::kExclamation},
-                      QStringLiteral("Print"));
+    tellPrintOutcome(this, outcome, QString());
 }
 
 bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {

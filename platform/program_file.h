@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <optional>
 
+class QSaveFile;
+
 namespace quillmar {
 
 // The code page a document is read in and saved in. Each document keeps its own.
@@ -93,5 +95,9 @@ ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEnc
 
 // The same for bytes already encoded.
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+// Ends a write that went to the save file as it was written: renames it over the target
+// when every byte reached the disk, else drops it and gives the system's reason.
+bool commitFile(QSaveFile& file, QString* error);
 
 }  // namespace quillmar

@@ -6,7 +6,19 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/modal.h"
+
 namespace quillmar {
+
+void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reason) {
+    if (outcome == PrintOutcome::Printed)
+        return;
+    QString text = outcome == PrintOutcome::NoPrinter ? QStringLiteral("プリンタが見つかりません。")
+                                                      : QStringLiteral("印刷できませんでした。");
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
+}
 
 PrintOutcome DefaultWindowPrinter::printWindow(QWidget& window) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

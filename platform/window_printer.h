@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace quillmar {
 
 enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+// Tells the user that there was no printer or that printing failed, with the system's
+// reason when it gave one; a print that went through says nothing.
+void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reason);
 
 // Prints a whole window, as it looks on the screen, on the default printer. Windows
 // take one of these so that tests can print without a printer.

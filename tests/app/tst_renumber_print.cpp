@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 #include "app/printing/PrintSetting.h"
 #include "app/text_tools/frmNumberArrange.h"
@@ -30,6 +32,17 @@ struct Fixture : test::MainWindowFixture {
     PrintSetting* printSetting() {
         w().runCommand(QStringLiteral("mnuFilePrinterSetup"));
         return w().findChild<PrintSetting*>(QStringLiteral("PrintSetting"));
+    }
+    // Printer Setup's printer dialog answered with printing to the PDF file.
+    void choosePdf(const QString& pdf, QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+        answers.dialogHandler = [=](QDialog* dialog) {
+            QPrinter* printer = qobject_cast<QPrintDialog*>(dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPageOrientation(orientation);
+            return int(QDialog::Accepted);
+        };
+        printSetting()->Command1->click();
     }
 };
 
@@ -119,29 +132,37 @@ private slots:
         window->Command4->click();
         QCOMPARE(f.state.gPrintLeft, 10L);
         const QString pdf = f.file(QStringLiteral("program.pdf"));
-        window = f.printSetting();
-        f.answers.dialogHandler = [&](QDialog* dialog) {
-            auto* print = qobject_cast<QPrintDialog*>(dialog);
-            print->printer()->setOutputFormat(QPrinter::PdfFormat);
-            print->printer()->setOutputFileName(pdf);
-            print->printer()->setPageOrientation(QPageLayout::Landscape);
-            return int(QDialog::Accepted);
-        };
-        window->Command1->click();
+        f.choosePdf(pdf, QPageLayout::Landscape);
         QCOMPARE(f.state.gPrintOrientation, 2);
-        window->Command3->click();
+        f.printSetting()->Command3->click();
         QString program;
         for (int i = 1; i <= 120; ++i)
             program += QStringLiteral("N%1 G01 X%2. Z-5.\r\n").arg(i).arg(i * 2);
         f.newWindow(program);
         f.w().runCommand(QStringLiteral("mnuFilePrint"));
         QCOMPARE(f.answers.messages.size(), size_t(1));
-        const QByteArray bytes = test::readBytes(pdf);
-        QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") >= 2);
+        QVERIFY(test::readBytes(pdf).startsWith("%PDF"));
+        QVERIFY(test::pdfPageCount(pdf) >= 2);
         f.answers.dialogHandler = [](QDialog*) { return int(QDialog::Rejected); };
         f.printSetting()->Command1->click();  // a cancelled dialog keeps the orientation
         QCOMPARE(f.state.gPrintOrientation, 2);
+    }
+
+    // A full disk or a missing folder: the reason is told and no file is left half written.
+    void aPdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile() {
+        Fixture f;
+        f.newWindow(kProgram);
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        QVERIFY(test::writeBytes(pdf, "old"));
+        for (const auto& [target, error] : {std::pair{pdf, EFBIG}, {f.file(QStringLiteral("gone/program.pdf")), ENOENT}}) {
+            f.choosePdf(target);
+            test::FileSizeLimit full(1024);
+            QCOMPARE(f.messageOf([&] { f.w().runCommand(QStringLiteral("mnuFilePrint")); }),
+                     QStringLiteral("印刷できませんでした。\r\n%1: %2").arg(QString::fromLocal8Bit(std::strerror(error)), target));
+        }
+        QCOMPARE(test::readBytes(pdf), QByteArray("old"));
+        QCOMPARE(QDir(f.files.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("program.pdf")});
     }
 
     void printWithoutAPrinterSaysSo() {
