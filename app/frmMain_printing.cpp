@@ -9,6 +9,7 @@
 #include "app/printing/PrintSetting.h"
 #include "app/printing/print_document.h"
 #include "common/shared_state.h"
+#include "platform/modal.h"
 #include "platform/printer_surface.h"
 #include "platform/rich_text_box.h"
 
@@ -44,9 +45,13 @@ void mnuFilePrint_Click(frmMain& main) {
     PrintOutcome outcome = PrintOutcome::Failed;
     QString reason;
     try {
+        modal::Progress progress(&main, QStringLiteral("Print"));
         PrinterSurface surface(printCommands(main).printer);
         outcome = PrintDocument(surface, doc->txtText->Text(), doc->caption(),
-                                QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state());
+                                QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state(),
+                                [&progress](qint64 page, double done) {
+                                    return progress.step(done, QStringLiteral("Page %1").arg(page));
+                                });
         reason = surface.failureReason();
     } catch (const std::exception&) {
         outcome = PrintOutcome::Failed;

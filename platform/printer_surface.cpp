@@ -123,6 +123,18 @@ PrintOutcome PrinterJob::end() {
     return PrintOutcome::Printed;
 }
 
+void PrinterJob::cancel() {
+    if (file_) {
+        painter_.end();
+        writer_.reset();
+        file_.reset();  // never committed: the save file is dropped
+        return;
+    }
+    // Not every print system can take a job back; what it cannot is sent as printed so far.
+    printer_->abort();
+    painter_.end();
+}
+
 PrinterSurface::PrinterSurface(const PrinterChoice& choice) : job_(choice) {}
 
 PrinterSurface::~PrinterSurface() = default;

@@ -54,6 +54,8 @@ public:
     void newPage();
     // Sends the job; Failed when the printer or the file refused it.
     PrintOutcome end();
+    // Asks the printer to drop the job; a PDF file is not written at all.
+    void cancel();
     // Why the job failed, in the system's words; empty when it gave no reason.
     const QString& failureReason() const { return reason_; }
 
@@ -87,6 +89,7 @@ public:
     void drawLine(QPointF from, QPointF to) override;
     void newPage() override;
     PrintOutcome end() override;
+    void cancel() override { job_.cancel(); }
     QString failureReason() const override { return job_.failureReason(); }
 
 private:

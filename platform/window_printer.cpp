@@ -11,7 +11,7 @@
 namespace quillmar {
 
 void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reason) {
-    if (outcome == PrintOutcome::Printed)
+    if (outcome != PrintOutcome::NoPrinter && outcome != PrintOutcome::Failed)
         return;
     QString text = outcome == PrintOutcome::NoPrinter ? QStringLiteral("プリンタが見つかりません。")
                                                       : QStringLiteral("印刷できませんでした。");

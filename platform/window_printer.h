@@ -6,10 +6,10 @@ class QWidget;
 
 namespace quillmar {
 
-enum class PrintOutcome { Printed, NoPrinter, Failed };
+enum class PrintOutcome { Printed, NoPrinter, Failed, Cancelled };
 
 // Tells the user that there was no printer or that printing failed, with the system's
-// reason when it gave one; a print that went through says nothing.
+// reason when it gave one; a print that went through or was cancelled says nothing.
 void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reason);
 
 // Prints a whole window, as it looks on the screen, on the default printer. Windows

@@ -165,6 +165,25 @@ private slots:
                  QStringList{QStringLiteral("program.pdf")});
     }
 
+    // A long print shows how far it has come, page by page; Cancel leaves no file.
+    void aPrintShowsItsProgressAndCanBeCancelled() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        f.choosePdf(pdf);
+        f.newWindow(QStringLiteral("G01 X1.\r\n").repeated(300));
+        QList<double> done;
+        for (const int cancelAt : {2, 0}) {
+            done.clear();
+            f.answers.progressHandler = [&](const modal::ProgressStep& step) {
+                return done << step.done, done.size() != cancelAt;
+            };
+            QCOMPARE(f.messageOf([&] { f.w().runCommand(QStringLiteral("mnuFilePrint")); }), QString());
+            QCOMPARE(QDir(f.files.path()).entryList(QDir::Files | QDir::Hidden).size(), cancelAt ? 0 : 1);
+        }
+        QVERIFY(done.size() > 2 && std::is_sorted(done.begin(), done.end()) && done.back() == 1.0);
+        QCOMPARE(test::pdfPageCount(pdf), done.size());
+    }
+
     void printWithoutAPrinterSaysSo() {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer");
