@@ -12,15 +12,18 @@
 #include "platform/modal.h"
 #include "platform/printer_surface.h"
 #include "platform/rich_text_box.h"
+#include "platform/window_printer.h"
 
 namespace quillmar {
 namespace {
 
-// The printer chosen in Printer Setup outlives the window: File > Print uses it.
+// The printer chosen in Printer Setup outlives the window: File > Print and the
+// calculators' Print buttons use it.
 class PrintCommands : public QObject {
 public:
     explicit PrintCommands(QObject* parent) : QObject(parent) {}
     PrinterChoice printer;
+    ChosenWindowPrinter windowPrinter{printer};
     QPointer<PrintSetting> window;
 };
 
@@ -36,6 +39,8 @@ void registerPrintCommands(frmMain& main) {
     main.setCommand(QStringLiteral("mnuFilePrint"), [&main](int) { mnuFilePrint_Click(main); });
     main.setCommand(QStringLiteral("mnuFilePrinterSetup"), [&main](int) { mnuFilePrinterSetup_Click(main); });
 }
+
+WindowPrinter& chosenWindowPrinter(frmMain& main) { return printCommands(main).windowPrinter; }
 
 void mnuFilePrint_Click(frmMain& main) {
     frmDocument* doc = main.activeDocument();

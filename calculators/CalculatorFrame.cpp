@@ -190,8 +190,10 @@ void CalculatorFrame::printWindow() {
     CalcAndDraw();
 
     PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;
     try {
         outcome = printer_->printWindow(*this);
+        reason = printer_->failureReason();
     } catch (...) {
         outcome = PrintOutcome::Failed;
     }
@@ -201,7 +203,7 @@ void CalculatorFrame::printWindow() {
     Picture3->setVisible(true);
     CalcAndDraw();
 
-    tellPrintOutcome(this, outcome, QString());
+    tellPrintOutcome(this, outcome, reason);
 }
 
 bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {

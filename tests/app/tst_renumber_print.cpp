@@ -184,6 +184,17 @@ private slots:
         QCOMPARE(test::pdfPageCount(pdf), done.size());
     }
 
+    void theCalculatorsPrintOnTheChosenPrinter() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("calculator.pdf"));
+        f.choosePdf(pdf);
+        f.newWindow(kProgram);
+        f.w().runCommand(QStringLiteral("LineCycle"));
+        auto* print = f.w().toolWindow(QStringLiteral("frmLineR"))->findChild<QPushButton*>(QStringLiteral("Command10"));
+        QCOMPARE(f.messageOf([&] { print->click(); }), QString());
+        QCOMPARE(test::pdfPageCount(pdf), 1);
+    }
+
     void printWithoutAPrinterSaysSo() {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer");
