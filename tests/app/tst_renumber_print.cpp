@@ -184,6 +184,26 @@ private slots:
         QCOMPARE(test::pdfPageCount(pdf), done.size());
     }
 
+    // A page filled to its last line and ended with a line end is one sheet, in one
+    // column and in two.
+    void aFullPageEndingInALineEndPrintsOneSheet() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        f.choosePdf(pdf);
+        const QString line = QStringLiteral("G01\r\n");
+        f.newWindow(line.repeated(1000));
+        double firstPage = 0;  // its share of the text tells how many lines a page holds
+        f.answers.progressHandler = [&](const modal::ProgressStep& step) { return firstPage = step.done, false; };
+        f.w().runCommand(QStringLiteral("mnuFilePrint"));
+        f.answers.progressHandler = {};
+        for (const int columns : {1, 2}) {
+            f.state.gPrintLineMode = columns;
+            f.newWindow(line.repeated(qRound(firstPage * 1000) * columns));
+            f.w().runCommand(QStringLiteral("mnuFilePrint"));
+            QCOMPARE(test::pdfPageCount(pdf), 1);
+        }
+    }
+
     void theCalculatorsPrintOnTheChosenPrinter() {
         Fixture f;
         const QString pdf = f.file(QStringLiteral("calculator.pdf"));
