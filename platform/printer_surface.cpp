@@ -80,8 +80,9 @@ PrintOutcome PrinterJob::begin(const QString& documentName, int orientation) {
     if (printer_->outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer_->outputFileName();
         file_ = std::make_unique<QSaveFile>(path);
-        if (!file_->open(QIODevice::WriteOnly))
-            return fail(file_->errorString() + QStringLiteral(": ") + path);
+        QString error;
+        if (!openFile(*file_, &error))
+            return fail(error + QStringLiteral(": ") + path);
         writer_ = std::make_unique<QPdfWriter>(file_.get());
         writer_->setResolution(printer_->resolution());
         writer_->setPageLayout(printer_->pageLayout());

@@ -193,16 +193,27 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
 
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+    if (!openFile(file, error))
         return false;
-    }
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;
     }
     return commitFile(file, error);
+}
+
+bool openFile(QSaveFile& file, QString* error) {
+    const QFileInfo target(file.fileName());
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        if (error) *error = QStringLiteral("Not a regular file");
+        return false;
+    }
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool commitFile(QSaveFile& file, QString* error) {

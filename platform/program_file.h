@@ -96,6 +96,11 @@ ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEnc
 // The same for bytes already encoded.
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
 
+// Starts a write to the save file's target, refused (with the reason) where the target
+// cannot take it. A device or a pipe is refused too: a file renamed over it would take
+// its place.
+bool openFile(QSaveFile& file, QString* error);
+
 // Ends a write that went to the save file as it was written: renames it over the target
 // when every byte reached the disk, else drops it and gives the system's reason.
 bool commitFile(QSaveFile& file, QString* error);

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "app/printing/PrintSetting.h"
 #include "app/text_tools/frmNumberArrange.h"
@@ -154,15 +155,21 @@ private slots:
         f.newWindow(kProgram);
         const QString pdf = f.file(QStringLiteral("program.pdf"));
         QVERIFY(test::writeBytes(pdf, "old"));
-        for (const auto& [target, error] : {std::pair{pdf, EFBIG}, {f.file(QStringLiteral("gone/program.pdf")), ENOENT}}) {
+        const QString pipe = f.file(QStringLiteral("pipe.pdf"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const auto& [target, reason] :
+             {std::pair{pdf, QString::fromLocal8Bit(std::strerror(EFBIG))},
+              {f.file(QStringLiteral("gone/program.pdf")), QString::fromLocal8Bit(std::strerror(ENOENT))},
+              {pipe, QStringLiteral("Not a regular file")}}) {
             f.choosePdf(target);
             test::FileSizeLimit full(1024);
             QCOMPARE(f.messageOf([&] { f.w().runCommand(QStringLiteral("mnuFilePrint")); }),
-                     QStringLiteral("印刷できませんでした。\r\n%1: %2").arg(QString::fromLocal8Bit(std::strerror(error)), target));
+                     QStringLiteral("印刷できませんでした。\r\n%1: %2").arg(reason, target));
         }
         QCOMPARE(test::readBytes(pdf), QByteArray("old"));
-        QCOMPARE(QDir(f.files.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("program.pdf")});
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        QCOMPARE(QDir(f.files.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("pipe.pdf"), QStringLiteral("program.pdf")}));
     }
 
     // A long print shows how far it has come, page by page; Cancel leaves no file.

@@ -105,6 +105,10 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.min")});
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(writeProgramFile(fifo, u"M30", TextEncoding::Utf8).ok);
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "a device or a pipe keeps its place";
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("gone/p.min")), u"M30", TextEncoding::Utf8).ok);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }
