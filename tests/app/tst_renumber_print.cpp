@@ -149,7 +149,8 @@ private slots:
         QCOMPARE(f.state.gPrintOrientation, 2);
     }
 
-    // A full disk or a missing folder: the reason is told and no file is left half written.
+    // A full disk, a missing folder or a pipe in the way: the reason is told and no file is
+    // left half written.
     void aPdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile() {
         Fixture f;
         f.newWindow(kProgram);
@@ -217,7 +218,8 @@ private slots:
         f.choosePdf(pdf);
         f.newWindow(kProgram);
         f.w().runCommand(QStringLiteral("LineCycle"));
-        auto* print = f.w().toolWindow(QStringLiteral("frmLineR"))->findChild<QPushButton*>(QStringLiteral("Command10"));
+        QWidget* calculator = f.w().toolWindow(QStringLiteral("frmLineR"));
+        auto* print = calculator->findChild<QPushButton*>(QStringLiteral("Command10"));
         QCOMPARE(f.messageOf([&] { print->click(); }), QString());
         QCOMPARE(test::pdfPageCount(pdf), 1);
     }
