@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -143,6 +145,30 @@ int exec(QDialog* dialog) {
         return gResponder->dialog(dialog);
     }
     return dialog->exec();
+}
+
+Progress::Progress(QWidget* parent, const QString& title) : title_(title) {
+    if (gResponder)
+        return;
+    // A thousand steps move the bar often enough for Cancel to be heard (the dialog takes
+    // its clicks only when the bar moves) without slowing the task.
+    dialog_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 1000, parent);
+    dialog_->setWindowTitle(title);
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    dialog_->setMinimumDuration(500);
+    dialog_->setAutoClose(false);
+    dialog_->setValue(0);
+}
+
+Progress::~Progress() = default;
+
+bool Progress::step(double done, const QString& label) {
+    done = done >= 0.0 ? std::min(done, 1.0) : 0.0;
+    if (!dialog_)
+        return !gResponder || !gResponder->progress || gResponder->progress({title_, label, done});
+    dialog_->setLabelText(label);
+    dialog_->setValue(static_cast<int>(done * dialog_->maximum()));
+    return !dialog_->wasCanceled();
 }
 
 QStringList nameFilters(const QString& filter) {

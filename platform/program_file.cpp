@@ -197,15 +197,38 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
 
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
     QSaveFile file(path);
+    if (!openFile(file, error))
+        return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return commitFile(file, error);
+}
+
+bool openFile(QSaveFile& file, QString* error) {
+    const QFileInfo target(file.fileName());
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        if (error) *error = QStringLiteral("Not a regular file");
+        return false;
+    }
     if (!file.open(QIODevice::WriteOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
+    return true;
+}
+
+bool commitFile(QSaveFile& file, QString* error) {
     // The write is buffered: a full disk shows only when the buffer goes out, and the
     // commit would rename the short file over the old one all the same, so the flush is
-    // checked before it.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    // checked before it. A write the disk cut short carries no reason; the next attempt,
+    // refused outright, has the system's own.
+    bool flushed = file.flush();
+    if (!flushed)
+        flushed = file.flush();
+    if (!flushed || file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;

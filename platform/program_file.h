@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <optional>
 
+class QSaveFile;
+
 namespace quillmar {
 
 // The code page a document is read in and saved in. Each document keeps its own.
@@ -100,5 +102,14 @@ ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEnc
 
 // The same for bytes already encoded.
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+// Starts a write to the save file's target, refused (with the reason) where the target
+// cannot take it. A device or a pipe is refused too: a file renamed over it would take
+// its place.
+bool openFile(QSaveFile& file, QString* error);
+
+// Ends a write that went to the save file as it was written: renames it over the target
+// when every byte reached the disk, else drops it and gives the system's reason.
+bool commitFile(QSaveFile& file, QString* error);
 
 }  // namespace quillmar

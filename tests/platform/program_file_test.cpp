@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 #include "support/main_window.h"
@@ -121,20 +121,20 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.min"));
     ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    auto* const previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ProgramFileWrite written = writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-    EXPECT_TRUE(!written.ok && !written.error.isEmpty());
+    const ProgramFileWrite written = [&] {
+        test::FileSizeLimit full(1024);
+        return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
+    }();
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.min")});
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(writeProgramFile(fifo, u"M30", TextEncoding::Utf8).ok);
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "a device or a pipe keeps its place";
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("gone/p.min")), u"M30", TextEncoding::Utf8).ok);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }
