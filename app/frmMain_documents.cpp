@@ -153,10 +153,12 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     RearrangeWindows();
     docs_.gWorkText.clear();
 
-    doc->txtText->setMousePointer(MousePointer::Hourglass);
-    // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
-    const ProgramFileRead read = readProgramFile(path, ReadAs::Bytes);
-    doc->txtText->setMousePointer(MousePointer::Default);
+    ProgramFileRead read;
+    {
+        const WaitPointer busy(*doc->txtText);
+        // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
+        read = readProgramFile(path, ReadAs::Bytes);
+    }
     if (read.status == ProgramFileRead::Status::Failed) {
         // A file that cannot be read must never be saved over: its window goes again.
         modal::msgBox(this, path + QStringLiteral("\r\n") + read.error, modal::kOkOnly | modal::kExclamation, kAppTitle);
@@ -251,9 +253,11 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
                       modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
         return false;
     TextEncoding encoding = text->encoding();
-    text->setMousePointer(MousePointer::Hourglass);
-    ProgramFileWrite written = text->saveTo(path, encoding);
-    text->setMousePointer(MousePointer::Default);
+    const auto save = [&] {
+        const WaitPointer busy(*text);
+        return text->saveTo(path, encoding);
+    };
+    ProgramFileWrite written = save();
     if (written.unrepresentable) {
         // A controller reading the old code page would get another file: only the user decides.
         const bool eightBitChanges = encoding == TextEncoding::Latin1 && holdsEightBitCharacters(text->Text());
@@ -263,9 +267,7 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         if (modal::msgBox(this, question, modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
             return false;
         encoding = TextEncoding::Utf8;
-        text->setMousePointer(MousePointer::Hourglass);
-        written = text->saveTo(path, encoding);
-        text->setMousePointer(MousePointer::Default);
+        written = save();
     }
     if (!written.ok) {
         state_.gSaveDir = QFileInfo(path).absolutePath();

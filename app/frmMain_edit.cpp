@@ -33,11 +33,10 @@ void frmMain::stepUndoRing(Step step, bool forward) {
     const int slot = doc->DocIndex;
     std::optional<qint64> caret;
     if (forward ? docs_.undo.canUndo(slot) : docs_.undo.canRedo(slot)) {
-        docs_.undo.setSuspended(slot, true);
+        const UndoRing::Suspension quiet(docs_.undo, slot);
         doc->txtText->rewrite([&] { caret = step(slot, doc->undoText()); });
         if (caret)
             doc->txtText->setSelStart(std::min<qint64>(*caret, doc->txtText->textLength()));
-        docs_.undo.setSuspended(slot, false);
     }
     if (forward) {
         if (caret)

@@ -296,4 +296,17 @@ private:
     bool composing_ = false;
 };
 
+// The wait pointer over a text box while it lives; the default one comes back however
+// the scope ends, an error included.
+class WaitPointer {
+public:
+    explicit WaitPointer(RichTextBox& box) : box_(box) { box_.setMousePointer(MousePointer::Hourglass); }
+    ~WaitPointer() { box_.setMousePointer(MousePointer::Default); }
+    WaitPointer(const WaitPointer&) = delete;
+    WaitPointer& operator=(const WaitPointer&) = delete;
+
+private:
+    RichTextBox& box_;
+};
+
 }  // namespace quillmar
