@@ -1,9 +1,13 @@
 #include "app/editing_rules.h"
 
+#include "platform/typed_keys.h"
+
 namespace quillmar {
 
+bool autoNumbers(int key) { return typesCharacter(key) && key != kKeyBackspace && key != kKeyEnter; }
+
 QString autoNumberInsert(QStringView text, qint64 caret, char16_t key) {
-    if (key == 8 || key == 13)
+    if (!autoNumbers(key))
         return {};
     // A line start is the text's start or just after a CR LF (or the LF of a file that
     // ends its lines with LF alone).

@@ -9,6 +9,7 @@
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
@@ -19,8 +20,6 @@ namespace quillmar {
 namespace {
 
 const QString kAppTitle = QStringLiteral("Quillmar");
-const QString kRecentFile = QStringLiteral("RecentFile");
-const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
 
 // An 8-bit document shows each byte above 0x7F as the character of that number, so saving
 // it as UTF-8 writes other bytes for them: whatever the file meant by them is lost.
@@ -179,7 +178,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
 }
 
 void frmMain::AddRecentFile(const QString& path) {
-    for (int i = 5; i >= 2; --i) {
+    for (int i = kRecentFileCount; i >= 2; --i) {
         QAction* item = menus_->action(kRecentFileMenu, i);
         const QString previous = menus_->action(kRecentFileMenu, i - 1)->text();
         item->setText(previous);
@@ -298,8 +297,8 @@ void frmMain::mnuFileFont_Click() {
         font.setPointSize(static_cast<int>(state_.gTextFontSize));
         doc->txtText->setTextFont(font);
         // The colour is chosen beside the font; cancelling it keeps the colour.
-        if (const std::optional<QColor> color = modal::colorDialog(this, doc->txtText->textColor()))
-            doc->txtText->setTextColor(*color);
+        if (const std::optional<QColor> colour = modal::colourDialog(this, doc->txtText->textColour()))
+            doc->txtText->setTextColour(*colour);
     }
 }
 

@@ -38,7 +38,7 @@ long eolModeOf(QByteArrayView bytes) {
 
 RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     font_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    textColor_ = palette().color(QPalette::Text);
+    textColour_ = palette().color(QPalette::Text);
 
     // No lexer: the program colours the text itself and nothing may restyle it.
     sci(SCI_SETLEXER, SCLEX_CONTAINER);
