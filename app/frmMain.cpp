@@ -16,7 +16,6 @@
 #include "common/shared_state.h"
 #include "common/single.h"
 #include "app/menu_tree.h"
-#include "app/window_arrangement.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -26,6 +25,7 @@
 #include "platform/key_locks.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 namespace {
@@ -126,11 +126,10 @@ void frmMain::readWindowPlacement() {
     const double top = stored("MainTop", 1000, (desktop.top() - desktop.height()) * ty, desktop.bottom() * ty);
     const double width = stored("MainWidth", 15000, kMinimumWindow.width() * tx, desktop.width() * tx);
     const double height = stored("MainHeight", 12000, kMinimumWindow.height() * ty, desktop.height() * ty);
-    const QRect wanted(qRound(left / tx), qRound(top / ty), qRound(width / tx), qRound(height / ty));
+    move(qRound(left / tx), qRound(top / ty));
+    resize(qRound(width / tx), qRound(height / ty));
     // What is written back at exit is the window's own placement; only the start is fitted.
-    const QRect placed = fitIntoArea(wanted, area);
-    move(placed.topLeft());
-    resize(placed.size());
+    fitOnScreen(*this);
 }
 
 void frmMain::readSettings() {

@@ -2,10 +2,8 @@
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/tool_windows.h"
-#include "app/window_arrangement.h"
-
-#include <QScreen>
 #include "platform/rich_text_box.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 
@@ -55,8 +53,7 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
     if (entry.prepare)
         entry.prepare(*this, *window);
     window->show();
-    if (const QScreen* screen = window->screen())
-        window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));
+    fitOnScreen(*window);
     window->raise();
     window->activateWindow();
     return window;
