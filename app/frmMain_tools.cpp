@@ -52,6 +52,7 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
         entry.opened(*window, *active);
     if (entry.prepare)
         entry.prepare(*this, *window);
+    keepTitleWhole(*window);
     window->show();
     fitOnScreen(*window);
     window->raise();

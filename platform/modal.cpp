@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/window_frame.h"
+
 namespace quillmar::modal {
 namespace {
 
@@ -41,6 +43,7 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
     QMessageBox box(parent);
     box.setText(text);
     box.setWindowTitle(title);
+    keepTitleWhole(box);
     switch (style & 0x70) {
         case kCritical: box.setIcon(QMessageBox::Critical); break;
         case kQuestion: box.setIcon(QMessageBox::Question); break;
@@ -137,6 +140,7 @@ std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial) {
 }
 
 int exec(QDialog* dialog) {
+    keepTitleWhole(*dialog);
     if (gResponder) {
         if (!gResponder->dialog)
             unanswered("dialog", dialog->windowTitle());

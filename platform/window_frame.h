@@ -21,4 +21,8 @@ QMargins windowFrame(const QWidget& window);
 // manager frames it, for only then is its frame known.
 void fitOnScreen(QWidget& window);
 
+// Keeps a top-level window wide enough for the window manager to show its whole title, and
+// no wider: a window whose title fits keeps its own size.
+void keepTitleWhole(QWidget& window);
+
 }  // namespace quillmar
