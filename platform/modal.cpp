@@ -29,6 +29,17 @@ QString withBothCases(const QString& pattern) {
     return lower == upper ? pattern : lower + QLatin1Char(' ') + upper;
 }
 
+// The folder itself, or the nearest one above it that exists: the dialog would take the last
+// part of a path that is no folder for a file name.
+QString existingFolder(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    QFileInfo folder(path);
+    while (!folder.isDir() && !folder.isRoot() && folder.absolutePath() != folder.absoluteFilePath())
+        folder.setFile(folder.absolutePath());
+    return folder.isDir() ? folder.absoluteFilePath() : QString();
+}
+
 }  // namespace
 
 void setResponder(Responder* responder) { gResponder = responder; }
@@ -95,7 +106,7 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, Q
             *folder = chosen ? QFileInfo(*chosen).absolutePath() : request.directory;
         return chosen;
     }
-    QFileDialog dialog(parent, request.title, request.directory);
+    QFileDialog dialog(parent, request.title, existingFolder(request.directory));
     dialog.setNameFilters(nameFilters(request.filter));
     if (request.kind == FileRequest::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
