@@ -23,6 +23,7 @@
 #include "cycles/frmProcessSetup.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/key_locks.h"
+#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 #include "platform/window_frame.h"
@@ -74,6 +75,7 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
         connect(view, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
     mdiArea_->viewport()->installEventFilter(this);
     registerWindowCommands();
+    modal::setKeyboard(&keys_);
 }
 
 
@@ -91,6 +93,8 @@ double frmMain::twipsPerPixelY() const {
 }
 
 frmMain::~frmMain() {
+    if (modal::keyboard() == &keys_)
+        modal::setKeyboard(nullptr);
     // Documents go while the bookkeeping they report to still exists.
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
     for (QMdiSubWindow* w : windows)

@@ -10,12 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/key_locks.h"
 #include "platform/window_frame.h"
 
 namespace quillmar::modal {
 namespace {
 
 Responder* gResponder = nullptr;
+KeyLocks* gKeyboard = nullptr;
 
 [[noreturn]] void unanswered(const char* what, const QString& detail) {
     std::fprintf(stderr, "modal %s shown with no answer ready in a test: %s\n", what,
@@ -43,6 +45,9 @@ QString existingFolder(const QString& path) {
 }  // namespace
 
 void setResponder(Responder* responder) { gResponder = responder; }
+
+void setKeyboard(KeyLocks* keys) { gKeyboard = keys; }
+KeyLocks* keyboard() { return gKeyboard; }
 Responder* responder() { return gResponder; }
 
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title) {
@@ -98,6 +103,8 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
 }
 
 std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, QString* folder) {
+    // Typed in capitals, a name would miss its file on a file system that tells case apart.
+    const KeyLockOff capsLock(gKeyboard, kVkCapsLock);
     if (gResponder) {
         if (!gResponder->file)
             unanswered("file dialog", request.title);
