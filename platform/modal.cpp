@@ -45,10 +45,10 @@ QString existingFolder(const QString& path) {
 }  // namespace
 
 void setResponder(Responder* responder) { gResponder = responder; }
+Responder* responder() { return gResponder; }
 
 void setKeyboard(KeyLocks* keys) { gKeyboard = keys; }
 KeyLocks* keyboard() { return gKeyboard; }
-Responder* responder() { return gResponder; }
 
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title) {
     if (gResponder) {
