@@ -9,6 +9,7 @@
 
 #include "calculators/CalculatorFrame.h"
 #include "platform/rich_text_box.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 
@@ -59,9 +60,9 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
         entry.opened(*window, *active);
     if (entry.prepare)
         entry.prepare(*this, *window);
+    keepTitleWhole(*window);
     window->show();
-    if (const QScreen* screen = window->screen())
-        window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));
+    fitOnScreen(*window);
     window->raise();
     window->activateWindow();
     return window;
