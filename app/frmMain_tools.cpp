@@ -3,10 +3,6 @@
 #include "app/frmMain.h"
 #include "app/print_commands.h"
 #include "app/tool_windows.h"
-#include "app/window_arrangement.h"
-
-#include <QScreen>
-
 #include "calculators/CalculatorFrame.h"
 #include "platform/rich_text_box.h"
 #include "platform/window_frame.h"
