@@ -24,7 +24,7 @@ QString autoNumberInsert(QStringView text, qint64 caret, char16_t key) {
     if (caret < 1 || caret > text.size())
         return {};
     const char16_t before = text[caret - 1].unicode();
-    if (before < 65 && key >= 65 && before != u' ' && before != u'=')
+    if (before < u'A' && key >= u'A' && before != u' ' && before != u'=')
         return QStringLiteral(" ");
     return {};
 }
