@@ -11,6 +11,7 @@
 #include "app/frmMain.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
+#include "app/quillmar_application.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -18,8 +19,6 @@
 
 namespace quillmar {
 namespace {
-
-const QString kAppTitle = QStringLiteral("Quillmar");
 
 // An 8-bit document shows each byte above 0x7F as the character of that number, so saving
 // it as UTF-8 writes other bytes for them: whatever the file meant by them is lost.
