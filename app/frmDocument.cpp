@@ -151,8 +151,7 @@ void frmDocument::txtText_GotFocus() {
 }
 
 void frmDocument::txtText_KeyPress(KeyPressArgs& args) {
-    if (!main_.state().gAutoNumber || args.keyAscii == 8 || args.keyAscii == 13 || args.keyAscii <= 0 ||
-        args.keyAscii > 0xFFFF)
+    if (!main_.state().gAutoNumber || !autoNumbers(args.keyAscii))
         return;
     const qint64 caret = txtText->SelStart();
     main_.documents().gSearchPos = caret;

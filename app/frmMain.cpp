@@ -14,6 +14,7 @@
 #include "app/frmDocument.h"
 #include "common/shared_state.h"
 #include "common/single.h"
+#include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
@@ -32,8 +33,6 @@ namespace {
 
 const QString kSettings = QString::fromLatin1(SettingsStore::kSettings);
 const QString kParameter = QString::fromLatin1(SettingsStore::kParameter);
-const QString kRecentFile = QStringLiteral("RecentFile");
-const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
 
 // The smallest main window a stored placement may give.
 constexpr QSize kMinimumWindow(160, 120);
@@ -154,7 +153,7 @@ void frmMain::readSettings() {
 }
 
 void frmMain::readRecentFiles() {
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString path = settings_.read(kSettings, kRecentFile + QString::number(n), QString());
         if (!path.isEmpty())
             setRecentFileCaption(n, path);
@@ -217,7 +216,7 @@ void frmMain::writeSettings() {
 }
 
 void frmMain::writeRecentFiles() {
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString caption = recentFileCaption(n);
         if (!caption.isEmpty() && !caption.startsWith(kRecentFile))
             settings_.write(kSettings, kRecentFile + QString::number(n), caption);

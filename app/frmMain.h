@@ -135,7 +135,7 @@ public:
     // An open tool window by class name, or nullptr.
     QWidget* toolWindow(const QString& name) const;
 
-    // Recent-file entries 1 to 5: their captions, "RecentFile" + n while unused.
+    // Recent-file entries 1 to kRecentFileCount: their captions, "RecentFile" + n while unused.
     QString recentFileCaption(int n) const;
     void setRecentFileCaption(int n, const QString& path);
 

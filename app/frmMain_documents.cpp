@@ -9,7 +9,9 @@
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/menu_table.h"
 #include "app/menu_tree.h"
+#include "app/quillmar_application.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -17,10 +19,6 @@
 
 namespace quillmar {
 namespace {
-
-const QString kAppTitle = QStringLiteral("Quillmar");
-const QString kRecentFile = QStringLiteral("RecentFile");
-const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
 
 // An 8-bit document shows each byte above 0x7F as the character of that number, so saving
 // it as UTF-8 writes other bytes for them: whatever the file meant by them is lost.
@@ -153,10 +151,12 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     RearrangeWindows();
     docs_.gWorkText.clear();
 
-    doc->txtText->setMousePointer(MousePointer::Hourglass);
-    // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
-    const ProgramFileRead read = readProgramFile(path, ReadAs::Bytes);
-    doc->txtText->setMousePointer(MousePointer::Default);
+    ProgramFileRead read;
+    {
+        const WaitPointer busy(*doc->txtText);
+        // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
+        read = readProgramFile(path, ReadAs::Bytes);
+    }
     if (read.status == ProgramFileRead::Status::Failed) {
         // A file that cannot be read must never be saved over: its window goes again.
         modal::msgBox(this, path + QStringLiteral("\r\n") + read.error, modal::kOkOnly | modal::kExclamation, kAppTitle);
@@ -177,7 +177,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
 }
 
 void frmMain::AddRecentFile(const QString& path) {
-    for (int i = 5; i >= 2; --i) {
+    for (int i = kRecentFileCount; i >= 2; --i) {
         QAction* item = menus_->action(kRecentFileMenu, i);
         const QString previous = menus_->action(kRecentFileMenu, i - 1)->text();
         item->setText(previous);
@@ -251,9 +251,11 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
                       modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
         return false;
     TextEncoding encoding = text->encoding();
-    text->setMousePointer(MousePointer::Hourglass);
-    ProgramFileWrite written = text->saveTo(path, encoding);
-    text->setMousePointer(MousePointer::Default);
+    const auto save = [&] {
+        const WaitPointer busy(*text);
+        return text->saveTo(path, encoding);
+    };
+    ProgramFileWrite written = save();
     if (written.unrepresentable) {
         // A controller reading the old code page would get another file: only the user decides.
         const bool eightBitChanges = encoding == TextEncoding::Latin1 && holdsEightBitCharacters(text->Text());
@@ -263,9 +265,7 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         if (modal::msgBox(this, question, modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
             return false;
         encoding = TextEncoding::Utf8;
-        text->setMousePointer(MousePointer::Hourglass);
-        written = text->saveTo(path, encoding);
-        text->setMousePointer(MousePointer::Default);
+        written = save();
     }
     if (!written.ok) {
         state_.gSaveDir = QFileInfo(path).absolutePath();
@@ -296,8 +296,8 @@ void frmMain::mnuFileFont_Click() {
         font.setPointSize(static_cast<int>(state_.gTextFontSize));
         doc->txtText->setTextFont(font);
         // The colour is chosen beside the font; cancelling it keeps the colour.
-        if (const std::optional<QColor> color = modal::colorDialog(this, doc->txtText->textColor()))
-            doc->txtText->setTextColor(*color);
+        if (const std::optional<QColor> colour = modal::colourDialog(this, doc->txtText->textColour()))
+            doc->txtText->setTextColour(*colour);
     }
 }
 

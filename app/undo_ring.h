@@ -38,6 +38,20 @@ public:
         qint64 insertedLength = 0;
     };
 
+    // Keeps a slot from recording while it lives, as while the ring rewrites the text
+    // itself; the slot records again however the scope ends, an error included.
+    class Suspension {
+    public:
+        Suspension(UndoRing& ring, int slot) : ring_(ring), slot_(slot) { ring_.setSuspended(slot_, true); }
+        ~Suspension() { ring_.setSuspended(slot_, false); }
+        Suspension(const Suspension&) = delete;
+        Suspension& operator=(const Suspension&) = delete;
+
+    private:
+        UndoRing& ring_;
+        int slot_;
+    };
+
     // Empties a slot's ring when a document takes the slot.
     void ResetUndoHistory(int slot);
     // Records the changes (applied in order) that made `text` from the state the ring

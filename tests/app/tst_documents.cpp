@@ -182,7 +182,7 @@ private slots:
         RichTextBox* t = f.newDocument("O1234 G00 X1.");
         t->setSelStart(3);
         f.w().mnuColor_Click();  // every non-digit blue, the caret kept
-        QCOMPARE(t->colorAt(6), QColor(0, 0, 255));
+        QCOMPARE(t->colourAt(6), QColor(0, 0, 255));
         t->select(10, 3);
         f.w().mnuEditCut_Click();
         t->setSelStart(0);
@@ -196,10 +196,10 @@ private slots:
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X\r\n"));
         QFont chosen("IPAMincho");
         chosen.setPointSizeF(10.5);
-        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
+        f.answers.fontAnswers.push_back(chosen), f.answers.colourAnswers.push_back(QColor(Qt::red));
         f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontSize, 10L);
-        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColor() == Qt::red);
+        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColour() == Qt::red);
     }
 
     void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {
