@@ -21,8 +21,6 @@ struct DocumentState {
     int untitledCounter = 0;
     // The document that tool and calculator windows write into; a closed one is no target.
     QPointer<frmDocument> gTargetDoc;
-    // Set only while a loaded file's text goes into its new window.
-    bool gSuppressModified = false;
     QString gFileName;
     UndoRing undo;
     // Where a following Find Next continues; automatic numbering and Change color set it.

@@ -135,8 +135,6 @@ void frmDocument::txtText_Change(const TextChange& change) {
         docs.undo.record(DocIndex, edits, txtText->SelStart(), *undoText_);
     }
     main_.setUndoEnabled(true);
-    if (!docs.gSuppressModified)
-        txtText->setModified(true);
 }
 
 void frmDocument::txtText_GotFocus() {

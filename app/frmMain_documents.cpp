@@ -165,9 +165,8 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
         docs_.gDocSlotUsed[slot] = false;
         return nullptr;
     }
-    docs_.gSuppressModified = true;
+    // The control marks every change modified, loading too; the file's own text is not.
     doc->txtText->load(read);
-    docs_.gSuppressModified = false;
     doc->txtText->setModified(false);
     doc->rememberFileOnDisk();
     enableDocumentCommands(true);
