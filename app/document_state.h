@@ -25,8 +25,6 @@ struct DocumentState {
     UndoRing undo;
     // Where a following Find Next continues; automatic numbering and Change color set it.
     qint64 gSearchPos = 0;
-    // The working copy of the text tools, cleared when a file is opened.
-    QString gWorkText;
     // Find, Replace, Size shift and Find Next.
     SearchState search;
 };

@@ -119,11 +119,9 @@ public:
     // Brings the open Find, Replace and Size Shift windows to the front.
     void raiseToolWindows();
 
-    // Find, Find Next, Replace and Size shift.
-    void mnuSearchFind_Click();
+    // Find Next and Replace.
     void mnuSearchNextFind_Click();
     void mnuSearchReplace_Click();
-    void mnuToolsSizeShift_Click();
 
     // Tool and calculator windows (app/tool_windows.h): opens or raises the entry's one
     // window, recording the active document as the target for calculators.

@@ -151,7 +151,6 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     QMdiSubWindow* sub = doc->subWindow();
     sub->show();
     RearrangeWindows();
-    docs_.gWorkText.clear();
 
     doc->txtText->setMousePointer(MousePointer::Hourglass);
     // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.

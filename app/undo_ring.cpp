@@ -11,7 +11,7 @@ namespace {
 // them longer each time; beyond this many pieces a step is boiled down to one.
 constexpr size_t kMaxPieces = 64;
 
-// A plain string standing in for the document, to rebuild a level's text.
+// A plain string standing in for the document, to apply a step to a copy of its text.
 class StringText : public UndoRing::Text {
 public:
     explicit StringText(QString text) : text_(std::move(text)) {}
@@ -141,20 +141,6 @@ std::optional<qint64> UndoRing::redo(int slot, Text& text) {
     step = inverted(up);
     --s.depth;
     return s.caret[s.depth];
-}
-
-QString UndoRing::levelText(int slot, int level, const Text& text) const {
-    const Slot& s = slots_[slot];
-    StringText copy(text.read(0, text.length()));
-    for (int at = s.depth; at < level; ++at) {
-        Step step = s.steps[at];
-        applyDown(step, copy);
-    }
-    for (int at = s.depth; at > level; --at) {
-        Step up = inverted(s.steps[at - 1]);
-        applyDown(up, copy);
-    }
-    return copy.text();
 }
 
 qint64 UndoRing::heldCharacters(int slot) const {

@@ -59,9 +59,6 @@ public:
     int depth(int slot) const { return slots_[slot].depth; }
     bool suspended(int slot) const { return slots_[slot].suspended; }
     void setSuspended(int slot, bool on) { slots_[slot].suspended = on; }
-    bool levelEmpty(int slot, int level) const { return slots_[slot].length[level] == 0; }
-    // The text of a level, rebuilt from `text` (the state the ring stands at).
-    QString levelText(int slot, int level, const Text& text) const;
     // The characters the slot's edits hold, a measure of the ring's memory.
     qint64 heldCharacters(int slot) const;
 
