@@ -14,9 +14,7 @@ class frmDocument;
 // The open documents' shared bookkeeping: six slots, the current and the target
 // document, and the undo rings.
 struct DocumentState {
-    static constexpr int kSlots = 6;
-
-    std::array<bool, kSlots> gDocSlotUsed{};
+    std::array<bool, kDocumentSlots> gDocSlotUsed{};
     int gCurrentDocIndex = 0;
     int untitledCounter = 0;
     // The document that tool and calculator windows write into; a closed one is no target.

@@ -66,7 +66,7 @@ QList<frmDocument*> frmMain::documentWindows() const {
 }
 
 int frmMain::takeSlot() {
-    for (int i = 0; i < DocumentState::kSlots; ++i) {
+    for (int i = 0; i < kDocumentSlots; ++i) {
         if (!docs_.gDocSlotUsed[i]) {
             docs_.gDocSlotUsed[i] = true;
             docs_.gCurrentDocIndex = i;

@@ -26,7 +26,7 @@ private:
 
 }  // namespace
 
-void UndoRing::ResetUndoHistory(int slot) { slots_[slot] = Slot{}; }
+void UndoRing::ResetUndoHistory(int slot) { slots_.at(slot) = Slot{}; }
 
 UndoRing::Step UndoRing::inverted(const Step& step) {
     Step result;
@@ -66,7 +66,7 @@ UndoRing::Step UndoRing::compacted(Step step, const Text& text) {
 }
 
 void UndoRing::record(int slot, const std::vector<Change>& changes, qint64 caret, const Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.suspended)
         return;
     const qint64 length = text.length();
@@ -98,7 +98,7 @@ void UndoRing::record(int slot, const std::vector<Change>& changes, qint64 caret
 }
 
 void UndoRing::seed(int slot, const Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.length[0] != 0)
         return;
     const qint64 length = text.length();
@@ -123,7 +123,7 @@ void UndoRing::seed(int slot, const Text& text) {
 }
 
 std::optional<qint64> UndoRing::undo(int slot, Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.depth >= kLevels - 1)
         return std::nullopt;
     applyDown(s.steps[s.depth], text);
@@ -132,7 +132,7 @@ std::optional<qint64> UndoRing::undo(int slot, Text& text) {
 }
 
 std::optional<qint64> UndoRing::redo(int slot, Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.depth <= 0)
         return std::nullopt;
     Step& step = s.steps[s.depth - 1];
@@ -145,7 +145,7 @@ std::optional<qint64> UndoRing::redo(int slot, Text& text) {
 
 qint64 UndoRing::heldCharacters(int slot) const {
     qint64 held = 0;
-    for (const Step& step : slots_[slot].steps)
+    for (const Step& step : slots_.at(slot).steps)
         for (const Piece& piece : step)
             held += (piece.upper ? piece.upper->size() : 0) + (piece.lower ? piece.lower->size() : 0);
     return held;
