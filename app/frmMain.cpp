@@ -15,6 +15,7 @@
 #include "common/shared_state.h"
 #include "common/single.h"
 #include "app/menu_tree.h"
+#include "app/print_commands.h"
 #include "app/window_arrangement.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
@@ -47,7 +48,7 @@ QString rootFolder() { return QDir::homePath(); }
 }  // namespace
 
 frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QWidget* parent)
-    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys) {
+    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys), printing_(std::make_unique<PrintState>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar inch Ver.2.77"));
     setWindowIcon(applicationIcon());

@@ -25,6 +25,7 @@ class MenuTree;
 class SettingsStore;
 class StatusPanels;
 enum class Arrangement;
+struct PrintState;
 struct SharedState;
 struct ToolWindowEntry;
 
@@ -79,6 +80,8 @@ public:
     SharedState& state() { return state_; }
     ExternalProgram& calculatorProgram() { return calculator_; }
     HelpViewer& helpViewer() { return help_; }
+    // The printer File > Print and the calculators print on.
+    PrintState& printing() { return *printing_; }
     // The folder the help files and the calculator program are looked up in: the
     // program's own folder unless set.
     QString outsideProgramsFolder() const;
@@ -188,6 +191,7 @@ private:
     QHash<QString, QPointer<QWidget>> toolWindows_;  // by class name
     ExternalProgram calculator_;
     HelpViewer help_;
+    std::unique_ptr<PrintState> printing_;
     QString outsideFolder_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;
