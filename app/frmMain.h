@@ -71,8 +71,6 @@ public:
     void mnuWindowTileVertical_Click();
     void tbToolBar_ButtonClick(const QString& key);
     void sbStatusBar_PanelClick(const QString& key);
-    // The Edit menu as a popup at a screen position (a document's right-click).
-    void showEditPopup(const QPoint& globalPos);
     // Shows button 15 pressed exactly while automatic numbering is on.
     void showAutoNumberState(bool on);
     QMdiArea* mdiArea() const { return mdiArea_; }
@@ -117,10 +115,6 @@ public:
     void mnuEditPaste_Click();
     void mnuToolsAutoNo_Click();
     void mnuColor_Click();
-    void setUndoEnabled(bool on);
-    void setRedoEnabled(bool on);
-    // Brings the open Find, Replace and Size Shift windows to the front.
-    void raiseToolWindows();
 
     // Find Next and Replace.
     void mnuSearchNextFind_Click();
@@ -169,6 +163,14 @@ private:
     int takeSlot();
     // A document window in the current slot, recorded as the target, not yet shown.
     frmDocument* createDocumentWindow(const QString& caption);
+    // What a document asks of the main window: undo buttons, arrangement, saving, popup.
+    void connectDocument(frmDocument* doc);
+    void setUndoEnabled(bool on);
+    void setRedoEnabled(bool on);
+    // Brings the open Find, Replace and Size Shift windows to the front.
+    void raiseToolWindows();
+    // The Edit menu as a popup at a screen position (a document's right-click).
+    void showEditPopup(const QPoint& globalPos);
     void enableDocumentCommands(bool withSearch);
     // Walks the active document one step through its slot's ring.
     template <class Step>

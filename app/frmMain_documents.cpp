@@ -99,7 +99,8 @@ void frmMain::mnuFileNew_Click() {
 }
 
 frmDocument* frmMain::createDocumentWindow(const QString& caption) {
-    auto* doc = new frmDocument(*this, docs_.gCurrentDocIndex);
+    auto* doc = new frmDocument(docs_, state_, docs_.gCurrentDocIndex);
+    connectDocument(doc);
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -107,6 +108,25 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
     doc->setCaption(caption);
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
     return doc;
+}
+
+void frmMain::connectDocument(frmDocument* doc) {
+    connect(doc, &frmDocument::changed, this, [this] { setUndoEnabled(true); });
+    connect(doc, &frmDocument::activated, this, [this] {
+        if (state_.gWindowsNeedArrange) {
+            RearrangeWindows();
+            state_.gWindowsNeedArrange = false;
+        }
+        raiseToolWindows();
+    });
+    connect(doc, &frmDocument::saveRequested, this, [this, doc] {
+        docs_.gFileName = doc->isUntitled() ? AskSaveFileName(QString()) : doc->filePath();
+        if (!docs_.gFileName.isEmpty())
+            SaveDocument(*doc, docs_.gFileName);
+    });
+    connect(doc, &frmDocument::closeChecked, this, &frmMain::RearrangeWindows);
+    connect(doc, &frmDocument::unloaded, this, [this] { state_.gWindowsNeedArrange = true; });
+    connect(doc, &frmDocument::popupRequested, this, &frmMain::showEditPopup);
 }
 
 frmDocument* frmMain::NewDocumentWindow() {
