@@ -3,12 +3,9 @@
 #include "app/frmMain.h"
 #include "app/print_commands.h"
 #include "app/tool_windows.h"
-#include "app/window_arrangement.h"
-
-#include <QScreen>
-
 #include "calculators/CalculatorFrame.h"
 #include "platform/rich_text_box.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 
@@ -59,9 +56,9 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
         entry.opened(*window, *active);
     if (entry.prepare)
         entry.prepare(*this, *window);
+    keepTitleWhole(*window);
     window->show();
-    if (const QScreen* screen = window->screen())
-        window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));
+    fitOnScreen(*window);
     window->raise();
     window->activateWindow();
     return window;

@@ -11,6 +11,10 @@ class QDialog;
 class QProgressDialog;
 class QWidget;
 
+namespace quillmar {
+class KeyLocks;
+}
+
 namespace quillmar::modal {
 
 // Message-box styles and answers, with the numbering the program's prompts are written in.
@@ -54,6 +58,11 @@ struct Responder {
 // Installs a responder for the duration of a test; nullptr restores the real dialogs.
 void setResponder(Responder* responder);
 Responder* responder();
+
+// The keyboard whose Caps Lock a file dialog holds off while it is open, so that a typed file
+// name keeps the letter case the file system sees; nullptr for none.
+void setKeyboard(KeyLocks* keys);
+KeyLocks* keyboard();
 
 // A message box; returns the answer (kOk, kCancel, kYes, kNo).
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title);

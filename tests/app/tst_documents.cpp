@@ -41,10 +41,14 @@ class DocumentsTest : public QObject {
 private slots:
     void sixDocumentsAtMostAndCancelledOpensGiveTheirSlotsBack() {
         Fixture f;
+        f.keys.set(kVkCapsLock, true);
         for (int i = 0; i < 7; ++i) {
             f.answers.answerFile(std::nullopt);
             f.w().mnuFileOpen_Click();
         }
+        // Caps Lock went off for each dialog, so that a typed name keeps its case, and came back.
+        QVERIFY(f.keys.isOn(kVkCapsLock));
+        QCOMPARE(f.keys.presses(kVkCapsLock), 14);
         QVERIFY(f.answers.fileRequests.back().filter.startsWith(QStringLiteral("All Files (*.*)|*|")));
         for (int i = 0; i < 6; ++i)
             f.w().mnuFileNew_Click();

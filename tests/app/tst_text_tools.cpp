@@ -127,6 +127,19 @@ private slots:
         f.w().mnuSearchReplace_Click();
         QVERIFY(!replace->Change->isEnabled());
         QCOMPARE(f.w().documents().gSearchPos, 3);  // the search starts at the caret
+        // The taken text is selected, so that typing replaces it.
+        for (const auto& [command, window] : {std::pair{"mnuSearchFind", "frmFind"}, {"mnuSearchReplace", "frmReplace"},
+                                              {"mnuToolsSizeShift", "frmSizeShift"}}) {
+            f.w().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+            t->select(9, 3);
+            f.w().runCommand(command);
+            QVERIFY(QTest::qWaitForWindowActive(f.w().toolWindow(window)));
+            auto* box = f.w().toolWindow(window)->findChild<QLineEdit*>("txtFind");
+            QTRY_VERIFY(box->hasFocus());
+            QTest::keyClicks(box, "G00");
+            QVERIFY2(box->text() == QStringLiteral("G00"), window);
+        }
         // So does renumbering's; its run leaves the search at the last line it went through.
         t->setText(QStringLiteral("G01 X.91\nG00 X.91"));
         frmFind* find = f.find();
