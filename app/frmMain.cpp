@@ -16,6 +16,7 @@
 #include "common/single.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
+#include "app/print_commands.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -47,7 +48,7 @@ QString rootFolder() { return QDir::homePath(); }
 }  // namespace
 
 frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QWidget* parent)
-    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys) {
+    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys), printing_(std::make_unique<PrintState>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar inch Ver.2.77"));
     setWindowIcon(applicationIcon());

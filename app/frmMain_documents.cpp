@@ -64,7 +64,7 @@ QList<frmDocument*> frmMain::documentWindows() const {
 }
 
 int frmMain::takeSlot() {
-    for (int i = 0; i < DocumentState::kSlots; ++i) {
+    for (int i = 0; i < kDocumentSlots; ++i) {
         if (!docs_.gDocSlotUsed[i]) {
             docs_.gDocSlotUsed[i] = true;
             docs_.gCurrentDocIndex = i;
@@ -97,7 +97,8 @@ void frmMain::mnuFileNew_Click() {
 }
 
 frmDocument* frmMain::createDocumentWindow(const QString& caption) {
-    auto* doc = new frmDocument(*this, docs_.gCurrentDocIndex);
+    auto* doc = new frmDocument(docs_, state_, docs_.gCurrentDocIndex);
+    connectDocument(doc);
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -105,6 +106,25 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
     doc->setCaption(caption);
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
     return doc;
+}
+
+void frmMain::connectDocument(frmDocument* doc) {
+    connect(doc, &frmDocument::changed, this, [this] { setUndoEnabled(true); });
+    connect(doc, &frmDocument::activated, this, [this] {
+        if (state_.gWindowsNeedArrange) {
+            RearrangeWindows();
+            state_.gWindowsNeedArrange = false;
+        }
+        raiseToolWindows();
+    });
+    connect(doc, &frmDocument::saveRequested, this, [this, doc] {
+        docs_.gFileName = doc->isUntitled() ? AskSaveFileName(QString()) : doc->filePath();
+        if (!docs_.gFileName.isEmpty())
+            SaveDocument(*doc, docs_.gFileName);
+    });
+    connect(doc, &frmDocument::closeChecked, this, &frmMain::RearrangeWindows);
+    connect(doc, &frmDocument::unloaded, this, [this] { state_.gWindowsNeedArrange = true; });
+    connect(doc, &frmDocument::popupRequested, this, &frmMain::showEditPopup);
 }
 
 frmDocument* frmMain::NewDocumentWindow() {
@@ -149,7 +169,6 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     QMdiSubWindow* sub = doc->subWindow();
     sub->show();
     RearrangeWindows();
-    docs_.gWorkText.clear();
 
     ProgramFileRead read;
     {
@@ -165,9 +184,8 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
         docs_.gDocSlotUsed[slot] = false;
         return nullptr;
     }
-    docs_.gSuppressModified = true;
+    // The control marks every change modified, loading too; the file's own text is not.
     doc->txtText->load(read);
-    docs_.gSuppressModified = false;
     doc->txtText->setModified(false);
     doc->rememberFileOnDisk();
     enableDocumentCommands(true);

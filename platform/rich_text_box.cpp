@@ -118,12 +118,6 @@ QString RichTextBox::fromEditorBytes(const char* data, qint64 length) const {
 
 // --- encoding -------------------------------------------------------------------------
 
-void RichTextBox::setEncodingValue(TextEncoding encoding) {
-    if (encoding_ == encoding) return;
-    encoding_ = encoding;
-    emit encodingChanged(encoding);
-}
-
 void RichTextBox::setEncoding(TextEncoding encoding) {
     if (encoding == TextEncoding::Latin1) {
         if (utf8Mode_) {
@@ -133,7 +127,7 @@ void RichTextBox::setEncoding(TextEncoding encoding) {
     } else if (!utf8Mode_) {
         switchMode(true);
     }
-    setEncodingValue(encoding);
+    encoding_ = encoding;
 }
 
 void RichTextBox::setUtf8(bool utf8) { setEncoding(utf8 ? TextEncoding::Utf8 : TextEncoding::Latin1); }
@@ -242,7 +236,7 @@ void RichTextBox::load(const ProgramFileRead& read) {
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
     }
     cp932Forms_ = Cp932Forms();
-    setEncodingValue(TextEncoding::Utf8);
+    encoding_ = TextEncoding::Utf8;
     replaceWholeBytes(read.bytes);
 }
 
@@ -271,7 +265,7 @@ void RichTextBox::load(const QString& text, TextEncoding encoding, const Cp932Fo
         utf8Mode_ = utf8;
         sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
     }
-    setEncodingValue(encoding);
+    encoding_ = encoding;
     replaceWholeText(text);
 }
 

@@ -167,12 +167,10 @@ public:
 signals:
     void contentChanged(const quillmar::TextChange& change);
     void modifiedChanged(bool modified);
-    void encodingChanged(quillmar::TextEncoding encoding);
     // A key that types a character (no control code), Backspace, Tab or Enter, or a single
     // character from an input method, before it reaches the text.
     void keyPress(quillmar::KeyPressArgs& args);
     void gotFocus();
-    void lostFocus();
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
@@ -182,7 +180,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -218,7 +215,6 @@ private:
 
     void ensureRoomFor(QStringView incoming);
     void switchMode(bool utf8);
-    void setEncodingValue(TextEncoding encoding);
     void replaceWholeText(const QString& text);
     void replaceWholeBytes(const QByteArray& bytes);
     void replaceSelectionBytes(const QByteArray& bytes);

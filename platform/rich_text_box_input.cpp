@@ -170,11 +170,6 @@ void RichTextBox::focusInEvent(QFocusEvent* event) {
     emit gotFocus();
 }
 
-void RichTextBox::focusOutEvent(QFocusEvent* event) {
-    QsciScintilla::focusOutEvent(event);
-    emit lostFocus();
-}
-
 // The document window shows the program's Edit menu on a right click (mouseDown).
 void RichTextBox::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
 

@@ -83,7 +83,7 @@ TEST(UndoRing, Behaviour) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
         UndoRing ring;
-        for (int s = 0; s < UndoRing::kSlots; ++s) ring.ResetUndoHistory(s);
+        for (int s = 0; s < kDocumentSlots; ++s) ring.ResetUndoHistory(s);
         Document doc{ring, 2, {}}, other{ring, 3, {}};
         other.run("tother");
         doc.run(QString::fromUtf8(row.script));
@@ -136,6 +136,12 @@ TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
         }
     }
     EXPECT_LT(ring.heldCharacters(0), 2000);
+}
+
+TEST(UndoRing, ASlotNoDocumentCanHoldIsAProgrammingError) {
+    UndoRing ring;
+    for (int slot : {-1, kDocumentSlots})
+        EXPECT_THROW(ring.depth(slot), std::out_of_range);
 }
 
 }  // namespace
