@@ -14,6 +14,11 @@ void AppendOptionalStop(ProgramText& text) {
         text.add("NSTP M01");
 }
 
+void appendCycleClosing(ProgramText& text) {
+    AppendOptionalStop(text);
+    text.closingTab();
+}
+
 void AppendLoadMonitorOn(ProgramText& text, const QString& value) {
     if (text.profile.gLoadMonitor)
         text.add({"N000 VLMON[", text.t(), "]=", value});

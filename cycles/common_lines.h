@@ -17,6 +17,8 @@ namespace quillmar {
 
 // "NSTP M01" when the optional stop is on.
 void AppendOptionalStop(ProgramText& text);
+// How every cycle's block ends: the optional stop, then the closing TAB line.
+void appendCycleClosing(ProgramText& text);
 
 // "N000 VLMON[t]=" + value when the load monitor is on; the value is fixed per cycle ("2+8").
 void AppendLoadMonitorOn(ProgramText& text, const QString& value);

@@ -112,8 +112,7 @@ void buildFinishing(const FinishingMember& m, SharedState& s) {
               wordIfAbove(" W", p.gParamW, 0.0)});
     AppendLoadMonitorOff(text);
     appendTurningEnding(text, m.ending);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessGenerator finishingGenerator(const FinishingMember& m) {

@@ -258,8 +258,7 @@ void buildGrooving(const GroovingMember& m, SharedState& s) {
     appendWall(text, walls.first, 200020, " OG=2");
     appendWall(text, walls.second, 0, " OG=1");
     appendTurningEnding(text, m.ending);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessGenerator groovingGenerator(const GroovingMember& m) {

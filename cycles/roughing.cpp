@@ -84,8 +84,7 @@ void buildOuter(SharedState& s) {
     appendLongitudinalContour(text, Side::Outer);
     AppendLoadMonitorOff(text);
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessDialogLayout longitudinalLayout(const char* caption, int row) {
@@ -120,8 +119,7 @@ void buildInner(SharedState& s) {
     AppendLoadMonitorOff(text);
     text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendSpindleStopEnding(text, ReturnMove::Continuation);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // The work shape takes the bore only once the block is in the document, so a command
@@ -152,8 +150,7 @@ void buildFace(SharedState& s) {
     text.add("N000 G80");
     AppendLoadMonitorOff(text);
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // --- face and outer ---------------------------------------------------------------------
@@ -210,8 +207,7 @@ void buildFaceOuter(SharedState& s) {
     if (text.machine == MachineKind::Multus)
         text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 }  // namespace

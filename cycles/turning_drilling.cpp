@@ -74,8 +74,7 @@ void buildHss(SharedState& s) {
               wordIfAbove(" L", p.gParamL, 0), " F", FormatCoord(p.gParamF)});
     AppendLoadMonitorOff(text);
     appendHomeEnding(text, ReturnMove::Rapid, ApproachReturn::Yes, " M05 M63 M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // The insert drill goes in and out of the work at a fiftieth of the feed: over the entry
@@ -110,8 +109,7 @@ void buildInsert(SharedState& s) {
     AppendLoadMonitorOff(text);
     text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendHomeEnding(text, ReturnMove::Continuation, ApproachReturn::Yes, " M05 M63 M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 }  // namespace

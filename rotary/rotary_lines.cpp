@@ -159,11 +159,13 @@ void appendSlantMillingSetUp(RotaryText& text) {
     text.add({"N000 G00 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
 }
 
-void appendSlantMillingRetract(RotaryText& text) {
+void appendSlantMillingLeave(RotaryText& text) {
     appendRotaryRetract(text, RotaryPlane::Face);
     text.add("N000 G126 M146");
     text.add("N000 G175");
     text.add("N000 G136");
+    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
+    appendCycleClosing(text);
 }
 
 void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX) {
@@ -189,9 +191,12 @@ void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToAppr
         appendOspM62Line(text);
 }
 
-void appendRotaryClosing(RotaryText& text) {
-    AppendOptionalStop(text);
-    text.closingTab();
+void appendRotaryLeave(RotaryText& text, RotaryPlane plane, RotaryEnding ending, bool returnToApproachX) {
+    appendRotaryRetract(text, plane);
+    if (plane == RotaryPlane::Tilted)
+        appendTiltedPlaneReset(text);
+    appendRotaryEnding(text, ending, returnToApproachX);
+    appendCycleClosing(text);
 }
 
 }  // namespace quillmar

@@ -93,10 +93,11 @@ void appendTiltedPlaneReset(RotaryText& text);
 // them on MacTurn, none on other machines; B 90 too); "N000 G138", "N000 G174 SX=" C
 // " SZ=" SZ, "N000 G127 B" B, "N000 G17" and the rapid move over the centre
 // "N000 G00 X" StartX " Y" StartZ " Z" AppZ; after the cut "N000 G00 Z" AppZ,
-// "N000 G126 M146", "N000 G175" and "N000 G136".
+// "N000 G126 M146", "N000 G175" and "N000 G136", then the spindle-stop ending and the
+// cycle's closing lines.
 QString slantMillingPlaneWords(RotaryText& text);
 void appendSlantMillingSetUp(RotaryText& text);
-void appendSlantMillingRetract(RotaryText& text);
+void appendSlantMillingLeave(RotaryText& text);
 
 // Machine endings. SpindleStop (drills, keyways, generating cuts, circle milling, planet
 // tapping): MacTurn "N000 G21 HP=4 M12 M63 M09"; MULTUS "N000 G20 HP=4 M867 M12 M63 M09"
@@ -107,7 +108,9 @@ void appendSlantMillingRetract(RotaryText& text);
 enum class RotaryEnding { SpindleStop, Tap, TiltedTap };
 void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX);
 
-// The optional stop, then the closing TAB line.
-void appendRotaryClosing(RotaryText& text);
+// How a fixed cycle leaves the work: the retract of its plane (appendRotaryRetract), the
+// tilted plane's reset (appendTiltedPlaneReset) in the tilted plane, the machine ending
+// and the cycle's closing lines.
+void appendRotaryLeave(RotaryText& text, RotaryPlane plane, RotaryEnding ending, bool returnToApproachX);
 
 }  // namespace quillmar
