@@ -112,22 +112,17 @@ void buildInsert(SharedState& s) {
     appendCycleClosing(text);
 }
 
+ProcessGenerator drillGenerator(Drill drill) {
+    ProcessGenerator g;
+    g.dialog = drillDialog(drill);
+    g.prefill = drillPrefill;
+    g.build = drill == Drill::Hss ? buildHss : buildInsert;
+    return g;
+}
+
 }  // namespace
 
-ProcessGenerator hssDrillGenerator() {
-    ProcessGenerator g;
-    g.dialog = drillDialog(Drill::Hss);
-    g.prefill = drillPrefill;
-    g.build = buildHss;
-    return g;
-}
-
-ProcessGenerator uDrillGenerator() {
-    ProcessGenerator g;
-    g.dialog = drillDialog(Drill::Insert);
-    g.prefill = drillPrefill;
-    g.build = buildInsert;
-    return g;
-}
+ProcessGenerator hssDrillGenerator() { return drillGenerator(Drill::Hss); }
+ProcessGenerator uDrillGenerator() { return drillGenerator(Drill::Insert); }
 
 }  // namespace quillmar

@@ -80,7 +80,7 @@ void buildFace(RotaryText& text) {
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "2+16");
     text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
-              " K", FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.08)), cutWords(p), holeCount(p)});
+              clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p), holeCount(p)});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, true);
@@ -95,8 +95,7 @@ void buildSide(RotaryText& text) {
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "1+16");
     text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
-              " I", FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.16)), cutWords(p), holeCount(p),
-              " M136"});
+              clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p), holeCount(p), " M136"});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);

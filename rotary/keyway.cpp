@@ -60,8 +60,8 @@ void buildFace(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
     text.add({kContinuation, "X", FormatCoord(p.gStartX), ospM62Word(text)});
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ), " K",
-              FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.08)), cutWords(p, " W")});
+    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p, " W")});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, false);
 }
@@ -74,8 +74,8 @@ void buildSide(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " BT=1")});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
     text.add({kContinuation, "Z", FormatCoord(p.gStartZ), ospM62Word(text)});
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ), " I",
-              FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.16)), cutWords(p, " U")});
+    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p, " U")});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
 }

@@ -111,6 +111,13 @@ void appendTiltedPositioning(RotaryText& text) {
         text.add({"N000 G00  X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
 }
 
+QString clearanceWord(RotaryText& text, RotaryPlane plane, double gap) {
+    ProcessParameters& p = text.p;
+    if (plane == RotaryPlane::Side)
+        return QStringLiteral(" I") + FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), gap));
+    return QStringLiteral(" K") + FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), gap));
+}
+
 QString tiltedHoleWords(RotaryText& text) {
     ProcessParameters& p = text.p;
     QString hole;

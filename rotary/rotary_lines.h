@@ -75,6 +75,10 @@ void appendTiltedPlaneSetUp(RotaryText& text);
 // B 90, otherwise "N000 G00  X" StartX " Y" StartZ " Z" AppZ.
 void appendTiltedPositioning(RotaryText& text);
 
+// The clearance word of a fixed cycle, from the approach point to the gap short of the
+// start: " K" (AppZ − StartZ) − gap on the face, " I" (AppX − StartX) − gap on the side.
+QString clearanceWord(RotaryText& text, RotaryPlane plane, double gap);
+
 // The hole of a drill or a tap in the tilted plane, after its C word: for B 90 the bottom
 // is an X, " X" EndC " Y" StartZ " Z" StartC, with the clearance " I" (AppX / 2 − StartX)
 // − 0.08; otherwise " X" StartX " Y" StartZ " Z" EndC with " K" (AppZ − StartC) − 2.

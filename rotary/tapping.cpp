@@ -79,8 +79,8 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ), " K",
-              FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.2)), angleFeedAndCount(p)});
+    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Face, 0.2), angleFeedAndCount(p)});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::Tap, true);
 }
@@ -92,8 +92,8 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " G52 BA=90")});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ), " I",
-              FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.4)), angleFeedAndCount(p), " M136"});
+    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
+              clearanceWord(text, RotaryPlane::Side, 0.4), angleFeedAndCount(p), " M136"});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::Tap, false);
 }
