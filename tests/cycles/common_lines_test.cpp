@@ -55,7 +55,7 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
 }
 
 TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = lineState({kOth, true, false, false, false, false});
+    SharedState s = lineState({.kind = kOth});
     s.params.gToolNo = 123;
     ProgramText text(s);
     EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));

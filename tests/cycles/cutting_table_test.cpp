@@ -101,7 +101,10 @@ TEST(ShippedCuttingTable, LoadsWholeAndEveryCycleCanUseIt) {
             EXPECT_NO_THROW(ReadStrictNumber(table.cell(n, c))) << "row " << n << " column " << c;
     }
     for (int n : {1, 2, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33})
-        EXPECT_GT(ReadStrictNumber(table.cell(n, CuttingConditionTable::kU)) * ReadStrictNumber(table.cell(n, CuttingConditionTable::kV)), 0.0) << "row " << n;
+        EXPECT_GT(ReadStrictNumber(table.cell(n, CuttingConditionTable::kU)) *
+                      ReadStrictNumber(table.cell(n, CuttingConditionTable::kV)),
+                  0.0)
+            << "row " << n;
 }
 
 }  // namespace

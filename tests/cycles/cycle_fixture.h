@@ -109,8 +109,8 @@ struct CycleCase {
     const char* name;
     ProcessGenerator (*generator)();
     Machine machine;
-    Typing typed;
-    std::vector<Edit> edits;
+    Typing typed = {};
+    std::vector<Edit> edits = {};
     std::optional<double> speedAfter = {};
     Stock work = {};
     const char* error = nullptr;
