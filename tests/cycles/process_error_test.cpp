@@ -26,8 +26,9 @@ TEST(ShowProcessError, ExactTextsAndTitles) {
         if (!c.title)
             continue;
         EXPECT_EQ(user.messages[0].title.toStdString(), c.title);
-        if (c.text)
+        if (c.text) {
             EXPECT_EQ(user.messages[0].text.toStdString(), c.text);
+        }
     }
 }
 
