@@ -74,12 +74,4 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     EXPECT_EQ(s.gOutputText, QStringLiteral("A\r\n"));
 }
 
-// Arithmetic faults carry their numbers.
-TEST(SpindleSpeed, TheFaultsNumber) {
-    auto errorOf = [](double v, double d) { return test::runtimeErrorOf([=] { spindleSpeed(v, d); }); };
-    EXPECT_EQ(errorOf(300, 0), kErrDivisionByZero);
-    EXPECT_EQ(errorOf(0, 0), kErrOverflow);
-    EXPECT_EQ(errorOf(300, 1e-320), kErrOverflow);
-}
-
 }  // namespace
