@@ -97,6 +97,12 @@ double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
 
 double spindleSpeed(double v, double diameterMm) { return spindleSpeedDividing(v, {diameterMm, 10.0}); }
 
+void takeSpeedAtStartDiameter(SharedState& state, double marginMm) {
+    const ProcessParameters& p = state.params;
+    if (writtenValue(p.gParamV) > 0.0)
+        state.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), marginMm));
+}
+
 namespace {
 
 // The first line of an ending: a rapid block of its own or the continuation of the last.

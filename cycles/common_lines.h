@@ -76,6 +76,12 @@ double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
 // The speed on a working diameter d in millimetres: the divisors d and 10.
 double spindleSpeed(double v, double diameterMm);
 
+// The turning cycles take their speed at the start diameter in millimetres plus a margin
+// (6 in roughing and finishing, 4 outside and -4 inside a groove), judged on the V the
+// tool line writes: a V written as 0 or less computes nothing and the speed an earlier
+// cycle left stays.
+void takeSpeedAtStartDiameter(SharedState& state, double marginMm);
+
 // How the first line of a turning cycle's ending moves the tool: as a rapid block of its
 // own ("N000 G00 X...") or as a continuation of the block before ("N000     X...").
 enum class ReturnMove { Rapid, Continuation };

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
@@ -14,15 +13,7 @@
 namespace quillmar {
 namespace {
 
-// The roughing cycles take their speed at the start diameter: in millimetres, plus 6.
-double workingDiameterMm(double startX) { return checkedAdd(checkedMul(startX, 25.4), 6.0); }
-
-void computeSpindleSpeed(SharedState& s) {
-    const ProcessParameters& p = s.params;
-    // Judged on the V the NT line writes, so a speed written as 0 computes nothing.
-    if (writtenValue(p.gParamV) > 0)
-        s.gSpindleSpeed = spindleSpeed(p.gParamV, workingDiameterMm(p.gStartX));
-}
+void computeSpindleSpeed(SharedState& s) { takeSpeedAtStartDiameter(s, 6.0); }
 
 // a > b, where a difference the decimals do not show (1.1 − 0.1 against 1) is no
 // difference, so the user's equal values choose the same branch however binary
