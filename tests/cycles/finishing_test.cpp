@@ -53,11 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                "NOEX VGRIN[3]=7 VGRFN[3]=1 VGRA1[3]=55\nNOEX VGRA2[3]=0.2 VGRL[3]=1.6\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TG=3 OG=1 BA=45 M602 M42 S680 M03 M63 M08 M263"},
               {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
-        // Conditions are judged on the values as written: V, U and W read 0 here.
-        CycleCase{.name = "OuterSpeedWrittenAsZeroKeepsTheEarlierOne", .generator = finishOuterGenerator,
-             .machine = {kOth}, .typed = with(kStart, {{"V", "0.0004"}}),
-             .edits = {{kToolCall, "N000 G00 X2.16 Z0.2 T030303 M42 S1230 M03 M63 M08"}, {kApproach, "NT03     Z0.08 G96 S0"},
-                       {kRetreat, "N000 G00 X12 G97 S1230 M63"}}, .speedAfter = kEarlierSpeed},
+        // Conditions are judged on the values as written: U and W read 0 here.
         CycleCase{.name = "OuterAllowancesWrittenAsZero", .generator = finishOuterGenerator, .machine = {kOth},
              .typed = with(kStart, {{"U", "0.0004"}, {"W", "0"}}), .edits = {{kCycle, "N000 G87 NAP2"}}},
 

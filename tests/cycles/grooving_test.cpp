@@ -187,7 +187,6 @@ TEST(GroovingSpeed, IsComputedOrKeptByTheGuards) {
         Typing typed;
         double expected;
     } cases[] = {
-        {grooveOuterGenerator, {{"StartX", "2"}, {"V", "0.0004"}}, kEarlierSpeed},
         // Below 4 mm the divisor is negative: 100 × 1000 ÷ 3.14 ÷ 3.28 ÷ -1.46 ÷ 10 is -665.1.
         {grooveInnerGenerator, {{"StartX", "0.1"}, {"V", "100"}}, -6660},
         {grooveFaceGenerator, {{"StartX", "0.0004"}}, kEarlierSpeed},
