@@ -34,7 +34,6 @@ SharedState lineState(const Machine& o) {
 
 using test::kMac;
 using test::kMul;
-using test::kOth;
 
 TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
     const struct {
@@ -52,17 +51,6 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         AppendMToolChange(text);
         EXPECT_EQ(text.text().toStdString(), std::string("\r\n") + c.expected);
     }
-}
-
-TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = lineState({.kind = kOth});
-    s.params.gToolNo = 123;
-    ProgramText text(s);
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Twice), QStringLiteral(" T123123"));
-    s.params.gToolNo = 7.9;
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Twice), QStringLiteral(" T0707"));
-    EXPECT_EQ(s.params.gToolNo, 7);
 }
 
 TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
