@@ -59,7 +59,7 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "X", FormatCoord(p.gStartX), ospM62Word(text)});
+    appendFirstPositioning(text, RotaryPlane::Face);
     text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p, " W")});
     text.add("N000 G180");
@@ -73,7 +73,7 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " BT=1")});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "Z", FormatCoord(p.gStartZ), ospM62Word(text)});
+    appendFirstPositioning(text, RotaryPlane::Side);
     text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p, " U")});
     text.add("N000 G180");

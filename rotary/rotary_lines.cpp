@@ -82,7 +82,14 @@ void appendOspM62Line(ProgramText& text) {
         text.add({kContinuation, "M62"});
 }
 
-QString ospM62Word(const ProgramText& text) { return text.profile.gOspU100 ? QString() : QStringLiteral(" M62"); }
+void appendFirstPositioning(RotaryText& text, RotaryPlane plane) {
+    ProcessParameters& p = text.p;
+    const QString m62 = text.profile.gOspU100 ? QString() : QStringLiteral(" M62");
+    if (plane == RotaryPlane::Side)
+        text.add({kContinuation, "Z", FormatCoord(p.gStartZ), m62});
+    else
+        text.add({kContinuation, "X", FormatCoord(p.gStartX), m62});
+}
 
 void appendRotaryApproach(RotaryText& text, const QString& masterC, ApproachEnd end) {
     const QString cWord = masterC.isEmpty() ? QString() : QStringLiteral(" C") + masterC;

@@ -57,9 +57,10 @@ QString ospWords(const ProgramText& text);
 // "N000     M62" without the OSP-U100 control; nothing with it.
 void appendOspM62Line(ProgramText& text);
 
-// " M62" behind the first positioning line of the keyways and generating cuts, which
-// write no M62 line of their own after the approach, without the OSP-U100 control.
-QString ospM62Word(const ProgramText& text);
+// The first positioning line of the keyways and generating cuts, which write no M62 line
+// of their own after the approach: "N000     X" StartX on the face, "N000     Z" StartZ on
+// the side, with " M62" behind it without the OSP-U100 control.
+void appendFirstPositioning(RotaryText& text, RotaryPlane plane);
 
 // The approach line "NT" tt " G00" [" C" masterC] " X" AppX " Z" AppZ " SB=" S, ended by
 // the spindle words: a driven tool " M13" and the OSP words, followed by the M62 line or
