@@ -21,17 +21,6 @@
 
 namespace quillmar::test {
 
-// The run-time error a call raises, 0 for none.
-template <typename F>
-int runtimeErrorOf(F f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // Box texts to type; an option to choose has no text.
 using Typing = std::vector<std::pair<const char*, const char*>>;
 

@@ -22,17 +22,6 @@
 
 namespace quillmar::test {
 
-// The run-time error a call raises, 0 for none.
-template <typename F>
-int errorOf(F f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 using Generator = ProcessGenerator (*)();
 
 // A drilling row of the cutting-condition table: tool, coolant, V, F, D, L, U, W and C.

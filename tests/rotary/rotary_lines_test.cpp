@@ -84,7 +84,7 @@ TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
     EXPECT_EQ(rotarySpindleSpeed(81.7499, 0.25), 1240);
     EXPECT_EQ(rotarySpindleSpeed(43.8179464, 0.25), 670);
     EXPECT_EQ(spindleSpeed(81.7499, 0.25 * 25.4), 1250);
-    EXPECT_EQ(errorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
+    EXPECT_EQ(runtimeErrorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
 }
 
 TEST(RotaryLines, TheHomePointIsWrittenCut) {
