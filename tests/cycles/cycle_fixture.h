@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/generator_runner.h"
 #include "fake_process_dialog.h"
