@@ -11,6 +11,12 @@ struct CuttingConditionTable {
     static constexpr int kRows = 34;
     static constexpr int kColumns = 12;
 
+    // The columns a cycle's dialog takes its defaults from; columns 1 and 2 name the
+    // record for the reader of the file. The spindle column holds 0 for clockwise, the
+    // coolant column 1 for on; the others are the texts of the boxes they are named after.
+    enum Column : int { kToolNumber = 3, kSpindleDirection, kCoolant, kV, kF, kD, kL, kU, kW, kC };
+    static_assert(kC == kColumns);
+
     // Rows 1 to rowCount hold records read from the file; the others are empty.
     int rowCount = 0;
 

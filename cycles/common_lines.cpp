@@ -14,6 +14,11 @@ void AppendOptionalStop(ProgramText& text) {
         text.add("NSTP M01");
 }
 
+void appendCycleClosing(ProgramText& text) {
+    AppendOptionalStop(text);
+    text.closingTab();
+}
+
 void AppendLoadMonitorOn(ProgramText& text, const QString& value) {
     if (text.profile.gLoadMonitor)
         text.add({"N000 VLMON[", text.t(), "]=", value});
@@ -67,36 +72,48 @@ QString standardToolWord(ProgramText& text, OtherToolWord other) {
     return word;
 }
 
-QString toolCallWords(ProgramText& text, const QString& speedRange) {
+QString toolCallWords(ProgramText& text, const QString& speedRange, OtherToolWord other) {
     const ProcessParameters& p = text.p;
-    QString words = standardToolWord(text, OtherToolWord::Thrice);
+    QString words = standardToolWord(text, other);
     words += p.gBAxisCode + p.gTipCode + speedRange + FormatCoord(text.state.gSpindleSpeed);
     return words + p.gSpindleCode + p.gCoolantCode + p.gM263Code;
 }
 
-void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange) {
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other) {
     text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ),
-              toolCallWords(text, speedRange)});
+              toolCallWords(text, speedRange, other)});
 }
 
-double spindleSpeed(double v, double diameterMm) { return spindleSpeedOf(v, diameterMm, SpeedUnit::Millimetres); }
-
-double spindleSpeedOf(double v, double diameter, SpeedUnit unit) {
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
     double q = checkedMul(v, 1000.0);
     q = checkedDiv(q, 3.14);
     q = checkedDiv(q, 3.28);
-    q = checkedDiv(q, diameter);
-    q = checkedDiv(q, 10.0);
-    // An inch diameter is converted last, after the division by ten: moving the 25.4
-    // anywhere else rounds differently now and then.
-    if (unit == SpeedUnit::Inches)
-        q = checkedDiv(q, 25.4);
+    for (double divisor : divisors)
+        q = checkedDiv(q, divisor);
     const double speed = checkedWholeWord(checkedMul(std::floor(q), 10.0));
     return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }
 
+double spindleSpeed(double v, double diameterMm) { return spindleSpeedDividing(v, {diameterMm, 10.0}); }
+
+void takeSpeedAtStartDiameter(SharedState& state, double marginMm) {
+    const ProcessParameters& p = state.params;
+    if (writtenValue(p.gParamV) > 0.0)
+        state.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), marginMm));
+}
+
+namespace {
+
+// The first line of an ending: a rapid block of its own or the continuation of the last.
+QString returnLead(ReturnMove move) {
+    return move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : kContinuation + QLatin1Char('X');
+}
+
+}  // namespace
+
 void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
-    const QString lead = move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const QString lead = returnLead(move);
     const MachineProfile& profile = text.profile;
     double& speed = text.state.gSpindleSpeed;
     switch (text.machine) {
@@ -113,26 +130,6 @@ void appendSpindleStopEnding(ProgramText& text, ReturnMove move) {
                       FormatCoord(speed), " M63"});
             break;
     }
-}
-
-// --- threading, drilling and spindle tapping ---------------------------------------------
-
-void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
-                        OtherToolWord other) {
-    const ProcessParameters& p = text.p;
-    text.add({"N000 G00 X", approachX, " Z", FormatCoordValue(text.profile.gApproachZ), standardToolWord(text, other),
-              p.gBAxisCode, p.gTipCode, speedRange, FormatCoord(text.state.gSpindleSpeed), p.gSpindleCode,
-              p.gCoolantCode, p.gM263Code});
-}
-
-double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
-    double q = checkedMul(v, 1000.0);
-    q = checkedDiv(q, 3.14);
-    q = checkedDiv(q, 3.28);
-    for (double divisor : divisors)
-        q = checkedDiv(q, divisor);
-    const double speed = checkedWholeWord(checkedMul(std::floor(q), 10.0));
-    return speed == 0.0 ? 0.0 : speed;  // no negative zero
 }
 
 void appendEndingAfterSpeedRetreat(ProgramText& text, MacTurnReturn macTurn, MultusSpeedWord multus) {
@@ -156,7 +153,7 @@ void appendEndingAfterSpeedRetreat(ProgramText& text, MacTurnReturn macTurn, Mul
 }
 
 void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approach, const QString& stopWords) {
-    const QString lead = move == ReturnMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const QString lead = returnLead(move);
     const MachineProfile& profile = text.profile;
     switch (text.machine) {
         case MachineKind::MacTurn:

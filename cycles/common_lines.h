@@ -17,6 +17,8 @@ namespace quillmar {
 
 // "NSTP M01" when the optional stop is on.
 void AppendOptionalStop(ProgramText& text);
+// How every cycle's block ends: the optional stop, then the closing TAB line.
+void appendCycleClosing(ProgramText& text);
 
 // "N000 VLMON[t]=" + value when the load monitor is on; the value is fixed per cycle ("2+8").
 void AppendLoadMonitorOn(ProgramText& text, const QString& value);
@@ -53,21 +55,32 @@ enum class OtherToolWord { Thrice, Twice };
 // MULTUS, " T" and tt repeated on other machines.
 QString standardToolWord(ProgramText& text, OtherToolWord other);
 
-// The tool-call line of the roughing and finishing cycles: "N000 G00 X" + approachX +
-// " Z" + approach Z + tool word + B-axis and tip words + speedRange (" M41 S" or " M42 S")
-// + spindle speed + spindle, coolant and M263 words.
-void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange);
+// The words of a turning tool call after its position: tool word (the other machines'
+// T word as `other` says), B-axis and tip words, speedRange (" M41 S" or " M42 S") +
+// spindle speed, spindle, coolant and M263 words.
+QString toolCallWords(ProgramText& text, const QString& speedRange, OtherToolWord other = OtherToolWord::Thrice);
 
-// The spindle speed of a cutting speed V (feet per minute) on a working diameter d in
-// millimetres: floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ d ÷ 10) × 10, in this order. A d of 0 fails
-// with division by zero (11), a result beyond double with overflow (6).
+// The tool-call line of the turning cycles: "N000 G00 X" + approachX + " Z" + approach Z
+// + toolCallWords. Roughing, finishing and grooving write the two-digit tool number three
+// times on other machines, threading and drilling twice.
+void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
+                        OtherToolWord other = OtherToolWord::Thrice);
+
+// The one spindle-speed rule of turning and driven tools: a cutting speed V (feet per
+// minute) gives floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ each divisor in turn) × 10. The order of
+// the divisors is part of the rule: the same terms in another order round differently
+// now and then. A divisor of 0 fails with division by zero (11), a result beyond double
+// with overflow (6).
+double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
+
+// The speed on a working diameter d in millimetres: the divisors d and 10.
 double spindleSpeed(double v, double diameterMm);
 
-// The one spindle-speed rule of turning and driven tools. A diameter in millimetres
-// divides as spindleSpeed says; one in inches is divided as in millimetres and the
-// quotient then by 25.4 before the floor (rotarySpindleSpeed).
-enum class SpeedUnit { Millimetres, Inches };
-double spindleSpeedOf(double v, double diameter, SpeedUnit unit);
+// The turning cycles take their speed at the start diameter in millimetres plus a margin
+// (6 in roughing and finishing, 4 outside and -4 inside a groove), judged on the V the
+// tool line writes: a V written as 0 or less computes nothing and the speed an earlier
+// cycle left stays.
+void takeSpeedAtStartDiameter(SharedState& state, double marginMm);
 
 // How the first line of a turning cycle's ending moves the tool: as a rapid block of its
 // own ("N000 G00 X...") or as a continuation of the block before ("N000     X...").
@@ -92,16 +105,6 @@ QString wordIfAbove(const char* address, double& value, double threshold);
 QString wordIfAbove(const char* address, Single& value, double threshold);
 // The same for a count (" Q" when above 1), a whole-number word.
 QString countIfAbove(const char* address, Single& value, double threshold);
-
-// The words of a turning tool call after its position: tool word (three pairs on other
-// machines), B-axis and tip words, speedRange (" M41 S" or " M42 S") + spindle speed,
-// spindle, coolant and M263 words.
-QString toolCallWords(ProgramText& text, const QString& speedRange);
-
-// The spindle speed of a cutting speed V (feet per minute) when the cycle divides by its
-// own terms: floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ each divisor in turn) × 10 (a diameter in
-// inches, then 25.4 and 10). Failures as spindleSpeed.
-double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
 
 // The ending of the turning cycles whose retreat line already stopped the constant
 // surface speed with " G97 S" + speed. MacTurn: "N000     X" + approach X when asked,
@@ -150,11 +153,6 @@ void appendTurningEnding(ProgramText& text, const TurningEnding& ending);
 LineTemplate speedRetreatToApproachX();
 
 // --- threading, drilling and spindle tapping ---------------------------------------------
-
-// The tool-call line of appendToolCallLine with the other machines' T word chosen: the
-// threading and drilling cycles write the two-digit tool number twice there.
-void appendToolCallLine(ProgramText& text, const QString& approachX, const QString& speedRange,
-                        OtherToolWord other);
 
 // Whether the MacTurn ending returns to the approach X before it stops the spindle.
 enum class ApproachReturn { Yes, No };

@@ -1,7 +1,6 @@
 #include "cycles/finishing.h"
 
 #include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
@@ -91,8 +90,7 @@ void appendFacingPass(ProgramText& text) {
 
 void buildFinishing(const FinishingMember& m, SharedState& s) {
     ProcessParameters& p = s.params;
-    if (writtenValue(p.gParamV) > 0.0)
-        s.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), 6.0));
+    takeSpeedAtStartDiameter(s, 6.0);
 
     ProgramText text(s);
     text.header(QString::fromLatin1(m.title));
@@ -112,8 +110,7 @@ void buildFinishing(const FinishingMember& m, SharedState& s) {
               wordIfAbove(" W", p.gParamW, 0.0)});
     AppendLoadMonitorOff(text);
     appendTurningEnding(text, m.ending);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessGenerator finishingGenerator(const FinishingMember& m) {

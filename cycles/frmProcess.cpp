@@ -252,23 +252,24 @@ QStringList frmProcess::unknownControls(const ProcessDialogLayout& layout) const
 }
 
 void frmProcess::LoadProcessDefaults(int row) {
-    const CuttingConditionTable& table = state_.gCuttingTable;
-    ToolNumber->setText(table.cell(row, 3));
-    if (ReadStrictNumber(table.cell(row, 4)) != 0.0)
+    using Table = CuttingConditionTable;
+    const Table& table = state_.gCuttingTable;
+    ToolNumber->setText(table.cell(row, Table::kToolNumber));
+    if (ReadStrictNumber(table.cell(row, Table::kSpindleDirection)) != 0.0)
         SpindleCCW->setChecked(true);
     else
         SpindleCW->setChecked(true);
-    if (ReadStrictNumber(table.cell(row, 5)) != 1.0)
+    if (ReadStrictNumber(table.cell(row, Table::kCoolant)) != 1.0)
         CoolantOFF->setChecked(true);
     else
         CoolantON->setChecked(true);
-    V->setText(table.cell(row, 6));
-    F->setText(table.cell(row, 7));
-    D->setText(table.cell(row, 8));
-    L->setText(table.cell(row, 9));
-    U->setText(table.cell(row, 10));
-    W->setText(table.cell(row, 11));
-    C->setText(table.cell(row, 12));
+    V->setText(table.cell(row, Table::kV));
+    F->setText(table.cell(row, Table::kF));
+    D->setText(table.cell(row, Table::kD));
+    L->setText(table.cell(row, Table::kL));
+    U->setText(table.cell(row, Table::kU));
+    W->setText(table.cell(row, Table::kW));
+    C->setText(table.cell(row, Table::kC));
 }
 
 void frmProcess::ShowBAxisFields() {

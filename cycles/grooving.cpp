@@ -1,7 +1,6 @@
 #include "cycles/grooving.h"
 
 #include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
@@ -75,18 +74,10 @@ QString insertKWord(Text& t) { return fc(t.p.gParamL - 0.02); }
 
 // --- speeds -----------------------------------------------------------------------------
 
-void outerSpeed(SharedState& s) {
-    const ProcessParameters& p = s.params;
-    if (writtenValue(p.gParamV) > 0.0)
-        s.gSpindleSpeed = spindleSpeed(p.gParamV, checkedAdd(checkedMul(p.gStartX, 25.4), 4.0));
-}
+void outerSpeed(SharedState& s) { takeSpeedAtStartDiameter(s, 4.0); }
 
 // Below a start X of 4 mm the divisor turns negative, and so does the speed.
-void innerSpeed(SharedState& s) {
-    const ProcessParameters& p = s.params;
-    if (writtenValue(p.gParamV) > 0.0)
-        s.gSpindleSpeed = spindleSpeed(p.gParamV, checkedSub(checkedMul(p.gStartX, 25.4), 4.0));
-}
+void innerSpeed(SharedState& s) { takeSpeedAtStartDiameter(s, -4.0); }
 
 // At the groove's small diameter; none at a diameter the program writes as 0 or less.
 void faceSpeed(SharedState& s) {
@@ -258,8 +249,7 @@ void buildGrooving(const GroovingMember& m, SharedState& s) {
     appendWall(text, walls.first, 200020, " OG=2");
     appendWall(text, walls.second, 0, " OG=1");
     appendTurningEnding(text, m.ending);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessGenerator groovingGenerator(const GroovingMember& m) {

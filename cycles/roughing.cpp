@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "common/format.h"
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/common_lines.h"
 #include "cycles/program_text.h"
@@ -14,15 +13,7 @@
 namespace quillmar {
 namespace {
 
-// The roughing cycles take their speed at the start diameter: in millimetres, plus 6.
-double workingDiameterMm(double startX) { return checkedAdd(checkedMul(startX, 25.4), 6.0); }
-
-void computeSpindleSpeed(SharedState& s) {
-    const ProcessParameters& p = s.params;
-    // Judged on the V the NT line writes, so a speed written as 0 computes nothing.
-    if (writtenValue(p.gParamV) > 0)
-        s.gSpindleSpeed = spindleSpeed(p.gParamV, workingDiameterMm(p.gStartX));
-}
+void computeSpindleSpeed(SharedState& s) { takeSpeedAtStartDiameter(s, 6.0); }
 
 // a > b, where a difference the decimals do not show (1.1 − 0.1 against 1) is no
 // difference, so the user's equal values choose the same branch however binary
@@ -84,8 +75,7 @@ void buildOuter(SharedState& s) {
     appendLongitudinalContour(text, Side::Outer);
     AppendLoadMonitorOff(text);
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessDialogLayout longitudinalLayout(const char* caption, int row) {
@@ -120,8 +110,7 @@ void buildInner(SharedState& s) {
     AppendLoadMonitorOff(text);
     text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendSpindleStopEnding(text, ReturnMove::Continuation);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // The work shape takes the bore only once the block is in the document, so a command
@@ -152,8 +141,7 @@ void buildFace(SharedState& s) {
     text.add("N000 G80");
     AppendLoadMonitorOff(text);
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // --- face and outer ---------------------------------------------------------------------
@@ -210,8 +198,7 @@ void buildFaceOuter(SharedState& s) {
     if (text.machine == MachineKind::Multus)
         text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendSpindleStopEnding(text, ReturnMove::Rapid);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 }  // namespace

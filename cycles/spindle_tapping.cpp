@@ -62,8 +62,7 @@ void buildTap(SharedState& s, int index) {
               FormatCoordValue(profile.gApproachZ - p.gStartZ - 0.2), " F", FormatCoord(p.gParamF),
               wordIfAbove(" D", p.gParamD, 0)});
     appendHomeEnding(text, ReturnMove::Rapid, ApproachReturn::Yes, " M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 }  // namespace

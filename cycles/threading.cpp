@@ -108,8 +108,7 @@ void buildThread(SharedState& s, const ThreadMember& m) {
     else
         text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendHomeEnding(text, ReturnMove::Continuation, ApproachReturn::No, " M05 M63 M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 ProcessGenerator threadGenerator(const ThreadMember& m) {

@@ -74,8 +74,7 @@ void buildHss(SharedState& s) {
               wordIfAbove(" L", p.gParamL, 0), " F", FormatCoord(p.gParamF)});
     AppendLoadMonitorOff(text);
     appendHomeEnding(text, ReturnMove::Rapid, ApproachReturn::Yes, " M05 M63 M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // The insert drill goes in and out of the work at a fiftieth of the feed: over the entry
@@ -110,26 +109,20 @@ void buildInsert(SharedState& s) {
     AppendLoadMonitorOff(text);
     text.add({"N000 G00 Z", FormatCoordValue(s.profile.gApproachZ)});
     appendHomeEnding(text, ReturnMove::Continuation, ApproachReturn::Yes, " M05 M63 M09");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
+}
+
+ProcessGenerator drillGenerator(Drill drill) {
+    ProcessGenerator g;
+    g.dialog = drillDialog(drill);
+    g.prefill = drillPrefill;
+    g.build = drill == Drill::Hss ? buildHss : buildInsert;
+    return g;
 }
 
 }  // namespace
 
-ProcessGenerator hssDrillGenerator() {
-    ProcessGenerator g;
-    g.dialog = drillDialog(Drill::Hss);
-    g.prefill = drillPrefill;
-    g.build = buildHss;
-    return g;
-}
-
-ProcessGenerator uDrillGenerator() {
-    ProcessGenerator g;
-    g.dialog = drillDialog(Drill::Insert);
-    g.prefill = drillPrefill;
-    g.build = buildInsert;
-    return g;
-}
+ProcessGenerator hssDrillGenerator() { return drillGenerator(Drill::Hss); }
+ProcessGenerator uDrillGenerator() { return drillGenerator(Drill::Insert); }
 
 }  // namespace quillmar

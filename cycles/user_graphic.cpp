@@ -17,9 +17,9 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
     const double od = wholePart(ReadNumber(in.Text5));
     const double length = wholePart(ReadNumber(in.Text3));
     const Single id = singleOf(wholePart(ReadNumber(in.Text4)));
-    const double centerLength = ReadNumber(in.Text8);
-    const double centerDia = ReadNumber(in.Text7);
-    const double centerD2 = ReadNumber(in.Text6);
+    const double centreLength = ReadNumber(in.Text8);
+    const double centreDia = ReadNumber(in.Text7);
+    const double centreD2 = ReadNumber(in.Text6);
 
     const double chuck = in.OD ? od : double(id);
     const QString sub = in.SubSpindle ? QStringLiteral("[S]") : QString();
@@ -34,8 +34,8 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
     l.add({"NOEX VCHKX=", FormatCoordValue(chuck), " VCHKZ=", FormatCoordValue(pZero - length)});
     l.add({"NOEX VCHKD=", FormatCoord(jawDepth), " VCHKL=", FormatCoord(jawClamp)});
     if (in.Check1) {
-        l.add({"NOEX VTSDA=", FormatCoordValue(centerD2), " VTSDB=", FormatCoordValue(centerDia)});
-        l.add({"NOEX VTSL=", FormatCoordValue(centerLength), " VWKR=", FormatCoord(pZero)});
+        l.add({"NOEX VTSDA=", FormatCoordValue(centreD2), " VTSDB=", FormatCoordValue(centreDia)});
+        l.add({"NOEX VTSL=", FormatCoordValue(centreLength), " VWKR=", FormatCoord(pZero)});
     } else if (!in.SubSpindle) {
         l.add("NOEX VWKR=393");
     }

@@ -53,9 +53,7 @@ void buildCircle(RotaryText& text) {
         text.add({"N000 G01 Z", FormatCoord(p.gEndC), " F=SB*", FormatCoord(p.gParamF)});
         AppendCircleContour(text);
     }
-    appendSlantMillingRetract(text);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendSlantMillingLeave(text);
 }
 
 }  // namespace

@@ -59,6 +59,15 @@ QString cycleCode(const ProcessParameters& p) {
     return plain ? QStringLiteral("N000 G181") : QStringLiteral("N000 G183");
 }
 
+// The words of the cut after the hole's position and clearance: the peck step, the
+// reduced-feed length and the dwell where given, and the feed.
+QString cutWords(ProcessParameters& p) {
+    QString words = wordIfAbove(" D", p.gParamD, 0);
+    words += wordIfAbove(" L", p.gParamL, 0);
+    words += wordIfAbove(" E", p.gParamW, 0);
+    return words + QStringLiteral(" F=SB*") + FormatCoord(p.gParamF);
+}
+
 // A count of one hole needs no Q word.
 QString holeCount(ProcessParameters& p) { return countIfAbove(" Q", p.gParamC, 1.0); }
 
@@ -71,14 +80,10 @@ void buildFace(RotaryText& text) {
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "2+16");
     text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
-              " K", FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.08)),
-              wordIfAbove(" D", p.gParamD, 0), wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0),
-              " F=SB*", FormatCoord(p.gParamF), holeCount(p)});
+              clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p), holeCount(p)});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
-    appendRotaryRetract(text, RotaryPlane::Face);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, true);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, true);
 }
 
 void buildSide(RotaryText& text) {
@@ -90,14 +95,10 @@ void buildSide(RotaryText& text) {
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "1+16");
     text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
-              " I", FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.16)),
-              wordIfAbove(" D", p.gParamD, 0), wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0),
-              " F=SB*", FormatCoord(p.gParamF), holeCount(p), " M136"});
+              clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p), holeCount(p), " M136"});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
-    appendRotaryRetract(text, RotaryPlane::Side);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
 }
 
 void buildSlant(RotaryText& text) {
@@ -110,15 +111,10 @@ void buildSlant(RotaryText& text) {
     appendTiltedPlaneSetUp(text);
     appendTiltedPositioning(text);
     AppendLoadMonitorOn(text, "1+2+16");
-    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), tiltedHoleWords(text), wordIfAbove(" D", p.gParamD, 0),
-              wordIfAbove(" L", p.gParamL, 0), wordIfAbove(" E", p.gParamW, 0), " F=SB*", FormatCoord(p.gParamF),
-              " M136"});
+    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), tiltedHoleWords(text), cutWords(p), " M136"});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
-    appendRotaryRetract(text, RotaryPlane::Tilted);
-    appendTiltedPlaneReset(text);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Tilted, RotaryEnding::SpindleStop, false);
 }
 
 }  // namespace

@@ -32,13 +32,11 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, FormatCoord(p.gStartC), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "X", FormatCoord(p.gStartX), ospM62Word(text)});
+    appendFirstPositioning(text, RotaryPlane::Face);
     text.add({kContinuation, "Z", FormatCoordValue(checkedAdd(p.gStartZ, 0.08))});
     text.add({"N000 G01 Z", FormatCoord(p.gEndZ), " M147 F=SB*", FormatCoord(p.gParamF)});
     text.add({"N000 G101 C", FormatCoord(p.gEndC), " X", FormatCoord(p.gEndX), " M146"});
-    appendRotaryRetract(text, RotaryPlane::Face);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, true);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, true);
 }
 
 void buildSide(RotaryText& text) {
@@ -48,13 +46,11 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " G52 BA=90")});
     appendRotaryApproach(text, FormatCoord(p.gStartC), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "Z", FormatCoord(p.gStartZ), ospM62Word(text)});
+    appendFirstPositioning(text, RotaryPlane::Side);
     text.add({kContinuation, "X", FormatCoordValue(checkedAdd(p.gStartX, 0.16))});
     text.add({"N000 G01 X", FormatCoord(p.gEndX), " M147 F=SB*", FormatCoord(p.gParamF)});
     text.add({"N000 G101 C", FormatCoord(p.gEndC), " Z", FormatCoord(p.gEndZ), " M146"});
-    appendRotaryRetract(text, RotaryPlane::Side);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
 }
 
 }  // namespace

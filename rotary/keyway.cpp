@@ -59,13 +59,11 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "X", FormatCoord(p.gStartX), ospM62Word(text)});
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ), " K",
-              FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.08)), cutWords(p, " W")});
+    appendFirstPositioning(text, RotaryPlane::Face);
+    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p, " W")});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Face);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, false);
 }
 
 void buildSide(RotaryText& text) {
@@ -75,13 +73,11 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " BT=1")});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
-    text.add({kContinuation, "Z", FormatCoord(p.gStartZ), ospM62Word(text)});
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ), " I",
-              FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.16)), cutWords(p, " U")});
+    appendFirstPositioning(text, RotaryPlane::Side);
+    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p, " U")});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Side);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
 }
 
 // The tool comes down to just short of the start: along X to StartX + 0.08 when B is 90,
@@ -106,10 +102,7 @@ void buildSlant(RotaryText& text) {
               FormatCoord(p.gEndC), bIsNinety(p) ? " I0" : " K0", " D", FormatCoord(p.gParamD), " E",
               FormatCoord(p.gParamW), " F=SB*", FormatCoord(p.gParamF), " M211 M213"});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Tilted);
-    appendTiltedPlaneReset(text);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Tilted, RotaryEnding::SpindleStop, false);
 }
 
 }  // namespace

@@ -56,9 +56,7 @@ void buildPlanet(RotaryText& text) {
               " Z", helixZ(p, 1.5), " L", entryRadius()});
     text.add({"N000 G01 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " F=SB*", fastFeed(), " G40"});
 
-    appendSlantMillingRetract(text);
-    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
-    appendRotaryClosing(text);
+    appendSlantMillingLeave(text);
 }
 
 }  // namespace

@@ -82,7 +82,14 @@ void appendOspM62Line(ProgramText& text) {
         text.add({kContinuation, "M62"});
 }
 
-QString ospM62Word(const ProgramText& text) { return text.profile.gOspU100 ? QString() : QStringLiteral(" M62"); }
+void appendFirstPositioning(RotaryText& text, RotaryPlane plane) {
+    ProcessParameters& p = text.p;
+    const QString m62 = text.profile.gOspU100 ? QString() : QStringLiteral(" M62");
+    if (plane == RotaryPlane::Side)
+        text.add({kContinuation, "Z", FormatCoord(p.gStartZ), m62});
+    else
+        text.add({kContinuation, "X", FormatCoord(p.gStartX), m62});
+}
 
 void appendRotaryApproach(RotaryText& text, const QString& masterC, ApproachEnd end) {
     const QString cWord = masterC.isEmpty() ? QString() : QStringLiteral(" C") + masterC;
@@ -109,6 +116,13 @@ void appendTiltedPositioning(RotaryText& text) {
         text.add({"N000 G00  X", halfApproachX(text), " Y", FormatCoord(p.gStartZ), " Z", FormatCoord(p.gStartC)});
     else
         text.add({"N000 G00  X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
+}
+
+QString clearanceWord(RotaryText& text, RotaryPlane plane, double gap) {
+    ProcessParameters& p = text.p;
+    if (plane == RotaryPlane::Side)
+        return QStringLiteral(" I") + FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), gap));
+    return QStringLiteral(" K") + FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), gap));
 }
 
 QString tiltedHoleWords(RotaryText& text) {
@@ -159,11 +173,13 @@ void appendSlantMillingSetUp(RotaryText& text) {
     text.add({"N000 G00 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
 }
 
-void appendSlantMillingRetract(RotaryText& text) {
+void appendSlantMillingLeave(RotaryText& text) {
     appendRotaryRetract(text, RotaryPlane::Face);
     text.add("N000 G126 M146");
     text.add("N000 G175");
     text.add("N000 G136");
+    appendRotaryEnding(text, RotaryEnding::SpindleStop, false);
+    appendCycleClosing(text);
 }
 
 void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX) {
@@ -189,9 +205,12 @@ void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToAppr
         appendOspM62Line(text);
 }
 
-void appendRotaryClosing(RotaryText& text) {
-    AppendOptionalStop(text);
-    text.closingTab();
+void appendRotaryLeave(RotaryText& text, RotaryPlane plane, RotaryEnding ending, bool returnToApproachX) {
+    appendRotaryRetract(text, plane);
+    if (plane == RotaryPlane::Tilted)
+        appendTiltedPlaneReset(text);
+    appendRotaryEnding(text, ending, returnToApproachX);
+    appendCycleClosing(text);
 }
 
 }  // namespace quillmar

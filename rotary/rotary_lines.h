@@ -57,9 +57,10 @@ QString ospWords(const ProgramText& text);
 // "N000     M62" without the OSP-U100 control; nothing with it.
 void appendOspM62Line(ProgramText& text);
 
-// " M62" behind the first positioning line of the keyways and generating cuts, which
-// write no M62 line of their own after the approach, without the OSP-U100 control.
-QString ospM62Word(const ProgramText& text);
+// The first positioning line of the keyways and generating cuts, which write no M62 line
+// of their own after the approach: "N000     X" StartX on the face, "N000     Z" StartZ on
+// the side, with " M62" behind it without the OSP-U100 control.
+void appendFirstPositioning(RotaryText& text, RotaryPlane plane);
 
 // The approach line "NT" tt " G00" [" C" masterC] " X" AppX " Z" AppZ " SB=" S, ended by
 // the spindle words: a driven tool " M13" and the OSP words, followed by the M62 line or
@@ -74,6 +75,10 @@ void appendTiltedPlaneSetUp(RotaryText& text);
 // Positioning in the tilted plane: "N000 G00  X" AppX / 2 " Y" StartZ " Z" StartC for
 // B 90, otherwise "N000 G00  X" StartX " Y" StartZ " Z" AppZ.
 void appendTiltedPositioning(RotaryText& text);
+
+// The clearance word of a fixed cycle, from the approach point to the gap short of the
+// start: " K" (AppZ − StartZ) − gap on the face, " I" (AppX − StartX) − gap on the side.
+QString clearanceWord(RotaryText& text, RotaryPlane plane, double gap);
 
 // The hole of a drill or a tap in the tilted plane, after its C word: for B 90 the bottom
 // is an X, " X" EndC " Y" StartZ " Z" StartC, with the clearance " I" (AppX / 2 − StartX)
@@ -93,10 +98,11 @@ void appendTiltedPlaneReset(RotaryText& text);
 // them on MacTurn, none on other machines; B 90 too); "N000 G138", "N000 G174 SX=" C
 // " SZ=" SZ, "N000 G127 B" B, "N000 G17" and the rapid move over the centre
 // "N000 G00 X" StartX " Y" StartZ " Z" AppZ; after the cut "N000 G00 Z" AppZ,
-// "N000 G126 M146", "N000 G175" and "N000 G136".
+// "N000 G126 M146", "N000 G175" and "N000 G136", then the spindle-stop ending and the
+// cycle's closing lines.
 QString slantMillingPlaneWords(RotaryText& text);
 void appendSlantMillingSetUp(RotaryText& text);
-void appendSlantMillingRetract(RotaryText& text);
+void appendSlantMillingLeave(RotaryText& text);
 
 // Machine endings. SpindleStop (drills, keyways, generating cuts, circle milling, planet
 // tapping): MacTurn "N000 G21 HP=4 M12 M63 M09"; MULTUS "N000 G20 HP=4 M867 M12 M63 M09"
@@ -107,7 +113,9 @@ void appendSlantMillingRetract(RotaryText& text);
 enum class RotaryEnding { SpindleStop, Tap, TiltedTap };
 void appendRotaryEnding(RotaryText& text, RotaryEnding ending, bool returnToApproachX);
 
-// The optional stop, then the closing TAB line.
-void appendRotaryClosing(RotaryText& text);
+// How a fixed cycle leaves the work: the retract of its plane (appendRotaryRetract), the
+// tilted plane's reset (appendTiltedPlaneReset) in the tilted plane, the machine ending
+// and the cycle's closing lines.
+void appendRotaryLeave(RotaryText& text, RotaryPlane plane, RotaryEnding ending, bool returnToApproachX);
 
 }  // namespace quillmar

@@ -7,7 +7,8 @@
 namespace quillmar {
 
 double rotarySpindleSpeed(double v, double toolDiameter) {
-    return spindleSpeedOf(v, toolDiameter, SpeedUnit::Inches);
+    // The inch diameter is converted last, after the division by ten.
+    return spindleSpeedDividing(v, {toolDiameter, 10.0, 25.4});
 }
 
 ProcessDialogLayout rotaryDialog(const RotaryCommand& command) {

@@ -14,8 +14,8 @@ struct SharedState;
 
 // The spindle speed of a driven tool from the cutting speed V (feet per minute) and the
 // tool diameter U (inches): floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ U ÷ 10 ÷ 25.4) × 10, in this
-// order (spindleSpeedOf with SpeedUnit::Inches). The turning cycles divide by the diameter
-// in millimetres instead, which rounds differently now and then. A U of 0 fails with division by
+// order (spindleSpeedDividing). The turning cycles divide by the diameter in millimetres
+// instead, which rounds differently now and then. A U of 0 fails with division by
 // zero (11), a result beyond double with overflow (6).
 double rotarySpindleSpeed(double v, double toolDiameter);
 

@@ -79,12 +79,10 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ), " K",
-              FormatCoordValue(checkedSub(checkedSub(text.appZ, p.gStartZ), 0.2)), angleFeedAndCount(p)});
+    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
+              clearanceWord(text, RotaryPlane::Face, 0.2), angleFeedAndCount(p)});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Face);
-    appendRotaryEnding(text, RotaryEnding::Tap, true);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::Tap, true);
 }
 
 void buildSide(RotaryText& text) {
@@ -94,12 +92,10 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " G52 BA=90")});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ), " I",
-              FormatCoordValue(checkedSub(checkedSub(text.appX, p.gStartX), 0.4)), angleFeedAndCount(p), " M136"});
+    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
+              clearanceWord(text, RotaryPlane::Side, 0.4), angleFeedAndCount(p), " M136"});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Side);
-    appendRotaryEnding(text, RotaryEnding::Tap, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::Tap, false);
 }
 
 void buildSlant(RotaryText& text) {
@@ -113,10 +109,7 @@ void buildSlant(RotaryText& text) {
     appendTiltedPositioning(text);
     text.add({"N000 G178 C", FormatCoord(p.gEndX), tiltedHoleWords(text), " F", FormatCoord(p.gParamF), " M136"});
     text.add("N000 G180");
-    appendRotaryRetract(text, RotaryPlane::Tilted);
-    appendTiltedPlaneReset(text);
-    appendRotaryEnding(text, RotaryEnding::TiltedTap, false);
-    appendRotaryClosing(text);
+    appendRotaryLeave(text, RotaryPlane::Tilted, RotaryEnding::TiltedTap, false);
 }
 
 }  // namespace

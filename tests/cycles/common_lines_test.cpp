@@ -34,7 +34,6 @@ SharedState lineState(const Machine& o) {
 
 using test::kMac;
 using test::kMul;
-using test::kOth;
 
 TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
     const struct {
@@ -54,17 +53,6 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
     }
 }
 
-TEST(CommonLines, StandardToolWordOnOtherMachinesTwiceOrThrice) {
-    SharedState s = lineState({kOth, true, false, false, false, false});
-    s.params.gToolNo = 123;
-    ProgramText text(s);
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Thrice), QStringLiteral(" T123123123"));
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Twice), QStringLiteral(" T123123"));
-    s.params.gToolNo = 7.9;
-    EXPECT_EQ(standardToolWord(text, OtherToolWord::Twice), QStringLiteral(" T0707"));
-    EXPECT_EQ(s.params.gToolNo, 7);
-}
-
 TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     SharedState s;
     ProgramText text(s);
@@ -72,14 +60,6 @@ TEST(ProgramText, AFailingPieceLeavesNoHalfLine) {
     EXPECT_EQ(test::runtimeErrorOf([&] { text.add({"N000 X", FormatCoordValue(std::numeric_limits<double>::max())}); }),
               kErrOverflow);
     EXPECT_EQ(s.gOutputText, QStringLiteral("A\r\n"));
-}
-
-// Arithmetic faults carry their numbers.
-TEST(SpindleSpeed, TheFaultsNumber) {
-    auto errorOf = [](double v, double d) { return test::runtimeErrorOf([=] { spindleSpeed(v, d); }); };
-    EXPECT_EQ(errorOf(300, 0), kErrDivisionByZero);
-    EXPECT_EQ(errorOf(0, 0), kErrOverflow);
-    EXPECT_EQ(errorOf(300, 1e-320), kErrOverflow);
 }
 
 }  // namespace

@@ -97,11 +97,14 @@ TEST(ShippedCuttingTable, LoadsWholeAndEveryCycleCanUseIt) {
     ASSERT_EQ(table.rowCount, 34);
     for (int n = 1; n <= 34; ++n) {
         EXPECT_EQ(table.cell(n, 1), QString::number(n));
-        for (int c = 3; c <= 12; ++c)
+        for (int c = CuttingConditionTable::kToolNumber; c <= CuttingConditionTable::kC; ++c)
             EXPECT_NO_THROW(ReadStrictNumber(table.cell(n, c))) << "row " << n << " column " << c;
     }
     for (int n : {1, 2, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33})
-        EXPECT_GT(ReadStrictNumber(table.cell(n, 10)) * ReadStrictNumber(table.cell(n, 6)), 0.0) << "row " << n;
+        EXPECT_GT(ReadStrictNumber(table.cell(n, CuttingConditionTable::kU)) *
+                      ReadStrictNumber(table.cell(n, CuttingConditionTable::kV)),
+                  0.0)
+            << "row " << n;
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/generator_runner.h"
 #include "fake_process_dialog.h"
@@ -20,17 +19,6 @@
 #include "support/machine.h"
 
 namespace quillmar::test {
-
-// The run-time error a call raises, 0 for none.
-template <typename F>
-int runtimeErrorOf(F f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Box texts to type; an option to choose has no text.
 using Typing = std::vector<std::pair<const char*, const char*>>;
@@ -109,8 +97,8 @@ struct CycleCase {
     const char* name;
     ProcessGenerator (*generator)();
     Machine machine;
-    Typing typed;
-    std::vector<Edit> edits;
+    Typing typed = {};
+    std::vector<Edit> edits = {};
     std::optional<double> speedAfter = {};
     Stock work = {};
     const char* error = nullptr;

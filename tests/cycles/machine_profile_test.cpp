@@ -70,15 +70,5 @@ TEST(MachineProfileSettings, UnreadableStoredValuesGiveTheDefaults) {
     EXPECT_EQ(p.gTurretType, 3);
 }
 
-TEST(MachineType, MacTurnWinsOverMultus) {
-    MachineProfile p;
-    EXPECT_FALSE(showsMachineTypeMenus(MachineType(p)));
-    p.gMultus = true;
-    EXPECT_EQ(MachineType(p), MachineKind::Multus);
-    EXPECT_TRUE(showsMachineTypeMenus(MachineType(p)));
-    p.gMacTurn = true;
-    EXPECT_EQ(MachineType(p), MachineKind::MacTurn);
-}
-
 }  // namespace
 }  // namespace quillmar

@@ -221,7 +221,8 @@ TEST(MeasuringFailure, ReportsAndChangesNothing) {
                  {nullptr, 91, false}};
     for (const auto& c : cases) {
         SharedState s = cycleState({.approachX = 1e306}, {});
-        s.gCuttingTable.setCell(34, 4, c.document ? QStringLiteral("0") : QStringLiteral("x"));
+        s.gCuttingTable.setCell(34, CuttingConditionTable::kSpindleDirection,
+                                c.document ? QStringLiteral("0") : QStringLiteral("x"));
         Document doc(crlf("O1000\n"), 7);
         FakeProcessDialog user;
         enter(user, kTarget);

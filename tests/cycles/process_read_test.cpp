@@ -40,24 +40,6 @@ TEST(ReadProcessDialog, BAxisAndMachineWords) {
     }
 }
 
-// Every box by the leading-number rule, into its own field, single precision where the
-// field is held so.
-TEST(ReadProcessDialog, EachBoxGoesToItsOwnField) {
-    ProcessDialogInput in;
-    QString* boxes[] = {&in.ToolNumber, &in.V, &in.F, &in.U, &in.W, &in.D, &in.L, &in.C,
-                        &in.B, &in.SZ, &in.StartX, &in.StartZ, &in.StartC, &in.EndX, &in.EndZ, &in.EndC};
-    for (int i = 0; i < 16; ++i)
-        *boxes[i] = QString::number(i + 1) + QStringLiteral(".5mm");
-    const ProcessParameters p = read(in);
-    const double fields[] = {p.gToolNo, p.gParamV, p.gParamF, p.gParamU, p.gParamW, p.gParamD, p.gParamL,
-                             p.gParamC.value(), p.gParamB, p.gParamSZ, p.gStartX, p.gStartZ, p.gStartC.value(),
-                             p.gEndX, p.gEndZ, p.gEndC.value()};
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(fields[i], i + 1.5) << i;
-    in.C = QStringLiteral("0.1");
-    EXPECT_EQ(static_cast<double>(read(in).gParamC.value()), static_cast<double>(0.1f));
-}
-
 // C fits a double but not a single; a huge angle only where it is written.
 TEST(ReadProcessDialog, NumbersThatDoNotFitAreOverflow) {
     ProcessDialogInput in;

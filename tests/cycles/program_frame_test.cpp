@@ -166,22 +166,25 @@ NEND M02
 INSTANTIATE_TEST_SUITE_P(
     Table, ProgramFrame,
     ::testing::Values(
-        FrameCase{"OtherOneTurretPanelCheck", {kOth, false, true}, kBlank, kOtherOneTurretPanelCheck, "", 2},
+        FrameCase{"OtherOneTurretPanelCheck", {.machine = kOth, .panelCheck = true}, kBlank, kOtherOneTurretPanelCheck, "", 2},
         FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2},
-        FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife", {kMul, false, false, true, true, true, true}, kBlank,
+        FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife",
+                  {.machine = kMul, .autoDoor = true, .loadMonitor = true, .measuring = true, .toolLife = true}, kBlank,
                   {kOtherOneTurretPanelCheck, {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
                    {"N000 G00 X20 Z10", "N000 G20 HP=4 M109 M867\nN000 M866\nN000 M216"},
                    {"+|<TAB>", "N000 M215\nN000 CALL OMSSF\nN000 CALL OCNCK\nN000 M100\nN000 TLID\nN000 M91"}}}, "", 2},
         // Every option of the frame and of the graphic, on a profile of odd values.
-        FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic", {kOth, true, true, true, true, true, true, true},
+        FrameCase{"OtherTwoTurretsEveryOptionEverythingInTheGraphic",
+                  {.machine = kOth, .bTurret = true, .panelCheck = true, .autoDoor = true, .loadMonitor = true,
+                   .measuring = true, .toolLife = true, .oddValues = true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
         // The last line has no line end: the subprogram still begins on a line of its own.
         FrameCase{"GraphicAfterALastLineWithoutLineEnd", {kOth, false, true}, kEverything,
                   {kOtherOneTurretPanelCheck, {{"+N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)"}}},
                   {kEverythingSubprogram, {{"^<TAB>", ""}}}, 3, "(TAIL)"},
         // The B turret returns by coordinates on every machine.
-        FrameCase{"MultusTwoTurretsPlain", {kMul, true}, kBlank, {kOtherOneTurretPanelCheck,
+        FrameCase{"MultusTwoTurretsPlain", {.machine = kMul, .bTurret = true}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"|<TAB>", ""}, {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
                    {"^NMAX G50 S2500", "G13 (-----< A:TURRET >-----)\nNMAX G50 S2500\nN000 G20 HP=4 M109 M867\n"
                                         "N000 M866\n<TAB>\n|<TAB>\n<TAB>\n<TAB>\nG14 (-----< B:TURRET >-----)"}}},
@@ -224,7 +227,7 @@ TEST(ProgramFrame, NoDocumentIsReportedAfterTheWorkShapeIsStored) {
 // A frame that cannot be written writes nothing; an overflowing box keeps the dialog open.
 TEST(ProgramFrame, OverflowsAreReportedAndWriteNothing) {
     for (bool inTheFrame : {true, false}) {
-        SharedState s = stateFor({kOth, true});
+        SharedState s = stateFor({.machine = kOth, .bTurret = true});
         if (inTheFrame)
             s.profile.gMaxSpindleSpeed = 3e38f;  // its thousandths overflow single precision
         s.workShape.gMaterialOD = 5.0;

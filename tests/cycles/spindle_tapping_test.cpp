@@ -33,32 +33,40 @@ ProcessGenerator anyOtherIndex() { return spindleTapGenerator(0); }
 INSTANTIATE_TEST_SUITE_P(
     Table, SpindleTapping,
     ::testing::Values(
-        CycleCase{"Floating", floating, {kOth}, {}, {}, 450},
-        CycleCase{"FloatingCounterClockwise", floating, {kOth}, {{"SpindleCCW", nullptr}},
-                 {{kToolCall, "N000 G00 X0 Z50 T0505 M41 S450 M04 M63 M08"}, {kTap, "NT05 G78 X0 Z-0.5 K49.8 F0.05"}},
-                 450},
+        CycleCase{.name = "Floating", .generator = floating, .machine = {kOth}, .speedAfter = 450},
+        CycleCase{.name = "FloatingCounterClockwise", .generator = floating, .machine = {kOth},
+             .typed = {{"SpindleCCW", nullptr}},
+             .edits = {{kToolCall, "N000 G00 X0 Z50 T0505 M41 S450 M04 M63 M08"}, {kTap, "NT05 G78 X0 Z-0.5 K49.8 F0.05"}},
+             .speedAfter = 450},
         // The floating tap hides the start angle but writes the one its row put there.
-        CycleCase{"FloatingWithTheRowsStartAngle", floating, {kOth}, {{"D", "0.3"}},
-                 {{kTap, "NT05 G77 X0 Z-0.5 K49.8 F0.05 D0.3"}}, 450},
-        CycleCase{"RigidMacTurnCounterClockwise", rigid, {kMac}, {{"D", "0.3"}, {"SpindleCCW", nullptr}},
-                 {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
-                  {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}}, 450},
+        CycleCase{.name = "FloatingWithTheRowsStartAngle", .generator = floating, .machine = {kOth},
+             .typed = {{"D", "0.3"}}, .edits = {{kTap, "NT05 G77 X0 Z-0.5 K49.8 F0.05 D0.3"}}, .speedAfter = 450},
+        CycleCase{.name = "RigidMacTurnCounterClockwise", .generator = rigid, .machine = {kMac},
+             .typed = {{"D", "0.3"}, {"SpindleCCW", nullptr}},
+             .edits = {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
+                       {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}},
+             .speedAfter = 450},
         // Any index but the floating one is rigid; a start angle that writes as 0 is none.
-        CycleCase{"AnyOtherIndexIsRigid", anyOtherIndex, {kOth}, {{"D", "0.0004"}},
-                 {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, 450},
+        CycleCase{.name = "AnyOtherIndexIsRigid", .generator = anyOtherIndex, .machine = {kOth},
+             .typed = {{"D", "0.0004"}}, .edits = {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, .speedAfter = 450},
         // No MULTUS word on the tap's tool call.
-        CycleCase{"MultusToolLifeShapeStop", rigid, {kMul, true, true, true, false, true}, {{"M603", nullptr}},
-                 {{kToolCall, "NOEX VGRIN[5]=32 VGRFN[5]=1\nNOEX VGRD[5]=0.25 VGRL[5]=20.5\nN000 MT=1 TG=5\nN000 M421\n"
+        CycleCase{.name = "MultusToolLifeShapeStop", .generator = rigid,
+             .machine = {.kind = kMul, .toolLife = true, .toolShape = true, .optionalStop = true},
+             .typed = {{"M603", nullptr}},
+             .edits = {{kToolCall, "NOEX VGRIN[5]=32 VGRFN[5]=1\nNOEX VGRD[5]=0.25 VGRL[5]=20.5\nN000 MT=1 TG=5\nN000 M421\n"
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
-                 450},
+             .speedAfter = 450},
         // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
-        CycleCase{"ApproachAsEntered", floating, {.approachZ = 50.0009}, {{"StartZ", "0.0005"}}, {}, 450},
+        CycleCase{.name = "ApproachAsEntered", .generator = floating, .machine = {.approachZ = 50.0009},
+             .typed = {{"StartZ", "0.0005"}}, .speedAfter = 450},
         // The speed comes from the size as typed (0.4969: S760); the header cuts it after.
-        CycleCase{"SpeedFromTheSizeAsTyped", floating, {kOth}, {{"V", "100"}, {"U", "0.4969"}},
-                 {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
-                  {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}}, 760},
-        CycleCase{"NoSizeNoSpeed", rigid, {kOth}, {{"U", "0"}, {"V", "0"}}, {}, {}, {}, "Error 6"}),
+        CycleCase{.name = "SpeedFromTheSizeAsTyped", .generator = floating, .machine = {kOth},
+             .typed = {{"V", "100"}, {"U", "0.4969"}},
+             .edits = {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
+                       {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}}, .speedAfter = 760},
+        CycleCase{.name = "NoSizeNoSpeed", .generator = rigid, .machine = {kOth}, .typed = {{"U", "0"}, {"V", "0"}},
+             .error = "Error 6"}),
     caseName);
 
 }  // namespace

@@ -152,7 +152,7 @@ private slots:
             SharedState state;
             state.gCsvDir = QStringLiteral("/start");
             state.gCsvFileName = QStringLiteral("/start/S45C.CSV");
-            state.gCuttingTable.setCell(1, 3, QStringLiteral("7"));
+            state.gCuttingTable.setCell(1, CuttingConditionTable::kToolNumber, QStringLiteral("7"));
             test::ScriptedResponder answers;
             answers.answerFile(path);
             answers.answerMessage(modal::kOk);
@@ -169,7 +169,8 @@ private slots:
                 QVERIFY(answers.messages[0].text.contains(*path));
             QCOMPARE(state.gCsvFileName, loads ? good : QStringLiteral("/start/S45C.CSV"));
             QCOMPARE(state.gCsvDir, loads ? dir.path() : QStringLiteral("/start"));
-            QCOMPARE(state.gCuttingTable.cell(1, 3), loads ? QStringLiteral("42") : QStringLiteral("7"));
+            QCOMPARE(state.gCuttingTable.cell(1, CuttingConditionTable::kToolNumber),
+                     loads ? QStringLiteral("42") : QStringLiteral("7"));
         }
     }
 };

@@ -44,11 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SubCase{"MainOuterChuck", {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3"},
                 kChucked},
-        SubCase{"AllEmpty", UgcInput{},
-                {kChucked,
-                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=0 VCHKZ=0"},
-                   {"NOEX VCHKD=0.25 VCHKL=0.5", "NOEX VCHKD=0 VCHKL=0"},
-                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[0,0],[0,0]"}}}},
         // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
         SubCase{"BoreFractionsAndFace",
                 {.Text9 = "0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4.7", .Text5 = "2.9", .Text4 = "3.5",

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/fake_process_dialog.h"
 #include "cycles/generator_runner.h"
@@ -21,17 +20,6 @@
 #include "support/machine.h"
 
 namespace quillmar::test {
-
-// The run-time error a call raises, 0 for none.
-template <typename F>
-int errorOf(F f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 using Generator = ProcessGenerator (*)();
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the generator tests share: expected text written with plain line ends, a document
-// that counts its changes, and a cutting-condition row.
+// What the generator tests share: the error a call raises, expected text written with
+// plain line ends, a document that counts its changes, and a cutting-condition row.
 
 #include <QObject>
 #include <QString>
@@ -9,11 +9,23 @@
 #include <optional>
 #include <vector>
 
+#include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar::test {
+
+// The run-time error a call raises, 0 for none.
+template <typename F>
+int runtimeErrorOf(F f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 // Expected text with every "\n" turned into the CR LF the program writes.
 inline QString crlf(const char* text) {
