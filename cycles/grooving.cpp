@@ -46,6 +46,8 @@ double twoC(const Text& t) { return singleOf(2.0 * c(t)); }
 double twoCClear(const Text& t) { return 2 * (c(t) + 0.02); }
 
 QString fc(double value) { return FormatCoordValue(value); }
+// An offset number is a whole-number word.
+QString offset(double value) { return FormatWholeWord(value); }
 
 // Bare parameters are cut in place as they are written.
 QString startX(Text& t) { return FormatCoord(t.p.gStartX); }
@@ -207,14 +209,14 @@ const GroovingMember& faceMember() {
 QString roughingOffsetWord(Text& text) {
     if (text.profile.gToolLife)
         return QStringLiteral(" OG=2");
-    return " T" + fc(text.p.gToolNo + 20);
+    return " T" + offset(text.p.gToolNo + 20);
 }
 
 QString wallOffsetWord(Text& text, double pairsAdded, const char* group) {
     if (text.profile.gToolLife)
         return QString::fromLatin1(group);
     const QString address = text.machine == MachineKind::Other ? QStringLiteral(" T") : QStringLiteral(" TL=");
-    return address + fc(text.p.gToolNo * 10101 + pairsAdded) + text.p.gBAxisCode;
+    return address + offset(text.p.gToolNo * 10101 + pairsAdded) + text.p.gBAxisCode;
 }
 
 void appendWall(Text& text, const Lines& wall, double pairsAdded, const char* group) {

@@ -105,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The offset words take the tool's whole part; only the tool change keeps it as typed.
         CycleCase{.name = "OuterMacTurnFractionalTool", .generator = grooveOuterGenerator, .machine = kMacTurn,
              .typed = with(kOuterInput, {{"ToolNumber", "5.5"}}), .edits = {{"N000 MT=501", "N000 MT=5.501"}}},
+        // The offset words are whole-number words: 300000 × 10101 lies beyond 32 bits.
+        CycleCase{.name = "OuterOffsetWordBeyond32Bits", .generator = grooveOuterGenerator, .machine = kMacTurn,
+                  .typed = with(kOuterInput, {{"ToolNumber", "300000"}}), .error = "Error 6"},
         // The approach point is written through copies: 1.0015 is X1.001 and stays.
         CycleCase{.name = "OuterApproachWrittenFromACopy", .generator = grooveOuterGenerator,
              .machine = {.kind = kMac, .approachX = 1.0015}, .typed = kOuterInput,
