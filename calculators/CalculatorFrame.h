@@ -22,9 +22,6 @@ class DrawingSurface;
 class PictureBox;
 class WindowPrinter;
 
-// The drawing area of most calculator pictures, in pixels: 8835 by 4875 twips.
-inline constexpr QSize kCalculatorPictureSize{589, 325};
-
 // Puts a calculator's text into its target document, replacing the selection there.
 // Returns false when there is no target document (none was open, or it has been
 // closed); the insert then does nothing.

@@ -10,10 +10,6 @@
 namespace quillmar {
 namespace {
 
-// The picture's aspect, kept by every fitted scale.
-constexpr double kPictureWidth = 8835.0;
-constexpr double kPictureHeight = 4875.0;
-
 // A point in drawing coordinates: across (Z, or X in the X-Y plane) and up (the radius
 // X/2, or Y).
 struct Across {
@@ -32,39 +28,14 @@ struct Segment {
 };
 
 // The scale that shows the three points with a margin, at the picture's aspect.
-UserScale fittedScale(const Across& p1, const Across& p2, const Across& c) {
-    const double minH = std::min({p1.h, p2.h, c.h});
-    const double maxH = std::max({p1.h, p2.h, c.h});
-    const double minV = std::min({p1.v, p2.v, c.v});
-    const double maxV = std::max({p1.v, p2.v, c.v});
-    const double w = maxH - minH;
-    const double h = maxV - minV;
-    double width = 0.0;
-    double height = 0.0;
-    double margin = 0.0;
-    if (w > h * kPictureWidth / kPictureHeight) {
-        width = 1.4 * w;
-        height = 1.4 * w * kPictureHeight / kPictureWidth;
-        margin = 0.2 * w;
-    } else {
-        width = 1.4 * h * kPictureWidth / kPictureHeight;
-        height = 1.4 * h;
-        margin = 0.2 * h;
-    }
-    const float scaleWidth = toScaleValue(width);
-    const float scaleHeight = toScaleValue(height);
-    const float left = toScaleValue(minH - (widenScaleValue(scaleWidth) - w) / 2.0);
-    const float top = toScaleValue(-maxV - margin);
-    return checkedScale(left, top, scaleWidth, scaleHeight);
+UserScale threePointScale(const Across& p1, const Across& p2, const Across& c) {
+    return fittedScale(std::min({p1.h, p2.h, c.h}), std::max({p1.h, p2.h, c.h}), std::min({p1.v, p2.v, c.v}),
+                       std::max({p1.v, p2.v, c.v}), 1.4, 0.2);
 }
 
 // The scale of the zoomed view: five radii wide, centred on the arc's centre.
 UserScale zoomedScale(const Across& centre, double r) {
-    const float scaleWidth = toScaleValue(5.0 * r);
-    const float scaleHeight = toScaleValue(5.0 * r * kPictureHeight / kPictureWidth);
-    const float left = toScaleValue(centre.h - widenScaleValue(scaleWidth) / 2.0);
-    const float top = toScaleValue(-centre.v - widenScaleValue(scaleHeight) / 2.0);
-    return checkedScale(left, top, scaleWidth, scaleHeight);
+    return centredScale(centre.drawn(), 5.0 * r, pictureHeightFor(5.0 * r));
 }
 
 // A line drawn from its start point, one scale width long, toward the crossing point.
@@ -217,7 +188,7 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         const Across p1 = toDrawing(x1, z1, input.plane);
         const Across p2 = toDrawing(x2, z2, input.plane);
         const Across c = toDrawing(crossing.x, crossing.z, input.plane);
-        const UserScale fitted = fittedScale(p1, p2, c);
+        const UserScale fitted = threePointScale(p1, p2, c);
         figure.setScale(fitted);
         const double fittedWidth = widenScaleValue(fitted.width);
         const Segment ray1 = rayTowards(p1, a1, c, fittedWidth);

@@ -95,8 +95,8 @@ CalculatorRun runArcThroughPoint(const CalculatorInput& in) {
 
         const double right = checkedAdd(uE, r * su);
         const double top = checkedAdd(vE / k, r * sv);
-        const UserScale scale = marginScale(std::min({uL, right, tu}), std::max({uL, right, tu}),
-                                            std::min({vL / k, top, tv / k}), std::max({vL / k, top, tv / k}));
+        const UserScale scale = fittedScale(std::min({uL, right, tu}), std::max({uL, right, tu}),
+                                            std::min({vL / k, top, tv / k}), std::max({vL / k, top, tv / k}), 1.2, 0.1);
         figure.setScale(scale);
         const double sw = scaleWidthOf(scale);
         auto at = [k](double u, double v) { return QPointF(u, -v / k); };

@@ -53,17 +53,4 @@ BoxTexts readBoxes(const QWidget& window, const QStringList& names);
 // Puts each written text into the window's box of that name, in order.
 void writeBoxes(QWidget& window, const QList<BoxWrite>& writes);
 
-// The scale that shows the extent with a margin at the picture's aspect: 1.2 times the
-// larger side, the figure centred across and hung a twentieth of that side below the top.
-// Values are in drawing units before the vertical axis is negated.
-UserScale marginScale(double minX, double maxX, double minY, double maxY);
-// A scale of the given extent with the (drawn) point in its middle, the width and height
-// taken as the picture holds them.
-UserScale centredScale(QPointF drawnCentre, double width, double height);
-// The width of a scale, as the picture holds it, for further computing.
-inline double scaleWidthOf(const UserScale& scale) { return widenScaleValue(scale.width); }
-
-// The height of a scale with the picture's aspect for the given width.
-double pictureHeightFor(double width);
-
 }  // namespace quillmar

@@ -18,8 +18,8 @@
 namespace quillmar {
 namespace {
 
-// 8835 by 5595 twips.
-constexpr QSize kPictureSize{589, 373};
+// As wide as the other calculators' pictures, 5595 twips high.
+constexpr QSize kPictureSize{kCalculatorPictureSize.width(), 5595 / kTwipsPerPixel};
 
 QLabel* blackStrip(QWidget* parent, const char* name, QRect geometry) {
     auto* strip = new QLabel(parent);

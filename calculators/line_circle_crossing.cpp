@@ -92,11 +92,10 @@ CalculatorRun runLineCircleCrossing(const CalculatorInput& in) {
         const QPointF centre = drawn(xc, sc);
         const QPointF d1 = drawn(p1.x, p1.s);
         const QPointF d2 = drawn(p2.x, p2.s);
-        const UserScale scale =
-            marginScale(std::min({line.x(), centre.x() + r, centre.x() - r}),
-                        std::max({line.x(), centre.x() + r, centre.x() - r}),
-                        std::min({line.y(), centre.y() + r, centre.y() - r}),
-                        std::max({line.y(), centre.y() + r, centre.y() - r}));
+        const UserScale scale = fittedScale(
+            std::min({line.x(), centre.x() + r, centre.x() - r}), std::max({line.x(), centre.x() + r, centre.x() - r}),
+            std::min({line.y(), centre.y() + r, centre.y() - r}), std::max({line.y(), centre.y() + r, centre.y() - r}),
+            1.2, 0.1);
         figure.setScale(scale);
         const double sw = scaleWidthOf(scale);
         // The guide runs from the line point toward crossing point 2 along each axis.

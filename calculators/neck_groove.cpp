@@ -14,7 +14,7 @@
 namespace quillmar {
 namespace {
 
-constexpr double kPictureAspect = 4875.0 / 8835.0;
+constexpr double kPictureAspect = kCalculatorPictureHeight / kCalculatorPictureWidth;
 // Not one of the groove's cases: no computation has a run-time error number for that.
 constexpr int kErrNoCase = kErrInvalidCall;
 
@@ -47,10 +47,7 @@ void ticks(Figure& f, double x, double z, double xc, double zc, double half) {
 }
 
 UserScale arcScale(double x, double z, double r) {
-    const float width = toScaleValue(10.0 * r);
-    const float height = toScaleValue(10.0 * r * kPictureAspect);
-    return checkedScale(toScaleValue(z - widenScaleValue(width) / 2.0),
-                        toScaleValue(-widenScaleValue(height) / 2.0 - x / 2.0), width, height);
+    return centredScale({z, -x / 2.0}, 10.0 * r, 10.0 * r * kPictureAspect);
 }
 
 }  // namespace

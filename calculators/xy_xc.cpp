@@ -32,7 +32,7 @@ double directionOf(const Point& p) { return p.x == 0.0 ? gPi / 2.0 : std::atan(p
 }  // namespace
 
 UserScale xyXcScale() {
-    const float height = 2767500.0f / 8835.0f;
+    const float height = 2767500.0f / static_cast<float>(kCalculatorPictureWidth);
     return {-250.0f, -height / 2.0f, 500.0f, height};
 }
 

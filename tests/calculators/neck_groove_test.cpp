@@ -42,7 +42,7 @@ TEST(NeckGroove, CasesByFilledBoxes) {
         EXPECT_EQ(test::shownTexts(run.results), c.results);  // Text6 .. Text15
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
         if (c.scaleLeft) {
-            RecordingSurface picture;
+            RecordingSurface picture{kCalculatorPictureSize};
             drawFigure(run.figure, picture, kMarkerColour);
             EXPECT_EQ(picture.scale(), *c.scaleLeft);
         }

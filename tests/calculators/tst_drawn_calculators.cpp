@@ -41,7 +41,7 @@ public:
 template <typename Window>
 struct Calculator {
     QStringList inserted;
-    RecordingSurface surface;
+    RecordingSurface surface{kCalculatorPictureSize};
     FakePrinter printer;
     Window w{[this](const QString& text) { return inserted << text, true; }};
 
