@@ -64,9 +64,4 @@ struct ArcTangentRun {
 // fault ends the run with the figure marked failed and the texts written before it.
 ArcTangentRun runArcTangent(const ArcTangentInput& input);
 
-// The window's insert buttons, in Tab order, with the words they join to the boxes.
-const QList<InsertButton>& arcTangentInsertButtons();
-// The captions that follow the plane.
-const QList<PlaneCaption>& arcTangentPlaneCaptions();
-
 }  // namespace quillmar

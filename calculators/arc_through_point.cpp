@@ -119,38 +119,4 @@ CalculatorRun runArcThroughPoint(const CalculatorInput& in) {
     return run;
 }
 
-const QList<InsertButton>& arcThroughPointInsertButtons() {
-    static const QList<InsertButton> buttons = [] {
-        auto point = [](const char* button, const char* xBox, const char* zBox) {
-            return InsertButton{QString::fromLatin1(button),
-                                {{QStringLiteral(" X"), {}, QString::fromLatin1(xBox)},
-                                 {QStringLiteral(" Z"), QStringLiteral(" Y"), QString::fromLatin1(zBox)}},
-                                true};
-        };
-        return QList<InsertButton>{
-            point("Command1", "Text1", "Text2"), point("Command3", "Text4", "Text5"),
-            point("Command4", "Text6", "Text7"), point("Command5", "Text9", "Text10"),
-            InsertButton{QStringLiteral("Command6"),
-                         {{QStringLiteral(" I"), {}, QStringLiteral("Text11")},
-                          {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text12")}},
-                         true}};
-    }();
-    return buttons;
-}
-
-const QList<PlaneCaption>& arcThroughPointPlaneCaptions() {
-    static const QList<PlaneCaption> captions = [] {
-        QList<PlaneCaption> list;
-        for (const char* label : {"Label2", "Label5", "Label14"})
-            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
-        list.append({QStringLiteral("Label11"), QStringLiteral("CZ"), QStringLiteral("CY")});
-        list.append({QStringLiteral("Label18"), QStringLiteral("K"), QStringLiteral("J")});
-        for (const char* button : {"Command1", "Command3", "Command4", "Command5"})
-            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
-        list.append({QStringLiteral("Command6"), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")});
-        return list;
-    }();
-    return captions;
-}
-
 }  // namespace quillmar

@@ -15,7 +15,4 @@ CalculatorRun runArcThroughPoint(const CalculatorInput& input);
 // The typed angle brought into (-90, 90] by whole half turns; 90 itself becomes 89.9999.
 double lineAngleDegrees(double degrees);
 
-const QList<InsertButton>& arcThroughPointInsertButtons();
-const QList<PlaneCaption>& arcThroughPointPlaneCaptions();
-
 }  // namespace quillmar

@@ -37,16 +37,4 @@ QString readoutText(float x, float y, Plane plane) {
     return QStringLiteral("X") + readoutNumber(x) + QStringLiteral(" Y") + readoutNumber(-y);
 }
 
-QString insertText(const InsertButton& insert, Plane plane, const std::function<QString(const QString&)>& boxText) {
-    QString text;
-    for (const InsertWord& word : insert.words) {
-        text += (plane == Plane::XY && !word.xy.isEmpty()) ? word.xy : word.xz;
-        if (!word.box.isEmpty())
-            text += boxText(word.box);
-    }
-    if (insert.lineEnd)
-        text += QStringLiteral("\r\n");
-    return text;
-}
-
 }  // namespace quillmar

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -97,6 +98,49 @@ void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QLis
 void setTabChain(const QList<QWidget*>& order) {
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane) {
+    for (const PlaneCaption& caption : captions) {
+        const QString& text = plane == Plane::XZ ? caption.xz : caption.xy;
+        for (const auto& control : caption.controls)
+            std::visit([&text](auto* c) { c->setText(text); }, control);
+    }
+}
+
+QString insertText(const InsertButton& insert, Plane plane) {
+    QString text;
+    for (const InsertWord& word : insert.words) {
+        text += (plane == Plane::XY && !word.xy.isEmpty()) ? word.xy : word.xz;
+        if (word.box)
+            text += word.box->text();
+    }
+    if (insert.lineEnd)
+        text += QStringLiteral("\r\n");
+    return text;
+}
+
+InsertButton pointInsert(QAbstractButton* button, const QString& lead, const QLineEdit* x, const QLineEdit* z,
+                         bool lineEnd) {
+    return {button, {{lead, {}, x}, {QStringLiteral(" Z"), QStringLiteral(" Y"), z}}, lineEnd};
+}
+
+InsertButton offsetInsert(QAbstractButton* button, const QLineEdit* i, const QLineEdit* k, bool lineEnd) {
+    return {button, {{QStringLiteral(" I"), {}, i}, {QStringLiteral(" K"), QStringLiteral(" J"), k}}, lineEnd};
+}
+
+InsertButton wordsInsert(QAbstractButton* button, const QList<std::pair<QString, const QLineEdit*>>& words,
+                         bool lineEnd) {
+    InsertButton insert{button, {}, lineEnd};
+    for (const auto& [word, box] : words)
+        insert.words.append({word, {}, box});
+    return insert;
+}
+
+InsertButton arcInsert(QAbstractButton* button, const QLineEdit* x, const QLineEdit* z, const QLineEdit* r) {
+    InsertButton arc = pointInsert(button, QStringLiteral("N000 G0* X"), x, z);
+    arc.words.append({QStringLiteral(" L"), {}, r});
+    return arc;
 }
 
 }  // namespace quillmar

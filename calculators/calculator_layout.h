@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QStringList>
+#include <variant>
 
+#include "calculators/calculator_conventions.h"
+
+class QAbstractButton;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QWidget;
 
@@ -23,5 +30,43 @@ void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QLis
 
 // The Tab key's order through the window.
 void setTabChain(const QList<QWidget*>& order);
+
+// Captions that change with the plane: each control of the group shows the X-Z or the
+// X-Y text.
+struct PlaneCaption {
+    QList<std::variant<QLabel*, QAbstractButton*>> controls;
+    QString xz;
+    QString xy;
+};
+void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane);
+
+// A literal word of an insert button, followed by a box's text as it stands (no box:
+// the word alone); the word may differ by plane.
+struct InsertWord {
+    QString xz;
+    QString xy;                      // empty: the same as in the X-Z plane
+    const QLineEdit* box = nullptr;
+};
+
+// What an insert button puts into the document: its words joined in order.
+struct InsertButton {
+    QAbstractButton* button = nullptr;
+    QList<InsertWord> words;
+    bool lineEnd = true;  // ends with CR LF
+};
+
+// The text the button inserts, from its boxes as they stand.
+QString insertText(const InsertButton& insert, Plane plane);
+// A point: the lead with the X box, then " Z" (" Y") with the Z box.
+InsertButton pointInsert(QAbstractButton* button, const QString& lead, const QLineEdit* x, const QLineEdit* z,
+                         bool lineEnd = true);
+// An arc's offset: " I" with the I box, then " K" (" J") with the K box.
+InsertButton offsetInsert(QAbstractButton* button, const QLineEdit* i, const QLineEdit* k, bool lineEnd = true);
+// Words that do not change with the plane, each followed by its box (nullptr: none).
+InsertButton wordsInsert(QAbstractButton* button, const QList<std::pair<QString, const QLineEdit*>>& words,
+                         bool lineEnd = true);
+// An arc block to the end point, the sense left to the programmer: "N000 G0* X" with the
+// X box, " Z" (" Y") with the Z box and " L" with the radius box.
+InsertButton arcInsert(QAbstractButton* button, const QLineEdit* x, const QLineEdit* z, const QLineEdit* r);
 
 }  // namespace quillmar

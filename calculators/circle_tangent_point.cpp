@@ -73,29 +73,4 @@ CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
     return run;
 }
 
-const QList<InsertButton>& circleTangentInsertButtons() {
-    static const QList<InsertButton> buttons = {
-        {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text5")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text6")}},
-         false},
-        {QStringLiteral("Command3"),
-         {{QStringLiteral(" I"), {}, QStringLiteral("Text7")},
-          {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text8")}},
-         false},
-    };
-    return buttons;
-}
-
-const QList<PlaneCaption>& circleTangentPlaneCaptions() {
-    static const QList<PlaneCaption> captions = {
-        {QStringLiteral("Label11"), QStringLiteral("Z"), QStringLiteral("Y")},
-        {QStringLiteral("Label14"), QStringLiteral("Z"), QStringLiteral("Y")},
-        {QStringLiteral("Label18"), QStringLiteral("K"), QStringLiteral("J")},
-        {QStringLiteral("Command1"), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
-        {QStringLiteral("Command3"), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
-    };
-    return captions;
-}
-
 }  // namespace quillmar

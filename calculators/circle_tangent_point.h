@@ -11,7 +11,4 @@ namespace quillmar {
 // boxes put it.
 CalculatorRun runCircleTangentPoint(const CalculatorInput& input);
 
-const QList<InsertButton>& circleTangentInsertButtons();
-const QList<PlaneCaption>& circleTangentPlaneCaptions();
-
 }  // namespace quillmar

@@ -58,8 +58,10 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
 
     connect(OptionXZ, &QRadioButton::clicked, this, &frmCircleCircle::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmCircleCircle::OptionXY_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmCircleCircle::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCircleCircle::Command3_Click);
+    connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text7, Text8),
+                          pointInsert(Command3, QStringLiteral(" X"), Text11, Text12)});
+    setPlaneCaptions({{{Label2, Label5, Label8, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Command1, Command3}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")}});
     connect(Command7, &QPushButton::clicked, this, &frmCircleCircle::Command7_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCircleCircle::Command2_Click);
 }
@@ -75,12 +77,10 @@ void frmCircleCircle::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, twoCirclePlaneCaptions(), Plane::XZ, Text1); }
+void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, twoCirclePlaneCaptions(), Plane::XY, Text1); }
+void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmCircleCircle::Command1_Click() { insertFromButton(twoCircleInsertButtons().at(0)); }
-void frmCircleCircle::Command3_Click() { insertFromButton(twoCircleInsertButtons().at(1)); }
 void frmCircleCircle::Command7_Click() { printWindow(); }
 void frmCircleCircle::Command2_Click() { close(); }
 

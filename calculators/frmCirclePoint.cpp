@@ -59,8 +59,12 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
     connect(OptionXY, &QRadioButton::clicked, this, &frmCirclePoint::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmCirclePoint::CalcAndDraw);
-    connect(Command1, &QPushButton::clicked, this, &frmCirclePoint::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCirclePoint::Command3_Click);
+    connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text5, Text6, false),
+                          offsetInsert(Command3, Text7, Text8, false)});
+    setPlaneCaptions({{{Label11, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label18}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command3}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmCirclePoint::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCirclePoint::Command2_Click);
 }
@@ -77,12 +81,10 @@ void frmCirclePoint::CalcAndDraw() {
     showFigure(run.figure, std::nullopt);
 }
 
-void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, circleTangentPlaneCaptions(), Plane::XZ, Text1); }
+void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, circleTangentPlaneCaptions(), Plane::XY, Text1); }
+void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmCirclePoint::Command1_Click() { insertFromButton(circleTangentInsertButtons().at(0)); }
-void frmCirclePoint::Command3_Click() { insertFromButton(circleTangentInsertButtons().at(1)); }
 void frmCirclePoint::Command10_Click() { printWindow(); }
 void frmCirclePoint::Command2_Click() { close(); }
 

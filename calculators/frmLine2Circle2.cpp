@@ -77,7 +77,14 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
     connect(Option4, &QRadioButton::clicked, this, &frmLine2Circle2::Option4_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLine2Circle2::CalcAndDraw);
-    connectInsertButtons(twoLinesTwoArcsInsertButtons());
+    const QString x = QStringLiteral("X");
+    const QString z = QStringLiteral(" Z");
+    const QString i = QStringLiteral("I");
+    const QString k = QStringLiteral(" K");
+    connectInsertButtons({wordsInsert(Command1, {{x, Text1}, {z, Text2}}), wordsInsert(Command3, {{x, Text4}, {z, Text5}}),
+                          wordsInsert(Command4, {{x, Text7}, {z, Text8}}),
+                          wordsInsert(Command5, {{i, Text11}, {k, Text12}}),
+                          wordsInsert(Command6, {{i, Text15}, {k, Text16}})});
     connect(Command10, &QPushButton::clicked, this, &frmLine2Circle2::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLine2Circle2::Command2_Click);
 }

@@ -74,7 +74,16 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
 
     connect(OptionXZ, &QRadioButton::clicked, this, &frmLineR::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineR::OptionXY_Click);
-    connectInsertButtons(lineCircleInsertButtons());
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command1, x, Text1, Text2), pointInsert(Command3, x, Text4, Text5),
+                          pointInsert(Command4, QStringLiteral("N000 G01 X"), Text7, Text8),
+                          offsetInsert(Command6, Text9, Text10), arcInsert(Command5, Text11, Text12, Text6),
+                          offsetInsert(Command7, Text13, Text14)});
+    setPlaneCaptions({{{Label2, Label5, Label6, Label11}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label18, Label19}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command6, Command7}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
+                      {{Command5}, QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineR::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineR::Command2_Click);
 }
@@ -90,9 +99,9 @@ void frmLineR::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, lineCirclePlaneCaptions(), Plane::XZ, Text1); }
+void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, lineCirclePlaneCaptions(), Plane::XY, Text1); }
+void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineR::Command10_Click() { printWindow(); }
 void frmLineR::Command2_Click() { close(); }

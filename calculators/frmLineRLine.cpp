@@ -122,14 +122,19 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
     for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         connect(option, &QRadioButton::clicked, this, &frmLineRLine::CalcAndDraw);
     connect(Check1, &QCheckBox::clicked, this, &frmLineRLine::CalcAndDraw);
-    connect(Command1, &QPushButton::clicked, this, &frmLineRLine::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmLineRLine::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmLineRLine::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmLineRLine::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmLineRLine::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmLineRLine::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmLineRLine::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &frmLineRLine::Command9_Click);
+    const QString g01 = QStringLiteral("N000 G01 X");
+    connectInsertButtons({pointInsert(Command1, g01, Text1, Text2), pointInsert(Command3, g01, Text4, Text5),
+                          pointInsert(Command4, g01, Text7, Text8), pointInsert(Command5, g01, Text10, Text11),
+                          pointInsert(Command8, QStringLiteral("N000     X"), Text12, Text13),
+                          offsetInsert(Command6, Text16, Text17), arcInsert(Command9, Text14, Text15, Text9),
+                          offsetInsert(Command7, Text18, Text19)});
+    setPlaneCaptions({{{Label2, Label5, Label6, Label14, Label15}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label11}, QStringLiteral("CZ"), QStringLiteral("CY")},
+                      {{Label18, Label19}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4, Command5, Command8}, QStringLiteral("X Z 挿入"),
+                       QStringLiteral("X Y 挿入")},
+                      {{Command6, Command7}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
+                      {{Command9}, QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineRLine::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRLine::Command2_Click);
 }
@@ -233,20 +238,10 @@ void frmLineRLine::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcTangentPlaneCaptions(), Plane::XZ, Text1); }
+void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, arcTangentPlaneCaptions(), Plane::XY, Text1); }
+void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmLineRLine::insertFor(const QString& button) { insertFromButton(arcTangentInsertButtons(), button); }
-
-void frmLineRLine::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmLineRLine::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmLineRLine::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmLineRLine::Command5_Click() { insertFor(QStringLiteral("Command5")); }
-void frmLineRLine::Command6_Click() { insertFor(QStringLiteral("Command6")); }
-void frmLineRLine::Command7_Click() { insertFor(QStringLiteral("Command7")); }
-void frmLineRLine::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmLineRLine::Command9_Click() { insertFor(QStringLiteral("Command9")); }
 void frmLineRLine::Command10_Click() { printWindow(); }
 void frmLineRLine::Command2_Click() { close(); }
 

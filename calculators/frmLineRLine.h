@@ -18,14 +18,6 @@ public:
 
     void OptionXZ_Click();
     void OptionXY_Click();
-    void Command1_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -97,7 +89,6 @@ protected:
 
 private:
     void buildLayout();
-    void insertFor(const QString& button);
     int corner() const;
 };
 

@@ -73,7 +73,15 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineRPoint::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLineRPoint::CalcAndDraw);
-    connectInsertButtons(arcThroughPointInsertButtons());
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command1, x, Text1, Text2), pointInsert(Command3, x, Text4, Text5),
+                          pointInsert(Command4, x, Text6, Text7), pointInsert(Command5, x, Text9, Text10),
+                          offsetInsert(Command6, Text11, Text12)});
+    setPlaneCaptions({{{Label2, Label5, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label11}, QStringLiteral("CZ"), QStringLiteral("CY")},
+                      {{Label18}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4, Command5}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command6}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineRPoint::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRPoint::Command2_Click);
 }
@@ -90,9 +98,9 @@ void frmLineRPoint::CalcAndDraw() {
     showFigure(run.figure, std::nullopt);
 }
 
-void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcThroughPointPlaneCaptions(), Plane::XZ, Text1); }
+void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, arcThroughPointPlaneCaptions(), Plane::XY, Text1); }
+void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineRPoint::Command10_Click() { printWindow(); }
 void frmLineRPoint::Command2_Click() { close(); }

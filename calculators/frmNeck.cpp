@@ -107,11 +107,10 @@ frmNeck::frmNeck(InsertText insert, QWidget* parent)
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
-    connect(Command8, &QPushButton::clicked, this, &frmNeck::Command8_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmNeck::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmNeck::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmNeck::Command4_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmNeck::Command6_Click);
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command8, x, Text6, Text7), pointInsert(Command1, x, Text8, Text9),
+                          pointInsert(Command3, x, Text10, Text11), pointInsert(Command4, x, Text14, Text15),
+                          offsetInsert(Command6, Text12, Text13)});
     connect(Command5, &QPushButton::clicked, this, &frmNeck::Command5_Click);
     connect(Command9, &QPushButton::clicked, this, &frmNeck::Command9_Click);
     connect(Command7, &QPushButton::clicked, this, &frmNeck::Command7_Click);
@@ -137,23 +136,15 @@ void frmNeck::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmNeck::insertFor(const QString& button) { insertFromButton(neckInsertButtons(), button); }
-
 void frmNeck::insertContour(bool ccw) {
-    const QStringList lines = neckContour(ccw, option(), [this](const QString& name) {
-        const auto* box = findChild<QLineEdit*>(name);
-        return box ? box->text() : QString();
-    });
+    const QStringList lines = neckContour(ccw, option(),
+                                          {Text6->text(), Text7->text(), Text10->text(), Text11->text(),
+                                           Text14->text(), Text15->text(), Text3->text()});
     // Three separate changes of the document, as three presses would make.
     for (const QString& line : lines)
-        insertFromButton(InsertButton{{}, {{line, {}, {}}}, false});
+        insert(line);
 }
 
-void frmNeck::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmNeck::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmNeck::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmNeck::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmNeck::Command6_Click() { insertFor(QStringLiteral("Command6")); }
 void frmNeck::Command5_Click() { insertContour(true); }
 void frmNeck::Command9_Click() { insertContour(false); }
 void frmNeck::Command7_Click() { printWindow(); }

@@ -143,15 +143,18 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
 
     connect(OptionXY, &QRadioButton::clicked, this, &frmXY_XC::OptionXY_Click);
     connect(OptionXC, &QRadioButton::clicked, this, &frmXY_XC::OptionXC_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmXY_XC::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmXY_XC::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmXY_XC::Command5_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmXY_XC::Command4_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmXY_XC::Command7_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmXY_XC::Command6_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmXY_XC::Command8_Click);
-    connect(Command11, &QPushButton::clicked, this, &frmXY_XC::Command11_Click);
-    connect(Command13, &QPushButton::clicked, this, &frmXY_XC::Command13_Click);
+    const QString x = QStringLiteral("X");
+    const QString y = QStringLiteral(" Y");
+    const QString c = QStringLiteral("C");
+    connectInsertButtons({wordsInsert(Command1, {{x, Text[1]}, {y, Text[2]}}),
+                          wordsInsert(Command3, {{x, Text[5]}, {y, Text[6]}}),
+                          wordsInsert(Command5, {{c, Text[4]}, {QStringLiteral(" X"), Text[3]}}),
+                          wordsInsert(Command4, {{c, Text[8]}, {QStringLiteral(" X"), Text[7]}}),
+                          wordsInsert(Command7, {{QStringLiteral("L"), Text[10]}}, false),
+                          wordsInsert(Command6, {{QStringLiteral("A"), Text[9]}}, false),
+                          wordsInsert(Command8, {{c, Text[11]}}, false),
+                          wordsInsert(Command11, {{x, Text[12]}, {y, Text[13]}}),
+                          wordsInsert(Command13, {{x, Text[14]}, {y, Text[15]}})});
     connect(Command2, &QPushButton::clicked, this, &frmXY_XC::Command2_Click);
 }
 
@@ -233,17 +236,6 @@ bool frmXY_XC::eventFilter(QObject* watched, QEvent* event) {
     return CalculatorFrame::eventFilter(watched, event);
 }
 
-void frmXY_XC::insertFor(const QString& button) { insertFromButton(xyXcInsertButtons(), button); }
-
-void frmXY_XC::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmXY_XC::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmXY_XC::Command5_Click() { insertFor(QStringLiteral("Command5")); }
-void frmXY_XC::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmXY_XC::Command7_Click() { insertFor(QStringLiteral("Command7")); }
-void frmXY_XC::Command6_Click() { insertFor(QStringLiteral("Command6")); }
-void frmXY_XC::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmXY_XC::Command11_Click() { insertFor(QStringLiteral("Command11")); }
-void frmXY_XC::Command13_Click() { insertFor(QStringLiteral("Command13")); }
 void frmXY_XC::Command2_Click() { close(); }
 
 }  // namespace quillmar

@@ -11,7 +11,4 @@ namespace quillmar {
 // Text11, Text12, Text14. A line that misses or only touches the circle fails.
 CalculatorRun runLineCircleCrossing(const CalculatorInput& input);
 
-const QList<InsertButton>& lineCircleInsertButtons();
-const QList<PlaneCaption>& lineCirclePlaneCaptions();
-
 }  // namespace quillmar

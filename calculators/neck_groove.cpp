@@ -198,30 +198,14 @@ NeckRun runNeck(const NeckInput& in) {
     return run;
 }
 
-const QList<InsertButton>& neckInsertButtons() {
-    auto point = [](const char* button, const char* first, const char* second, const char* lead1, const char* lead2) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{QString::fromLatin1(lead1), {}, QString::fromLatin1(first)},
-                             {QString::fromLatin1(lead2), {}, QString::fromLatin1(second)}},
-                            true};
-    };
-    static const QList<InsertButton> buttons = {
-        point("Command8", "Text6", "Text7", " X", " Z"),   point("Command1", "Text8", "Text9", " X", " Z"),
-        point("Command3", "Text10", "Text11", " X", " Z"), point("Command4", "Text14", "Text15", " X", " Z"),
-        point("Command6", "Text12", "Text13", " I", " K"),
-    };
-    return buttons;
-}
-
-QStringList neckContour(bool ccw, int option, const std::function<QString(const QString&)>& boxText) {
+QStringList neckContour(bool ccw, int option, const NeckContourBoxes& boxes) {
     const bool g02First = option == 1 || option == 4;  // the arc word of "CCW"
     const QString arc = QStringLiteral("N000 G0%1 X").arg(g02First == ccw ? 2 : 3);
     const QString end = QStringLiteral("\r\n");
-    auto box = [&boxText](const char* name) { return boxText(QString::fromLatin1(name)); };
-    const QString p1 = box("Text6") + QStringLiteral(" Z") + box("Text7");
-    const QString p3 = box("Text10") + QStringLiteral(" Z") + box("Text11");
-    const QString p4 = box("Text14") + QStringLiteral(" Z") + box("Text15");
-    const QString l = QStringLiteral(" L") + box("Text3");
+    const QString p1 = boxes.p1x + QStringLiteral(" Z") + boxes.p1z;
+    const QString p3 = boxes.p3x + QStringLiteral(" Z") + boxes.p3z;
+    const QString p4 = boxes.p4x + QStringLiteral(" Z") + boxes.p4z;
+    const QString l = QStringLiteral(" L") + boxes.r;
     if (ccw)
         return {QStringLiteral("N000 G01 X") + p1 + end, arc + p3 + l + end, QStringLiteral("N000 G01 X") + p4 + end};
     return {QStringLiteral("N000 G01 X") + p4 + end, QStringLiteral("N000     X") + p3 + end, arc + p1 + l + end};

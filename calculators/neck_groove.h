@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "calculators/calculator_conventions.h"
@@ -38,11 +37,16 @@ NeckRun runNeck(const NeckInput& input);
 // one that would need it from 1e15 on is an overflow, as in a program word.
 QString plainDecimalText(double value);
 
-// The single-point and I K buttons.
-const QList<InsertButton>& neckInsertButtons();
+// The boxes the whole contour is inserted from, as they stand.
+struct NeckContourBoxes {
+    QString p1x, p1z;
+    QString p3x, p3z;
+    QString p4x, p4z;
+    QString r;
+};
 
-// The three lines "CCW" (P1, arc, P4) or "CW" (P4, P3, arc to P1) insert one by one, from
-// the boxes as they stand; the arc word follows the option.
-QStringList neckContour(bool ccw, int option, const std::function<QString(const QString&)>& boxText);
+// The three lines "CCW" (P1, arc, P4) or "CW" (P4, P3, arc to P1) insert one by one; the
+// arc word follows the option.
+QStringList neckContour(bool ccw, int option, const NeckContourBoxes& boxes);
 
 }  // namespace quillmar

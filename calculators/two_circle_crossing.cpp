@@ -127,30 +127,4 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
     return run;
 }
 
-const QList<InsertButton>& twoCircleInsertButtons() {
-    static const QList<InsertButton> buttons = {
-        {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text7")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text8")}},
-         true},
-        {QStringLiteral("Command3"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text11")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text12")}},
-         true},
-    };
-    return buttons;
-}
-
-const QList<PlaneCaption>& twoCirclePlaneCaptions() {
-    static const QList<PlaneCaption> captions = [] {
-        QList<PlaneCaption> list;
-        for (const char* label : {"Label2", "Label5", "Label8", "Label14"})
-            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
-        for (const char* button : {"Command1", "Command3"})
-            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
-        return list;
-    }();
-    return captions;
-}
-
 }  // namespace quillmar

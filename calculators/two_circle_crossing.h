@@ -11,7 +11,4 @@ namespace quillmar {
 // one circle complete, that circle alone is drawn.
 CalculatorRun runTwoCircleCrossing(const CalculatorInput& input);
 
-const QList<InsertButton>& twoCircleInsertButtons();
-const QList<PlaneCaption>& twoCirclePlaneCaptions();
-
 }  // namespace quillmar

@@ -193,23 +193,6 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
     return run;
 }
 
-const QList<InsertButton>& twoLinesTwoArcsInsertButtons() {
-    static const QList<InsertButton> buttons = [] {
-        auto pair = [](const char* button, const char* first, const char* firstBox, const char* second,
-                       const char* secondBox) {
-            return InsertButton{QString::fromLatin1(button),
-                                {{QString::fromLatin1(first), {}, QString::fromLatin1(firstBox)},
-                                 {QString::fromLatin1(second), {}, QString::fromLatin1(secondBox)}},
-                                true};
-        };
-        return QList<InsertButton>{
-            pair("Command1", "X", "Text1", " Z", "Text2"), pair("Command3", "X", "Text4", " Z", "Text5"),
-            pair("Command4", "X", "Text7", " Z", "Text8"), pair("Command5", "I", "Text11", " K", "Text12"),
-            pair("Command6", "I", "Text15", " K", "Text16")};
-    }();
-    return buttons;
-}
-
 QString twoLinesTwoArcsNote(bool vertical) {
     return vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
                     : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。");

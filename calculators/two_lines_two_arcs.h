@@ -13,8 +13,6 @@ namespace quillmar {
 // thousandths when it is written and later steps go on with the cut value.
 CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& input);
 
-const QList<InsertButton>& twoLinesTwoArcsInsertButtons();
-
 // The note under the boxes for each direction of the lines.
 QString twoLinesTwoArcsNote(bool vertical);
 

@@ -139,25 +139,4 @@ XyXcRun runXyXc(const XyXcInput& in) {
     return run;
 }
 
-const QList<InsertButton>& xyXcInsertButtons() {
-    auto pair = [](const char* button, const char* lead1, const char* box1, const char* lead2, const char* box2) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{QString::fromLatin1(lead1), {}, QString::fromLatin1(box1)},
-                             {QString::fromLatin1(lead2), {}, QString::fromLatin1(box2)}},
-                            true};
-    };
-    auto word = [](const char* button, const char* lead, const char* box) {
-        return InsertButton{QString::fromLatin1(button), {{QString::fromLatin1(lead), {}, QString::fromLatin1(box)}},
-                            false};
-    };
-    static const QList<InsertButton> buttons = {
-        pair("Command1", "X", "Text1", " Y", "Text2"),   pair("Command3", "X", "Text5", " Y", "Text6"),
-        pair("Command5", "C", "Text4", " X", "Text3"),   pair("Command4", "C", "Text8", " X", "Text7"),
-        word("Command7", "L", "Text10"),                 word("Command6", "A", "Text9"),
-        word("Command8", "C", "Text11"),                 pair("Command11", "X", "Text12", " Y", "Text13"),
-        pair("Command13", "X", "Text14", " Y", "Text15"),
-    };
-    return buttons;
-}
-
 }  // namespace quillmar

@@ -44,7 +44,4 @@ double polarAngle(double x, double y);
 // each cut to thousandths in double precision.
 QString xcReadoutText(double x, double y);
 
-// The nine insert buttons.
-const QList<InsertButton>& xyXcInsertButtons();
-
 }  // namespace quillmar
