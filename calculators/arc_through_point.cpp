@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -19,29 +20,29 @@ double lineAngleDegrees(double degrees) {
     return reduced + 0.0;  // no negative zero
 }
 
-CalculatorRun runArcThroughPoint(const CalculatorInput& in) {
-    CalculatorRun run;
-    if (!in.filled({"Text1", "Text2", "Text3"}))
+ArcThroughPointRun runArcThroughPoint(const ArcThroughPointInput& in) {
+    ArcThroughPointRun run;
+    if (!allFilled({in.lineX, in.lineZ, in.angle}))
         return run;
     Figure& figure = run.figure;
     try {
         const bool xz = in.plane == Plane::XZ;
         const double k = xz ? 2.0 : 1.0;
         // u across the picture, v up it (a diameter in the X-Z plane).
-        const double uL = in.number(xz ? "Text2" : "Text1");
-        const double vL = in.number(xz ? "Text1" : "Text2");
-        double theta = degreesToRadians(lineAngleDegrees(in.number("Text3")));
+        const double uL = ReadNumber(xz ? in.lineZ : in.lineX);
+        const double vL = ReadNumber(xz ? in.lineX : in.lineZ);
+        double theta = degreesToRadians(lineAngleDegrees(ReadNumber(in.angle)));
         figure.clear();
 
-        if (!in.filled({"Text4", "Text5", "Text8"})) {
+        if (!allFilled({in.endX, in.endZ, in.r})) {
             figure.setScale(defaultCalculatorScale());
             figure.line({10000.0 * std::cos(theta), -10000.0 * std::sin(theta)},
                         {-10000.0 * std::cos(theta), 10000.0 * std::sin(theta)}, kGeometryColour);
             return run;
         }
-        const double uE = in.number(xz ? "Text5" : "Text4");
-        const double vE = in.number(xz ? "Text4" : "Text5");
-        const double r = in.number("Text8");
+        const double uE = ReadNumber(xz ? in.endZ : in.endX);
+        const double vE = ReadNumber(xz ? in.endX : in.endZ);
+        const double r = ReadNumber(in.r);
         if (!(r > 0.0))
             throw RuntimeError(kErrInvalidCall);
 
@@ -86,12 +87,12 @@ CalculatorRun runArcThroughPoint(const CalculatorInput& in) {
         const double centreS = xz ? cu : cv;
         const double startX = xz ? tv : tu;
         const double startS = xz ? tu : tv;
-        run.write("Text6", liftedResultText(centreX));
-        run.write("Text7", liftedResultText(centreS));
-        run.write("Text9", liftedResultText(startX));
-        run.write("Text10", liftedResultText(startS));
-        run.write("Text11", liftedResultText(checkedSub(centreX, startX) / k));
-        run.write("Text12", liftedResultText(checkedSub(centreS, startS)));
+        run.centreX = liftedResultText(centreX);
+        run.centreZ = liftedResultText(centreS);
+        run.startX = liftedResultText(startX);
+        run.startZ = liftedResultText(startS);
+        run.i = liftedResultText(checkedSub(centreX, startX) / k);
+        run.k = liftedResultText(checkedSub(centreS, startS));
 
         const double right = checkedAdd(uE, r * su);
         const double top = checkedAdd(vE / k, r * sv);

@@ -9,6 +9,13 @@
 
 namespace quillmar {
 
+bool allFilled(std::initializer_list<QString> texts) {
+    for (const QString& text : texts)
+        if (text.isEmpty())
+            return false;
+    return true;
+}
+
 double degreesToRadians(double degrees) { return checkedFinite(degrees * (gPi + gPi) / 360.0); }
 
 QString liftedResultText(double value) { return FormatCoordValue(checkedAdd(value, 0.0001)); }

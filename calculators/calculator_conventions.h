@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
 namespace quillmar {
 
@@ -10,6 +11,9 @@ enum class Plane { XZ, XY };
 
 // The failure text of the drawing calculators.
 inline const QString kNoCrossingText = QStringLiteral("交点が求まりません!!");
+
+// True when none of the box texts is empty.
+bool allFilled(std::initializer_list<QString> texts);
 
 // Degrees from the horizontal axis to radians, with the program's own pi.
 // Fails with overflow when the angle is too large to convert.

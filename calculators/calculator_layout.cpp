@@ -100,6 +100,12 @@ void setTabChain(const QList<QWidget*>& order) {
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
+void showTexts(const QList<std::pair<QLineEdit*, std::optional<QString>>>& texts) {
+    for (const auto& [box, text] : texts)
+        if (text)
+            box->setText(*text);
+}
+
 void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane) {
     for (const PlaneCaption& caption : captions) {
         const QString& text = plane == Plane::XZ ? caption.xz : caption.xy;

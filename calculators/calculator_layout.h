@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <utility>
 #include <variant>
 
 #include "calculators/calculator_conventions.h"
@@ -30,6 +32,9 @@ void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QLis
 
 // The Tab key's order through the window.
 void setTabChain(const QList<QWidget*>& order);
+
+// Puts each text into its box; a box without one keeps its own.
+void showTexts(const QList<std::pair<QLineEdit*, std::optional<QString>>>& texts);
 
 // Captions that change with the plane: each control of the group shows the X-Z or the
 // X-Y text.

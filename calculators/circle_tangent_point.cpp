@@ -3,20 +3,21 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
 
-CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
-    CalculatorRun run;
-    if (!in.filled({"Text1", "Text2", "Text3"}))
+CircleTangentRun runCircleTangentPoint(const CircleTangentInput& in) {
+    CircleTangentRun run;
+    if (!allFilled({in.centreX, in.centreZ, in.r}))
         return run;
     Figure& figure = run.figure;
     try {
         const bool xz = in.plane == Plane::XZ;
-        const double xc = in.number("Text1");
-        const double sc = in.number("Text2");
-        const double r = in.number("Text3");
+        const double xc = ReadNumber(in.centreX);
+        const double sc = ReadNumber(in.centreZ);
+        const double r = ReadNumber(in.r);
         figure.clear();
         auto drawn = [xz](double x, double s) { return xz ? QPointF(s, -x / 2.0) : QPointF(x, -s); };
         const QPointF centre = drawn(xc, sc);
@@ -24,10 +25,10 @@ CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
         const UserScale scale = centredScale(centre, width, pictureHeightFor(width));
         figure.setScale(scale);
         figure.circle(centre, r, kGeometryColour);
-        if (!in.filled({"Text4"}))
+        if (in.angle.isEmpty())
             return run;
 
-        const double theta = degreesToRadians(in.number("Text4"));
+        const double theta = degreesToRadians(ReadNumber(in.angle));
         const double a = r * std::cos(theta);
         const double b = r * std::sin(theta);
         const double half = scaleWidthOf(scale) / 2.0;
@@ -48,10 +49,10 @@ CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
             i = -side * b;
             k = side * a;
         }
-        run.write("Text7", FormatCoord(i));
-        run.write("Text8", FormatCoord(k));
-        run.write("Text5", FormatCoord(tx));
-        run.write("Text6", FormatCoord(ts));
+        run.i = FormatCoord(i);
+        run.k = FormatCoord(k);
+        run.x = FormatCoord(tx);
+        run.z = FormatCoord(ts);
 
         const double ch = half * std::cos(theta);
         const double sh = half * std::sin(theta);

@@ -69,11 +69,9 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
 Plane frmCircleCircle::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmCircleCircle::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"});
-    input.plane = plane();
-    const CalculatorRun run = runTwoCircleCrossing(input);
-    writeBoxes(*this, run.writes);
+    const TwoCircleRun run = runTwoCircleCrossing(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
+    showTexts({{Text7, run.x1}, {Text8, run.z1}, {Text11, run.x2}, {Text12, run.z2}});
     showFigure(run.figure, kMarkerColour);
 }
 

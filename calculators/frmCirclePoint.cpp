@@ -72,12 +72,9 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
 Plane frmCirclePoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmCirclePoint::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4"});
-    input.plane = plane();
-    input.option = Option2->isChecked() ? 2 : 1;
-    const CalculatorRun run = runCircleTangentPoint(input);
-    writeBoxes(*this, run.writes);
+    const CircleTangentRun run = runCircleTangentPoint(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), plane(), Option2->isChecked() ? 2 : 1});
+    showTexts({{Text5, run.x}, {Text6, run.z}, {Text7, run.i}, {Text8, run.k}});
     showFigure(run.figure, std::nullopt);
 }
 

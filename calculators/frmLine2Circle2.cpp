@@ -100,16 +100,17 @@ void frmLine2Circle2::setLocked(QLineEdit* box, bool locked) {
 void frmLine2Circle2::setUpMode(bool vertical) {
     setLocked(vertical ? Text8 : Text7, true);
     setLocked(vertical ? Text7 : Text8, false);
-    Label21->setText(twoLinesTwoArcsNote(vertical));
+    Label21->setText(vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
+                              : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。"));
 }
 
 void frmLine2Circle2::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"});
-    input.option = Option2->isChecked() ? 2 : 1;
-    input.vertical = !Option3->isChecked();
-    const CalculatorRun run = runTwoLinesTwoArcs(input);
-    writeBoxes(*this, run.writes);
+    const TwoLinesTwoArcsRun run =
+        runTwoLinesTwoArcs({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(),
+                            Text7->text(), Text8->text(), Option2->isChecked() ? 2 : 1, !Option3->isChecked()});
+    showTexts({{Text1, run.p1x}, {Text2, run.p1z}, {Text4, run.p2x}, {Text5, run.p2z}, {Text7, run.p3x},
+               {Text8, run.p3z}, {Text9, run.c1x}, {Text10, run.c1z}, {Text11, run.i1}, {Text12, run.k1},
+               {Text13, run.c2x}, {Text14, run.c2z}, {Text15, run.i2}, {Text16, run.k2}});
     showFigure(run.figure, kMarkerColour);
 }
 

@@ -91,11 +91,10 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
 Plane frmLineR::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmLineR::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"});
-    input.plane = plane();
-    const CalculatorRun run = runLineCircleCrossing(input);
-    writeBoxes(*this, run.writes);
+    const LineCircleRun run = runLineCircleCrossing(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
+    showTexts({{Text7, run.x1}, {Text8, run.z1}, {Text9, run.i1}, {Text10, run.k1},
+               {Text11, run.x2}, {Text12, run.z2}, {Text13, run.i2}, {Text14, run.k2}});
     showFigure(run.figure, kMarkerColour);
 }
 

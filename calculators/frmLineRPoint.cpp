@@ -89,12 +89,11 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
 Plane frmLineRPoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmLineRPoint::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text8"});
-    input.plane = plane();
-    input.option = Option2->isChecked() ? 2 : 1;
-    const CalculatorRun run = runArcThroughPoint(input);
-    writeBoxes(*this, run.writes);
+    const ArcThroughPointRun run =
+        runArcThroughPoint({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text8->text(),
+                            plane(), Option2->isChecked() ? 2 : 1});
+    showTexts({{Text6, run.centreX}, {Text7, run.centreZ}, {Text9, run.startX}, {Text10, run.startZ},
+               {Text11, run.i}, {Text12, run.k}});
     showFigure(run.figure, std::nullopt);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -20,29 +21,29 @@ double directionTo(double h, double v) {
 
 }  // namespace
 
-CalculatorRun runLineCircleCrossing(const CalculatorInput& in) {
-    CalculatorRun run;
-    if (!in.filled({"Text1", "Text2", "Text3"}))
+LineCircleRun runLineCircleCrossing(const LineCircleInput& in) {
+    LineCircleRun run;
+    if (!allFilled({in.lineX, in.lineZ, in.angle}))
         return run;
     Figure& figure = run.figure;
     try {
-        const double x1 = in.number("Text1");
-        const double s1 = in.number("Text2");
-        double degrees = in.number("Text3");
+        const double x1 = ReadNumber(in.lineX);
+        const double s1 = ReadNumber(in.lineZ);
+        double degrees = ReadNumber(in.angle);
         if (degrees > 180.0)
             degrees -= 360.0;
         const double a = degreesToRadians(degrees);
         figure.clear();
 
-        if (!in.filled({"Text4", "Text5", "Text6"})) {
+        if (!allFilled({in.centreX, in.centreZ, in.r})) {
             figure.setScale(defaultCalculatorScale());
             figure.line({10000.0 * std::cos(a), -10000.0 * std::sin(a)},
                         {-10000.0 * std::cos(a), 10000.0 * std::sin(a)}, kGeometryColour);
             return run;
         }
-        const double xc = in.number("Text4");
-        const double sc = in.number("Text5");
-        const double r = in.number("Text6");
+        const double xc = ReadNumber(in.centreX);
+        const double sc = ReadNumber(in.centreZ);
+        const double r = ReadNumber(in.r);
         const bool xz = in.plane == Plane::XZ;
         const double k = xz ? 2.0 : 1.0;
 
@@ -77,14 +78,14 @@ CalculatorRun runLineCircleCrossing(const CalculatorInput& in) {
         };
         const Point p1 = crossing(t1);
         const Point p2 = crossing(t2);
-        run.write("Text9", liftedResultText(checkedSub(xc, p1.x) / k));
-        run.write("Text13", liftedResultText(checkedSub(xc, p2.x) / k));
-        run.write("Text7", liftedResultText(p1.x));
-        run.write("Text8", liftedResultText(p1.s));
-        run.write("Text10", liftedResultText(checkedSub(sc, p1.s)));
-        run.write("Text11", liftedResultText(p2.x));
-        run.write("Text12", liftedResultText(p2.s));
-        run.write("Text14", liftedResultText(checkedSub(sc, p2.s)));
+        run.i1 = liftedResultText(checkedSub(xc, p1.x) / k);
+        run.i2 = liftedResultText(checkedSub(xc, p2.x) / k);
+        run.x1 = liftedResultText(p1.x);
+        run.z1 = liftedResultText(p1.s);
+        run.k1 = liftedResultText(checkedSub(sc, p1.s));
+        run.x2 = liftedResultText(p2.x);
+        run.z2 = liftedResultText(p2.s);
+        run.k2 = liftedResultText(checkedSub(sc, p2.s));
 
         // Drawing coordinates, up positive.
         auto drawn = [&](double x, double s) { return xz ? QPointF(s, x / 2.0) : QPointF(x, s); };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -28,8 +29,8 @@ void centreMark(Figure& figure, double x, double y, double up, double right, dou
 
 }  // namespace
 
-CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
-    CalculatorRun run;
+TwoCircleRun runTwoCircleCrossing(const TwoCircleInput& in) {
+    TwoCircleRun run;
     Figure& figure = run.figure;
     figure.clear();
     try {
@@ -38,19 +39,14 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
         auto across = [xz](double x, double s) { return xz ? s : x; };
         auto up = [xz](double x, double s) { return xz ? x / 2.0 : s; };
 
-        if (!in.filled({"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})) {
-            const char* const circle1[] = {"Text1", "Text2", "Text3"};
-            const char* const circle2[] = {"Text4", "Text5", "Text6"};
-            const char* const* boxes = nullptr;
-            if (in.filled({"Text1", "Text2", "Text3"}))
-                boxes = circle1;
-            else if (in.filled({"Text4", "Text5", "Text6"}))
-                boxes = circle2;
-            else
+        const bool first = allFilled({in.x1, in.z1, in.r1});
+        const bool second = allFilled({in.x2, in.z2, in.r2});
+        if (!first || !second) {
+            if (!first && !second)
                 return run;
-            const double x = in.number(boxes[0]);
-            const double s = in.number(boxes[1]);
-            const double r = in.number(boxes[2]);
+            const double x = ReadNumber(first ? in.x1 : in.x2);
+            const double s = ReadNumber(first ? in.z1 : in.z2);
+            const double r = ReadNumber(first ? in.r1 : in.r2);
             const double width = checkedMul(10.0, r);
             figure.setScale(centredScale({across(x, s), -up(x, s)}, width, pictureHeightFor(width)));
             centreMark(figure, across(x, s), up(x, s), r / 15.0, r / 15.0, r / 15.0);
@@ -58,12 +54,12 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
             return run;
         }
 
-        const double x1 = in.number("Text1");
-        const double s1 = in.number("Text2");
-        const double r1 = in.number("Text3");
-        const double x2 = in.number("Text4");
-        const double s2 = in.number("Text5");
-        const double r2 = in.number("Text6");
+        const double x1 = ReadNumber(in.x1);
+        const double s1 = ReadNumber(in.z1);
+        const double r1 = ReadNumber(in.r1);
+        const double x2 = ReadNumber(in.x2);
+        const double s2 = ReadNumber(in.z2);
+        const double r2 = ReadNumber(in.r2);
         const double dy = xz ? checkedSub(x2, x1) / 2.0 : checkedSub(s2, s1);
         const double dx = xz ? checkedSub(s2, s1) : checkedSub(x2, x1);
         const double d = checkedSqrt(checkedAdd(checkedMul(dx, dx), checkedMul(dy, dy)));
@@ -88,10 +84,10 @@ CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
         double p1x = 0.0, p1s = 0.0, p2x = 0.0, p2s = 0.0;
         point(theta + phi, p1x, p1s);
         point(theta - phi, p2x, p2s);
-        run.write("Text7", FormatCoord(p1x));
-        run.write("Text8", FormatCoord(p1s));
-        run.write("Text11", FormatCoord(p2x));
-        run.write("Text12", FormatCoord(p2s));
+        run.x1 = FormatCoord(p1x);
+        run.z1 = FormatCoord(p1s);
+        run.x2 = FormatCoord(p2x);
+        run.z2 = FormatCoord(p2s);
 
         // The view takes X as typed, not halved, and centres on the midpoint of the
         // centres, so part of an uneven figure can lie outside it.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -36,8 +37,8 @@ UserScale lineScale(double left, double top, double width, double height) {
 
 }  // namespace
 
-CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
-    CalculatorRun run;
+TwoLinesTwoArcsRun runTwoLinesTwoArcs(const TwoLinesTwoArcsInput& in) {
+    TwoLinesTwoArcsRun run;
     Figure& figure = run.figure;
     figure.clear();
     try {
@@ -49,38 +50,38 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
         auto verticalLine = [&](double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); };
 
         if (!in.vertical) {
-            if (!in.filled({"Text1"}) && !in.filled({"Text4"}))
+            if (in.p1x.isEmpty() && in.p2x.isEmpty())
                 return run;
-            x1 = in.number("Text1");
-            x2 = in.number("Text4");
+            x1 = ReadNumber(in.p1x);
+            x2 = ReadNumber(in.p2x);
             const double d = std::fabs(checkedSub(x1, x2)) / 2.0;
-            if (!in.filled({"Text4"}) || !in.filled({"Text1"})) {
-                const double x = in.filled({"Text4"}) ? x2 : x1;
+            if (in.p2x.isEmpty() || in.p1x.isEmpty()) {
+                const double x = !in.p2x.isEmpty() ? x2 : x1;
                 figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
                 horizontalLine(x);
                 return run;
             }
-            if (!in.filled({"Text3", "Text6"})) {
+            if (!allFilled({in.r1, in.r2})) {
                 const double width = 2.0 * d * kAspect;
                 figure.setScale(lineScale(-width / 2.0, -d - (x1 + x2) / 4.0, width, 2.0 * d));
                 horizontalLine(x1);
                 horizontalLine(x2);
                 return run;
             }
-            r1 = in.number("Text3");
-            r2 = in.number("Text6");
+            r1 = ReadNumber(in.r1);
+            r2 = ReadNumber(in.r2);
             const Blend b = blendOf(r1, r2, d);
             const double sum = r1 + r2;
-            if (in.filled({"Text2"})) {
-                z1 = in.number("Text2");
+            if (!in.p1z.isEmpty()) {
+                z1 = ReadNumber(in.p1z);
                 z2 = z1 + sigma * sum * b.c;
                 z3 = z1 + sigma * r1 * b.c;
-            } else if (in.filled({"Text5"})) {
-                z2 = in.number("Text5");
+            } else if (!in.p2z.isEmpty()) {
+                z2 = ReadNumber(in.p2z);
                 z1 = z2 - sigma * sum * b.c;
                 z3 = z2 - sigma * r2 * b.c;
-            } else if (in.filled({"Text8"})) {
-                z3 = in.number("Text8");
+            } else if (!in.p3z.isEmpty()) {
+                z3 = ReadNumber(in.p3z);
                 z1 = z3 - sigma * r1 * b.c;
                 z2 = z3 + sigma * r2 * b.c;
             }
@@ -95,26 +96,26 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
             }
             zc1 = z1;
             zc2 = z2;
-            run.write("Text2", FormatCoord(z1));
-            run.write("Text5", FormatCoord(z2));
+            run.p1z = FormatCoord(z1);
+            run.p2z = FormatCoord(z2);
             const double width = 4.0 * d * kAspect;
             scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -2.0 * d - (x1 + x2) / 4.0, width, 4.0 * d);
             figure.setScale(scale);
             horizontalLine(x1);
             horizontalLine(x2);
         } else {
-            if (!in.filled({"Text2"}) && !in.filled({"Text5"}))
+            if (in.p1z.isEmpty() && in.p2z.isEmpty())
                 return run;
-            z1 = in.number("Text2");
-            z2 = in.number("Text5");
+            z1 = ReadNumber(in.p1z);
+            z2 = ReadNumber(in.p2z);
             const double d = std::fabs(checkedSub(z1, z2));
-            if (!in.filled({"Text5"}) || !in.filled({"Text2"})) {
-                const double z = in.filled({"Text5"}) ? z2 : z1;
+            if (in.p2z.isEmpty() || in.p1z.isEmpty()) {
+                const double z = !in.p2z.isEmpty() ? z2 : z1;
                 figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
                 verticalLine(z);
                 return run;
             }
-            if (!in.filled({"Text3", "Text6"})) {
+            if (!allFilled({in.r1, in.r2})) {
                 // The band shown runs from d to 3·d below the axis; the lines cross it.
                 const double width = 2.0 * d * kAspect;
                 figure.setScale(lineScale(-width / 2.0 + (z1 + z2) / 2.0, d, width, 2.0 * d));
@@ -122,20 +123,20 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
                 verticalLine(z2);
                 return run;
             }
-            r1 = in.number("Text3");
-            r2 = in.number("Text6");
+            r1 = ReadNumber(in.r1);
+            r2 = ReadNumber(in.r2);
             const Blend b = blendOf(r1, r2, d);
             const double sum = r1 + r2;
-            if (in.filled({"Text1"})) {
-                x1 = in.number("Text1");
+            if (!in.p1x.isEmpty()) {
+                x1 = ReadNumber(in.p1x);
                 x2 = x1 + 2.0 * sigma * sum * b.c;
                 x3 = x1 + 2.0 * sigma * r1 * b.c;
-            } else if (in.filled({"Text4"})) {
-                x2 = in.number("Text4");
+            } else if (!in.p2x.isEmpty()) {
+                x2 = ReadNumber(in.p2x);
                 x1 = x2 - 2.0 * sigma * sum * b.c;
                 x3 = x2 - 2.0 * sigma * r2 * b.c;
-            } else if (in.filled({"Text7"})) {
-                x3 = in.number("Text7");
+            } else if (!in.p3x.isEmpty()) {
+                x3 = ReadNumber(in.p3x);
                 x1 = x3 - 2.0 * sigma * r1 * b.c;
                 x2 = x3 + 2.0 * sigma * r2 * b.c;
             }
@@ -150,8 +151,8 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
             }
             xc1 = x1;
             xc2 = x2;
-            run.write("Text1", FormatCoord(x1));
-            run.write("Text4", FormatCoord(x2));
+            run.p1x = FormatCoord(x1);
+            run.p2x = FormatCoord(x2);
             const double width = 5.0 * d;
             scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -d - (x1 + x2) / 4.0, width, width / kAspect);
             figure.setScale(scale);
@@ -159,20 +160,20 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
             verticalLine(z2);
         }
 
-        run.write("Text7", FormatCoord(x3));
-        run.write("Text8", FormatCoord(z3));
-        run.write("Text9", FormatCoord(xc1));
-        run.write("Text10", FormatCoord(zc1));
+        run.p3x = FormatCoord(x3);
+        run.p3z = FormatCoord(z3);
+        run.c1x = FormatCoord(xc1);
+        run.c1z = FormatCoord(zc1);
         double i1 = (xc1 - x3) / 2.0;
-        run.write("Text11", FormatCoord(i1));
+        run.i1 = FormatCoord(i1);
         double k1 = zc1 - z3;
-        run.write("Text12", FormatCoord(k1));
-        run.write("Text13", FormatCoord(xc2));
-        run.write("Text14", FormatCoord(zc2));
+        run.k1 = FormatCoord(k1);
+        run.c2x = FormatCoord(xc2);
+        run.c2z = FormatCoord(zc2);
         double i2 = (xc2 - x3) / 2.0;
-        run.write("Text15", FormatCoord(i2));
+        run.i2 = FormatCoord(i2);
         double k2 = zc2 - z3;
-        run.write("Text16", FormatCoord(k2));
+        run.k2 = FormatCoord(k2);
 
         auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
         figure.circle(at(xc1, zc1), r1, kGeometryColour);
@@ -191,11 +192,6 @@ CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
         figure.failure = error.number();
     }
     return run;
-}
-
-QString twoLinesTwoArcsNote(bool vertical) {
-    return vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
-                    : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。");
 }
 
 }  // namespace quillmar
