@@ -74,14 +74,17 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmLineAngle::Command2_Click);
 }
 
+TaperLine frmLineAngle::line() const {
+    return {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text()};
+}
+
 void frmLineAngle::Text4_LostFocus() {
-    if (const auto z2 = taperEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text()))
+    if (const auto z2 = taperEndZ(line()))
         Text5->setText(*z2);
 }
 
 void frmLineAngle::Text5_LostFocus() {
-    const TaperFromEndZ result =
-        taperFromEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text());
+    const TaperFromEndZ result = taperFromEndZ(line());
     if (result.angle)
         Text3->setText(*result.angle);
     if (result.endX)

@@ -129,10 +129,8 @@ int frmNeck::option() const {
 
 void frmNeck::CalcAndDraw() {
     const NeckRun run = runNeck({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), option()});
-    const QList<QLineEdit*> boxes = {Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13, Text14, Text15};
-    for (int i = 0; i < boxes.size(); ++i)
-        if (run.results[static_cast<std::size_t>(i)])
-            boxes[i]->setText(*run.results[static_cast<std::size_t>(i)]);
+    showTexts({{Text6, run.p1x}, {Text7, run.p1z}, {Text8, run.p2x}, {Text9, run.p2z}, {Text10, run.p3x},
+               {Text11, run.p3z}, {Text12, run.i}, {Text13, run.k}, {Text14, run.p4x}, {Text15, run.p4z}});
     showFigure(run.figure, kMarkerColour);
 }
 

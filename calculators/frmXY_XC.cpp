@@ -182,14 +182,15 @@ void frmXY_XC::showEvent(QShowEvent* event) {
 }
 
 void frmXY_XC::CalcAndDraw() {
-    XyXcInput input;
-    for (int n = 1; n <= 8; ++n)
-        input.points[static_cast<std::size_t>(n - 1)] = Text[n]->text();
-    input.xcMode = OptionXC->isChecked();
-    const XyXcRun run = runXyXc(input);
-    for (int n = 1; n <= 15; ++n)
-        if (const auto& text = run.boxes[static_cast<std::size_t>(n - 1)])
-            Text[n]->setText(*text);
+    const XyXcRun run = runXyXc({{{{Text[1]->text(), Text[2]->text(), Text[3]->text(), Text[4]->text()},
+                                   {Text[5]->text(), Text[6]->text(), Text[7]->text(), Text[8]->text()}}},
+                                 OptionXC->isChecked()});
+    const auto& [p1, p2] = run.points;
+    showTexts({{Text[1], p1.x}, {Text[2], p1.y}, {Text[3], p1.diameter}, {Text[4], p1.c},
+               {Text[5], p2.x}, {Text[6], p2.y}, {Text[7], p2.diameter}, {Text[8], p2.c},
+               {Text[9], run.angle}, {Text[10], run.length}, {Text[11], run.masterC},
+               {Text[12], run.yAxis[0].x}, {Text[13], run.yAxis[0].y}, {Text[14], run.yAxis[1].x},
+               {Text[15], run.yAxis[1].y}});
     showFigure(run.figure, kMarkerColour);
 }
 

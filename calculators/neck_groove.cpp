@@ -1,8 +1,6 @@
 #include "calculators/neck_groove.h"
 
-#include <algorithm>
 #include <charconv>
-#include <iterator>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -117,7 +115,10 @@ NeckRun runNeck(const NeckInput& in) {
             // All four texts are made before any box is written.
             const QString texts[] = {plainDecimalText(xc), plainDecimalText(z), plainDecimalText(x),
                                      plainDecimalText(zc)};
-            std::copy(std::begin(texts), std::end(texts), run.results.begin());
+            run.p1x = texts[0];
+            run.p1z = texts[1];
+            run.p2x = texts[2];
+            run.p2z = texts[3];
             ticks(f, x, z, xc, zc, r / 15.0);
             f.circle(drawn(zc, xc), width * 0.0015, kMarkerColour);
             f.circle(drawn(zc, xc), 0.999 * r, kGeometryColour);
@@ -154,19 +155,19 @@ NeckRun runNeck(const NeckInput& in) {
 
         double shownZ = z;
         double shownX = x;
-        run.results[0] = FormatCoord(xc);
-        run.results[1] = FormatCoord(shownZ);
-        run.results[2] = FormatCoord(shownX);
-        run.results[3] = FormatCoord(zc);
-        run.results[4] = FormatCoord(p3x);
-        run.results[5] = FormatCoord(p3z);
+        run.p1x = FormatCoord(xc);
+        run.p1z = FormatCoord(shownZ);
+        run.p2x = FormatCoord(shownX);
+        run.p2z = FormatCoord(zc);
+        run.p3x = FormatCoord(p3x);
+        run.p3z = FormatCoord(p3z);
         double i = (xc - p3x) / 2.0;
         double k = zc - p3z;
-        run.results[6] = FormatCoord(i);
-        run.results[7] = FormatCoord(k);
+        run.i = FormatCoord(i);
+        run.k = FormatCoord(k);
         if (start) {
-            run.results[8] = FormatCoord(s);
-            run.results[9] = FormatCoord(p4z);
+            run.p4x = FormatCoord(s);
+            run.p4z = FormatCoord(p4z);
         }
 
         const double width = start ? widenScaleValue(scaleWidth) : 10.0 * r;

@@ -60,27 +60,26 @@ XyXcRun runXyXc(const XyXcInput& in) {
     XyXcRun run;
     Figure& f = run.figure;
     f.clear();
-    const auto& t = in.points;
     std::array<Point, 2> p;
     std::array<bool, 2> converted{};
     try {
-        for (int i = 0; i < 2; ++i) {
-            const int xy = i * 4;      // Text1 / Text5
-            const int xc = i * 4 + 2;  // Text3 / Text7
-            if (!in.xcMode && !t[xy].isEmpty() && !t[xy + 1].isEmpty()) {
-                p[i].x = ReadNumber(t[xy]);
-                p[i].y = ReadNumber(t[xy + 1]);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const XyXcPoint& box = in.points[i];
+            XyXcPointTexts& texts = run.points[i];
+            if (!in.xcMode && allFilled({box.x, box.y})) {
+                p[i].x = ReadNumber(box.x);
+                p[i].y = ReadNumber(box.y);
                 p[i].r = checkedSqrt(checkedAdd(checkedMul(p[i].x, p[i].x), checkedMul(p[i].y, p[i].y)));
-                run.boxes[xc] = FormatCoordValue(checkedMul(2.0, p[i].r));
-                run.boxes[xc + 1] = liftedResultText(polarAngle(p[i].x, p[i].y));
+                texts.diameter = FormatCoordValue(checkedMul(2.0, p[i].r));
+                texts.c = liftedResultText(polarAngle(p[i].x, p[i].y));
                 converted[i] = true;
-            } else if (in.xcMode && !t[xc].isEmpty() && !t[xc + 1].isEmpty()) {
-                p[i].r = ReadNumber(t[xc]) / 2.0;
-                const double angle = checkedFinite(ReadNumber(t[xc + 1]) / 180.0 * gPi);
+            } else if (in.xcMode && allFilled({box.diameter, box.c})) {
+                p[i].r = ReadNumber(box.diameter) / 2.0;
+                const double angle = checkedFinite(ReadNumber(box.c) / 180.0 * gPi);
                 p[i].x = p[i].r * std::cos(angle);
                 p[i].y = p[i].r * std::sin(angle);
-                run.boxes[xy] = FormatCoord(p[i].x);
-                run.boxes[xy + 1] = FormatCoord(p[i].y);
+                texts.x = FormatCoord(p[i].x);
+                texts.y = FormatCoord(p[i].y);
                 converted[i] = true;
             }
         }
@@ -101,7 +100,7 @@ XyXcRun runXyXc(const XyXcInput& in) {
         // In X-C mode only points converted in this run make a line: X-Y boxes left from
         // an earlier run would give a line to a point that is no longer typed.
         const bool lineReady = in.xcMode ? converted[0] && converted[1]
-                                         : !t[0].isEmpty() && !t[1].isEmpty() && !t[4].isEmpty() && !t[5].isEmpty();
+                                         : allFilled({in.points[0].x, in.points[0].y, in.points[1].x, in.points[1].y});
         if (!lineReady)
             return run;
 
@@ -119,9 +118,9 @@ XyXcRun runXyXc(const XyXcInput& in) {
             const double b = checkedSub(p[0].y, checkedMul(p[0].x, std::tan(a)));
             m = b > 0.0 ? a + gPi / 2.0 : a + (gPi / 2.0) * 3.0;
         }
-        run.boxes[8] = liftedResultText(a * 180.0 / gPi);
-        run.boxes[9] = FormatCoordValue(length);
-        run.boxes[10] = liftedResultText(m * 180.0 / gPi);
+        run.angle = liftedResultText(a * 180.0 / gPi);
+        run.length = FormatCoordValue(length);
+        run.masterC = liftedResultText(m * 180.0 / gPi);
         const double e = w * std::cos(m);
         const double fy = w * std::sin(m);
         f.line(at(0.0, 0.0), at(e, fy), kCentreLineColour);
@@ -129,10 +128,10 @@ XyXcRun runXyXc(const XyXcInput& in) {
 
         const double t1 = m - directionOf(p[0]);
         const double t2 = m - directionOf(p[1]);
-        run.boxes[11] = absoluteCut(p[0].r * std::cos(t1));
-        run.boxes[12] = absoluteCut(p[0].r * std::sin(t1));
-        run.boxes[13] = run.boxes[11];
-        run.boxes[14] = absoluteCut(p[1].r * std::sin(t2));
+        run.yAxis[0].x = absoluteCut(p[0].r * std::cos(t1));
+        run.yAxis[0].y = absoluteCut(p[0].r * std::sin(t1));
+        run.yAxis[1].x = run.yAxis[0].x;
+        run.yAxis[1].y = absoluteCut(p[1].r * std::sin(t2));
     } catch (const RuntimeError& error) {
         f.failure = error.number();
     }
