@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,11 +25,21 @@ QGroupBox* makePlaneFrame(QWidget* window, QRadioButton*& optionXZ, QRadioButton
 QGroupBox* makeOptionFrame(QWidget* window, const char* name, const QString& caption,
                            const QList<QRadioButton**>& options, const QStringList& captions);
 
-// The window's layout: the picture on top, the frames in a row under it, the rows of
-// labels, boxes and buttons (nullptr leaves a cell empty), the notes and the buttons at
-// the bottom right. Labels and boxes get the calculators' font.
-void layOutCalculator(QWidget* window, const QList<QWidget*>& frames, const QList<QList<QWidget*>>& rows,
-                      const QList<QWidget*>& notes, const QList<QWidget*>& bottomButtons);
+// A calculator window's layout under its picture, top to bottom.
+struct CalculatorLayout {
+    QList<QWidget*> frames{};  // in a row at the left
+    // The grid of labels, boxes and buttons: nullptr leaves a cell empty, a widget in
+    // neighbouring cells spans them. Labels after the first column stand at the right.
+    QList<QList<QWidget*>> rows{};
+    // Full-width lines under the grid: nullptr takes the room left, so that what follows
+    // it stands at the right.
+    QList<QList<QWidget*>> lines{};
+    int boxWidth = 73;           // 1095 twips
+    bool calculatorFont = true;  // the grid's labels and boxes in "ＭＳ Ｐゴシック" 12 point,
+                                 // unless they have a font of their own
+    QMargins margins{6, 6, 6, 6};
+};
+void layOutCalculator(QWidget* window, const CalculatorLayout& layout);
 
 // The Tab key's order through the window.
 void setTabChain(const QList<QWidget*>& order);

@@ -45,12 +45,12 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
     Command7 = makeButton(QStringLiteral("Command7"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3},
-                      {Label4, Text4, Label5, Text5, Label11, Text6},
-                      {Label7, Text7, Label8, Text8, nullptr, nullptr, Command1},
-                      {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
-                     {}, {Command7, Command2});
+    layOutCalculator(this, {.frames = {Frame2},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3},
+                                     {Label4, Text4, Label5, Text5, Label11, Text6},
+                                     {Label7, Text7, Label8, Text8, nullptr, nullptr, Command1},
+                                     {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
+                            .lines = {{nullptr, Command7, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
     setTabChain({Text1, Picture1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command7, Command2, OptionXZ,

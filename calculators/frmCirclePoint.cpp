@@ -45,11 +45,12 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2, Frame1},
-                     {{Label9, Text1, Label11, Text2, Label10, Text3},
-                      {Label4, nullptr, nullptr, nullptr, Label5, Text4},
-                      {Label12, Text5, Label14, Text6, Label16, Text7, Label18, Text8, Command1, Command3}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2, Frame1},
+                            .rows = {{Label9, Text1, Label11, Text2, Label10, Text3},
+                                     {Label4, nullptr, nullptr, nullptr, Label5, Text4},
+                                     {Label12, Text5, Label14, Text6, Label16, Text7, Label18, Text8, Command1,
+                                      Command3}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Command3});
     setTabChain({Text1, Text2, Text3, Text4, Option1, Option2, Command1, Command3, Command10, Command2, Picture1,

@@ -60,13 +60,14 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
 
     const QString centre = QStringLiteral("Circle１ CenterX");
     layOutCalculator(
-        this, {Frame2, Frame1},
-        {{label("Line & Circle 1 X"), Text1, label("Z"), Text2, label("R"), Text3, nullptr, nullptr, Command1},
-         {label("Line & Circle 2 X"), Text4, label("Z"), Text5, label("R"), Text6, nullptr, nullptr, Command3},
-         {label("Circle & Circle3 X"), Text7, label("Z"), Text8, nullptr, nullptr, nullptr, nullptr, Command4},
-         {label(centre), Text9, label("Z"), Text10, label("I"), Text11, label("K"), Text12, Command5},
-         {label(centre), Text13, label("Z"), Text14, label("I"), Text15, label("K"), Text16, Command6}},
-        {Label21}, {Command10, Command2});
+        this,
+        {.frames = {Frame2, Frame1},
+         .rows = {{label("Line & Circle 1 X"), Text1, label("Z"), Text2, label("R"), Text3, nullptr, nullptr, Command1},
+                  {label("Line & Circle 2 X"), Text4, label("Z"), Text5, label("R"), Text6, nullptr, nullptr, Command3},
+                  {label("Circle & Circle3 X"), Text7, label("Z"), Text8, nullptr, nullptr, nullptr, nullptr, Command4},
+                  {label(centre), Text9, label("Z"), Text10, label("I"), Text11, label("K"), Text12, Command5},
+                  {label(centre), Text13, label("Z"), Text14, label("I"), Text15, label("K"), Text16, Command6}},
+         .lines = {{Label21}, {nullptr, Command10, Command2}}});
 
     setEnterChain({Text7, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Command1, Command3, Command4, Command5,

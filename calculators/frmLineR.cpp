@@ -61,12 +61,14 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
-                      {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3},
-                      {Label7, Text7, Label6, Text8, Label16, Text9, Label18, Text10, Command4, Command6},
-                      {Label9, Text11, Label11, Text12, Label17, Text13, Label19, Text14, Command5, Command7}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
+                                     {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3},
+                                     {Label7, Text7, Label6, Text8, Label16, Text9, Label18, Text10, Command4,
+                                      Command6},
+                                     {Label9, Text11, Label11, Text12, Label17, Text13, Label19, Text14, Command5,
+                                      Command7}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command4, Command6, Command5,

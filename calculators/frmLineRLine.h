@@ -88,7 +88,6 @@ protected:
     Plane plane() const override;
 
 private:
-    void buildLayout();
     int corner() const;
 };
 

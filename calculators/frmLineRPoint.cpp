@@ -56,12 +56,13 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2, Frame1},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
-                      {Label4, Text4, Label5, Text5, nullptr, nullptr, nullptr, nullptr, Command3},
-                      {Label9, Text6, Label11, Text7, Label10, Text8, nullptr, nullptr, Command4},
-                      {Label12, Text9, Label14, Text10, Label16, Text11, Label18, Text12, Command5, Command6}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2, Frame1},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
+                                     {Label4, Text4, Label5, Text5, nullptr, nullptr, nullptr, nullptr, Command3},
+                                     {Label9, Text6, Label11, Text7, Label10, Text8, nullptr, nullptr, Command4},
+                                     {Label12, Text9, Label14, Text10, Label16, Text11, Label18, Text12, Command5,
+                                      Command6}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
     addEnterStep(Text6, Text9);

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
+#include "calculators/calculator_layout.h"
 #include "calculators/neck_groove.h"
 #include "platform/PictureBox.h"
 
@@ -63,49 +63,24 @@ frmNeck::frmNeck(InsertText insert, QWidget* parent)
     Label20 = makeLabel(QStringLiteral("Label20"),
                         QStringLiteral("※底径が分からない場合は『２直線に接する円』を使用してください。"));
 
-    auto* rows = new QGridLayout;
-    auto put = [rows, this](int row, const QList<std::pair<const char*, QWidget*>>& cells) {
-        int column = 0;
-        for (const auto& [caption, widget] : cells) {
-            if (caption)
-                rows->addWidget(makeLabel({}, QString::fromUtf8(caption)), row, column, Qt::AlignRight);
-            if (widget)
-                rows->addWidget(widget, row, column + 1);
-            column += 2;
-        }
-    };
-    put(0, {{"BotomX", Text1}, {"Face　Z", Text2}, {"R", Text3}});
-    put(1, {{"Angle　A", Text4}, {"Start　X", Text5}});
-    rows->addWidget(Frame1, 0, 6, 2, 4);
-    put(2, {{"P 1　  X", Text6}, {"Z", Text7}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command8}});
-    put(3, {{"P 2　  X", Text8}, {"Z", Text9}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command1}});
-    put(4, {{"P 3　  X", Text10}, {"Z", Text11}, {"I", Text12}, {"K", Text13}, {nullptr, Command3}});
-    rows->addWidget(Command6, 4, 10);
-    put(5, {{"P 4　  X", Text14}, {"Z", Text15}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command4}});
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->setFixedWidth(64);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label20);
-    bottom->addStretch();
-    bottom->addWidget(Frame2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command7);
-    buttons->addWidget(Command2);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(6, 6, 6, 6);
-    main->addWidget(Picture1);
-    main->addLayout(rows);
-    main->addLayout(bottom);
-    main->addLayout(buttons);
+    auto label = [this](const char* text) { return makeLabel({}, QString::fromUtf8(text)); };
+    QWidget* const z = nullptr;  // an empty cell
+    layOutCalculator(
+        this, {.rows = {{label("BotomX"), Text1, label("Face　Z"), Text2, label("R"), Text3, Frame1, Frame1, Frame1,
+                         Frame1},
+                        {label("Angle　A"), Text4, label("Start　X"), Text5, z, z, Frame1, Frame1, Frame1, Frame1},
+                        {label("P 1　  X"), Text6, label("Z"), Text7, z, z, z, z, z, Command8},
+                        {label("P 2　  X"), Text8, label("Z"), Text9, z, z, z, z, z, Command1},
+                        {label("P 3　  X"), Text10, label("Z"), Text11, label("I"), Text12, label("K"), Text13, z,
+                         Command3, Command6},
+                        {label("P 4　  X"), Text14, label("Z"), Text15, z, z, z, z, z, Command4}},
+               .lines = {{Label20, nullptr, Frame2}, {nullptr, Command7, Command2}},
+               .boxWidth = 64,  // 960 twips
+               .calculatorFont = false});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text1});
-    const QList<QWidget*> tabOrder = {Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6,
-                                      Command4, Command9, Command5, Command7, Command2, Picture1};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    setTabChain({Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6, Command4, Command9, Command5,
+                 Command7, Command2, Picture1});
 
     const QString x = QStringLiteral(" X");
     connectInsertButtons({pointInsert(Command8, x, Text6, Text7), pointInsert(Command1, x, Text8, Text9),
