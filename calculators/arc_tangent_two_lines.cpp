@@ -170,10 +170,7 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         figure.clear();
 
         if (input.x2.isEmpty() || input.z2.isEmpty() || input.a2.isEmpty()) {
-            // Only line 1's direction is known: show it through the middle of the picture.
-            figure.setScale(defaultCalculatorScale());
-            const Across end{10000.0 * std::cos(a1), 10000.0 * std::sin(a1)};
-            figure.line(end.drawn(), Across{-end.h, -end.v}.drawn(), kGeometryColour);
+            drawDirection(figure, a1);  // only line 1's direction is known
             return run;
         }
 

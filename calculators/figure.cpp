@@ -66,6 +66,12 @@ UserScale centredScale(QPointF drawnCentre, double width, double height) {
     return checkedScale(left, top, scaleWidth, scaleHeight);
 }
 
+void drawDirection(Figure& figure, double angle) {
+    figure.setScale(defaultCalculatorScale());
+    figure.line({10000.0 * std::cos(angle), -10000.0 * std::sin(angle)},
+                {-10000.0 * std::cos(angle), 10000.0 * std::sin(angle)}, kGeometryColour);
+}
+
 namespace {
 
 struct Replay {

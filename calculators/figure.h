@@ -101,6 +101,10 @@ struct Figure {
     void text(QPointF at, const QString& text) { steps.emplace_back(Text{at, text}); }
 };
 
+// When only a line's direction (radians) is known: the default scale and a line in that
+// direction through the middle of the picture, reaching past its edges.
+void drawDirection(Figure& figure, double angle);
+
 // Replays the figure on the surface. A failed figure ends with the failure text at the
 // position the last step left, in the given colour (none: the text colour the picture
 // has); a position off the picture moves it to the picture's top left corner so that

@@ -1,6 +1,7 @@
 #include "calculators/two_lines_two_arcs.h"
 
 #include <cmath>
+#include <optional>
 
 #include "common/format.h"
 #include "common/read_number.h"
@@ -35,6 +36,186 @@ UserScale lineScale(double left, double top, double width, double height) {
     return checkedScale(toScaleValue(left), toScaleValue(top), toScaleValue(width), toScaleValue(height));
 }
 
+void horizontalLine(Figure& figure, double x) {
+    figure.line({-1000.0, -x / 2.0}, {1000.0, -x / 2.0}, kGeometryColour);
+}
+
+void verticalLine(Figure& figure, double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); }
+
+// The contact points P1, P2, P3, the arcs' centres and radii, and how far apart the
+// lines are (in radius).
+struct Contour {
+    double x1 = 0, z1 = 0, x2 = 0, z2 = 0, x3 = 0, z3 = 0;
+    double xc1 = 0, zc1 = 0, xc2 = 0, zc2 = 0;
+    double r1 = 0, r2 = 0;
+    double d = 0;
+};
+
+// "Hori". While a line or a radius is missing it draws what it has and answers nothing.
+std::optional<Contour> horizontalContour(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
+    if (in.p1x.isEmpty() && in.p2x.isEmpty())
+        return std::nullopt;
+    Contour c;
+    c.x1 = ReadNumber(in.p1x);
+    c.x2 = ReadNumber(in.p2x);
+    c.d = std::fabs(checkedSub(c.x1, c.x2)) / 2.0;
+    if (in.p2x.isEmpty() || in.p1x.isEmpty()) {
+        const double x = !in.p2x.isEmpty() ? c.x2 : c.x1;
+        figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
+        horizontalLine(figure, x);
+        return std::nullopt;
+    }
+    if (!allFilled({in.r1, in.r2})) {
+        const double width = 2.0 * c.d * kAspect;
+        figure.setScale(lineScale(-width / 2.0, -c.d - (c.x1 + c.x2) / 4.0, width, 2.0 * c.d));
+        horizontalLine(figure, c.x1);
+        horizontalLine(figure, c.x2);
+        return std::nullopt;
+    }
+    c.r1 = ReadNumber(in.r1);
+    c.r2 = ReadNumber(in.r2);
+    const Blend b = blendOf(c.r1, c.r2, c.d);
+    const double sum = c.r1 + c.r2;
+    if (!in.p1z.isEmpty()) {
+        c.z1 = ReadNumber(in.p1z);
+        c.z2 = c.z1 + sigma * sum * b.c;
+        c.z3 = c.z1 + sigma * c.r1 * b.c;
+    } else if (!in.p2z.isEmpty()) {
+        c.z2 = ReadNumber(in.p2z);
+        c.z1 = c.z2 - sigma * sum * b.c;
+        c.z3 = c.z2 - sigma * c.r2 * b.c;
+    } else if (!in.p3z.isEmpty()) {
+        c.z3 = ReadNumber(in.p3z);
+        c.z1 = c.z3 - sigma * c.r1 * b.c;
+        c.z2 = c.z3 + sigma * c.r2 * b.c;
+    }
+    if (c.x1 > c.x2) {
+        c.xc1 = c.x1 - 2.0 * c.r1;
+        c.xc2 = c.x2 + 2.0 * c.r2;
+        c.x3 = c.xc1 + 2.0 * c.r1 * b.s;
+    } else {
+        c.xc1 = c.x1 + 2.0 * c.r1;
+        c.xc2 = c.x2 - 2.0 * c.r2;
+        c.x3 = c.xc1 - 2.0 * c.r1 * b.s;
+    }
+    c.zc1 = c.z1;
+    c.zc2 = c.z2;
+    return c;
+}
+
+// "Verti", the same across.
+std::optional<Contour> verticalContour(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
+    if (in.p1z.isEmpty() && in.p2z.isEmpty())
+        return std::nullopt;
+    Contour c;
+    c.z1 = ReadNumber(in.p1z);
+    c.z2 = ReadNumber(in.p2z);
+    c.d = std::fabs(checkedSub(c.z1, c.z2));
+    if (in.p2z.isEmpty() || in.p1z.isEmpty()) {
+        const double z = !in.p2z.isEmpty() ? c.z2 : c.z1;
+        figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
+        verticalLine(figure, z);
+        return std::nullopt;
+    }
+    if (!allFilled({in.r1, in.r2})) {
+        // The band shown runs from d to 3·d below the axis; the lines cross it.
+        const double width = 2.0 * c.d * kAspect;
+        figure.setScale(lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, c.d, width, 2.0 * c.d));
+        verticalLine(figure, c.z1);
+        verticalLine(figure, c.z2);
+        return std::nullopt;
+    }
+    c.r1 = ReadNumber(in.r1);
+    c.r2 = ReadNumber(in.r2);
+    const Blend b = blendOf(c.r1, c.r2, c.d);
+    const double sum = c.r1 + c.r2;
+    if (!in.p1x.isEmpty()) {
+        c.x1 = ReadNumber(in.p1x);
+        c.x2 = c.x1 + 2.0 * sigma * sum * b.c;
+        c.x3 = c.x1 + 2.0 * sigma * c.r1 * b.c;
+    } else if (!in.p2x.isEmpty()) {
+        c.x2 = ReadNumber(in.p2x);
+        c.x1 = c.x2 - 2.0 * sigma * sum * b.c;
+        c.x3 = c.x2 - 2.0 * sigma * c.r2 * b.c;
+    } else if (!in.p3x.isEmpty()) {
+        c.x3 = ReadNumber(in.p3x);
+        c.x1 = c.x3 - 2.0 * sigma * c.r1 * b.c;
+        c.x2 = c.x3 + 2.0 * sigma * c.r2 * b.c;
+    }
+    if (c.z1 > c.z2) {
+        c.zc1 = c.z1 - c.r1;
+        c.zc2 = c.z2 + c.r2;
+        c.z3 = c.zc1 + c.r1 * b.s;
+    } else {
+        c.zc1 = c.z1 + c.r1;
+        c.zc2 = c.z2 - c.r2;
+        c.z3 = c.zc1 - c.r1 * b.s;
+    }
+    c.xc1 = c.x1;
+    c.xc2 = c.x2;
+    return c;
+}
+
+// Writes the positions it placed along the lines, cut (the view then goes on with the
+// cut values), and shows the two lines.
+UserScale showHorizontal(TwoLinesTwoArcsRun& run, Figure& figure, Contour& c) {
+    run.p1z = FormatCoord(c.z1);
+    run.p2z = FormatCoord(c.z2);
+    const double width = 4.0 * c.d * kAspect;
+    const UserScale scale =
+        lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, -2.0 * c.d - (c.x1 + c.x2) / 4.0, width, 4.0 * c.d);
+    figure.setScale(scale);
+    horizontalLine(figure, c.x1);
+    horizontalLine(figure, c.x2);
+    return scale;
+}
+
+UserScale showVertical(TwoLinesTwoArcsRun& run, Figure& figure, Contour& c) {
+    run.p1x = FormatCoord(c.x1);
+    run.p2x = FormatCoord(c.x2);
+    const double width = 5.0 * c.d;
+    const UserScale scale =
+        lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, -c.d - (c.x1 + c.x2) / 4.0, width, width / kAspect);
+    figure.setScale(scale);
+    verticalLine(figure, c.z1);
+    verticalLine(figure, c.z2);
+    return scale;
+}
+
+// P3, the centres and the offsets to them, each cut as it is written and used cut after.
+void writeArcTexts(TwoLinesTwoArcsRun& run, Contour& c) {
+    run.p3x = FormatCoord(c.x3);
+    run.p3z = FormatCoord(c.z3);
+    run.c1x = FormatCoord(c.xc1);
+    run.c1z = FormatCoord(c.zc1);
+    double i1 = (c.xc1 - c.x3) / 2.0;
+    run.i1 = FormatCoord(i1);
+    double k1 = c.zc1 - c.z3;
+    run.k1 = FormatCoord(k1);
+    run.c2x = FormatCoord(c.xc2);
+    run.c2z = FormatCoord(c.zc2);
+    double i2 = (c.xc2 - c.x3) / 2.0;
+    run.i2 = FormatCoord(i2);
+    double k2 = c.zc2 - c.z3;
+    run.k2 = FormatCoord(k2);
+}
+
+void drawArcs(Figure& figure, const Contour& c, const UserScale& scale) {
+    auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
+    figure.circle(at(c.xc1, c.zc1), c.r1, kGeometryColour);
+    figure.circle(at(c.xc2, c.zc2), c.r2, kGeometryColour);
+    const double m = 0.007 * scaleWidthOf(scale);
+    const QPointF points[] = {at(c.x1, c.z1), at(c.x2, c.z2), at(c.x3, c.z3), at(c.xc1, c.zc1), at(c.xc2, c.zc2)};
+    for (const QPointF& p : points)
+        figure.line({p.x() - m, p.y()}, {p.x() + m, p.y()}, kMarkerColour);
+    for (const QPointF& p : points)
+        figure.line({p.x(), p.y() - m}, {p.x(), p.y() + m}, kMarkerColour);
+    figure.textColour(kLabelColour);
+    figure.text(points[0], QStringLiteral("1"));
+    figure.text(points[1], QStringLiteral("2"));
+    figure.text(points[2], QStringLiteral("3"));
+}
+
 }  // namespace
 
 TwoLinesTwoArcsRun runTwoLinesTwoArcs(const TwoLinesTwoArcsInput& in) {
@@ -43,151 +224,14 @@ TwoLinesTwoArcsRun runTwoLinesTwoArcs(const TwoLinesTwoArcsInput& in) {
     figure.clear();
     try {
         const double sigma = in.option == 2 ? -1.0 : 1.0;
-        double x1 = 0, x2 = 0, x3 = 0, z1 = 0, z2 = 0, z3 = 0;
-        double xc1 = 0, xc2 = 0, zc1 = 0, zc2 = 0, r1 = 0, r2 = 0;
-        UserScale scale;
-        auto horizontalLine = [&](double x) { figure.line({-1000.0, -x / 2.0}, {1000.0, -x / 2.0}, kGeometryColour); };
-        auto verticalLine = [&](double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); };
-
-        if (!in.vertical) {
-            if (in.p1x.isEmpty() && in.p2x.isEmpty())
-                return run;
-            x1 = ReadNumber(in.p1x);
-            x2 = ReadNumber(in.p2x);
-            const double d = std::fabs(checkedSub(x1, x2)) / 2.0;
-            if (in.p2x.isEmpty() || in.p1x.isEmpty()) {
-                const double x = !in.p2x.isEmpty() ? x2 : x1;
-                figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
-                horizontalLine(x);
-                return run;
-            }
-            if (!allFilled({in.r1, in.r2})) {
-                const double width = 2.0 * d * kAspect;
-                figure.setScale(lineScale(-width / 2.0, -d - (x1 + x2) / 4.0, width, 2.0 * d));
-                horizontalLine(x1);
-                horizontalLine(x2);
-                return run;
-            }
-            r1 = ReadNumber(in.r1);
-            r2 = ReadNumber(in.r2);
-            const Blend b = blendOf(r1, r2, d);
-            const double sum = r1 + r2;
-            if (!in.p1z.isEmpty()) {
-                z1 = ReadNumber(in.p1z);
-                z2 = z1 + sigma * sum * b.c;
-                z3 = z1 + sigma * r1 * b.c;
-            } else if (!in.p2z.isEmpty()) {
-                z2 = ReadNumber(in.p2z);
-                z1 = z2 - sigma * sum * b.c;
-                z3 = z2 - sigma * r2 * b.c;
-            } else if (!in.p3z.isEmpty()) {
-                z3 = ReadNumber(in.p3z);
-                z1 = z3 - sigma * r1 * b.c;
-                z2 = z3 + sigma * r2 * b.c;
-            }
-            if (x1 > x2) {
-                xc1 = x1 - 2.0 * r1;
-                xc2 = x2 + 2.0 * r2;
-                x3 = xc1 + 2.0 * r1 * b.s;
-            } else {
-                xc1 = x1 + 2.0 * r1;
-                xc2 = x2 - 2.0 * r2;
-                x3 = xc1 - 2.0 * r1 * b.s;
-            }
-            zc1 = z1;
-            zc2 = z2;
-            run.p1z = FormatCoord(z1);
-            run.p2z = FormatCoord(z2);
-            const double width = 4.0 * d * kAspect;
-            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -2.0 * d - (x1 + x2) / 4.0, width, 4.0 * d);
-            figure.setScale(scale);
-            horizontalLine(x1);
-            horizontalLine(x2);
-        } else {
-            if (in.p1z.isEmpty() && in.p2z.isEmpty())
-                return run;
-            z1 = ReadNumber(in.p1z);
-            z2 = ReadNumber(in.p2z);
-            const double d = std::fabs(checkedSub(z1, z2));
-            if (in.p2z.isEmpty() || in.p1z.isEmpty()) {
-                const double z = !in.p2z.isEmpty() ? z2 : z1;
-                figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
-                verticalLine(z);
-                return run;
-            }
-            if (!allFilled({in.r1, in.r2})) {
-                // The band shown runs from d to 3·d below the axis; the lines cross it.
-                const double width = 2.0 * d * kAspect;
-                figure.setScale(lineScale(-width / 2.0 + (z1 + z2) / 2.0, d, width, 2.0 * d));
-                verticalLine(z1);
-                verticalLine(z2);
-                return run;
-            }
-            r1 = ReadNumber(in.r1);
-            r2 = ReadNumber(in.r2);
-            const Blend b = blendOf(r1, r2, d);
-            const double sum = r1 + r2;
-            if (!in.p1x.isEmpty()) {
-                x1 = ReadNumber(in.p1x);
-                x2 = x1 + 2.0 * sigma * sum * b.c;
-                x3 = x1 + 2.0 * sigma * r1 * b.c;
-            } else if (!in.p2x.isEmpty()) {
-                x2 = ReadNumber(in.p2x);
-                x1 = x2 - 2.0 * sigma * sum * b.c;
-                x3 = x2 - 2.0 * sigma * r2 * b.c;
-            } else if (!in.p3x.isEmpty()) {
-                x3 = ReadNumber(in.p3x);
-                x1 = x3 - 2.0 * sigma * r1 * b.c;
-                x2 = x3 + 2.0 * sigma * r2 * b.c;
-            }
-            if (z1 > z2) {
-                zc1 = z1 - r1;
-                zc2 = z2 + r2;
-                z3 = zc1 + r1 * b.s;
-            } else {
-                zc1 = z1 + r1;
-                zc2 = z2 - r2;
-                z3 = zc1 - r1 * b.s;
-            }
-            xc1 = x1;
-            xc2 = x2;
-            run.p1x = FormatCoord(x1);
-            run.p2x = FormatCoord(x2);
-            const double width = 5.0 * d;
-            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -d - (x1 + x2) / 4.0, width, width / kAspect);
-            figure.setScale(scale);
-            verticalLine(z1);
-            verticalLine(z2);
-        }
-
-        run.p3x = FormatCoord(x3);
-        run.p3z = FormatCoord(z3);
-        run.c1x = FormatCoord(xc1);
-        run.c1z = FormatCoord(zc1);
-        double i1 = (xc1 - x3) / 2.0;
-        run.i1 = FormatCoord(i1);
-        double k1 = zc1 - z3;
-        run.k1 = FormatCoord(k1);
-        run.c2x = FormatCoord(xc2);
-        run.c2z = FormatCoord(zc2);
-        double i2 = (xc2 - x3) / 2.0;
-        run.i2 = FormatCoord(i2);
-        double k2 = zc2 - z3;
-        run.k2 = FormatCoord(k2);
-
-        auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
-        figure.circle(at(xc1, zc1), r1, kGeometryColour);
-        figure.circle(at(xc2, zc2), r2, kGeometryColour);
-        const double m = 0.007 * scaleWidthOf(scale);
-        const QPointF points[] = {at(x1, z1), at(x2, z2), at(x3, z3), at(xc1, zc1), at(xc2, zc2)};
-        for (const QPointF& p : points)
-            figure.line({p.x() - m, p.y()}, {p.x() + m, p.y()}, kMarkerColour);
-        for (const QPointF& p : points)
-            figure.line({p.x(), p.y() - m}, {p.x(), p.y() + m}, kMarkerColour);
-        figure.textColour(kLabelColour);
-        figure.text(points[0], QStringLiteral("1"));
-        figure.text(points[1], QStringLiteral("2"));
-        figure.text(points[2], QStringLiteral("3"));
+        std::optional<Contour> contour =
+            in.vertical ? verticalContour(in, sigma, figure) : horizontalContour(in, sigma, figure);
+        if (!contour)
+            return run;
+        const UserScale scale =
+            in.vertical ? showVertical(run, figure, *contour) : showHorizontal(run, figure, *contour);
+        writeArcTexts(run, *contour);
+        drawArcs(figure, *contour, scale);
     } catch (const RuntimeError& error) {
         figure.failure = error.number();
     }
