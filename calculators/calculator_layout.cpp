@@ -117,6 +117,12 @@ void layOutCalculator(QWidget* window, const CalculatorLayout& layout) {
     }
 }
 
+void showAsNote(QLabel* label) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(colours);
+}
+
 void setTabChain(const QList<QWidget*>& order) {
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);

@@ -41,6 +41,9 @@ struct CalculatorLayout {
 };
 void layOutCalculator(QWidget* window, const CalculatorLayout& layout);
 
+// Shows the label as a note: red text.
+void showAsNote(QLabel* label);
+
 // The Tab key's order through the window.
 void setTabChain(const QList<QWidget*>& order);
 

@@ -52,9 +52,7 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
     Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("I K Insert"));
 
     Label21 = makeLabel(QStringLiteral("Label21"), QString());
-    QPalette noteColours = Label21->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label21->setPalette(noteColours);
+    showAsNote(Label21);
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calculators/calculator_layout.h"
 #include "calculators/fixed_sketch.h"
 #include "calculators/taper.h"
 
@@ -44,9 +45,7 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     Label5 = label("Label5", QStringLiteral("　　　　   Z2"));
     Text5 = makeInputBox("Text5");
     Label6 = label("Label6", QStringLiteral("Start & Ａ，Ｘ２，Ｚ２のいずれか２箇所を入力してください。"));
-    QPalette noteColours = Label6->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label6->setPalette(noteColours);
+    showAsNote(Label6);
     Label6->setWordWrap(true);
     Frame1 = new QGroupBox(QStringLiteral("Insert"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -81,9 +81,7 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
 
     Label21 = makeLabel(QStringLiteral("Label21"),
                         QStringLiteral("※直線２の開始点が直線１上にあるときは腺が交差するように0.001ずらしてください。"));
-    QPalette noteColours = Label21->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label21->setPalette(noteColours);
+    showAsNote(Label21);
 
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
@@ -99,12 +97,14 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
                .lines = {{Label21}, {nullptr, Command10, Command2}},
                .boxWidth = kBoxWidth,
                .calculatorFont = false});
+    connectControls();
+}
 
+void frmLineRLine::connectControls() {
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
     setTabChain({Text1,    Text2,    Text3,    Text4,    Text5,     Text6,    Text9,    Check1,   Command1,
                  Command3, Command4, Command5, Command8, Command6,  Command9, Command7, Command10, Command2,
                  Picture1, OptionXZ, OptionXY, Option1,  Option2,   Option3,  Option4});
-
     connect(OptionXZ, &QRadioButton::clicked, this, &frmLineRLine::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineRLine::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2, Option3, Option4})

@@ -88,6 +88,8 @@ protected:
     Plane plane() const override;
 
 private:
+    // The Enter chain, the Tab order and what each control runs.
+    void connectControls();
     int corner() const;
 };
 

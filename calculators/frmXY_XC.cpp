@@ -79,9 +79,7 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
     QLabel* note = makeLabel(QStringLiteral("Label20"),
                              QStringLiteral("※Y軸モード中の値は絶対値です。符号を考慮してプログラムして下さい。"));
-    QPalette noteColours = note->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    note->setPalette(noteColours);
+    showAsNote(note);
 
     const int border = Picture1->frameWidth();
     Picture3->setGeometry(border + 8, border + 348, 169, 20);
@@ -109,9 +107,12 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
          .margins = {0, 0, 6, 6}});
 
     setRoles(false);
+    connectControls();
+}
+
+void frmXY_XC::connectControls() {
     setTabChain({Text1, Text2, Text5, Text6, Command1, Command5, Command3, Command4, Command7, Command6, Command8,
                  Command11, Command13, Command2, OptionXY, OptionXC, Text3, Text4, Text7, Text8, Picture1});
-
     connect(OptionXY, &QRadioButton::clicked, this, &frmXY_XC::OptionXY_Click);
     connect(OptionXC, &QRadioButton::clicked, this, &frmXY_XC::OptionXC_Click);
     const QString x = QStringLiteral("X");

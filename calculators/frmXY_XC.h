@@ -56,6 +56,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The Enter chain, the Tab order and what each control runs.
+    void connectControls();
     void setRoles(bool xcMode);
     bool shown_ = false;
 };

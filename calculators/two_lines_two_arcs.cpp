@@ -1,5 +1,6 @@
 #include "calculators/two_lines_two_arcs.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -51,6 +52,44 @@ struct Contour {
     double d = 0;
 };
 
+// Positions along the lines (P1, P2, P3) and across them (the centres and P3), for lines
+// at across1 and across2, d apart: the first filled of the boxes along places the contact
+// points. kAlong and kAcross are 2 on an axis that holds diameters, else 1.
+struct Placement {
+    double along1 = 0, along2 = 0, along3 = 0;
+    double centre1 = 0, centre2 = 0, across3 = 0;
+};
+
+Placement placeArcs(double across1, double across2, double d, double r1, double r2, double sigma,
+                    const std::array<QString, 3>& along, double kAlong, double kAcross) {
+    const Blend b = blendOf(r1, r2, d);
+    const double sum = r1 + r2;
+    Placement p;
+    if (!along[0].isEmpty()) {
+        p.along1 = ReadNumber(along[0]);
+        p.along2 = p.along1 + kAlong * sigma * sum * b.c;
+        p.along3 = p.along1 + kAlong * sigma * r1 * b.c;
+    } else if (!along[1].isEmpty()) {
+        p.along2 = ReadNumber(along[1]);
+        p.along1 = p.along2 - kAlong * sigma * sum * b.c;
+        p.along3 = p.along2 - kAlong * sigma * r2 * b.c;
+    } else if (!along[2].isEmpty()) {
+        p.along3 = ReadNumber(along[2]);
+        p.along1 = p.along3 - kAlong * sigma * r1 * b.c;
+        p.along2 = p.along3 + kAlong * sigma * r2 * b.c;
+    }
+    if (across1 > across2) {
+        p.centre1 = across1 - kAcross * r1;
+        p.centre2 = across2 + kAcross * r2;
+        p.across3 = p.centre1 + kAcross * r1 * b.s;
+    } else {
+        p.centre1 = across1 + kAcross * r1;
+        p.centre2 = across2 - kAcross * r2;
+        p.across3 = p.centre1 - kAcross * r1 * b.s;
+    }
+    return p;
+}
+
 // "Hori". While a line or a radius is missing it draws what it has and answers nothing.
 std::optional<Contour> horizontalContour(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
     if (in.p1x.isEmpty() && in.p2x.isEmpty())
@@ -74,32 +113,13 @@ std::optional<Contour> horizontalContour(const TwoLinesTwoArcsInput& in, double 
     }
     c.r1 = ReadNumber(in.r1);
     c.r2 = ReadNumber(in.r2);
-    const Blend b = blendOf(c.r1, c.r2, c.d);
-    const double sum = c.r1 + c.r2;
-    if (!in.p1z.isEmpty()) {
-        c.z1 = ReadNumber(in.p1z);
-        c.z2 = c.z1 + sigma * sum * b.c;
-        c.z3 = c.z1 + sigma * c.r1 * b.c;
-    } else if (!in.p2z.isEmpty()) {
-        c.z2 = ReadNumber(in.p2z);
-        c.z1 = c.z2 - sigma * sum * b.c;
-        c.z3 = c.z2 - sigma * c.r2 * b.c;
-    } else if (!in.p3z.isEmpty()) {
-        c.z3 = ReadNumber(in.p3z);
-        c.z1 = c.z3 - sigma * c.r1 * b.c;
-        c.z2 = c.z3 + sigma * c.r2 * b.c;
-    }
-    if (c.x1 > c.x2) {
-        c.xc1 = c.x1 - 2.0 * c.r1;
-        c.xc2 = c.x2 + 2.0 * c.r2;
-        c.x3 = c.xc1 + 2.0 * c.r1 * b.s;
-    } else {
-        c.xc1 = c.x1 + 2.0 * c.r1;
-        c.xc2 = c.x2 - 2.0 * c.r2;
-        c.x3 = c.xc1 - 2.0 * c.r1 * b.s;
-    }
-    c.zc1 = c.z1;
-    c.zc2 = c.z2;
+    const Placement p = placeArcs(c.x1, c.x2, c.d, c.r1, c.r2, sigma, {in.p1z, in.p2z, in.p3z}, 1.0, 2.0);
+    c.z1 = c.zc1 = p.along1;
+    c.z2 = c.zc2 = p.along2;
+    c.z3 = p.along3;
+    c.xc1 = p.centre1;
+    c.xc2 = p.centre2;
+    c.x3 = p.across3;
     return c;
 }
 
@@ -127,32 +147,13 @@ std::optional<Contour> verticalContour(const TwoLinesTwoArcsInput& in, double si
     }
     c.r1 = ReadNumber(in.r1);
     c.r2 = ReadNumber(in.r2);
-    const Blend b = blendOf(c.r1, c.r2, c.d);
-    const double sum = c.r1 + c.r2;
-    if (!in.p1x.isEmpty()) {
-        c.x1 = ReadNumber(in.p1x);
-        c.x2 = c.x1 + 2.0 * sigma * sum * b.c;
-        c.x3 = c.x1 + 2.0 * sigma * c.r1 * b.c;
-    } else if (!in.p2x.isEmpty()) {
-        c.x2 = ReadNumber(in.p2x);
-        c.x1 = c.x2 - 2.0 * sigma * sum * b.c;
-        c.x3 = c.x2 - 2.0 * sigma * c.r2 * b.c;
-    } else if (!in.p3x.isEmpty()) {
-        c.x3 = ReadNumber(in.p3x);
-        c.x1 = c.x3 - 2.0 * sigma * c.r1 * b.c;
-        c.x2 = c.x3 + 2.0 * sigma * c.r2 * b.c;
-    }
-    if (c.z1 > c.z2) {
-        c.zc1 = c.z1 - c.r1;
-        c.zc2 = c.z2 + c.r2;
-        c.z3 = c.zc1 + c.r1 * b.s;
-    } else {
-        c.zc1 = c.z1 + c.r1;
-        c.zc2 = c.z2 - c.r2;
-        c.z3 = c.zc1 - c.r1 * b.s;
-    }
-    c.xc1 = c.x1;
-    c.xc2 = c.x2;
+    const Placement p = placeArcs(c.z1, c.z2, c.d, c.r1, c.r2, sigma, {in.p1x, in.p2x, in.p3x}, 2.0, 1.0);
+    c.x1 = c.xc1 = p.along1;
+    c.x2 = c.xc2 = p.along2;
+    c.x3 = p.along3;
+    c.zc1 = p.centre1;
+    c.zc2 = p.centre2;
+    c.z3 = p.across3;
     return c;
 }
 
