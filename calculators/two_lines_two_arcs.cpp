@@ -90,70 +90,68 @@ Placement placeArcs(double across1, double across2, double d, double r1, double 
     return p;
 }
 
-// "Hori". While a line or a radius is missing it draws what it has and answers nothing.
-std::optional<Contour> horizontalContour(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
-    if (in.p1x.isEmpty() && in.p2x.isEmpty())
-        return std::nullopt;
-    Contour c;
-    c.x1 = ReadNumber(in.p1x);
-    c.x2 = ReadNumber(in.p2x);
-    c.d = std::fabs(checkedSub(c.x1, c.x2)) / 2.0;
-    if (in.p2x.isEmpty() || in.p1x.isEmpty()) {
-        const double x = !in.p2x.isEmpty() ? c.x2 : c.x1;
-        figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
-        horizontalLine(figure, x);
-        return std::nullopt;
-    }
-    if (!allFilled({in.r1, in.r2})) {
-        const double width = 2.0 * c.d * kAspect;
-        figure.setScale(lineScale(-width / 2.0, -c.d - (c.x1 + c.x2) / 4.0, width, 2.0 * c.d));
-        horizontalLine(figure, c.x1);
-        horizontalLine(figure, c.x2);
-        return std::nullopt;
-    }
-    c.r1 = ReadNumber(in.r1);
-    c.r2 = ReadNumber(in.r2);
-    const Placement p = placeArcs(c.x1, c.x2, c.d, c.r1, c.r2, sigma, {in.p1z, in.p2z, in.p3z}, 1.0, 2.0);
-    c.z1 = c.zc1 = p.along1;
-    c.z2 = c.zc2 = p.along2;
-    c.z3 = p.along3;
-    c.xc1 = p.centre1;
-    c.xc2 = p.centre2;
-    c.x3 = p.across3;
-    return c;
+// A line of "Hori" at the diameter, or of "Verti" at the Z.
+void drawLine(Figure& figure, double at, bool vertical) {
+    if (vertical)
+        verticalLine(figure, at);
+    else
+        horizontalLine(figure, at);
 }
 
-// "Verti", the same across.
-std::optional<Contour> verticalContour(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
-    if (in.p1z.isEmpty() && in.p2z.isEmpty())
+// One line alone, in a view of its own.
+void showOneLine(Figure& figure, double at, bool vertical) {
+    figure.setScale(vertical ? lineScale(-906.0 + at, -500.0, 1812.0, 1000.0)
+                             : lineScale(-906.0, (-1000.0 - at) / 2.0, 1812.0, 1000.0));
+    drawLine(figure, at, vertical);
+}
+
+// Both lines, d apart, before the radii are known.
+void showTwoLines(Figure& figure, double at1, double at2, double d, bool vertical) {
+    const double width = 2.0 * d * kAspect;
+    // "Verti" shows the band from d to 3·d below the axis; the lines cross it.
+    figure.setScale(vertical ? lineScale(-width / 2.0 + (at1 + at2) / 2.0, d, width, 2.0 * d)
+                             : lineScale(-width / 2.0, -d - (at1 + at2) / 4.0, width, 2.0 * d));
+    drawLine(figure, at1, vertical);
+    drawLine(figure, at2, vertical);
+}
+
+// The lines lie at P1 X and P2 X ("Hori", along Z) or at P1 Z and P2 Z ("Verti", along
+// X). While a line or a radius is missing it draws what it has and answers nothing.
+std::optional<Contour> contourOf(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
+    const bool vertical = in.vertical;
+    const QString& line1 = vertical ? in.p1z : in.p1x;
+    const QString& line2 = vertical ? in.p2z : in.p2x;
+    if (line1.isEmpty() && line2.isEmpty())
         return std::nullopt;
-    Contour c;
-    c.z1 = ReadNumber(in.p1z);
-    c.z2 = ReadNumber(in.p2z);
-    c.d = std::fabs(checkedSub(c.z1, c.z2));
-    if (in.p2z.isEmpty() || in.p1z.isEmpty()) {
-        const double z = !in.p2z.isEmpty() ? c.z2 : c.z1;
-        figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
-        verticalLine(figure, z);
+    const double at1 = ReadNumber(line1);
+    const double at2 = ReadNumber(line2);
+    const double d = vertical ? std::fabs(checkedSub(at1, at2)) : std::fabs(checkedSub(at1, at2)) / 2.0;
+    if (line2.isEmpty() || line1.isEmpty()) {
+        showOneLine(figure, !line2.isEmpty() ? at2 : at1, vertical);
         return std::nullopt;
     }
     if (!allFilled({in.r1, in.r2})) {
-        // The band shown runs from d to 3·d below the axis; the lines cross it.
-        const double width = 2.0 * c.d * kAspect;
-        figure.setScale(lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, c.d, width, 2.0 * c.d));
-        verticalLine(figure, c.z1);
-        verticalLine(figure, c.z2);
+        showTwoLines(figure, at1, at2, d, vertical);
         return std::nullopt;
     }
+    Contour c;
+    c.d = d;
     c.r1 = ReadNumber(in.r1);
     c.r2 = ReadNumber(in.r2);
-    const Placement p = placeArcs(c.z1, c.z2, c.d, c.r1, c.r2, sigma, {in.p1x, in.p2x, in.p3x}, 2.0, 1.0);
-    c.x1 = c.xc1 = p.along1;
-    c.x2 = c.xc2 = p.along2;
-    c.x3 = p.along3;
-    c.zc1 = p.centre1;
-    c.zc2 = p.centre2;
-    c.z3 = p.across3;
+    using Along = std::array<QString, 3>;
+    const Placement p = placeArcs(at1, at2, d, c.r1, c.r2, sigma,
+                                  vertical ? Along{in.p1x, in.p2x, in.p3x} : Along{in.p1z, in.p2z, in.p3z},
+                                  vertical ? 2.0 : 1.0, vertical ? 1.0 : 2.0);
+    // X and Z of a point given along and across the lines.
+    auto put = [vertical](double& x, double& z, double along, double across) {
+        (vertical ? x : z) = along;
+        (vertical ? z : x) = across;
+    };
+    put(c.x1, c.z1, p.along1, at1);
+    put(c.x2, c.z2, p.along2, at2);
+    put(c.x3, c.z3, p.along3, p.across3);
+    put(c.xc1, c.zc1, p.along1, p.centre1);
+    put(c.xc2, c.zc2, p.along2, p.centre2);
     return c;
 }
 
@@ -225,8 +223,7 @@ TwoLinesTwoArcsRun runTwoLinesTwoArcs(const TwoLinesTwoArcsInput& in) {
     figure.clear();
     try {
         const double sigma = in.option == 2 ? -1.0 : 1.0;
-        std::optional<Contour> contour =
-            in.vertical ? verticalContour(in, sigma, figure) : horizontalContour(in, sigma, figure);
+        std::optional<Contour> contour = contourOf(in, sigma, figure);
         if (!contour)
             return run;
         const UserScale scale =
