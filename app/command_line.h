@@ -5,13 +5,11 @@
 
 namespace quillmar {
 
-// The one document path a command line names: the text after the first double quote up
-// to the next one (or the end), or without a double quote the whole line, blanks and all.
-QString CommandLineFile(const QString& commandLine);
-
-// The document a process's arguments name: the first after the program's own name. The
-// system hands arguments apart, so a path is never joined from several; any further one
-// is ignored with a line on standard error.
-QString commandLineOf(const QStringList& arguments);
+// The one document path a process's arguments name: the first after the program's own
+// name, as it is. The system hands the arguments apart, so quotes and blanks in it are
+// the file name's own; any further argument is ignored with a line on standard error.
+// A relative path is made absolute against the current folder, so that the caption and
+// the recent-file list name the file wherever the program is started next.
+QString CommandLineFile(const QStringList& arguments);
 
 }  // namespace quillmar

@@ -11,12 +11,10 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "app/command_line.h"
 #include "app/frmDocument.h"
 #include "common/shared_state.h"
 #include "common/single.h"
 #include "app/menu_tree.h"
-#include "app/window_arrangement.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -24,8 +22,10 @@
 #include "cycles/frmProcessSetup.h"
 #include "cycles/machine_profile_settings.h"
 #include "platform/key_locks.h"
+#include "platform/modal.h"
 #include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 namespace {
@@ -74,6 +74,7 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
         connect(view, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
     mdiArea_->viewport()->installEventFilter(this);
     registerWindowCommands();
+    modal::setKeyboard(&keys_);
 }
 
 
@@ -91,13 +92,15 @@ double frmMain::twipsPerPixelY() const {
 }
 
 frmMain::~frmMain() {
+    if (modal::keyboard() == &keys_)
+        modal::setKeyboard(nullptr);
     // Documents go while the bookkeeping they report to still exists.
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
     for (QMdiSubWindow* w : windows)
         delete w;
 }
 
-void frmMain::MDIForm_Load(const QString& commandLine) {
+void frmMain::MDIForm_Load(const QString& commandLineFile) {
     readWindowPlacement();
     readSettings();
     SetNoDocumentMenus();
@@ -106,7 +109,7 @@ void frmMain::MDIForm_Load(const QString& commandLine) {
     readRecentFiles();
     // A missing or unreadable file leaves the table empty, without a word.
     LoadCuttingTable(state_.gCsvFileName, state_.gCuttingTable);
-    openCommandLineFile(CommandLineFile(commandLine));
+    openCommandLineFile(commandLineFile);
 }
 
 void frmMain::readWindowPlacement() {
@@ -126,11 +129,10 @@ void frmMain::readWindowPlacement() {
     const double top = stored("MainTop", 1000, (desktop.top() - desktop.height()) * ty, desktop.bottom() * ty);
     const double width = stored("MainWidth", 15000, kMinimumWindow.width() * tx, desktop.width() * tx);
     const double height = stored("MainHeight", 12000, kMinimumWindow.height() * ty, desktop.height() * ty);
-    const QRect wanted(qRound(left / tx), qRound(top / ty), qRound(width / tx), qRound(height / ty));
+    move(qRound(left / tx), qRound(top / ty));
+    resize(qRound(width / tx), qRound(height / ty));
     // What is written back at exit is the window's own placement; only the start is fitted.
-    const QRect placed = fitIntoArea(wanted, area);
-    move(placed.topLeft());
-    resize(placed.size());
+    fitOnScreen(*this);
 }
 
 void frmMain::readSettings() {

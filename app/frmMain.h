@@ -36,7 +36,7 @@ public:
     ~frmMain() override;
 
     // Reads the settings, prepares the menus and opens the command-line file, if any.
-    void MDIForm_Load(const QString& commandLine);
+    void MDIForm_Load(const QString& commandLineFile);
     // Writes the settings back; runs once, when the window closes for good.
     void MDIForm_Unload();
     void mnuFileExit_Click();

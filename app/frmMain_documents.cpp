@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
@@ -20,6 +21,12 @@ namespace {
 const QString kAppTitle = QStringLiteral("Quillmar");
 const QString kRecentFile = QStringLiteral("RecentFile");
 const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
+
+// An 8-bit document shows each byte above 0x7F as the character of that number, so saving
+// it as UTF-8 writes other bytes for them: whatever the file meant by them is lost.
+bool holdsEightBitCharacters(QStringView text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80 && c.unicode() <= 0xff; });
+}
 
 }  // namespace
 
@@ -249,10 +256,11 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
     text->setMousePointer(MousePointer::Default);
     if (written.unrepresentable) {
         // A controller reading the old code page would get another file: only the user decides.
-        if (modal::msgBox(this,
-                          QStringLiteral("This program contains characters that its code page cannot hold. "
-                                         "Save it as UTF-8?"),
-                          modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
+        const bool eightBitChanges = encoding == TextEncoding::Latin1 && holdsEightBitCharacters(text->Text());
+        const QString question = QStringLiteral("This program contains characters that its code page cannot hold. ") +
+                                 (eightBitChanges ? QStringLiteral("Its 8-bit characters will change. ") : QString()) +
+                                 QStringLiteral("Save it as UTF-8?");
+        if (modal::msgBox(this, question, modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
             return false;
         encoding = TextEncoding::Utf8;
         text->setMousePointer(MousePointer::Hourglass);

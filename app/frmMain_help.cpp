@@ -35,8 +35,9 @@ void mnuToolsCalculator_Click(frmMain& main) {
     // The desktop gives a newly started program's window the focus.
     const QString program = QDir(main.outsideProgramsFolder()).filePath(QStringLiteral("QuillmarCalculator"));
     QString error;
-    if (!main.calculatorProgram().start(program, {}, &error))
-        reportFailure(main, error);
+    bool missing = false;
+    if (!main.calculatorProgram().start(program, {}, &error, &missing))
+        reportFailure(main, missing ? QStringLiteral("QuillmarCalculator was not found beside the program.") : error);
 }
 
 void mnuHelpAbout_Click(frmMain& main) {

@@ -12,24 +12,23 @@
 #include "platform/modal.h"
 #include "platform/printer_surface.h"
 #include "platform/rich_text_box.h"
+#include "platform/window_printer.h"
 
 namespace quillmar {
 namespace {
 
-// The printer chosen in Printer Setup outlives the window: File > Print uses it.
+// The printer chosen in Printer Setup outlives the window: File > Print and the
+// calculators' Print buttons use it.
 class PrintCommands : public QObject {
 public:
     explicit PrintCommands(QObject* parent) : QObject(parent) {}
     PrinterChoice printer;
+    ChosenWindowPrinter windowPrinter{printer};
     QPointer<PrintSetting> window;
 };
 
 PrintCommands& printCommands(frmMain& main) {
     return *main.findChild<PrintCommands*>(QStringLiteral("PrintCommands"), Qt::FindDirectChildrenOnly);
-}
-
-void tellPrintFailure(QWidget* parent, const QString& text) {
-    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
 }
 
 }  // namespace
@@ -41,23 +40,28 @@ void registerPrintCommands(frmMain& main) {
     main.setCommand(QStringLiteral("mnuFilePrinterSetup"), [&main](int) { mnuFilePrinterSetup_Click(main); });
 }
 
+WindowPrinter& chosenWindowPrinter(frmMain& main) { return printCommands(main).windowPrinter; }
+
 void mnuFilePrint_Click(frmMain& main) {
     frmDocument* doc = main.activeDocument();
     if (!doc)
         return;
     main.documents().gTargetDoc = doc;
     PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;
     try {
+        modal::Progress progress(&main, QStringLiteral("Print"));
         PrinterSurface surface(printCommands(main).printer);
         outcome = PrintDocument(surface, doc->txtText->Text(), doc->caption(),
-                                QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state());
+                                QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state(),
+                                [&progress](qint64 page, double done) {
+                                    return progress.step(done, QStringLiteral("Page %1").arg(page));
+                                });
+        reason = surface.failureReason();
     } catch (const std::exception&) {
         outcome = PrintOutcome::Failed;
     }
-    if (outcome == PrintOutcome::NoPrinter)
-        tellPrintFailure(&main, QStringLiteral("プリンタが見つかりません。"));
-    else if (outcome == PrintOutcome::Failed)
-        tellPrintFailure(&main, QStringLiteral("印刷できませんでした。"));
+    tellPrintOutcome(&main, outcome, reason);
 }
 
 void mnuFilePrinterSetup_Click(frmMain& main) {

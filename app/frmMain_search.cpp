@@ -1,5 +1,6 @@
 // The Edit menu's Find, Next Find and Replace and the Tools menu's Size Shift.
 #include <QCheckBox>
+#include <QLineEdit>
 
 #include "app/frmMain.h"
 #include "app/text_tools/document_search.h"
@@ -17,9 +18,13 @@ void frmMain::registerSearchCommands() {
 void prepareSearchWindow(frmMain& main, QWidget& window) {
     // The window starts from the caret, and from the selection as its find text.
     RichTextBox* box = main.activeText();
-    if (box)
-        main.documents().gSearchPos = box->SelStart();
+    searchFromSelection(main.documents(), box);
     static_cast<SearchWindow&>(window).setFindBox(box && box->SelLength() > 0 ? box->SelText() : QString());
+    // The text taken is selected and the box has the focus, so that typing replaces it.
+    if (auto* findBox = window.findChild<QLineEdit*>(QStringLiteral("txtFind"))) {
+        findBox->selectAll();
+        findBox->setFocus();
+    }
 }
 
 void frmMain::openSearchWindow(const QString& windowClass) {

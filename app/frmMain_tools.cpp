@@ -1,11 +1,11 @@
 // The openers of the tool and calculator windows.
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/print_commands.h"
 #include "app/tool_windows.h"
-#include "app/window_arrangement.h"
-
-#include <QScreen>
+#include "calculators/CalculatorFrame.h"
 #include "platform/rich_text_box.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 
@@ -37,6 +37,8 @@ QWidget* frmMain::loadToolWindow(const ToolWindowEntry& entry) {
     QPointer<QWidget>& window = toolWindows_[entry.windowClass];
     if (!window) {
         window = entry.create(*this);
+        if (auto* calculator = qobject_cast<CalculatorFrame*>(window))
+            calculator->setPrinter(&chosenWindowPrinter(*this));
         window->setObjectName(entry.windowClass);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -54,9 +56,9 @@ QWidget* frmMain::openToolWindow(const ToolWindowEntry& entry) {
         entry.opened(*window, *active);
     if (entry.prepare)
         entry.prepare(*this, *window);
+    keepTitleWhole(*window);
     window->show();
-    if (const QScreen* screen = window->screen())
-        window->setGeometry(fitIntoArea(window->geometry(), screen->availableGeometry()));
+    fitOnScreen(*window);
     window->raise();
     window->activateWindow();
     return window;

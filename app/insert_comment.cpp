@@ -1,7 +1,9 @@
 #include "app/insert_comment.h"
 
 #include <QCoreApplication>
+#include <optional>
 
+#include "app/insert_file.h"
 #include "common/runtime_error.h"
 #include "cycles/generator_runner.h"
 #include "platform/program_file.h"
@@ -16,13 +18,16 @@ constexpr int kErrFileAccess = 75;
 const QString kFrame = QStringLiteral("(-----<  >-----)");
 constexpr qint64 kInsideFrame = 8;  // between the two blanks
 
-QString commentHead(const QString& path) {
-    const InsertedFileRead read = readInsertedFile(path);
+// The comment file's text; nullopt when it was refused for its size, which is said.
+std::optional<QString> commentHead(const QString& path, QWidget* parent) {
+    const InsertedFileRead read = readFileToInsert(path, parent);
     switch (read.status) {
         case InsertedFileRead::Status::Read:
             return read.text;
         case InsertedFileRead::Status::Missing:
             return QString();
+        case InsertedFileRead::Status::TooLarge:
+            return std::nullopt;
         default:
             throw RuntimeError(kErrFileAccess);
     }
@@ -47,10 +52,13 @@ void mnuInsertComment_Click(int Index, const QString& commentFile, const DateSou
         if (!document)
             throw RuntimeError(kErrNoObject);
         switch (Index) {
-            case 1:
-                document->setSelText(commentHead(commentFile) + QStringLiteral(" EDIT DATE  : ") +
-                                     insertDateText(today()) + QStringLiteral("   )\r\n \r\n"));
+            case 1: {
+                const std::optional<QString> head = commentHead(commentFile, parent);
+                if (head)
+                    document->setSelText(*head + QStringLiteral(" EDIT DATE  : ") + insertDateText(today()) +
+                                         QStringLiteral("   )\r\n \r\n"));
                 break;
+            }
             case 2: {
                 const qint64 start = document->SelStart();
                 document->setSelText(kFrame);

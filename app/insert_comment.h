@@ -25,7 +25,8 @@ QString insertDateText(const QDate& date);
 // text (decoded as a program file is; a missing file reads as empty and is not created)
 // closed by " EDIT DATE  : ", the date and "   )" and followed by a line holding one
 // blank. The frame leaves the caret between its two blanks. No document, or a comment
-// file that cannot be read, is reported through ShowProcessError and inserts nothing;
+// file that cannot be read, is reported through ShowProcessError and inserts nothing; a
+// comment file larger than Insert File takes is refused as Insert File refuses it;
 // another index does nothing.
 void mnuInsertComment_Click(int Index, const QString& commentFile, const DateSource& today, RichTextBox* document,
                             QWidget* parent);

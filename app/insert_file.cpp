@@ -12,6 +12,14 @@
 
 namespace quillmar {
 
+InsertedFileRead readFileToInsert(const QString& path, QWidget* parent) {
+    InsertedFileRead read = readInsertedFile(path, kInsertFileLimit);
+    if (read.status == InsertedFileRead::Status::TooLarge)
+        modal::msgBox(parent, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"),
+                      modal::kOkOnly | modal::kNoIcon, QStringLiteral("Quillmar"));
+    return read;
+}
+
 void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* parent) {
     // Watched, so that a document closed while the dialog is up is no document.
     const QPointer<RichTextBox> target(document);
@@ -27,12 +35,7 @@ void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* par
             return;
         state.gInsertDir = QFileInfo(*chosen).absolutePath();
 
-        const InsertedFileRead read = readInsertedFile(*chosen, kInsertFileLimit);
-        if (read.status == InsertedFileRead::Status::TooLarge) {
-            modal::msgBox(parent, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"),
-                          modal::kOkOnly | modal::kNoIcon, QStringLiteral("Quillmar"));
-            return;
-        }
+        const InsertedFileRead read = readFileToInsert(*chosen, parent);
         if (read.status != InsertedFileRead::Status::Read)
             return;
         if (!target)

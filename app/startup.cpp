@@ -10,8 +10,8 @@
 
 namespace quillmar {
 
-void startMainWindow(frmMain& main, const QString& commandLine) {
-    main.MDIForm_Load(commandLine);
+void startMainWindow(frmMain& main, const QString& commandLineFile) {
+    main.MDIForm_Load(commandLineFile);
     main.show();
     const bool capsOn = main.keys().isOn(kVkCapsLock);
     main.setCapsLockAtStart(capsOn);
@@ -24,7 +24,7 @@ int Main() {
     SettingsStore settings;
     auto keys = KeyLocks::createForPlatform();
     frmMain main(state, settings, *keys);
-    startMainWindow(main, commandLineOf(QCoreApplication::arguments()));
+    startMainWindow(main, CommandLineFile(QCoreApplication::arguments()));
     return QApplication::exec();
 }
 

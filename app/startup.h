@@ -7,7 +7,7 @@ namespace quillmar {
 class frmMain;
 
 // Loads and shows the main window, then switches Caps Lock on so the user types in capitals.
-void startMainWindow(frmMain& main, const QString& commandLine);
+void startMainWindow(frmMain& main, const QString& commandLineFile);
 
 // The whole program: settings, main window, event loop.
 int Main();

@@ -23,7 +23,8 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
     static const QList<ToolWindowEntry> entries = {
         {"LineCircleLine", "frmLineRLine", true,
          [](frmMain& main) -> QWidget* { return new frmLineRLine(main.targetInsert(), &main); }},
-        {"mnuToolsNumberArrange", "frmNumberArrange", true, [](frmMain& main) -> QWidget* { return new frmNumberArrange(&main); },
+        {"mnuToolsNumberArrange", "frmNumberArrange", true,
+         [](frmMain& main) -> QWidget* { return new frmNumberArrange(main.documents(), &main); },
          mnuToolsNumberArrange_Click},
         {"mnuSearchFind", "frmFind", false, [](frmMain& main) -> QWidget* { return new frmFind(main); }, {},
          prepareSearchWindow},

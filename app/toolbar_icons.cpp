@@ -1,10 +1,13 @@
 #include "app/toolbar_icons.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QIconEngine>
 #include <QPainter>
 #include <QHash>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 
 #include "platform/fonts.h"
@@ -60,16 +63,30 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         const int side = std::max(1, std::min(size.width(), size.height()));
-        auto it = drawn_.find(side);
+        // A disabled or selected button shows the glyph as the style shows any such icon
+        // (greyed, or tinted): the same look as every other button of the platform.
+        if (mode != QIcon::Disabled && mode != QIcon::Selected)
+            mode = QIcon::Normal;
+        const int key = side * 4 + mode;
+        auto it = drawn_.find(key);
         if (it == drawn_.end())
-            it = drawn_.insert(side, drawGlyph(glyph_, side));
+            it = drawn_.insert(key, draw(side, mode));
         return *it;
     }
     QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
 
 private:
+    QPixmap draw(int side, QIcon::Mode mode) const {
+        const QPixmap normal = drawGlyph(glyph_, side);
+        if (mode == QIcon::Normal)
+            return normal;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, normal, &option);
+    }
+
     Glyph glyph_;
     QHash<int, QPixmap> drawn_;
 };

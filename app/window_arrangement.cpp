@@ -64,17 +64,4 @@ QList<QRect> arrangeWindows(Arrangement arrangement, const QRect& area, int n, i
     return {};
 }
 
-QRect fitIntoArea(const QRect& wanted, const QRect& area) {
-    QRect r(wanted.topLeft(), wanted.size().boundedTo(area.size()));
-    if (r.right() > area.right())
-        r.moveRight(area.right());
-    if (r.bottom() > area.bottom())
-        r.moveBottom(area.bottom());
-    if (r.left() < area.left())
-        r.moveLeft(area.left());
-    if (r.top() < area.top())
-        r.moveTop(area.top());
-    return r;
-}
-
 }  // namespace quillmar

@@ -13,8 +13,4 @@ enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
 // offsets each window by `step` down and to the right of the one before.
 QList<QRect> arrangeWindows(Arrangement arrangement, const QRect& area, int n, int step);
 
-// A window placement moved and, where it is larger, shrunk so that it lies wholly inside
-// `area` (the screen's available area).
-QRect fitIntoArea(const QRect& wanted, const QRect& area);
-
 }  // namespace quillmar

@@ -5,7 +5,10 @@
 //   Replace G01 -> G1          against  sed 's/G01/G1/g'
 //   Size shift X +1            against  sed -E 's/X-?[0-9.]+/X1/g'
 // The growth fit (BigO, RMS) shows whether a run stays linear; the ratio to sed is
-// printed at the end for every size.
+// printed at the end for every size. Two runs have no sed beside them and show only their
+// growth: Size shift over as many blanks as the program has characters, with the address
+// " ", and one press of Replace's Change in the middle of a run (it rewrites the hit and
+// clears the highlights without writing the whole text).
 
 #include "benchmarks/bench_support.h"
 #include "benchmarks/generated_program.h"
@@ -13,6 +16,7 @@
 #include "app/frmMain.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
+#include "app/text_tools/size_shift.h"
 #include "platform/key_locks.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -101,6 +105,31 @@ void BM_SizeShiftAllChange(benchmark::State& state) {
 }
 
 
+// Every blank is an address with no number after it.
+void BM_SizeShiftBlankRun(benchmark::State& state) {
+    const QString blanks(program(int(state.range(0))).text.size(), u' ');
+    const SizeShiftOptions options{QStringLiteral(" "), parseCalculation(u"+1"), 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shiftAll(blanks, options));
+    state.SetComplexityN(state.range(0));
+}
+
+// The third press: the first found a hit, the second replaced it and found the next.
+void BM_ReplaceChangePress(benchmark::State& state) {
+    const Program& p = program(int(state.range(0)));
+    Editor& e = editor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.text->setText(p.text);
+        e.replace->Check1->setChecked(true);
+        e.replace->Change->click();
+        e.replace->Change->click();
+        state.ResumeTiming();
+        e.replace->Change->click();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_SedReplace(benchmark::State& state) { runSed(state, "'s/G01/G1/g'", program(int(state.range(0))).path); }
 void BM_SedSizeShift(benchmark::State& state) {
     runSed(state, "-E 's/X-?[0-9.]+/X1/g'", program(int(state.range(0))).path);
@@ -113,6 +142,8 @@ QUILLMAR_AT_EVERY_SIZE(BM_ReplaceAllChange, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SedReplace, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftAllChange, 5);
 QUILLMAR_AT_EVERY_SIZE(BM_SedSizeShift, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_SizeShiftBlankRun, 5);
+QUILLMAR_AT_EVERY_SIZE(BM_ReplaceChangePress, 5);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

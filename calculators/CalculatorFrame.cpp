@@ -10,7 +10,6 @@
 
 #include "platform/PictureBox.h"
 #include "platform/fonts.h"
-#include "platform/modal.h"
 #include "platform/window_printer.h"
 
 namespace quillmar {
@@ -170,8 +169,10 @@ void CalculatorFrame::printWindow() {
     CalcAndDraw();
 
     PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;
     try {
         outcome = printer_->printWindow(*this);
+        reason = printer_->failureReason();
     } catch (...) {
         outcome = PrintOutcome::Failed;
     }
@@ -181,12 +182,7 @@ void CalculatorFrame::printWindow() {
     Picture3->setVisible(true);
     CalcAndDraw();
 
-    if (outcome == PrintOutcome::NoPrinter)
-        modal::msgBox(this, QStringLiteral("プリンタが見つかりません。"), int{modal::kOkOnly} | int{modal::kExclamation},
-                      QStringLiteral("Print"));
-    else if (outcome == PrintOutcome::Failed)
-        modal::msgBox(this, QStringLiteral("印刷できませんでした。"), int{modal::kOkOnly} | int{modal::kExclamation},
-                      QStringLiteral("Print"));
+    tellPrintOutcome(this, outcome, reason);
 }
 
 bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {

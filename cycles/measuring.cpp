@@ -147,18 +147,12 @@ QString buildMeasuring(const MeasuringMember& m, SharedState& s) {
     return callLine;
 }
 
-bool endsWithLineEnd(const RichTextBox& document) {
-    const QString last = document.textRange(document.textLength() - 1, 1);
-    return last == QLatin1String("\n") || last == QLatin1String("\r");
-}
-
 // Two changes: the call line at the caret, then the subprogram at the end, on a line of
 // its own even when the document's last line has no line end.
 void insertMeasuring(const QString& callLine, SharedState& s, RichTextBox& document) {
     const qint64 caret = document.SelStart();
     document.setSelText(callLine);
-    const QString subprogram = endsWithLineEnd(document) ? s.gOutputText : QStringLiteral("\r\n") + s.gOutputText;
-    appendAtDocumentEnd(document, subprogram);
+    appendAtDocumentEnd(document, s.gOutputText);
     document.setSelStart(caret);
 }
 

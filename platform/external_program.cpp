@@ -1,6 +1,8 @@
 #include "platform/external_program.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace quillmar {
 
@@ -8,7 +10,16 @@ ExternalProgram::ExternalProgram(QObject* parent) : QObject(parent) {}
 
 ExternalProgram::~ExternalProgram() { close(); }
 
-bool ExternalProgram::start(const QString& program, const QStringList& arguments, QString* error) {
+namespace {
+
+bool isThere(const QString& program) {
+    return program.contains(QLatin1Char('/')) ? QFileInfo::exists(program)
+                                              : !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+}  // namespace
+
+bool ExternalProgram::start(const QString& program, const QStringList& arguments, QString* error, bool* missing) {
     auto* process = new QProcess(this);
     process->setProgram(program);
     process->setArguments(arguments);
@@ -17,6 +28,8 @@ bool ExternalProgram::start(const QString& program, const QStringList& arguments
     if (!process->waitForStarted(5000)) {
         if (error)
             *error = process->errorString();
+        if (missing)
+            *missing = process->error() == QProcess::FailedToStart && !isThere(program);
         delete process;
         return false;
     }

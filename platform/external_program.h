@@ -21,9 +21,10 @@ public:
     explicit ExternalProgram(QObject* parent = nullptr);
     ~ExternalProgram() override;
 
-    // Starts one more instance; on failure returns false and `error` holds the system's
-    // description.
-    bool start(const QString& program, const QStringList& arguments, QString* error);
+    // Starts one more instance; on failure returns false, `error` holds the system's
+    // description and `missing` says whether the program itself was not there (a path
+    // naming no file, or a bare name found nowhere on the search path).
+    bool start(const QString& program, const QStringList& arguments, QString* error, bool* missing = nullptr);
     bool isRunning() const;
     int runningCount() const;
     // Asks every instance still running to close (as a window's close request would),

@@ -12,8 +12,13 @@ HelpViewer::HelpViewer(QObject* parent) : QObject(parent), viewer_(QStringLitera
 
 void HelpViewer::show(const QString& path) {
     QString error;
-    if (!running_.start(viewer_, {path}, &error))
-        emit failed(error);
+    bool missing = false;
+    if (running_.start(viewer_, {path}, &error, &missing))
+        return;
+    if (missing)
+        error = QStringLiteral("No program to show help files was found (%1). Install one, or open %2 yourself.")
+                    .arg(viewer_, path);
+    emit failed(error);
 }
 
 QString HelpViewer::statusText(int status) {

@@ -9,7 +9,8 @@ namespace quillmar {
 
 // Hands a help file to the desktop's viewer: the viewer command with the file's path as
 // its one argument. Nothing waits for the viewer; a start that fails, or a viewer that
-// ends reporting a failure, is told through `failed` with a description for the user.
+// ends reporting a failure, is told through `failed` with a description for the user
+// (a missing viewer by its name, with the help file to open some other way).
 class HelpViewer : public QObject {
     Q_OBJECT
 public:

@@ -102,6 +102,17 @@ std::unique_ptr<KeyLocks> KeyLocks::createForPlatform() {
     return std::make_unique<InProcessKeyLocks>();
 }
 
+KeyLockOff::KeyLockOff(KeyLocks* locks, int virtualKey)
+    : locks_(locks), key_(virtualKey), wasOn_(locks && locks->isOn(virtualKey)) {
+    if (wasOn_)
+        locks_->pressKey(key_);
+}
+
+KeyLockOff::~KeyLockOff() {
+    if (wasOn_ && !locks_->isOn(key_))
+        locks_->pressKey(key_);
+}
+
 void PressKey(KeyLocks& locks, int virtualKey) { locks.pressKey(virtualKey); }
 
 }  // namespace quillmar

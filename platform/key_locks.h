@@ -32,6 +32,21 @@ private:
     int insertPresses_ = 0, capsPresses_ = 0, numPresses_ = 0;
 };
 
+// Holds a lock key off while it lives, then puts it back as it was: a key that was on is
+// switched on again, unless the user has already done so. Without a keyboard it does nothing.
+class KeyLockOff {
+public:
+    KeyLockOff(KeyLocks* locks, int virtualKey);
+    ~KeyLockOff();
+    KeyLockOff(const KeyLockOff&) = delete;
+    KeyLockOff& operator=(const KeyLockOff&) = delete;
+
+private:
+    KeyLocks* locks_;
+    int key_;
+    bool wasOn_;
+};
+
 // Sends the key press and release; the formatters' sibling, used by the main window.
 void PressKey(KeyLocks& locks, int virtualKey);
 

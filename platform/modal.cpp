@@ -6,14 +6,20 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+#include "platform/key_locks.h"
+#include "platform/window_frame.h"
 
 namespace quillmar::modal {
 namespace {
 
 Responder* gResponder = nullptr;
+KeyLocks* gKeyboard = nullptr;
 
 [[noreturn]] void unanswered(const char* what, const QString& detail) {
     std::fprintf(stderr, "modal %s shown with no answer ready in a test: %s\n", what,
@@ -27,10 +33,24 @@ QString withBothCases(const QString& pattern) {
     return lower == upper ? pattern : lower + QLatin1Char(' ') + upper;
 }
 
+// The folder itself, or the nearest one above it that exists: the dialog would take the last
+// part of a path that is no folder for a file name.
+QString existingFolder(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    QFileInfo folder(path);
+    while (!folder.isDir() && !folder.isRoot() && folder.absolutePath() != folder.absoluteFilePath())
+        folder.setFile(folder.absolutePath());
+    return folder.isDir() ? folder.absoluteFilePath() : QString();
+}
+
 }  // namespace
 
 void setResponder(Responder* responder) { gResponder = responder; }
 Responder* responder() { return gResponder; }
+
+void setKeyboard(KeyLocks* keys) { gKeyboard = keys; }
+KeyLocks* keyboard() { return gKeyboard; }
 
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title) {
     if (gResponder) {
@@ -41,6 +61,7 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
     QMessageBox box(parent);
     box.setText(text);
     box.setWindowTitle(title);
+    keepTitleWhole(box);
     switch (style & 0x70) {
         case kCritical: box.setIcon(QMessageBox::Critical); break;
         case kQuestion: box.setIcon(QMessageBox::Question); break;
@@ -84,6 +105,8 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
 }
 
 std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, QString* folder) {
+    // Typed in capitals, a name would miss its file on a file system that tells case apart.
+    const KeyLockOff capsLock(gKeyboard, kVkCapsLock);
     if (gResponder) {
         if (!gResponder->file)
             unanswered("file dialog", request.title);
@@ -92,7 +115,7 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, Q
             *folder = chosen ? QFileInfo(*chosen).absolutePath() : request.directory;
         return chosen;
     }
-    QFileDialog dialog(parent, request.title, request.directory);
+    QFileDialog dialog(parent, request.title, existingFolder(request.directory));
     dialog.setNameFilters(nameFilters(request.filter));
     if (request.kind == FileRequest::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -137,12 +160,37 @@ std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial) {
 }
 
 int exec(QDialog* dialog) {
+    keepTitleWhole(*dialog);
     if (gResponder) {
         if (!gResponder->dialog)
             unanswered("dialog", dialog->windowTitle());
         return gResponder->dialog(dialog);
     }
     return dialog->exec();
+}
+
+Progress::Progress(QWidget* parent, const QString& title) : title_(title) {
+    if (gResponder)
+        return;
+    // A thousand steps move the bar often enough for Cancel to be heard (the dialog takes
+    // its clicks only when the bar moves) without slowing the task.
+    dialog_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0, 1000, parent);
+    dialog_->setWindowTitle(title);
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    dialog_->setMinimumDuration(500);
+    dialog_->setAutoClose(false);
+    dialog_->setValue(0);
+}
+
+Progress::~Progress() = default;
+
+bool Progress::step(double done, const QString& label) {
+    done = done >= 0.0 ? std::min(done, 1.0) : 0.0;
+    if (!dialog_)
+        return !gResponder || !gResponder->progress || gResponder->progress({title_, label, done});
+    dialog_->setLabelText(label);
+    dialog_->setValue(static_cast<int>(done * dialog_->maximum()));
+    return !dialog_->wasCanceled();
 }
 
 QStringList nameFilters(const QString& filter) {

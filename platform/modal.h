@@ -4,10 +4,16 @@
 #include <QFont>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
+class QProgressDialog;
 class QWidget;
+
+namespace quillmar {
+class KeyLocks;
+}
 
 namespace quillmar::modal {
 
@@ -31,6 +37,12 @@ struct FileRequest {
     QString fileName;     // proposed name
 };
 
+struct ProgressStep {
+    QString title;
+    QString label;
+    double done = 0.0;  // 0 to 1
+};
+
 // Answers a test gives in place of a person. Each hook left empty fails the test run
 // loudly instead of blocking on a real modal loop.
 struct Responder {
@@ -39,11 +51,18 @@ struct Responder {
     std::function<int(QDialog*)> dialog;  // fills and presses the dialog's buttons; returns its result
     std::function<std::optional<QFont>(const QFont&)> font;  // nullopt: cancelled
     std::function<std::optional<QColor>(const QColor&)> color;  // nullopt: cancelled
+    // Sees each step of a long task; false cancels it. Left empty, the task runs on.
+    std::function<bool(const ProgressStep&)> progress;
 };
 
 // Installs a responder for the duration of a test; nullptr restores the real dialogs.
 void setResponder(Responder* responder);
 Responder* responder();
+
+// The keyboard whose Caps Lock a file dialog holds off while it is open, so that a typed file
+// name keeps the letter case the file system sees; nullptr for none.
+void setKeyboard(KeyLocks* keys);
+KeyLocks* keyboard();
 
 // A message box; returns the answer (kOk, kCancel, kYes, kNo).
 int msgBox(QWidget* parent, const QString& text, int style, const QString& title);
@@ -60,6 +79,24 @@ std::optional<QColor> colorDialog(QWidget* parent, const QColor& initial);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int exec(QDialog* dialog);
+
+// A long task's progress with a Cancel button, shown only once the task has taken
+// longer than a moment. Nothing else can be used while it is shown.
+class Progress {
+public:
+    Progress(QWidget* parent, const QString& title);
+    ~Progress();
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    // How far the task has come (0 to 1) and what it is at; false once the user has
+    // cancelled it.
+    bool step(double done, const QString& label);
+
+private:
+    QString title_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
 
 // Qt's name filter list ("Main File (*.min *.MIN)") from the program's "name|pattern|..." text;
 // patterns match upper- and lower-case extensions alike.

@@ -28,6 +28,10 @@ public:
     virtual void newPage() = 0;
     // Sends the job; Failed when the printer refused it.
     virtual PrintOutcome end() = 0;
+    // Drops the job: nothing more is printed and no file is written.
+    virtual void cancel() = 0;
+    // Why the job failed, in the system's words; empty when it gave no reason.
+    virtual QString failureReason() const { return {}; }
 };
 
 }  // namespace quillmar

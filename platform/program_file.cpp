@@ -1,5 +1,7 @@
 #include "platform/program_file.h"
 
+#include "platform/cp932_forms.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,10 +12,6 @@
 namespace quillmar {
 
 namespace {
-
-// The IANA name of Windows code page 932; Qt hands it to ICU, which maps 0x5C to the
-// backslash and 0x8160 to U+FF5E as Windows does (plain Shift_JIS would not).
-constexpr const char* kCp932Name = "windows-31j";
 
 bool sameBytes(QByteArrayView a, QByteArrayView b) {
     return a.size() == b.size() && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size())) == 0);
@@ -30,7 +28,9 @@ QString decodeUtf8(QByteArrayView bytes, bool* valid) {
     // A leading byte-order mark stays in the text so that saving writes it again.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
-    if (valid) *valid = !decoder.hasError();
+    // A sequence cut at the very end is no error to the decoder, which keeps it pending for
+    // more bytes; such a file is not UTF-8, or saving it would lose those bytes.
+    if (valid) *valid = !decoder.hasError() && bytes.isValidUtf8();
     return text;
 }
 
@@ -45,11 +45,12 @@ QString decodeCp932(QByteArrayView bytes, bool* valid) {
     return text;
 }
 
-std::optional<QByteArray> encodeCp932(QStringView text) {
+std::optional<QByteArray> encodeCp932(QStringView text, const Cp932Forms& forms) {
     QStringEncoder encoder(kCp932Name);
     if (!encoder.isValid()) return std::nullopt;
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) return std::nullopt;
+    forms.apply(text, bytes);
     // A converter may write a look-alike for a character it lacks; only an exact way back counts.
     bool valid = false;
     const QString back = decodeCp932(bytes, &valid);
@@ -82,10 +83,10 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
     return QString();
 }
 
-std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding) {
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, const Cp932Forms& forms) {
     switch (encoding) {
     case TextEncoding::Utf8: return text.toUtf8();
-    case TextEncoding::Cp932: return encodeCp932(text);
+    case TextEncoding::Cp932: return encodeCp932(text, forms);
     case TextEncoding::Latin1:
         if (!fitsLatin1(text)) return std::nullopt;
         return text.toLatin1();
@@ -95,21 +96,23 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding) {
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
     // Qt's decoder flags every byte that is not well-formed UTF-8 (overlong forms,
-    // surrogates, values beyond U+10FFFF, cut sequences) and keeps a leading byte-order
-    // mark, so text it decodes without an error encodes back to the same bytes: only the
-    // other code pages need the way back checked.
+    // surrogates, values beyond U+10FFFF, cut sequences within the text), a cut at the
+    // end is checked apart, and a leading byte-order mark is kept, so valid UTF-8 encodes
+    // back to the same bytes: only the other code pages need the way back checked.
     bool valid = false;
     QString text = decodeUtf8(bytes, &valid);
-    if (valid) return {std::move(text), TextEncoding::Utf8};
+    if (valid) return {std::move(text), TextEncoding::Utf8, {}};
 
     if (cp932Available()) {
         text = decodeCp932(bytes, &valid);
-        if (valid) {
-            const std::optional<QByteArray> again = encodeCp932(text);
-            if (again && sameBytes(*again, bytes)) return {std::move(text), TextEncoding::Cp932};
+        // A file holding one character in two of its forms cannot be written back from the text.
+        const std::optional<Cp932Forms> forms = valid ? Cp932Forms::of(bytes) : std::nullopt;
+        if (forms) {
+            const std::optional<QByteArray> again = encodeCp932(text, *forms);
+            if (again && sameBytes(*again, bytes)) return {std::move(text), TextEncoding::Cp932, *forms};
         }
     }
-    return {QString::fromLatin1(bytes), TextEncoding::Latin1};
+    return {QString::fromLatin1(bytes), TextEncoding::Latin1, {}};
 }
 
 ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
@@ -158,6 +161,7 @@ ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
     DecodedProgram decoded = decodeProgram(bytes);
     result.text = std::move(decoded.text);
     result.encoding = decoded.encoding;
+    result.forms = decoded.forms;
     return result;
 }
 
@@ -193,15 +197,38 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
 
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
     QSaveFile file(path);
+    if (!openFile(file, error))
+        return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return commitFile(file, error);
+}
+
+bool openFile(QSaveFile& file, QString* error) {
+    const QFileInfo target(file.fileName());
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        if (error) *error = QStringLiteral("Not a regular file");
+        return false;
+    }
     if (!file.open(QIODevice::WriteOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
+    return true;
+}
+
+bool commitFile(QSaveFile& file, QString* error) {
     // The write is buffered: a full disk shows only when the buffer goes out, and the
     // commit would rename the short file over the old one all the same, so the flush is
-    // checked before it.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    // checked before it. A write the disk cut short carries no reason; the next attempt,
+    // refused outright, has the system's own.
+    bool flushed = file.flush();
+    if (!flushed)
+        flushed = file.flush();
+    if (!flushed || file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;
@@ -213,9 +240,10 @@ bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
     return true;
 }
 
-ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding) {
+ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding,
+                                  const Cp932Forms& forms) {
     ProgramFileWrite result;
-    const std::optional<QByteArray> bytes = encodeText(text, encoding);
+    const std::optional<QByteArray> bytes = encodeText(text, encoding, forms);
     if (!bytes) {
         result.unrepresentable = true;
         return result;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/cp932_forms.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
+
+class QSaveFile;
 
 namespace quillmar {
 
@@ -26,17 +30,20 @@ bool cp932Available();
 QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 
 // The bytes of the text in the code page, or nullopt when a character has no place in
-// it (only then: the answer is checked by decoding it again).
-std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding);
+// it (only then: the answer is checked by decoding it again). Code page 932 writes the
+// characters it holds twice in the given forms.
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, const Cp932Forms& forms = {});
 
 struct DecodedProgram {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
+    Cp932Forms forms;
 };
 
 // The code page of a program file's bytes: UTF-8 when they are valid UTF-8, else code
-// page 932 when decoding and encoding again gives back the same bytes, else Latin-1.
-// Whichever is chosen, encodeText(result.text, result.encoding) gives back `bytes`.
+// page 932 when decoding and encoding again in the forms the bytes use gives back the
+// same bytes, else Latin-1. Whichever is chosen, encodeText(result.text,
+// result.encoding, result.forms) gives back `bytes`.
 DecodedProgram decodeProgram(QByteArrayView bytes);
 
 struct ProgramFileRead {
@@ -48,6 +55,7 @@ struct ProgramFileRead {
     Status status = Status::Missing;
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
+    Cp932Forms forms;
     QString error;  // why it failed, in the system's words
     // The file's bytes; with ReadAs::Bytes a UTF-8 file is not decoded (`text` stays
     // empty and `textOmitted` is set): the text box takes its bytes as they are.
@@ -89,9 +97,19 @@ struct ProgramFileWrite {
 // Writes the text in the code page with no conversion of line ends and nothing added.
 // The bytes go to a temporary file beside the target that is renamed over it only when
 // all were written, so a failed save leaves the old file as it was.
-ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding);
+ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding,
+                                  const Cp932Forms& forms = {});
 
 // The same for bytes already encoded.
 bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+
+// Starts a write to the save file's target, refused (with the reason) where the target
+// cannot take it. A device or a pipe is refused too: a file renamed over it would take
+// its place.
+bool openFile(QSaveFile& file, QString* error);
+
+// Ends a write that went to the save file as it was written: renames it over the target
+// when every byte reached the disk, else drops it and gives the system's reason.
+bool commitFile(QSaveFile& file, QString* error);
 
 }  // namespace quillmar

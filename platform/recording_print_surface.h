@@ -31,6 +31,7 @@ public:
     QString fontName;
     int fontPoints = 0;
     bool ended = false;
+    bool cancelled = false;
     std::vector<Printed> printed;
 
     PrintOutcome begin(const QString& name, int pageOrientation, const QString& font, int points) override {
@@ -51,6 +52,7 @@ public:
         ended = true;
         return endOutcome;
     }
+    void cancel() override { cancelled = true; }
 };
 
 }  // namespace quillmar

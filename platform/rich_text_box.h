@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/position_map.h"
 #include "platform/program_file.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -12,6 +13,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -62,7 +65,7 @@ enum class MousePointer { Default = 0, Hourglass = 11 };
 // Colour and bold are editor styles, one per colour-and-bold pair in use, set over whole
 // ranges. Ctrl+Z, Ctrl+Y, Ctrl+X, Ctrl+C and Ctrl+V are left to the window's shortcuts;
 // without one, cut, copy and paste still work from the keyboard.
-class RichTextBox : public QsciScintilla {
+class RichTextBox : public QsciScintilla, private ByteSource {
     Q_OBJECT
 
 public:
@@ -75,8 +78,9 @@ public:
     TextEncoding encoding() const { return encoding_; }
     void setEncoding(TextEncoding encoding);
 
-    // Sets the code page and the whole text as one change, as opening a file does.
-    void load(const QString& text, TextEncoding encoding);
+    // Sets the code page (with the forms of the characters code page 932 holds twice) and
+    // the whole text as one change, as opening a file does.
+    void load(const QString& text, TextEncoding encoding, const Cp932Forms& forms = {});
     // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes.
     void load(const ProgramFileRead& read);
     // Writes the text to the file in the code page. Where the editor already holds the
@@ -122,6 +126,12 @@ public:
     void setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color);
     QColor colorAt(qint64 position) const;
     bool boldAt(qint64 position) const;
+    // A highlight: the selection in the colour and bold, until clearHighlights gives the
+    // plain colour without bold back to every character that still shows a highlight,
+    // wherever edits have moved it. Clearing costs what the highlights cover, never a
+    // pass over the text.
+    void highlightSelection(const QColor& color);
+    void clearHighlights();
 
     bool Modified() const { return modified_; }
     void setModified(bool modified) override;
@@ -194,7 +204,11 @@ private:
 
     long sci(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     const char* bytesPointer() const;
-    qint64 byteLength() const;
+    // The editor's bytes as the position map reads them.
+    qint64 byteLength() const override;
+    ByteRuns byteRuns(qint64 from, qint64 to) const override;
+    // The bytes [from, to) where they lie; the editor first moves its gap out of the way.
+    QByteArrayView rangeBytes(qint64 from, qint64 to) const;
     qint64 charFromByte(qint64 bytePos) const;
     qint64 byteFromChar(qint64 charPos) const;
     std::pair<qint64, qint64> selectionBytes() const;
@@ -211,21 +225,8 @@ private:
     void typeKey(QKeyEvent* event);
 
     void onModified(int position, int type, const char* text, int length);
-    struct ByteCounts {
-        qint64 units = 0;  // UTF-16 units of the bytes read as UTF-8
-        qint64 high = 0;   // bytes above 0x7F
-    };
-    static ByteCounts countBytes(const char* bytes, qint64 length);
-    struct ByteRuns;
-    ByteRuns byteRuns(qint64 from, qint64 to) const;
-    ByteCounts countRange(qint64 from, qint64 to) const;
-    std::optional<qint64> charNearAnEnd(qint64 bytePos) const;
-    std::optional<qint64> byteNearAnEnd(qint64 charPos) const;
-    // How far from either end of the text a position is counted directly rather than
-    // through the line index, in bytes.
-    static constexpr qint64 kDirectReach = 1 << 16;
     void ensureIndex() const;
-    void noteOddUnitsInserted(qint64 position, qint64 length, const char* bytes);
+    void noteOddUnitsInserted(qint64 position, QByteArrayView bytes, bool mayHoldOdd);
     void noteOddUnitsDeleted(qint64 position, qint64 length);
     qint64 unitsFromByte(qint64 bytePos) const;
     qint64 byteFromUnits(qint64 units) const;
@@ -244,6 +245,7 @@ private:
     void restyleRange(qint64 start, qint64 end, std::optional<QRgb> rgb, std::optional<bool> bold);
 
     TextEncoding encoding_ = TextEncoding::Utf8;
+    Cp932Forms cp932Forms_;
     bool utf8Mode_ = true;
     bool modified_ = false;
     MousePointer pointer_ = MousePointer::Default;
@@ -251,6 +253,11 @@ private:
     QColor textColor_;
     static constexpr int kStrikeIndicator = 8;
     void markStrikeOut();
+    // Marks, without drawing anything, where highlights were put; edits move it along.
+    static constexpr int kHighlightIndicator = 9;
+    std::vector<std::pair<qint64, qint64>> highlightRuns() const;
+    void markHighlight(qint64 start, qint64 end);
+    std::array<bool, 256> highlightStyle_{};
 
     // Styles 1..31 and 40..255 are handed out for each colour and bold that is used;
     // style 0 is the plain text.
@@ -283,8 +290,7 @@ private:
     std::vector<OddUnits> oddUnits_;
     // Kept with every edit: the length in UTF-16 units (in a UTF-8 text) and how many bytes
     // are not plain ASCII; while none is, positions need no index.
-    qint64 charLength_ = 0;
-    qint64 nonAsciiBytes_ = 0;
+    PositionMap positions_{*this};
     ByteCounts deleteCounts_;
     mutable bool indexAllocated_ = false;
     bool composing_ = false;

@@ -110,6 +110,7 @@ void RichTextBox::applyBaseStyle() {
     for (int style = 1; style < 256; ++style) {
         if (styleInUse_[size_t(style)]) applyStyleLook(style);
     }
+    sci(SCI_INDICSETSTYLE, kHighlightIndicator, INDIC_HIDDEN);
     sci(SCI_INDICSETSTYLE, kStrikeIndicator, INDIC_STRIKE);
     SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), textColor_);
     markStrikeOut();
@@ -290,6 +291,48 @@ void RichTextBox::setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, c
     };
     const QRgb rgb = color.isValid() ? color.rgb() : textColor_.rgb();
     restyle(nextRun, [&](int old) { return styleFor(rgb, lookOf(old).bold); });
+}
+
+void RichTextBox::markHighlight(qint64 start, qint64 end) {
+    sci(SCI_SETINDICATORCURRENT, kHighlightIndicator);
+    sci(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), end - start);
+}
+
+// The byte runs the highlight mark covers, in order.
+std::vector<std::pair<qint64, qint64>> RichTextBox::highlightRuns() const {
+    std::vector<std::pair<qint64, qint64>> runs;
+    const qint64 length = byteLength();
+    for (qint64 at = 0; at < length;) {
+        const qint64 end = sci(SCI_INDICATOREND, kHighlightIndicator, long(at));
+        if (sci(SCI_INDICATORVALUEAT, kHighlightIndicator, long(at)) != 0) runs.emplace_back(at, std::min(end, length));
+        if (end <= at) break;
+        at = end;
+    }
+    return runs;
+}
+
+void RichTextBox::highlightSelection(const QColor& color) {
+    const auto [start, end] = selectionBytes();
+    if (end <= start) return;
+    restyleRange(start, end, color.isValid() ? color.rgb() : textColor_.rgb(), true);
+    highlightStyle_[size_t(sci(SCI_GETSTYLEAT, static_cast<unsigned long>(start)) & 0xFF)] = true;
+    markHighlight(start, end);
+}
+
+void RichTextBox::clearHighlights() {
+    const std::vector<std::pair<qint64, qint64>> runs = highlightRuns();
+    if (runs.empty()) return;
+    sci(SCI_SETINDICATORCURRENT, kHighlightIndicator);
+    sci(SCI_INDICATORCLEARRANGE, 0, byteLength());
+    size_t next = 0;
+    const int plain = styleFor(textColor_.rgb(), false);
+    restyle(
+        [&](std::pair<qint64, qint64>& run) {
+            if (next == runs.size()) return false;
+            run = runs[next++];
+            return true;
+        },
+        [&](int old) { return highlightStyle_[size_t(old)] ? plain : old; });
 }
 
 QColor RichTextBox::SelColor() const {

@@ -1,37 +1,43 @@
 #include "platform/window_printer.h"
 
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/modal.h"
+#include "platform/printer_surface.h"
+
 namespace quillmar {
 
-PrintOutcome DefaultWindowPrinter::printWindow(QWidget& window) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return PrintOutcome::NoPrinter;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(window.windowTitle());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return PrintOutcome::Failed;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double screenDpi = window.logicalDpiX() > 0 ? window.logicalDpiX() : 96.0;
-    double factor = printer.resolution() / screenDpi;
-    factor = std::min(factor, page.width() / static_cast<double>(std::max(1, window.width())));
-    factor = std::min(factor, page.height() / static_cast<double>(std::max(1, window.height())));
-    painter.scale(factor, factor);
-    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    const bool ended = painter.end();
-    if (!ended || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return PrintOutcome::Failed;
-    return PrintOutcome::Printed;
+void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reason) {
+    if (outcome != PrintOutcome::NoPrinter && outcome != PrintOutcome::Failed)
+        return;
+    QString text = outcome == PrintOutcome::NoPrinter ? QStringLiteral("プリンタが見つかりません。")
+                                                      : QStringLiteral("印刷できませんでした。");
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
+}
+
+PrintOutcome ChosenWindowPrinter::printWindow(QWidget& window) {
+    PrinterJob job(choice_);
+    PrintOutcome outcome = job.begin(window.windowTitle(), 0);
+    if (outcome == PrintOutcome::Printed) {
+        const QRect page = job.printableArea();
+        const double screenDpi = window.logicalDpiX() > 0 ? window.logicalDpiX() : 96.0;
+        double factor = job.device().logicalDpiX() / screenDpi;
+        factor = std::min(factor, page.width() / static_cast<double>(std::max(1, window.width())));
+        factor = std::min(factor, page.height() / static_cast<double>(std::max(1, window.height())));
+        job.painter().scale(factor, factor);
+        window.render(&job.painter(), QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        outcome = job.end();
+    }
+    reason_ = job.failureReason();
+    return outcome;
 }
 
 WindowPrinter& defaultWindowPrinter() {
-    static DefaultWindowPrinter printer;
+    static const PrinterChoice none;
+    static ChosenWindowPrinter printer(none);
     return printer;
 }
 

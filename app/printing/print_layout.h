@@ -43,16 +43,17 @@ struct PrintedPage {
     std::vector<PlacedText> body;
 };
 
-struct PrintLayout {
-    PrintRun run;
-    std::vector<PrintedPage> pages;
-};
+// Takes each page as soon as it is laid out, with the share of the text (0 to 1) laid out
+// by then; false stops the layout there.
+using PageSink = std::function<bool(const PrintedPage& page, double done)>;
 
 PrintRun SetupPrinter(const PrintMetrics& metrics, const PrintPageSettings& settings);
 
 // Every page of a document: the head, then its lines in one or two columns, each line
-// wrapped to the column and carried to the next column or page as it fills.
-PrintLayout layOutPrint(const QString& text, const QString& caption, const QString& date,
-                        const PrintPageSettings& settings, const PrintMetrics& metrics);
+// wrapped to the column and carried to the next column or page as it fills. Pages are
+// handed over one at a time, so that a long document never lies in memory as a whole
+// printout; false when the sink stopped the layout.
+bool layOutPrint(const QString& text, const QString& caption, const QString& date,
+                 const PrintPageSettings& settings, const PrintMetrics& metrics, const PageSink& sink);
 
 }  // namespace quillmar

@@ -8,6 +8,22 @@
 #include "platform/rich_text_box.h"
 
 namespace quillmar {
+namespace {
+
+// A change of the text stands for a new whole text, which has no colouring, so the hits
+// the user moved away from lose their highlight too. Only the changed range is written,
+// which keeps a change in a large program cheap.
+void clearHighlights(RichTextBox* box) {
+    if (box)
+        box->clearHighlights();
+}
+
+}  // namespace
+
+void searchFromSelection(DocumentState& docs, const RichTextBox* box) {
+    if (box)
+        docs.gSearchPos = box->SelStart();
+}
 
 void resetHighlight(RichTextBox* box) {
     if (!box || box->SelLength() == 0)
@@ -25,18 +41,17 @@ bool FindNext(DocumentState& docs, RichTextBox* box, const QString& find) {
     if (hit < 0)
         return false;
     box->select(hit, find.size());
-    box->setSelColor(QColor(255, 0, 0));
-    box->setSelBold(true);
+    box->highlightSelection(QColor(255, 0, 0));
     docs.gSearchPos = hit + find.size();
     docs.search.rememberHit(box, hit, find.size());
     return true;
 }
 
 bool ReplaceCurrent(DocumentState& docs, RichTextBox* box, const QString& find, const QString& replacement) {
+    clearHighlights(box);
     if (!docs.search.selectionIsHit(box, find))
         return false;
     const qint64 start = box->SelStart();
-    resetHighlight(box);
     box->setSelText(replacement);
     docs.gSearchPos = start + replacement.size();
     ++docs.search.gHitCount;
@@ -57,22 +72,24 @@ std::optional<PendingShift> prepareShift(DocumentState& docs, RichTextBox* box, 
     return shift;
 }
 
-void ShiftValue(DocumentState& docs, RichTextBox* box, const PendingShift& shift) {
-    if (!shift.replacement.isEmpty()) {
-        resetHighlight(box);
-        box->select(shift.hitStart, shift.end - shift.hitStart);
-        box->setSelText(shift.replacement);
+void ShiftValue(DocumentState& docs, RichTextBox* box, const std::optional<PendingShift>& shift) {
+    clearHighlights(box);
+    if (!shift)
+        return;
+    if (!shift->replacement.isEmpty()) {
+        box->select(shift->hitStart, shift->end - shift->hitStart);
+        box->setSelText(shift->replacement);
         ++docs.search.gHitCount;
     }
-    docs.gSearchPos = shift.hitStart + 1;
+    docs.gSearchPos = shift->hitStart + 1;
 }
 
-void writeBack(DocumentState& docs, RichTextBox* box, const QString& text, qint64 count, qint64 end) {
-    if (count > 0) {
-        box->setText(text);
-        box->setSelStart(end);
+void writeBack(DocumentState& docs, RichTextBox* box, const TextToolResult& result) {
+    if (result.count > 0) {
+        box->setText(result.text);
+        box->setSelStart(result.end);
     }
-    docs.gSearchPos = end;
+    docs.gSearchPos = result.searchPos;
 }
 
 }  // namespace quillmar

@@ -8,9 +8,13 @@ namespace quillmar {
 class RichTextBox;
 struct Calculation;
 struct DocumentState;
+struct TextToolResult;
 
 // The steps the Find, Replace and Size Shift windows and Find Next take on a document.
 // Each reads the document's text as it stands at that moment.
+
+// Opening a text tool: the next search begins at the selection's start.
+void searchFromSelection(DocumentState& docs, const RichTextBox* box);
 
 // Gives the selection, whatever it is now, the plain colour and weight.
 void resetHighlight(RichTextBox* box);
@@ -21,7 +25,8 @@ void resetHighlight(RichTextBox* box);
 bool FindNext(DocumentState& docs, RichTextBox* box, const QString& find);
 
 // Replaces the remembered hit when the selection still is it; the next search begins
-// after the replacement. False, changing nothing, when the selection is not the hit.
+// after the replacement. False, changing no text, when the selection is not the hit.
+// Either way no hit keeps its highlight.
 bool ReplaceCurrent(DocumentState& docs, RichTextBox* box, const QString& find, const QString& replacement);
 
 // The rewrite ShiftValue would make of the number after the selected hit, worked out
@@ -35,11 +40,13 @@ struct PendingShift {
 std::optional<PendingShift> prepareShift(DocumentState& docs, RichTextBox* box, const QString& address,
                                          const Calculation& calculation);
 // Writes a prepared rewrite (one undo step) and counts it; the next search begins at
-// the hit's second character either way.
-void ShiftValue(DocumentState& docs, RichTextBox* box, const PendingShift& shift);
+// the hit's second character either way. nullopt (the selection was no longer the hit)
+// changes no text. Either way no hit keeps its highlight.
+void ShiftValue(DocumentState& docs, RichTextBox* box, const std::optional<PendingShift>& shift);
 
 // Writes the result of a run over the whole text back in one step, when it changed
-// anything, and continues the search after its last change.
-void writeBack(DocumentState& docs, RichTextBox* box, const QString& text, qint64 count, qint64 end);
+// anything, with the caret after its last change, and continues the search where the
+// run says.
+void writeBack(DocumentState& docs, RichTextBox* box, const TextToolResult& result);
 
 }  // namespace quillmar

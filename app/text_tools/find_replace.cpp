@@ -36,6 +36,7 @@ TextToolResult replaceAll(const QString& text, const ReplaceAllOptions& options)
         result.text = text;
     else
         out.append(QStringView(text).mid(copied));
+    result.searchPos = result.end;
     return result;
 }
 

@@ -6,12 +6,13 @@
 namespace quillmar {
 
 // What a text tool run over the whole text gives back: the new text, how many hits it
-// changed, and the position just after the last change in the new text (the start when
-// nothing changed).
+// changed, the position just after the last change in the new text (the start when
+// nothing changed), and where a following search begins in it.
 struct TextToolResult {
     QString text;
     qint64 count = 0;
     qint64 end = 0;
+    qint64 searchPos = 0;
 };
 
 // The first occurrence of `find` at or after `from`, compared character for character

@@ -13,7 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/document_state.h"
 #include "app/frmDocument.h"
+#include "app/text_tools/document_search.h"
 #include "app/text_tools/renumber.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
@@ -38,9 +40,10 @@ T* named(T* widget, const char* name) {
 
 }  // namespace
 
-frmNumberArrange::frmNumberArrange(QWidget* parent)
+frmNumberArrange::frmNumberArrange(DocumentState& docs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::MSWindowsFixedSizeDialogHint),
+      docs_(docs) {
     setWindowTitle(kTitle);
     Label1 = named(new QLabel(QStringLiteral("Digit Number"), this), "Label1");
     DigitNo = named(new QLineEdit(QStringLiteral("3"), this), "DigitNo");
@@ -134,7 +137,11 @@ void frmNumberArrange::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void frmNumberArrange::setDocument(frmDocument* document) { document_ = document; }
+void frmNumberArrange::setDocument(frmDocument* document) {
+    document_ = document;
+    if (document)
+        searchFromSelection(docs_, document->txtText);
+}
 
 frmDocument* frmNumberArrange::document() const { return document_.data(); }
 
@@ -170,6 +177,7 @@ void frmNumberArrange::Command1_Click() {
     const RenumberResult result = renumber(box->Text(), options, caret);
     box->setText(result.text);
     box->setSelStart(result.caret);
+    docs_.gSearchPos = result.searchPos;
     box->setMousePointer(MousePointer::Default);
 }
 

@@ -13,14 +13,17 @@ class QRadioButton;
 namespace quillmar {
 
 class frmDocument;
+struct DocumentState;
 
 // Sequence Number Arrange: renumbers the blocks of the document it was opened for.
 class frmNumberArrange : public QWidget {
     Q_OBJECT
 public:
-    explicit frmNumberArrange(QWidget* parent = nullptr);
+    // A run leaves the search position of the text tools in `docs`.
+    explicit frmNumberArrange(DocumentState& docs, QWidget* parent = nullptr);
 
-    // The document a run writes into; each opening names the active one.
+    // The document a run writes into; each opening names the active one, and the search
+    // position moves to its selection.
     void setDocument(frmDocument* document);
     frmDocument* document() const;
 
@@ -54,6 +57,7 @@ private:
     // Kept here rather than in the shared target: another tool window may retarget that
     // while this one is open.
     QPointer<frmDocument> document_;
+    DocumentState& docs_;
 };
 
 // Tools > Number Arrange, once the window is at hand: it now works on `active`.

@@ -125,7 +125,7 @@ void frmReplace::AllChange_Click() {
         return;
     const qint64 start = Check1->isChecked() ? 0 : box->SelStart();
     const TextToolResult result = replaceAll(box->Text(), {txtFind->text(), txtReplace->text(), start});
-    writeBack(docs(), box, result.text, result.count, result.end);
+    writeBack(docs(), box, result);
     runEnded(search().gHitCount + result.count, QStringLiteral(" 回 変更しました。"));
     Check1->setChecked(true);
 }

@@ -128,8 +128,8 @@ void frmSizeShift::Change_Click() {
     startAtTopOnce(Check1);
     if (s.gFirstSearch)
         s.gFirstSearch = false;
-    else if (pending)
-        ShiftValue(docs(), box, *pending);
+    else
+        ShiftValue(docs(), box, pending);
     if (FindNext(docs(), box, address))
         return;
     tell(countOr(s.gHitCount, QStringLiteral(" 回 データを変更しました."), address, QStringLiteral(" 見つかりません。")),
@@ -166,7 +166,7 @@ void frmSizeShift::AllChange_Click() {
         refuse(refused);
         return;
     }
-    writeBack(docs(), box, result.text, result.count, result.end);
+    writeBack(docs(), box, result);
     tell(countOr(s.gHitCount + result.count, QStringLiteral(" times changed."), txtFind->text(),
                  QStringLiteral(" not find.")),
          QStringLiteral("change by cal."));

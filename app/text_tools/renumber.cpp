@@ -88,6 +88,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
     out.reserve(n + n / 4 + 16);
     qint64 counter = options.start;
     qint64 lineStart = 0;
+    qint64 searchPos = 0;
 
     if (!options.fromTop) {
         // The caret's own line is not renumbered; what follows the caret on it may end the
@@ -95,12 +96,12 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         caret = std::clamp<qint64>(caret, 0, n);
         const qint64 lineFeed = text.indexOf(u'\n', caret);
         if (lineFeed < 0)
-            return {text, n};
+            return {text, n, caret};
         out.append(QStringView(text).first(lineFeed + 1));
         if (!(options.continuous && !options.stopAtEnd) && holdsEndWord(out, caret, lineFeed, -1)) {
             if (options.stopAtEnd) {
                 out.append(QStringView(text).sliced(lineFeed + 1));
-                return {out, out.size()};
+                return {out, out.size(), caret};
             }
             counter = options.start;
         }
@@ -111,6 +112,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         const qint64 lineFeed = text.indexOf(u'\n', lineStart);
         const qint64 lineEnd = lineFeed < 0 ? n : lineFeed;
         const qint64 outLineStart = out.size();
+        searchPos = outLineStart + 1;
         qint64 wordEnd = -1;
         if (isLeftAlone(lineStart, text)) {
             out.append(QStringView(text).sliced(lineStart, lineEnd - lineStart));
@@ -159,7 +161,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         }
         lineStart = lineFeed + 1;
     }
-    return {out, out.size()};
+    return {out, out.size(), searchPos};
 }
 
 QString renumberRefusal(const QString& digitText, const QString& startText, const QString& addText,

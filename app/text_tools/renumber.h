@@ -19,6 +19,10 @@ struct RenumberOptions {
 struct RenumberResult {
     QString text;
     qint64 caret = 0;  // at the end of the text
+    // Where a following search begins: the second character of the last line the run went
+    // through (one past the end when that is the empty line after a last line end), or the
+    // caret when it went through none.
+    qint64 searchPos = 0;
 };
 
 // Gives the blocks of a program new N words; one pass over the text.

@@ -1,15 +1,19 @@
 #include "app/text_tools/size_shift.h"
 
-#include <QStringMatcher>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {
+
+thread_local qint64 charactersRead = 0;
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -23,6 +27,100 @@ bool incrementDigits(std::string& digits) {
         *it = '0';
     }
     return true;
+}
+
+// Every occurrence of a pattern in a text, overlapping ones included, in order (Knuth,
+// Morris and Pratt): however the pattern repeats itself, finding them all takes at most
+// two steps per character of the text.
+class Occurrences {
+public:
+    Occurrences(QStringView text, QStringView pattern, qint64 from)
+        : text_(text), pattern_(pattern), at_(from), border_(std::size_t(pattern.size()), 0) {
+        // border_[i]: the length of the longest proper prefix of pattern[0, i] that also ends it.
+        for (qint64 i = 1, k = 0; i < pattern.size(); ++i) {
+            while (k > 0 && pattern[i] != pattern[k])
+                k = border_[std::size_t(k - 1)];
+            if (pattern[i] == pattern[k])
+                ++k;
+            border_[std::size_t(i)] = k;
+        }
+    }
+
+    // The start of the next occurrence; -1 when there is none.
+    qint64 next() {
+        const qint64 length = pattern_.size();
+        while (at_ < text_.size()) {
+            const QChar c = text_[at_++];
+            ++charactersRead;
+            while (matched_ > 0 && pattern_[matched_] != c) {
+                matched_ = border_[std::size_t(matched_ - 1)];
+                ++charactersRead;
+            }
+            if (pattern_[matched_] == c)
+                ++matched_;
+            if (matched_ == length) {
+                matched_ = border_[std::size_t(length - 1)];
+                return at_ - length;
+            }
+        }
+        return -1;
+    }
+
+    // Occurrences that begin before `from` are passed over.
+    void skipTo(qint64 from) {
+        if (from >= at_) {
+            at_ = from;
+            matched_ = 0;
+            return;
+        }
+        while (at_ - matched_ < from)
+            matched_ = border_[std::size_t(matched_ - 1)];
+    }
+
+private:
+    QStringView text_;
+    QStringView pattern_;
+    qint64 at_ = 0;
+    qint64 matched_ = 0;
+    std::vector<qint64> border_;
+};
+
+// The rewritten word for an address and the number scanned after it.
+ShiftedWord shiftedWord(QStringView address, const ScannedNumber& scanned, const Calculation& calculation) {
+    ShiftedWord word;
+    word.replacement.reserve(address.size() + 12);
+    word.replacement.append(address);
+    if (scanned.equals)
+        word.replacement.append(u'=');
+    word.replacement.append(shiftedNumberText(calculate(scannedValue(scanned.number), calculation)));
+    word.end = scanned.end;
+    return word;
+}
+
+// The digits of |value| before and after the point, as its shortest decimal text that
+// reads back as the same double gives them (0.1 + 0.2 is 0.30000000000000004, 1e23 a 1
+// and 23 zeros): rounding works on these, never on a binary expansion.
+std::pair<std::string, std::string> plainDigits(double value) {
+    char buffer[64];
+    const auto [last, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    if (ec != std::errc())
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
+    const std::string_view shortest(buffer, last);
+    const std::size_t e = shortest.find('e');
+    std::string digits;
+    for (char c : shortest.substr(0, e))
+        if (c != '.')
+            digits += c;
+    const std::string_view exponentText = shortest.substr(e + (shortest[e + 1] == '+' ? 2 : 1));
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    const qint64 wholeDigits = qint64(exponent) + 1;
+    if (wholeDigits <= 0)
+        return {std::string(), std::string(std::size_t(-wholeDigits), '0') + digits};
+    if (qint64(digits.size()) <= wholeDigits)
+        return {digits + std::string(std::size_t(wholeDigits) - digits.size(), '0'), std::string()};
+    return {digits.substr(0, std::size_t(wholeDigits)), digits.substr(std::size_t(wholeDigits))};
 }
 
 }  // namespace
@@ -90,8 +188,11 @@ ScannedNumber scanNumber(QStringView text, qint64 from) {
         }
     }
     scanned.end = i;
+    charactersRead += std::max<qint64>(0, std::min<qint64>(i + 1, text.size()) - std::max<qint64>(0, from));
     return scanned;
 }
+
+qint64 sizeShiftCharactersRead() { return charactersRead; }
 
 double scannedValue(QStringView number) {
     std::string chars;
@@ -137,25 +238,17 @@ double calculate(double value, const Calculation& calculation) {
 }
 
 QString shiftedNumberText(double value) {
-    // The shortest fixed-point text that reads back as the same double: 0.1 + 0.2 is
-    // "0.30000000000000004", not a binary expansion.
-    char buffer[400];
-    const auto [last, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (ec != std::errc())
-        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
-    std::string text(buffer, last);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative)
-        text.erase(0, 1);
-    const std::size_t pointAt = text.find('.');
-    std::string whole = pointAt == std::string::npos ? text : text.substr(0, pointAt);
-    std::string fraction = pointAt == std::string::npos ? std::string() : text.substr(pointAt + 1);
+    auto [whole, fraction] = plainDigits(value);
+    const bool negative = std::signbit(value);
     if (fraction.size() > 3) {
         const bool up = fraction[3] >= '5';
         fraction.resize(3);
         if (up && incrementDigits(fraction) && incrementDigits(whole))
             whole.insert(whole.begin(), '1');
     }
+    // From 1e15 on a number would need exponent notation, which no controller reads.
+    if (whole.size() > 15)
+        throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
     const bool zero = whole.find_first_not_of('0') == std::string::npos && fraction.empty();
@@ -176,41 +269,43 @@ std::optional<ShiftedWord> shiftWordAt(QStringView text, qint64 hit, QStringView
     const ScannedNumber scanned = scanNumber(text, hit + address.size());
     if (scanned.number.isEmpty())
         return std::nullopt;
-    ShiftedWord word;
-    word.replacement.reserve(address.size() + 12);
-    word.replacement.append(address);
-    if (scanned.equals)
-        word.replacement.append(u'=');
-    word.replacement.append(shiftedNumberText(calculate(scannedValue(scanned.number), calculation)));
-    word.end = scanned.end;
-    return word;
+    return shiftedWord(address, scanned, calculation);
 }
 
 TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options) {
     TextToolResult result;
     const qint64 start = std::clamp<qint64>(options.start, 0, text.size());
     result.end = start;
+    result.searchPos = start;
     if (options.address.isEmpty()) {
         result.text = text;
         return result;
     }
-    const QStringMatcher matcher(options.address, Qt::CaseSensitive);
+    const qint64 length = options.address.size();
+    Occurrences hits(text, options.address, start);
     QString& out = result.text;
     qint64 copied = 0;
-    for (qint64 hit = matcher.indexIn(text, start); hit >= 0;) {
-        const std::optional<ShiftedWord> word = shiftWordAt(text, hit, options.address, options.calculation);
-        if (!word) {
-            hit = matcher.indexIn(text, hit + 1);
+    // A scan that found no number passed only blanks and "=" up to where it stopped; an
+    // address that ends among them would find none either, so that is not scanned again.
+    qint64 noNumberUpTo = -1;
+    for (qint64 hit = hits.next(); hit >= 0; hit = hits.next()) {
+        result.searchPos = out.size() + (hit - copied) + 1;
+        if (hit + length <= noNumberUpTo)
+            continue;
+        const ScannedNumber scanned = scanNumber(text, hit + length);
+        if (scanned.number.isEmpty()) {
+            noNumberUpTo = scanned.end;
             continue;
         }
+        const ShiftedWord word = shiftedWord(options.address, scanned, options.calculation);
         if (result.count == 0)
             out.reserve(text.size() + text.size() / 8);
         out.append(QStringView(text).mid(copied, hit - copied));
-        out.append(word->replacement);
-        copied = word->end;
+        out.append(word.replacement);
+        copied = word.end;
         ++result.count;
         result.end = out.size();
-        hit = matcher.indexIn(text, word->end);
+        hits.skipTo(word.end);
     }
     if (result.count == 0)
         result.text = text;

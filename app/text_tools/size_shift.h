@@ -42,6 +42,10 @@ struct ScannedNumber {
 };
 ScannedNumber scanNumber(QStringView text, qint64 from);
 
+// How many characters the scans of size shift have looked at on this thread so far: a
+// run must look at each character of its text a few times at most, whatever the address.
+qint64 sizeShiftCharactersRead();
+
 // The value of a scanned number ("-" or "." alone is 0); refuses one beyond double range.
 double scannedValue(QStringView number);
 
@@ -50,7 +54,7 @@ double calculate(double value, const Calculation& calculation);
 
 // The program text of a result: rounded half away from zero to three decimals on its
 // shortest decimal text, no trailing zeros or point, "0" before a leading point and
-// never "-0".
+// never "-0". Refuses a result whose text would be 1e15 or more.
 QString shiftedNumberText(double value);
 
 // The rewritten word for the address at `hit`: the address, "=" when one was skipped,
@@ -70,8 +74,9 @@ struct SizeShiftOptions {
 
 // Rewrites the number after every occurrence of the address from the start on. Each
 // search resumes after the word it rewrote (after the hit's first character when nothing
-// followed it), so a run never meets its own output. Refuses the whole run, before any
-// change, when one number cannot be calculated.
+// followed it), so a run never meets its own output; a following search begins at the
+// second character of the last hit. Refuses the whole run, before any change, when one
+// number cannot be calculated.
 TextToolResult shiftAll(const QString& text, const SizeShiftOptions& options);
 
 }  // namespace quillmar

@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "app/command_line.h"
 
 using namespace quillmar;
 
-TEST(CommandLineFile, TakesThePathByTheQuoteRule) {
-    for (const auto& [line, path] : {std::pair{"", ""}, {"/home/op/a b.min", "/home/op/a b.min"},
-                                     {"\"/home/op/a b.min\" -x more", "/home/op/a b.min"},
-                                     {"\"/home/op/p.min", "/home/op/p.min"}, {"\"\"", ""}, {"x \"y\" z", "y"}})
-        EXPECT_EQ(CommandLineFile(QString::fromUtf8(line)).toStdString(), path) << line;
-    EXPECT_EQ(commandLineOf({"quillmar"}), QString());
-    EXPECT_EQ(commandLineOf({"quillmar", "/tmp/a b.min", "c.min"}), QStringLiteral("/tmp/a b.min"));
+// The path as named, made absolute against the current folder.
+TEST(CommandLineFile, IsTheFirstArgumentAsItIs) {
+    const struct { QStringList arguments; QString path; } rows[] = {
+        {{"quillmar"}, ""},
+        {{"quillmar", ""}, ""},
+        {{"quillmar", "/tmp/a b.min", "c.min"}, "/tmp/a b.min"},
+        {{"quillmar", "/tmp/a\"b.min"}, "/tmp/a\"b.min"},
+        {{"quillmar", "prog.min"}, QDir::current().filePath("prog.min")},
+        {{"quillmar", "../x/./p.min"}, QDir::cleanPath(QDir::current().filePath("../x/p.min"))},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CommandLineFile(row.arguments).toStdString(), row.path.toStdString());
 }

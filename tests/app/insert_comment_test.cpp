@@ -72,6 +72,16 @@ TEST(InsertComment, ReportsAndInsertsNothing) {
         EXPECT_EQ(messages.shown[0].text, processErrorText(error)) << index;
         EXPECT_EQ(doc.changes, 0);
     }
+    // A comment file over Insert File's limit is refused as Insert File refuses a file.
+    QFile large(dir.filePath(QStringLiteral("Large.txt")));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write(QByteArray(65001, '(')) == 65001);
+    large.close();
+    Document doc(QStringLiteral("O1"), 2);
+    Messages messages;
+    mnuInsertComment_Click(1, large.fileName(), [] { return kToday; }, &doc.box, nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"));
+    EXPECT_EQ(doc.changes, 0);
 }
 
 // The comment head shipped beside the program ends inside an open comment, without a

@@ -30,6 +30,7 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
     } cases[] = {
         {Kind::Bytes, limit, QString::fromLatin1(limit)}, {Kind::Bytes, limit + 'G', {}, true},
         {Kind::Bytes, "(\x89\xc1\x8d\x48)\r\n", QStringLiteral("(加工)\r\n")}, {Kind::Folder, {}, {}},
+        {Kind::Bytes, "(\xe5\xa4\x96\xe5\xbe", QStringLiteral("(螟門ｾ")},  // UTF-8 cut in its last character
         {Kind::Pipe, {}, {}}, {Kind::Missing, {}, {}}, {Kind::Cancel, {}, {}},
     };
     for (const auto& c : cases) {

@@ -40,10 +40,14 @@ class DocumentsTest : public QObject {
 private slots:
     void sixDocumentsAtMostAndCancelledOpensGiveTheirSlotsBack() {
         Fixture f;
+        f.keys.set(kVkCapsLock, true);
         for (int i = 0; i < 7; ++i) {
             f.answers.answerFile(std::nullopt);
             f.w().mnuFileOpen_Click();
         }
+        // Caps Lock went off for each dialog, so that a typed name keeps its case, and came back.
+        QVERIFY(f.keys.isOn(kVkCapsLock));
+        QCOMPARE(f.keys.presses(kVkCapsLock), 14);
         QVERIFY(f.answers.fileRequests.back().filter.startsWith(QStringLiteral("All Files (*.*)|*|")));
         for (int i = 0; i < 6; ++i)
             f.w().mnuFileNew_Click();
@@ -139,11 +143,15 @@ private slots:
         QCOMPARE(readBytes(b), QByteArray("2B"));
     }
 
-    void aPipeOnTheCommandLineOpensNothing() {
+    void theCommandLineFileIsOpenedAsNamedAndAPipeThereOpensNothing() {
+        test::MainWindowFixture quoted;
+        writeBytes(quoted.file("a\"b.min"), "O1");
+        quoted.start(true, quoted.file("a\"b.min"));
+        QCOMPARE(quoted.active()->caption(), quoted.file("a\"b.min"));
         test::MainWindowFixture pre;
         QCOMPARE(mkfifo(QFile::encodeName(pre.file("pipe.min")).constData(), 0600), 0);
         pre.answers.answerMessage(modal::kOk);
-        pre.start(true, QStringLiteral("\"%1\"").arg(pre.file("pipe.min")));
+        pre.start(true, pre.file("pipe.min"));
         QCOMPARE(pre.answers.messages.size(), size_t(1));
         QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
@@ -210,6 +218,29 @@ private slots:
         f.answers.answerMessage(modal::kYes);
         f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QString::fromUtf8("€O1000\r\n(荒)\r\n").toUtf8());
+    }
+
+    // A code page 932 file is shown as such and keeps its forms; one shown byte by byte
+    // (a character in two forms) is saved as UTF-8 only after saying what that does.
+    void aCp932FileKeepsItsFormsAndOneShownAs8BitIsNotReencodedUnwarned() {
+        Fixture f;
+        const QString path = f.file("nec.min");
+        const QByteArray nec("(\x87\x40\xee\xe0)\r\n");
+        writeBytes(path, nec);
+        RichTextBox* t = f.open(path)->txtText;
+        QCOMPARE(t->Text(), QString::fromUtf8("(①髙)\r\n"));
+        t->setSelText(QString::fromUtf8("(髙)"));
+        f.w().mnuFileSave_Click();
+        QVERIFY(f.answers.messages.empty());
+        QCOMPARE(readBytes(path), "(\xee\xe0)" + nec);
+        writeBytes(path, "(\xee\xe0\xfb\xfc)");
+        f.open(path)->txtText->setSelText(QString::fromUtf8("髙"));
+        f.answers.answerMessage(modal::kNo);
+        f.w().mnuFileSave_Click();
+        QCOMPARE(f.answers.messages.back().text,
+                 QStringLiteral("This program contains characters that its code page cannot hold. "
+                                "Its 8-bit characters will change. Save it as UTF-8?"));
+        QCOMPARE(readBytes(path), QByteArray("(\xee\xe0\xfb\xfc)"));
     }
 
     void aSaveOverNewerWorkAsksFirst() {

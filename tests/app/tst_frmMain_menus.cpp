@@ -32,6 +32,15 @@ struct Fixture : test::MainWindowFixture {
     }
 };
 
+bool coloured(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).hsvSaturation() > 64)
+                return true;
+    return false;
+}
+
 }  // namespace
 
 class MainWindowMenusTest : public QObject {
@@ -47,6 +56,9 @@ private slots:
         QCOMPARE(f.visibleMenus().size(), 10);
         QVERIFY(!f.item("ProcessMCircleFace")->isEnabled() && !f.item("mnuEditUndo")->isEnabled());
         QVERIFY(f.w().toolbarButton(3)->isVisible());
+        // A disabled button is drawn greyed, an enabled one in its colour.
+        QVERIFY(!coloured(f.w().toolBar()->widgetForAction(f.w().toolbarButton(12))));
+        QVERIFY(coloured(f.w().toolBar()->widgetForAction(f.w().toolbarButton(3))));
     }
 
     void shortcutsMenuAndToolbarEntriesRunTheirCommands() {

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "app/startup.h"
-#include "app/window_arrangement.h"
+#include "platform/window_frame.h"
 #include "support/main_window.h"
 
 using namespace quillmar;
@@ -47,8 +47,9 @@ private slots:
         {
             frmMain w(f.state, f.settings, f.keys);
             startMainWindow(w, QString());
-            // 1000 twips at 15 twips a pixel, fitted into the screen.
-            QCOMPARE(QRect(w.pos(), w.size()), fitIntoArea(QRect(67, 67, 1000, 800), w.screen()->availableGeometry()));
+            // 1000 twips at 15 twips a pixel, fitted into the screen with the window's frame.
+            const QSize framed = QSize(1000, 800).grownBy(windowFrame(w));
+            QTRY_COMPARE(w.frameGeometry(), fitIntoArea(QRect(QPoint(67, 67), framed), w.screen()->availableGeometry()));
             QCOMPARE(f.state.gInsertDir, QCoreApplication::applicationDirPath() + "/Program");
             QVERIFY(f.keys.isOn(kVkCapsLock));
             w.move(30, 40);

@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 #include "app/printing/PrintSetting.h"
 #include "app/text_tools/frmNumberArrange.h"
@@ -30,6 +33,17 @@ struct Fixture : test::MainWindowFixture {
     PrintSetting* printSetting() {
         w().runCommand(QStringLiteral("mnuFilePrinterSetup"));
         return w().findChild<PrintSetting*>(QStringLiteral("PrintSetting"));
+    }
+    // Printer Setup's printer dialog answered with printing to the PDF file.
+    void choosePdf(const QString& pdf, QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+        answers.dialogHandler = [=](QDialog* dialog) {
+            QPrinter* printer = qobject_cast<QPrintDialog*>(dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPageOrientation(orientation);
+            return int(QDialog::Accepted);
+        };
+        printSetting()->Command1->click();
     }
 };
 
@@ -119,29 +133,95 @@ private slots:
         window->Command4->click();
         QCOMPARE(f.state.gPrintLeft, 10L);
         const QString pdf = f.file(QStringLiteral("program.pdf"));
-        window = f.printSetting();
-        f.answers.dialogHandler = [&](QDialog* dialog) {
-            auto* print = qobject_cast<QPrintDialog*>(dialog);
-            print->printer()->setOutputFormat(QPrinter::PdfFormat);
-            print->printer()->setOutputFileName(pdf);
-            print->printer()->setPageOrientation(QPageLayout::Landscape);
-            return int(QDialog::Accepted);
-        };
-        window->Command1->click();
+        f.choosePdf(pdf, QPageLayout::Landscape);
         QCOMPARE(f.state.gPrintOrientation, 2);
-        window->Command3->click();
+        f.printSetting()->Command3->click();
         QString program;
         for (int i = 1; i <= 120; ++i)
             program += QStringLiteral("N%1 G01 X%2. Z-5.\r\n").arg(i).arg(i * 2);
         f.newWindow(program);
         f.w().runCommand(QStringLiteral("mnuFilePrint"));
         QCOMPARE(f.answers.messages.size(), size_t(1));
-        const QByteArray bytes = test::readBytes(pdf);
-        QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") >= 2);
+        QVERIFY(test::readBytes(pdf).startsWith("%PDF"));
+        QVERIFY(test::pdfPageCount(pdf) >= 2);
         f.answers.dialogHandler = [](QDialog*) { return int(QDialog::Rejected); };
         f.printSetting()->Command1->click();  // a cancelled dialog keeps the orientation
         QCOMPARE(f.state.gPrintOrientation, 2);
+    }
+
+    // A full disk, a missing folder or a pipe in the way: the reason is told and no file is
+    // left half written.
+    void aPdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile() {
+        Fixture f;
+        f.newWindow(kProgram);
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        QVERIFY(test::writeBytes(pdf, "old"));
+        const QString pipe = f.file(QStringLiteral("pipe.pdf"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const auto& [target, reason] :
+             {std::pair{pdf, QString::fromLocal8Bit(std::strerror(EFBIG))},
+              {f.file(QStringLiteral("gone/program.pdf")), QString::fromLocal8Bit(std::strerror(ENOENT))},
+              {pipe, QStringLiteral("Not a regular file")}}) {
+            f.choosePdf(target);
+            test::FileSizeLimit full(1024);
+            QCOMPARE(f.messageOf([&] { f.w().runCommand(QStringLiteral("mnuFilePrint")); }),
+                     QStringLiteral("印刷できませんでした。\r\n%1: %2").arg(reason, target));
+        }
+        QCOMPARE(test::readBytes(pdf), QByteArray("old"));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        QCOMPARE(QDir(f.files.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("pipe.pdf"), QStringLiteral("program.pdf")}));
+    }
+
+    // A long print shows how far it has come, page by page; Cancel leaves no file.
+    void aPrintShowsItsProgressAndCanBeCancelled() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        f.choosePdf(pdf);
+        f.newWindow(QStringLiteral("G01 X1.\r\n").repeated(300));
+        QList<double> done;
+        for (const int cancelAt : {2, 0}) {
+            done.clear();
+            f.answers.progressHandler = [&](const modal::ProgressStep& step) {
+                return done << step.done, done.size() != cancelAt;
+            };
+            QCOMPARE(f.messageOf([&] { f.w().runCommand(QStringLiteral("mnuFilePrint")); }), QString());
+            QCOMPARE(QDir(f.files.path()).entryList(QDir::Files | QDir::Hidden).size(), cancelAt ? 0 : 1);
+        }
+        QVERIFY(done.size() > 2 && std::is_sorted(done.begin(), done.end()) && done.back() == 1.0);
+        QCOMPARE(test::pdfPageCount(pdf), done.size());
+    }
+
+    // A page filled to its last line and ended with a line end is one sheet, in one
+    // column and in two.
+    void aFullPageEndingInALineEndPrintsOneSheet() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("program.pdf"));
+        f.choosePdf(pdf);
+        const QString line = QStringLiteral("G01\r\n");
+        f.newWindow(line.repeated(1000));
+        double firstPage = 0;  // its share of the text tells how many lines a page holds
+        f.answers.progressHandler = [&](const modal::ProgressStep& step) { return firstPage = step.done, false; };
+        f.w().runCommand(QStringLiteral("mnuFilePrint"));
+        f.answers.progressHandler = {};
+        for (const int columns : {1, 2}) {
+            f.state.gPrintLineMode = columns;
+            f.newWindow(line.repeated(qRound(firstPage * 1000) * columns));
+            f.w().runCommand(QStringLiteral("mnuFilePrint"));
+            QCOMPARE(test::pdfPageCount(pdf), 1);
+        }
+    }
+
+    void theCalculatorsPrintOnTheChosenPrinter() {
+        Fixture f;
+        const QString pdf = f.file(QStringLiteral("calculator.pdf"));
+        f.choosePdf(pdf);
+        f.newWindow(kProgram);
+        f.w().runCommand(QStringLiteral("LineCycle"));
+        QWidget* calculator = f.w().toolWindow(QStringLiteral("frmLineR"));
+        auto* print = calculator->findChild<QPushButton*>(QStringLiteral("Command10"));
+        QCOMPARE(f.messageOf([&] { print->click(); }), QString());
+        QCOMPARE(test::pdfPageCount(pdf), 1);
     }
 
     void printWithoutAPrinterSaysSo() {

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/text_tools/frmFind.h"
+#include "app/text_tools/frmNumberArrange.h"
 #include "app/text_tools/frmReplace.h"
 #include "app/text_tools/frmSizeShift.h"
 #include "support/documents.h"
@@ -126,6 +127,31 @@ private slots:
         f.w().mnuSearchReplace_Click();
         QVERIFY(!replace->Change->isEnabled());
         QCOMPARE(f.w().documents().gSearchPos, 3);  // the search starts at the caret
+        // The taken text is selected, so that typing replaces it.
+        for (const auto& [command, window] : {std::pair{"mnuSearchFind", "frmFind"}, {"mnuSearchReplace", "frmReplace"},
+                                              {"mnuToolsSizeShift", "frmSizeShift"}}) {
+            f.w().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.w()));
+            t->select(9, 3);
+            f.w().runCommand(command);
+            QVERIFY(QTest::qWaitForWindowActive(f.w().toolWindow(window)));
+            auto* box = f.w().toolWindow(window)->findChild<QLineEdit*>("txtFind");
+            QTRY_VERIFY(box->hasFocus());
+            QTest::keyClicks(box, "G00");
+            QVERIFY2(box->text() == QStringLiteral("G00"), window);
+        }
+        // So does renumbering's; its run leaves the search at the last line it went through.
+        t->setText(QStringLiteral("G01 X.91\nG00 X.91"));
+        frmFind* find = f.find();
+        find->txtFind->setText(".91");
+        f.press(find->NextFind);
+        t->setSelStart(0);
+        auto* arrange = f.open<frmNumberArrange>("mnuToolsNumberArrange", "frmNumberArrange");
+        QCOMPARE(f.press(find->NextFind), QString());
+        QCOMPARE(selection(t), Sel(5, 3));
+        arrange->Command1->click();
+        f.press(find->NextFind);
+        QCOMPARE(selection(t), Sel(24, 3));
     }
 
     void replaceCycleChangesOneHitPerPressAndOneUndoStepEach() {
@@ -176,6 +202,7 @@ private slots:
         f.press(r->Change);
         QCOMPARE(t->Text(), QStringLiteral("G1 G01 G01 G01"));
         QCOMPARE(selection(t), Sel(7, 3));
+        QVERIFY(t->colorAt(3) != kRed && !t->boldAt(3));  // the hit left behind is plain again
         // An edit forgets the hit, even when the same range is selected again.
         t->setSelStart(t->textLength());
         t->setSelText(" ");
@@ -215,6 +242,12 @@ private slots:
         f.press(s->Change);  // Cancel keeps the highlight of the last hit
         s->Cancel->click();
         QCOMPARE(t->colorAt(4), kRed);
+        // All change leaves the search at the second character of the last address.
+        s = f.shift("X", "+1");
+        t->setText(QStringLiteral("X1 XA"));
+        QCOMPARE(f.press(s->AllChange), QStringLiteral("1 times changed."));
+        s->Check1->setChecked(false);
+        QCOMPARE(f.press(s->Change), QStringLiteral("\"X\" 見つかりません。"));
     }
 
     void sizeShiftRefusesAndChangesNothing() {
@@ -225,6 +258,13 @@ private slots:
             QCOMPARE(f.press(button), QStringLiteral("Division by zero."));
             QCOMPARE(selection(t), Sel(0, 0));
         }
+        // So is a result that would need 1e15 or more.
+        t->setText(QStringLiteral("X999999999999999"));
+        t->setModified(false);
+        s->txtValue->setText("+1");
+        QCOMPARE(f.press(s->AllChange), QStringLiteral("A number is out of range."));
+        QVERIFY(t->Text() == QStringLiteral("X999999999999999") && !t->Modified());
+        t->setText(QStringLiteral("X10 X20"));
         s->txtValue->setText("+1");
         f.press(s->Change);
         s->txtValue->setText("*");
@@ -234,6 +274,9 @@ private slots:
         s->txtValue->setText("+1");
         f.press(s->Change);
         QCOMPARE(t->Text(), QStringLiteral("X11 X20"));
+        t->setSelStart(0);
+        f.press(s->Change);
+        QVERIFY(t->colorAt(4) != kRed && !t->boldAt(4));
     }
 };
 

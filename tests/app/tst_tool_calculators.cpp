@@ -140,7 +140,8 @@ private slots:
         f.w().helpViewer().setViewer(f.stubs.filePath("none"));
         f.choose("VariableHelp");
         QCOMPARE(f.answers.messages.size(), std::size_t{2});
-        QVERIFY(!f.answers.messages.at(1).text.isEmpty());
+        QCOMPARE(f.answers.messages.at(1).text, "No program to show help files was found (" + f.stubs.filePath("none") +
+                                                    "). Install one, or open /opt/my programs/help/Variable.hlp yourself.");
 
         QStringList shown;
         f.answers.dialogHandler = [&shown](QDialog* d) {
@@ -156,6 +157,7 @@ private slots:
         f.w().setOutsideProgramsFolder(f.stubs.path());
         f.choose("mnuToolsCalculator");  // no calculator program
         QCOMPARE(f.answers.messages.size(), std::size_t{3});
+        QCOMPARE(f.answers.messages.at(2).text, QStringLiteral("QuillmarCalculator was not found beside the program."));
 
         f.stub("QuillmarCalculator", "exec sleep 30");
         f.choose("mnuToolsCalculator");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window_arrangement.h"
+#include "platform/window_frame.h"
 
 using namespace quillmar;
 

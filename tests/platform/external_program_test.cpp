@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryFile>
+
 #include "platform/external_program.h"
 
 using namespace quillmar;
@@ -8,8 +10,13 @@ TEST(ExternalProgram, EachStartIsAnotherInstanceAndCloseEndsThemAll) {
     ExternalProgram program;
     program.close();  // nothing started: nothing happens
     QString error;
-    EXPECT_FALSE(program.start("/nonexistent/QuillmarCalculator.EXE", {}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    bool missing = false;
+    EXPECT_FALSE(program.start("/nonexistent/QuillmarCalculator.EXE", {}, &error, &missing));
+    EXPECT_TRUE(!error.isEmpty() && missing);
+    QTemporaryFile notAProgram;  // there, but not executable
+    ASSERT_TRUE(notAProgram.open());
+    EXPECT_FALSE(program.start(notAProgram.fileName(), {}, &error, &missing));
+    EXPECT_TRUE(!error.isEmpty() && !missing);
     EXPECT_FALSE(program.isRunning());
     ASSERT_TRUE(program.start("sleep", {"30"}, &error)) << error.toStdString();
     ASSERT_TRUE(program.start("sleep", {"30"}, &error)) << error.toStdString();

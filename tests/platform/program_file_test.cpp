@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 #include "support/main_window.h"
@@ -25,7 +25,7 @@ const QByteArray kCp932 = QByteArray("(\x8d\x72\x89\xc1\x8d\x48) \x95\x5c\x83\x5
 }  // namespace
 
 TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
-    const struct { QByteArray bytes; TextEncoding encoding; } rows[] = {
+    const struct { QByteArray bytes; TextEncoding encoding; const char* shown = nullptr; } rows[] = {
         {"O1000\r\nG00 X100.\r\nM30\r\n", TextEncoding::Utf8},
         {"O1000\nG00 X100.\nM30\n", TextEncoding::Utf8},
         {"O1000\rG00 X100.\rM30\r", TextEncoding::Utf8},
@@ -37,6 +37,17 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
         // 0x81 0x20 is a lead byte without its second byte, 0xA0 has no character in 932.
         {"G01 X1.\xb0\r\n(\x81\x20\xa0\xff\xfe)\nM30\r\n", TextEncoding::Latin1},
         {"(\x8d\x72\x89\xc1)\r\n\x82", TextEncoding::Latin1},
+        // Characters that code page 932 holds in two or three places, each form kept.
+        {"(\x8d\x48\x92\xf6\x82\x50\x81\x46\x8a\x4f\x8c\x61\x8d\x72\x89\xc1\x8d\x48\x81\x40\x95\x5c\x96\xca"
+         "\x83\x5c\x81\x60\x87\x40\xee\xe0)\r\n", TextEncoding::Cp932, "(工程１：外径荒加工　表面ソ～①髙)\r\n"},
+        {"\xfb\xfc\x87\x90\x81\xe6\xfa\x4a", TextEncoding::Cp932, "髙≒∵Ⅰ"},
+        {"\xee\xe0\x81\xe0\x87\x9a\x87\x54", TextEncoding::Cp932, "髙≒∵Ⅰ"},
+        {"\x87\x40\xfa\x5b", TextEncoding::Cp932, "①∵"},
+        // One character in two forms: the bytes are kept as they are.
+        {"\xee\xe0\xfb\xfc", TextEncoding::Latin1, "îàûü"},
+        // UTF-8 cut inside its last character is not UTF-8.
+        {"O1\r\n(\xe5\xa4\x96\xe5\xbe", TextEncoding::Cp932, "O1\r\n(螟門ｾ"},
+        {"(\xf0\x9f\x98", TextEncoding::Latin1},
     };
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.min")), out = dir.filePath(QStringLiteral("out.min"));
@@ -48,6 +59,7 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
         EXPECT_EQ(read.encoding, row.encoding);
         RichTextBox box;
         box.load(read);
+        EXPECT_TRUE(!row.shown || box.Text() == QString::fromUtf8(row.shown)) << box.Text().toStdString();
         ASSERT_TRUE(box.saveTo(out, box.encoding()).ok);
         EXPECT_EQ(test::readBytes(out).toHex(' '), row.bytes.toHex(' '));
     }
@@ -77,6 +89,20 @@ TEST(ProgramFile, ACharacterTheCodePageLacksWritesNothingUnlessSavedAsUtf8) {
     EXPECT_EQ(encodeText(u"\u2460", TextEncoding::Cp932), QByteArray("\x87\x40"));
 }
 
+// Text put into a code page 932 document is written in the forms its file uses: those of
+// the same characters, and for others NEC's selection when the file chose it.
+TEST(ProgramFile, TextPutIntoACp932DocumentTakesTheFormsOfItsFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.min"));
+    const QByteArray file("\xee\xe0\x81\xe0\x87\x9a\x87\x54", 8);
+    ASSERT_TRUE(test::writeBytes(path, file));
+    RichTextBox box;
+    box.load(readProgramFile(path, ReadAs::Bytes));
+    box.setSelText(QString::fromUtf8("髙﨑∵√"));
+    ASSERT_TRUE(box.saveTo(path, box.encoding()).ok);
+    EXPECT_EQ(test::readBytes(path).toHex(' '), (QByteArray("\xee\xe0\xed\x95\x87\x9a\x81\xe3") + file).toHex(' '));
+}
+
 TEST(ProgramFile, OnlyRegularFilesAreReadAndAMissingOneIsNotCreated) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
@@ -95,20 +121,20 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.min"));
     ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    auto* const previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ProgramFileWrite written = writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-    EXPECT_TRUE(!written.ok && !written.error.isEmpty());
+    const ProgramFileWrite written = [&] {
+        test::FileSizeLimit full(1024);
+        return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
+    }();
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.min")});
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(writeProgramFile(fifo, u"M30", TextEncoding::Utf8).ok);
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "a device or a pipe keeps its place";
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("gone/p.min")), u"M30", TextEncoding::Utf8).ok);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }

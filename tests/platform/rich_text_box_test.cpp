@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -59,7 +60,7 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
         {QString::fromUtf8("A\xef\xbf\xbf" "B\r\nC\xef\xbf\xbe\xef\xb7\x90\r\n\xf0\x9f\xbf\xbf" "D\xf4\x8f\xbf\xbf"),
          TextEncoding::Utf8},
     };
-    const QString pad = QString(70000, u'x') + u"\r\n"_s;
+    const QString pad = QString(kDirectReach, u'x') + u"\r\n"_s;  // beyond the reach of counting off the bytes
     const std::pair<QString, QString> places[] = {{{}, {}}, {pad, {}}, {pad, pad}};
     for (const auto& [sample, encoding] : cases) {
         for (const auto& [before, after] : places) {
@@ -94,6 +95,24 @@ TEST(RichTextBox, PositionsCountCharactersAsQStringDoes) {
     EXPECT_EQ(box.SelStart(), 0);
     box.setSelLength(100);
     EXPECT_EQ(box.SelText(), QString::fromUtf8("a😀b"));
+}
+
+// Typing and undoing at either end of a long program never waits for the editor's line
+// index; a position deep inside it is the first to build one.
+TEST(RichTextBox, EditsNearAnEndBuildNoIndex) {
+    RichTextBox box;
+    box.setText(QString::fromUtf8("あ\r\n") + QString(3 * kDirectReach, u'x'));
+    const auto indexed = [&box] {
+        return box.SendScintilla(QsciScintillaBase::SCI_GETLINECHARACTERINDEX) != QsciScintillaBase::SC_LINECHARACTERINDEX_NONE;
+    };
+    box.setSelStart(box.textLength());
+    press(box, Qt::Key_A, u"a"_s);
+    box.replaceRange(box.textLength() - 1, 1, QString());
+    box.setSelStart(2);
+    press(box, Qt::Key_B, u"b"_s);
+    EXPECT_FALSE(indexed());
+    box.setSelStart(box.textLength() / 2);
+    EXPECT_TRUE(indexed());
 }
 
 TEST(RichTextBox, LineEndsStayAsTheyCameAndEnterTypesTheFirstOne) {
@@ -200,7 +219,8 @@ TEST(RichTextBox, EditShortcutsAreLeftToTheWindow) {
 }
 
 // Colours go by characters, runs may come out of order and overlap, survive an edit
-// before them, painting, and an 8-bit document turning UTF-8; a new text has none.
+// before them, painting, and an 8-bit document turning UTF-8; a new text has none. So do
+// highlights, until they are cleared.
 TEST(RichTextBox, ColouringRunsCountsCharacters) {
     const QColor blue(0, 0, 255);
     RichTextBox box;
@@ -208,10 +228,14 @@ TEST(RichTextBox, ColouringRunsCountsCharacters) {
     box.setColorOfRuns({{5, 2}, {0, 3}, {1, 1}}, blue);
     box.select(1, 1);
     box.setSelBold(true);
+    box.select(4, 1);
+    box.highlightSelection(Qt::red);
     box.setSelStart(0);
     box.setSelText(QString::fromUtf8("😀"));
     box.resize(300, 200);
     (void)box.grab();
+    EXPECT_TRUE(box.colorAt(6) == QColor(Qt::red) && box.boldAt(6));
+    box.clearHighlights();
     const QColor plain = box.textColor();
     const std::vector<QColor> expected = {plain, plain, blue, blue, blue, plain, plain, blue, blue};
     for (qint64 i = 2; i < qint64(expected.size()); ++i) EXPECT_EQ(box.colorAt(i), expected[size_t(i)]) << i;
@@ -233,4 +257,17 @@ TEST(RichTextBox, FontAndHourglass) {
     EXPECT_EQ(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0ul, 0l), 14);
     box.setMousePointer(MousePointer::Hourglass);
     EXPECT_EQ(box.viewport()->cursor().shape(), Qt::WaitCursor);
+}
+
+// The editor's accessibility code counts every character before each change and caret
+// move; without a screen reader the program answers that count with 0 in its place. The
+// count is asked of the library's own code, so a build where its calls no longer reach
+// the program's answer fails here.
+TEST(RichTextBox, AccessibilityCountsNothingWithoutAssistiveTechnology) {
+    RichTextBox box;
+    box.setText(u"G01 X1"_s);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_TRUE(accessible && accessible->textInterface());
+    ASSERT_FALSE(QAccessible::isActive());
+    EXPECT_EQ(accessible->textInterface()->characterCount(), 0);
 }

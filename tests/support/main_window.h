@@ -6,8 +6,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
@@ -30,6 +33,34 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// The pages of a PDF file as written: its page objects, not the page tree above them.
+inline qsizetype pdfPageCount(const QString& path) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+    return QString::fromLatin1(readBytes(path)).count(page);
+}
+
+// Files written while this lives can grow to `bytes` only, as on a disk that is full: a
+// write beyond that fails with the system's reason instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int);
+};
+
 struct MainWindowFixture {
     TempSettings temp;
     QTemporaryDir files;
@@ -40,9 +71,9 @@ struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
     // Builds and loads the window; a test that stores settings first calls this after.
-    frmMain& start(bool show = true, const QString& commandLine = QString()) {
+    frmMain& start(bool show = true, const QString& commandLineFile = QString()) {
         window = std::make_unique<frmMain>(state, settings, keys);
-        window->MDIForm_Load(commandLine);
+        window->MDIForm_Load(commandLineFile);
         if (show)
             window->show();
         return *window;

@@ -28,6 +28,7 @@ public:
     std::function<int(QDialog*)> dialogHandler;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    std::function<bool(const modal::ProgressStep&)> progressHandler;  // none: tasks run on
 
 private:
     modal::Responder responder_;

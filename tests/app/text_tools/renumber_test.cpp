@@ -17,6 +17,8 @@ struct Row {
     RenumberOptions options = {};
     qint64 caretAfter = -1;  // not from the top: the caret just after this many characters
     Ends ends = Ends::Both;
+    // Where a following search begins, counted in the expected text with LF ends; -1: not checked.
+    qint64 searchAt = -1;
 };
 
 using Opt = RenumberOptions;
@@ -26,7 +28,8 @@ const RenumberOptions kContinuous{.continuous = true};
 
 const Row kRows[] = {
     {"defaults", "O1000\nN5 G00 X100.\nNAP1 G81\nX50.\n(COMMENT)\nM30\n",
-     "O1000\nN001 G00 X100.\nNAP1 G81\nN003     X50.\n(COMMENT)\nN004 M30\n"},
+     "O1000\nN001 G00 X100.\nNAP1 G81\nN003     X50.\n(COMMENT)\nN004 M30\n", kDefaults, -1, Ends::Both,
+     64},  // one past the empty line after the last line end
     {"no blank", "N5 G00\nN100G00\n", "N001G00\nN002G00\n", Opt{.spacing = 0}},
     {"one blank", "N5 G00\nN100G00\nX1\n", "N001 G00\nN002 G00\nN003 X1\n", Opt{.spacing = 1}},
     {"leading blanks go", "  G01\n  N100 G00\n", "N001 G01\nN002 N100 G00\n"},
@@ -34,18 +37,19 @@ const Row kRows[] = {
      Opt{.digits = 2, .start = 90, .add = 5}},
     {"wider than the digits", "G1\nG2\n", "N100 G1\nN01 G2\n", Opt{.digits = 2, .start = 100, .add = 1}},
     {"left alone", "%\n-X\n<A>\n&1\n$2\n\tX\nO5\nG1\n", "%\n-X\n<A>\n&1\n$2\n\tX\nO5\nN001 G1\n"},
-    {"stop", "G00 X1\nM30\nG01 X2\n", "N001 G00 X1\nN002 M30\nG01 X2\n", kStop},
+    {"stop", "G00 X1\nM30\nG01 X2\n", "N001 G00 X1\nN002 M30\nG01 X2\n", kStop, -1, Ends::Both, 13},
     {"restart", "G00 X1\nM02\nG01 X2\n", "N001 G00 X1\nN002 M02\nN001 G01 X2\n"},
     {"continuous", "G00 X1\nM02\nG01 X2\n", "N001 G00 X1\nN002 M02\nN003 G01 X2\n", kContinuous},
     {"continuous ignored when stopping", "G1\nM2\nG2\n", "N001 G1\nN002 M2\nG2\n", Opt{.stopAtEnd = true, .continuous = true}},
     {"not words of their own", "G00 M21\nG01\tM02\nM300\nX1\n",
      "N001 G00 M21\nN002 G01\tM02\nN003 M300\nN004     X1\n", kStop},
     {"end word in a comment restarts", "G1\nG2\n(END M30 HERE)\nG3\n", "N001 G1\nN002 G2\n(END M30 HERE)\nN001 G3\n"},
-    {"from the caret's next line", "O1\nG4 X1\nG5\nG6", "O1\nG4 X1\nN001 G5\nN002 G6", kDefaults, 4},
-    {"caret on the last line", "G1\nG2", "G1\nG2", kDefaults, 4},
-    {"end word after the caret stops at once", "G1 M30\nG2\n", "G1 M30\nG2\n", kStop, 2},
+    {"from the caret's next line", "O1\nG4 X1\nG5\nG6", "O1\nG4 X1\nN001 G5\nN002 G6", kDefaults, 4, Ends::Both, 18},
+    {"caret on the last line", "G1\nG2", "G1\nG2", kDefaults, 4, Ends::Both, 4},
+    {"end word after the caret stops at once", "G1 M30\nG2\n", "G1 M30\nG2\n", kStop, 2, Ends::Both, 2},
     {"end word before the caret is not seen", "M30 G1\nG2\nG3\n", "M30 G1\nN001 G2\nN002 G3\n", kStop, 3},
-    {"last line without an end", "G1\nX2", "N001 G1\nN002     X2"}, {"empty text", "", ""},
+    {"last line without an end", "G1\nX2", "N001 G1\nN002     X2", kDefaults, -1, Ends::Both, 9},
+    {"empty text", "", "", kDefaults, -1, Ends::Both, 1},
     // A line end never belongs to an N word or a label.
     {"N alone before the end", "N\nX5", "N001 \nN002     X5"},
     {"label before the end", "NAP1\nX5 Z3", "NAP1 \nN002     X5 Z3"},
@@ -83,6 +87,10 @@ TEST(Renumbering, GivesTheExpectedText) {
             const QString expected = withEnds(row.expected, crlf);
             EXPECT_EQ(result.text.toStdString(), expected.toStdString()) << row.name << (crlf ? " CR LF" : " LF");
             EXPECT_EQ(result.caret, expected.size()) << row.name;
+            if (row.searchAt >= 0) {
+                const QString before = QString::fromUtf8(row.expected).left(row.searchAt);
+                EXPECT_EQ(result.searchPos, row.searchAt + (crlf ? before.count(u'\n') : 0)) << row.name;
+            }
         }
     }
 }

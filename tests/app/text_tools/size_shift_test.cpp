@@ -28,7 +28,8 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
         {u"X123456789012", u"X123456789013", 1, u"X", u"+1"}, {u"X10=5", u"X11=5", 1, u"X", u"+1"},
         {u"X1.2.3", u"X2.2.3", 1, u"X", u"+1"}, {u"X-5-3", u"X-4-3", 1, u"X", u"+1"}, {u"X 1 2", u"X2 2", 1, u"X", u"+1"},
         {u"X-", u"X1", 1, u"X", u"+1"}, {u"X0.", u"X0", 1, u"X", u"+0"},
-        {u"X1", u"X1000000000000000000000", 1, u"X", u"*1e21"},
+        {u"X999999999999998", u"X999999999999999", 1, u"X", u"+1"},
+        {u"X-99999999999999.9999", u"X-100000000000000", 1, u"X", u"+0"},
         // Each run resumes after the word it rewrote, so it never meets its own output.
         {u"X.5", u"X.5.5", 1, u".", u"+0.5"}, {u"X0 0", u"X0100", 1, u"0", u"+100"},
         {u"G01 X1.\r\nX2. Z-3.\r\n", u"G01 X2\r\nX3 Z-3.\r\n", 2, u"X", u"+1"},
@@ -46,7 +47,25 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
     EXPECT_EQ(shiftAll(tiny, {QStringLiteral("X"), parseCalculation(u"+1"), 0}).text, QStringLiteral("X1 Z1"));
     const TextToolResult r = shiftAll(QStringLiteral("X1 X2 Z3"), {QStringLiteral("X"), parseCalculation(u"*10"), 0});
     EXPECT_EQ(r.end, 7) << "after the last rewrite";
+    // The search goes on at the second character of the last address, with or without its number.
+    for (const auto& [text, start, searchPos] :
+         {std::tuple{u"X1 X2 Z3", 0, 4}, {u"X9 XA", 0, 5}, {u"X=A XB", 0, 5}, {u"G00 Z5.", 2, 2}})
+        EXPECT_EQ(shiftAll(QString::fromUtf16(text), {QStringLiteral("X"), parseCalculation(u"+1"), start}).searchPos,
+                  searchPos) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(shiftAll(QStringLiteral("G00 Z5."), {QStringLiteral("X"), parseCalculation(u"+1"), 2}).end, 2);
+}
+
+TEST(ShiftAll, ReadsEachCharacterAFewTimesWhateverTheAddressAndText) {
+    const qint64 n = 1 << 13;
+    for (const auto& [address, text] :
+         {std::pair{QStringLiteral(" "), QString(n, u' ')}, {QStringLiteral("="), QStringLiteral("= ").repeated(n / 2)},
+          {QStringLiteral(" "), QStringLiteral("X") + QString(n, u' ') + QStringLiteral("A1")},
+          {QString(n / 8, u'A'), QString(n, u'A')},
+          {QStringLiteral("X"), QStringLiteral("X1 XA Z2 ").repeated(n / 9)}}) {
+        const qint64 before = sizeShiftCharactersRead();
+        shiftAll(text, {address, parseCalculation(u"+1"), 0});
+        EXPECT_LE(sizeShiftCharactersRead() - before, 4 * n) << address.size() << " " << text.left(9).toStdString();
+    }
 }
 
 TEST(ShiftAll, RefusesTheWholeRun) {
@@ -56,7 +75,11 @@ TEST(ShiftAll, RefusesTheWholeRun) {
           {u"/0.0", Reason::DivisionByZero, one}, {u"1e999", Reason::OutOfRange, one},
           // A number in the text, or a result, beyond double range.
           {u"+1", Reason::OutOfRange, QStringLiteral("X1 X") + QString(400, u'9')},
-          {u"*1e300", Reason::OutOfRange, QStringLiteral("X1 X1") + QString(300, u'0')}}) {
+          {u"*1e300", Reason::OutOfRange, QStringLiteral("X1 X1") + QString(300, u'0')},
+          // A result whose text would need 1e15 or more.
+          {u"+1", Reason::OutOfRange, QStringLiteral("X1 X999999999999999")}, {u"*-1e21", Reason::OutOfRange, one},
+          {u"+0", Reason::OutOfRange, QStringLiteral("X100000000000000000000000")},
+          {u"+100", Reason::OutOfRange, QStringLiteral("X1") + QString(308, u'0')}}) {
         try {
             shiftAll(text, {QStringLiteral("X"), parseCalculation(QStringView(calculation)), 0});
             ADD_FAILURE() << QString::fromUtf16(calculation).toStdString();
@@ -68,7 +91,8 @@ TEST(ShiftAll, RefusesTheWholeRun) {
 
 TEST(ShiftedNumberText, RoundsHalfAwayFromZeroOnTheShortestDigits) {
     const std::pair<double, const char*> rows[] = {
-        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"}, {0.1 + 0.2, "0.3"}};
+        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"},
+        {0.1 + 0.2, "0.3"}, {-999999999999999.9, "-999999999999999.9"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(shiftedNumberText(value), QString::fromLatin1(text)) << value;
 }

@@ -1,0 +1,194 @@
+#include "platform/window_frame.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <optional>
+
+// X11 headers come last: their macros clash with Qt's names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace quillmar {
+namespace {
+
+bool isOnScreen(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->isExposed();
+}
+
+// The frame the window manager announces on the window (left, right, top, bottom); none where
+// the display is not X11 or nothing is announced.
+std::optional<QMargins> announcedFrame(const QWidget& window) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return std::nullopt;
+    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", True);
+    if (extents == None)
+        return std::nullopt;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    std::optional<QMargins> frame;
+    if (XGetWindowProperty(display, window.winId(), extents, 0, 4, False, XA_CARDINAL, &type, &format, &count, &left,
+                           &data) == Success &&
+        type == XA_CARDINAL && format == 32 && count == 4) {
+        const auto* v = reinterpret_cast<const long*>(data);
+        frame = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+    }
+    if (data)
+        XFree(data);
+    return frame;
+}
+
+// Asked only once the window is on the screen. The toolkit's own idea of the frame serves
+// where the window manager announces none; it can keep "no frame" for good when the toolkit
+// asked before the window manager had framed the window.
+QMargins ownFrame(const QWidget& window) {
+    if (!isOnScreen(window))
+        return {};
+    if (const std::optional<QMargins> announced = announcedFrame(window))
+        return *announced;
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+bool isFramed(const QWidget& window) { return !ownFrame(window).isNull(); }
+
+void fitNow(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QMargins frame = windowFrame(window);
+    const QPoint corner = window.geometry().topLeft() - QPoint(frame.left(), frame.top());
+    const QRect outer = fitIntoArea(QRect(corner, window.size().grownBy(frame)), screen->availableGeometry());
+    if (frame.isNull()) {
+        // Placed by its frame's corner, so that the window manager's frame goes inside.
+        window.move(outer.topLeft());
+        window.resize(outer.size());
+    } else {
+        window.setGeometry(outer.marginsRemoved(frame));
+    }
+}
+
+// Fits its window again once the window manager has framed it, then goes.
+class FrameWatcher : public QObject {
+public:
+    static constexpr const char* kName = "frameWatcher";
+
+    explicit FrameWatcher(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::WindowActivate:
+            case QEvent::UpdateRequest:
+                if (isFramed(window_)) {
+                    window_.removeEventFilter(this);
+                    fitNow(window_);
+                    deleteLater();
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+// The inner width at which the window manager shows the whole title. Window managers draw
+// titles in the bold of the desktop's font, which is the application's font, and put the
+// window's icon and three buttons, each about as wide as the bar is high, and some padding
+// beside it: six bar heights leave room for those.
+int titleWidth(const QWidget& window) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QMargins frame = windowFrame(window);
+    const int bar = frame.top() > frame.left() ? frame.top() - frame.left()
+                                               : window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + 6 * bar - frame.left() - frame.right();
+}
+
+// Widens its window whenever it is shown or resized narrower than its title needs; a window
+// of fixed size (its layout or the message box fixes it) stays fixed at the wider width.
+class TitleKeeper : public QObject {
+public:
+    static constexpr const char* kName = "titleKeeper";
+
+    explicit TitleKeeper(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Resize) {
+            const int width = titleWidth(window_);
+            if (window_.width() < width) {
+                if (window_.minimumWidth() == window_.maximumWidth())
+                    window_.setFixedWidth(width);
+                else
+                    window_.setMinimumWidth(width);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+bool hasChild(const QWidget& window, const char* name) {
+    return window.findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+}  // namespace
+
+QRect fitIntoArea(const QRect& wanted, const QRect& area) {
+    QRect r(wanted.topLeft(), wanted.size().boundedTo(area.size()));
+    if (r.right() > area.right())
+        r.moveRight(area.right());
+    if (r.bottom() > area.bottom())
+        r.moveBottom(area.bottom());
+    if (r.left() < area.left())
+        r.moveLeft(area.left());
+    if (r.top() < area.top())
+        r.moveTop(area.top());
+    return r;
+}
+
+QMargins windowFrame(const QWidget& window) {
+    const QMargins own = ownFrame(window);
+    if (!own.isNull())
+        return own;
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    return owner ? ownFrame(*owner) : QMargins();
+}
+
+void fitOnScreen(QWidget& window) {
+    fitNow(window);
+    if (!isFramed(window) && !hasChild(window, FrameWatcher::kName))
+        new FrameWatcher(window);
+}
+
+void keepTitleWhole(QWidget& window) {
+    if (!hasChild(window, TitleKeeper::kName))
+        new TitleKeeper(window);
+}
+
+}  // namespace quillmar
