@@ -185,18 +185,17 @@ UserScale showVertical(TwoLinesTwoArcsRun& run, Figure& figure, Contour& c) {
 void writeArcTexts(TwoLinesTwoArcsRun& run, Contour& c) {
     run.p3x = FormatCoord(c.x3);
     run.p3z = FormatCoord(c.z3);
-    run.c1x = FormatCoord(c.xc1);
-    run.c1z = FormatCoord(c.zc1);
-    double i1 = (c.xc1 - c.x3) / 2.0;
-    run.i1 = FormatCoord(i1);
-    double k1 = c.zc1 - c.z3;
-    run.k1 = FormatCoord(k1);
-    run.c2x = FormatCoord(c.xc2);
-    run.c2z = FormatCoord(c.zc2);
-    double i2 = (c.xc2 - c.x3) / 2.0;
-    run.i2 = FormatCoord(i2);
-    double k2 = c.zc2 - c.z3;
-    run.k2 = FormatCoord(k2);
+    using Text = std::optional<QString>;
+    auto arc = [&c](double& xc, double& zc, Text& cx, Text& cz, Text& i, Text& k) {
+        cx = FormatCoord(xc);
+        cz = FormatCoord(zc);
+        double di = (xc - c.x3) / 2.0;
+        i = FormatCoord(di);
+        double dk = zc - c.z3;
+        k = FormatCoord(dk);
+    };
+    arc(c.xc1, c.zc1, run.c1x, run.c1z, run.i1, run.k1);
+    arc(c.xc2, c.zc2, run.c2x, run.c2z, run.i2, run.k2);
 }
 
 void drawArcs(Figure& figure, const Contour& c, const UserScale& scale) {
