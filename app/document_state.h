@@ -14,21 +14,15 @@ class frmDocument;
 // The open documents' shared bookkeeping: six slots, the current and the target
 // document, and the undo rings.
 struct DocumentState {
-    static constexpr int kSlots = 6;
-
-    std::array<bool, kSlots> gDocSlotUsed{};
+    std::array<bool, kDocumentSlots> gDocSlotUsed{};
     int gCurrentDocIndex = 0;
     int untitledCounter = 0;
     // The document that tool and calculator windows write into; a closed one is no target.
     QPointer<frmDocument> gTargetDoc;
-    // Set only while a loaded file's text goes into its new window.
-    bool gSuppressModified = false;
     QString gFileName;
     UndoRing undo;
     // Where a following Find Next continues; automatic numbering and Change color set it.
     qint64 gSearchPos = 0;
-    // The working copy of the text tools, cleared when a file is opened.
-    QString gWorkText;
     // Find, Replace, Size shift and Find Next.
     SearchState search;
 };

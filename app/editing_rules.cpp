@@ -1,9 +1,13 @@
 #include "app/editing_rules.h"
 
+#include "platform/typed_keys.h"
+
 namespace quillmar {
 
+bool autoNumbers(int key) { return typesCharacter(key) && key != kKeyBackspace && key != kKeyEnter; }
+
 QString autoNumberInsert(QStringView text, qint64 caret, char16_t key) {
-    if (key == 8 || key == 13)
+    if (!autoNumbers(key))
         return {};
     // A line start is the text's start or just after a CR LF (or the LF of a file that
     // ends its lines with LF alone).
@@ -20,7 +24,7 @@ QString autoNumberInsert(QStringView text, qint64 caret, char16_t key) {
     if (caret < 1 || caret > text.size())
         return {};
     const char16_t before = text[caret - 1].unicode();
-    if (before < 65 && key >= 65 && before != u' ' && before != u'=')
+    if (before < u'A' && key >= u'A' && before != u' ' && before != u'=')
         return QStringLiteral(" ");
     return {};
 }

@@ -7,6 +7,10 @@
 
 namespace quillmar {
 
+// Whether automatic block numbering answers a typed key: every character but Backspace
+// and Enter.
+bool autoNumbers(int key);
+
 // What automatic block numbering inserts before a typed character at `caret`
 // (characters before the caret): "N000 " or "N000     " at a line start, one blank
 // when a letter follows a digit, sign or point, else nothing.

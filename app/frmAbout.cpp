@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/quillmar_application.h"
 #include "app/toolbar_icons.h"
 
 namespace quillmar {
@@ -39,7 +40,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 
 void frmAbout::Form_Load() {
     lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
-    lblTitle->setText(QStringLiteral("Quillmar"));
+    lblTitle->setText(kAppTitle);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

@@ -9,7 +9,6 @@
 #include "common/shared_state.h"
 #include "app/document_state.h"
 #include "app/editing_rules.h"
-#include "app/frmMain.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 
@@ -32,7 +31,8 @@ private:
 
 }  // namespace
 
-frmDocument::frmDocument(frmMain& main, int docIndex) : DocIndex(docIndex), main_(main) {
+frmDocument::frmDocument(DocumentState& docs, const SharedState& state, int docIndex, QWidget* parent)
+    : QWidget(parent), DocIndex(docIndex), docs_(docs), state_(state) {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
@@ -83,17 +83,16 @@ bool frmDocument::Form_QueryUnload() {
     bool keepOpen = false;
     if (txtText->Modified()) {
         const int answer = modal::msgBox(this, QLatin1Char('[') + caption() + QStringLiteral("] is changed.\r\n save?"),
-                                         modal::kYesNoCancel | modal::kExclamation, main_.windowTitle());
+                                         modal::kYesNoCancel | modal::kExclamation, window()->windowTitle());
         if (answer == modal::kCancel) {
             keepOpen = true;
         } else if (answer == modal::kYes) {
-            DocumentState& docs = main_.documents();
-            docs.gFileName = isUntitled() ? main_.AskSaveFileName(QString()) : filePath_;
+            emit saveRequested();
             // A save that did not happen keeps the document, so its text is never lost.
-            keepOpen = docs.gFileName.isEmpty() || !main_.SaveDocument(*this, docs.gFileName);
+            keepOpen = txtText->Modified();
         }
     }
-    main_.RearrangeWindows();
+    emit closeChecked();
     return !keepOpen;
 }
 
@@ -118,44 +117,34 @@ void frmDocument::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    DocumentState& docs = main_.documents();
-    main_.state().gWindowsNeedArrange = true;
-    docs.gDocSlotUsed[DocIndex] = false;
+    docs_.gDocSlotUsed[DocIndex] = false;
+    emit unloaded();
 }
 
 void frmDocument::txtText_Change(const TextChange& change) {
-    DocumentState& docs = main_.documents();
-    if (!docs.undo.suspended(DocIndex)) {
+    if (!docs_.undo.suspended(DocIndex)) {
         // The ring keeps the change, not the text: a keystroke costs the same in a
         // twenty-megabyte program as in a short one.
         std::vector<UndoRing::Change> edits;
         edits.reserve(change.edits.size());
         for (const TextChange::Edit& edit : change.edits)
             edits.push_back({edit.position, edit.removed, edit.insertedLength});
-        docs.undo.record(DocIndex, edits, txtText->SelStart(), *undoText_);
+        docs_.undo.record(DocIndex, edits, txtText->SelStart(), *undoText_);
     }
-    main_.setUndoEnabled(true);
-    if (!docs.gSuppressModified)
-        txtText->setModified(true);
+    emit changed();
 }
 
 void frmDocument::txtText_GotFocus() {
-    DocumentState& docs = main_.documents();
-    docs.gCurrentDocIndex = DocIndex;
-    if (main_.state().gWindowsNeedArrange) {
-        main_.RearrangeWindows();
-        main_.state().gWindowsNeedArrange = false;
-    }
-    main_.raiseToolWindows();
-    docs.undo.seed(DocIndex, *undoText_);
+    docs_.gCurrentDocIndex = DocIndex;
+    emit activated();
+    docs_.undo.seed(DocIndex, *undoText_);
 }
 
 void frmDocument::txtText_KeyPress(KeyPressArgs& args) {
-    if (!main_.state().gAutoNumber || args.keyAscii == 8 || args.keyAscii == 13 || args.keyAscii <= 0 ||
-        args.keyAscii > 0xFFFF)
+    if (!state_.gAutoNumber || !autoNumbers(args.keyAscii))
         return;
     const qint64 caret = txtText->SelStart();
-    main_.documents().gSearchPos = caret;
+    docs_.gSearchPos = caret;
     // Only the two characters before the caret decide, so only they are read.
     const qint64 context = std::min<qint64>(caret, 2);
     const QString insert = autoNumberInsert(txtText->textRange(caret - context, context), context,
@@ -166,7 +155,7 @@ void frmDocument::txtText_KeyPress(KeyPressArgs& args) {
 
 void frmDocument::txtText_MouseDown(Qt::MouseButton button, const QPoint& position) {
     if (button == Qt::RightButton)
-        main_.showEditPopup(txtText->mapToGlobal(position));
+        emit popupRequested(txtText->mapToGlobal(position));
 }
 
 }  // namespace quillmar

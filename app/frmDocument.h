@@ -13,15 +13,19 @@ class QMdiSubWindow;
 namespace quillmar {
 
 class RichTextBox;
-class frmMain;
+struct DocumentState;
 struct KeyPressArgs;
+struct SharedState;
 struct TextChange;
 
-// A program document: one text control and the slot it took.
+// A program document: one text control and the slot it took. It keeps its own part of
+// the documents' bookkeeping (its slot, the current document, its undo ring) and tells
+// whoever holds it, through its signals, what only the holder can do.
 class frmDocument : public QWidget {
     Q_OBJECT
 public:
-    frmDocument(frmMain& main, int docIndex);
+    // `state` says whether typed keys number blocks.
+    frmDocument(DocumentState& docs, const SharedState& state, int docIndex, QWidget* parent = nullptr);
     ~frmDocument() override;
 
     RichTextBox* txtText = nullptr;
@@ -43,10 +47,26 @@ public:
     // The text as the undo ring reads and rewrites it.
     UndoRing::Text& undoText() { return *undoText_; }
 
-    // The close check; false when the user keeps the document open.
+    // The close check; false when the user keeps the document open. The question is
+    // titled with the caption of the window the document stands in.
     bool Form_QueryUnload();
     // Closes the window without asking again: its close check already passed.
     void closeAsked();
+
+signals:
+    // The text changed; the change is in the slot's undo ring.
+    void changed();
+    // The text control took the focus: this is now the current document.
+    void activated();
+    // The close check was answered Yes. The document stays open unless the save this
+    // asks for clears its modified flag.
+    void saveRequested();
+    // The close check is over, whatever the answer.
+    void closeChecked();
+    // The window closed and gave its slot back.
+    void unloaded();
+    // A right click on the text, at a screen position.
+    void popupRequested(QPoint globalPos);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +78,8 @@ private:
     void txtText_KeyPress(KeyPressArgs& args);
     void txtText_MouseDown(Qt::MouseButton button, const QPoint& position);
 
-    frmMain& main_;
+    DocumentState& docs_;
+    const SharedState& state_;
     std::unique_ptr<UndoRing::Text> undoText_;
     QString filePath_;
     struct FileStamp {

@@ -14,7 +14,9 @@
 #include "app/frmDocument.h"
 #include "common/shared_state.h"
 #include "common/single.h"
+#include "app/menu_table.h"
 #include "app/menu_tree.h"
+#include "app/print_commands.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -32,8 +34,6 @@ namespace {
 
 const QString kSettings = QString::fromLatin1(SettingsStore::kSettings);
 const QString kParameter = QString::fromLatin1(SettingsStore::kParameter);
-const QString kRecentFile = QStringLiteral("RecentFile");
-const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
 
 // The smallest main window a stored placement may give.
 constexpr QSize kMinimumWindow(160, 120);
@@ -48,7 +48,7 @@ QString rootFolder() { return QDir::homePath(); }
 }  // namespace
 
 frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QWidget* parent)
-    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys) {
+    : QMainWindow(parent), state_(state), settings_(settings), keys_(keys), printing_(std::make_unique<PrintState>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar inch Ver.2.77"));
     setWindowIcon(applicationIcon());
@@ -154,7 +154,7 @@ void frmMain::readSettings() {
 }
 
 void frmMain::readRecentFiles() {
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString path = settings_.read(kSettings, kRecentFile + QString::number(n), QString());
         if (!path.isEmpty())
             setRecentFileCaption(n, path);
@@ -217,7 +217,7 @@ void frmMain::writeSettings() {
 }
 
 void frmMain::writeRecentFiles() {
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString caption = recentFileCaption(n);
         if (!caption.isEmpty() && !caption.startsWith(kRecentFile))
             settings_.write(kSettings, kRecentFile + QString::number(n), caption);

@@ -25,6 +25,7 @@ class MenuTree;
 class SettingsStore;
 class StatusPanels;
 enum class Arrangement;
+struct PrintState;
 struct SharedState;
 struct ToolWindowEntry;
 
@@ -70,8 +71,6 @@ public:
     void mnuWindowTileVertical_Click();
     void tbToolBar_ButtonClick(const QString& key);
     void sbStatusBar_PanelClick(const QString& key);
-    // The Edit menu as a popup at a screen position (a document's right-click).
-    void showEditPopup(const QPoint& globalPos);
     // Shows button 15 pressed exactly while automatic numbering is on.
     void showAutoNumberState(bool on);
     QMdiArea* mdiArea() const { return mdiArea_; }
@@ -79,6 +78,8 @@ public:
     SharedState& state() { return state_; }
     ExternalProgram& calculatorProgram() { return calculator_; }
     HelpViewer& helpViewer() { return help_; }
+    // The printer File > Print and the calculators print on.
+    PrintState& printing() { return *printing_; }
     // The folder the help files and the calculator program are looked up in: the
     // program's own folder unless set.
     QString outsideProgramsFolder() const;
@@ -114,16 +115,10 @@ public:
     void mnuEditPaste_Click();
     void mnuToolsAutoNo_Click();
     void mnuColor_Click();
-    void setUndoEnabled(bool on);
-    void setRedoEnabled(bool on);
-    // Brings the open Find, Replace and Size Shift windows to the front.
-    void raiseToolWindows();
 
-    // Find, Find Next, Replace and Size shift.
-    void mnuSearchFind_Click();
+    // Find Next and Replace.
     void mnuSearchNextFind_Click();
     void mnuSearchReplace_Click();
-    void mnuToolsSizeShift_Click();
 
     // Tool and calculator windows (app/tool_windows.h): opens or raises the entry's one
     // window, recording the active document as the target for calculators.
@@ -135,7 +130,7 @@ public:
     // An open tool window by class name, or nullptr.
     QWidget* toolWindow(const QString& name) const;
 
-    // Recent-file entries 1 to 5: their captions, "RecentFile" + n while unused.
+    // Recent-file entries 1 to kRecentFileCount: their captions, "RecentFile" + n while unused.
     QString recentFileCaption(int n) const;
     void setRecentFileCaption(int n, const QString& path);
 
@@ -168,6 +163,14 @@ private:
     int takeSlot();
     // A document window in the current slot, recorded as the target, not yet shown.
     frmDocument* createDocumentWindow(const QString& caption);
+    // What a document asks of the main window: undo buttons, arrangement, saving, popup.
+    void connectDocument(frmDocument* doc);
+    void setUndoEnabled(bool on);
+    void setRedoEnabled(bool on);
+    // Brings the open Find, Replace and Size Shift windows to the front.
+    void raiseToolWindows();
+    // The Edit menu as a popup at a screen position (a document's right-click).
+    void showEditPopup(const QPoint& globalPos);
     void enableDocumentCommands(bool withSearch);
     // Walks the active document one step through its slot's ring.
     template <class Step>
@@ -190,6 +193,7 @@ private:
     QHash<QString, QPointer<QWidget>> toolWindows_;  // by class name
     ExternalProgram calculator_;
     HelpViewer help_;
+    std::unique_ptr<PrintState> printing_;
     QString outsideFolder_;
     bool capsLockAtStart_ = false;
     bool unloaded_ = false;

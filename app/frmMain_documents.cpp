@@ -9,7 +9,9 @@
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/menu_table.h"
 #include "app/menu_tree.h"
+#include "app/quillmar_application.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -17,10 +19,6 @@
 
 namespace quillmar {
 namespace {
-
-const QString kAppTitle = QStringLiteral("Quillmar");
-const QString kRecentFile = QStringLiteral("RecentFile");
-const QString kRecentFileMenu = QStringLiteral("mnuFileRecentFile");
 
 // An 8-bit document shows each byte above 0x7F as the character of that number, so saving
 // it as UTF-8 writes other bytes for them: whatever the file meant by them is lost.
@@ -66,7 +64,7 @@ QList<frmDocument*> frmMain::documentWindows() const {
 }
 
 int frmMain::takeSlot() {
-    for (int i = 0; i < DocumentState::kSlots; ++i) {
+    for (int i = 0; i < kDocumentSlots; ++i) {
         if (!docs_.gDocSlotUsed[i]) {
             docs_.gDocSlotUsed[i] = true;
             docs_.gCurrentDocIndex = i;
@@ -99,7 +97,8 @@ void frmMain::mnuFileNew_Click() {
 }
 
 frmDocument* frmMain::createDocumentWindow(const QString& caption) {
-    auto* doc = new frmDocument(*this, docs_.gCurrentDocIndex);
+    auto* doc = new frmDocument(docs_, state_, docs_.gCurrentDocIndex);
+    connectDocument(doc);
     docs_.gTargetDoc = doc;
     QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -107,6 +106,25 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
     doc->setCaption(caption);
     doc->txtText->setTextFont(fontForName(state_.gTextFontName, static_cast<int>(state_.gTextFontSize)));
     return doc;
+}
+
+void frmMain::connectDocument(frmDocument* doc) {
+    connect(doc, &frmDocument::changed, this, [this] { setUndoEnabled(true); });
+    connect(doc, &frmDocument::activated, this, [this] {
+        if (state_.gWindowsNeedArrange) {
+            RearrangeWindows();
+            state_.gWindowsNeedArrange = false;
+        }
+        raiseToolWindows();
+    });
+    connect(doc, &frmDocument::saveRequested, this, [this, doc] {
+        docs_.gFileName = doc->isUntitled() ? AskSaveFileName(QString()) : doc->filePath();
+        if (!docs_.gFileName.isEmpty())
+            SaveDocument(*doc, docs_.gFileName);
+    });
+    connect(doc, &frmDocument::closeChecked, this, &frmMain::RearrangeWindows);
+    connect(doc, &frmDocument::unloaded, this, [this] { state_.gWindowsNeedArrange = true; });
+    connect(doc, &frmDocument::popupRequested, this, &frmMain::showEditPopup);
 }
 
 frmDocument* frmMain::NewDocumentWindow() {
@@ -151,12 +169,13 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     QMdiSubWindow* sub = doc->subWindow();
     sub->show();
     RearrangeWindows();
-    docs_.gWorkText.clear();
 
-    doc->txtText->setMousePointer(MousePointer::Hourglass);
-    // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
-    const ProgramFileRead read = readProgramFile(path, ReadAs::Bytes);
-    doc->txtText->setMousePointer(MousePointer::Default);
+    ProgramFileRead read;
+    {
+        const WaitPointer busy(*doc->txtText);
+        // A UTF-8 file goes to the editor as its bytes, with no round trip through a text.
+        read = readProgramFile(path, ReadAs::Bytes);
+    }
     if (read.status == ProgramFileRead::Status::Failed) {
         // A file that cannot be read must never be saved over: its window goes again.
         modal::msgBox(this, path + QStringLiteral("\r\n") + read.error, modal::kOkOnly | modal::kExclamation, kAppTitle);
@@ -165,9 +184,8 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
         docs_.gDocSlotUsed[slot] = false;
         return nullptr;
     }
-    docs_.gSuppressModified = true;
+    // The control marks every change modified, loading too; the file's own text is not.
     doc->txtText->load(read);
-    docs_.gSuppressModified = false;
     doc->txtText->setModified(false);
     doc->rememberFileOnDisk();
     enableDocumentCommands(true);
@@ -177,7 +195,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
 }
 
 void frmMain::AddRecentFile(const QString& path) {
-    for (int i = 5; i >= 2; --i) {
+    for (int i = kRecentFileCount; i >= 2; --i) {
         QAction* item = menus_->action(kRecentFileMenu, i);
         const QString previous = menus_->action(kRecentFileMenu, i - 1)->text();
         item->setText(previous);
@@ -251,9 +269,11 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
                       modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
         return false;
     TextEncoding encoding = text->encoding();
-    text->setMousePointer(MousePointer::Hourglass);
-    ProgramFileWrite written = text->saveTo(path, encoding);
-    text->setMousePointer(MousePointer::Default);
+    const auto save = [&] {
+        const WaitPointer busy(*text);
+        return text->saveTo(path, encoding);
+    };
+    ProgramFileWrite written = save();
     if (written.unrepresentable) {
         // A controller reading the old code page would get another file: only the user decides.
         const bool eightBitChanges = encoding == TextEncoding::Latin1 && holdsEightBitCharacters(text->Text());
@@ -263,9 +283,7 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         if (modal::msgBox(this, question, modal::kYesNo | modal::kExclamation, kAppTitle) != modal::kYes)
             return false;
         encoding = TextEncoding::Utf8;
-        text->setMousePointer(MousePointer::Hourglass);
-        written = text->saveTo(path, encoding);
-        text->setMousePointer(MousePointer::Default);
+        written = save();
     }
     if (!written.ok) {
         state_.gSaveDir = QFileInfo(path).absolutePath();
@@ -296,8 +314,8 @@ void frmMain::mnuFileFont_Click() {
         font.setPointSize(static_cast<int>(state_.gTextFontSize));
         doc->txtText->setTextFont(font);
         // The colour is chosen beside the font; cancelling it keeps the colour.
-        if (const std::optional<QColor> color = modal::colorDialog(this, doc->txtText->textColor()))
-            doc->txtText->setTextColor(*color);
+        if (const std::optional<QColor> colour = modal::colourDialog(this, doc->txtText->textColour()))
+            doc->txtText->setTextColour(*colour);
     }
 }
 

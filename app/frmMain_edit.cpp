@@ -9,18 +9,19 @@
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
 #include "app/menu_tree.h"
+#include "app/toolbar_table.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar {
 
 void frmMain::setUndoEnabled(bool on) {
     menus_->action(QStringLiteral("mnuEditUndo"))->setEnabled(on);
-    toolbarButton(12)->setEnabled(on);
+    toolbarButton(kUndoButtonPosition)->setEnabled(on);
 }
 
 void frmMain::setRedoEnabled(bool on) {
     menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(on);
-    toolbarButton(13)->setEnabled(on);
+    toolbarButton(kRedoButtonPosition)->setEnabled(on);
 }
 
 // The ring rewrites the text through the edits that lead to the state it moves to, as one
@@ -33,11 +34,10 @@ void frmMain::stepUndoRing(Step step, bool forward) {
     const int slot = doc->DocIndex;
     std::optional<qint64> caret;
     if (forward ? docs_.undo.canUndo(slot) : docs_.undo.canRedo(slot)) {
-        docs_.undo.setSuspended(slot, true);
+        const UndoRing::Suspension quiet(docs_.undo, slot);
         doc->txtText->rewrite([&] { caret = step(slot, doc->undoText()); });
         if (caret)
             doc->txtText->setSelStart(std::min<qint64>(*caret, doc->txtText->textLength()));
-        docs_.undo.setSuspended(slot, false);
     }
     if (forward) {
         if (caret)
@@ -97,7 +97,7 @@ void frmMain::mnuColor_Click() {
     const qint64 caret = text->SelStart();
     docs_.gSearchPos = caret;
     // Blue: colour value FF0000 in blue-green-red order.
-    text->setColorOfRuns(nonDigitRuns(text->Text()), QColor(0, 0, 255));
+    text->setColourOfRuns(nonDigitRuns(text->Text()), QColor(0, 0, 255));
     text->setSelStart(caret);
 }
 

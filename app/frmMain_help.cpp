@@ -5,15 +5,14 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/help_commands.h"
+#include "app/quillmar_application.h"
 #include "platform/modal.h"
 
 namespace quillmar {
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmar");
-
 void reportFailure(frmMain& main, const QString& description) {
-    modal::msgBox(&main, description, int{modal::kOkOnly} | int{modal::kNoIcon}, kTitle);
+    modal::msgBox(&main, description, int{modal::kOkOnly} | int{modal::kNoIcon}, kAppTitle);
 }
 
 void showHelpFile(frmMain& main, const char* file) {

@@ -15,32 +15,11 @@
 #include "platform/window_printer.h"
 
 namespace quillmar {
-namespace {
-
-// The printer chosen in Printer Setup outlives the window: File > Print and the
-// calculators' Print buttons use it.
-class PrintCommands : public QObject {
-public:
-    explicit PrintCommands(QObject* parent) : QObject(parent) {}
-    PrinterChoice printer;
-    ChosenWindowPrinter windowPrinter{printer};
-    QPointer<PrintSetting> window;
-};
-
-PrintCommands& printCommands(frmMain& main) {
-    return *main.findChild<PrintCommands*>(QStringLiteral("PrintCommands"), Qt::FindDirectChildrenOnly);
-}
-
-}  // namespace
 
 void registerPrintCommands(frmMain& main) {
-    auto* commands = new PrintCommands(&main);
-    commands->setObjectName(QStringLiteral("PrintCommands"));
     main.setCommand(QStringLiteral("mnuFilePrint"), [&main](int) { mnuFilePrint_Click(main); });
     main.setCommand(QStringLiteral("mnuFilePrinterSetup"), [&main](int) { mnuFilePrinterSetup_Click(main); });
 }
-
-WindowPrinter& chosenWindowPrinter(frmMain& main) { return printCommands(main).windowPrinter; }
 
 void mnuFilePrint_Click(frmMain& main) {
     frmDocument* doc = main.activeDocument();
@@ -51,7 +30,7 @@ void mnuFilePrint_Click(frmMain& main) {
     QString reason;
     try {
         modal::Progress progress(&main, QStringLiteral("Print"));
-        PrinterSurface surface(printCommands(main).printer);
+        PrinterSurface surface(main.printing().printer);
         outcome = PrintDocument(surface, doc->txtText->Text(), doc->caption(),
                                 QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")), main.state(),
                                 [&progress](qint64 page, double done) {
@@ -65,10 +44,10 @@ void mnuFilePrint_Click(frmMain& main) {
 }
 
 void mnuFilePrinterSetup_Click(frmMain& main) {
-    PrintCommands& commands = printCommands(main);
-    QPointer<PrintSetting>& window = commands.window;
+    PrintState& printing = main.printing();
+    QPointer<PrintSetting>& window = printing.window;
     if (!window) {
-        window = new PrintSetting(main.state(), commands.printer, &main);
+        window = new PrintSetting(main.state(), printing.printer, &main);
         window->setObjectName(QStringLiteral("PrintSetting"));
         window->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -32,11 +32,7 @@ void frmMain::openSearchWindow(const QString& windowClass) {
         openToolWindow(*entry);
 }
 
-void frmMain::mnuSearchFind_Click() { openSearchWindow(QStringLiteral("frmFind")); }
-
 void frmMain::mnuSearchReplace_Click() { openSearchWindow(QStringLiteral("frmReplace")); }
-
-void frmMain::mnuToolsSizeShift_Click() { openSearchWindow(QStringLiteral("frmSizeShift")); }
 
 void frmMain::mnuSearchNextFind_Click() {
     RichTextBox* box = activeText();

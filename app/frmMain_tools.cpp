@@ -38,7 +38,7 @@ QWidget* frmMain::loadToolWindow(const ToolWindowEntry& entry) {
     if (!window) {
         window = entry.create(*this);
         if (auto* calculator = qobject_cast<CalculatorFrame*>(window))
-            calculator->setPrinter(&chosenWindowPrinter(*this));
+            calculator->setPrinter(&printing_->windowPrinter);
         window->setObjectName(entry.windowClass);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -95,18 +95,17 @@ void frmMain::SetNoDocumentMenus() {
     for (const ToolbarButtonSpec& entry : kToolbarButtons)
         if (entry.flags & kToolbarNeedsDocument)
             toolbarButton(entry.position)->setVisible(false);
-    menus_->action(QStringLiteral("mnuEditUndo"))->setEnabled(false);
-    toolbarButton(12)->setEnabled(false);
-    menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(false);
-    toolbarButton(13)->setEnabled(false);
+    setUndoEnabled(false);
+    setRedoEnabled(false);
 }
 
 void frmMain::SetDocumentMenus() {
     for (const char* name : kDocumentMenus)
         if (QAction* a = menus_->action(QString::fromLatin1(name)))
             a->setVisible(true);
-    for (int position = 3; position <= static_cast<int>(kToolbarButtonCount); ++position)
-        toolbarButton(position)->setVisible(true);
+    for (const ToolbarButtonSpec& entry : kToolbarButtons)
+        if (entry.flags & kToolbarNeedsDocument)
+            toolbarButton(entry.position)->setVisible(true);
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {

@@ -12,9 +12,6 @@
 namespace quillmar {
 namespace {
 
-// A comment file that is there but cannot be read: a file access error.
-constexpr int kErrFileAccess = 75;
-
 const QString kFrame = QStringLiteral("(-----<  >-----)");
 constexpr qint64 kInsideFrame = 8;  // between the two blanks
 

@@ -5,6 +5,7 @@
 
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
+#include "app/quillmar_application.h"
 #include "cycles/generator_runner.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -16,7 +17,7 @@ InsertedFileRead readFileToInsert(const QString& path, QWidget* parent) {
     InsertedFileRead read = readInsertedFile(path, kInsertFileLimit);
     if (read.status == InsertedFileRead::Status::TooLarge)
         modal::msgBox(parent, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"),
-                      modal::kOkOnly | modal::kNoIcon, QStringLiteral("Quillmar"));
+                      modal::kOkOnly | modal::kNoIcon, kAppTitle);
     return read;
 }
 

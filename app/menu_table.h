@@ -28,4 +28,11 @@ struct MenuItemSpec {
 extern const MenuItemSpec kMenuTable[];
 extern const std::size_t kMenuTableSize;
 
+// The File menu's recent-file entries, kRecentFileMenu 1 to kRecentFileCount. An entry
+// not used yet is hidden and captioned kRecentFile + its number, the settings key its
+// file is kept under.
+inline constexpr int kRecentFileCount = 5;
+inline constexpr char kRecentFileMenu[] = "mnuFileRecentFile";
+inline constexpr char kRecentFile[] = "RecentFile";
+
 }  // namespace quillmar

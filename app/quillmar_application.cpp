@@ -11,8 +11,8 @@
 namespace quillmar {
 
 QuillmarApplication::QuillmarApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("Quillmar"));
-    setOrganizationName(QStringLiteral("Quillmar"));
+    setApplicationName(kAppTitle);
+    setOrganizationName(kAppTitle);
     setStyle(new DeferredIconStyle(style()->name()));
 }
 

@@ -4,6 +4,9 @@
 
 namespace quillmar {
 
+// The program's title: its name to the system, and the title of its own message boxes.
+inline const QString kAppTitle = QStringLiteral("Quillmar");
+
 // The application object. Every command reports its own failures; should one still escape
 // an event handler, it is reported here instead of ending the program, so no open
 // document is lost.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/quillmar_application.h"
 #include "platform/modal.h"
 
 namespace quillmar {
@@ -38,8 +39,7 @@ void applyOutcome(QWidget& window, const SpeedFeedOutcome& outcome,
         return;
     }
     if (outcome.kind == SpeedFeedOutcome::Refused)
-        modal::msgBox(&window, outcome.message, int{modal::kOkOnly} | int{modal::kExclamation},
-                      QStringLiteral("Quillmar"));
+        modal::msgBox(&window, outcome.message, int{modal::kOkOnly} | int{modal::kExclamation}, kAppTitle);
     if (auto* box = window.findChild<QLineEdit*>(outcome.box))
         box->setFocus(Qt::OtherFocusReason);
 }

@@ -18,6 +18,14 @@
 #include "calculators/frmXY_XC.h"
 
 namespace quillmar {
+namespace {
+
+template <class Window>
+QWidget* newSearchWindow(frmMain& main) {
+    return new Window(main.documents(), [&main] { return main.activeText(); }, &main);
+}
+
+}  // namespace
 
 const QList<ToolWindowEntry>& toolWindowEntries() {
     static const QList<ToolWindowEntry> entries = {
@@ -26,12 +34,9 @@ const QList<ToolWindowEntry>& toolWindowEntries() {
         {"mnuToolsNumberArrange", "frmNumberArrange", true,
          [](frmMain& main) -> QWidget* { return new frmNumberArrange(main.documents(), &main); },
          mnuToolsNumberArrange_Click},
-        {"mnuSearchFind", "frmFind", false, [](frmMain& main) -> QWidget* { return new frmFind(main); }, {},
-         prepareSearchWindow},
-        {"mnuSearchReplace", "frmReplace", false, [](frmMain& main) -> QWidget* { return new frmReplace(main); }, {},
-         prepareSearchWindow},
-        {"mnuToolsSizeShift", "frmSizeShift", false, [](frmMain& main) -> QWidget* { return new frmSizeShift(main); }, {},
-         prepareSearchWindow},
+        {"mnuSearchFind", "frmFind", false, newSearchWindow<frmFind>, {}, prepareSearchWindow},
+        {"mnuSearchReplace", "frmReplace", false, newSearchWindow<frmReplace>, {}, prepareSearchWindow},
+        {"mnuToolsSizeShift", "frmSizeShift", false, newSearchWindow<frmSizeShift>, {}, prepareSearchWindow},
         {"LineCycle", "frmLineR", true,
          [](frmMain& main) -> QWidget* { return new frmLineR(main.targetInsert(), &main); }},
         {"LineCirclePoint", "frmLineRPoint", true,

@@ -33,5 +33,7 @@ struct ToolWindowEntry {
 const QList<ToolWindowEntry>& toolWindowEntries();
 // The row of a window class; nullptr when there is none.
 const ToolWindowEntry* toolWindowEntry(const QString& windowClass);
+// The opening step of the Find, Replace and Size Shift windows (their rows' prepare).
+void prepareSearchWindow(frmMain& main, QWidget& window);
 
 }  // namespace quillmar

@@ -1,5 +1,7 @@
 #include "app/toolbar_table.h"
 
+#include "platform/key_locks.h"
+
 namespace quillmar {
 
 namespace {
@@ -19,10 +21,10 @@ const ToolbarButtonSpec kToolbarButtons[kToolbarButtonCount] = {
     {9, "貼り付け", "Paste", "mnuEditPaste", -1, kDoc},
     {10, "検索", "Find", "mnuSearchFind", -1, kDoc},
     {11, nullptr, nullptr, nullptr, -1, kToolbarSeparator | kDoc},
-    {12, "元に戻す", "Undo", "mnuEditUndo", -1, kDoc | kToolbarStartsDisabled},
-    {13, "やり直し", "Redo", "mnuEditRedo", -1, kDoc | kToolbarStartsDisabled},
+    {kUndoButtonPosition, "元に戻す", "Undo", "mnuEditUndo", -1, kDoc | kToolbarStartsDisabled},
+    {kRedoButtonPosition, "やり直し", "Redo", "mnuEditRedo", -1, kDoc | kToolbarStartsDisabled},
     {14, nullptr, nullptr, nullptr, -1, kToolbarSeparator | kDoc},
-    {15, "自動シーケンス番号挿入", "Auto N000 insert", "mnuToolsAutoNo", -1,
+    {kAutoNumberButtonPosition, "自動シーケンス番号挿入", "Auto N000 insert", "mnuToolsAutoNo", -1,
      kDoc | kToolbarShowsAutoNumber},
     {16, "シーケンス番号アレンジ", "Number arrreng", "mnuToolsNumberArrange", -1, kDoc},
     {17, "データの計算による変更", "Date cal.", "mnuToolsSizeShift", -1, kDoc},
@@ -46,9 +48,9 @@ const StatusPanelSpec kStatusPanels[kStatusPanelCount] = {
     {1, StatusPanelKind::Text, "Memo", "", nullptr, 0},
     // Points the user at the three key panels to its right.
     {2, StatusPanelKind::Text, nullptr, "ここをクリックしても切り替えが出来ます。―→", nullptr, 0},
-    {3, StatusPanelKind::InsertKey, "Insrt Key", "INS", "挿入／重ね書き", 45},
-    {4, StatusPanelKind::CapsLock, "Caps Lock", "CAPS", "大文字／小文字", 20},
-    {5, StatusPanelKind::NumLock, "Num Lock", "NUM", "テンキーON／OFF", 144},
+    {3, StatusPanelKind::InsertKey, "Insrt Key", "INS", "挿入／重ね書き", kVkInsert},
+    {4, StatusPanelKind::CapsLock, "Caps Lock", "CAPS", "大文字／小文字", kVkCapsLock},
+    {5, StatusPanelKind::NumLock, "Num Lock", "NUM", "テンキーON／OFF", kVkNumLock},
     {6, StatusPanelKind::Date, "Date", nullptr, "日付", 0},
     {7, StatusPanelKind::Time, "Time", nullptr, "時間", 0},
 };

@@ -29,6 +29,9 @@ struct ToolbarButtonSpec {
 };
 
 inline constexpr std::size_t kToolbarButtonCount = 31;
+// The buttons the main window sets by themselves.
+inline constexpr int kUndoButtonPosition = 12;
+inline constexpr int kRedoButtonPosition = 13;
 inline constexpr int kAutoNumberButtonPosition = 15;
 extern const ToolbarButtonSpec kToolbarButtons[kToolbarButtonCount];
 

@@ -11,7 +11,7 @@ namespace {
 // them longer each time; beyond this many pieces a step is boiled down to one.
 constexpr size_t kMaxPieces = 64;
 
-// A plain string standing in for the document, to rebuild a level's text.
+// A plain string standing in for the document, to apply a step to a copy of its text.
 class StringText : public UndoRing::Text {
 public:
     explicit StringText(QString text) : text_(std::move(text)) {}
@@ -26,7 +26,7 @@ private:
 
 }  // namespace
 
-void UndoRing::ResetUndoHistory(int slot) { slots_[slot] = Slot{}; }
+void UndoRing::ResetUndoHistory(int slot) { slots_.at(slot) = Slot{}; }
 
 UndoRing::Step UndoRing::inverted(const Step& step) {
     Step result;
@@ -66,7 +66,7 @@ UndoRing::Step UndoRing::compacted(Step step, const Text& text) {
 }
 
 void UndoRing::record(int slot, const std::vector<Change>& changes, qint64 caret, const Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.suspended)
         return;
     const qint64 length = text.length();
@@ -98,7 +98,7 @@ void UndoRing::record(int slot, const std::vector<Change>& changes, qint64 caret
 }
 
 void UndoRing::seed(int slot, const Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.length[0] != 0)
         return;
     const qint64 length = text.length();
@@ -123,7 +123,7 @@ void UndoRing::seed(int slot, const Text& text) {
 }
 
 std::optional<qint64> UndoRing::undo(int slot, Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.depth >= kLevels - 1)
         return std::nullopt;
     applyDown(s.steps[s.depth], text);
@@ -132,7 +132,7 @@ std::optional<qint64> UndoRing::undo(int slot, Text& text) {
 }
 
 std::optional<qint64> UndoRing::redo(int slot, Text& text) {
-    Slot& s = slots_[slot];
+    Slot& s = slots_.at(slot);
     if (s.depth <= 0)
         return std::nullopt;
     Step& step = s.steps[s.depth - 1];
@@ -143,23 +143,9 @@ std::optional<qint64> UndoRing::redo(int slot, Text& text) {
     return s.caret[s.depth];
 }
 
-QString UndoRing::levelText(int slot, int level, const Text& text) const {
-    const Slot& s = slots_[slot];
-    StringText copy(text.read(0, text.length()));
-    for (int at = s.depth; at < level; ++at) {
-        Step step = s.steps[at];
-        applyDown(step, copy);
-    }
-    for (int at = s.depth; at > level; --at) {
-        Step up = inverted(s.steps[at - 1]);
-        applyDown(up, copy);
-    }
-    return copy.text();
-}
-
 qint64 UndoRing::heldCharacters(int slot) const {
     qint64 held = 0;
-    for (const Step& step : slots_[slot].steps)
+    for (const Step& step : slots_.at(slot).steps)
         for (const Piece& piece : step)
             held += (piece.upper ? piece.upper->size() : 0) + (piece.lower ? piece.lower->size() : 0);
     return held;

@@ -7,6 +7,9 @@
 
 namespace quillmar {
 
+// Documents open at once, each in a slot of its own that keeps its undo history.
+inline constexpr int kDocumentSlots = 6;
+
 // Ten undo steps per document slot: eleven text states with their caret positions,
 // level 0 the newest. Undone states are not cut off by new changes; they stay in the
 // ring behind the new state.
@@ -18,7 +21,6 @@ namespace quillmar {
 // kept when it is removed; inserted text is only read back when an Undo takes it out.
 class UndoRing {
 public:
-    static constexpr int kSlots = 6;
     static constexpr int kLevels = 11;
 
     // The document's text as it stands, which the ring reads and edits.
@@ -38,6 +40,22 @@ public:
         qint64 insertedLength = 0;
     };
 
+    // A slot outside 0 to kDocumentSlots - 1 is a programming error (std::out_of_range).
+
+    // Keeps a slot from recording while it lives, as while the ring rewrites the text
+    // itself; the slot records again however the scope ends, an error included.
+    class Suspension {
+    public:
+        Suspension(UndoRing& ring, int slot) : ring_(ring), slot_(slot) { ring_.setSuspended(slot_, true); }
+        ~Suspension() { ring_.setSuspended(slot_, false); }
+        Suspension(const Suspension&) = delete;
+        Suspension& operator=(const Suspension&) = delete;
+
+    private:
+        UndoRing& ring_;
+        int slot_;
+    };
+
     // Empties a slot's ring when a document takes the slot.
     void ResetUndoHistory(int slot);
     // Records the changes (applied in order) that made `text` from the state the ring
@@ -53,15 +71,12 @@ public:
     // caret saved with that state, or nullopt when at the limit (nothing is touched).
     std::optional<qint64> undo(int slot, Text& text);
     std::optional<qint64> redo(int slot, Text& text);
-    bool canUndo(int slot) const { return slots_[slot].depth < kLevels - 1; }
-    bool canRedo(int slot) const { return slots_[slot].depth > 0; }
+    bool canUndo(int slot) const { return slots_.at(slot).depth < kLevels - 1; }
+    bool canRedo(int slot) const { return slots_.at(slot).depth > 0; }
 
-    int depth(int slot) const { return slots_[slot].depth; }
-    bool suspended(int slot) const { return slots_[slot].suspended; }
-    void setSuspended(int slot, bool on) { slots_[slot].suspended = on; }
-    bool levelEmpty(int slot, int level) const { return slots_[slot].length[level] == 0; }
-    // The text of a level, rebuilt from `text` (the state the ring stands at).
-    QString levelText(int slot, int level, const Text& text) const;
+    int depth(int slot) const { return slots_.at(slot).depth; }
+    bool suspended(int slot) const { return slots_.at(slot).suspended; }
+    void setSuspended(int slot, bool on) { slots_.at(slot).suspended = on; }
     // The characters the slot's edits hold, a measure of the ring's memory.
     qint64 heldCharacters(int slot) const;
 
@@ -88,7 +103,7 @@ private:
     static void applyDown(Step& step, Text& text);
     static Step compacted(Step step, const Text& text);
 
-    std::array<Slot, kSlots> slots_{};
+    std::array<Slot, kDocumentSlots> slots_{};
 };
 
 }  // namespace quillmar

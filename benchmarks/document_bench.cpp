@@ -131,7 +131,7 @@ void BM_ChangeColor(benchmark::State& state) {
     auto box = loadedBox(f.text);
     for (auto _ : state) {
         const qint64 caret = box->SelStart();
-        box->setColorOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
+        box->setColourOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
         box->setSelStart(caret);
     }
     setBytesCounter(state, f.bytes.size());
@@ -150,11 +150,11 @@ void BM_SelStartAtEnd(benchmark::State& state) {
 }
 
 // The restyle alone, the runs found beforehand.
-void BM_ColorRunsOnly(benchmark::State& state) {
+void BM_ColourRunsOnly(benchmark::State& state) {
     Fixture& f = fixture();
     auto box = loadedBox(f.text);
     const QList<std::pair<qint64, qint64>> runs = nonDigitRuns(f.text);
-    for (auto _ : state) box->setColorOfRuns(runs, QColor(0, 0, 255));
+    for (auto _ : state) box->setColourOfRuns(runs, QColor(0, 0, 255));
     state.counters["runs"] = double(runs.size());
 }
 
@@ -245,7 +245,7 @@ void BM_ScaleLoad(benchmark::State& state) {
 void BM_ScaleChangeColor(benchmark::State& state) {
     const Sized& s = sized(int(state.range(0)));
     auto box = loadedBox(s.text);
-    for (auto _ : state) box->setColorOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
+    for (auto _ : state) box->setColourOfRuns(nonDigitRuns(box->Text()), QColor(0, 0, 255));
     state.SetComplexityN(state.range(0));
 }
 
@@ -708,7 +708,7 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_LoadAndFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PaintAtEnd)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChangeColor)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_ColorRunsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ColourRunsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SelStartAtEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HitHighlightAtEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeAtStart)->Unit(benchmark::kMicrosecond);

@@ -14,6 +14,7 @@ enum ErrorNumber : int {
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
     kErrInternal = 51,        // a failure that carries no number of its own
+    kErrFileAccess = 75,      // a file that is there but cannot be read
     kErrPathNotFound = 76,
     kErrNoObject = 91,        // no document to write into
 };

@@ -12,6 +12,12 @@ ExternalProgram::~ExternalProgram() { close(); }
 
 namespace {
 
+// How long a program may take to start, and to end when asked to, before it is given up
+// on or killed; then how long its killing may take.
+constexpr int kStartTimeoutMs = 5000;
+constexpr int kTerminateTimeoutMs = 2000;
+constexpr int kKillTimeoutMs = 1000;
+
 bool isThere(const QString& program) {
     return program.contains(QLatin1Char('/')) ? QFileInfo::exists(program)
                                               : !QStandardPaths::findExecutable(program).isEmpty();
@@ -25,7 +31,7 @@ bool ExternalProgram::start(const QString& program, const QStringList& arguments
     process->setArguments(arguments);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
-    if (!process->waitForStarted(5000)) {
+    if (!process->waitForStarted(kStartTimeoutMs)) {
         if (error)
             *error = process->errorString();
         if (missing)
@@ -60,9 +66,9 @@ void ExternalProgram::close() {
         // Closed by us: its end is no exit of its own to report.
         process->disconnect(this);
         process->terminate();
-        if (!process->waitForFinished(2000)) {
+        if (!process->waitForFinished(kTerminateTimeoutMs)) {
             process->kill();
-            process->waitForFinished(1000);
+            process->waitForFinished(kKillTimeoutMs);
         }
     }
     processes_.clear();

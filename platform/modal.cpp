@@ -62,7 +62,7 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
     box.setText(text);
     box.setWindowTitle(title);
     keepTitleWhole(box);
-    switch (style & 0x70) {
+    switch (style & kIconMask) {
         case kCritical: box.setIcon(QMessageBox::Critical); break;
         case kQuestion: box.setIcon(QMessageBox::Question); break;
         case kExclamation: box.setIcon(QMessageBox::Warning); break;
@@ -73,7 +73,7 @@ int msgBox(QWidget* parent, const QString& text, int style, const QString& title
     QPushButton* cancel = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
-    switch (style & 0x0F) {
+    switch (style & kButtonsMask) {
         case kOkCancel:
             ok = box.addButton(QMessageBox::Ok);
             cancel = box.addButton(QMessageBox::Cancel);
@@ -134,11 +134,11 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, Q
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QColor> colorDialog(QWidget* parent, const QColor& initial) {
+std::optional<QColor> colourDialog(QWidget* parent, const QColor& initial) {
     if (gResponder) {
-        if (!gResponder->color)
+        if (!gResponder->colour)
             unanswered("colour dialog", initial.name());
-        return gResponder->color(initial);
+        return gResponder->colour(initial);
     }
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid())

@@ -22,6 +22,8 @@ namespace quillmar::modal {
 inline constexpr int kOkOnly = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4;
 inline constexpr int kNoIcon = 0, kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64;
 inline constexpr int kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
+// The bits of a style that choose its buttons, and those that choose its icon.
+inline constexpr int kButtonsMask = 0x0F, kIconMask = 0x70;
 
 struct MessageRequest {
     QString text;
@@ -50,7 +52,7 @@ struct Responder {
     std::function<std::optional<QString>(const FileRequest&)> file;  // nullopt: cancelled
     std::function<int(QDialog*)> dialog;  // fills and presses the dialog's buttons; returns its result
     std::function<std::optional<QFont>(const QFont&)> font;  // nullopt: cancelled
-    std::function<std::optional<QColor>(const QColor&)> color;  // nullopt: cancelled
+    std::function<std::optional<QColor>(const QColor&)> colour;  // nullopt: cancelled
     // Sees each step of a long task; false cancels it. Left empty, the task runs on.
     std::function<bool(const ProgressStep&)> progress;
 };
@@ -75,7 +77,7 @@ std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request, Q
 std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial);
 
 // A colour dialog preset to `initial`; nullopt when the user cancels.
-std::optional<QColor> colorDialog(QWidget* parent, const QColor& initial);
+std::optional<QColor> colourDialog(QWidget* parent, const QColor& initial);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int exec(QDialog* dialog);

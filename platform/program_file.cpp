@@ -60,15 +60,6 @@ std::optional<QByteArray> encodeCp932(QStringView text, const Cp932Forms& forms)
 
 }  // namespace
 
-QString encodingName(TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
-    case TextEncoding::Cp932: return QStringLiteral("CP932");
-    case TextEncoding::Latin1: return QStringLiteral("8-bit");
-    }
-    return QString();
-}
-
 bool cp932Available() {
     static const bool available = QStringDecoder(kCp932Name).isValid() && QStringEncoder(kCp932Name).isValid();
     return available;

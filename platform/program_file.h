@@ -19,9 +19,6 @@ enum class TextEncoding {
     Latin1,  // any other bytes: each byte is the character of the same number (U+0000..U+00FF)
 };
 
-// A short name for status texts and messages: "UTF-8", "CP932", "8-bit".
-QString encodingName(TextEncoding encoding);
-
 // Whether code page 932 can be used at all (Qt reaches it through ICU).
 bool cp932Available();
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <vector>
 
@@ -37,7 +38,7 @@ long eolModeOf(QByteArrayView bytes) {
 
 RichTextBox::RichTextBox(QWidget* parent) : QsciScintilla(parent) {
     font_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    textColor_ = palette().color(QPalette::Text);
+    textColour_ = palette().color(QPalette::Text);
 
     // No lexer: the program colours the text itself and nothing may restyle it.
     sci(SCI_SETLEXER, SCLEX_CONTAINER);
@@ -117,12 +118,6 @@ QString RichTextBox::fromEditorBytes(const char* data, qint64 length) const {
 
 // --- encoding -------------------------------------------------------------------------
 
-void RichTextBox::setEncodingValue(TextEncoding encoding) {
-    if (encoding_ == encoding) return;
-    encoding_ = encoding;
-    emit encodingChanged(encoding);
-}
-
 void RichTextBox::setEncoding(TextEncoding encoding) {
     if (encoding == TextEncoding::Latin1) {
         if (utf8Mode_) {
@@ -132,7 +127,7 @@ void RichTextBox::setEncoding(TextEncoding encoding) {
     } else if (!utf8Mode_) {
         switchMode(true);
     }
-    setEncodingValue(encoding);
+    encoding_ = encoding;
 }
 
 void RichTextBox::setUtf8(bool utf8) { setEncoding(utf8 ? TextEncoding::Utf8 : TextEncoding::Latin1); }
@@ -161,7 +156,8 @@ void RichTextBox::switchMode(bool utf8) {
     const qint64 caret = charFromByte(sci(SCI_GETCURRENTPOS));
     const long firstLine = sci(SCI_GETFIRSTVISIBLELINE);
 
-    rewriting_ = true;
+    // Selecting and scrolling below change no text: the flag may stay up until the end.
+    const QScopedValueRollback quiet(rewriting_, true);
     sci(SCI_CLEARALL);
     utf8Mode_ = utf8;
     sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
@@ -183,7 +179,6 @@ void RichTextBox::switchMode(bool utf8) {
         SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()), static_cast<void*>(styles.data()));
     }
     for (const auto& [start, end] : highlights) markHighlight(byteFromChar(start), byteFromChar(end));
-    rewriting_ = false;
 
     sci(SCI_SETSEL, static_cast<unsigned long>(byteFromChar(anchor)), byteFromChar(caret));
     sci(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
@@ -241,7 +236,7 @@ void RichTextBox::load(const ProgramFileRead& read) {
         sci(SCI_SETCODEPAGE, SC_CP_UTF8);
     }
     cp932Forms_ = Cp932Forms();
-    setEncodingValue(TextEncoding::Utf8);
+    encoding_ = TextEncoding::Utf8;
     replaceWholeBytes(read.bytes);
 }
 
@@ -270,7 +265,7 @@ void RichTextBox::load(const QString& text, TextEncoding encoding, const Cp932Fo
         utf8Mode_ = utf8;
         sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
     }
-    setEncodingValue(encoding);
+    encoding_ = encoding;
     replaceWholeText(text);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/position_map.h"
 #include "platform/program_file.h"
+#include "platform/typed_keys.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -46,8 +47,8 @@ struct TextChange {
     std::vector<Edit> edits;
 };
 
-// A typed character on its way into the text. A keyPress handler may replace the code or
-// set it to 0 to swallow the key.
+// A typed character on its way into the text (a TypedKey or a character code). A keyPress
+// handler may replace the code or set it to 0 to swallow the key.
 struct KeyPressArgs {
     int keyAscii = 0;
 };
@@ -118,19 +119,19 @@ public:
     // Colour and bold of the selection's first character (of the one before the caret
     // when nothing is selected).
     QColor SelColor() const;
-    void setSelColor(const QColor& color);
+    void setSelColor(const QColor& colour);
     bool SelBold() const;
     void setSelBold(bool bold);
     // Gives every character of the runs (start, length), in any order, the colour and
     // keeps its bold; one pass over the text however many runs there are.
-    void setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color);
-    QColor colorAt(qint64 position) const;
+    void setColourOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& colour);
+    QColor colourAt(qint64 position) const;
     bool boldAt(qint64 position) const;
     // A highlight: the selection in the colour and bold, until clearHighlights gives the
     // plain colour without bold back to every character that still shows a highlight,
     // wherever edits have moved it. Clearing costs what the highlights cover, never a
     // pass over the text.
-    void highlightSelection(const QColor& color);
+    void highlightSelection(const QColor& colour);
     void clearHighlights();
 
     bool Modified() const { return modified_; }
@@ -142,8 +143,8 @@ public:
     void setTextFont(const QFont& font);
     void setFontName(const QString& name);
     void setFontSize(int points);
-    QColor textColor() const { return textColor_; }
-    void setTextColor(const QColor& color);
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
 
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
@@ -166,12 +167,10 @@ public:
 signals:
     void contentChanged(const quillmar::TextChange& change);
     void modifiedChanged(bool modified);
-    void encodingChanged(quillmar::TextEncoding encoding);
-    // A key that types a character (code 32 and up), Backspace (8), Tab (9) or Enter (13),
-    // or a single character from an input method, before it reaches the text.
+    // A key that types a character (no control code), Backspace, Tab or Enter, or a single
+    // character from an input method, before it reaches the text.
     void keyPress(quillmar::KeyPressArgs& args);
     void gotFocus();
-    void lostFocus();
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
@@ -181,7 +180,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -217,7 +215,6 @@ private:
 
     void ensureRoomFor(QStringView incoming);
     void switchMode(bool utf8);
-    void setEncodingValue(TextEncoding encoding);
     void replaceWholeText(const QString& text);
     void replaceWholeBytes(const QByteArray& bytes);
     void replaceSelectionBytes(const QByteArray& bytes);
@@ -250,7 +247,7 @@ private:
     bool modified_ = false;
     MousePointer pointer_ = MousePointer::Default;
     QFont font_;
-    QColor textColor_;
+    QColor textColour_;
     static constexpr int kStrikeIndicator = 8;
     void markStrikeOut();
     // Marks, without drawing anything, where highlights were put; edits move it along.
@@ -294,6 +291,19 @@ private:
     ByteCounts deleteCounts_;
     mutable bool indexAllocated_ = false;
     bool composing_ = false;
+};
+
+// The wait pointer over a text box while it lives; the default one comes back however
+// the scope ends, an error included.
+class WaitPointer {
+public:
+    explicit WaitPointer(RichTextBox& box) : box_(box) { box_.setMousePointer(MousePointer::Hourglass); }
+    ~WaitPointer() { box_.setMousePointer(MousePointer::Default); }
+    WaitPointer(const WaitPointer&) = delete;
+    WaitPointer& operator=(const WaitPointer&) = delete;
+
+private:
+    RichTextBox& box_;
 };
 
 }  // namespace quillmar

@@ -20,24 +20,24 @@ int typedCode(const QKeyEvent* event) {
     const bool command = mods & (Qt::ControlModifier | Qt::MetaModifier);
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return command ? 0 : 13;
-    case Qt::Key_Backspace: return command ? 0 : 8;
-    case Qt::Key_Tab: return (command || (mods & (Qt::AltModifier | Qt::ShiftModifier))) ? 0 : 9;
+    case Qt::Key_Enter: return command ? 0 : kKeyEnter;
+    case Qt::Key_Backspace: return command ? 0 : kKeyBackspace;
+    case Qt::Key_Tab: return (command || (mods & (Qt::AltModifier | Qt::ShiftModifier))) ? 0 : kKeyTab;
     default: break;
     }
     const QString text = event->text();
     if (text.size() != 1) return 0;
     const char16_t code = text.at(0).unicode();
-    if (code < 32 || code == 127) return 0;
+    if (isControlCode(code)) return 0;
     if (command && !(mods & Qt::AltModifier)) return 0;
     return code;
 }
 
 std::unique_ptr<QKeyEvent> keyEventFor(int code) {
     switch (code) {
-    case 13: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    case 8: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    case 9: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    case kKeyEnter: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    case kKeyBackspace: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    case kKeyTab: return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     default: return std::make_unique<QKeyEvent>(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(char16_t(code))));
     }
 }
@@ -88,7 +88,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
     if (code != 0) {
         KeyPressArgs args{code};
         emit keyPress(args);
-        if (args.keyAscii <= 0 || args.keyAscii > 0xFFFF) {
+        if (!typesCharacter(args.keyAscii)) {
             event->accept();
             return;
         }
@@ -107,10 +107,10 @@ void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
     if (!composing_ && event->preeditString().isEmpty() && event->replacementLength() == 0 && commit.size() == 1) {
         const int code = commit.at(0).unicode();
-        if (code >= 32 && code != 127) {
+        if (!isControlCode(code)) {
             KeyPressArgs args{code};
             emit keyPress(args);
-            if (args.keyAscii <= 0 || args.keyAscii > 0xFFFF) {
+            if (!typesCharacter(args.keyAscii)) {
                 event->accept();
                 return;
             }
@@ -168,11 +168,6 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
 void RichTextBox::focusInEvent(QFocusEvent* event) {
     QsciScintilla::focusInEvent(event);
     emit gotFocus();
-}
-
-void RichTextBox::focusOutEvent(QFocusEvent* event) {
-    QsciScintilla::focusOutEvent(event);
-    emit lostFocus();
 }
 
 // The document window shows the program's Edit menu on a right click (mouseDown).

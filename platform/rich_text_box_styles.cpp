@@ -56,11 +56,11 @@ std::vector<char> RichTextBox::styleBytes(qint64 start, qint64 end) const {
 
 RichTextBox::StyleLook RichTextBox::lookOf(int style) const {
     if (style > 0 && style < 256 && styleInUse_[size_t(style)]) return looks_[size_t(style)];
-    return {textColor_.rgb(), font_.bold()};
+    return {textColour_.rgb(), font_.bold()};
 }
 
 int RichTextBox::styleFor(QRgb rgb, bool bold) {
-    if (lookKey(rgb, bold) == lookKey(textColor_.rgb(), font_.bold())) return 0;
+    if (lookKey(rgb, bold) == lookKey(textColour_.rgb(), font_.bold())) return 0;
     const quint64 key = lookKey(rgb, bold);
     if (const auto found = styleByLook_.constFind(key); found != styleByLook_.constEnd()) return found.value();
     for (int style = 1; style < 256; ++style) {
@@ -104,7 +104,7 @@ void RichTextBox::applyBaseStyle() {
     sci(SCI_STYLESETBOLD, STYLE_DEFAULT, font_.bold() ? 1 : 0);
     sci(SCI_STYLESETITALIC, STYLE_DEFAULT, font_.italic() ? 1 : 0);
     sci(SCI_STYLESETUNDERLINE, STYLE_DEFAULT, font_.underline() ? 1 : 0);
-    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), textColor_);
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), textColour_);
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), palette().color(QPalette::Base));
     sci(SCI_STYLECLEARALL);
     for (int style = 1; style < 256; ++style) {
@@ -112,7 +112,7 @@ void RichTextBox::applyBaseStyle() {
     }
     sci(SCI_INDICSETSTYLE, kHighlightIndicator, INDIC_HIDDEN);
     sci(SCI_INDICSETSTYLE, kStrikeIndicator, INDIC_STRIKE);
-    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), textColor_);
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kStrikeIndicator), textColour_);
     markStrikeOut();
 }
 
@@ -138,8 +138,8 @@ void RichTextBox::setFontSize(int points) {
     applyBaseStyle();
 }
 
-void RichTextBox::setTextColor(const QColor& color) {
-    textColor_ = color.isValid() ? color : palette().color(QPalette::Text);
+void RichTextBox::setTextColour(const QColor& colour) {
+    textColour_ = colour.isValid() ? colour : palette().color(QPalette::Text);
     applyBaseStyle();
 }
 
@@ -212,9 +212,9 @@ void RichTextBox::restyleRange(qint64 start, qint64 end, std::optional<QRgb> rgb
         });
 }
 
-void RichTextBox::setSelColor(const QColor& color) {
+void RichTextBox::setSelColor(const QColor& colour) {
     const auto [start, end] = selectionBytes();
-    restyleRange(start, end, color.isValid() ? color.rgb() : textColor_.rgb(), std::nullopt);
+    restyleRange(start, end, colour.isValid() ? colour.rgb() : textColour_.rgb(), std::nullopt);
 }
 
 void RichTextBox::setSelBold(bool bold) {
@@ -222,7 +222,7 @@ void RichTextBox::setSelBold(bool bold) {
     restyleRange(start, end, std::nullopt, bold);
 }
 
-void RichTextBox::setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& color) {
+void RichTextBox::setColourOfRuns(const QList<std::pair<qint64, qint64>>& runs, const QColor& colour) {
     // Runs in order and apart, as a scan of the text gives them, are used as they are;
     // any others are sorted and joined first.
     bool ordered = true;
@@ -289,7 +289,7 @@ void RichTextBox::setColorOfRuns(const QList<std::pair<qint64, qint64>>& runs, c
         }
         return false;
     };
-    const QRgb rgb = color.isValid() ? color.rgb() : textColor_.rgb();
+    const QRgb rgb = colour.isValid() ? colour.rgb() : textColour_.rgb();
     restyle(nextRun, [&](int old) { return styleFor(rgb, lookOf(old).bold); });
 }
 
@@ -311,10 +311,10 @@ std::vector<std::pair<qint64, qint64>> RichTextBox::highlightRuns() const {
     return runs;
 }
 
-void RichTextBox::highlightSelection(const QColor& color) {
+void RichTextBox::highlightSelection(const QColor& colour) {
     const auto [start, end] = selectionBytes();
     if (end <= start) return;
-    restyleRange(start, end, color.isValid() ? color.rgb() : textColor_.rgb(), true);
+    restyleRange(start, end, colour.isValid() ? colour.rgb() : textColour_.rgb(), true);
     highlightStyle_[size_t(sci(SCI_GETSTYLEAT, static_cast<unsigned long>(start)) & 0xFF)] = true;
     markHighlight(start, end);
 }
@@ -325,7 +325,7 @@ void RichTextBox::clearHighlights() {
     sci(SCI_SETINDICATORCURRENT, kHighlightIndicator);
     sci(SCI_INDICATORCLEARRANGE, 0, byteLength());
     size_t next = 0;
-    const int plain = styleFor(textColor_.rgb(), false);
+    const int plain = styleFor(textColour_.rgb(), false);
     restyle(
         [&](std::pair<qint64, qint64>& run) {
             if (next == runs.size()) return false;
@@ -349,7 +349,7 @@ bool RichTextBox::SelBold() const {
     return lookOf(int(sci(SCI_GETSTYLEAT, static_cast<unsigned long>(at)) & 0xFF)).bold;
 }
 
-QColor RichTextBox::colorAt(qint64 position) const {
+QColor RichTextBox::colourAt(qint64 position) const {
     const qint64 at = byteFromChar(position);
     if (at >= byteLength()) return QColor::fromRgb(lookOf(0).rgb);
     return QColor::fromRgb(lookOf(int(sci(SCI_GETSTYLEAT, static_cast<unsigned long>(at)) & 0xFF)).rgb);

@@ -29,7 +29,7 @@ void resetHighlight(RichTextBox* box) {
     if (!box || box->SelLength() == 0)
         return;
     // The plain text colour of the box stands for the system colour of window frames.
-    box->setSelColor(box->textColor());
+    box->setSelColor(box->textColour());
     box->setSelBold(false);
 }
 

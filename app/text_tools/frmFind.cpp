@@ -12,7 +12,8 @@
 
 namespace quillmar {
 
-frmFind::frmFind(frmMain& main) : SearchWindow(main, QStringLiteral(" Find")) {
+frmFind::frmFind(DocumentState& docs, ActiveText activeText, QWidget* parent)
+    : SearchWindow(docs, std::move(activeText), parent, QStringLiteral(" Find")) {
     Label1 = new QLabel(QStringLiteral("Find   :"), this);
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));

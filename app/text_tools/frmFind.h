@@ -14,7 +14,7 @@ class frmFind : public SearchWindow {
     Q_OBJECT
 
 public:
-    explicit frmFind(frmMain& main);
+    frmFind(DocumentState& docs, ActiveText activeText, QWidget* parent);
 
     void setFindBox(const QString& text) override;
     void txtFind_Change();

@@ -173,12 +173,11 @@ void frmNumberArrange::Command1_Click() {
     RichTextBox* box = target->txtText;
     const qint64 caret = options.fromTop ? 0 : box->SelStart();
     close();
-    box->setMousePointer(MousePointer::Hourglass);
+    const WaitPointer busy(*box);
     const RenumberResult result = renumber(box->Text(), options, caret);
     box->setText(result.text);
     box->setSelStart(result.caret);
     docs_.gSearchPos = result.searchPos;
-    box->setMousePointer(MousePointer::Default);
 }
 
 }  // namespace quillmar

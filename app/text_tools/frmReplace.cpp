@@ -14,7 +14,8 @@
 
 namespace quillmar {
 
-frmReplace::frmReplace(frmMain& main) : SearchWindow(main, QStringLiteral(" Replace")) {
+frmReplace::frmReplace(DocumentState& docs, ActiveText activeText, QWidget* parent)
+    : SearchWindow(docs, std::move(activeText), parent, QStringLiteral(" Replace")) {
     Label1 = new QLabel(QStringLiteral("Find"), this);
     Label2 = new QLabel(QStringLiteral("Replace"), this);
     txtFind = new QLineEdit(this);

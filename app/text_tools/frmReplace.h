@@ -14,7 +14,7 @@ class frmReplace : public SearchWindow {
     Q_OBJECT
 
 public:
-    explicit frmReplace(frmMain& main);
+    frmReplace(DocumentState& docs, ActiveText activeText, QWidget* parent);
 
     void setFindBox(const QString& text) override;
     void txtFind_Change();

@@ -15,7 +15,8 @@
 
 namespace quillmar {
 
-frmSizeShift::frmSizeShift(frmMain& main) : SearchWindow(main, QStringLiteral("Size Shift")) {
+frmSizeShift::frmSizeShift(DocumentState& docs, ActiveText activeText, QWidget* parent)
+    : SearchWindow(docs, std::move(activeText), parent, QStringLiteral("Size Shift")) {
     Label1 = new QLabel(QStringLiteral("Find Character"), this);
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));

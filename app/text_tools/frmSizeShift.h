@@ -17,7 +17,7 @@ class frmSizeShift : public SearchWindow {
     Q_OBJECT
 
 public:
-    explicit frmSizeShift(frmMain& main);
+    frmSizeShift(DocumentState& docs, ActiveText activeText, QWidget* parent);
 
     void setFindBox(const QString& text) override;
     void txtFind_Change();

@@ -75,6 +75,36 @@ qint64 blanksFrom(qint64 at, const QString& text) {
     return k;
 }
 
+// Appends the line text[lineStart, lineEnd), which takes a number, with its new N word:
+// `number` in place of the N word it has, if any, or before its text; a label (N and a
+// capital) is kept as it stands. The blanks after the old word give way to the spacing.
+// Returns where the word ends in `out`.
+qint64 renumberLine(const QString& text, qint64 lineStart, qint64 lineEnd, const QString& number, int spacing,
+                    QString& out) {
+    const qint64 n = text.size();
+    QStringView word = number;
+    qint64 rest = lineStart;
+    if (text[lineStart] == u'N') {
+        const QChar c1 = lineStart + 1 < n ? text[lineStart + 1] : QChar(u'\n');
+        rest = lineStart + 1;
+        if (isCapital(c1)) {
+            while (rest < n && text[rest] != u' ' && text[rest] != u'\t' && text[rest] != u'\r' && text[rest] != u'\n')
+                ++rest;
+            word = QStringView(text).sliced(lineStart, rest - lineStart);
+        } else if (c1 != u'\r' && c1 != u'\n') {
+            ++rest;
+            while (rest < n && isDigit(text[rest]))
+                ++rest;
+        }
+    }
+    rest += blanksFrom(rest, text);
+    out.append(word);
+    const qint64 wordEnd = out.size();
+    out.append(spacingBefore(rest, text, spacing));
+    out.append(QStringView(text).sliced(rest, lineEnd - rest));
+    return wordEnd;
+}
+
 }  // namespace
 
 RenumberResult renumber(const QString& text, const RenumberOptions& options, qint64 caret) {
@@ -89,6 +119,8 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
     qint64 counter = options.start;
     qint64 lineStart = 0;
     qint64 searchPos = 0;
+    // Only a run that stops at the end or restarts its count there looks for the end.
+    const bool checksEnd = options.stopAtEnd || !options.continuous;
 
     if (!options.fromTop) {
         // The caret's own line is not renumbered; what follows the caret on it may end the
@@ -98,7 +130,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         if (lineFeed < 0)
             return {text, n, caret};
         out.append(QStringView(text).first(lineFeed + 1));
-        if (!(options.continuous && !options.stopAtEnd) && holdsEndWord(out, caret, lineFeed, -1)) {
+        if (checksEnd && holdsEndWord(out, caret, lineFeed, -1)) {
             if (options.stopAtEnd) {
                 out.append(QStringView(text).sliced(lineFeed + 1));
                 return {out, out.size(), caret};
@@ -117,33 +149,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         if (isLeftAlone(lineStart, text)) {
             out.append(QStringView(text).sliced(lineStart, lineEnd - lineStart));
         } else {
-            QStringView word;
-            const QString number = numberWord(counter, digits);
-            qint64 rest = lineStart;
-            if (text[lineStart] != u'N') {
-                word = number;
-            } else {
-                const QChar c1 = lineStart + 1 < n ? text[lineStart + 1] : QChar(u'\n');
-                rest = lineStart + 1;
-                if (isCapital(c1)) {
-                    while (rest < n && text[rest] != u' ' && text[rest] != u'\t' && text[rest] != u'\r' &&
-                           text[rest] != u'\n')
-                        ++rest;
-                    word = QStringView(text).sliced(lineStart, rest - lineStart);
-                } else {
-                    if (c1 != u'\r' && c1 != u'\n') {
-                        ++rest;
-                        while (rest < n && isDigit(text[rest]))
-                            ++rest;
-                    }
-                    word = number;
-                }
-            }
-            rest += blanksFrom(rest, text);
-            out.append(word);
-            wordEnd = out.size();
-            out.append(spacingBefore(rest, text, options.spacing));
-            out.append(QStringView(text).sliced(rest, lineEnd - rest));
+            wordEnd = renumberLine(text, lineStart, lineEnd, numberWord(counter, digits), options.spacing, out);
             counter += options.add;
             if (counter > largest)
                 counter = options.add;
@@ -151,8 +157,7 @@ RenumberResult renumber(const QString& text, const RenumberOptions& options, qin
         if (lineFeed < 0)
             break;
         out.append(u'\n');
-        const bool checks = options.stopAtEnd || !options.continuous;
-        if (checks && holdsEndWord(out, outLineStart + 1, out.size() - 1, wordEnd)) {
+        if (checksEnd && holdsEndWord(out, outLineStart + 1, out.size() - 1, wordEnd)) {
             if (options.stopAtEnd) {
                 out.append(QStringView(text).sliced(lineFeed + 1));
                 break;

@@ -5,22 +5,23 @@
 #include <QKeyEvent>
 
 #include "app/document_state.h"
-#include "app/frmMain.h"
 #include "platform/modal.h"
 
 namespace quillmar {
 
-SearchWindow::SearchWindow(frmMain& main, const QString& caption)
-    : QDialog(&main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), main_(main) {
+SearchWindow::SearchWindow(DocumentState& docs, ActiveText activeText, QWidget* parent, const QString& caption)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      docs_(docs),
+      activeText_(std::move(activeText)) {
     setWindowTitle(caption);
     setModal(false);
 }
 
-DocumentState& SearchWindow::docs() { return main_.documents(); }
+DocumentState& SearchWindow::docs() { return docs_; }
 
-SearchState& SearchWindow::search() { return main_.documents().search; }
+SearchState& SearchWindow::search() { return docs_.search; }
 
-RichTextBox* SearchWindow::activeBox() const { return main_.activeText(); }
+RichTextBox* SearchWindow::activeBox() const { return activeText_(); }
 
 void SearchWindow::tell(const QString& text, const QString& title, int style) {
     modal::msgBox(this, text, modal::kOkOnly | style, title);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <initializer_list>
 
 class QKeyEvent;
@@ -10,15 +11,14 @@ class QCheckBox;
 namespace quillmar {
 
 class RichTextBox;
-class frmMain;
 class SearchState;
 struct DocumentState;
 
+// The text control of the active document, or nullptr when none is open.
+using ActiveText = std::function<RichTextBox*()>;
+
 // What the Find, Replace and Size Shift windows have in common: modeless, working on
 // whichever document is active at each press, telling the user through the message seam.
-// The opening step of the Find, Replace and Size Shift windows (their table rows' prepare).
-void prepareSearchWindow(frmMain& main, QWidget& window);
-
 class SearchWindow : public QDialog {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ public:
     virtual void setFindBox(const QString& text) = 0;
 
 protected:
-    SearchWindow(frmMain& main, const QString& caption);
+    SearchWindow(DocumentState& docs, ActiveText activeText, QWidget* parent, const QString& caption);
 
     DocumentState& docs();
     SearchState& search();
@@ -48,7 +48,9 @@ protected:
     // Escape does not hide the window: it is unloaded by its Cancel button only.
     void keyPressEvent(QKeyEvent* event) override;
 
-    frmMain& main_;
+private:
+    DocumentState& docs_;
+    ActiveText activeText_;
 };
 
 }  // namespace quillmar

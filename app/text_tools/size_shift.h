@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <exception>
 #include <optional>
 
 #include "app/text_tools/find_replace.h"
@@ -9,10 +10,11 @@
 namespace quillmar {
 
 // Why size shift will not run; the user is told and nothing else happens.
-class SizeShiftRefused {
+class SizeShiftRefused : public std::exception {
 public:
     enum class Reason { NoNumber, DivisionByZero, OutOfRange };
     explicit SizeShiftRefused(Reason reason) : reason_(reason) {}
+    const char* what() const noexcept override { return "size shift refused"; }
     Reason reason() const { return reason_; }
     // The text of the message box that names the fault.
     QString message() const;

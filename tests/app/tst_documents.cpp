@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -111,6 +112,7 @@ private slots:
         f.answers.answerFile(std::nullopt);
         QVERIFY(!f.active()->subWindow()->close());
         QCOMPARE(f.answers.messages[0].text, QStringLiteral("[Untitle 1] is changed.\r\n save?"));
+        QCOMPARE(f.answers.messages[0].title, f.w().windowTitle());
         // Close from the menu asks twice when answered No.
         for (int answer : {modal::kNo, modal::kCancel, modal::kNo, modal::kNo})
             f.answers.answerMessage(answer);
@@ -125,6 +127,40 @@ private slots:
             (f.w().*command)();  // without a document: nothing
         f.w().mnuFileNew_Click();  // untitled numbers are not reused; the freed slot is
         QVERIFY(f.active()->caption() == "Untitle 2" && f.active()->DocIndex == 0);
+    }
+
+    // Without a main window a document still records, asks and gives its slot back; a
+    // save it asks for that nobody makes keeps it open.
+    void aDocumentStandsAloneAndOnlyAsksForItsSave() {
+        test::ScriptedResponder answers;
+        DocumentState docs;
+        SharedState state;
+        docs.gDocSlotUsed[2] = true;
+        QPointer<frmDocument> doc = new frmDocument(docs, state, 2);
+        QSignalSpy changed(doc, &frmDocument::changed), save(doc, &frmDocument::saveRequested);
+        doc->txtText->setSelText("G00");
+        QVERIFY(changed.count() == 1 && docs.undo.canUndo(2) && doc->txtText->Modified());
+        answers.answerMessage(modal::kYes);
+        QVERIFY(!doc->close() && save.count() == 1);
+        answers.answerMessage(modal::kNo);
+        QVERIFY(doc->close() && !docs.gDocSlotUsed[2]);
+        QTRY_VERIFY(doc.isNull());
+    }
+
+    // What a document leaves to the main window: the others are arranged again once one
+    // has closed, and a right click shows the Edit menu.
+    void aClosedDocumentLeavesTheOthersArrangedAndARightClickShowsTheEditMenu() {
+        Fixture f;
+        frmDocument* first = f.newWindow();
+        frmDocument* second = f.newWindow();
+        QVERIFY(second->subWindow()->width() < f.w().mdiArea()->viewport()->width());
+        first->subWindow()->close();
+        second->txtText->setFocus();
+        QTRY_COMPARE(second->subWindow()->width(), f.w().mdiArea()->viewport()->width());
+        QMenu* edit = f.w().menus().menu("mnuEdit");
+        QTest::mouseClick(second->txtText->viewport(), Qt::RightButton);
+        QTRY_VERIFY(edit->isVisible());
+        edit->close();
     }
 
     void exitAsksEveryDocumentBeforeClosingAnyAndSavesEachToItsFile() {
@@ -180,9 +216,10 @@ private slots:
     void editAndFontCommandsWorkOnTheActiveDocument() {
         Fixture f;
         RichTextBox* t = f.newDocument("O1234 G00 X1.");
+        QVERIFY(f.item("mnuEditUndo")->isEnabled() && f.w().toolbarButton(12)->isEnabled());
         t->setSelStart(3);
         f.w().mnuColor_Click();  // every non-digit blue, the caret kept
-        QCOMPARE(t->colorAt(6), QColor(0, 0, 255));
+        QCOMPARE(t->colourAt(6), QColor(0, 0, 255));
         t->select(10, 3);
         f.w().mnuEditCut_Click();
         t->setSelStart(0);
@@ -196,10 +233,10 @@ private slots:
         QCOMPARE(t->Text(), QStringLiteral("N000 G01 X\r\n"));
         QFont chosen("IPAMincho");
         chosen.setPointSizeF(10.5);
-        f.answers.fontAnswers.push_back(chosen), f.answers.colorAnswers.push_back(QColor(Qt::red));
+        f.answers.fontAnswers.push_back(chosen), f.answers.colourAnswers.push_back(QColor(Qt::red));
         f.w().mnuFileFont_Click();
         QCOMPARE(f.state.gTextFontSize, 10L);
-        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColor() == Qt::red);
+        QVERIFY(t->textFont().family() == "IPAMincho" && t->textColour() == Qt::red);
     }
 
     void aCharacterTheCodePageLacksIsSavedOnlyWhenTheUserSaysSo() {

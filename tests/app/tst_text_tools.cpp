@@ -68,9 +68,9 @@ private slots:
         QVERIFY(!find->NextFind->isEnabled());
         find->txtFind->setText("G01");
         QCOMPARE(f.press(find->NextFind), QString());
-        QVERIFY(t->colorAt(1) == kRed && t->boldAt(1));
+        QVERIFY(t->colourAt(1) == kRed && t->boldAt(1));
         f.press(find->NextFind);
-        QVERIFY(t->colorAt(1) != kRed && !find->Check1->isChecked());  // the previous hit is plain again
+        QVERIFY(t->colourAt(1) != kRed && !find->Check1->isChecked());  // the previous hit is plain again
         QCOMPARE(f.press(find->NextFind), QStringLiteral("2 回 見つかりました。"));
         QVERIFY(f.answers.messages.back().title == "検索" && find->Check1->isChecked());
         f.press(find->NextFind);
@@ -83,7 +83,7 @@ private slots:
         f.press(find->NextFind);
         find->Cancel->click();
         QCOMPARE(selection(t), Sel(12, 2));
-        QVERIFY(t->colorAt(12) != kRed && !t->boldAt(12));
+        QVERIFY(t->colourAt(12) != kRed && !t->boldAt(12));
     }
 
     void findNextUsesTheBoxChangedLastAndTicksAFindWindowItLoadsHidden() {
@@ -202,7 +202,7 @@ private slots:
         f.press(r->Change);
         QCOMPARE(t->Text(), QStringLiteral("G1 G01 G01 G01"));
         QCOMPARE(selection(t), Sel(7, 3));
-        QVERIFY(t->colorAt(3) != kRed && !t->boldAt(3));  // the hit left behind is plain again
+        QVERIFY(t->colourAt(3) != kRed && !t->boldAt(3));  // the hit left behind is plain again
         // An edit forgets the hit, even when the same range is selected again.
         t->setSelStart(t->textLength());
         t->setSelText(" ");
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(f.press(s->Change), QStringLiteral("3 回 データを変更しました."));
         f.press(s->Change);  // Cancel keeps the highlight of the last hit
         s->Cancel->click();
-        QCOMPARE(t->colorAt(4), kRed);
+        QCOMPARE(t->colourAt(4), kRed);
         // All change leaves the search at the second character of the last address.
         s = f.shift("X", "+1");
         t->setText(QStringLiteral("X1 XA"));
@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(t->Text(), QStringLiteral("X11 X20"));
         t->setSelStart(0);
         f.press(s->Change);
-        QVERIFY(t->colorAt(4) != kRed && !t->boldAt(4));
+        QVERIFY(t->colourAt(4) != kRed && !t->boldAt(4));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <array>
+#include <stdexcept>
 
 #include "app/undo_ring.h"
 
@@ -39,7 +40,8 @@ struct Document {
     }
     // Steps, "|" between them: "tTEXT" makes TEXT the text as one change, "TN" types N
     // changes x, xx, ..., "uN"/"rN" undo/redo N times (once without N), "sTEXT" a change
-    // while the slot is suspended, "f" the focus, "x" the slot taken by a new document.
+    // while the slot is suspended, "!TEXT" the same failing before its suspension ends,
+    // "f" the focus, "x" the slot taken by a new document.
     void run(const QString& script) {
         for (const QString& step : script.split(u'|')) {
             const QString arg = step.mid(1);
@@ -49,7 +51,15 @@ struct Document {
             case 'T': for (int i = 1; i <= n; ++i) change(QString(i, u'x')); break;
             case 'u': for (int i = 0; i < n; ++i) restore(ring.undo(slot, view)); break;
             case 'r': for (int i = 0; i < n; ++i) restore(ring.redo(slot, view)); break;
-            case 's': ring.setSuspended(slot, true), change(arg), ring.setSuspended(slot, false); break;
+            case 's': { const UndoRing::Suspension quiet(ring, slot); change(arg); } break;
+            case '!':
+                try {
+                    const UndoRing::Suspension quiet(ring, slot);
+                    change(arg);
+                    throw std::runtime_error("failed");
+                } catch (const std::runtime_error&) {
+                }
+                break;
             case 'f': ring.seed(slot, view); break;
             case 'x': ring.ResetUndoHistory(slot), text.clear(), caret = 0; break;
             }
@@ -66,13 +76,14 @@ TEST(UndoRing, Behaviour) {
     } rows[] = {
         {"T12|u11", "xx", 10, 2},  // the oldest drops out; no eleventh undo
         {"ta|sb|u", "", 1, -1},  // changes while suspended are not recorded
+        {"ta|!b|tc|u", "b", 1, -1},  // a failure leaves the slot recording
         {"x|sseed|f|tseedX|u", "seed", 1, -1},  // focus seeds an empty first level
         {"ta|tb|x|tc|u", "", 1, -1},  // a new document starts a new history
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
         UndoRing ring;
-        for (int s = 0; s < UndoRing::kSlots; ++s) ring.ResetUndoHistory(s);
+        for (int s = 0; s < kDocumentSlots; ++s) ring.ResetUndoHistory(s);
         Document doc{ring, 2, {}}, other{ring, 3, {}};
         other.run("tother");
         doc.run(QString::fromUtf8(row.script));
@@ -125,6 +136,12 @@ TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
         }
     }
     EXPECT_LT(ring.heldCharacters(0), 2000);
+}
+
+TEST(UndoRing, ASlotNoDocumentCanHoldIsAProgrammingError) {
+    UndoRing ring;
+    for (int slot : {-1, kDocumentSlots})
+        EXPECT_THROW(ring.depth(slot), std::out_of_range);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ TEST(AppendAtDocumentEnd, AddsAfterTheLastCharacterAsOneChangeKeepingWhatIsThere
     EXPECT_EQ(doc.last.position, 15);
     EXPECT_EQ(doc.last.removedLength, 0);
     EXPECT_EQ(doc.last.insertedLength, 9);
-    EXPECT_TRUE(doc.box.colorAt(6) == QColor(255, 0, 0) && doc.box.boldAt(6));
-    EXPECT_TRUE(doc.box.colorAt(18) != QColor(255, 0, 0) && !doc.box.boldAt(18));
+    EXPECT_TRUE(doc.box.colourAt(6) == QColor(255, 0, 0) && doc.box.boldAt(6));
+    EXPECT_TRUE(doc.box.colourAt(18) != QColor(255, 0, 0) && !doc.box.boldAt(18));
 }
 
 }  // namespace

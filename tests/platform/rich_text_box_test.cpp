@@ -225,7 +225,7 @@ TEST(RichTextBox, ColouringRunsCountsCharacters) {
     const QColor blue(0, 0, 255);
     RichTextBox box;
     box.load(QString::fromLatin1("\xe9X1\r\n\xb0" "2"), TextEncoding::Latin1);
-    box.setColorOfRuns({{5, 2}, {0, 3}, {1, 1}}, blue);
+    box.setColourOfRuns({{5, 2}, {0, 3}, {1, 1}}, blue);
     box.select(1, 1);
     box.setSelBold(true);
     box.select(4, 1);
@@ -234,19 +234,19 @@ TEST(RichTextBox, ColouringRunsCountsCharacters) {
     box.setSelText(QString::fromUtf8("😀"));
     box.resize(300, 200);
     (void)box.grab();
-    EXPECT_TRUE(box.colorAt(6) == QColor(Qt::red) && box.boldAt(6));
+    EXPECT_TRUE(box.colourAt(6) == QColor(Qt::red) && box.boldAt(6));
     box.clearHighlights();
-    const QColor plain = box.textColor();
+    const QColor plain = box.textColour();
     const std::vector<QColor> expected = {plain, plain, blue, blue, blue, plain, plain, blue, blue};
-    for (qint64 i = 2; i < qint64(expected.size()); ++i) EXPECT_EQ(box.colorAt(i), expected[size_t(i)]) << i;
+    for (qint64 i = 2; i < qint64(expected.size()); ++i) EXPECT_EQ(box.colourAt(i), expected[size_t(i)]) << i;
     EXPECT_EQ(std::vector<bool>({box.boldAt(2), box.boldAt(3), box.boldAt(4)}), std::vector<bool>({false, true, false}));
     box.select(3, 4);
     box.setSelColor(Qt::red);
     EXPECT_EQ(box.SelColor(), QColor(Qt::red));
-    EXPECT_EQ(box.colorAt(2), blue);
-    EXPECT_EQ(box.colorAt(7), blue);
+    EXPECT_EQ(box.colourAt(2), blue);
+    EXPECT_EQ(box.colourAt(7), blue);
     box.setText(u"O1"_s);
-    EXPECT_EQ(box.colorAt(0), plain);
+    EXPECT_EQ(box.colourAt(0), plain);
 }
 
 TEST(RichTextBox, FontAndHourglass) {

@@ -39,7 +39,7 @@ ScriptedResponder::ScriptedResponder() {
         return dialogHandler(dialog);
     };
     responder_.font = [this](const QFont& initial) { return next(fontAnswers, "font dialog", initial.family()); };
-    responder_.color = [this](const QColor& initial) { return next(colorAnswers, "colour dialog", initial.name()); };
+    responder_.colour = [this](const QColor& initial) { return next(colourAnswers, "colour dialog", initial.name()); };
     responder_.progress = [this](const modal::ProgressStep& step) { return !progressHandler || progressHandler(step); };
     modal::setResponder(&responder_);
 }

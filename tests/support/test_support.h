@@ -27,7 +27,7 @@ public:
     std::vector<modal::FileRequest> fileRequests;
     std::function<int(QDialog*)> dialogHandler;
     std::deque<std::optional<QFont>> fontAnswers;
-    std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<QColor>> colourAnswers;
     std::function<bool(const modal::ProgressStep&)> progressHandler;  // none: tasks run on
 
 private:
