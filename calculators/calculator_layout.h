@@ -1,5 +1,8 @@
 #pragma once
 
+// What the calculator windows are built from: their layout, their result boxes, the
+// captions that follow the plane and their insert buttons.
+
 #include <QList>
 #include <QMargins>
 #include <QString>
