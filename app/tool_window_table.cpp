@@ -25,38 +25,34 @@ QWidget* newSearchWindow(frmMain& main) {
     return new Window(main.documents(), [&main] { return main.activeText(); }, &main);
 }
 
+// A calculator inserts into the document that was active when it was opened.
+template <class Window>
+QWidget* newCalculator(frmMain& main) {
+    return new Window(main.targetInsert(), &main);
+}
+
 }  // namespace
 
 const QList<ToolWindowEntry>& toolWindowEntries() {
     static const QList<ToolWindowEntry> entries = {
-        {"LineCircleLine", "frmLineRLine", true,
-         [](frmMain& main) -> QWidget* { return new frmLineRLine(main.targetInsert(), &main); }},
+        {"LineCircleLine", "frmLineRLine", true, newCalculator<frmLineRLine>},
         {"mnuToolsNumberArrange", "frmNumberArrange", true,
          [](frmMain& main) -> QWidget* { return new frmNumberArrange(main.documents(), &main); },
          mnuToolsNumberArrange_Click},
         {"mnuSearchFind", "frmFind", false, newSearchWindow<frmFind>, {}, prepareSearchWindow},
         {"mnuSearchReplace", "frmReplace", false, newSearchWindow<frmReplace>, {}, prepareSearchWindow},
         {"mnuToolsSizeShift", "frmSizeShift", false, newSearchWindow<frmSizeShift>, {}, prepareSearchWindow},
-        {"LineCycle", "frmLineR", true,
-         [](frmMain& main) -> QWidget* { return new frmLineR(main.targetInsert(), &main); }},
-        {"LineCirclePoint", "frmLineRPoint", true,
-         [](frmMain& main) -> QWidget* { return new frmLineRPoint(main.targetInsert(), &main); }},
-        {"CirclePoint", "frmCirclePoint", true,
-         [](frmMain& main) -> QWidget* { return new frmCirclePoint(main.targetInsert(), &main); }},
-        {"CircleCircle", "frmCircleCircle", true,
-         [](frmMain& main) -> QWidget* { return new frmCircleCircle(main.targetInsert(), &main); }},
-        {"Line2Circle2", "frmLine2Circle2", true,
-         [](frmMain& main) -> QWidget* { return new frmLine2Circle2(main.targetInsert(), &main); }},
-        {"AngleNoseR", "frmNoseRAngle", true,
-         [](frmMain& main) -> QWidget* { return new frmNoseRAngle(main.targetInsert(), &main); }},
-        {"LineAngle", "frmLineAngle", true,
-         [](frmMain& main) -> QWidget* { return new frmLineAngle(main.targetInsert(), &main); }},
-        {"mnuToolsrpm", "RPM", true, [](frmMain& main) -> QWidget* { return new RPM(main.targetInsert(), &main); }},
-        {"mnuToolsFeed", "frmFeed", true,
-         [](frmMain& main) -> QWidget* { return new frmFeed(main.targetInsert(), &main); }},
-        {"Neck", "frmNeck", true, [](frmMain& main) -> QWidget* { return new frmNeck(main.targetInsert(), &main); }},
-        {"XY_XC", "frmXY_XC", true,
-         [](frmMain& main) -> QWidget* { return new frmXY_XC(main.targetInsert(), &main); }},
+        {"LineCycle", "frmLineR", true, newCalculator<frmLineR>},
+        {"LineCirclePoint", "frmLineRPoint", true, newCalculator<frmLineRPoint>},
+        {"CirclePoint", "frmCirclePoint", true, newCalculator<frmCirclePoint>},
+        {"CircleCircle", "frmCircleCircle", true, newCalculator<frmCircleCircle>},
+        {"Line2Circle2", "frmLine2Circle2", true, newCalculator<frmLine2Circle2>},
+        {"AngleNoseR", "frmNoseRAngle", true, newCalculator<frmNoseRAngle>},
+        {"LineAngle", "frmLineAngle", true, newCalculator<frmLineAngle>},
+        {"mnuToolsrpm", "RPM", true, newCalculator<RPM>},
+        {"mnuToolsFeed", "frmFeed", true, newCalculator<frmFeed>},
+        {"Neck", "frmNeck", true, newCalculator<frmNeck>},
+        {"XY_XC", "frmXY_XC", true, newCalculator<frmXY_XC>},
     };
     return entries;
 }

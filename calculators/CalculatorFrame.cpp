@@ -138,45 +138,24 @@ void CalculatorFrame::recomputeOnLeave(QWidget* box) {
     recomputeOnLeave_.insert(box);
 }
 
-void CalculatorFrame::applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane) {
-    for (const PlaneCaption& caption : captions) {
-        const QString& text = plane == Plane::XZ ? caption.xz : caption.xy;
-        QObject* control = findChild<QObject*>(caption.control);
-        if (auto* label = qobject_cast<QLabel*>(control))
-            label->setText(text);
-        else if (auto* button = qobject_cast<QAbstractButton*>(control))
-            button->setText(text);
-    }
-}
-
-void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, const QList<PlaneCaption>& captions,
-                                         Plane plane, QWidget* firstBox) {
+void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox) {
     if (option->isChecked())
-        applyPlaneCaptions(captions, plane);
+        applyPlaneCaptions(planeCaptions_, plane);
     CalcAndDraw();
     firstBox->setFocus(Qt::OtherFocusReason);
 }
 
-void CalculatorFrame::insertFromButton(const QList<InsertButton>& buttons, const QString& name) {
-    for (const InsertButton& insert : buttons)
-        if (insert.name == name)
-            return insertFromButton(insert);
+void CalculatorFrame::insert(const QString& text) {
+    if (insert_)
+        insert_(text);
 }
 
 void CalculatorFrame::connectInsertButtons(const QList<InsertButton>& buttons) {
     for (const InsertButton& button : buttons)
-        connect(findChild<QPushButton*>(button.name), &QPushButton::clicked, this,
-                [this, &button] { insertFromButton(button); });
+        connect(button.button, &QAbstractButton::clicked, this, [this, button] { insertFromButton(button); });
 }
 
-void CalculatorFrame::insertFromButton(const InsertButton& insert) {
-    const QString text = insertText(insert, plane(), [this](const QString& name) {
-        const auto* box = findChild<QLineEdit*>(name);
-        return box ? box->text() : QString();
-    });
-    if (insert_)
-        insert_(text);
-}
+void CalculatorFrame::insertFromButton(const InsertButton& insert) { this->insert(insertText(insert, plane())); }
 
 void CalculatorFrame::showFigure(const Figure& figure, std::optional<QRgb> failureColour) {
     drawFigure(figure, drawingSurface(), failureColour);

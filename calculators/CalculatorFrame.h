@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "calculators/calculator_conventions.h"
+#include "calculators/calculator_layout.h"
 #include "calculators/figure.h"
 
 class QLabel;
@@ -21,9 +21,6 @@ namespace quillmar {
 class DrawingSurface;
 class PictureBox;
 class WindowPrinter;
-
-// The drawing area of most calculator pictures, in pixels: 8835 by 4875 twips.
-inline constexpr QSize kCalculatorPictureSize{589, 325};
 
 // Puts a calculator's text into its target document, replacing the selection there.
 // Returns false when there is no target document (none was open, or it has been
@@ -78,15 +75,15 @@ protected:
     void addEnterStep(QWidget* from, QWidget* to);
     // A result box that recomputes when it loses the focus, as an input box does.
     void recomputeOnLeave(QWidget* box);
-    void applyPlaneCaptions(const QList<PlaneCaption>& captions, Plane plane);
+    // The captions that follow the plane options.
+    void setPlaneCaptions(QList<PlaneCaption> captions) { planeCaptions_ = std::move(captions); }
     // A plane option's click: relabels for the plane while the option is chosen, then
     // recomputes and gives the first box the focus.
-    void planeOptionClicked(const QAbstractButton* option, const QList<PlaneCaption>& captions, Plane plane,
-                            QWidget* firstBox);
+    void planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox);
+    // Inserts the text into the target document.
+    void insert(const QString& text);
     // Builds the button's text from the boxes as they stand and inserts it.
     void insertFromButton(const InsertButton& insert);
-    // The same for the button of that name in the window's table; no such button does nothing.
-    void insertFromButton(const QList<InsertButton>& buttons, const QString& name);
     // Each button of the table inserts its text when clicked.
     void connectInsertButtons(const QList<InsertButton>& buttons);
     // Replays a recompute's figure, ending in the failure text when it failed.
@@ -100,6 +97,7 @@ protected:
 
 private:
     InsertText insert_;
+    QList<PlaneCaption> planeCaptions_;
     WindowPrinter* printer_;
     DrawingSurface* surface_ = nullptr;
     QHash<QObject*, QWidget*> enterNext_;

@@ -10,10 +10,6 @@
 namespace quillmar {
 namespace {
 
-// The picture's aspect, kept by every fitted scale.
-constexpr double kPictureWidth = 8835.0;
-constexpr double kPictureHeight = 4875.0;
-
 // A point in drawing coordinates: across (Z, or X in the X-Y plane) and up (the radius
 // X/2, or Y).
 struct Across {
@@ -32,39 +28,14 @@ struct Segment {
 };
 
 // The scale that shows the three points with a margin, at the picture's aspect.
-UserScale fittedScale(const Across& p1, const Across& p2, const Across& c) {
-    const double minH = std::min({p1.h, p2.h, c.h});
-    const double maxH = std::max({p1.h, p2.h, c.h});
-    const double minV = std::min({p1.v, p2.v, c.v});
-    const double maxV = std::max({p1.v, p2.v, c.v});
-    const double w = maxH - minH;
-    const double h = maxV - minV;
-    double width = 0.0;
-    double height = 0.0;
-    double margin = 0.0;
-    if (w > h * kPictureWidth / kPictureHeight) {
-        width = 1.4 * w;
-        height = 1.4 * w * kPictureHeight / kPictureWidth;
-        margin = 0.2 * w;
-    } else {
-        width = 1.4 * h * kPictureWidth / kPictureHeight;
-        height = 1.4 * h;
-        margin = 0.2 * h;
-    }
-    const float scaleWidth = toScaleValue(width);
-    const float scaleHeight = toScaleValue(height);
-    const float left = toScaleValue(minH - (widenScaleValue(scaleWidth) - w) / 2.0);
-    const float top = toScaleValue(-maxV - margin);
-    return checkedScale(left, top, scaleWidth, scaleHeight);
+UserScale threePointScale(const Across& p1, const Across& p2, const Across& c) {
+    return fittedScale(std::min({p1.h, p2.h, c.h}), std::max({p1.h, p2.h, c.h}), std::min({p1.v, p2.v, c.v}),
+                       std::max({p1.v, p2.v, c.v}), 1.4, 0.2);
 }
 
 // The scale of the zoomed view: five radii wide, centred on the arc's centre.
 UserScale zoomedScale(const Across& centre, double r) {
-    const float scaleWidth = toScaleValue(5.0 * r);
-    const float scaleHeight = toScaleValue(5.0 * r * kPictureHeight / kPictureWidth);
-    const float left = toScaleValue(centre.h - widenScaleValue(scaleWidth) / 2.0);
-    const float top = toScaleValue(-centre.v - widenScaleValue(scaleHeight) / 2.0);
-    return checkedScale(left, top, scaleWidth, scaleHeight);
+    return centredScale(centre.drawn(), 5.0 * r, pictureHeightFor(5.0 * r));
 }
 
 // A line drawn from its start point, one scale width long, toward the crossing point.
@@ -199,10 +170,7 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         figure.clear();
 
         if (input.x2.isEmpty() || input.z2.isEmpty() || input.a2.isEmpty()) {
-            // Only line 1's direction is known: show it through the middle of the picture.
-            figure.setScale(defaultCalculatorScale());
-            const Across end{10000.0 * std::cos(a1), 10000.0 * std::sin(a1)};
-            figure.line(end.drawn(), Across{-end.h, -end.v}.drawn(), kGeometryColour);
+            drawDirection(figure, a1);  // only line 1's direction is known
             return run;
         }
 
@@ -217,7 +185,7 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         const Across p1 = toDrawing(x1, z1, input.plane);
         const Across p2 = toDrawing(x2, z2, input.plane);
         const Across c = toDrawing(crossing.x, crossing.z, input.plane);
-        const UserScale fitted = fittedScale(p1, p2, c);
+        const UserScale fitted = threePointScale(p1, p2, c);
         figure.setScale(fitted);
         const double fittedWidth = widenScaleValue(fitted.width);
         const Segment ray1 = rayTowards(p1, a1, c, fittedWidth);
@@ -260,56 +228,6 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         figure.failure = error.number();
     }
     return run;
-}
-
-const QList<InsertButton>& arcTangentInsertButtons() {
-    static const QString z = QStringLiteral(" Z");
-    static const QString y = QStringLiteral(" Y");
-    static const QString g01 = QStringLiteral("N000 G01 X");
-    auto point = [](const char* button, const QString& lead, const char* xBox, const char* zBox) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{lead, {}, QString::fromLatin1(xBox)}, {z, y, QString::fromLatin1(zBox)}},
-                            true};
-    };
-    auto offset = [](const char* button, const char* iBox, const char* kBox) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{QStringLiteral(" I"), {}, QString::fromLatin1(iBox)},
-                             {QStringLiteral(" K"), QStringLiteral(" J"), QString::fromLatin1(kBox)}},
-                            true};
-    };
-    static const QList<InsertButton> buttons = {
-        point("Command1", g01, "Text1", "Text2"),
-        point("Command3", g01, "Text4", "Text5"),
-        point("Command4", g01, "Text7", "Text8"),
-        point("Command5", g01, "Text10", "Text11"),
-        point("Command8", QStringLiteral("N000     X"), "Text12", "Text13"),
-        offset("Command6", "Text16", "Text17"),
-        InsertButton{QStringLiteral("Command9"),
-                     {{QStringLiteral("N000 G0* X"), {}, QStringLiteral("Text14")},
-                      {z, y, QStringLiteral("Text15")},
-                      {QStringLiteral(" L"), {}, QStringLiteral("Text9")}},
-                     true},
-        offset("Command7", "Text18", "Text19"),
-    };
-    return buttons;
-}
-
-const QList<PlaneCaption>& arcTangentPlaneCaptions() {
-    static const QList<PlaneCaption> captions = [] {
-        QList<PlaneCaption> list;
-        for (const char* label : {"Label2", "Label5", "Label6", "Label14", "Label15"})
-            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
-        list.append({QStringLiteral("Label11"), QStringLiteral("CZ"), QStringLiteral("CY")});
-        for (const char* label : {"Label18", "Label19"})
-            list.append({QString::fromLatin1(label), QStringLiteral("K"), QStringLiteral("J")});
-        for (const char* button : {"Command1", "Command3", "Command4", "Command5", "Command8"})
-            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
-        for (const char* button : {"Command6", "Command7"})
-            list.append({QString::fromLatin1(button), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")});
-        list.append({QStringLiteral("Command9"), QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")});
-        return list;
-    }();
-    return captions;
 }
 
 }  // namespace quillmar

@@ -44,15 +44,15 @@ struct ArcTangentInput {
 
 // The result box texts of the arc, each a number lifted and cut to thousandths.
 struct ArcTangentTexts {
-    QString centreX, centreZ;                                   // Text10, Text11
-    QString tangent1X, tangent1Z, tangent1I, tangent1K;         // Text12, Text13, Text16, Text17
-    QString tangent2X, tangent2Z, tangent2I, tangent2K;         // Text14, Text15, Text18, Text19
+    QString centreX, centreZ;
+    QString tangent1X, tangent1Z, tangent1I, tangent1K;
+    QString tangent2X, tangent2Z, tangent2I, tangent2K;
 };
 
 // One recompute: the texts to write (absent: that box keeps its text), whether the Zoom
 // check is to be enabled or disabled (absent: left as it is) and the figure to draw.
 struct ArcTangentRun {
-    std::optional<QString> crossingX, crossingZ;  // Text7, Text8
+    std::optional<QString> crossingX, crossingZ;
     std::optional<ArcTangentTexts> arc;
     std::optional<bool> zoomEnabled;
     Figure figure;
@@ -63,10 +63,5 @@ struct ArcTangentRun {
 // rays while R is empty; then the arc, zoomed on its centre when asked. Every run-time
 // fault ends the run with the figure marked failed and the texts written before it.
 ArcTangentRun runArcTangent(const ArcTangentInput& input);
-
-// The window's insert buttons, in Tab order, with the words they join to the boxes.
-const QList<InsertButton>& arcTangentInsertButtons();
-// The captions that follow the plane.
-const QList<PlaneCaption>& arcTangentPlaneCaptions();
 
 }  // namespace quillmar

@@ -9,6 +9,13 @@
 
 namespace quillmar {
 
+bool allFilled(std::initializer_list<QString> texts) {
+    for (const QString& text : texts)
+        if (text.isEmpty())
+            return false;
+    return true;
+}
+
 double degreesToRadians(double degrees) { return checkedFinite(degrees * (gPi + gPi) / 360.0); }
 
 QString liftedResultText(double value) { return FormatCoordValue(checkedAdd(value, 0.0001)); }
@@ -35,18 +42,6 @@ QString readoutText(float x, float y, Plane plane) {
     if (plane == Plane::XZ)
         return QStringLiteral("X") + readoutNumber(-2.0f * y) + QStringLiteral(" Z") + readoutNumber(x);
     return QStringLiteral("X") + readoutNumber(x) + QStringLiteral(" Y") + readoutNumber(-y);
-}
-
-QString insertText(const InsertButton& insert, Plane plane, const std::function<QString(const QString&)>& boxText) {
-    QString text;
-    for (const InsertWord& word : insert.words) {
-        text += (plane == Plane::XY && !word.xy.isEmpty()) ? word.xy : word.xz;
-        if (!word.box.isEmpty())
-            text += boxText(word.box);
-    }
-    if (insert.lineEnd)
-        text += QStringLiteral("\r\n");
-    return text;
 }
 
 }  // namespace quillmar

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <functional>
+#include <initializer_list>
 
 namespace quillmar {
 
@@ -12,6 +11,9 @@ enum class Plane { XZ, XY };
 
 // The failure text of the drawing calculators.
 inline const QString kNoCrossingText = QStringLiteral("交点が求まりません!!");
+
+// True when none of the box texts is empty.
+bool allFilled(std::initializer_list<QString> texts);
 
 // Degrees from the horizontal axis to radians, with the program's own pi.
 // Fails with overflow when the angle is too large to convert.
@@ -32,30 +34,5 @@ bool parallelDirections(double a1, double a2);
 // the X-Y plane "X" and " Y"; each number cut to thousandths toward minus infinity and
 // written in the picture's single-precision number style with one blank after it.
 QString readoutText(float x, float y, Plane plane);
-
-// A caption that changes with the plane, by the control's object name.
-struct PlaneCaption {
-    QString control;
-    QString xz;
-    QString xy;
-};
-
-// A literal word of an insert button, followed by a box's text as it stands (no box:
-// the word alone); the word may differ by plane.
-struct InsertWord {
-    QString xz;
-    QString xy;   // empty: the same as in the X-Z plane
-    QString box;  // object name of the box whose text follows, or empty
-};
-
-// What an insert button puts into the document: its words joined in order.
-struct InsertButton {
-    QString name;  // object name of the button
-    QList<InsertWord> words;
-    bool lineEnd = true;  // ends with CR LF
-};
-
-// The text the button inserts; boxText returns the text of a box by its object name.
-QString insertText(const InsertButton& insert, Plane plane, const std::function<QString(const QString&)>& boxText);
 
 }  // namespace quillmar

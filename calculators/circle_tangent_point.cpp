@@ -3,99 +3,86 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
+namespace {
 
-CalculatorRun runCircleTangentPoint(const CalculatorInput& in) {
-    CalculatorRun run;
-    if (!in.filled({"Text1", "Text2", "Text3"}))
+// The tangent point and the vector from it to the centre.
+struct Tangent {
+    double x = 0.0;
+    double s = 0.0;
+    double i = 0.0;
+    double k = 0.0;
+};
+
+Tangent tangentOf(double xc, double sc, double r, double theta, int option, bool xz) {
+    const double a = r * std::cos(theta);
+    const double b = r * std::sin(theta);
+    // Option 1 touches where the direction A runs with the circle counter-clockwise.
+    const double side = option == 2 ? -1.0 : 1.0;
+    if (xz)
+        return {xc - side * 2.0 * a, sc + side * b, side * a, -side * b};
+    return {xc + side * b, sc - side * a, -side * b, side * a};
+}
+
+// Cuts the values as it writes them: the point is drawn where the boxes put it.
+void writeTexts(CircleTangentRun& run, Tangent& t) {
+    run.i = FormatCoord(t.i);
+    run.k = FormatCoord(t.k);
+    run.x = FormatCoord(t.x);
+    run.z = FormatCoord(t.s);
+}
+
+// The tangent through the point, half a scale width each way, and the markers.
+void drawTangent(Figure& figure, const UserScale& scale, QPointF centre, const Tangent& t, double theta, bool xz) {
+    const double half = scaleWidthOf(scale) / 2.0;
+    const double ch = half * std::cos(theta);
+    const double sh = half * std::sin(theta);
+    const QPointF tangent = xz ? QPointF(t.s, -t.x / 2.0) : QPointF(t.x, -t.s);
+    if (xz) {
+        figure.line(tangent, QPointF(t.s + ch, -(t.x + 2.0 * sh) / 2.0), kGeometryColour);
+        figure.line(tangent, QPointF(t.s - ch, -(t.x - 2.0 * sh) / 2.0), kGeometryColour);
+    } else {
+        figure.line(tangent, QPointF(t.x + ch, -(t.s + sh)), kGeometryColour);
+        figure.line(tangent, QPointF(t.x - ch, -(t.s - sh)), kGeometryColour);
+    }
+    const double sw = scaleWidthOf(scale);
+    figure.circle(centre, 0.001 * sw, kMarkerColour);
+    figure.circle(tangent, 0.001 * sw, kMarkerColour);
+    figure.circle(tangent, 0.002 * sw, kMarkerColour);
+}
+
+}  // namespace
+
+CircleTangentRun runCircleTangentPoint(const CircleTangentInput& in) {
+    CircleTangentRun run;
+    if (!allFilled({in.centreX, in.centreZ, in.r}))
         return run;
     Figure& figure = run.figure;
     try {
         const bool xz = in.plane == Plane::XZ;
-        const double xc = in.number("Text1");
-        const double sc = in.number("Text2");
-        const double r = in.number("Text3");
+        const double xc = ReadNumber(in.centreX);
+        const double sc = ReadNumber(in.centreZ);
+        const double r = ReadNumber(in.r);
         figure.clear();
-        auto drawn = [xz](double x, double s) { return xz ? QPointF(s, -x / 2.0) : QPointF(x, -s); };
-        const QPointF centre = drawn(xc, sc);
+        const QPointF centre = xz ? QPointF(sc, -xc / 2.0) : QPointF(xc, -sc);
         const double width = checkedMul(5.0, r);
         const UserScale scale = centredScale(centre, width, pictureHeightFor(width));
         figure.setScale(scale);
         figure.circle(centre, r, kGeometryColour);
-        if (!in.filled({"Text4"}))
+        if (in.angle.isEmpty())
             return run;
 
-        const double theta = degreesToRadians(in.number("Text4"));
-        const double a = r * std::cos(theta);
-        const double b = r * std::sin(theta);
-        const double half = scaleWidthOf(scale) / 2.0;
-        // Option 1 touches where the direction A runs with the circle counter-clockwise.
-        const double side = in.option == 2 ? -1.0 : 1.0;
-        double tx = 0.0;
-        double ts = 0.0;
-        double i = 0.0;
-        double k = 0.0;
-        if (xz) {
-            tx = xc - side * 2.0 * a;
-            ts = sc + side * b;
-            i = side * a;
-            k = -side * b;
-        } else {
-            tx = xc + side * b;
-            ts = sc - side * a;
-            i = -side * b;
-            k = side * a;
-        }
-        run.write("Text7", FormatCoord(i));
-        run.write("Text8", FormatCoord(k));
-        run.write("Text5", FormatCoord(tx));
-        run.write("Text6", FormatCoord(ts));
-
-        const double ch = half * std::cos(theta);
-        const double sh = half * std::sin(theta);
-        const QPointF tangent = drawn(tx, ts);
-        if (xz) {
-            figure.line(tangent, QPointF(ts + ch, -(tx + 2.0 * sh) / 2.0), kGeometryColour);
-            figure.line(tangent, QPointF(ts - ch, -(tx - 2.0 * sh) / 2.0), kGeometryColour);
-        } else {
-            figure.line(tangent, QPointF(tx + ch, -(ts + sh)), kGeometryColour);
-            figure.line(tangent, QPointF(tx - ch, -(ts - sh)), kGeometryColour);
-        }
-        const double sw = scaleWidthOf(scale);
-        figure.circle(centre, 0.001 * sw, kMarkerColour);
-        figure.circle(tangent, 0.001 * sw, kMarkerColour);
-        figure.circle(tangent, 0.002 * sw, kMarkerColour);
+        const double theta = degreesToRadians(ReadNumber(in.angle));
+        Tangent tangent = tangentOf(xc, sc, r, theta, in.option, xz);
+        writeTexts(run, tangent);
+        drawTangent(figure, scale, centre, tangent, theta, xz);
     } catch (const RuntimeError& error) {
         figure.failure = error.number();
     }
     return run;
-}
-
-const QList<InsertButton>& circleTangentInsertButtons() {
-    static const QList<InsertButton> buttons = {
-        {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text5")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text6")}},
-         false},
-        {QStringLiteral("Command3"),
-         {{QStringLiteral(" I"), {}, QStringLiteral("Text7")},
-          {QStringLiteral(" K"), QStringLiteral(" J"), QStringLiteral("Text8")}},
-         false},
-    };
-    return buttons;
-}
-
-const QList<PlaneCaption>& circleTangentPlaneCaptions() {
-    static const QList<PlaneCaption> captions = {
-        {QStringLiteral("Label11"), QStringLiteral("Z"), QStringLiteral("Y")},
-        {QStringLiteral("Label14"), QStringLiteral("Z"), QStringLiteral("Y")},
-        {QStringLiteral("Label18"), QStringLiteral("K"), QStringLiteral("J")},
-        {QStringLiteral("Command1"), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
-        {QStringLiteral("Command3"), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
-    };
-    return captions;
 }
 
 }  // namespace quillmar

@@ -1,17 +1,31 @@
 #pragma once
 
-#include "calculators/calculator_run.h"
+#include <QString>
+#include <optional>
+
+#include "calculators/calculator_conventions.h"
+#include "calculators/figure.h"
 
 namespace quillmar {
 
-// " Circle with tangent point": where a line of the direction A (Text4) touches the
-// circle given by its centre (Text1, Text2) and radius (Text3), on the side option 1 or
-// 2 chooses. Writes the vector from the point to the centre (Text7, Text8) and the point
-// (Text5, Text6), cut to thousandths with nothing added; the point is drawn where the
-// boxes put it.
-CalculatorRun runCircleTangentPoint(const CalculatorInput& input);
+// " Circle with tangent point": where a line of the direction A touches the circle given
+// by its centre and radius, on the side option 1 or 2 chooses. In the X-Y plane the Z
+// boxes hold Y.
+struct CircleTangentInput {
+    QString centreX, centreZ, r;
+    QString angle;
+    Plane plane = Plane::XZ;
+    int option = 1;
+};
 
-const QList<InsertButton>& circleTangentInsertButtons();
-const QList<PlaneCaption>& circleTangentPlaneCaptions();
+// The point and the vector from it to the centre, cut to thousandths with nothing added;
+// the vector is made first. Absent: not reached, the box keeps its text. The point is
+// drawn where the boxes put it.
+struct CircleTangentRun {
+    std::optional<QString> x, z, i, k;
+    Figure figure;
+};
+
+CircleTangentRun runCircleTangentPoint(const CircleTangentInput& input);
 
 }  // namespace quillmar

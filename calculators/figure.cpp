@@ -9,7 +9,11 @@
 
 namespace quillmar {
 
-UserScale defaultCalculatorScale() { return {-8835.0f / 2.0f, -4875.0f / 2.0f, 8835.0f, 4875.0f}; }
+UserScale defaultCalculatorScale() {
+    const auto width = static_cast<float>(kCalculatorPictureWidth);
+    const auto height = static_cast<float>(kCalculatorPictureHeight);
+    return {-width / 2.0f, -height / 2.0f, width, height};
+}
 
 float toScaleValue(double value) {
     if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
@@ -28,6 +32,44 @@ UserScale checkedScale(float left, float top, float width, float height) {
     if (vanishes(left, width) || vanishes(top, height))
         throw RuntimeError(kErrInvalidPropertyValue);
     return {left, top, width, height};
+}
+
+double pictureHeightFor(double width) { return width * kCalculatorPictureHeight / kCalculatorPictureWidth; }
+
+UserScale fittedScale(double minH, double maxH, double minV, double maxV, double growth, double drop) {
+    const double w = maxH - minH;
+    const double h = maxV - minV;
+    double width = 0.0;
+    double height = 0.0;
+    double below = 0.0;
+    if (w > h * kCalculatorPictureWidth / kCalculatorPictureHeight) {
+        width = growth * w;
+        height = growth * w * kCalculatorPictureHeight / kCalculatorPictureWidth;
+        below = drop * w;
+    } else {
+        width = growth * h * kCalculatorPictureWidth / kCalculatorPictureHeight;
+        height = growth * h;
+        below = drop * h;
+    }
+    const float scaleWidth = toScaleValue(width);
+    const float scaleHeight = toScaleValue(height);
+    const float left = toScaleValue(minH - (widenScaleValue(scaleWidth) - w) / 2.0);
+    const float top = toScaleValue(-maxV - below);
+    return checkedScale(left, top, scaleWidth, scaleHeight);
+}
+
+UserScale centredScale(QPointF drawnCentre, double width, double height) {
+    const float scaleWidth = toScaleValue(width);
+    const float scaleHeight = toScaleValue(height);
+    const float left = toScaleValue(drawnCentre.x() - widenScaleValue(scaleWidth) / 2.0);
+    const float top = toScaleValue(drawnCentre.y() - widenScaleValue(scaleHeight) / 2.0);
+    return checkedScale(left, top, scaleWidth, scaleHeight);
+}
+
+void drawDirection(Figure& figure, double angle) {
+    figure.setScale(defaultCalculatorScale());
+    figure.line({10000.0 * std::cos(angle), -10000.0 * std::sin(angle)},
+                {-10000.0 * std::cos(angle), 10000.0 * std::sin(angle)}, kGeometryColour);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QRgb>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -23,7 +24,15 @@ inline constexpr QRgb kPictureWhite = 0xFFFFFFFF;
 // Setting a scale of zero width or height is refused like an invalid property value.
 inline constexpr int kErrInvalidPropertyValue = 380;
 
-// The default scale of a calculator picture: 8835 by 4875 units with 0, 0 in the middle.
+// The calculators' picture, 8835 by 4875 twips: its default scale spans that extent and
+// every scale fitted to a figure keeps its aspect.
+inline constexpr double kCalculatorPictureWidth = 8835.0;
+inline constexpr double kCalculatorPictureHeight = 4875.0;
+// The same drawing area in pixels.
+inline constexpr QSize kCalculatorPictureSize{static_cast<int>(kCalculatorPictureWidth) / kTwipsPerPixel,
+                                              static_cast<int>(kCalculatorPictureHeight) / kTwipsPerPixel};
+
+// The default scale of a calculator picture: its extent with 0, 0 in the middle.
 UserScale defaultCalculatorScale();
 
 // A scale value as the picture holds it; fails with overflow beyond single precision.
@@ -33,6 +42,19 @@ double widenScaleValue(float value);
 // A scale to set on the picture; fails when its width or height is zero, or so small
 // beside its left or top edge that single precision cannot tell the two edges apart.
 UserScale checkedScale(float left, float top, float width, float height);
+
+// The scale that shows the extent from minH to maxH across and from minV to maxV up
+// (drawing units before the vertical axis is negated) at the picture's aspect: `growth`
+// times the extent's larger side, the figure centred across and hung `drop` times that
+// side below the top.
+UserScale fittedScale(double minH, double maxH, double minV, double maxV, double growth, double drop);
+// A scale of the given extent with the (drawn) point in its middle, the width and height
+// taken as the picture holds them.
+UserScale centredScale(QPointF drawnCentre, double width, double height);
+// The width of a scale, as the picture holds it, for further computing.
+inline double scaleWidthOf(const UserScale& scale) { return widenScaleValue(scale.width); }
+// The height of a scale with the picture's aspect for the given width.
+double pictureHeightFor(double width);
 
 // What one recompute draws, in order, as plain data: the calculator's geometry returns
 // it and the window replays it on its picture. Points are in the picture's units with
@@ -78,6 +100,10 @@ struct Figure {
     void textColour(QRgb colour) { steps.emplace_back(TextColour{colour}); }
     void text(QPointF at, const QString& text) { steps.emplace_back(Text{at, text}); }
 };
+
+// When only a line's direction (radians) is known: the default scale and a line in that
+// direction through the middle of the picture, reaching past its edges.
+void drawDirection(Figure& figure, double angle);
 
 // Replays the figure on the surface. A failed figure ends with the failure text at the
 // position the last step left, in the given colour (none: the text colour the picture

@@ -45,12 +45,12 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
     Command7 = makeButton(QStringLiteral("Command7"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3},
-                      {Label4, Text4, Label5, Text5, Label11, Text6},
-                      {Label7, Text7, Label8, Text8, nullptr, nullptr, Command1},
-                      {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
-                     {}, {Command7, Command2});
+    layOutCalculator(this, {.frames = {Frame2},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3},
+                                     {Label4, Text4, Label5, Text5, Label11, Text6},
+                                     {Label7, Text7, Label8, Text8, nullptr, nullptr, Command1},
+                                     {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
+                            .lines = {{nullptr, Command7, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
     setTabChain({Text1, Picture1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command7, Command2, OptionXZ,
@@ -58,8 +58,10 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
 
     connect(OptionXZ, &QRadioButton::clicked, this, &frmCircleCircle::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmCircleCircle::OptionXY_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmCircleCircle::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCircleCircle::Command3_Click);
+    connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text7, Text8),
+                          pointInsert(Command3, QStringLiteral(" X"), Text11, Text12)});
+    setPlaneCaptions({{{Label2, Label5, Label8, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Command1, Command3}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")}});
     connect(Command7, &QPushButton::clicked, this, &frmCircleCircle::Command7_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCircleCircle::Command2_Click);
 }
@@ -67,20 +69,16 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
 Plane frmCircleCircle::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmCircleCircle::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"});
-    input.plane = plane();
-    const CalculatorRun run = runTwoCircleCrossing(input);
-    writeBoxes(*this, run.writes);
+    const TwoCircleRun run = runTwoCircleCrossing(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
+    showTexts({{Text7, run.x1}, {Text8, run.z1}, {Text11, run.x2}, {Text12, run.z2}});
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, twoCirclePlaneCaptions(), Plane::XZ, Text1); }
+void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, twoCirclePlaneCaptions(), Plane::XY, Text1); }
+void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmCircleCircle::Command1_Click() { insertFromButton(twoCircleInsertButtons().at(0)); }
-void frmCircleCircle::Command3_Click() { insertFromButton(twoCircleInsertButtons().at(1)); }
 void frmCircleCircle::Command7_Click() { printWindow(); }
 void frmCircleCircle::Command2_Click() { close(); }
 

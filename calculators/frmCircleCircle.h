@@ -16,8 +16,6 @@ public:
 
     void OptionXZ_Click();
     void OptionXY_Click();
-    void Command1_Click();
-    void Command3_Click();
     void Command7_Click();  // "Print"
     void Command2_Click();  // "Cancel"
 

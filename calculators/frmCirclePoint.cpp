@@ -45,11 +45,12 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2, Frame1},
-                     {{Label9, Text1, Label11, Text2, Label10, Text3},
-                      {Label4, nullptr, nullptr, nullptr, Label5, Text4},
-                      {Label12, Text5, Label14, Text6, Label16, Text7, Label18, Text8, Command1, Command3}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2, Frame1},
+                            .rows = {{Label9, Text1, Label11, Text2, Label10, Text3},
+                                     {Label4, nullptr, nullptr, nullptr, Label5, Text4},
+                                     {Label12, Text5, Label14, Text6, Label16, Text7, Label18, Text8, Command1,
+                                      Command3}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Command3});
     setTabChain({Text1, Text2, Text3, Text4, Option1, Option2, Command1, Command3, Command10, Command2, Picture1,
@@ -59,8 +60,12 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
     connect(OptionXY, &QRadioButton::clicked, this, &frmCirclePoint::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmCirclePoint::CalcAndDraw);
-    connect(Command1, &QPushButton::clicked, this, &frmCirclePoint::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCirclePoint::Command3_Click);
+    connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text5, Text6, false),
+                          offsetInsert(Command3, Text7, Text8, false)});
+    setPlaneCaptions({{{Label11, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label18}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command3}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmCirclePoint::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCirclePoint::Command2_Click);
 }
@@ -68,21 +73,16 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
 Plane frmCirclePoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmCirclePoint::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4"});
-    input.plane = plane();
-    input.option = Option2->isChecked() ? 2 : 1;
-    const CalculatorRun run = runCircleTangentPoint(input);
-    writeBoxes(*this, run.writes);
+    const CircleTangentRun run = runCircleTangentPoint(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), plane(), Option2->isChecked() ? 2 : 1});
+    showTexts({{Text5, run.x}, {Text6, run.z}, {Text7, run.i}, {Text8, run.k}});
     showFigure(run.figure, std::nullopt);
 }
 
-void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, circleTangentPlaneCaptions(), Plane::XZ, Text1); }
+void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, circleTangentPlaneCaptions(), Plane::XY, Text1); }
+void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmCirclePoint::Command1_Click() { insertFromButton(circleTangentInsertButtons().at(0)); }
-void frmCirclePoint::Command3_Click() { insertFromButton(circleTangentInsertButtons().at(1)); }
 void frmCirclePoint::Command10_Click() { printWindow(); }
 void frmCirclePoint::Command2_Click() { close(); }
 

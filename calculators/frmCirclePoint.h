@@ -17,8 +17,6 @@ public:
 
     void OptionXZ_Click();
     void OptionXY_Click();
-    void Command1_Click();
-    void Command3_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 

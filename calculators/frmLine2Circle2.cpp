@@ -52,21 +52,20 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
     Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("I K Insert"));
 
     Label21 = makeLabel(QStringLiteral("Label21"), QString());
-    QPalette noteColours = Label21->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label21->setPalette(noteColours);
+    showAsNote(Label21);
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
     const QString centre = QStringLiteral("Circle１ CenterX");
     layOutCalculator(
-        this, {Frame2, Frame1},
-        {{label("Line & Circle 1 X"), Text1, label("Z"), Text2, label("R"), Text3, nullptr, nullptr, Command1},
-         {label("Line & Circle 2 X"), Text4, label("Z"), Text5, label("R"), Text6, nullptr, nullptr, Command3},
-         {label("Circle & Circle3 X"), Text7, label("Z"), Text8, nullptr, nullptr, nullptr, nullptr, Command4},
-         {label(centre), Text9, label("Z"), Text10, label("I"), Text11, label("K"), Text12, Command5},
-         {label(centre), Text13, label("Z"), Text14, label("I"), Text15, label("K"), Text16, Command6}},
-        {Label21}, {Command10, Command2});
+        this,
+        {.frames = {Frame2, Frame1},
+         .rows = {{label("Line & Circle 1 X"), Text1, label("Z"), Text2, label("R"), Text3, nullptr, nullptr, Command1},
+                  {label("Line & Circle 2 X"), Text4, label("Z"), Text5, label("R"), Text6, nullptr, nullptr, Command3},
+                  {label("Circle & Circle3 X"), Text7, label("Z"), Text8, nullptr, nullptr, nullptr, nullptr, Command4},
+                  {label(centre), Text9, label("Z"), Text10, label("I"), Text11, label("K"), Text12, Command5},
+                  {label(centre), Text13, label("Z"), Text14, label("I"), Text15, label("K"), Text16, Command6}},
+         .lines = {{Label21}, {nullptr, Command10, Command2}}});
 
     setEnterChain({Text7, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Command1, Command3, Command4, Command5,
@@ -77,7 +76,14 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
     connect(Option4, &QRadioButton::clicked, this, &frmLine2Circle2::Option4_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLine2Circle2::CalcAndDraw);
-    connectInsertButtons(twoLinesTwoArcsInsertButtons());
+    const QString x = QStringLiteral("X");
+    const QString z = QStringLiteral(" Z");
+    const QString i = QStringLiteral("I");
+    const QString k = QStringLiteral(" K");
+    connectInsertButtons({wordsInsert(Command1, {{x, Text1}, {z, Text2}}), wordsInsert(Command3, {{x, Text4}, {z, Text5}}),
+                          wordsInsert(Command4, {{x, Text7}, {z, Text8}}),
+                          wordsInsert(Command5, {{i, Text11}, {k, Text12}}),
+                          wordsInsert(Command6, {{i, Text15}, {k, Text16}})});
     connect(Command10, &QPushButton::clicked, this, &frmLine2Circle2::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLine2Circle2::Command2_Click);
 }
@@ -93,16 +99,17 @@ void frmLine2Circle2::setLocked(QLineEdit* box, bool locked) {
 void frmLine2Circle2::setUpMode(bool vertical) {
     setLocked(vertical ? Text8 : Text7, true);
     setLocked(vertical ? Text7 : Text8, false);
-    Label21->setText(twoLinesTwoArcsNote(vertical));
+    Label21->setText(vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
+                              : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。"));
 }
 
 void frmLine2Circle2::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"});
-    input.option = Option2->isChecked() ? 2 : 1;
-    input.vertical = !Option3->isChecked();
-    const CalculatorRun run = runTwoLinesTwoArcs(input);
-    writeBoxes(*this, run.writes);
+    const TwoLinesTwoArcsRun run =
+        runTwoLinesTwoArcs({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(),
+                            Text7->text(), Text8->text(), Option2->isChecked() ? 2 : 1, !Option3->isChecked()});
+    showTexts({{Text1, run.p1x}, {Text2, run.p1z}, {Text4, run.p2x}, {Text5, run.p2z}, {Text7, run.p3x},
+               {Text8, run.p3z}, {Text9, run.c1x}, {Text10, run.c1z}, {Text11, run.i1}, {Text12, run.k1},
+               {Text13, run.c2x}, {Text14, run.c2z}, {Text15, run.i2}, {Text16, run.k2}});
     showFigure(run.figure, kMarkerColour);
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calculators/calculator_layout.h"
 #include "calculators/fixed_sketch.h"
 #include "calculators/taper.h"
 
@@ -44,9 +45,7 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     Label5 = label("Label5", QStringLiteral("　　　　   Z2"));
     Text5 = makeInputBox("Text5");
     Label6 = label("Label6", QStringLiteral("Start & Ａ，Ｘ２，Ｚ２のいずれか２箇所を入力してください。"));
-    QPalette noteColours = Label6->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label6->setPalette(noteColours);
+    showAsNote(Label6);
     Label6->setWordWrap(true);
     Frame1 = new QGroupBox(QStringLiteral("Insert"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -74,14 +73,17 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmLineAngle::Command2_Click);
 }
 
+TaperLine frmLineAngle::line() const {
+    return {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text()};
+}
+
 void frmLineAngle::Text4_LostFocus() {
-    if (const auto z2 = taperEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text()))
+    if (const auto z2 = taperEndZ(line()))
         Text5->setText(*z2);
 }
 
 void frmLineAngle::Text5_LostFocus() {
-    const TaperFromEndZ result =
-        taperFromEndZ(Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text());
+    const TaperFromEndZ result = taperFromEndZ(line());
     if (result.angle)
         Text3->setText(*result.angle);
     if (result.endX)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/taper.h"
 #include "calculators/taper_window.h"
 
 class QGroupBox;
@@ -44,6 +45,7 @@ public:
     FixedSketch* Picture1;
 
 private:
+    TaperLine line() const;
     void insertAndClose(const QString& text);
 };
 

@@ -61,12 +61,14 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
-                      {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3},
-                      {Label7, Text7, Label6, Text8, Label16, Text9, Label18, Text10, Command4, Command6},
-                      {Label9, Text11, Label11, Text12, Label17, Text13, Label19, Text14, Command5, Command7}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
+                                     {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3},
+                                     {Label7, Text7, Label6, Text8, Label16, Text9, Label18, Text10, Command4,
+                                      Command6},
+                                     {Label9, Text11, Label11, Text12, Label17, Text13, Label19, Text14, Command5,
+                                      Command7}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command4, Command6, Command5,
@@ -74,7 +76,16 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
 
     connect(OptionXZ, &QRadioButton::clicked, this, &frmLineR::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineR::OptionXY_Click);
-    connectInsertButtons(lineCircleInsertButtons());
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command1, x, Text1, Text2), pointInsert(Command3, x, Text4, Text5),
+                          pointInsert(Command4, QStringLiteral("N000 G01 X"), Text7, Text8),
+                          offsetInsert(Command6, Text9, Text10), arcInsert(Command5, Text11, Text12, Text6),
+                          offsetInsert(Command7, Text13, Text14)});
+    setPlaneCaptions({{{Label2, Label5, Label6, Label11}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label18, Label19}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command6, Command7}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
+                      {{Command5}, QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineR::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineR::Command2_Click);
 }
@@ -82,17 +93,16 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
 Plane frmLineR::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmLineR::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"});
-    input.plane = plane();
-    const CalculatorRun run = runLineCircleCrossing(input);
-    writeBoxes(*this, run.writes);
+    const LineCircleRun run = runLineCircleCrossing(
+        {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
+    showTexts({{Text7, run.x1}, {Text8, run.z1}, {Text9, run.i1}, {Text10, run.k1},
+               {Text11, run.x2}, {Text12, run.z2}, {Text13, run.i2}, {Text14, run.k2}});
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, lineCirclePlaneCaptions(), Plane::XZ, Text1); }
+void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, lineCirclePlaneCaptions(), Plane::XY, Text1); }
+void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineR::Command10_Click() { printWindow(); }
 void frmLineR::Command2_Click() { close(); }

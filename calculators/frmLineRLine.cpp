@@ -1,14 +1,11 @@
 #include "calculators/frmLineRLine.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "calculators/arc_tangent_two_lines.h"
 #include "platform/PictureBox.h"
@@ -16,31 +13,15 @@
 namespace quillmar {
 namespace {
 
-constexpr int kBoxWidth = 64;
+constexpr int kBoxWidth = 64;  // 960 twips
 
 }  // namespace
 
 frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
     : CalculatorFrame(QStringLiteral("2Line tangent Circle"), kCalculatorPictureSize, std::move(insert), parent) {
-    FramePlane = new QGroupBox(QStringLiteral("座標"), this);
-    FramePlane->setObjectName(QStringLiteral("FramePlane"));
-    OptionXZ = new QRadioButton(QStringLiteral("Ｘ-Ｚ"), FramePlane);
-    OptionXZ->setObjectName(QStringLiteral("OptionXZ"));
-    OptionXY = new QRadioButton(QStringLiteral("Ｘ－Ｙ"), FramePlane);
-    OptionXY->setObjectName(QStringLiteral("OptionXY"));
-    OptionXZ->setChecked(true);
-
-    FramePosition = new QGroupBox(QStringLiteral("Circle position"), this);
-    FramePosition->setObjectName(QStringLiteral("FramePosition"));
-    Option1 = new QRadioButton(QStringLiteral("1"), FramePosition);
-    Option2 = new QRadioButton(QStringLiteral("2"), FramePosition);
-    Option3 = new QRadioButton(QStringLiteral("3"), FramePosition);
-    Option4 = new QRadioButton(QStringLiteral("4"), FramePosition);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Option1->setChecked(true);
+    FramePlane = makePlaneFrame(this, OptionXZ, OptionXY);
+    FramePosition = makeOptionFrame(this, "FramePosition", QStringLiteral("Circle position"),
+                                    {&Option1, &Option2, &Option3, &Option4}, {"1", "2", "3", "4"});
 
     Check1 = new QCheckBox(QStringLiteral("Zoom"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -100,90 +81,50 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
 
     Label21 = makeLabel(QStringLiteral("Label21"),
                         QStringLiteral("※直線２の開始点が直線１上にあるときは腺が交差するように0.001ずらしてください。"));
-    QPalette noteColours = Label21->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    Label21->setPalette(noteColours);
+    showAsNote(Label21);
 
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    buildLayout();
+    layOutCalculator(
+        this, {.frames = {FramePlane, FramePosition, Check1},
+               .rows = {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
+                        {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3},
+                        {Label7, Text7, Label6, Text8, nullptr, nullptr, nullptr, nullptr, Command4},
+                        {Label9, Text10, Label11, Text11, Label10, Text9, nullptr, nullptr, Command5},
+                        {Label12, Text12, Label14, Text13, Label16, Text16, Label18, Text17, Command8, Command6},
+                        {Label13, Text14, Label15, Text15, Label17, Text18, Label19, Text19, Command9, Command7}},
+               .lines = {{Label21}, {nullptr, Command10, Command2}},
+               .boxWidth = kBoxWidth,
+               .calculatorFont = false});
+    connectControls();
+}
 
+void frmLineRLine::connectControls() {
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
-    const QList<QWidget*> tabOrder = {Text1,    Text2,    Text3,    Text4,     Text5,    Text6,    Text9,
-                                      Check1,   Command1, Command3, Command4,  Command5, Command8, Command6,
-                                      Command9, Command7, Command10, Command2, Picture1, OptionXZ, OptionXY,
-                                      Option1,  Option2,  Option3,  Option4};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
-
+    setTabChain({Text1,    Text2,    Text3,    Text4,    Text5,     Text6,    Text9,    Check1,   Command1,
+                 Command3, Command4, Command5, Command8, Command6,  Command9, Command7, Command10, Command2,
+                 Picture1, OptionXZ, OptionXY, Option1,  Option2,   Option3,  Option4});
     connect(OptionXZ, &QRadioButton::clicked, this, &frmLineRLine::OptionXZ_Click);
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineRLine::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         connect(option, &QRadioButton::clicked, this, &frmLineRLine::CalcAndDraw);
     connect(Check1, &QCheckBox::clicked, this, &frmLineRLine::CalcAndDraw);
-    connect(Command1, &QPushButton::clicked, this, &frmLineRLine::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmLineRLine::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmLineRLine::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmLineRLine::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmLineRLine::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmLineRLine::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmLineRLine::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &frmLineRLine::Command9_Click);
+    const QString g01 = QStringLiteral("N000 G01 X");
+    connectInsertButtons({pointInsert(Command1, g01, Text1, Text2), pointInsert(Command3, g01, Text4, Text5),
+                          pointInsert(Command4, g01, Text7, Text8), pointInsert(Command5, g01, Text10, Text11),
+                          pointInsert(Command8, QStringLiteral("N000     X"), Text12, Text13),
+                          offsetInsert(Command6, Text16, Text17), arcInsert(Command9, Text14, Text15, Text9),
+                          offsetInsert(Command7, Text18, Text19)});
+    setPlaneCaptions({{{Label2, Label5, Label6, Label14, Label15}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label11}, QStringLiteral("CZ"), QStringLiteral("CY")},
+                      {{Label18, Label19}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4, Command5, Command8}, QStringLiteral("X Z 挿入"),
+                       QStringLiteral("X Y 挿入")},
+                      {{Command6, Command7}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")},
+                      {{Command9}, QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineRLine::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRLine::Command2_Click);
-}
-
-void frmLineRLine::buildLayout() {
-    auto* planeLayout = new QHBoxLayout(FramePlane);
-    planeLayout->addWidget(OptionXZ);
-    planeLayout->addWidget(OptionXY);
-    auto* positionLayout = new QHBoxLayout(FramePosition);
-    for (QRadioButton* option : {Option1, Option2, Option3, Option4})
-        positionLayout->addWidget(option);
-
-    auto* options = new QHBoxLayout;
-    options->addWidget(FramePlane);
-    options->addWidget(FramePosition);
-    options->addWidget(Check1);
-    options->addStretch();
-
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(4);
-    rows->setVerticalSpacing(3);
-    auto put = [rows](int row, const QList<QWidget*>& widgets) {
-        int column = 0;
-        for (QWidget* w : widgets) {
-            if (w)
-                rows->addWidget(w, row, column);
-            ++column;
-        }
-    };
-    put(0, {Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1});
-    put(1, {Label4, Text4, Label5, Text5, Label8, Text6, nullptr, nullptr, Command3});
-    put(2, {Label7, Text7, Label6, Text8, nullptr, nullptr, nullptr, nullptr, Command4});
-    put(3, {Label9, Text10, Label11, Text11, Label10, Text9, nullptr, nullptr, Command5});
-    put(4, {Label12, Text12, Label14, Text13, Label16, Text16, Label18, Text17, Command8, Command6});
-    put(5, {Label13, Text14, Label15, Text15, Label17, Text18, Label19, Text19, Command9, Command7});
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->setFixedWidth(kBoxWidth);
-    for (QLabel* label : {Label2, Label3, Label5, Label6, Label8, Label10, Label11, Label14, Label15, Label16, Label17,
-                          Label18, Label19})
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(Command10);
-    bottom->addWidget(Command2);
-
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(6, 6, 6, 6);
-    main->addWidget(Picture1);
-    main->addLayout(options);
-    main->addLayout(rows);
-    main->addWidget(Label21);
-    main->addLayout(bottom);
 }
 
 Plane frmLineRLine::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
@@ -233,20 +174,10 @@ void frmLineRLine::CalcAndDraw() {
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcTangentPlaneCaptions(), Plane::XZ, Text1); }
+void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, arcTangentPlaneCaptions(), Plane::XY, Text1); }
+void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
-void frmLineRLine::insertFor(const QString& button) { insertFromButton(arcTangentInsertButtons(), button); }
-
-void frmLineRLine::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmLineRLine::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmLineRLine::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmLineRLine::Command5_Click() { insertFor(QStringLiteral("Command5")); }
-void frmLineRLine::Command6_Click() { insertFor(QStringLiteral("Command6")); }
-void frmLineRLine::Command7_Click() { insertFor(QStringLiteral("Command7")); }
-void frmLineRLine::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmLineRLine::Command9_Click() { insertFor(QStringLiteral("Command9")); }
 void frmLineRLine::Command10_Click() { printWindow(); }
 void frmLineRLine::Command2_Click() { close(); }
 

@@ -18,14 +18,6 @@ public:
 
     void OptionXZ_Click();
     void OptionXY_Click();
-    void Command1_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -96,8 +88,8 @@ protected:
     Plane plane() const override;
 
 private:
-    void buildLayout();
-    void insertFor(const QString& button);
+    // The Enter chain, the Tab order and what each control runs.
+    void connectControls();
     int corner() const;
 };
 

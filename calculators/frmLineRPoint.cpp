@@ -56,12 +56,13 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     Command10 = makeButton(QStringLiteral("Command10"), QStringLiteral("Print"));
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
 
-    layOutCalculator(this, {Frame2, Frame1},
-                     {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
-                      {Label4, Text4, Label5, Text5, nullptr, nullptr, nullptr, nullptr, Command3},
-                      {Label9, Text6, Label11, Text7, Label10, Text8, nullptr, nullptr, Command4},
-                      {Label12, Text9, Label14, Text10, Label16, Text11, Label18, Text12, Command5, Command6}},
-                     {}, {Command10, Command2});
+    layOutCalculator(this, {.frames = {Frame2, Frame1},
+                            .rows = {{Label1, Text1, Label2, Text2, Label3, Text3, nullptr, nullptr, Command1},
+                                     {Label4, Text4, Label5, Text5, nullptr, nullptr, nullptr, nullptr, Command3},
+                                     {Label9, Text6, Label11, Text7, Label10, Text8, nullptr, nullptr, Command4},
+                                     {Label12, Text9, Label14, Text10, Label16, Text11, Label18, Text12, Command5,
+                                      Command6}},
+                            .lines = {{nullptr, Command10, Command2}}});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
     addEnterStep(Text6, Text9);
@@ -73,7 +74,15 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     connect(OptionXY, &QRadioButton::clicked, this, &frmLineRPoint::OptionXY_Click);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLineRPoint::CalcAndDraw);
-    connectInsertButtons(arcThroughPointInsertButtons());
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command1, x, Text1, Text2), pointInsert(Command3, x, Text4, Text5),
+                          pointInsert(Command4, x, Text6, Text7), pointInsert(Command5, x, Text9, Text10),
+                          offsetInsert(Command6, Text11, Text12)});
+    setPlaneCaptions({{{Label2, Label5, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
+                      {{Label11}, QStringLiteral("CZ"), QStringLiteral("CY")},
+                      {{Label18}, QStringLiteral("K"), QStringLiteral("J")},
+                      {{Command1, Command3, Command4, Command5}, QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")},
+                      {{Command6}, QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")}});
     connect(Command10, &QPushButton::clicked, this, &frmLineRPoint::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRPoint::Command2_Click);
 }
@@ -81,18 +90,17 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
 Plane frmLineRPoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 void frmLineRPoint::CalcAndDraw() {
-    CalculatorInput input;
-    input.boxes = readBoxes(*this, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text8"});
-    input.plane = plane();
-    input.option = Option2->isChecked() ? 2 : 1;
-    const CalculatorRun run = runArcThroughPoint(input);
-    writeBoxes(*this, run.writes);
+    const ArcThroughPointRun run =
+        runArcThroughPoint({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text8->text(),
+                            plane(), Option2->isChecked() ? 2 : 1});
+    showTexts({{Text6, run.centreX}, {Text7, run.centreZ}, {Text9, run.startX}, {Text10, run.startZ},
+               {Text11, run.i}, {Text12, run.k}});
     showFigure(run.figure, std::nullopt);
 }
 
-void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, arcThroughPointPlaneCaptions(), Plane::XZ, Text1); }
+void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
 
-void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, arcThroughPointPlaneCaptions(), Plane::XY, Text1); }
+void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineRPoint::Command10_Click() { printWindow(); }
 void frmLineRPoint::Command2_Click() { close(); }

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
+#include "calculators/calculator_layout.h"
 #include "calculators/neck_groove.h"
 #include "platform/PictureBox.h"
 
@@ -63,55 +63,29 @@ frmNeck::frmNeck(InsertText insert, QWidget* parent)
     Label20 = makeLabel(QStringLiteral("Label20"),
                         QStringLiteral("※底径が分からない場合は『２直線に接する円』を使用してください。"));
 
-    auto* rows = new QGridLayout;
-    auto put = [rows, this](int row, const QList<std::pair<const char*, QWidget*>>& cells) {
-        int column = 0;
-        for (const auto& [caption, widget] : cells) {
-            if (caption)
-                rows->addWidget(makeLabel({}, QString::fromUtf8(caption)), row, column, Qt::AlignRight);
-            if (widget)
-                rows->addWidget(widget, row, column + 1);
-            column += 2;
-        }
-    };
-    put(0, {{"BotomX", Text1}, {"Face　Z", Text2}, {"R", Text3}});
-    put(1, {{"Angle　A", Text4}, {"Start　X", Text5}});
-    rows->addWidget(Frame1, 0, 6, 2, 4);
-    put(2, {{"P 1　  X", Text6}, {"Z", Text7}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command8}});
-    put(3, {{"P 2　  X", Text8}, {"Z", Text9}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command1}});
-    put(4, {{"P 3　  X", Text10}, {"Z", Text11}, {"I", Text12}, {"K", Text13}, {nullptr, Command3}});
-    rows->addWidget(Command6, 4, 10);
-    put(5, {{"P 4　  X", Text14}, {"Z", Text15}, {nullptr, nullptr}, {nullptr, nullptr}, {nullptr, Command4}});
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->setFixedWidth(64);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label20);
-    bottom->addStretch();
-    bottom->addWidget(Frame2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command7);
-    buttons->addWidget(Command2);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(6, 6, 6, 6);
-    main->addWidget(Picture1);
-    main->addLayout(rows);
-    main->addLayout(bottom);
-    main->addLayout(buttons);
+    auto label = [this](const char* text) { return makeLabel({}, QString::fromUtf8(text)); };
+    QWidget* const z = nullptr;  // an empty cell
+    layOutCalculator(
+        this, {.rows = {{label("BotomX"), Text1, label("Face　Z"), Text2, label("R"), Text3, Frame1, Frame1, Frame1,
+                         Frame1},
+                        {label("Angle　A"), Text4, label("Start　X"), Text5, z, z, Frame1, Frame1, Frame1, Frame1},
+                        {label("P 1　  X"), Text6, label("Z"), Text7, z, z, z, z, z, Command8},
+                        {label("P 2　  X"), Text8, label("Z"), Text9, z, z, z, z, z, Command1},
+                        {label("P 3　  X"), Text10, label("Z"), Text11, label("I"), Text12, label("K"), Text13, z,
+                         Command3, Command6},
+                        {label("P 4　  X"), Text14, label("Z"), Text15, z, z, z, z, z, Command4}},
+               .lines = {{Label20, nullptr, Frame2}, {nullptr, Command7, Command2}},
+               .boxWidth = 64,  // 960 twips
+               .calculatorFont = false});
 
     setEnterChain({Text1, Text2, Text3, Text4, Text5, Text1});
-    const QList<QWidget*> tabOrder = {Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6,
-                                      Command4, Command9, Command5, Command7, Command2, Picture1};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    setTabChain({Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6, Command4, Command9, Command5,
+                 Command7, Command2, Picture1});
 
-    connect(Command8, &QPushButton::clicked, this, &frmNeck::Command8_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmNeck::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmNeck::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmNeck::Command4_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmNeck::Command6_Click);
+    const QString x = QStringLiteral(" X");
+    connectInsertButtons({pointInsert(Command8, x, Text6, Text7), pointInsert(Command1, x, Text8, Text9),
+                          pointInsert(Command3, x, Text10, Text11), pointInsert(Command4, x, Text14, Text15),
+                          offsetInsert(Command6, Text12, Text13)});
     connect(Command5, &QPushButton::clicked, this, &frmNeck::Command5_Click);
     connect(Command9, &QPushButton::clicked, this, &frmNeck::Command9_Click);
     connect(Command7, &QPushButton::clicked, this, &frmNeck::Command7_Click);
@@ -130,30 +104,20 @@ int frmNeck::option() const {
 
 void frmNeck::CalcAndDraw() {
     const NeckRun run = runNeck({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), option()});
-    const QList<QLineEdit*> boxes = {Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13, Text14, Text15};
-    for (int i = 0; i < boxes.size(); ++i)
-        if (run.results[static_cast<std::size_t>(i)])
-            boxes[i]->setText(*run.results[static_cast<std::size_t>(i)]);
+    showTexts({{Text6, run.p1x}, {Text7, run.p1z}, {Text8, run.p2x}, {Text9, run.p2z}, {Text10, run.p3x},
+               {Text11, run.p3z}, {Text12, run.i}, {Text13, run.k}, {Text14, run.p4x}, {Text15, run.p4z}});
     showFigure(run.figure, kMarkerColour);
 }
 
-void frmNeck::insertFor(const QString& button) { insertFromButton(neckInsertButtons(), button); }
-
 void frmNeck::insertContour(bool ccw) {
-    const QStringList lines = neckContour(ccw, option(), [this](const QString& name) {
-        const auto* box = findChild<QLineEdit*>(name);
-        return box ? box->text() : QString();
-    });
+    const QStringList lines = neckContour(ccw, option(),
+                                          {Text6->text(), Text7->text(), Text10->text(), Text11->text(),
+                                           Text14->text(), Text15->text(), Text3->text()});
     // Three separate changes of the document, as three presses would make.
     for (const QString& line : lines)
-        insertFromButton(InsertButton{{}, {{line, {}, {}}}, false});
+        insert(line);
 }
 
-void frmNeck::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmNeck::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmNeck::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmNeck::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmNeck::Command6_Click() { insertFor(QStringLiteral("Command6")); }
 void frmNeck::Command5_Click() { insertContour(true); }
 void frmNeck::Command9_Click() { insertContour(false); }
 void frmNeck::Command7_Click() { printWindow(); }

@@ -15,11 +15,6 @@ class frmNeck : public CalculatorFrame {
 public:
     explicit frmNeck(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void Command8_Click();  // P1 "X Z insert"
-    void Command1_Click();  // P2
-    void Command3_Click();  // P3
-    void Command4_Click();  // P4
-    void Command6_Click();  // "I K insert"
     void Command5_Click();  // "CCW"
     void Command9_Click();  // "CW"
     void Command7_Click();  // "Print"
@@ -62,7 +57,6 @@ protected:
 
 private:
     int option() const;
-    void insertFor(const QString& button);
     void insertContour(bool ccw);
 };
 

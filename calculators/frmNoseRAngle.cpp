@@ -78,7 +78,7 @@ frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
 }
 
 void frmNoseRAngle::Compute() {
-    if (const auto amounts = noseRCompensation(Text1->text(), Text2->text())) {
+    if (const auto amounts = noseRCompensation({Text1->text(), Text2->text()})) {
         Text3->setText(amounts->x);
         Text4->setText(amounts->z);
         Text5->setText(amounts->z2);

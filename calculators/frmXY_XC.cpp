@@ -1,6 +1,5 @@
 #include "calculators/frmXY_XC.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -9,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
+#include "calculators/calculator_layout.h"
 #include "calculators/xy_xc.h"
 #include "platform/PictureBox.h"
 #include "platform/fonts.h"
@@ -18,8 +17,8 @@
 namespace quillmar {
 namespace {
 
-// 8835 by 5595 twips.
-constexpr QSize kPictureSize{589, 373};
+// As wide as the other calculators' pictures, 5595 twips high.
+constexpr QSize kPictureSize{kCalculatorPictureSize.width(), 5595 / kTwipsPerPixel};
 
 QLabel* blackStrip(QWidget* parent, const char* name, QRect geometry) {
     auto* strip = new QLabel(parent);
@@ -64,10 +63,7 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     Text << nullptr;
     for (int n = 1; n <= 15; ++n) {
         const QString name = QStringLiteral("Text%1").arg(n);
-        QLineEdit* box = n <= 8 ? makeInputBox(name) : makeResultBox(name);
-        box->setFont(fontForName(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-        box->setFixedWidth(73);
-        Text << box;
+        Text << (n <= 8 ? makeInputBox(name) : makeResultBox(name));
     }
     Text1 = Text[1], Text2 = Text[2], Text3 = Text[3], Text4 = Text[4];
     Text5 = Text[5], Text6 = Text[6], Text7 = Text[7], Text8 = Text[8];
@@ -83,9 +79,7 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
     QLabel* note = makeLabel(QStringLiteral("Label20"),
                              QStringLiteral("※Y軸モード中の値は絶対値です。符号を考慮してプログラムして下さい。"));
-    QPalette noteColours = note->palette();
-    noteColours.setColor(QPalette::WindowText, Qt::red);
-    note->setPalette(noteColours);
+    showAsNote(note);
 
     const int border = Picture1->frameWidth();
     Picture3->setGeometry(border + 8, border + 348, 169, 20);
@@ -93,65 +87,46 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     Picture2 = blackStrip(Picture1, "Picture2", QRect(border + 300, border + 4, 29, 24));
     Picture4 = blackStrip(Picture1, "Picture4", QRect(border + 548, border + 164, 37, 20));
 
-    auto* rows = new QGridLayout;
-    rows->setVerticalSpacing(2);
-    auto put = [rows, this](int row, QWidget* first, const QList<std::pair<const char*, QWidget*>>& cells,
-                            QWidget* button1, QWidget* button2) {
-        if (first)
-            rows->addWidget(first, row, 0);
-        int column = 1;
-        for (const auto& [caption, widget] : cells) {
-            if (caption)
-                rows->addWidget(makeLabel({}, QString::fromUtf8(caption)), row, column, Qt::AlignRight);
-            if (widget)
-                rows->addWidget(widget, row, column + 1);
-            column += 2;
-        }
-        if (button1)
-            rows->addWidget(button1, row, 9);
-        if (button2)
-            rows->addWidget(button2, row, 10);
-    };
-    put(0, mark(this, 0xFFFF0000), {{"Point 1 X", Text[1]}, {"Y", Text[2]}, {"X", Text[3]}, {"C", Text[4]}}, Command1,
-        Command5);
-    put(1, mark(this, kSecondPointColour), {{"Point 2 X", Text[5]}, {"Y", Text[6]}, {"X", Text[7]}, {"C", Text[8]}},
-        Command3, Command4);
-    put(2, mark(this, 0xFFFFFF00), {{"Length L", Text[10]}, {"Line Angle", Text[9]}}, Command7, Command6);
-    put(3, mark(this, kCentreLineColour), {{"Y-axis center line", nullptr}, {nullptr, nullptr}, {"Master C", Text[11]}},
-        Command8, nullptr);
-    put(4, nullptr, {{"Master C angle Y-axis mode Point 1 X", Text[12]}, {"Y", Text[13]}}, Command11, nullptr);
-    put(5, nullptr, {{"Point2 X", Text[14]}, {"Y", Text[15]}}, Command13, nullptr);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(note);
-    bottom->addStretch();
-    bottom->addWidget(Command2);
-    auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->setContentsMargins(0, 0, 6, 6);
-    main->addWidget(Picture1);
-    main->addWidget(FrameMode, 0, Qt::AlignLeft);
-    main->addLayout(rows);
-    main->addLayout(bottom);
+    auto label = [this](const char* text) { return makeLabel({}, QString::fromUtf8(text)); };
+    QWidget* const z = nullptr;  // an empty cell
+    layOutCalculator(
+        this,
+        {.frames = {FrameMode},
+         .rows = {{mark(this, 0xFFFF0000), label("Point 1 X"), Text[1], label("Y"), Text[2], label("X"), Text[3],
+                   label("C"), Text[4], Command1, Command5},
+                  {mark(this, kSecondPointColour), label("Point 2 X"), Text[5], label("Y"), Text[6], label("X"), Text[7],
+                   label("C"), Text[8], Command3, Command4},
+                  {mark(this, 0xFFFFFF00), label("Length L"), Text[10], label("Line Angle"), Text[9], z, z, z, z,
+                   Command7, Command6},
+                  {mark(this, kCentreLineColour), label("Y-axis center line"), z, z, z, label("Master C"), Text[11], z,
+                   z, Command8},
+                  {z, label("Master C angle Y-axis mode Point 1 X"), Text[12], label("Y"), Text[13], z, z, z, z,
+                   Command11},
+                  {z, label("Point2 X"), Text[14], label("Y"), Text[15], z, z, z, z, Command13}},
+         .lines = {{note, nullptr, Command2}},
+         .margins = {0, 0, 6, 6}});
 
     setRoles(false);
-    const QList<QWidget*> tabOrder = {Text1,    Text2,    Text5,     Text6,     Command1, Command5, Command3,
-                                      Command4, Command7, Command6,  Command8,  Command11, Command13, Command2,
-                                      OptionXY, OptionXC, Text3,     Text4,     Text7,     Text8,     Picture1};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    connectControls();
+}
 
+void frmXY_XC::connectControls() {
+    setTabChain({Text1, Text2, Text5, Text6, Command1, Command5, Command3, Command4, Command7, Command6, Command8,
+                 Command11, Command13, Command2, OptionXY, OptionXC, Text3, Text4, Text7, Text8, Picture1});
     connect(OptionXY, &QRadioButton::clicked, this, &frmXY_XC::OptionXY_Click);
     connect(OptionXC, &QRadioButton::clicked, this, &frmXY_XC::OptionXC_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmXY_XC::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmXY_XC::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmXY_XC::Command5_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmXY_XC::Command4_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmXY_XC::Command7_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmXY_XC::Command6_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmXY_XC::Command8_Click);
-    connect(Command11, &QPushButton::clicked, this, &frmXY_XC::Command11_Click);
-    connect(Command13, &QPushButton::clicked, this, &frmXY_XC::Command13_Click);
+    const QString x = QStringLiteral("X");
+    const QString y = QStringLiteral(" Y");
+    const QString c = QStringLiteral("C");
+    connectInsertButtons({wordsInsert(Command1, {{x, Text[1]}, {y, Text[2]}}),
+                          wordsInsert(Command3, {{x, Text[5]}, {y, Text[6]}}),
+                          wordsInsert(Command5, {{c, Text[4]}, {QStringLiteral(" X"), Text[3]}}),
+                          wordsInsert(Command4, {{c, Text[8]}, {QStringLiteral(" X"), Text[7]}}),
+                          wordsInsert(Command7, {{QStringLiteral("L"), Text[10]}}, false),
+                          wordsInsert(Command6, {{QStringLiteral("A"), Text[9]}}, false),
+                          wordsInsert(Command8, {{c, Text[11]}}, false),
+                          wordsInsert(Command11, {{x, Text[12]}, {y, Text[13]}}),
+                          wordsInsert(Command13, {{x, Text[14]}, {y, Text[15]}})});
     connect(Command2, &QPushButton::clicked, this, &frmXY_XC::Command2_Click);
 }
 
@@ -179,14 +154,15 @@ void frmXY_XC::showEvent(QShowEvent* event) {
 }
 
 void frmXY_XC::CalcAndDraw() {
-    XyXcInput input;
-    for (int n = 1; n <= 8; ++n)
-        input.points[static_cast<std::size_t>(n - 1)] = Text[n]->text();
-    input.xcMode = OptionXC->isChecked();
-    const XyXcRun run = runXyXc(input);
-    for (int n = 1; n <= 15; ++n)
-        if (const auto& text = run.boxes[static_cast<std::size_t>(n - 1)])
-            Text[n]->setText(*text);
+    const XyXcRun run = runXyXc({{{{Text[1]->text(), Text[2]->text(), Text[3]->text(), Text[4]->text()},
+                                   {Text[5]->text(), Text[6]->text(), Text[7]->text(), Text[8]->text()}}},
+                                 OptionXC->isChecked()});
+    const auto& [p1, p2] = run.points;
+    showTexts({{Text[1], p1.x}, {Text[2], p1.y}, {Text[3], p1.diameter}, {Text[4], p1.c},
+               {Text[5], p2.x}, {Text[6], p2.y}, {Text[7], p2.diameter}, {Text[8], p2.c},
+               {Text[9], run.angle}, {Text[10], run.length}, {Text[11], run.masterC},
+               {Text[12], run.yAxis[0].x}, {Text[13], run.yAxis[0].y}, {Text[14], run.yAxis[1].x},
+               {Text[15], run.yAxis[1].y}});
     showFigure(run.figure, kMarkerColour);
 }
 
@@ -233,17 +209,6 @@ bool frmXY_XC::eventFilter(QObject* watched, QEvent* event) {
     return CalculatorFrame::eventFilter(watched, event);
 }
 
-void frmXY_XC::insertFor(const QString& button) { insertFromButton(xyXcInsertButtons(), button); }
-
-void frmXY_XC::Command1_Click() { insertFor(QStringLiteral("Command1")); }
-void frmXY_XC::Command3_Click() { insertFor(QStringLiteral("Command3")); }
-void frmXY_XC::Command5_Click() { insertFor(QStringLiteral("Command5")); }
-void frmXY_XC::Command4_Click() { insertFor(QStringLiteral("Command4")); }
-void frmXY_XC::Command7_Click() { insertFor(QStringLiteral("Command7")); }
-void frmXY_XC::Command6_Click() { insertFor(QStringLiteral("Command6")); }
-void frmXY_XC::Command8_Click() { insertFor(QStringLiteral("Command8")); }
-void frmXY_XC::Command11_Click() { insertFor(QStringLiteral("Command11")); }
-void frmXY_XC::Command13_Click() { insertFor(QStringLiteral("Command13")); }
 void frmXY_XC::Command2_Click() { close(); }
 
 }  // namespace quillmar

@@ -17,15 +17,6 @@ public:
 
     void OptionXY_Click();
     void OptionXC_Click();
-    void Command1_Click();
-    void Command3_Click();
-    void Command5_Click();
-    void Command4_Click();
-    void Command7_Click();
-    void Command6_Click();
-    void Command8_Click();
-    void Command11_Click();
-    void Command13_Click();
     void Command2_Click();  // "Cancel"
 
     void Picture1_MouseMove(float x, float y) override;
@@ -65,8 +56,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The Enter chain, the Tab order and what each control runs.
+    void connectControls();
     void setRoles(bool xcMode);
-    void insertFor(const QString& button);
     bool shown_ = false;
 };
 

@@ -2,12 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {
+
+// A point as typed: X (a diameter in the X-Z plane) and the second coordinate.
+struct Point {
+    double x = 0.0;
+    double s = 0.0;
+};
+
+struct Circle {
+    Point centre;
+    double r = 0.0;
+};
 
 // The direction (radians) of the vector h, v, from the line point to the centre.
 double directionTo(double h, double v) {
@@ -18,152 +31,115 @@ double directionTo(double h, double v) {
     return v < 0.0 ? -gPi / 2.0 : gPi / 2.0;
 }
 
+// Where the line through the point at the angle crosses the circle.
+std::pair<Point, Point> crossingsOf(const Point& line, double a, const Circle& circle, bool xz) {
+    const double x1 = line.x;
+    const double s1 = line.s;
+    const double xc = circle.centre.x;
+    const double sc = circle.centre.s;
+    const double r = circle.r;
+    // Taken toward the centre's side in the X-Z plane, so that a centre at smaller Z
+    // answers for the line at 180 degrees less the angle.
+    double h = 0.0;
+    double v = 0.0;
+    double phi = 0.0;
+    if (xz) {
+        v = checkedSub(xc, x1) / 2.0;
+        h = std::fabs(checkedSub(sc, s1));
+        phi = h == 0.0 ? (xc < x1 ? -gPi / 2.0 : gPi / 2.0) : std::atan(checkedDiv(v, h));
+    } else {
+        h = checkedSub(xc, x1);
+        v = checkedSub(sc, s1);
+        phi = directionTo(h, v);
+    }
+    const double q = checkedMul(checkedSqrt(checkedAdd(checkedMul(h, h), checkedMul(v, v))), std::sin(phi - a));
+    const double u = checkedDiv(q, r);
+    const double beta = std::atan(checkedDiv(-u, checkedSqrt(1.0 - u * u))) + 2.0 * std::atan(1.0);
+    const double t1 = (a - gPi / 2.0) - beta;
+    const double t2 = (a - gPi / 2.0) + beta;
+
+    auto crossing = [&](double t) {
+        if (xz)
+            return Point{checkedAdd(xc, 2.0 * r * std::sin(t)),
+                         sc > s1 ? checkedAdd(sc, r * std::cos(t)) : checkedSub(sc, r * std::cos(t))};
+        return Point{checkedAdd(xc, r * std::cos(t)), checkedAdd(sc, r * std::sin(t))};
+    };
+    const Point p1 = crossing(t1);
+    return {p1, crossing(t2)};
+}
+
+void writeTexts(LineCircleRun& run, const Point& p1, const Point& p2, const Point& centre, double k) {
+    run.i1 = liftedResultText(checkedSub(centre.x, p1.x) / k);
+    run.i2 = liftedResultText(checkedSub(centre.x, p2.x) / k);
+    run.x1 = liftedResultText(p1.x);
+    run.z1 = liftedResultText(p1.s);
+    run.k1 = liftedResultText(checkedSub(centre.s, p1.s));
+    run.x2 = liftedResultText(p2.x);
+    run.z2 = liftedResultText(p2.s);
+    run.k2 = liftedResultText(checkedSub(centre.s, p2.s));
+}
+
+// The circle, its centre, the crossing points and a guide along the line, in a scale
+// fitted to the line point and the circle.
+void drawCrossings(Figure& figure, const Point& linePoint, double a, const Circle& circle, const Point& p1,
+                   const Point& p2, bool xz) {
+    const double r = circle.r;
+    // Drawing coordinates, up positive.
+    auto drawn = [xz](const Point& p) { return xz ? QPointF(p.s, p.x / 2.0) : QPointF(p.x, p.s); };
+    const QPointF line = drawn(linePoint);
+    const QPointF centre = drawn(circle.centre);
+    const QPointF d1 = drawn(p1);
+    const QPointF d2 = drawn(p2);
+    const UserScale scale = fittedScale(
+        std::min({line.x(), centre.x() + r, centre.x() - r}), std::max({line.x(), centre.x() + r, centre.x() - r}),
+        std::min({line.y(), centre.y() + r, centre.y() - r}), std::max({line.y(), centre.y() + r, centre.y() - r}),
+        1.2, 0.1);
+    figure.setScale(scale);
+    const double sw = scaleWidthOf(scale);
+    // The guide runs from the line point toward crossing point 2 along each axis.
+    const double up = std::fabs(sw * std::sin(a));
+    const double across = std::fabs(sw * std::cos(a));
+    const QPointF guideEnd(d2.x() > line.x() ? line.x() + across : line.x() - across,
+                           d2.y() > line.y() ? line.y() + up : line.y() - up);
+    auto flip = [](QPointF p) { return QPointF(p.x(), -p.y()); };
+
+    figure.textColour(kLabelColour);
+    figure.line(flip(line), flip(guideEnd), kGeometryColour);
+    figure.circle(flip(centre), r, kGeometryColour);
+    figure.circle(flip(d1), 0.001 * sw, kMarkerColour);
+    figure.circle(flip(centre), 0.001 * sw, kMarkerColour);
+    figure.circle(flip(d2), 0.001 * sw, kMarkerColour);
+    figure.text(flip(d1), QStringLiteral("1"));
+    figure.text(flip(d2), QStringLiteral("2"));
+}
+
 }  // namespace
 
-CalculatorRun runLineCircleCrossing(const CalculatorInput& in) {
-    CalculatorRun run;
-    if (!in.filled({"Text1", "Text2", "Text3"}))
+LineCircleRun runLineCircleCrossing(const LineCircleInput& in) {
+    LineCircleRun run;
+    if (!allFilled({in.lineX, in.lineZ, in.angle}))
         return run;
     Figure& figure = run.figure;
     try {
-        const double x1 = in.number("Text1");
-        const double s1 = in.number("Text2");
-        double degrees = in.number("Text3");
+        const Point line{ReadNumber(in.lineX), ReadNumber(in.lineZ)};
+        double degrees = ReadNumber(in.angle);
         if (degrees > 180.0)
             degrees -= 360.0;
         const double a = degreesToRadians(degrees);
         figure.clear();
-
-        if (!in.filled({"Text4", "Text5", "Text6"})) {
-            figure.setScale(defaultCalculatorScale());
-            figure.line({10000.0 * std::cos(a), -10000.0 * std::sin(a)},
-                        {-10000.0 * std::cos(a), 10000.0 * std::sin(a)}, kGeometryColour);
+        if (!allFilled({in.centreX, in.centreZ, in.r})) {
+            drawDirection(figure, a);
             return run;
         }
-        const double xc = in.number("Text4");
-        const double sc = in.number("Text5");
-        const double r = in.number("Text6");
+        const Circle circle{{ReadNumber(in.centreX), ReadNumber(in.centreZ)}, ReadNumber(in.r)};
         const bool xz = in.plane == Plane::XZ;
-        const double k = xz ? 2.0 : 1.0;
-
-        // Taken toward the centre's side in the X-Z plane, so that a centre at smaller Z
-        // answers for the line at 180 degrees less the angle.
-        double h = 0.0;
-        double v = 0.0;
-        double phi = 0.0;
-        if (xz) {
-            v = checkedSub(xc, x1) / 2.0;
-            h = std::fabs(checkedSub(sc, s1));
-            phi = h == 0.0 ? (xc < x1 ? -gPi / 2.0 : gPi / 2.0) : std::atan(checkedDiv(v, h));
-        } else {
-            h = checkedSub(xc, x1);
-            v = checkedSub(sc, s1);
-            phi = directionTo(h, v);
-        }
-        const double q = checkedMul(checkedSqrt(checkedAdd(checkedMul(h, h), checkedMul(v, v))), std::sin(phi - a));
-        const double u = checkedDiv(q, r);
-        const double beta = std::atan(checkedDiv(-u, checkedSqrt(1.0 - u * u))) + 2.0 * std::atan(1.0);
-        const double t1 = (a - gPi / 2.0) - beta;
-        const double t2 = (a - gPi / 2.0) + beta;
-
-        struct Point {
-            double x, s;
-        };
-        auto crossing = [&](double t) {
-            if (xz)
-                return Point{checkedAdd(xc, 2.0 * r * std::sin(t)),
-                             sc > s1 ? checkedAdd(sc, r * std::cos(t)) : checkedSub(sc, r * std::cos(t))};
-            return Point{checkedAdd(xc, r * std::cos(t)), checkedAdd(sc, r * std::sin(t))};
-        };
-        const Point p1 = crossing(t1);
-        const Point p2 = crossing(t2);
-        run.write("Text9", liftedResultText(checkedSub(xc, p1.x) / k));
-        run.write("Text13", liftedResultText(checkedSub(xc, p2.x) / k));
-        run.write("Text7", liftedResultText(p1.x));
-        run.write("Text8", liftedResultText(p1.s));
-        run.write("Text10", liftedResultText(checkedSub(sc, p1.s)));
-        run.write("Text11", liftedResultText(p2.x));
-        run.write("Text12", liftedResultText(p2.s));
-        run.write("Text14", liftedResultText(checkedSub(sc, p2.s)));
-
-        // Drawing coordinates, up positive.
-        auto drawn = [&](double x, double s) { return xz ? QPointF(s, x / 2.0) : QPointF(x, s); };
-        const QPointF line = drawn(x1, s1);
-        const QPointF centre = drawn(xc, sc);
-        const QPointF d1 = drawn(p1.x, p1.s);
-        const QPointF d2 = drawn(p2.x, p2.s);
-        const UserScale scale =
-            marginScale(std::min({line.x(), centre.x() + r, centre.x() - r}),
-                        std::max({line.x(), centre.x() + r, centre.x() - r}),
-                        std::min({line.y(), centre.y() + r, centre.y() - r}),
-                        std::max({line.y(), centre.y() + r, centre.y() - r}));
-        figure.setScale(scale);
-        const double sw = scaleWidthOf(scale);
-        // The guide runs from the line point toward crossing point 2 along each axis.
-        const double up = std::fabs(sw * std::sin(a));
-        const double across = std::fabs(sw * std::cos(a));
-        const QPointF guideEnd(d2.x() > line.x() ? line.x() + across : line.x() - across,
-                               d2.y() > line.y() ? line.y() + up : line.y() - up);
-        auto flip = [](QPointF p) { return QPointF(p.x(), -p.y()); };
-
-        figure.textColour(kLabelColour);
-        figure.line(flip(line), flip(guideEnd), kGeometryColour);
-        figure.circle(flip(centre), r, kGeometryColour);
-        figure.circle(flip(d1), 0.001 * sw, kMarkerColour);
-        figure.circle(flip(centre), 0.001 * sw, kMarkerColour);
-        figure.circle(flip(d2), 0.001 * sw, kMarkerColour);
-        figure.text(flip(d1), QStringLiteral("1"));
-        figure.text(flip(d2), QStringLiteral("2"));
+        const auto [p1, p2] = crossingsOf(line, a, circle, xz);
+        writeTexts(run, p1, p2, circle.centre, xz ? 2.0 : 1.0);
+        drawCrossings(figure, line, a, circle, p1, p2, xz);
     } catch (const RuntimeError& error) {
         figure.failure = error.number();
     }
     return run;
-}
-
-const QList<InsertButton>& lineCircleInsertButtons() {
-    static const QList<InsertButton> buttons = [] {
-        const QString z = QStringLiteral(" Z");
-        const QString y = QStringLiteral(" Y");
-        auto point = [&](const char* button, const QString& lead, const char* xBox, const char* zBox) {
-            return InsertButton{QString::fromLatin1(button),
-                                {{lead, {}, QString::fromLatin1(xBox)}, {z, y, QString::fromLatin1(zBox)}}, true};
-        };
-        auto offset = [](const char* button, const char* iBox, const char* kBox) {
-            return InsertButton{QString::fromLatin1(button),
-                                {{QStringLiteral(" I"), {}, QString::fromLatin1(iBox)},
-                                 {QStringLiteral(" K"), QStringLiteral(" J"), QString::fromLatin1(kBox)}},
-                                true};
-        };
-        InsertButton circular{QStringLiteral("Command5"),
-                              {{QStringLiteral("N000 G0* X"), {}, QStringLiteral("Text11")},
-                               {z, y, QStringLiteral("Text12")},
-                               {QStringLiteral(" L"), {}, QStringLiteral("Text6")}},
-                              true};
-        return QList<InsertButton>{point("Command1", QStringLiteral(" X"), "Text1", "Text2"),
-                                   point("Command3", QStringLiteral(" X"), "Text4", "Text5"),
-                                   point("Command4", QStringLiteral("N000 G01 X"), "Text7", "Text8"),
-                                   offset("Command6", "Text9", "Text10"),
-                                   circular,
-                                   offset("Command7", "Text13", "Text14")};
-    }();
-    return buttons;
-}
-
-const QList<PlaneCaption>& lineCirclePlaneCaptions() {
-    static const QList<PlaneCaption> captions = [] {
-        QList<PlaneCaption> list;
-        for (const char* label : {"Label2", "Label5", "Label6", "Label11"})
-            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
-        for (const char* label : {"Label18", "Label19"})
-            list.append({QString::fromLatin1(label), QStringLiteral("K"), QStringLiteral("J")});
-        for (const char* button : {"Command1", "Command3", "Command4"})
-            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
-        for (const char* button : {"Command6", "Command7"})
-            list.append({QString::fromLatin1(button), QStringLiteral("I K 挿入"), QStringLiteral("I J 挿入")});
-        list.append({QStringLiteral("Command5"), QStringLiteral("XZL挿入"), QStringLiteral("XYL挿入")});
-        return list;
-    }();
-    return captions;
 }
 
 }  // namespace quillmar

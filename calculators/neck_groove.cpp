@@ -1,9 +1,8 @@
 #include "calculators/neck_groove.h"
 
-#include <algorithm>
 #include <charconv>
-#include <iterator>
 #include <cmath>
+#include <optional>
 #include <cstdlib>
 #include <string>
 
@@ -14,7 +13,7 @@
 namespace quillmar {
 namespace {
 
-constexpr double kPictureAspect = 4875.0 / 8835.0;
+constexpr double kPictureAspect = kCalculatorPictureHeight / kCalculatorPictureWidth;
 // Not one of the groove's cases: no computation has a run-time error number for that.
 constexpr int kErrNoCase = kErrInvalidCall;
 
@@ -47,11 +46,126 @@ void ticks(Figure& f, double x, double z, double xc, double zc, double half) {
 }
 
 UserScale arcScale(double x, double z, double r) {
-    const float width = toScaleValue(10.0 * r);
-    const float height = toScaleValue(10.0 * r * kPictureAspect);
-    return checkedScale(toScaleValue(z - widenScaleValue(width) / 2.0),
-                        toScaleValue(-widenScaleValue(height) / 2.0 - x / 2.0), width, height);
+    return centredScale({z, -x / 2.0}, 10.0 * r, 10.0 * r * kPictureAspect);
 }
+
+// The arc of the groove: the bottom diameter and the face it touches, its radius and
+// centre, and the corner it lies in.
+struct Groove {
+    double x = 0.0;
+    double z = 0.0;
+    double r = 0.0;
+    double xc = 0.0;
+    double zc = 0.0;
+    Signs signs{1.0, 1.0};
+};
+
+// The arc alone: P1 and P2, all four texts made before any box is written.
+void showArc(NeckRun& run, Figure& f, const Groove& g) {
+    f.setScale(arcScale(g.x, g.z, g.r));
+    const double width = 10.0 * g.r;
+    bottomLine(f, g.x, 5000.0);
+    faceLine(f, g.z);
+    const QString texts[] = {plainDecimalText(g.xc), plainDecimalText(g.z), plainDecimalText(g.x),
+                             plainDecimalText(g.zc)};
+    run.p1x = texts[0];
+    run.p1z = texts[1];
+    run.p2x = texts[2];
+    run.p2z = texts[3];
+    ticks(f, g.x, g.z, g.xc, g.zc, g.r / 15.0);
+    f.circle(drawn(g.zc, g.xc), width * 0.0015, kMarkerColour);
+    f.circle(drawn(g.zc, g.xc), 0.999 * g.r, kGeometryColour);
+}
+
+// The flank from P3, where it leaves the arc, at the angle a, out to P4 on the start
+// diameter when there is one.
+struct Flank {
+    double a = 0.0;
+    double p3x = 0.0;
+    double p3z = 0.0;
+    std::optional<double> startX;
+    double p4z = 0.0;
+    float scaleWidth = 0.0f;  // with a start diameter: the view
+    float scaleHeight = 0.0f;
+};
+
+// Places the flank and fits the view to it: with a start diameter its width and height
+// are set before the flank is computed and its edges after.
+Flank placeFlank(Figure& f, const Groove& g, double a, std::optional<double> startX) {
+    const auto [sx, sz] = g.signs;
+    Flank flank{a, 0.0, 0.0, startX};
+    if (startX) {
+        flank.scaleWidth = toScaleValue(checkedMul(2.8, std::fabs(checkedSub(*startX, g.x))));
+        flank.scaleHeight = toScaleValue(widenScaleValue(flank.scaleWidth) * kPictureAspect);
+        checkedScale(0.0f, 0.0f, flank.scaleWidth, flank.scaleHeight);  // a zero extent is refused before it is set
+        f.setExtent(flank.scaleWidth, flank.scaleHeight);
+    } else {
+        f.setScale(arcScale(g.x, g.z, g.r));
+    }
+    const double c = g.r * std::cos(a);
+    const double sn = g.r * std::sin(a);
+    flank.p3x = checkedSub(g.xc, sx * 2.0 * c);
+    flank.p3z = checkedAdd(g.zc, sz * sn);
+    if (startX) {
+        flank.p4z = checkedAdd(flank.p3z, sz * checkedDiv(sx * checkedSub(*startX, flank.p3x) / 2.0, std::tan(a)));
+        const double width = widenScaleValue(flank.scaleWidth);
+        const double height = widenScaleValue(flank.scaleHeight);
+        const double left = sz < 0.0 ? g.z - width * 4.0 / 5.0 : g.z - width / 5.0;
+        const double top = sx > 0.0 ? -flank.p3x / 2.0 - height * 3.0 / 4.0 : -flank.p3x / 2.0 - height / 4.0;
+        f.setScale(checkedScale(toScaleValue(left), toScaleValue(top), flank.scaleWidth, flank.scaleHeight));
+    }
+    return flank;
+}
+
+// Cuts every value as it writes it; the figure is drawn with the cut values.
+void writeTexts(NeckRun& run, Groove& g, Flank& flank) {
+    run.p1x = FormatCoord(g.xc);
+    run.p1z = FormatCoord(g.z);
+    run.p2x = FormatCoord(g.x);
+    run.p2z = FormatCoord(g.zc);
+    run.p3x = FormatCoord(flank.p3x);
+    run.p3z = FormatCoord(flank.p3z);
+    double i = (g.xc - flank.p3x) / 2.0;
+    double k = g.zc - flank.p3z;
+    run.i = FormatCoord(i);
+    run.k = FormatCoord(k);
+    if (flank.startX) {
+        run.p4x = FormatCoord(*flank.startX);
+        run.p4z = FormatCoord(flank.p4z);
+    }
+}
+
+void drawFlank(Figure& f, const Groove& g, const Flank& flank) {
+    const auto [sx, sz] = g.signs;
+    const bool start = flank.startX.has_value();
+    const double width = start ? widenScaleValue(flank.scaleWidth) : 10.0 * g.r;
+    ticks(f, g.x, g.z, g.xc, g.zc, start ? g.r / 30.0 : g.r / 15.0);
+    f.circle(drawn(g.zc, g.xc), width * 0.001, kMarkerColour);
+    f.circle(drawn(g.zc, g.xc), 0.999 * g.r, kGeometryColour);
+    const QPointF p3 = drawn(flank.p3z, flank.p3x);
+    f.circle(p3, width * 0.002, kMarkerColour);
+    if (!start) {
+        bottomLine(f, g.x, 5000.0);
+        faceLine(f, g.z);
+        const double ze = flank.p3z + sz * 10.0 * g.r;
+        const double xe = flank.p3x + sx * 20.0 * g.r * std::tan(flank.a);
+        f.line(p3, drawn(ze, xe), kGeometryColour);
+        return;
+    }
+    const double s = *flank.startX;
+    const QPointF p4 = drawn(flank.p4z, s);
+    f.circle(p4, width * 0.002, kMarkerColour);
+    bottomLine(f, g.x, 5000.0);
+    faceLine(f, g.z);
+    f.line(p3, p4, kGeometryColour);
+    f.line(p4, at(sz < 0.0 ? -1000.0 : 1000.0, -s / 2.0), kGeometryColour);
+    f.textColour(kLabelColour);
+    f.text(drawn(g.z, g.xc), QStringLiteral(" 1"));
+    f.text(drawn(g.zc, g.x), QStringLiteral("2"));
+    f.text(p3, QStringLiteral("3"));
+    f.text(p4, QStringLiteral("4"));
+}
+
 
 }  // namespace
 
@@ -91,140 +205,52 @@ NeckRun runNeck(const NeckInput& in) {
     const bool angle = !in.angle.isEmpty();
     const bool start = !in.startX.isEmpty();
     try {
-        const double x = ReadNumber(in.bottomX);
+        Groove g;
+        g.x = ReadNumber(in.bottomX);
         if (!face && !radius && !angle && !start) {
             f.setScale(defaultCalculatorScale());
-            bottomLine(f, x, 10000.0);
+            bottomLine(f, g.x, 10000.0);
             return run;
         }
-        const double z = ReadNumber(in.faceZ);
+        g.z = ReadNumber(in.faceZ);
         if (face && !radius && !angle && !start) {
             f.setScale(defaultCalculatorScale());
-            bottomLine(f, x, 5000.0);
-            faceLine(f, z);
+            bottomLine(f, g.x, 5000.0);
+            faceLine(f, g.z);
             return run;
         }
         if (!face || !radius || (start && !angle))
             throw RuntimeError(kErrNoCase);
 
-        const double r = ReadNumber(in.r);
-        const auto [sx, sz] = signsOf(in.option);
-        double xc = checkedAdd(x, sx * checkedMul(2.0, r));
-        double zc = checkedAdd(z, sz * r);
-
+        g.r = ReadNumber(in.r);
+        g.signs = signsOf(in.option);
+        g.xc = checkedAdd(g.x, g.signs.sx * checkedMul(2.0, g.r));
+        g.zc = checkedAdd(g.z, g.signs.sz * g.r);
         if (!angle) {
-            f.setScale(arcScale(x, z, r));
-            const double width = 10.0 * r;
-            bottomLine(f, x, 5000.0);
-            faceLine(f, z);
-            // All four texts are made before any box is written.
-            const QString texts[] = {plainDecimalText(xc), plainDecimalText(z), plainDecimalText(x),
-                                     plainDecimalText(zc)};
-            std::copy(std::begin(texts), std::end(texts), run.results.begin());
-            ticks(f, x, z, xc, zc, r / 15.0);
-            f.circle(drawn(zc, xc), width * 0.0015, kMarkerColour);
-            f.circle(drawn(zc, xc), 0.999 * r, kGeometryColour);
+            showArc(run, f, g);
             return run;
         }
-
         const double a = degreesToRadians(ReadNumber(in.angle));
-        double fullWidth = 0.0;
-        float scaleWidth = 0.0f;
-        float scaleHeight = 0.0f;
-        double s = 0.0;
-        if (start) {
-            s = ReadNumber(in.startX);
-            fullWidth = checkedMul(2.8, std::fabs(checkedSub(s, x)));
-            scaleWidth = toScaleValue(fullWidth);
-            scaleHeight = toScaleValue(widenScaleValue(scaleWidth) * kPictureAspect);
-            checkedScale(0.0f, 0.0f, scaleWidth, scaleHeight);  // a zero extent is refused before it is set
-            f.setExtent(scaleWidth, scaleHeight);
-        } else {
-            f.setScale(arcScale(x, z, r));
-        }
-        const double c = r * std::cos(a);
-        const double sn = r * std::sin(a);
-        double p3x = checkedSub(xc, sx * 2.0 * c);
-        double p3z = checkedAdd(zc, sz * sn);
-        double p4z = 0.0;
-        if (start) {
-            p4z = checkedAdd(p3z, sz * checkedDiv(sx * checkedSub(s, p3x) / 2.0, std::tan(a)));
-            const double left = sz < 0.0 ? z - widenScaleValue(scaleWidth) * 4.0 / 5.0 : z - widenScaleValue(scaleWidth) / 5.0;
-            const double top = sx > 0.0 ? -p3x / 2.0 - widenScaleValue(scaleHeight) * 3.0 / 4.0
-                                        : -p3x / 2.0 - widenScaleValue(scaleHeight) / 4.0;
-            f.setScale(checkedScale(toScaleValue(left), toScaleValue(top), scaleWidth, scaleHeight));
-        }
-
-        double shownZ = z;
-        double shownX = x;
-        run.results[0] = FormatCoord(xc);
-        run.results[1] = FormatCoord(shownZ);
-        run.results[2] = FormatCoord(shownX);
-        run.results[3] = FormatCoord(zc);
-        run.results[4] = FormatCoord(p3x);
-        run.results[5] = FormatCoord(p3z);
-        double i = (xc - p3x) / 2.0;
-        double k = zc - p3z;
-        run.results[6] = FormatCoord(i);
-        run.results[7] = FormatCoord(k);
-        if (start) {
-            run.results[8] = FormatCoord(s);
-            run.results[9] = FormatCoord(p4z);
-        }
-
-        const double width = start ? widenScaleValue(scaleWidth) : 10.0 * r;
-        ticks(f, shownX, shownZ, xc, zc, start ? r / 30.0 : r / 15.0);
-        f.circle(drawn(zc, xc), width * 0.001, kMarkerColour);
-        f.circle(drawn(zc, xc), 0.999 * r, kGeometryColour);
-        f.circle(drawn(p3z, p3x), width * 0.002, kMarkerColour);
-        if (!start) {
-            bottomLine(f, shownX, 5000.0);
-            faceLine(f, shownZ);
-            const double ze = p3z + sz * 10.0 * r;
-            const double xe = p3x + sx * 20.0 * r * std::tan(a);
-            f.line(drawn(p3z, p3x), drawn(ze, xe), kGeometryColour);
-            return run;
-        }
-        f.circle(drawn(p4z, s), width * 0.002, kMarkerColour);
-        bottomLine(f, shownX, 5000.0);
-        faceLine(f, shownZ);
-        f.line(drawn(p3z, p3x), drawn(p4z, s), kGeometryColour);
-        f.line(drawn(p4z, s), at(sz < 0.0 ? -1000.0 : 1000.0, -s / 2.0), kGeometryColour);
-        f.textColour(kLabelColour);
-        f.text(drawn(shownZ, xc), QStringLiteral(" 1"));
-        f.text(drawn(zc, shownX), QStringLiteral("2"));
-        f.text(drawn(p3z, p3x), QStringLiteral("3"));
-        f.text(drawn(p4z, s), QStringLiteral("4"));
+        std::optional<double> startX;
+        if (start)
+            startX = ReadNumber(in.startX);
+        Flank flank = placeFlank(f, g, a, startX);
+        writeTexts(run, g, flank);
+        drawFlank(f, g, flank);
     } catch (const RuntimeError& error) {
         f.failure = error.number();
     }
     return run;
 }
 
-const QList<InsertButton>& neckInsertButtons() {
-    auto point = [](const char* button, const char* first, const char* second, const char* lead1, const char* lead2) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{QString::fromLatin1(lead1), {}, QString::fromLatin1(first)},
-                             {QString::fromLatin1(lead2), {}, QString::fromLatin1(second)}},
-                            true};
-    };
-    static const QList<InsertButton> buttons = {
-        point("Command8", "Text6", "Text7", " X", " Z"),   point("Command1", "Text8", "Text9", " X", " Z"),
-        point("Command3", "Text10", "Text11", " X", " Z"), point("Command4", "Text14", "Text15", " X", " Z"),
-        point("Command6", "Text12", "Text13", " I", " K"),
-    };
-    return buttons;
-}
-
-QStringList neckContour(bool ccw, int option, const std::function<QString(const QString&)>& boxText) {
+QStringList neckContour(bool ccw, int option, const NeckContourBoxes& boxes) {
     const bool g02First = option == 1 || option == 4;  // the arc word of "CCW"
     const QString arc = QStringLiteral("N000 G0%1 X").arg(g02First == ccw ? 2 : 3);
     const QString end = QStringLiteral("\r\n");
-    auto box = [&boxText](const char* name) { return boxText(QString::fromLatin1(name)); };
-    const QString p1 = box("Text6") + QStringLiteral(" Z") + box("Text7");
-    const QString p3 = box("Text10") + QStringLiteral(" Z") + box("Text11");
-    const QString p4 = box("Text14") + QStringLiteral(" Z") + box("Text15");
-    const QString l = QStringLiteral(" L") + box("Text3");
+    const QString p1 = boxes.p1x + QStringLiteral(" Z") + boxes.p1z;
+    const QString p3 = boxes.p3x + QStringLiteral(" Z") + boxes.p3z;
+    const QString p4 = boxes.p4x + QStringLiteral(" Z") + boxes.p4z;
+    const QString l = QStringLiteral(" L") + boxes.r;
     if (ccw)
         return {QStringLiteral("N000 G01 X") + p1 + end, arc + p3 + l + end, QStringLiteral("N000 G01 X") + p4 + end};
     return {QStringLiteral("N000 G01 X") + p4 + end, QStringLiteral("N000     X") + p3 + end, arc + p1 + l + end};

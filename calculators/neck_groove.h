@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <functional>
 #include <optional>
 
 #include "calculators/calculator_conventions.h"
@@ -18,14 +16,14 @@ namespace quillmar {
 // arc centre on the larger or smaller diameter side and on the plus or minus Z side.
 
 struct NeckInput {
-    QString bottomX, faceZ, r, angle, startX;  // Text1 to Text5
+    QString bottomX, faceZ, r, angle, startX;
     int option = 2;
 };
 
-// One recompute: the result texts P1 X, P1 Z, P2 X, P2 Z, P3 X, P3 Z, I, K, P4 X, P4 Z
-// (Text6 to Text15; absent: the box keeps its text) and the figure.
+// One recompute: the four points and the arc's I and K from P3 (absent: the box keeps
+// its text), and the figure.
 struct NeckRun {
-    std::array<std::optional<QString>, 10> results;
+    std::optional<QString> p1x, p1z, p2x, p2z, p3x, p3z, i, k, p4x, p4z;
     Figure figure;
 };
 
@@ -38,11 +36,16 @@ NeckRun runNeck(const NeckInput& input);
 // one that would need it from 1e15 on is an overflow, as in a program word.
 QString plainDecimalText(double value);
 
-// The single-point and I K buttons.
-const QList<InsertButton>& neckInsertButtons();
+// The boxes the whole contour is inserted from, as they stand.
+struct NeckContourBoxes {
+    QString p1x, p1z;
+    QString p3x, p3z;
+    QString p4x, p4z;
+    QString r;
+};
 
-// The three lines "CCW" (P1, arc, P4) or "CW" (P4, P3, arc to P1) insert one by one, from
-// the boxes as they stand; the arc word follows the option.
-QStringList neckContour(bool ccw, int option, const std::function<QString(const QString&)>& boxText);
+// The three lines "CCW" (P1, arc, P4) or "CW" (P4, P3, arc to P1) insert one by one; the
+// arc word follows the option.
+QStringList neckContour(bool ccw, int option, const NeckContourBoxes& boxes);
 
 }  // namespace quillmar

@@ -9,14 +9,14 @@
 
 namespace quillmar {
 
-std::optional<QString> taperEndZ(const QString& x1, const QString& z1, const QString& a, const QString& x2) {
-    if (x1.isEmpty() || z1.isEmpty() || a.isEmpty() || x2.isEmpty())
+std::optional<QString> taperEndZ(const TaperLine& line) {
+    if (!allFilled({line.x1, line.z1, line.a, line.x2}))
         return std::nullopt;
     try {
-        const double startX = ReadNumber(x1);
-        const double startZ = ReadNumber(z1);
-        const double angle = degreesToRadians(ReadNumber(a));
-        const double endX = ReadNumber(x2);
+        const double startX = ReadNumber(line.x1);
+        const double startZ = ReadNumber(line.z1);
+        const double angle = degreesToRadians(ReadNumber(line.a));
+        const double endX = ReadNumber(line.x2);
         const double endZ = checkedAdd(startZ, checkedDiv(checkedSub(endX, startX) / 2.0, std::tan(angle)));
         return liftedResultText(endZ);
     } catch (const RuntimeError&) {
@@ -24,17 +24,16 @@ std::optional<QString> taperEndZ(const QString& x1, const QString& z1, const QSt
     }
 }
 
-TaperFromEndZ taperFromEndZ(const QString& x1, const QString& z1, const QString& a, const QString& x2,
-                            const QString& z2) {
+TaperFromEndZ taperFromEndZ(const TaperLine& line) {
     TaperFromEndZ result;
-    if (x1.isEmpty() || z1.isEmpty() || z2.isEmpty())
+    if (!allFilled({line.x1, line.z1, line.z2}))
         return result;
     try {
-        const double startX = ReadNumber(x1);
-        const double startZ = ReadNumber(z1);
-        const double endZ = ReadNumber(z2);
-        if (a.isEmpty() && !x2.isEmpty()) {
-            const double endX = ReadNumber(x2);
+        const double startX = ReadNumber(line.x1);
+        const double startZ = ReadNumber(line.z1);
+        const double endZ = ReadNumber(line.z2);
+        if (line.a.isEmpty() && !line.x2.isEmpty()) {
+            const double endX = ReadNumber(line.x2);
             double angle = std::atan(checkedDiv(checkedSub(endX, startX) / 2.0, checkedSub(endZ, startZ))) * 180.0 /
                                gPi +
                            0.0001;
@@ -43,8 +42,8 @@ TaperFromEndZ taperFromEndZ(const QString& x1, const QString& z1, const QString&
             if (startX > endX && startZ > endZ)
                 angle -= 180.0;
             result.angle = FormatCoord(angle);
-        } else if (!a.isEmpty()) {
-            const double angle = degreesToRadians(ReadNumber(a));
+        } else if (!line.a.isEmpty()) {
+            const double angle = degreesToRadians(ReadNumber(line.a));
             const double endX = checkedAdd(startX, checkedMul(2.0 * checkedSub(endZ, startZ), std::tan(angle)));
             result.endX = liftedResultText(endX);
         }
@@ -54,12 +53,12 @@ TaperFromEndZ taperFromEndZ(const QString& x1, const QString& z1, const QString&
     return result;
 }
 
-std::optional<NoseRCompensation> noseRCompensation(const QString& radius, const QString& angle) {
-    if (radius.isEmpty() || angle.isEmpty())
+std::optional<NoseRCompensation> noseRCompensation(const NoseRInput& input) {
+    if (!allFilled({input.radius, input.angle}))
         return std::nullopt;
     try {
-        const double r = ReadNumber(radius);
-        const double a = degreesToRadians(ReadNumber(angle));
+        const double r = ReadNumber(input.radius);
+        const double a = degreesToRadians(ReadNumber(input.angle));
         const double t = std::tan(a / 2.0);
         double z = checkedMul(r, 1.0 - t);
         double z2 = checkedMul(r, t + 1.0);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -26,131 +28,121 @@ void centreMark(Figure& figure, double x, double y, double up, double right, dou
     figure.line({x + right, -y}, {x - left, -y}, kMarkerColour);
 }
 
+// A point as typed: X (a diameter in the X-Z plane) and the second coordinate.
+struct Point {
+    double x = 0.0;
+    double s = 0.0;
+};
+
+struct Circle {
+    double x = 0.0;
+    double s = 0.0;
+    double r = 0.0;
+};
+
+// Drawing coordinates, y up: X is a diameter in the X-Z plane.
+double across(double x, double s, bool xz) { return xz ? s : x; }
+double up(double x, double s, bool xz) { return xz ? x / 2.0 : s; }
+
+// One circle alone, ten radii wide.
+void drawCircle(Figure& figure, const Circle& c, bool xz) {
+    const double h = across(c.x, c.s, xz);
+    const double v = up(c.x, c.s, xz);
+    const double width = checkedMul(10.0, c.r);
+    figure.setScale(centredScale({h, -v}, width, pictureHeightFor(width)));
+    centreMark(figure, h, v, c.r / 15.0, c.r / 15.0, c.r / 15.0);
+    figure.circle({h, -v}, c.r, kGeometryColour);
+}
+
+std::pair<Point, Point> crossingsOf(const Circle& c1, const Circle& c2, bool xz) {
+    const double dy = xz ? checkedSub(c2.x, c1.x) / 2.0 : checkedSub(c2.s, c1.s);
+    const double dx = xz ? checkedSub(c2.s, c1.s) : checkedSub(c2.x, c1.x);
+    const double d = checkedSqrt(checkedAdd(checkedMul(dx, dx), checkedMul(dy, dy)));
+    double theta = arcCosine(checkedDiv(dx, d));
+    if (dy < 0.0)
+        theta = -theta;
+    const double r1 = c1.r;
+    const double u =
+        checkedDiv(checkedDiv(checkedSub(checkedAdd(checkedMul(r1, r1), d * d), checkedMul(c2.r, c2.r)) / 2.0, r1), d);
+    if (std::fabs(u) > 1.0)  // apart, or one inside the other
+        throw RuntimeError(kErrInvalidCall);
+    const double phi = arcCosine(u);
+
+    auto point = [&](double angle) {
+        if (xz)
+            return Point{checkedAdd(c1.x, 2.0 * r1 * std::sin(angle)), checkedAdd(c1.s, r1 * std::cos(angle))};
+        return Point{checkedAdd(c1.x, r1 * std::cos(angle)), checkedAdd(c1.s, r1 * std::sin(angle))};
+    };
+    const Point p1 = point(theta + phi);
+    return {p1, point(theta - phi)};
+}
+
+// Cuts the values as it writes them: the points are drawn where the boxes put them.
+void writeTexts(TwoCircleRun& run, Point& p1, Point& p2) {
+    run.x1 = FormatCoord(p1.x);
+    run.z1 = FormatCoord(p1.s);
+    run.x2 = FormatCoord(p2.x);
+    run.z2 = FormatCoord(p2.s);
+}
+
+void drawCrossing(Figure& figure, const Circle& c1, const Circle& c2, const Point& p1, const Point& p2, bool xz) {
+    // The view takes X as typed, not halved, and centres on the midpoint of the
+    // centres, so part of an uneven figure can lie outside it.
+    const double xTop = std::max(c1.x + c1.r, c2.x + c2.r);
+    const double xBottom = std::min(c1.x - c1.r, c2.x - c2.r);
+    const double sTop = std::max(c1.s + c1.r, c2.s + c2.r);
+    const double sBottom = std::min(c1.s - c1.r, c2.s - c2.r);
+    double h = checkedFinite(pictureHeightFor(sTop - sBottom));
+    if (h < xTop - xBottom)
+        h = checkedFinite(xTop - xBottom);
+    figure.textColour(kLabelColour);
+    const QPointF middle = xz ? QPointF((c1.s + c2.s) / 2.0, -(c1.x + c2.x) / 4.0)
+                              : QPointF((c1.x + c2.x) / 2.0, -(c1.s + c2.s) / 2.0);
+    const UserScale scale = centredScale(middle, 2.0 * h, 2.0 * pictureHeightFor(h));
+    figure.setScale(scale);
+
+    centreMark(figure, across(c1.x, c1.s, xz), up(c1.x, c1.s, xz), h / 70.0, h / 80.0, h / 70.0);
+    figure.circle({across(c1.x, c1.s, xz), -up(c1.x, c1.s, xz)}, c1.r, kGeometryColour);
+    centreMark(figure, across(c2.x, c2.s, xz), up(c2.x, c2.s, xz), h / 70.0, h / 70.0, h / 70.0);
+    figure.circle({across(c2.x, c2.s, xz), -up(c2.x, c2.s, xz)}, c2.r, kGeometryColour);
+    const double sw = scaleWidthOf(scale);
+    const QPointF d1(across(p1.x, p1.s, xz), -up(p1.x, p1.s, xz));
+    const QPointF d2(across(p2.x, p2.s, xz), -up(p2.x, p2.s, xz));
+    figure.circle(d1, 0.001 * sw, kMarkerColour);
+    figure.circle(d2, 0.001 * sw, kMarkerColour);
+    figure.circle(d1, 0.002 * sw, kMarkerColour);
+    figure.circle(d2, 0.002 * sw, kMarkerColour);
+    figure.text(d1, QStringLiteral(" 1"));
+    figure.text(d2, QStringLiteral("2"));
+}
+
 }  // namespace
 
-CalculatorRun runTwoCircleCrossing(const CalculatorInput& in) {
-    CalculatorRun run;
+TwoCircleRun runTwoCircleCrossing(const TwoCircleInput& in) {
+    TwoCircleRun run;
     Figure& figure = run.figure;
     figure.clear();
     try {
         const bool xz = in.plane == Plane::XZ;
-        // Drawing coordinates, y up: X is a diameter in the X-Z plane.
-        auto across = [xz](double x, double s) { return xz ? s : x; };
-        auto up = [xz](double x, double s) { return xz ? x / 2.0 : s; };
-
-        if (!in.filled({"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})) {
-            const char* const circle1[] = {"Text1", "Text2", "Text3"};
-            const char* const circle2[] = {"Text4", "Text5", "Text6"};
-            const char* const* boxes = nullptr;
-            if (in.filled({"Text1", "Text2", "Text3"}))
-                boxes = circle1;
-            else if (in.filled({"Text4", "Text5", "Text6"}))
-                boxes = circle2;
-            else
-                return run;
-            const double x = in.number(boxes[0]);
-            const double s = in.number(boxes[1]);
-            const double r = in.number(boxes[2]);
-            const double width = checkedMul(10.0, r);
-            figure.setScale(centredScale({across(x, s), -up(x, s)}, width, pictureHeightFor(width)));
-            centreMark(figure, across(x, s), up(x, s), r / 15.0, r / 15.0, r / 15.0);
-            figure.circle({across(x, s), -up(x, s)}, r, kGeometryColour);
+        const bool first = allFilled({in.x1, in.z1, in.r1});
+        const bool second = allFilled({in.x2, in.z2, in.r2});
+        if (!first || !second) {
+            if (first || second)
+                drawCircle(figure,
+                           first ? Circle{ReadNumber(in.x1), ReadNumber(in.z1), ReadNumber(in.r1)}
+                                 : Circle{ReadNumber(in.x2), ReadNumber(in.z2), ReadNumber(in.r2)},
+                           xz);
             return run;
         }
-
-        const double x1 = in.number("Text1");
-        const double s1 = in.number("Text2");
-        const double r1 = in.number("Text3");
-        const double x2 = in.number("Text4");
-        const double s2 = in.number("Text5");
-        const double r2 = in.number("Text6");
-        const double dy = xz ? checkedSub(x2, x1) / 2.0 : checkedSub(s2, s1);
-        const double dx = xz ? checkedSub(s2, s1) : checkedSub(x2, x1);
-        const double d = checkedSqrt(checkedAdd(checkedMul(dx, dx), checkedMul(dy, dy)));
-        double theta = arcCosine(checkedDiv(dx, d));
-        if (dy < 0.0)
-            theta = -theta;
-        const double u =
-            checkedDiv(checkedDiv(checkedSub(checkedAdd(checkedMul(r1, r1), d * d), checkedMul(r2, r2)) / 2.0, r1), d);
-        if (std::fabs(u) > 1.0)  // apart, or one inside the other
-            throw RuntimeError(kErrInvalidCall);
-        const double phi = arcCosine(u);
-
-        auto point = [&](double angle, double& px, double& ps) {
-            if (xz) {
-                px = checkedAdd(x1, 2.0 * r1 * std::sin(angle));
-                ps = checkedAdd(s1, r1 * std::cos(angle));
-            } else {
-                px = checkedAdd(x1, r1 * std::cos(angle));
-                ps = checkedAdd(s1, r1 * std::sin(angle));
-            }
-        };
-        double p1x = 0.0, p1s = 0.0, p2x = 0.0, p2s = 0.0;
-        point(theta + phi, p1x, p1s);
-        point(theta - phi, p2x, p2s);
-        run.write("Text7", FormatCoord(p1x));
-        run.write("Text8", FormatCoord(p1s));
-        run.write("Text11", FormatCoord(p2x));
-        run.write("Text12", FormatCoord(p2s));
-
-        // The view takes X as typed, not halved, and centres on the midpoint of the
-        // centres, so part of an uneven figure can lie outside it.
-        const double xTop = std::max(x1 + r1, x2 + r2);
-        const double xBottom = std::min(x1 - r1, x2 - r2);
-        const double sTop = std::max(s1 + r1, s2 + r2);
-        const double sBottom = std::min(s1 - r1, s2 - r2);
-        double h = checkedFinite(pictureHeightFor(sTop - sBottom));
-        if (h < xTop - xBottom)
-            h = checkedFinite(xTop - xBottom);
-        figure.textColour(kLabelColour);
-        const QPointF middle =
-            xz ? QPointF((s1 + s2) / 2.0, -(x1 + x2) / 4.0) : QPointF((x1 + x2) / 2.0, -(s1 + s2) / 2.0);
-        const UserScale scale = centredScale(middle, 2.0 * h, 2.0 * pictureHeightFor(h));
-        figure.setScale(scale);
-
-        centreMark(figure, across(x1, s1), up(x1, s1), h / 70.0, h / 80.0, h / 70.0);
-        figure.circle({across(x1, s1), -up(x1, s1)}, r1, kGeometryColour);
-        centreMark(figure, across(x2, s2), up(x2, s2), h / 70.0, h / 70.0, h / 70.0);
-        figure.circle({across(x2, s2), -up(x2, s2)}, r2, kGeometryColour);
-        const double sw = scaleWidthOf(scale);
-        const QPointF d1(across(p1x, p1s), -up(p1x, p1s));
-        const QPointF d2(across(p2x, p2s), -up(p2x, p2s));
-        figure.circle(d1, 0.001 * sw, kMarkerColour);
-        figure.circle(d2, 0.001 * sw, kMarkerColour);
-        figure.circle(d1, 0.002 * sw, kMarkerColour);
-        figure.circle(d2, 0.002 * sw, kMarkerColour);
-        figure.text(d1, QStringLiteral(" 1"));
-        figure.text(d2, QStringLiteral("2"));
+        const Circle c1{ReadNumber(in.x1), ReadNumber(in.z1), ReadNumber(in.r1)};
+        const Circle c2{ReadNumber(in.x2), ReadNumber(in.z2), ReadNumber(in.r2)};
+        auto [p1, p2] = crossingsOf(c1, c2, xz);
+        writeTexts(run, p1, p2);
+        drawCrossing(figure, c1, c2, p1, p2, xz);
     } catch (const RuntimeError& error) {
         figure.failure = error.number();
     }
     return run;
-}
-
-const QList<InsertButton>& twoCircleInsertButtons() {
-    static const QList<InsertButton> buttons = {
-        {QStringLiteral("Command1"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text7")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text8")}},
-         true},
-        {QStringLiteral("Command3"),
-         {{QStringLiteral(" X"), {}, QStringLiteral("Text11")},
-          {QStringLiteral(" Z"), QStringLiteral(" Y"), QStringLiteral("Text12")}},
-         true},
-    };
-    return buttons;
-}
-
-const QList<PlaneCaption>& twoCirclePlaneCaptions() {
-    static const QList<PlaneCaption> captions = [] {
-        QList<PlaneCaption> list;
-        for (const char* label : {"Label2", "Label5", "Label8", "Label14"})
-            list.append({QString::fromLatin1(label), QStringLiteral("Z"), QStringLiteral("Y")});
-        for (const char* button : {"Command1", "Command3"})
-            list.append({QString::fromLatin1(button), QStringLiteral("X Z 挿入"), QStringLiteral("X Y 挿入")});
-        return list;
-    }();
-    return captions;
 }
 
 }  // namespace quillmar

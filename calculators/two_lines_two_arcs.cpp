@@ -1,8 +1,11 @@
 #include "calculators/two_lines_two_arcs.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/format.h"
+#include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
@@ -34,185 +37,202 @@ UserScale lineScale(double left, double top, double width, double height) {
     return checkedScale(toScaleValue(left), toScaleValue(top), toScaleValue(width), toScaleValue(height));
 }
 
+void horizontalLine(Figure& figure, double x) {
+    figure.line({-1000.0, -x / 2.0}, {1000.0, -x / 2.0}, kGeometryColour);
+}
+
+void verticalLine(Figure& figure, double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); }
+
+// The contact points P1, P2, P3, the arcs' centres and radii, and how far apart the
+// lines are (in radius).
+struct Contour {
+    double x1 = 0, z1 = 0, x2 = 0, z2 = 0, x3 = 0, z3 = 0;
+    double xc1 = 0, zc1 = 0, xc2 = 0, zc2 = 0;
+    double r1 = 0, r2 = 0;
+    double d = 0;
+};
+
+// Positions along the lines (P1, P2, P3) and across them (the centres and P3), for lines
+// at across1 and across2, d apart: the first filled of the boxes along places the contact
+// points. kAlong and kAcross are 2 on an axis that holds diameters, else 1.
+struct Placement {
+    double along1 = 0, along2 = 0, along3 = 0;
+    double centre1 = 0, centre2 = 0, across3 = 0;
+};
+
+Placement placeArcs(double across1, double across2, double d, double r1, double r2, double sigma,
+                    const std::array<QString, 3>& along, double kAlong, double kAcross) {
+    const Blend b = blendOf(r1, r2, d);
+    const double sum = r1 + r2;
+    Placement p;
+    if (!along[0].isEmpty()) {
+        p.along1 = ReadNumber(along[0]);
+        p.along2 = p.along1 + kAlong * sigma * sum * b.c;
+        p.along3 = p.along1 + kAlong * sigma * r1 * b.c;
+    } else if (!along[1].isEmpty()) {
+        p.along2 = ReadNumber(along[1]);
+        p.along1 = p.along2 - kAlong * sigma * sum * b.c;
+        p.along3 = p.along2 - kAlong * sigma * r2 * b.c;
+    } else if (!along[2].isEmpty()) {
+        p.along3 = ReadNumber(along[2]);
+        p.along1 = p.along3 - kAlong * sigma * r1 * b.c;
+        p.along2 = p.along3 + kAlong * sigma * r2 * b.c;
+    }
+    if (across1 > across2) {
+        p.centre1 = across1 - kAcross * r1;
+        p.centre2 = across2 + kAcross * r2;
+        p.across3 = p.centre1 + kAcross * r1 * b.s;
+    } else {
+        p.centre1 = across1 + kAcross * r1;
+        p.centre2 = across2 - kAcross * r2;
+        p.across3 = p.centre1 - kAcross * r1 * b.s;
+    }
+    return p;
+}
+
+// A line of "Hori" at the diameter, or of "Verti" at the Z.
+void drawLine(Figure& figure, double at, bool vertical) {
+    if (vertical)
+        verticalLine(figure, at);
+    else
+        horizontalLine(figure, at);
+}
+
+// One line alone, in a view of its own.
+void showOneLine(Figure& figure, double at, bool vertical) {
+    figure.setScale(vertical ? lineScale(-906.0 + at, -500.0, 1812.0, 1000.0)
+                             : lineScale(-906.0, (-1000.0 - at) / 2.0, 1812.0, 1000.0));
+    drawLine(figure, at, vertical);
+}
+
+// Both lines, d apart, before the radii are known.
+void showTwoLines(Figure& figure, double at1, double at2, double d, bool vertical) {
+    const double width = 2.0 * d * kAspect;
+    // "Verti" shows the band from d to 3·d below the axis; the lines cross it.
+    figure.setScale(vertical ? lineScale(-width / 2.0 + (at1 + at2) / 2.0, d, width, 2.0 * d)
+                             : lineScale(-width / 2.0, -d - (at1 + at2) / 4.0, width, 2.0 * d));
+    drawLine(figure, at1, vertical);
+    drawLine(figure, at2, vertical);
+}
+
+// The lines lie at P1 X and P2 X ("Hori", along Z) or at P1 Z and P2 Z ("Verti", along
+// X). While a line or a radius is missing it draws what it has and answers nothing.
+std::optional<Contour> contourOf(const TwoLinesTwoArcsInput& in, double sigma, Figure& figure) {
+    const bool vertical = in.vertical;
+    const QString& line1 = vertical ? in.p1z : in.p1x;
+    const QString& line2 = vertical ? in.p2z : in.p2x;
+    if (line1.isEmpty() && line2.isEmpty())
+        return std::nullopt;
+    const double at1 = ReadNumber(line1);
+    const double at2 = ReadNumber(line2);
+    const double d = vertical ? std::fabs(checkedSub(at1, at2)) : std::fabs(checkedSub(at1, at2)) / 2.0;
+    if (line2.isEmpty() || line1.isEmpty()) {
+        showOneLine(figure, !line2.isEmpty() ? at2 : at1, vertical);
+        return std::nullopt;
+    }
+    if (!allFilled({in.r1, in.r2})) {
+        showTwoLines(figure, at1, at2, d, vertical);
+        return std::nullopt;
+    }
+    Contour c;
+    c.d = d;
+    c.r1 = ReadNumber(in.r1);
+    c.r2 = ReadNumber(in.r2);
+    using Along = std::array<QString, 3>;
+    const Placement p = placeArcs(at1, at2, d, c.r1, c.r2, sigma,
+                                  vertical ? Along{in.p1x, in.p2x, in.p3x} : Along{in.p1z, in.p2z, in.p3z},
+                                  vertical ? 2.0 : 1.0, vertical ? 1.0 : 2.0);
+    // X and Z of a point given along and across the lines.
+    auto put = [vertical](double& x, double& z, double along, double across) {
+        (vertical ? x : z) = along;
+        (vertical ? z : x) = across;
+    };
+    put(c.x1, c.z1, p.along1, at1);
+    put(c.x2, c.z2, p.along2, at2);
+    put(c.x3, c.z3, p.along3, p.across3);
+    put(c.xc1, c.zc1, p.along1, p.centre1);
+    put(c.xc2, c.zc2, p.along2, p.centre2);
+    return c;
+}
+
+// Writes the positions it placed along the lines, cut (the view then goes on with the
+// cut values), and shows the two lines.
+UserScale showHorizontal(TwoLinesTwoArcsRun& run, Figure& figure, Contour& c) {
+    run.p1z = FormatCoord(c.z1);
+    run.p2z = FormatCoord(c.z2);
+    const double width = 4.0 * c.d * kAspect;
+    const UserScale scale =
+        lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, -2.0 * c.d - (c.x1 + c.x2) / 4.0, width, 4.0 * c.d);
+    figure.setScale(scale);
+    horizontalLine(figure, c.x1);
+    horizontalLine(figure, c.x2);
+    return scale;
+}
+
+UserScale showVertical(TwoLinesTwoArcsRun& run, Figure& figure, Contour& c) {
+    run.p1x = FormatCoord(c.x1);
+    run.p2x = FormatCoord(c.x2);
+    const double width = 5.0 * c.d;
+    const UserScale scale =
+        lineScale(-width / 2.0 + (c.z1 + c.z2) / 2.0, -c.d - (c.x1 + c.x2) / 4.0, width, width / kAspect);
+    figure.setScale(scale);
+    verticalLine(figure, c.z1);
+    verticalLine(figure, c.z2);
+    return scale;
+}
+
+// P3, the centres and the offsets to them, each cut as it is written and used cut after.
+void writeArcTexts(TwoLinesTwoArcsRun& run, Contour& c) {
+    run.p3x = FormatCoord(c.x3);
+    run.p3z = FormatCoord(c.z3);
+    using Text = std::optional<QString>;
+    auto arc = [&c](double& xc, double& zc, Text& cx, Text& cz, Text& i, Text& k) {
+        cx = FormatCoord(xc);
+        cz = FormatCoord(zc);
+        double di = (xc - c.x3) / 2.0;
+        i = FormatCoord(di);
+        double dk = zc - c.z3;
+        k = FormatCoord(dk);
+    };
+    arc(c.xc1, c.zc1, run.c1x, run.c1z, run.i1, run.k1);
+    arc(c.xc2, c.zc2, run.c2x, run.c2z, run.i2, run.k2);
+}
+
+void drawArcs(Figure& figure, const Contour& c, const UserScale& scale) {
+    auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
+    figure.circle(at(c.xc1, c.zc1), c.r1, kGeometryColour);
+    figure.circle(at(c.xc2, c.zc2), c.r2, kGeometryColour);
+    const double m = 0.007 * scaleWidthOf(scale);
+    const QPointF points[] = {at(c.x1, c.z1), at(c.x2, c.z2), at(c.x3, c.z3), at(c.xc1, c.zc1), at(c.xc2, c.zc2)};
+    for (const QPointF& p : points)
+        figure.line({p.x() - m, p.y()}, {p.x() + m, p.y()}, kMarkerColour);
+    for (const QPointF& p : points)
+        figure.line({p.x(), p.y() - m}, {p.x(), p.y() + m}, kMarkerColour);
+    figure.textColour(kLabelColour);
+    figure.text(points[0], QStringLiteral("1"));
+    figure.text(points[1], QStringLiteral("2"));
+    figure.text(points[2], QStringLiteral("3"));
+}
+
 }  // namespace
 
-CalculatorRun runTwoLinesTwoArcs(const CalculatorInput& in) {
-    CalculatorRun run;
+TwoLinesTwoArcsRun runTwoLinesTwoArcs(const TwoLinesTwoArcsInput& in) {
+    TwoLinesTwoArcsRun run;
     Figure& figure = run.figure;
     figure.clear();
     try {
         const double sigma = in.option == 2 ? -1.0 : 1.0;
-        double x1 = 0, x2 = 0, x3 = 0, z1 = 0, z2 = 0, z3 = 0;
-        double xc1 = 0, xc2 = 0, zc1 = 0, zc2 = 0, r1 = 0, r2 = 0;
-        UserScale scale;
-        auto horizontalLine = [&](double x) { figure.line({-1000.0, -x / 2.0}, {1000.0, -x / 2.0}, kGeometryColour); };
-        auto verticalLine = [&](double z) { figure.line({z, -1000.0}, {z, 1000.0}, kGeometryColour); };
-
-        if (!in.vertical) {
-            if (!in.filled({"Text1"}) && !in.filled({"Text4"}))
-                return run;
-            x1 = in.number("Text1");
-            x2 = in.number("Text4");
-            const double d = std::fabs(checkedSub(x1, x2)) / 2.0;
-            if (!in.filled({"Text4"}) || !in.filled({"Text1"})) {
-                const double x = in.filled({"Text4"}) ? x2 : x1;
-                figure.setScale(lineScale(-906.0, (-1000.0 - x) / 2.0, 1812.0, 1000.0));
-                horizontalLine(x);
-                return run;
-            }
-            if (!in.filled({"Text3", "Text6"})) {
-                const double width = 2.0 * d * kAspect;
-                figure.setScale(lineScale(-width / 2.0, -d - (x1 + x2) / 4.0, width, 2.0 * d));
-                horizontalLine(x1);
-                horizontalLine(x2);
-                return run;
-            }
-            r1 = in.number("Text3");
-            r2 = in.number("Text6");
-            const Blend b = blendOf(r1, r2, d);
-            const double sum = r1 + r2;
-            if (in.filled({"Text2"})) {
-                z1 = in.number("Text2");
-                z2 = z1 + sigma * sum * b.c;
-                z3 = z1 + sigma * r1 * b.c;
-            } else if (in.filled({"Text5"})) {
-                z2 = in.number("Text5");
-                z1 = z2 - sigma * sum * b.c;
-                z3 = z2 - sigma * r2 * b.c;
-            } else if (in.filled({"Text8"})) {
-                z3 = in.number("Text8");
-                z1 = z3 - sigma * r1 * b.c;
-                z2 = z3 + sigma * r2 * b.c;
-            }
-            if (x1 > x2) {
-                xc1 = x1 - 2.0 * r1;
-                xc2 = x2 + 2.0 * r2;
-                x3 = xc1 + 2.0 * r1 * b.s;
-            } else {
-                xc1 = x1 + 2.0 * r1;
-                xc2 = x2 - 2.0 * r2;
-                x3 = xc1 - 2.0 * r1 * b.s;
-            }
-            zc1 = z1;
-            zc2 = z2;
-            run.write("Text2", FormatCoord(z1));
-            run.write("Text5", FormatCoord(z2));
-            const double width = 4.0 * d * kAspect;
-            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -2.0 * d - (x1 + x2) / 4.0, width, 4.0 * d);
-            figure.setScale(scale);
-            horizontalLine(x1);
-            horizontalLine(x2);
-        } else {
-            if (!in.filled({"Text2"}) && !in.filled({"Text5"}))
-                return run;
-            z1 = in.number("Text2");
-            z2 = in.number("Text5");
-            const double d = std::fabs(checkedSub(z1, z2));
-            if (!in.filled({"Text5"}) || !in.filled({"Text2"})) {
-                const double z = in.filled({"Text5"}) ? z2 : z1;
-                figure.setScale(lineScale(-906.0 + z, -500.0, 1812.0, 1000.0));
-                verticalLine(z);
-                return run;
-            }
-            if (!in.filled({"Text3", "Text6"})) {
-                // The band shown runs from d to 3·d below the axis; the lines cross it.
-                const double width = 2.0 * d * kAspect;
-                figure.setScale(lineScale(-width / 2.0 + (z1 + z2) / 2.0, d, width, 2.0 * d));
-                verticalLine(z1);
-                verticalLine(z2);
-                return run;
-            }
-            r1 = in.number("Text3");
-            r2 = in.number("Text6");
-            const Blend b = blendOf(r1, r2, d);
-            const double sum = r1 + r2;
-            if (in.filled({"Text1"})) {
-                x1 = in.number("Text1");
-                x2 = x1 + 2.0 * sigma * sum * b.c;
-                x3 = x1 + 2.0 * sigma * r1 * b.c;
-            } else if (in.filled({"Text4"})) {
-                x2 = in.number("Text4");
-                x1 = x2 - 2.0 * sigma * sum * b.c;
-                x3 = x2 - 2.0 * sigma * r2 * b.c;
-            } else if (in.filled({"Text7"})) {
-                x3 = in.number("Text7");
-                x1 = x3 - 2.0 * sigma * r1 * b.c;
-                x2 = x3 + 2.0 * sigma * r2 * b.c;
-            }
-            if (z1 > z2) {
-                zc1 = z1 - r1;
-                zc2 = z2 + r2;
-                z3 = zc1 + r1 * b.s;
-            } else {
-                zc1 = z1 + r1;
-                zc2 = z2 - r2;
-                z3 = zc1 - r1 * b.s;
-            }
-            xc1 = x1;
-            xc2 = x2;
-            run.write("Text1", FormatCoord(x1));
-            run.write("Text4", FormatCoord(x2));
-            const double width = 5.0 * d;
-            scale = lineScale(-width / 2.0 + (z1 + z2) / 2.0, -d - (x1 + x2) / 4.0, width, width / kAspect);
-            figure.setScale(scale);
-            verticalLine(z1);
-            verticalLine(z2);
-        }
-
-        run.write("Text7", FormatCoord(x3));
-        run.write("Text8", FormatCoord(z3));
-        run.write("Text9", FormatCoord(xc1));
-        run.write("Text10", FormatCoord(zc1));
-        double i1 = (xc1 - x3) / 2.0;
-        run.write("Text11", FormatCoord(i1));
-        double k1 = zc1 - z3;
-        run.write("Text12", FormatCoord(k1));
-        run.write("Text13", FormatCoord(xc2));
-        run.write("Text14", FormatCoord(zc2));
-        double i2 = (xc2 - x3) / 2.0;
-        run.write("Text15", FormatCoord(i2));
-        double k2 = zc2 - z3;
-        run.write("Text16", FormatCoord(k2));
-
-        auto at = [](double x, double z) { return QPointF(z, -x / 2.0); };
-        figure.circle(at(xc1, zc1), r1, kGeometryColour);
-        figure.circle(at(xc2, zc2), r2, kGeometryColour);
-        const double m = 0.007 * scaleWidthOf(scale);
-        const QPointF points[] = {at(x1, z1), at(x2, z2), at(x3, z3), at(xc1, zc1), at(xc2, zc2)};
-        for (const QPointF& p : points)
-            figure.line({p.x() - m, p.y()}, {p.x() + m, p.y()}, kMarkerColour);
-        for (const QPointF& p : points)
-            figure.line({p.x(), p.y() - m}, {p.x(), p.y() + m}, kMarkerColour);
-        figure.textColour(kLabelColour);
-        figure.text(points[0], QStringLiteral("1"));
-        figure.text(points[1], QStringLiteral("2"));
-        figure.text(points[2], QStringLiteral("3"));
+        std::optional<Contour> contour = contourOf(in, sigma, figure);
+        if (!contour)
+            return run;
+        const UserScale scale =
+            in.vertical ? showVertical(run, figure, *contour) : showHorizontal(run, figure, *contour);
+        writeArcTexts(run, *contour);
+        drawArcs(figure, *contour, scale);
     } catch (const RuntimeError& error) {
         figure.failure = error.number();
     }
     return run;
-}
-
-const QList<InsertButton>& twoLinesTwoArcsInsertButtons() {
-    static const QList<InsertButton> buttons = [] {
-        auto pair = [](const char* button, const char* first, const char* firstBox, const char* second,
-                       const char* secondBox) {
-            return InsertButton{QString::fromLatin1(button),
-                                {{QString::fromLatin1(first), {}, QString::fromLatin1(firstBox)},
-                                 {QString::fromLatin1(second), {}, QString::fromLatin1(secondBox)}},
-                                true};
-        };
-        return QList<InsertButton>{
-            pair("Command1", "X", "Text1", " Z", "Text2"), pair("Command3", "X", "Text4", " Z", "Text5"),
-            pair("Command4", "X", "Text7", " Z", "Text8"), pair("Command5", "I", "Text11", " K", "Text12"),
-            pair("Command6", "I", "Text15", " K", "Text16")};
-    }();
-    return buttons;
-}
-
-QString twoLinesTwoArcsNote(bool vertical) {
-    return vertical ? QStringLiteral("※X軸位置は接点１・接点２．接点３のいずれかを入力してください。")
-                    : QStringLiteral("※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。");
 }
 
 }  // namespace quillmar

@@ -32,7 +32,7 @@ double directionOf(const Point& p) { return p.x == 0.0 ? gPi / 2.0 : std::atan(p
 }  // namespace
 
 UserScale xyXcScale() {
-    const float height = 2767500.0f / 8835.0f;
+    const float height = 2767500.0f / static_cast<float>(kCalculatorPictureWidth);
     return {-250.0f, -height / 2.0f, 500.0f, height};
 }
 
@@ -56,108 +56,112 @@ QString xcReadoutText(double x, double y) {
     return QStringLiteral("X") + cut(d) + QStringLiteral(" C") + cut(c);
 }
 
-XyXcRun runXyXc(const XyXcInput& in) {
-    XyXcRun run;
-    Figure& f = run.figure;
-    f.clear();
-    const auto& t = in.points;
-    std::array<Point, 2> p;
-    std::array<bool, 2> converted{};
-    try {
-        for (int i = 0; i < 2; ++i) {
-            const int xy = i * 4;      // Text1 / Text5
-            const int xc = i * 4 + 2;  // Text3 / Text7
-            if (!in.xcMode && !t[xy].isEmpty() && !t[xy + 1].isEmpty()) {
-                p[i].x = ReadNumber(t[xy]);
-                p[i].y = ReadNumber(t[xy + 1]);
-                p[i].r = checkedSqrt(checkedAdd(checkedMul(p[i].x, p[i].x), checkedMul(p[i].y, p[i].y)));
-                run.boxes[xc] = FormatCoordValue(checkedMul(2.0, p[i].r));
-                run.boxes[xc + 1] = liftedResultText(polarAngle(p[i].x, p[i].y));
-                converted[i] = true;
-            } else if (in.xcMode && !t[xc].isEmpty() && !t[xc + 1].isEmpty()) {
-                p[i].r = ReadNumber(t[xc]) / 2.0;
-                const double angle = checkedFinite(ReadNumber(t[xc + 1]) / 180.0 * gPi);
-                p[i].x = p[i].r * std::cos(angle);
-                p[i].y = p[i].r * std::sin(angle);
-                run.boxes[xy] = FormatCoord(p[i].x);
-                run.boxes[xy + 1] = FormatCoord(p[i].y);
-                converted[i] = true;
-            }
-        }
+namespace {
 
-        const double w = kScaleWidth;
-        f.line(at(w / 2.0, 0.0), at(-w / 2.0, 0.0), kAxisColour);
-        f.line(at(0.0, w / 2.0), at(0.0, -w / 2.0), kAxisColour);
-        const QRgb crossColours[2] = {kMarkerColour, kSecondPointColour};
-        for (int i = 0; i < 2; ++i) {
-            f.line(at(p[i].x - 3.0, p[i].y), at(p[i].x + 3.0, p[i].y), crossColours[i]);
-            f.line(at(p[i].x, p[i].y - 3.0), at(p[i].x, p[i].y + 3.0), crossColours[i]);
-        }
-        f.line(at(p[0].x, p[0].y), at(p[1].x, p[1].y), kGeometryColour);
-        f.textColour(kLabelColour);
-        f.text(at(p[0].x, p[0].y), QStringLiteral("1"));
-        f.text(at(p[1].x, p[1].y), QStringLiteral("2"));
-
-        // In X-C mode only points converted in this run make a line: X-Y boxes left from
-        // an earlier run would give a line to a point that is no longer typed.
-        const bool lineReady = in.xcMode ? converted[0] && converted[1]
-                                         : !t[0].isEmpty() && !t[1].isEmpty() && !t[4].isEmpty() && !t[5].isEmpty();
-        if (!lineReady)
-            return run;
-
-        const double dx = checkedSub(p[1].x, p[0].x);
-        const double dy = checkedSub(p[1].y, p[0].y);
-        const double length = checkedSqrt(checkedAdd(checkedMul(dx, dx), checkedMul(dy, dy)));
-        double a = 0.0;
-        double m = 0.0;
-        if (dx == 0.0) {
-            // A vertical line: its master direction points from the centre toward it.
-            a = gPi / 2.0;
-            m = (p[0].x < 0.0 || (p[0].x == 0.0 && p[0].y > 0.0)) ? gPi : 2.0 * gPi;
-        } else {
-            a = std::atan(dy / dx);
-            const double b = checkedSub(p[0].y, checkedMul(p[0].x, std::tan(a)));
-            m = b > 0.0 ? a + gPi / 2.0 : a + (gPi / 2.0) * 3.0;
-        }
-        run.boxes[8] = liftedResultText(a * 180.0 / gPi);
-        run.boxes[9] = FormatCoordValue(length);
-        run.boxes[10] = liftedResultText(m * 180.0 / gPi);
-        const double e = w * std::cos(m);
-        const double fy = w * std::sin(m);
-        f.line(at(0.0, 0.0), at(e, fy), kCentreLineColour);
-        f.line(at(0.0, 0.0), at(-e, -fy), kCentreLineColour);
-
-        const double t1 = m - directionOf(p[0]);
-        const double t2 = m - directionOf(p[1]);
-        run.boxes[11] = absoluteCut(p[0].r * std::cos(t1));
-        run.boxes[12] = absoluteCut(p[0].r * std::sin(t1));
-        run.boxes[13] = run.boxes[11];
-        run.boxes[14] = absoluteCut(p[1].r * std::sin(t2));
-    } catch (const RuntimeError& error) {
-        f.failure = error.number();
+// Converts the point from the form that takes input to the other and writes that;
+// false when its boxes are not both filled. The values written are cut in place.
+bool convertPoint(const XyXcPoint& box, bool xcMode, Point& p, XyXcPointTexts& texts) {
+    if (!xcMode && allFilled({box.x, box.y})) {
+        p.x = ReadNumber(box.x);
+        p.y = ReadNumber(box.y);
+        p.r = checkedSqrt(checkedAdd(checkedMul(p.x, p.x), checkedMul(p.y, p.y)));
+        texts.diameter = FormatCoordValue(checkedMul(2.0, p.r));
+        texts.c = liftedResultText(polarAngle(p.x, p.y));
+        return true;
     }
-    return run;
+    if (xcMode && allFilled({box.diameter, box.c})) {
+        p.r = ReadNumber(box.diameter) / 2.0;
+        const double angle = checkedFinite(ReadNumber(box.c) / 180.0 * gPi);
+        p.x = p.r * std::cos(angle);
+        p.y = p.r * std::sin(angle);
+        texts.x = FormatCoord(p.x);
+        texts.y = FormatCoord(p.y);
+        return true;
+    }
+    return false;
 }
 
-const QList<InsertButton>& xyXcInsertButtons() {
-    auto pair = [](const char* button, const char* lead1, const char* box1, const char* lead2, const char* box2) {
-        return InsertButton{QString::fromLatin1(button),
-                            {{QString::fromLatin1(lead1), {}, QString::fromLatin1(box1)},
-                             {QString::fromLatin1(lead2), {}, QString::fromLatin1(box2)}},
-                            true};
-    };
-    auto word = [](const char* button, const char* lead, const char* box) {
-        return InsertButton{QString::fromLatin1(button), {{QString::fromLatin1(lead), {}, QString::fromLatin1(box)}},
-                            false};
-    };
-    static const QList<InsertButton> buttons = {
-        pair("Command1", "X", "Text1", " Y", "Text2"),   pair("Command3", "X", "Text5", " Y", "Text6"),
-        pair("Command5", "C", "Text4", " X", "Text3"),   pair("Command4", "C", "Text8", " X", "Text7"),
-        word("Command7", "L", "Text10"),                 word("Command6", "A", "Text9"),
-        word("Command8", "C", "Text11"),                 pair("Command11", "X", "Text12", " Y", "Text13"),
-        pair("Command13", "X", "Text14", " Y", "Text15"),
-    };
-    return buttons;
+// The axes, a cross at each point and the line between them.
+void drawPoints(Figure& f, const std::array<Point, 2>& p) {
+    const double w = kScaleWidth;
+    f.line(at(w / 2.0, 0.0), at(-w / 2.0, 0.0), kAxisColour);
+    f.line(at(0.0, w / 2.0), at(0.0, -w / 2.0), kAxisColour);
+    const QRgb crossColours[2] = {kMarkerColour, kSecondPointColour};
+    for (std::size_t i = 0; i < 2; ++i) {
+        f.line(at(p[i].x - 3.0, p[i].y), at(p[i].x + 3.0, p[i].y), crossColours[i]);
+        f.line(at(p[i].x, p[i].y - 3.0), at(p[i].x, p[i].y + 3.0), crossColours[i]);
+    }
+    f.line(at(p[0].x, p[0].y), at(p[1].x, p[1].y), kGeometryColour);
+    f.textColour(kLabelColour);
+    f.text(at(p[0].x, p[0].y), QStringLiteral("1"));
+    f.text(at(p[1].x, p[1].y), QStringLiteral("2"));
+}
+
+// The line through the two points: its angle a, its length and the master direction m
+// at right angles to it, pointing from the centre toward the line (radians).
+struct MasterLine {
+    double a = 0.0;
+    double length = 0.0;
+    double m = 0.0;
+};
+
+MasterLine masterLineOf(const Point& p1, const Point& p2) {
+    const double dx = checkedSub(p2.x, p1.x);
+    const double dy = checkedSub(p2.y, p1.y);
+    MasterLine line;
+    line.length = checkedSqrt(checkedAdd(checkedMul(dx, dx), checkedMul(dy, dy)));
+    if (dx == 0.0) {
+        line.a = gPi / 2.0;
+        line.m = (p1.x < 0.0 || (p1.x == 0.0 && p1.y > 0.0)) ? gPi : 2.0 * gPi;
+    } else {
+        line.a = std::atan(dy / dx);
+        const double b = checkedSub(p1.y, checkedMul(p1.x, std::tan(line.a)));
+        line.m = b > 0.0 ? line.a + gPi / 2.0 : line.a + (gPi / 2.0) * 3.0;
+    }
+    return line;
+}
+
+// The line's values, the centre line in the master direction and each point's X and Y
+// along and across it.
+void showMasterLine(XyXcRun& run, const std::array<Point, 2>& p) {
+    const MasterLine line = masterLineOf(p[0], p[1]);
+    const double m = line.m;
+    run.angle = liftedResultText(line.a * 180.0 / gPi);
+    run.length = FormatCoordValue(line.length);
+    run.masterC = liftedResultText(m * 180.0 / gPi);
+    const double e = kScaleWidth * std::cos(m);
+    const double fy = kScaleWidth * std::sin(m);
+    run.figure.line(at(0.0, 0.0), at(e, fy), kCentreLineColour);
+    run.figure.line(at(0.0, 0.0), at(-e, -fy), kCentreLineColour);
+
+    const double t1 = m - directionOf(p[0]);
+    const double t2 = m - directionOf(p[1]);
+    run.yAxis[0].x = absoluteCut(p[0].r * std::cos(t1));
+    run.yAxis[0].y = absoluteCut(p[0].r * std::sin(t1));
+    run.yAxis[1].x = run.yAxis[0].x;
+    run.yAxis[1].y = absoluteCut(p[1].r * std::sin(t2));
+}
+
+}  // namespace
+
+XyXcRun runXyXc(const XyXcInput& in) {
+    XyXcRun run;
+    run.figure.clear();
+    std::array<Point, 2> p;
+    try {
+        const bool converted1 = convertPoint(in.points[0], in.xcMode, p[0], run.points[0]);
+        const bool converted2 = convertPoint(in.points[1], in.xcMode, p[1], run.points[1]);
+        drawPoints(run.figure, p);
+        // In X-C mode only points converted in this run make a line: X-Y boxes left from
+        // an earlier run would give a line to a point that is no longer typed.
+        const bool lineReady = in.xcMode ? converted1 && converted2
+                                         : allFilled({in.points[0].x, in.points[0].y, in.points[1].x, in.points[1].y});
+        if (lineReady)
+            showMasterLine(run, p);
+    } catch (const RuntimeError& error) {
+        run.figure.failure = error.number();
+    }
+    return run;
 }
 
 }  // namespace quillmar

@@ -21,16 +21,27 @@ inline constexpr QRgb kAxisColour = 0xFFA0A0A0;         // the system's button s
 inline constexpr QRgb kSecondPointColour = 0xFFFF8000;  // orange
 inline constexpr QRgb kCentreLineColour = 0xFF0000FF;   // blue
 
-// Box texts Text1 to Text8 as they stand, and the mode.
+// A point's boxes: X and Y, and its X-C form (X as a diameter, C).
+struct XyXcPoint {
+    QString x, y, diameter, c;
+};
+
 struct XyXcInput {
-    std::array<QString, 8> points;  // Text1 .. Text8
+    std::array<XyXcPoint, 2> points;
     bool xcMode = false;
 };
 
-// The texts written to Text1 .. Text15 (index 0 is Text1; absent: the box keeps its
-// text) and the figure (drawn at the fixed scale).
+struct XyXcPointTexts {
+    std::optional<QString> x, y, diameter, c;
+};
+
+// The texts to write (absent: the box keeps its text): each point's other form, the
+// line's angle, length and master C, and each point's X and Y in Y-axis mode; and the
+// figure (drawn at the fixed scale).
 struct XyXcRun {
-    std::array<std::optional<QString>, 15> boxes;
+    std::array<XyXcPointTexts, 2> points;
+    std::optional<QString> angle, length, masterC;
+    std::array<XyXcPointTexts, 2> yAxis;  // x and y only
     Figure figure;
 };
 
@@ -43,8 +54,5 @@ double polarAngle(double x, double y);
 // The X-C read-out for the mouse at x, y of the plane: "X" with the diameter and " C",
 // each cut to thousandths in double precision.
 QString xcReadoutText(double x, double y);
-
-// The nine insert buttons.
-const QList<InsertButton>& xyXcInsertButtons();
 
 }  // namespace quillmar

@@ -10,7 +10,6 @@
 namespace quillmar {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // Beyond this many pixels off the picture a shape is not painted at all: the painter
 // works in fixed point and must never see the coordinates of a far-away point.
 constexpr double kFarAway = 1.0e6;
@@ -51,8 +50,7 @@ bool clipToRect(QPointF& a, QPointF& b, const QRectF& r) {
 
 PictureBox::PictureBox(QSize clientSize, QWidget* parent)
     : QFrame(parent),
-      DrawingSurface(UserScale{0.0f, 0.0f, static_cast<float>(clientSize.width() * kTwipsPerPixel),
-                               static_cast<float>(clientSize.height() * kTwipsPerPixel)}),
+      DrawingSurface(twipsScale(clientSize)),
       image_(clientSize, QImage::Format_RGB32) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);

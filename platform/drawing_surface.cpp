@@ -4,6 +4,11 @@
 
 namespace quillmar {
 
+UserScale twipsScale(QSize pixels) {
+    return {0.0f, 0.0f, static_cast<float>(pixels.width() * kTwipsPerPixel),
+            static_cast<float>(pixels.height() * kTwipsPerPixel)};
+}
+
 DrawingSurface::DrawingSurface(const UserScale& designScale) : scale_(designScale) {}
 
 void DrawingSurface::setScale(const UserScale& scale) { scale_ = scale; }

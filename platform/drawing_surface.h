@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QRgb>
+#include <QSize>
 #include <QString>
 
 namespace quillmar {
@@ -16,6 +17,11 @@ struct UserScale {
 
     bool operator==(const UserScale&) const = default;
 };
+
+// A new picture counts in twips from its top left corner, 15 to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+// The scale a new picture of that many pixels starts in.
+UserScale twipsScale(QSize pixels);
 
 // How lines and circles land on the picture: in the pen colour, or in its inverse
 // (every colour bit flipped), which is how the figure is printed on white.

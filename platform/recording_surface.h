@@ -23,8 +23,8 @@ public:
         UserScale scale;
     };
 
-    explicit RecordingSurface(const UserScale& designScale = {0.0f, 0.0f, 8835.0f, 4875.0f})
-        : DrawingSurface(designScale) {}
+    // Starts in the scale of a new picture of that many pixels.
+    explicit RecordingSurface(QSize pixels) : DrawingSurface(twipsScale(pixels)) {}
 
     std::vector<Drawn> drawn;
 

@@ -123,25 +123,4 @@ TEST(ArcTangentFigure, ZoomCentresFiveRadiiOnTheArcAndKeepsTheRays) {
     EXPECT_EQ(std::get<Figure::Circle>(f.steps.at(9)).radius, 10.0);  // the arc itself
 }
 
-QString insertedBy(const char* button, Plane plane, const std::function<QString(const QString&)>& boxes) {
-    for (const InsertButton& insert : arcTangentInsertButtons())
-        if (insert.name == QLatin1String(button))
-            return insertText(insert, plane, boxes);
-    ADD_FAILURE() << "no button " << button;
-    return {};
-}
-
-TEST(ArcTangentInserts, EachButtonJoinsItsWordsAndBoxes) {
-    // Each box holds its own number; the radius box keeps its text as typed.
-    auto box = [](const QString& name) { return name == QLatin1String("Text9") ? QStringLiteral("9.0") : name.mid(4); };
-    const std::pair<const char*, const char*> rows[] = {
-        {"Command1", "N000 G01 X1 Z2\r\n"}, {"Command3", "N000 G01 X4 Z5\r\n"}, {"Command4", "N000 G01 X7 Z8\r\n"},
-        {"Command5", "N000 G01 X10 Z11\r\n"}, {"Command8", "N000     X12 Z13\r\n"}, {"Command6", " I16 K17\r\n"},
-        {"Command9", "N000 G0* X14 Z15 L9.0\r\n"}, {"Command7", " I18 K19\r\n"}};
-    for (const auto& [button, text] : rows)
-        EXPECT_EQ(insertedBy(button, Plane::XZ, box).toStdString(), text) << button;
-    EXPECT_EQ(insertedBy("Command9", Plane::XY, box), QStringLiteral("N000 G0* X14 Y15 L9.0\r\n"));
-    EXPECT_EQ(insertedBy("Command7", Plane::XY, box), QStringLiteral(" I18 J19\r\n"));
-}
-
 }  // namespace

@@ -9,47 +9,45 @@ using namespace quillmar::test;
 
 namespace {
 
+using In = ArcThroughPointInput;
+
+// centre X Z, start X Z, I K
+std::string shown(const ArcThroughPointRun& r) {
+    return shownTexts(std::array{r.centreX, r.centreZ, r.startX, r.startZ, r.i, r.k});
+}
+const Calculator<In, ArcThroughPointRun> kArcThroughPoint{runArcThroughPoint, shown};
+
 // The 30-degree line through the origin, the end point X 40, Z 50 and R 10.
-const CalculatorInput kBase{
-    {{"Text1", "0"}, {"Text2", "0"}, {"Text3", "30"}, {"Text4", "40"}, {"Text5", "50"}, {"Text8", "10"}}};
-const Boxes kBaseWrites = {{"Text6", "26.253"},  {"Text7", "42.736"}, {"Text9", "43.574"},
-                           {"Text10", "37.736"}, {"Text11", "-8.661"}, {"Text12", "5"}};
+const In kBase{.lineX = "0", .lineZ = "0", .angle = "30", .endX = "40", .endZ = "50", .r = "10"};
 // Exactly 2R from the level line: the one circle, touching the line below the end point.
-const Boxes kTouching = {{"Text6", "20"}, {"Text7", "50"}, {"Text9", "0"}, {"Text10", "50"}, {"Text11", "10"},
-                         {"Text12", "0"}};
+const char* const kTouching = "20 50 0 50 10 0";
+const char* const kNone = "- - - - - -";
 
 }  // namespace
 
 TEST(ArcThroughPoint, Cases) {
-    expectCases(runArcThroughPoint, kBase, kBaseWrites,
-                {{"worked", {}, {}},
-                 {"otherArc", {}, {{"Text6", "45.707"}, {"Text7", "59.584"}, {"Text9", "63.028"}, {"Text10", "54.584"}},
-                  Plane::XZ, 2},
-                 {"twoRadiiFromTheLine", {{"Text3", "0"}}, kTouching},
-                 {"endOnTheLine", {{"Text3", "0"}, {"Text4", "0"}}, kTouching},
-                 {"twoRadiiFromTheLineOtherArc", {{"Text3", "0"}}, kTouching, Plane::XZ, 2},
-                 {"justInsideTwoRadii", {{"Text3", "0"}, {"Text4", "39.998"}},
-                  {{"Text6", "20"}, {"Text7", "49.858"}, {"Text9", "0"}, {"Text10", "49.858"}, {"Text11", "10"},
-                   {"Text12", "0"}}},
-                 {"endBelowTheLine", {{"Text1", "40"}, {"Text4", "0"}, {"Text8", "30"}},
-                  {{"Text6", "-6.014"}, {"Text7", "20.151"}, {"Text9", "45.948"}, {"Text10", "5.151"},
-                   {"Text11", "-25.981"}, {"Text12", "15"}}},
-                 {"endBelowTheLineOtherArc", {{"Text1", "40"}, {"Text4", "0"}, {"Text8", "30"}},
-                  {{"Text6", "48.693"}, {"Text7", "67.528"}, {"Text9", "100.654"}, {"Text10", "52.528"},
-                   {"Text11", "-25.981"}, {"Text12", "15"}}, Plane::XZ, 2},
+    expectCases(kArcThroughPoint, kBase,
+                {{"worked", {}, "26.253 42.736 43.574 37.736 -8.661 5"},
+                 {"otherArc", {}, "45.707 59.584 63.028 54.584 -8.661 5", Plane::XZ, 2},
+                 {"twoRadiiFromTheLine", {{&In::angle, "0"}}, kTouching},
+                 {"endOnTheLine", {{&In::angle, "0"}, {&In::endX, "0"}}, kTouching},
+                 {"twoRadiiFromTheLineOtherArc", {{&In::angle, "0"}}, kTouching, Plane::XZ, 2},
+                 {"justInsideTwoRadii", {{&In::angle, "0"}, {&In::endX, "39.998"}}, "20 49.858 0 49.858 10 0"},
+                 {"endBelowTheLine", {{&In::lineX, "40"}, {&In::endX, "0"}, {&In::r, "30"}},
+                  "-6.014 20.151 45.948 5.151 -25.981 15"},
+                 {"endBelowTheLineOtherArc", {{&In::lineX, "40"}, {&In::endX, "0"}, {&In::r, "30"}},
+                  "48.693 67.528 100.654 52.528 -25.981 15", Plane::XZ, 2},
                  // The worked example mirrored in Z: the picture mirrored, the cuts toward minus infinity.
-                 {"mirroredInZ", {{"Text3", "-30"}, {"Text5", "-50"}},
-                  {{"Text7", "-42.737"}, {"Text10", "-37.737"}, {"Text12", "-5"}}},
-                 {"xyPlane", {{"Text4", "50"}, {"Text5", "20"}},
-                  {{"Text6", "42.736"}, {"Text7", "13.126"}, {"Text9", "37.736"}, {"Text10", "21.787"},
-                   {"Text11", "5"}, {"Text12", "-8.661"}}, Plane::XY}});
-    expectFailures(runArcThroughPoint, kBase,
-                   {{"fartherThanTwoRadii", {{"Text3", "0"}, {"Text4", "40.002"}}, {}},
-                    {"negativeRadiusEndOnTheLine", {{"Text3", "0"}, {"Text4", "0"}, {"Text8", "-10"}}, {}},
-                    {"zeroRadiusEndOnTheLine", {{"Text3", "0"}, {"Text4", "0"}, {"Text8", "0"}}, {}},
-                    {"blankRadius", {{"Text8", " "}}, {}},
-                    {"endTooLarge", {{"Text5", "1E999"}}, {}},
-                    {"centreTooLargeToWrite", {{"Text1", "4E15"}, {"Text3", "0"}, {"Text4", "4E15"}}, {}}});
+                 {"mirroredInZ", {{&In::angle, "-30"}, {&In::endZ, "-50"}}, "26.253 -42.737 43.574 -37.737 -8.661 -5"},
+                 {"xyPlane", {{&In::endX, "50"}, {&In::endZ, "20"}}, "42.736 13.126 37.736 21.787 5 -8.661",
+                  Plane::XY}});
+    expectFailures(kArcThroughPoint, kBase,
+                   {{"fartherThanTwoRadii", {{&In::angle, "0"}, {&In::endX, "40.002"}}, kNone},
+                    {"negativeRadiusEndOnTheLine", {{&In::angle, "0"}, {&In::endX, "0"}, {&In::r, "-10"}}, kNone},
+                    {"zeroRadiusEndOnTheLine", {{&In::angle, "0"}, {&In::endX, "0"}, {&In::r, "0"}}, kNone},
+                    {"blankRadius", {{&In::r, " "}}, kNone},
+                    {"endTooLarge", {{&In::endZ, "1E999"}}, kNone},
+                    {"centreTooLargeToWrite", {{&In::lineX, "4E15"}, {&In::angle, "0"}, {&In::endX, "4E15"}}, kNone}});
 }
 
 TEST(ArcThroughPoint, AnglesAreBroughtWithinAQuarterTurnEitherWay) {
@@ -61,5 +59,5 @@ TEST(ArcThroughPoint, AnglesAreBroughtWithinAQuarterTurnEitherWay) {
 
 TEST(ArcThroughPoint, StagesThatStopEarly) {
     // Without the end point or the radius: clear, scale and the line.
-    expectEarlyStops(runArcThroughPoint, kBase, {"Text1", "Text2", "Text3"}, {"Text4", "Text5", "Text8"}, 3);
+    expectEarlyStops(kArcThroughPoint, kBase, {&In::lineX, &In::lineZ, &In::angle}, {&In::endX, &In::endZ, &In::r}, 3);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Calculator rows: a base input and its writes, each row listing only what differs.
+// Calculator rows: a base input, and rows that list only the boxes they change.
 
 #include <gtest/gtest.h>
 
@@ -9,27 +9,22 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
-#include "calculators/calculator_run.h"
+#include "calculators/calculator_conventions.h"
 
 namespace quillmar::test {
 
-using Boxes = std::vector<std::pair<const char*, const char*>>;
+template <typename Input>
+using Edits = std::vector<std::pair<QString Input::*, const char*>>;
 
-inline CalculatorInput withBoxes(CalculatorInput base, const Boxes& changes) {
-    for (const auto& [box, text] : changes)
-        base.boxes.insert(QString::fromLatin1(box), QString::fromUtf8(text));
-    return base;
-}
-
-// The writes of a run as "Box=text Box=text ...", in the order written.
-inline std::string writesOf(const CalculatorRun& run) {
-    QStringList parts;
-    for (const BoxWrite& w : run.writes)
-        parts << w.box + QLatin1Char('=') + w.text;
-    return parts.join(QLatin1Char(' ')).toStdString();
+template <typename Input>
+Input edited(Input in, const Edits<Input>& edits) {
+    for (const auto& [box, text] : edits)
+        in.*box = QString::fromUtf8(text);
+    return in;
 }
 
 // Box texts joined by blanks, "-" for a box left as it was.
@@ -41,52 +36,61 @@ std::string shownTexts(const Texts& texts) {
     return parts.join(QLatin1Char(' ')).toStdString();
 }
 
-// The base writes with the listed boxes' texts replaced, in the base order.
-inline std::string expectedWrites(const Boxes& base, const Boxes& changes) {
-    QStringList parts;
-    for (const auto& [box, text] : base) {
-        const char* value = text;
-        for (const auto& [changedBox, changedText] : changes)
-            if (std::string(changedBox) == box)
-                value = changedText;
-        parts << QString::fromLatin1(box) + QLatin1Char('=') + QString::fromUtf8(value);
-    }
-    return parts.join(QLatin1Char(' ')).toStdString();
-}
+// A row: the boxes it changes and the result texts it shows (for a failure: exactly the
+// boxes written before it).
+template <typename Input>
+struct Case {
+    const char* name;
+    Edits<Input> changes;
+    const char* shown;
+    Plane plane = Plane::XZ;
+    int option = 1;
+};
 
-// A row: the boxes it changes, and the result boxes whose texts differ from the base
-// writes (for a failure: exactly the boxes written before it).
-struct Case { const char* name; Boxes changes; Boxes expected; Plane plane = Plane::XZ; int option = 1; };
+// A calculator under test: its run, and the texts of a run in the order of its boxes.
+template <typename Input, typename Run>
+struct Calculator {
+    Run (*run)(const Input&);
+    std::string (*shown)(const Run&);
+};
 
-using Runner = CalculatorRun (*)(const CalculatorInput&);
-
-inline void expectCases(Runner run, const CalculatorInput& base, const Boxes& baseWrites,
-                        std::initializer_list<Case> cases, bool failing = false) {
-    for (const Case& c : cases) {
-        CalculatorInput in = withBoxes(base, c.changes);
-        in.plane = c.plane;
-        in.option = c.option;
-        const CalculatorRun r = run(in);
+template <typename Input, typename Run>
+void expectCases(Calculator<Input, Run> calculator, const Input& base,
+                 std::type_identity_t<std::initializer_list<Case<Input>>> cases, bool failing = false) {
+    for (const Case<Input>& c : cases) {
+        Input in = edited(base, c.changes);
+        if constexpr (requires { in.plane; })
+            in.plane = c.plane;
+        if constexpr (requires { in.option; })
+            in.option = c.option;
+        const Run r = calculator.run(in);
         EXPECT_EQ(r.figure.failure.has_value(), failing) << c.name;
-        EXPECT_EQ(writesOf(r), failing ? expectedWrites(c.expected, {}) : expectedWrites(baseWrites, c.expected))
-            << c.name;
+        EXPECT_EQ(calculator.shown(r), c.shown) << c.name;
     }
 }
 
-inline void expectFailures(Runner run, const CalculatorInput& base, std::initializer_list<Case> cases) {
-    expectCases(run, base, {}, cases, true);
+template <typename Input, typename Run>
+void expectFailures(Calculator<Input, Run> calculator, const Input& base,
+                    std::type_identity_t<std::initializer_list<Case<Input>>> cases) {
+    expectCases(calculator, base, cases, true);
 }
 
 // The stages that stop early: with one of `first` empty nothing is drawn; with one of
 // `later` empty the first `steps` steps are drawn and nothing is written.
-inline void expectEarlyStops(Runner run, const CalculatorInput& base, std::initializer_list<const char*> first,
-                             std::initializer_list<const char*> later, std::size_t steps) {
-    for (const char* box : first)
-        EXPECT_TRUE(run(withBoxes(base, {{box, ""}})).figure.steps.empty()) << box;
-    for (const char* box : later) {
-        const CalculatorRun r = run(withBoxes(base, {{box, ""}}));
-        EXPECT_TRUE(r.writes.empty() && !r.figure.failure) << box;
-        EXPECT_EQ(r.figure.steps.size(), steps) << box;
+template <typename Input, typename Run>
+void expectEarlyStops(Calculator<Input, Run> calculator, const Input& base,
+                      std::initializer_list<QString Input::*> first, std::initializer_list<QString Input::*> later,
+                      std::size_t steps) {
+    int n = 0;
+    for (QString Input::*box : first)
+        EXPECT_TRUE(calculator.run(edited(base, {{box, ""}})).figure.steps.empty()) << "first box " << n++;
+    n = 0;
+    for (QString Input::*box : later) {
+        SCOPED_TRACE("later box " + std::to_string(n++));
+        const Run r = calculator.run(edited(base, {{box, ""}}));
+        EXPECT_EQ(calculator.shown(r), calculator.shown(Run{}));
+        EXPECT_FALSE(r.figure.failure);
+        EXPECT_EQ(r.figure.steps.size(), steps);
     }
 }
 

@@ -57,7 +57,7 @@ TEST(Scale, ValuesBeyondSinglePrecisionAndVanishingExtentsAreRefused) {
 }
 
 TEST(DrawFigure, ReplaysStepsWithScaleAndColour) {
-    RecordingSurface surface;
+    RecordingSurface surface{kCalculatorPictureSize};
     Figure figure;
     figure.clear();
     figure.setScale({-10.0f, -5.0f, 20.0f, 10.0f});
@@ -77,7 +77,7 @@ TEST(DrawFigure, ReplaysStepsWithScaleAndColour) {
 // The failure text stands where drawing stopped: at the last point, after a clear at the
 // origin of the scale in force, and at the picture's top left when that lies off it.
 TEST(DrawFigure, FailureTextWhereDrawingStopped) {
-    RecordingSurface surface;
+    RecordingSurface surface{kCalculatorPictureSize};
     surface.setScale({-10.0f, -5.0f, 20.0f, 10.0f});
     Figure figure;
     figure.clear();
@@ -92,7 +92,7 @@ TEST(DrawFigure, FailureTextWhereDrawingStopped) {
     EXPECT_EQ(surface.drawn.back().from, QPointF(4, 2));
     EXPECT_EQ(surface.drawn.back().colour, kMarkerColour);
 
-    RecordingSurface reversed;
+    RecordingSurface reversed{kCalculatorPictureSize};
     reversed.setScale({10.0f, 10.0f, -20.0f, -20.0f});
     Figure ray;
     ray.line({0, 0}, {500, 0}, kGeometryColour);

@@ -2,8 +2,6 @@
 
 #include "calculator_cases.h"
 
-#include <QHash>
-
 #include "platform/recording_surface.h"
 
 using namespace quillmar;
@@ -39,10 +37,12 @@ TEST(NeckGroove, CasesByFilledBoxes) {
     for (const NeckCase& c : cases) {
         SCOPED_TRACE("row " + std::to_string(&c - cases));
         const NeckRun run = runNeck(c.input);
-        EXPECT_EQ(test::shownTexts(run.results), c.results);  // Text6 .. Text15
+        EXPECT_EQ(test::shownTexts(std::array{run.p1x, run.p1z, run.p2x, run.p2z, run.p3x, run.p3z, run.i, run.k,
+                                              run.p4x, run.p4z}),
+                  c.results);
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
         if (c.scaleLeft) {
-            RecordingSurface picture;
+            RecordingSurface picture{kCalculatorPictureSize};
             drawFigure(run.figure, picture, kMarkerColour);
             EXPECT_EQ(picture.scale(), *c.scaleLeft);
         }
@@ -54,9 +54,8 @@ TEST(NeckGroove, BottomOnlyDrawsOneLineAtTheRadius) {
 }
 
 TEST(NeckGroove, ContourLinesFollowTheOption) {
-    const QHash<QString, QString> boxes = {{"Text6", "42"},   {"Text7", "-10"},     {"Text10", "40.585"},
-        {"Text11", "-11.708"}, {"Text14", "50"}, {"Text15", "-16.415"}, {"Text3", "1"}};
-    const auto text = [&boxes](const QString& name) { return boxes.value(name); };
+    const NeckContourBoxes text{
+        .p1x = "42", .p1z = "-10", .p3x = "40.585", .p3z = "-11.708", .p4x = "50", .p4z = "-16.415", .r = "1"};
     // The outward contour of option 1 is checked whole where the window inserts it.
     EXPECT_EQ(neckContour(false, 1, text),
               (QStringList{"N000 G01 X50 Z-16.415\r\n", "N000     X40.585 Z-11.708\r\n", "N000 G03 X42 Z-10 L1\r\n"}));

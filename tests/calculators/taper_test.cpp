@@ -9,7 +9,7 @@ namespace {
 QString q(const char* s) { return QString::fromUtf8(s); }
 
 // Boxes X1, Z1, A, X2, Z2 and the texts leaving X2 and then Z2 write ("-": unchanged).
-struct TaperCase { const char* boxes[5]; const char* z2FromX2; const char* angle; const char* x2; };
+struct TaperCase { TaperLine boxes; const char* z2FromX2; const char* angle; const char* x2; };
 
 std::string shown(const std::optional<QString>& text) { return text ? text->toStdString() : "-"; }
 
@@ -30,9 +30,8 @@ TEST(TaperLine, CompletesTheMissingQuantity) {
     };
     for (const TaperCase& c : cases) {
         SCOPED_TRACE("row " + std::to_string(&c - cases));
-        EXPECT_EQ(shown(taperEndZ(q(c.boxes[0]), q(c.boxes[1]), q(c.boxes[2]), q(c.boxes[3]))), c.z2FromX2);
-        const TaperFromEndZ fromZ2 =
-            taperFromEndZ(q(c.boxes[0]), q(c.boxes[1]), q(c.boxes[2]), q(c.boxes[3]), q(c.boxes[4]));
+        EXPECT_EQ(shown(taperEndZ(c.boxes)), c.z2FromX2);
+        const TaperFromEndZ fromZ2 = taperFromEndZ(c.boxes);
         EXPECT_EQ(shown(fromZ2.angle), c.angle);
         EXPECT_EQ(shown(fromZ2.endX), c.x2);
     }
@@ -45,7 +44,7 @@ TEST(TaperNoseR, ThreeAmountsOrNone) {
         {"1E300", "30", "-"},  // Z fits, X overflows: none is written
     };
     for (const auto& c : cases) {
-        const auto out = noseRCompensation(q(c.r), q(c.angle));
+        const auto out = noseRCompensation({q(c.r), q(c.angle)});
         EXPECT_EQ(out ? (out->x + ' ' + out->z + ' ' + out->z2).toStdString() : "-", c.expected) << c.r << " " << c.angle;
     }
 }

@@ -41,7 +41,7 @@ public:
 template <typename Window>
 struct Calculator {
     QStringList inserted;
-    RecordingSurface surface;
+    RecordingSurface surface{kCalculatorPictureSize};
     FakePrinter printer;
     Window w{[this](const QString& text) { return inserted << text, true; }};
 
@@ -122,6 +122,28 @@ private slots:
         QCOMPARE(c.inserted, QStringList{"N000 G01 X100 Y0\r\n"});
         w.Command2->click();  // Cancel closes the window
         QTRY_VERIFY(!w.isVisible());
+    }
+
+    void arcInsertButtonsJoinTheirWordsAndBoxes() {
+        Calculator<frmLineRLine> c;
+        auto& w = c.w;
+        // Each box holds its own number; the radius box keeps its text as typed.
+        auto numberTheBoxes = [&w] {
+            for (QLineEdit* box : w.findChildren<QLineEdit*>())
+                box->setText(box == w.Text9 ? QStringLiteral("9.0") : box->objectName().mid(4));
+        };
+        numberTheBoxes();
+        for (QPushButton* button :
+             {w.Command1, w.Command3, w.Command4, w.Command5, w.Command8, w.Command6, w.Command9, w.Command7})
+            button->click();
+        w.OptionXY->click();
+        numberTheBoxes();
+        w.Command9->click();
+        w.Command7->click();
+        QCOMPARE(c.inserted, (QStringList{"N000 G01 X1 Z2\r\n", "N000 G01 X4 Z5\r\n", "N000 G01 X7 Z8\r\n",
+                                          "N000 G01 X10 Z11\r\n", "N000     X12 Z13\r\n", " I16 K17\r\n",
+                                          "N000 G0* X14 Z15 L9.0\r\n", " I18 K19\r\n",
+                                          "N000 G0* X14 Y15 L9.0\r\n", " I18 J19\r\n"}));
     }
 
     void arcStagesThatStopEarlyKeepTheResults() {

@@ -5,36 +5,41 @@
 using namespace quillmar;
 using namespace quillmar::test;
 
+namespace {
+
+using In = TwoCircleInput;
+
+std::string shown(const TwoCircleRun& r) { return shownTexts(std::array{r.x1, r.z1, r.x2, r.z2}); }
+
+}  // namespace
+
 // Centres X 0, Z 0 and X 0, Z 6, both of radius 5: crossings 4 to either side (X 8 as a
 // diameter), half way between the centres.
 TEST(TwoCircleCrossing, Cases) {
-    const CalculatorInput base{
-        {{"Text1", "0"}, {"Text2", "0"}, {"Text3", "5"}, {"Text4", "0"}, {"Text5", "6"}, {"Text6", "5"}}};
-    expectCases(runTwoCircleCrossing, base, {{"Text7", "8"}, {"Text8", "3"}, {"Text11", "-8"}, {"Text12", "3"}},
-                {{"worked", {}, {}},
-                 {"xyPlane", {}, {{"Text7", "-4"}, {"Text11", "4"}}, Plane::XY},
-                 {"centreTwoTowardSmallerZ", {{"Text2", "6"}, {"Text5", "0"}}, {{"Text7", "-8"}, {"Text11", "8"}}},
-                 {"centreTwoBelow", {{"Text2", "3"}, {"Text4", "-12"}, {"Text5", "3"}},
-                  {{"Text7", "-6"}, {"Text8", "7"}, {"Text11", "-6"}, {"Text12", "-1"}}},
-                 {"touchingOutside", {{"Text5", "10"}},
-                  {{"Text7", "0"}, {"Text8", "5"}, {"Text11", "0"}, {"Text12", "5"}}},
-                 {"touchingInside", {{"Text4", "3"}, {"Text5", "0"}, {"Text6", "2"}},
-                  {{"Text7", "5"}, {"Text8", "0"}, {"Text11", "5"}, {"Text12", "0"}}, Plane::XY},
-                 {"cutWithNothingAdded", {{"Text2", "0.0004"}, {"Text5", "6.0004"}},
-                  {{"Text7", "-4"}, {"Text11", "4"}}, Plane::XY},
-                 {"cutTowardMinusInfinity", {{"Text2", "-0.00000001"}, {"Text5", "5.99999999"}},
-                  {{"Text7", "-4"}, {"Text8", "2.999"}, {"Text11", "4"}, {"Text12", "2.999"}}, Plane::XY}});
-    expectFailures(runTwoCircleCrossing, base,
-                   {{"sameCentres", {{"Text5", "0"}}, {}},
-                    {"apart", {{"Text5", "10.002"}}, {}},
-                    {"insideWithoutTouching", {{"Text5", "1"}, {"Text6", "2"}}, {}},
-                    {"zeroRadius", {{"Text3", "0"}}, {}},
-                    {"tooLarge", {{"Text4", "1E999"}}, {}},
-                    {"pointTooLargeToWrite", {{"Text1", "1E15"}, {"Text4", "1E15"}}, {}}});
+    const Calculator<In, TwoCircleRun> calculator{runTwoCircleCrossing, shown};
+    const In base{.x1 = "0", .z1 = "0", .r1 = "5", .x2 = "0", .z2 = "6", .r2 = "5"};
+    expectCases(calculator, base,
+                {{"worked", {}, "8 3 -8 3"},
+                 {"xyPlane", {}, "-4 3 4 3", Plane::XY},
+                 {"centreTwoTowardSmallerZ", {{&In::z1, "6"}, {&In::z2, "0"}}, "-8 3 8 3"},
+                 {"centreTwoBelow", {{&In::z1, "3"}, {&In::x2, "-12"}, {&In::z2, "3"}}, "-6 7 -6 -1"},
+                 {"touchingOutside", {{&In::z2, "10"}}, "0 5 0 5"},
+                 {"touchingInside", {{&In::x2, "3"}, {&In::z2, "0"}, {&In::r2, "2"}}, "5 0 5 0", Plane::XY},
+                 {"cutWithNothingAdded", {{&In::z1, "0.0004"}, {&In::z2, "6.0004"}}, "-4 3 4 3", Plane::XY},
+                 {"cutTowardMinusInfinity", {{&In::z1, "-0.00000001"}, {&In::z2, "5.99999999"}}, "-4 2.999 4 2.999",
+                  Plane::XY}});
+    expectFailures(calculator, base,
+                   {{"sameCentres", {{&In::z2, "0"}}, "- - - -"},
+                    {"apart", {{&In::z2, "10.002"}}, "- - - -"},
+                    {"insideWithoutTouching", {{&In::z2, "1"}, {&In::r2, "2"}}, "- - - -"},
+                    {"zeroRadius", {{&In::r1, "0"}}, "- - - -"},
+                    {"tooLarge", {{&In::x2, "1E999"}}, "- - - -"},
+                    {"pointTooLargeToWrite", {{&In::x1, "1E15"}, {&In::x2, "1E15"}}, "- - - -"}});
     // One circle alone is drawn, ten radii wide; none at all clears the picture.
-    const CalculatorRun one = runTwoCircleCrossing(withBoxes(base, {{"Text1", ""}, {"Text6", "4"}}));
-    EXPECT_TRUE(one.writes.empty() && !one.figure.failure);
+    const TwoCircleRun one = runTwoCircleCrossing(edited(base, {{&In::x1, ""}, {&In::r2, "4"}}));
+    EXPECT_EQ(shown(one), "- - - -");
+    EXPECT_FALSE(one.figure.failure);
     EXPECT_FLOAT_EQ(std::get<Figure::Scale>(one.figure.steps.at(1)).scale.width, 40.0f);
-    EXPECT_EQ(runTwoCircleCrossing(withBoxes(base, {{"Text3", ""}, {"Text4", ""}})).figure.steps.size(), 1u);
-    EXPECT_TRUE(runTwoCircleCrossing(withBoxes(base, {{"Text6", ""}, {"Text3", "0"}})).figure.failure);
+    EXPECT_EQ(runTwoCircleCrossing(edited(base, {{&In::r1, ""}, {&In::x2, ""}})).figure.steps.size(), 1u);
+    EXPECT_TRUE(runTwoCircleCrossing(edited(base, {{&In::r2, ""}, {&In::r1, "0"}})).figure.failure);
 }

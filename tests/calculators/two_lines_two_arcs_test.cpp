@@ -7,82 +7,75 @@ using namespace quillmar::test;
 
 namespace {
 
-// "Hori": lines at X 100 and X 60 (20 apart in radius), R1 5, R2 8, P1 at Z 0.
-const CalculatorInput kBase{{{"Text1", "100"}, {"Text4", "60"}, {"Text3", "5"}, {"Text6", "8"}, {"Text2", "0"}}};
-// "Verti": lines at Z 0 and Z -20, P1 at X 50.
-const CalculatorInput kVertical{{{"Text2", "0"}, {"Text5", "-20"}, {"Text3", "5"}, {"Text6", "8"}, {"Text1", "50"}},
-                                Plane::XZ, 1, true};
+using In = TwoLinesTwoArcsInput;
 
-UserScale scaleOf(const CalculatorRun& run) { return std::get<Figure::Scale>(run.figure.steps.at(1)).scale; }
+// P1 X Z, P2 X Z, P3 X Z | C1 X Z, I K | C2 X Z, I K
+std::string shown(const TwoLinesTwoArcsRun& r) {
+    return shownTexts(
+        std::array{r.p1x, r.p1z, r.p2x, r.p2z, r.p3x, r.p3z, r.c1x, r.c1z, r.i1, r.k1, r.c2x, r.c2z, r.i2, r.k2});
+}
+const Calculator<In, TwoLinesTwoArcsRun> kTwoLinesTwoArcs{runTwoLinesTwoArcs, shown};
+const char* const kNone = "- - - - - - - - - - - - - -";
+
+// "Hori": lines at X 100 and X 60 (20 apart in radius), R1 5, R2 8, P1 at Z 0.
+const In kBase{.p1x = "100", .p1z = "0", .r1 = "5", .p2x = "60", .r2 = "8"};
+// "Verti": lines at Z 0 and Z -20, P1 at X 50.
+const In kVertical{.p1x = "50", .p1z = "0", .r1 = "5", .p2z = "-20", .r2 = "8", .vertical = true};
+
+UserScale scaleOf(const TwoLinesTwoArcsRun& run) { return std::get<Figure::Scale>(run.figure.steps.at(1)).scale; }
 
 }  // namespace
 
 TEST(TwoLinesTwoArcs, Horizontal) {
-    expectCases(runTwoLinesTwoArcs, kBase,
-                {{"Text2", "0"}, {"Text5", "10.954"}, {"Text7", "84.615"}, {"Text8", "4.213"}, {"Text9", "90"},
-                 {"Text10", "0"}, {"Text11", "2.692"}, {"Text12", "-4.213"}, {"Text13", "76"}, {"Text14", "10.954"},
-                 {"Text15", "-4.308"}, {"Text16", "6.741"}},
-                {{"worked", {}, {}},
-                 {"arcTwoTowardSmallerZ", {},
-                  {{"Text5", "-10.955"}, {"Text8", "-4.214"}, {"Text12", "4.214"}, {"Text14", "-10.955"},
-                   {"Text16", "-6.741"}}, Plane::XZ, 2},
-                 {"placedByP2", {{"Text2", ""}, {"Text5", "20"}},
-                  {{"Text2", "9.045"}, {"Text5", "20"}, {"Text8", "13.258"}, {"Text10", "9.045"}, {"Text14", "20"},
-                   {"Text16", "6.742"}}},
-                 {"placedByP3", {{"Text2", ""}, {"Text8", "10"}},
-                  {{"Text2", "5.786"}, {"Text5", "16.741"}, {"Text8", "10"}, {"Text10", "5.786"}, {"Text12", "-4.214"},
-                   {"Text14", "16.741"}, {"Text16", "6.741"}}},
-                 {"firstFilledWins", {{"Text5", "99"}, {"Text8", "99"}}, {}},
-                 {"givenPositionCutBack", {{"Text2", "10.12345"}},
-                  {{"Text2", "10.123"}, {"Text5", "21.077"}, {"Text8", "14.336"}, {"Text10", "10.123"},
-                   {"Text14", "21.077"}}},
-                 {"allZEmpty", {{"Text2", ""}},
-                  {{"Text5", "0"}, {"Text8", "0"}, {"Text12", "0"}, {"Text14", "0"}, {"Text16", "0"}}},
-                 {"stackedArcs", {{"Text4", "48"}, {"Text2", "12"}},
-                  {{"Text2", "12"}, {"Text5", "12"}, {"Text7", "80"}, {"Text8", "12"}, {"Text10", "12"},
-                   {"Text11", "5"}, {"Text12", "0"}, {"Text13", "64"}, {"Text14", "12"}, {"Text15", "-8"},
-                   {"Text16", "0"}}},
-                 {"lineOneBelow", {{"Text1", "60"}, {"Text4", "100"}},
-                  {{"Text7", "75.384"}, {"Text9", "70"}, {"Text11", "-2.692"}, {"Text13", "84"}, {"Text15", "4.308"}}},
-                 {"negativeRadius", {{"Text4", "96"}, {"Text3", "-2"}, {"Text6", "5"}},
-                  {{"Text5", "2.828"}, {"Text7", "102.666"}, {"Text8", "-1.886"}, {"Text9", "104"}, {"Text11", "0.667"},
-                   {"Text12", "1.886"}, {"Text13", "106"}, {"Text14", "2.828"}, {"Text15", "1.667"},
-                   {"Text16", "4.714"}}}});
-    expectFailures(runTwoLinesTwoArcs, kBase,
-                   {{"linesTooFarApart", {{"Text4", "20"}}, {}},
-                    {"coincidingLines", {{"Text4", "100"}}, {}},
-                    {"coincidingLinesWithoutRadii", {{"Text4", "100"}, {"Text3", ""}}, {}},
-                    {"tooLarge", {{"Text3", "1E999"}}, {}},
-                    {"lineBeyondSinglePrecision", {{"Text1", "1E39"}, {"Text4", ""}}, {}},
-                    {"positionTooLargeToWrite", {{"Text2", "1E15"}}, {}}});
+    expectCases(
+        kTwoLinesTwoArcs, kBase,
+        {{"worked", {}, "- 0 - 10.954 84.615 4.213 90 0 2.692 -4.213 76 10.954 -4.308 6.741"},
+         {"arcTwoTowardSmallerZ", {}, "- 0 - -10.955 84.615 -4.214 90 0 2.692 4.214 76 -10.955 -4.308 -6.741",
+          Plane::XZ, 2},
+         {"placedByP2", {{&In::p1z, ""}, {&In::p2z, "20"}},
+          "- 9.045 - 20 84.615 13.258 90 9.045 2.692 -4.213 76 20 -4.308 6.742"},
+         {"placedByP3", {{&In::p1z, ""}, {&In::p3z, "10"}},
+          "- 5.786 - 16.741 84.615 10 90 5.786 2.692 -4.214 76 16.741 -4.308 6.741"},
+         {"firstFilledWins", {{&In::p2z, "99"}, {&In::p3z, "99"}},
+          "- 0 - 10.954 84.615 4.213 90 0 2.692 -4.213 76 10.954 -4.308 6.741"},
+         {"givenPositionCutBack", {{&In::p1z, "10.12345"}},
+          "- 10.123 - 21.077 84.615 14.336 90 10.123 2.692 -4.213 76 21.077 -4.308 6.741"},
+         {"allZEmpty", {{&In::p1z, ""}}, "- 0 - 0 84.615 0 90 0 2.692 0 76 0 -4.308 0"},
+         {"stackedArcs", {{&In::p2x, "48"}, {&In::p1z, "12"}}, "- 12 - 12 80 12 90 12 5 0 64 12 -8 0"},
+         {"lineOneBelow", {{&In::p1x, "60"}, {&In::p2x, "100"}},
+          "- 0 - 10.954 75.384 4.213 70 0 -2.692 -4.213 84 10.954 4.308 6.741"},
+         {"negativeRadius", {{&In::p2x, "96"}, {&In::r1, "-2"}, {&In::r2, "5"}},
+          "- 0 - 2.828 102.666 -1.886 104 0 0.667 1.886 106 2.828 1.667 4.714"}});
+    expectFailures(kTwoLinesTwoArcs, kBase,
+                   {{"linesTooFarApart", {{&In::p2x, "20"}}, kNone},
+                    {"coincidingLines", {{&In::p2x, "100"}}, kNone},
+                    {"coincidingLinesWithoutRadii", {{&In::p2x, "100"}, {&In::r1, ""}}, kNone},
+                    {"tooLarge", {{&In::r1, "1E999"}}, kNone},
+                    {"lineBeyondSinglePrecision", {{&In::p1x, "1E39"}, {&In::p2x, ""}}, kNone},
+                    {"positionTooLargeToWrite", {{&In::p1z, "1E15"}}, kNone}});
     EXPECT_EQ(scaleOf(runTwoLinesTwoArcs(kBase)), (UserScale{-67.003f, -80, 144.96f, 80}));
 }
 
 TEST(TwoLinesTwoArcs, Vertical) {
-    expectCases(runTwoLinesTwoArcs, kVertical,
-                {{"Text1", "50"}, {"Text4", "71.908"}, {"Text7", "58.426"}, {"Text8", "-7.693"}, {"Text9", "50"},
-                 {"Text10", "-5"}, {"Text11", "-4.213"}, {"Text12", "2.693"}, {"Text13", "71.908"}, {"Text14", "-12"},
-                 {"Text15", "6.741"}, {"Text16", "-4.307"}},
-                {{"worked", {}, {}},
-                 {"placedByP3", {{"Text1", ""}, {"Text7", "58.426"}},
-                  {{"Text1", "49.999"}, {"Text9", "49.999"}, {"Text11", "-4.214"}}},
-                 {"arcTwoDown", {},
-                  {{"Text4", "28.091"}, {"Text7", "41.573"}, {"Text11", "4.213"}, {"Text13", "28.091"},
-                   {"Text15", "-6.741"}}, Plane::XZ, 2}});
+    expectCases(kTwoLinesTwoArcs, kVertical,
+                {{"worked", {}, "50 - 71.908 - 58.426 -7.693 50 -5 -4.213 2.693 71.908 -12 6.741 -4.307"},
+                 {"placedByP3", {{&In::p1x, ""}, {&In::p3x, "58.426"}},
+                  "49.999 - 71.908 - 58.426 -7.693 49.999 -5 -4.214 2.693 71.908 -12 6.741 -4.307"},
+                 {"arcTwoDown", {}, "50 - 28.091 - 41.573 -7.693 50 -5 4.213 2.693 28.091 -12 -6.741 -4.307",
+                  Plane::XZ, 2}});
 }
 
 TEST(TwoLinesTwoArcs, OneAndTwoLineViews) {
-    auto hori = [](const Boxes& boxes) { return runTwoLinesTwoArcs(withBoxes(CalculatorInput{}, boxes)); };
-    CalculatorInput verti;
-    verti.vertical = true;
-    EXPECT_EQ(runTwoLinesTwoArcs(CalculatorInput{}).figure.steps.size(), 1u);
+    auto hori = [](const Edits<In>& boxes) { return runTwoLinesTwoArcs(edited(In{}, boxes)); };
+    auto verti = [](const Edits<In>& boxes) { return runTwoLinesTwoArcs(edited(In{.vertical = true}, boxes)); };
+    EXPECT_EQ(runTwoLinesTwoArcs(In{}).figure.steps.size(), 1u);
     for (const auto& [run, scale] :
-         {std::pair{hori({{"Text1", "40"}}), UserScale{-906, -520, 1812, 1000}},
-          {hori({{"Text1", "100"}, {"Text4", "60"}, {"Text3", "5"}}), UserScale{-36.24f, -60, 72.48f, 40}},
-          {runTwoLinesTwoArcs(withBoxes(verti, {{"Text5", "30"}})), UserScale{-876, -500, 1812, 1000}},
-          {runTwoLinesTwoArcs(withBoxes(verti, {{"Text2", "0"}, {"Text5", "-20"}})),
-           UserScale{-46.24f, 20, 72.48f, 40}}}) {
-        EXPECT_TRUE(run.writes.empty() && !run.figure.failure);
+         {std::pair{hori({{&In::p1x, "40"}}), UserScale{-906, -520, 1812, 1000}},
+          {hori({{&In::p1x, "100"}, {&In::p2x, "60"}, {&In::r1, "5"}}), UserScale{-36.24f, -60, 72.48f, 40}},
+          {verti({{&In::p2z, "30"}}), UserScale{-876, -500, 1812, 1000}},
+          {verti({{&In::p1z, "0"}, {&In::p2z, "-20"}}), UserScale{-46.24f, 20, 72.48f, 40}}}) {
+        EXPECT_EQ(shown(run), kNone);
+        EXPECT_FALSE(run.figure.failure);
         EXPECT_EQ(scaleOf(run), scale);
     }
 }

@@ -7,14 +7,21 @@ using namespace quillmar;
 namespace {
 
 XyXcInput xy(const char* x1, const char* y1, const char* x2 = "", const char* y2 = "") {
-    return {{x1, y1, "", "", x2, y2, "", ""}, false};
+    return {.points = {{{x1, y1, "", ""}, {x2, y2, "", ""}}}, .xcMode = false};
 }
 
 XyXcInput xc(const char* x1, const char* c1, const char* x2 = "", const char* c2 = "") {
-    return {{"", "", x1, c1, "", "", x2, c2}, true};
+    return {.points = {{{"", "", x1, c1}, {"", "", x2, c2}}}, .xcMode = true};
 }
 
-struct Case { XyXcInput input; const char* boxes; bool failed = false; };  // boxes: Text1 .. Text15
+// Text1 .. Text15
+std::string shown(const XyXcRun& r) {
+    const auto& [p1, p2] = r.points;
+    return test::shownTexts(std::array{p1.x, p1.y, p1.diameter, p1.c, p2.x, p2.y, p2.diameter, p2.c, r.angle, r.length,
+                                       r.masterC, r.yAxis[0].x, r.yAxis[0].y, r.yAxis[1].x, r.yAxis[1].y});
+}
+
+struct Case { XyXcInput input; const char* boxes; bool failed = false; };
 
 }  // namespace
 
@@ -38,9 +45,10 @@ TEST(XyXc, ConvertsPointsAndLines) {
         {xy("1E39", "0"), "- - - - - - - - - - - - - - -", true},  // beyond what a box can take
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(QStringList(c.input.points.begin(), c.input.points.end()).join(',').toStdString());
+        const auto& [p1, p2] = c.input.points;
+        SCOPED_TRACE((QStringList{p1.x, p1.y, p1.diameter, p1.c, p2.x, p2.y, p2.diameter, p2.c}.join(',').toStdString()));
         const XyXcRun run = runXyXc(c.input);
-        EXPECT_EQ(test::shownTexts(run.boxes), c.boxes);
+        EXPECT_EQ(shown(run), c.boxes);
         EXPECT_EQ(run.figure.failure.has_value(), c.failed);
     }
 }
