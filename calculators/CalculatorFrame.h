@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -69,10 +67,9 @@ protected:
     // A button that Enter presses while it has the focus.
     QPushButton* makeButton(const QString& name, const QString& text);
 
-    // Enter in one of these moves the focus to the next; the key goes on to the box.
-    void setEnterChain(const QList<QWidget*>& chain);
-    // One more step of the Enter chain, from a box outside it.
-    void addEnterStep(QWidget* from, QWidget* to);
+    // What Enter does in the window's controls; its steps are handled by the window's
+    // own filter, after a subclass's.
+    EnterChain& enterChain() { return *enter_; }
     // A result box that recomputes when it loses the focus, as an input box does.
     void recomputeOnLeave(QWidget* box);
     // The captions that follow the plane options.
@@ -100,9 +97,7 @@ private:
     QList<PlaneCaption> planeCaptions_;
     WindowPrinter* printer_;
     DrawingSurface* surface_ = nullptr;
-    QHash<QObject*, QWidget*> enterNext_;
-    QSet<QObject*> recomputeOnLeave_;
-    QSet<QObject*> buttons_;
+    EnterChain* enter_;
 };
 
 }  // namespace quillmar

@@ -52,7 +52,7 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
                                      {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
                             .lines = {{nullptr, Command7, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
     setTabChain({Text1, Picture1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command7, Command2, OptionXZ,
                  OptionXY});
 

@@ -52,7 +52,7 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
                                       Command3}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Command3});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Command3});
     setTabChain({Text1, Text2, Text3, Text4, Option1, Option2, Command1, Command3, Command10, Command2, Picture1,
                  OptionXZ, OptionXY});
 

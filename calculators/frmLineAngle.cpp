@@ -60,12 +60,10 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
            Frame1, {Command1, Command3, Command4, Command5}, Command2);
 
     const QList<QWidget*> chain = {Text1, Text2, Text3, Text4, Text5, Command1};
-    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
-        enterMovesTo(chain[i], chain[i + 1]);
-        setTabOrder(chain[i], chain[i + 1]);
-    }
-    onLostFocus(Text4, [this] { Text4_LostFocus(); });
-    onLostFocus(Text5, [this] { Text5_LostFocus(); });
+    enterChain().moveOn(chain);
+    setTabChain(chain);
+    onLeave(Text4, [this] { Text4_LostFocus(); });
+    onLeave(Text5, [this] { Text5_LostFocus(); });
     connect(Command1, &QPushButton::clicked, this, &frmLineAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmLineAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmLineAngle::Command4_Click);

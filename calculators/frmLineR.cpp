@@ -70,7 +70,7 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
                                       Command7}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command4, Command6, Command5,
                        Command7, Command10, Command2, Picture1, OptionXZ, OptionXY});
 

@@ -101,7 +101,7 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
 }
 
 void frmLineRLine::connectControls() {
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
     setTabChain({Text1,    Text2,    Text3,    Text4,    Text5,     Text6,    Text9,    Check1,   Command1,
                  Command3, Command4, Command5, Command8, Command6,  Command9, Command7, Command10, Command2,
                  Picture1, OptionXZ, OptionXY, Option1,  Option2,   Option3,  Option4});

@@ -64,8 +64,8 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
                                       Command6}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
-    addEnterStep(Text6, Text9);
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
+    enterChain().moveOn(Text6, Text9);
     recomputeOnLeave(Text6);
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text8, Option1, Option2, Command1, Command3, Command4, Command5,
                  Command6, Command10, Command2, Picture1, OptionXZ, OptionXY});

@@ -61,15 +61,10 @@ frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
     layOut({{Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}}, Picture1, nullptr,
            Frame1, {Command1, Command3, Command4}, Command2);
 
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    setTabOrder(Command1, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command2);
-    enterMovesTo(Text1, Text2);
-    enterMovesTo(Text2, Text1);
-    onLostFocus(Text1, [this] { Compute(); });
-    onLostFocus(Text2, [this] { Compute(); });
+    setTabChain({Text1, Text2, Command1, Command3, Command4, Command2});
+    enterChain().moveOn({Text1, Text2, Text1});
+    onLeave(Text1, [this] { Compute(); });
+    onLeave(Text2, [this] { Compute(); });
     connect(Command1, &QPushButton::clicked, this, &frmNoseRAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmNoseRAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmNoseRAngle::Command4_Click);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QWidget>
 #include <functional>
 
 #include "calculators/CalculatorFrame.h"
+#include "platform/form_behaviour.h"
 
 class QGroupBox;
 class QLabel;
@@ -24,10 +24,8 @@ protected:
     // Read-only, button-face background, left out by the Tab key.
     QLineEdit* makeResultBox(const char* name);
     QPushButton* makeButton(const char* name, const QString& text);
-    // Enter in `from` moves the focus to `to`; the key goes on to the box.
-    void enterMovesTo(QWidget* from, QWidget* to);
-    // Leaving the box (to another control of the window) runs `handler`.
-    void onLostFocus(QLineEdit* box, std::function<void()> handler);
+    // What Enter does in the window's controls.
+    EnterChain& enterChain() { return *enter_; }
     // The two windows' layout: label and box rows beside the sketch, an optional note
     // under them, the insert buttons in their frame and Cancel at the bottom right.
     void layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,
@@ -35,12 +33,9 @@ protected:
     // Inserts into the target document; false when there is none.
     bool insert(const QString& text) { return insert_ && insert_(text); }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     InsertText insert_;
-    QHash<QObject*, QWidget*> enterNext_;
-    QHash<QObject*, std::function<void()>> lostFocus_;
+    EnterChain* enter_;
 };
 
 }  // namespace quillmar
