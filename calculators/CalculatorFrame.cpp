@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "platform/PictureBox.h"
 #include "platform/fonts.h"
@@ -112,11 +113,19 @@ void CalculatorFrame::recomputeOnLeave(QWidget* box) {
     onLeave(box, [this] { CalcAndDraw(); });
 }
 
-void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox) {
-    if (option->isChecked())
-        applyPlaneCaptions(planeCaptions_, plane);
-    CalcAndDraw();
-    firstBox->setFocus(Qt::OtherFocusReason);
+void CalculatorFrame::followPlaneOptions(QRadioButton* optionXZ, QRadioButton* optionXY, QWidget* firstBox) {
+    optionXZ_ = optionXZ;
+    for (auto [option, plane] : {std::pair{optionXZ, Plane::XZ}, std::pair{optionXY, Plane::XY}})
+        connect(option, &QRadioButton::clicked, this, [this, option, plane, firstBox] {
+            if (option->isChecked())
+                applyPlaneCaptions(planeCaptions_, plane);
+            CalcAndDraw();
+            firstBox->setFocus(Qt::OtherFocusReason);
+        });
+}
+
+Plane CalculatorFrame::plane() const {
+    return !optionXZ_ || optionXZ_->isChecked() ? Plane::XZ : Plane::XY;
 }
 
 void CalculatorFrame::insert(const QString& text) {

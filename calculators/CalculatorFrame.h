@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 class QAbstractButton;
 
@@ -56,8 +57,9 @@ protected:
     CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent);
 
     virtual void CalcAndDraw() = 0;
-    // The plane the read-out and the insert words follow.
-    virtual Plane plane() const { return Plane::XZ; }
+    // The plane the read-out and the insert words follow: the chosen plane option's, X-Z
+    // without options.
+    virtual Plane plane() const;
 
     // An input box: recomputes when it loses the focus.
     QLineEdit* makeInputBox(const QString& name);
@@ -74,9 +76,9 @@ protected:
     void recomputeOnLeave(QWidget* box);
     // The captions that follow the plane options.
     void setPlaneCaptions(QList<PlaneCaption> captions) { planeCaptions_ = std::move(captions); }
-    // A plane option's click: relabels for the plane while the option is chosen, then
-    // recomputes and gives the first box the focus.
-    void planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox);
+    // The X-Z and X-Y options choose the plane. A click relabels for the plane while its
+    // option is chosen, then recomputes and gives the first box the focus.
+    void followPlaneOptions(QRadioButton* optionXZ, QRadioButton* optionXY, QWidget* firstBox);
     // Inserts the text into the target document.
     void insert(const QString& text);
     // Builds the button's text from the boxes as they stand and inserts it.
@@ -98,6 +100,7 @@ private:
     WindowPrinter* printer_;
     DrawingSurface* surface_ = nullptr;
     EnterChain* enter_;
+    QRadioButton* optionXZ_ = nullptr;
 };
 
 }  // namespace quillmar
