@@ -25,7 +25,8 @@ CalculatorFrame::CalculatorFrame(const QString& title, QSize pictureSize, Insert
                           Qt::MSWindowsFixedSizeDialogHint),
       insert_(std::move(insert)),
       printer_(&defaultWindowPrinter()),
-      enter_(new EnterChain(this, this)) {
+      enter_(new EnterChain(this, this)),
+      leave_(new OnLeave(this, this)) {
     setWindowTitle(title);
     setMouseTracking(true);
 
@@ -84,8 +85,6 @@ QLineEdit* CalculatorFrame::makeInputBox(const QString& name) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     recomputeOnLeave(box);
-    // The window's own filter sees the box's events before the recompute does.
-    box->installEventFilter(this);
     return box;
 }
 
@@ -110,7 +109,7 @@ QPushButton* CalculatorFrame::makeButton(const QString& name, const QString& tex
 }
 
 void CalculatorFrame::recomputeOnLeave(QWidget* box) {
-    onLeave(box, [this] { CalcAndDraw(); });
+    leave_->run(box, [this] { CalcAndDraw(); });
 }
 
 void CalculatorFrame::followPlaneOptions(QRadioButton* optionXZ, QRadioButton* optionXY, QWidget* firstBox) {
@@ -169,7 +168,7 @@ void CalculatorFrame::printWindow() {
 }
 
 bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {
-    return enter_->handle(watched, event) || QWidget::eventFilter(watched, event);
+    return enter_->handle(watched, event) || leave_->handle(watched, event) || QWidget::eventFilter(watched, event);
 }
 
 void CalculatorFrame::mouseMoveEvent(QMouseEvent* event) {

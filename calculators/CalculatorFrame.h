@@ -100,6 +100,7 @@ private:
     WindowPrinter* printer_;
     DrawingSurface* surface_ = nullptr;
     EnterChain* enter_;
+    OnLeave* leave_;
     QRadioButton* optionXZ_ = nullptr;
 };
 

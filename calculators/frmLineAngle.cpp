@@ -62,8 +62,8 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     const QList<QWidget*> chain = {Text1, Text2, Text3, Text4, Text5, Command1};
     enterChain().moveOn(chain);
     setTabChain(chain);
-    onLeave(Text4, [this] { Text4_LostFocus(); });
-    onLeave(Text5, [this] { Text5_LostFocus(); });
+    onLeave().run(Text4, [this] { Text4_LostFocus(); });
+    onLeave().run(Text5, [this] { Text5_LostFocus(); });
     connect(Command1, &QPushButton::clicked, this, &frmLineAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmLineAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmLineAngle::Command4_Click);

@@ -63,8 +63,8 @@ frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
 
     setTabChain({Text1, Text2, Command1, Command3, Command4, Command2});
     enterChain().moveOn({Text1, Text2, Text1});
-    onLeave(Text1, [this] { Compute(); });
-    onLeave(Text2, [this] { Compute(); });
+    onLeave().run(Text1, [this] { Compute(); });
+    onLeave().run(Text2, [this] { Compute(); });
     connect(Command1, &QPushButton::clicked, this, &frmNoseRAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmNoseRAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmNoseRAngle::Command4_Click);

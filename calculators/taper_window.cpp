@@ -14,7 +14,8 @@ TaperWindow::TaperWindow(const QString& title, InsertText insert, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       insert_(std::move(insert)),
-      enter_(new EnterChain(this)) {
+      enter_(new EnterChain(this, this)),
+      leave_(new OnLeave(this, this)) {
     setWindowTitle(title);
 }
 
@@ -34,6 +35,10 @@ QPushButton* TaperWindow::makeButton(const char* name, const QString& text) {
     auto* button = named(new QPushButton(text, this), name);
     button->setAutoDefault(true);
     return button;
+}
+
+bool TaperWindow::eventFilter(QObject* watched, QEvent* event) {
+    return enter_->handle(watched, event) || leave_->handle(watched, event) || QWidget::eventFilter(watched, event);
 }
 
 void TaperWindow::layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,

@@ -24,8 +24,9 @@ protected:
     // Read-only, button-face background, left out by the Tab key.
     QLineEdit* makeResultBox(const char* name);
     QPushButton* makeButton(const char* name, const QString& text);
-    // What Enter does in the window's controls.
+    // What Enter and leaving a box do in the window's controls.
     EnterChain& enterChain() { return *enter_; }
+    OnLeave& onLeave() { return *leave_; }
     // The two windows' layout: label and box rows beside the sketch, an optional note
     // under them, the insert buttons in their frame and Cancel at the bottom right.
     void layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,
@@ -33,9 +34,12 @@ protected:
     // Inserts into the target document; false when there is none.
     bool insert(const QString& text) { return insert_ && insert_(text); }
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     InsertText insert_;
     EnterChain* enter_;
+    OnLeave* leave_;
 };
 
 }  // namespace quillmar

@@ -33,22 +33,6 @@ private:
     QLineEdit* box_;
 };
 
-class OnLeave : public QObject {
-public:
-    OnLeave(QWidget* box, std::function<void()> action) : QObject(box), box_(box), action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == box_ && leavesForControl(event))
-            action_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget* box_;
-    std::function<void()> action_;
-};
-
 }  // namespace
 
 bool isEnterKey(const QEvent* event) {
@@ -73,10 +57,6 @@ void showAsResultBox(QLineEdit* box) {
 
 void selectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllOnFocus(box)); }
 
-void onLeave(QWidget* box, std::function<void()> action) {
-    box->installEventFilter(new OnLeave(box, std::move(action)));
-}
-
 bool leavesForControl(const QEvent* event) {
     if (event->type() != QEvent::FocusOut)
         return false;
@@ -84,7 +64,28 @@ bool leavesForControl(const QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-EnterChain::EnterChain(QObject* parent, QObject* filter) : QObject(parent), filter_(filter ? filter : this) {}
+ControlActions::ControlActions(QObject* parent, QObject* filter) : QObject(parent), filter_(filter ? filter : this) {}
+
+void ControlActions::add(QWidget* control, std::function<void()> action, bool swallow) {
+    actions_.insert(control, {std::move(action), swallow});
+    control->installEventFilter(filter_);
+}
+
+bool ControlActions::handle(QObject* watched, QEvent* event) {
+    if (!triggers(event))
+        return false;
+    const auto it = actions_.constFind(watched);
+    if (it == actions_.constEnd())
+        return false;
+    // The action may end the window and this table with it.
+    const Action action = *it;
+    action.run();
+    return action.swallow;
+}
+
+bool ControlActions::eventFilter(QObject* watched, QEvent* event) {
+    return handle(watched, event) || QObject::eventFilter(watched, event);
+}
 
 void EnterChain::moveOn(const QList<QWidget*>& chain, Key key) {
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
@@ -92,32 +93,9 @@ void EnterChain::moveOn(const QList<QWidget*>& chain, Key key) {
 }
 
 void EnterChain::moveOn(QWidget* from, QWidget* to, Key key) {
-    add(from, {[to] { to->setFocus(Qt::TabFocusReason); }, key});
+    run(from, [to] { to->setFocus(Qt::TabFocusReason); }, key);
 }
-
-void EnterChain::run(QWidget* from, std::function<void()> action, Key key) { add(from, {std::move(action), key}); }
 
 void EnterChain::pressOnEnter(QAbstractButton* button) { run(button, [button] { button->click(); }, Key::Swallow); }
-
-void EnterChain::add(QWidget* from, Step step) {
-    steps_.insert(from, std::move(step));
-    from->installEventFilter(filter_);
-}
-
-bool EnterChain::handle(QObject* watched, QEvent* event) {
-    if (!isEnterKey(event))
-        return false;
-    const auto it = steps_.constFind(watched);
-    if (it == steps_.constEnd())
-        return false;
-    // The action may end the window and this chain with it.
-    const Step step = *it;
-    step.action();
-    return step.key == Key::Swallow;
-}
-
-bool EnterChain::eventFilter(QObject* watched, QEvent* event) {
-    return handle(watched, event) || QObject::eventFilter(watched, event);
-}
 
 }  // namespace quillmar

@@ -35,48 +35,66 @@ void showAsResultBox(QLineEdit* box);
 // A filled box selects its whole text when it takes the focus, by the keyboard or a click.
 void selectAllOnFocus(QLineEdit* box);
 
-// Leaving the box for another control runs `action`. Switching to another window or
+// Whether a focus-out event moves to another control. Switching to another window or
 // opening a context menu leaves the box's focus where it was, so neither counts.
-void onLeave(QWidget* box, std::function<void()> action);
-// Whether a focus-out event is such a real move to another control.
 bool leavesForControl(const QEvent* event);
+
+// Actions that events of particular controls run. `filter`: the object installed on the
+// controls, which hands their events to handle(); nullptr: the table itself. A window
+// passes itself when its own filter must see a control's events first, or when the
+// actions must stop once the window is being destroyed (its filter is then QWidget's).
+class ControlActions : public QObject {
+public:
+    // Runs the action for `watched` when the event triggers it; true when the event is
+    // swallowed.
+    bool handle(QObject* watched, QEvent* event);
+
+protected:
+    ControlActions(QObject* parent, QObject* filter);
+    void add(QWidget* control, std::function<void()> action, bool swallow);
+    virtual bool triggers(const QEvent* event) const = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Action {
+        std::function<void()> run;
+        bool swallow;
+    };
+    QObject* filter_;
+    QHash<QObject*, Action> actions_;
+};
 
 // What Enter does in a form's controls: move the focus on to the next control, or run an
 // action (a button pressing itself, a last box computing).
-class EnterChain : public QObject {
+class EnterChain : public ControlActions {
 public:
     // What becomes of the key once a step has run: the control still gets it, or not.
     enum class Key { PassOn, Swallow };
 
-    // `filter`: the object installed on the controls, which hands their events to
-    // handle(); nullptr: the chain itself. A form passes itself when its own filter must
-    // see a control's events first.
-    explicit EnterChain(QObject* parent, QObject* filter = nullptr);
+    explicit EnterChain(QObject* parent, QObject* filter = nullptr) : ControlActions(parent, filter) {}
 
     // Enter in each control moves the focus to the one after it.
     void moveOn(const QList<QWidget*>& chain, Key key = Key::PassOn);
     void moveOn(QWidget* from, QWidget* to, Key key = Key::PassOn);
-    void run(QWidget* from, std::function<void()> action, Key key = Key::PassOn);
+    void run(QWidget* from, std::function<void()> action, Key key = Key::PassOn) {
+        add(from, std::move(action), key == Key::Swallow);
+    }
     // Enter presses the button while it has the focus.
     void pressOnEnter(QAbstractButton* button);
-    // Forgets every step.
-    void clear() { steps_.clear(); }
-
-    // Carries out the step for an Enter in `watched`; true when the key is swallowed.
-    bool handle(QObject* watched, QEvent* event);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool triggers(const QEvent* event) const override { return isEnterKey(event); }
+};
 
-private:
-    struct Step {
-        std::function<void()> action;
-        Key key;
-    };
-    void add(QWidget* from, Step step);
+// Leaving a box for another control runs its action; the focus-out goes on to the box.
+class OnLeave : public ControlActions {
+public:
+    explicit OnLeave(QObject* parent, QObject* filter = nullptr) : ControlActions(parent, filter) {}
 
-    QObject* filter_;
-    QHash<QObject*, Step> steps_;
+    void run(QWidget* box, std::function<void()> action) { add(box, std::move(action), false); }
+
+protected:
+    bool triggers(const QEvent* event) const override { return leavesForControl(event); }
 };
 
 }  // namespace quillmar
