@@ -10,8 +10,7 @@
 namespace quillmar {
 
 RPM::RPM(std::function<bool(const QString&)> insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)) {
     setWindowTitle(QStringLiteral(" Spindle Spped"));
     Label1 = named(new QLabel(QStringLiteral("Cutting"), this), "Label1");

@@ -13,8 +13,7 @@
 namespace quillmar {
 
 frmFeed::frmFeed(std::function<bool(const QString&)> insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)) {
     setWindowTitle(QStringLiteral(" Feed by roughnes"));
     Frame1 = named(new QGroupBox(QStringLiteral("Roughnes"), this), "Frame1");

@@ -21,8 +21,7 @@ constexpr QSize kReadoutSize{177, 20};
 }  // namespace
 
 CalculatorFrame::CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)),
       printer_(&defaultWindowPrinter()),
       enter_(new EnterChain(this, this)),

@@ -7,6 +7,7 @@
 
 #include "calculators/calculator_layout.h"
 #include "calculators/figure.h"
+#include "platform/form_behaviour.h"
 
 class QLabel;
 class QLineEdit;

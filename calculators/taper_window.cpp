@@ -11,8 +11,7 @@
 namespace quillmar {
 
 TaperWindow::TaperWindow(const QString& title, InsertText insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)),
       enter_(new EnterChain(this, this)),
       leave_(new OnLeave(this, this)) {

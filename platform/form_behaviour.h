@@ -16,6 +16,11 @@ namespace quillmar {
 // How the program's forms behave, written once: the Enter key, selecting a box's text when
 // it takes the focus, and work done when the focus leaves a box.
 
+// A fixed-size window of its own with a title and a close button, without minimize and
+// maximize buttons: the tool windows and calculators.
+inline constexpr Qt::WindowFlags kFixedToolWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // A control that answers to its form name, so code and tests can find it by that name.
 template <typename T>
 T* named(T* widget, const char* name) {

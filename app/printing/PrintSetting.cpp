@@ -40,8 +40,7 @@ std::optional<long> marginFrom(const QString& box) {
 }  // namespace
 
 PrintSetting::PrintSetting(SharedState& state, PrinterChoice& printer, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       state_(state),
       printer_(printer) {
     setWindowTitle(QStringLiteral("Printer Setup"));

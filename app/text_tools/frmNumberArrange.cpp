@@ -27,8 +27,7 @@ const QString kTitle = QStringLiteral("Sequence Number Arrange");
 }  // namespace
 
 frmNumberArrange::frmNumberArrange(DocumentState& docs, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       docs_(docs) {
     setWindowTitle(kTitle);
     Label1 = named(new QLabel(QStringLiteral("Digit Number"), this), "Label1");
