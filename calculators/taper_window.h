@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 #include <functional>
 
@@ -7,7 +8,6 @@
 #include "platform/form_behaviour.h"
 
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -24,6 +24,7 @@ protected:
     // Read-only, button-face background, left out by the Tab key.
     QLineEdit* makeResultBox(const char* name);
     QPushButton* makeButton(const char* name, const QString& text);
+    QLabel* makeLabel(const char* name, const QString& text) { return named(new QLabel(text, this), name); }
     // What Enter and leaving a box do in the window's controls.
     EnterChain& enterChain() { return *enter_; }
     OnLeave& onLeave() { return *leave_; }
