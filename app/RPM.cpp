@@ -5,22 +5,22 @@
 #include <QLineEdit>
 
 #include "app/speed_feed_window.h"
+#include "platform/form_behaviour.h"
 
 namespace quillmar {
 
 RPM::RPM(std::function<bool(const QString&)> insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)) {
     setWindowTitle(QStringLiteral(" Spindle Spped"));
-    Label1 = makeNamedLabel(this, "Label1", QStringLiteral("Cutting"));
-    Label3 = makeNamedLabel(this, "Label3", QStringLiteral("V"));
+    Label1 = named(new QLabel(QStringLiteral("Cutting"), this), "Label1");
+    Label3 = named(new QLabel(QStringLiteral("V"), this), "Label3");
     V = makeNamedBox(this, "V", QStringLiteral("mm/min"));
-    Label5 = makeNamedLabel(this, "Label5", QStringLiteral("m/min"));
-    Label2 = makeNamedLabel(this, "Label2", QStringLiteral("Diameter"));
-    Label4 = makeNamedLabel(this, "Label4", QStringLiteral("D"));
+    Label5 = named(new QLabel(QStringLiteral("m/min"), this), "Label5");
+    Label2 = named(new QLabel(QStringLiteral("Diameter"), this), "Label2");
+    Label4 = named(new QLabel(QStringLiteral("D"), this), "Label4");
     Diameter = makeNamedBox(this, "Diameter", QStringLiteral("mm"));
-    Label6 = makeNamedLabel(this, "Label6", QStringLiteral("mm"));
+    Label6 = named(new QLabel(QStringLiteral("mm"), this), "Label6");
 
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -29,18 +29,11 @@ RPM::RPM(std::function<bool(const QString&)> insert, QWidget* parent)
         for (int column = 0; column < rows[row].size(); ++column)
             layout->addWidget(rows[row][column], row, column);
     setTabOrder(V, Diameter);
+    auto* enter = new EnterChain(this);
+    enter->moveOn(V, Diameter);
+    enter->run(Diameter, [this] { Diameter_Enter(); });
 }
 
 void RPM::Diameter_Enter() { applyOutcome(*this, spindleSpeed(V->text(), Diameter->text()), insert_); }
-
-bool RPM::eventFilter(QObject* watched, QEvent* event) {
-    if (isEnterKey(event)) {
-        if (watched == V)
-            Diameter->setFocus(Qt::TabFocusReason);
-        else if (watched == Diameter)
-            Diameter_Enter();
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 }  // namespace quillmar

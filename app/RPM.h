@@ -27,9 +27,6 @@ public:
 
     void Diameter_Enter();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     std::function<bool(const QString&)> insert_;
 };

@@ -30,9 +30,6 @@ public:
 
     void NoseR_Enter();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     std::function<bool(const QString&)> insert_;
 };

@@ -5,8 +5,6 @@
 
 #include "app/speed_feed.h"
 
-class QEvent;
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -14,8 +12,7 @@ namespace quillmar {
 
 // What the spindle-speed and feed windows share.
 
-bool isEnterKey(const QEvent* event);
-QLabel* makeNamedLabel(QWidget* parent, const char* name, const QString& text);
+// A box of the windows' width, with its unit as the tip.
 QLineEdit* makeNamedBox(QWidget* parent, const char* name, const QString& toolTip);
 // Carries out an outcome in its window: inserts and closes, or moves the focus (after the
 // refusal's message). An insert with no target document changes nothing.

@@ -1,12 +1,11 @@
 #include "calculators/CalculatorFrame.h"
 
 #include <QAbstractButton>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "platform/PictureBox.h"
 #include "platform/fonts.h"
@@ -19,20 +18,14 @@ const QString kPictureFont = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kReadoutFont = QStringLiteral("ＭＳ ゴシック");
 constexpr QSize kReadoutSize{177, 20};
 
-bool isEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace
 
 CalculatorFrame::CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       insert_(std::move(insert)),
-      printer_(&defaultWindowPrinter()) {
+      printer_(&defaultWindowPrinter()),
+      enter_(new EnterChain(this, this)),
+      leave_(new OnLeave(this, this)) {
     setWindowTitle(title);
     setMouseTracking(true);
 
@@ -90,19 +83,14 @@ void CalculatorFrame::Form_MouseMove() { Picture3->setVisible(false); }
 QLineEdit* CalculatorFrame::makeInputBox(const QString& name) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
-    box->installEventFilter(this);
-    recomputeOnLeave_.insert(box);
+    recomputeOnLeave(box);
     return box;
 }
 
 QLineEdit* CalculatorFrame::makeResultBox(const QString& name) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
-    box->setPalette(colours);
+    showAsResultBox(box);
     return box;
 }
 
@@ -115,34 +103,27 @@ QLabel* CalculatorFrame::makeLabel(const QString& name, const QString& text) {
 QPushButton* CalculatorFrame::makeButton(const QString& name, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
-    button->installEventFilter(this);
-    buttons_.insert(button);
+    enter_->pressOnEnter(button);
     return button;
 }
 
-void CalculatorFrame::setEnterChain(const QList<QWidget*>& chain) {
-    enterNext_.clear();
-    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
-        enterNext_.insert(chain[i], chain[i + 1]);
-        chain[i]->installEventFilter(this);
-    }
-}
-
-void CalculatorFrame::addEnterStep(QWidget* from, QWidget* to) {
-    enterNext_.insert(from, to);
-    from->installEventFilter(this);
-}
-
 void CalculatorFrame::recomputeOnLeave(QWidget* box) {
-    box->installEventFilter(this);
-    recomputeOnLeave_.insert(box);
+    leave_->run(box, [this] { CalcAndDraw(); });
 }
 
-void CalculatorFrame::planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox) {
-    if (option->isChecked())
-        applyPlaneCaptions(planeCaptions_, plane);
-    CalcAndDraw();
-    firstBox->setFocus(Qt::OtherFocusReason);
+void CalculatorFrame::followPlaneOptions(QRadioButton* optionXZ, QRadioButton* optionXY, QWidget* firstBox) {
+    optionXZ_ = optionXZ;
+    for (auto [option, plane] : {std::pair{optionXZ, Plane::XZ}, std::pair{optionXY, Plane::XY}})
+        connect(option, &QRadioButton::clicked, this, [this, option, plane, firstBox] {
+            if (option->isChecked())
+                applyPlaneCaptions(planeCaptions_, plane);
+            CalcAndDraw();
+            firstBox->setFocus(Qt::OtherFocusReason);
+        });
+}
+
+Plane CalculatorFrame::plane() const {
+    return !optionXZ_ || optionXZ_->isChecked() ? Plane::XZ : Plane::XY;
 }
 
 void CalculatorFrame::insert(const QString& text) {
@@ -186,23 +167,7 @@ void CalculatorFrame::printWindow() {
 }
 
 bool CalculatorFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (isEnter(event)) {
-        if (buttons_.contains(watched)) {
-            static_cast<QAbstractButton*>(watched)->click();
-            return true;
-        }
-        if (QWidget* next = enterNext_.value(watched))
-            next->setFocus(Qt::TabFocusReason);
-        return false;
-    }
-    if (event->type() == QEvent::FocusOut && recomputeOnLeave_.contains(watched)) {
-        // Switching to another window or opening a context menu leaves the box's focus
-        // where it was; only a real move to another control counts as leaving it.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            CalcAndDraw();
-    }
-    return QWidget::eventFilter(watched, event);
+    return enter_->handle(watched, event) || leave_->handle(watched, event) || QWidget::eventFilter(watched, event);
 }
 
 void CalculatorFrame::mouseMoveEvent(QMouseEvent* event) {

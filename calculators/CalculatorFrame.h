@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
 #include "calculators/calculator_layout.h"
 #include "calculators/figure.h"
+#include "platform/form_behaviour.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 class QAbstractButton;
 
@@ -58,8 +58,9 @@ protected:
     CalculatorFrame(const QString& title, QSize pictureSize, InsertText insert, QWidget* parent);
 
     virtual void CalcAndDraw() = 0;
-    // The plane the read-out and the insert words follow.
-    virtual Plane plane() const { return Plane::XZ; }
+    // The plane the read-out and the insert words follow: the chosen plane option's, X-Z
+    // without options.
+    virtual Plane plane() const;
 
     // An input box: recomputes when it loses the focus.
     QLineEdit* makeInputBox(const QString& name);
@@ -69,17 +70,16 @@ protected:
     // A button that Enter presses while it has the focus.
     QPushButton* makeButton(const QString& name, const QString& text);
 
-    // Enter in one of these moves the focus to the next; the key goes on to the box.
-    void setEnterChain(const QList<QWidget*>& chain);
-    // One more step of the Enter chain, from a box outside it.
-    void addEnterStep(QWidget* from, QWidget* to);
+    // What Enter does in the window's controls; its steps are handled by the window's
+    // own filter, after a subclass's.
+    EnterChain& enterChain() { return *enter_; }
     // A result box that recomputes when it loses the focus, as an input box does.
     void recomputeOnLeave(QWidget* box);
     // The captions that follow the plane options.
     void setPlaneCaptions(QList<PlaneCaption> captions) { planeCaptions_ = std::move(captions); }
-    // A plane option's click: relabels for the plane while the option is chosen, then
-    // recomputes and gives the first box the focus.
-    void planeOptionClicked(const QAbstractButton* option, Plane plane, QWidget* firstBox);
+    // The X-Z and X-Y options choose the plane. A click relabels for the plane while its
+    // option is chosen, then recomputes and gives the first box the focus.
+    void followPlaneOptions(QRadioButton* optionXZ, QRadioButton* optionXY, QWidget* firstBox);
     // Inserts the text into the target document.
     void insert(const QString& text);
     // Builds the button's text from the boxes as they stand and inserts it.
@@ -100,9 +100,9 @@ private:
     QList<PlaneCaption> planeCaptions_;
     WindowPrinter* printer_;
     DrawingSurface* surface_ = nullptr;
-    QHash<QObject*, QWidget*> enterNext_;
-    QSet<QObject*> recomputeOnLeave_;
-    QSet<QObject*> buttons_;
+    EnterChain* enter_;
+    OnLeave* leave_;
+    QRadioButton* optionXZ_ = nullptr;
 };
 
 }  // namespace quillmar

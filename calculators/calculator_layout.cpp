@@ -123,11 +123,6 @@ void showAsNote(QLabel* label) {
     label->setPalette(colours);
 }
 
-void setTabChain(const QList<QWidget*>& order) {
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
-}
-
 void showTexts(const QList<std::pair<QLineEdit*, std::optional<QString>>>& texts) {
     for (const auto& [box, text] : texts)
         if (text)

@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "calculators/calculator_conventions.h"
+#include "platform/form_behaviour.h"
 
 class QAbstractButton;
 class QGroupBox;
@@ -46,9 +47,6 @@ void layOutCalculator(QWidget* window, const CalculatorLayout& layout);
 
 // Shows the label as a note: red text.
 void showAsNote(QLabel* label);
-
-// The Tab key's order through the window.
-void setTabChain(const QList<QWidget*>& order);
 
 // Puts each text into its box; a box without one keeps its own.
 void showTexts(const QList<std::pair<QLineEdit*, std::optional<QString>>>& texts);

@@ -52,12 +52,11 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
                                      {Label12, Text11, Label14, Text12, nullptr, nullptr, Command3}},
                             .lines = {{nullptr, Command7, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
     setTabChain({Text1, Picture1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command7, Command2, OptionXZ,
                  OptionXY});
 
-    connect(OptionXZ, &QRadioButton::clicked, this, &frmCircleCircle::OptionXZ_Click);
-    connect(OptionXY, &QRadioButton::clicked, this, &frmCircleCircle::OptionXY_Click);
+    followPlaneOptions(OptionXZ, OptionXY, Text1);
     connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text7, Text8),
                           pointInsert(Command3, QStringLiteral(" X"), Text11, Text12)});
     setPlaneCaptions({{{Label2, Label5, Label8, Label14}, QStringLiteral("Z"), QStringLiteral("Y")},
@@ -66,18 +65,12 @@ frmCircleCircle::frmCircleCircle(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmCircleCircle::Command2_Click);
 }
 
-Plane frmCircleCircle::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
-
 void frmCircleCircle::CalcAndDraw() {
     const TwoCircleRun run = runTwoCircleCrossing(
         {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
     showTexts({{Text7, run.x1}, {Text8, run.z1}, {Text11, run.x2}, {Text12, run.z2}});
     showFigure(run.figure, kMarkerColour);
 }
-
-void frmCircleCircle::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
-
-void frmCircleCircle::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmCircleCircle::Command7_Click() { printWindow(); }
 void frmCircleCircle::Command2_Click() { close(); }

@@ -14,8 +14,6 @@ class frmCircleCircle : public CalculatorFrame {
 public:
     explicit frmCircleCircle(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void OptionXZ_Click();
-    void OptionXY_Click();
     void Command7_Click();  // "Print"
     void Command2_Click();  // "Cancel"
 
@@ -40,7 +38,6 @@ public:
 
 protected:
     void CalcAndDraw() override;
-    Plane plane() const override;
 };
 
 }  // namespace quillmar

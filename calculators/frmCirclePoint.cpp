@@ -52,12 +52,11 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
                                       Command3}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Command3});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Command3});
     setTabChain({Text1, Text2, Text3, Text4, Option1, Option2, Command1, Command3, Command10, Command2, Picture1,
                  OptionXZ, OptionXY});
 
-    connect(OptionXZ, &QRadioButton::clicked, this, &frmCirclePoint::OptionXZ_Click);
-    connect(OptionXY, &QRadioButton::clicked, this, &frmCirclePoint::OptionXY_Click);
+    followPlaneOptions(OptionXZ, OptionXY, Text1);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmCirclePoint::CalcAndDraw);
     connectInsertButtons({pointInsert(Command1, QStringLiteral(" X"), Text5, Text6, false),
@@ -70,18 +69,12 @@ frmCirclePoint::frmCirclePoint(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmCirclePoint::Command2_Click);
 }
 
-Plane frmCirclePoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
-
 void frmCirclePoint::CalcAndDraw() {
     const CircleTangentRun run = runCircleTangentPoint(
         {Text1->text(), Text2->text(), Text3->text(), Text4->text(), plane(), Option2->isChecked() ? 2 : 1});
     showTexts({{Text5, run.x}, {Text6, run.z}, {Text7, run.i}, {Text8, run.k}});
     showFigure(run.figure, std::nullopt);
 }
-
-void frmCirclePoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
-
-void frmCirclePoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmCirclePoint::Command10_Click() { printWindow(); }
 void frmCirclePoint::Command2_Click() { close(); }

@@ -15,8 +15,6 @@ class frmCirclePoint : public CalculatorFrame {
 public:
     explicit frmCirclePoint(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void OptionXZ_Click();
-    void OptionXY_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -42,7 +40,6 @@ public:
 
 protected:
     void CalcAndDraw() override;
-    Plane plane() const override;
 };
 
 }  // namespace quillmar

@@ -1,6 +1,5 @@
 #include "calculators/frmLine2Circle2.h"
 
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,7 +66,7 @@ frmLine2Circle2::frmLine2Circle2(InsertText insert, QWidget* parent)
                   {label(centre), Text13, label("Z"), Text14, label("I"), Text15, label("K"), Text16, Command6}},
          .lines = {{Label21}, {nullptr, Command10, Command2}}});
 
-    setEnterChain({Text7, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text1});
+    enterChain().moveOn({Text7, Text1, Text2, Text3, Text4, Text5, Text6, Text8, Text1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Command1, Command3, Command4, Command5,
                  Command6, Command10, Command2, Picture1, Option3, Option4, Option1, Option2});
     setUpMode(false);
@@ -116,13 +115,11 @@ void frmLine2Circle2::CalcAndDraw() {
 // Leaving a filled position box of the free axis makes it the given one: the other two
 // are emptied before the recompute.
 bool frmLine2Circle2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    if (leavesForControl(event)) {
         const QList<QLineEdit*> free = Option3->isChecked() ? QList<QLineEdit*>{Text2, Text5, Text8}
                                                              : QList<QLineEdit*>{Text1, Text4, Text7};
         auto* box = qobject_cast<QLineEdit*>(watched);
-        if (left && box && free.contains(box) && !box->text().isEmpty()) {
+        if (box && free.contains(box) && !box->text().isEmpty()) {
             for (QLineEdit* other : free)
                 if (other != box)
                     other->clear();

@@ -29,26 +29,20 @@ FixedSketch* taperSketch(QWidget* parent) {
 
 frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
     : TaperWindow(QStringLiteral("Line angle"), std::move(insert), parent) {
-    auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    Label1 = label("Label1", QStringLiteral("Start    X1"));
+    Label1 = makeLabel("Label1", QStringLiteral("Start    X1"));
     Text1 = makeInputBox("Text1");
-    Label2 = label("Label2", QStringLiteral("　  　　　 Z1"));
+    Label2 = makeLabel("Label2", QStringLiteral("　  　　　 Z1"));
     Text2 = makeInputBox("Text2");
-    Label3 = label("Label3", QStringLiteral("Angle     A"));
+    Label3 = makeLabel("Label3", QStringLiteral("Angle     A"));
     Text3 = makeInputBox("Text3");
-    Label4 = label("Label4", QStringLiteral("End       X2"));
+    Label4 = makeLabel("Label4", QStringLiteral("End       X2"));
     Text4 = makeInputBox("Text4");
-    Label5 = label("Label5", QStringLiteral("　　　　   Z2"));
+    Label5 = makeLabel("Label5", QStringLiteral("　　　　   Z2"));
     Text5 = makeInputBox("Text5");
-    Label6 = label("Label6", QStringLiteral("Start & Ａ，Ｘ２，Ｚ２のいずれか２箇所を入力してください。"));
+    Label6 = makeLabel("Label6", QStringLiteral("Start & Ａ，Ｘ２，Ｚ２のいずれか２箇所を入力してください。"));
     showAsNote(Label6);
     Label6->setWordWrap(true);
-    Frame1 = new QGroupBox(QStringLiteral("Insert"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = named(new QGroupBox(QStringLiteral("Insert"), this), "Frame1");
     Command1 = makeButton("Command1", QStringLiteral("X 2"));
     Command3 = makeButton("Command3", QStringLiteral("Z 2"));
     Command4 = makeButton("Command4", QStringLiteral("X2 , Z2"));
@@ -60,12 +54,10 @@ frmLineAngle::frmLineAngle(InsertText insert, QWidget* parent)
            Frame1, {Command1, Command3, Command4, Command5}, Command2);
 
     const QList<QWidget*> chain = {Text1, Text2, Text3, Text4, Text5, Command1};
-    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
-        enterMovesTo(chain[i], chain[i + 1]);
-        setTabOrder(chain[i], chain[i + 1]);
-    }
-    onLostFocus(Text4, [this] { Text4_LostFocus(); });
-    onLostFocus(Text5, [this] { Text5_LostFocus(); });
+    enterChain().moveOn(chain);
+    setTabChain(chain);
+    onLeave().run(Text4, [this] { Text4_LostFocus(); });
+    onLeave().run(Text5, [this] { Text5_LostFocus(); });
     connect(Command1, &QPushButton::clicked, this, &frmLineAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmLineAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmLineAngle::Command4_Click);

@@ -70,12 +70,11 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
                                       Command7}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command4, Command6, Command5,
                        Command7, Command10, Command2, Picture1, OptionXZ, OptionXY});
 
-    connect(OptionXZ, &QRadioButton::clicked, this, &frmLineR::OptionXZ_Click);
-    connect(OptionXY, &QRadioButton::clicked, this, &frmLineR::OptionXY_Click);
+    followPlaneOptions(OptionXZ, OptionXY, Text1);
     const QString x = QStringLiteral(" X");
     connectInsertButtons({pointInsert(Command1, x, Text1, Text2), pointInsert(Command3, x, Text4, Text5),
                           pointInsert(Command4, QStringLiteral("N000 G01 X"), Text7, Text8),
@@ -90,8 +89,6 @@ frmLineR::frmLineR(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmLineR::Command2_Click);
 }
 
-Plane frmLineR::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
-
 void frmLineR::CalcAndDraw() {
     const LineCircleRun run = runLineCircleCrossing(
         {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text(), plane()});
@@ -99,10 +96,6 @@ void frmLineR::CalcAndDraw() {
                {Text11, run.x2}, {Text12, run.z2}, {Text13, run.i2}, {Text14, run.k2}});
     showFigure(run.figure, kMarkerColour);
 }
-
-void frmLineR::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
-
-void frmLineR::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineR::Command10_Click() { printWindow(); }
 void frmLineR::Command2_Click() { close(); }

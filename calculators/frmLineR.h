@@ -15,8 +15,6 @@ class frmLineR : public CalculatorFrame {
 public:
     explicit frmLineR(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void OptionXZ_Click();
-    void OptionXY_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -46,7 +44,6 @@ public:
 
 protected:
     void CalcAndDraw() override;
-    Plane plane() const override;
 };
 
 }  // namespace quillmar

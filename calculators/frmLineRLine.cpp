@@ -101,12 +101,11 @@ frmLineRLine::frmLineRLine(InsertText insert, QWidget* parent)
 }
 
 void frmLineRLine::connectControls() {
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Command1});
     setTabChain({Text1,    Text2,    Text3,    Text4,    Text5,     Text6,    Text9,    Check1,   Command1,
                  Command3, Command4, Command5, Command8, Command6,  Command9, Command7, Command10, Command2,
                  Picture1, OptionXZ, OptionXY, Option1,  Option2,   Option3,  Option4});
-    connect(OptionXZ, &QRadioButton::clicked, this, &frmLineRLine::OptionXZ_Click);
-    connect(OptionXY, &QRadioButton::clicked, this, &frmLineRLine::OptionXY_Click);
+    followPlaneOptions(OptionXZ, OptionXY, Text1);
     for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         connect(option, &QRadioButton::clicked, this, &frmLineRLine::CalcAndDraw);
     connect(Check1, &QCheckBox::clicked, this, &frmLineRLine::CalcAndDraw);
@@ -126,8 +125,6 @@ void frmLineRLine::connectControls() {
     connect(Command10, &QPushButton::clicked, this, &frmLineRLine::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLineRLine::Command2_Click);
 }
-
-Plane frmLineRLine::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
 
 int frmLineRLine::corner() const {
     if (Option2->isChecked())
@@ -173,10 +170,6 @@ void frmLineRLine::CalcAndDraw() {
         Check1->setEnabled(*run.zoomEnabled);
     showFigure(run.figure, kMarkerColour);
 }
-
-void frmLineRLine::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
-
-void frmLineRLine::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineRLine::Command10_Click() { printWindow(); }
 void frmLineRLine::Command2_Click() { close(); }

@@ -16,8 +16,6 @@ class frmLineRLine : public CalculatorFrame {
 public:
     explicit frmLineRLine(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void OptionXZ_Click();
-    void OptionXY_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -85,7 +83,6 @@ public:
 
 protected:
     void CalcAndDraw() override;
-    Plane plane() const override;
 
 private:
     // The Enter chain, the Tab order and what each control runs.

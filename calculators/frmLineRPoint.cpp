@@ -64,14 +64,13 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
                                       Command6}},
                             .lines = {{nullptr, Command10, Command2}}});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
-    addEnterStep(Text6, Text9);
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
+    enterChain().moveOn(Text6, Text9);
     recomputeOnLeave(Text6);
     setTabChain({Text1, Text2, Text3, Text4, Text5, Text8, Option1, Option2, Command1, Command3, Command4, Command5,
                  Command6, Command10, Command2, Picture1, OptionXZ, OptionXY});
 
-    connect(OptionXZ, &QRadioButton::clicked, this, &frmLineRPoint::OptionXZ_Click);
-    connect(OptionXY, &QRadioButton::clicked, this, &frmLineRPoint::OptionXY_Click);
+    followPlaneOptions(OptionXZ, OptionXY, Text1);
     for (QRadioButton* option : {Option1, Option2})
         connect(option, &QRadioButton::clicked, this, &frmLineRPoint::CalcAndDraw);
     const QString x = QStringLiteral(" X");
@@ -87,8 +86,6 @@ frmLineRPoint::frmLineRPoint(InsertText insert, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frmLineRPoint::Command2_Click);
 }
 
-Plane frmLineRPoint::plane() const { return OptionXZ->isChecked() ? Plane::XZ : Plane::XY; }
-
 void frmLineRPoint::CalcAndDraw() {
     const ArcThroughPointRun run =
         runArcThroughPoint({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text8->text(),
@@ -97,10 +94,6 @@ void frmLineRPoint::CalcAndDraw() {
                {Text11, run.i}, {Text12, run.k}});
     showFigure(run.figure, std::nullopt);
 }
-
-void frmLineRPoint::OptionXZ_Click() { planeOptionClicked(OptionXZ, Plane::XZ, Text1); }
-
-void frmLineRPoint::OptionXY_Click() { planeOptionClicked(OptionXY, Plane::XY, Text1); }
 
 void frmLineRPoint::Command10_Click() { printWindow(); }
 void frmLineRPoint::Command2_Click() { close(); }

@@ -15,8 +15,6 @@ class frmLineRPoint : public CalculatorFrame {
 public:
     explicit frmLineRPoint(InsertText insert = {}, QWidget* parent = nullptr);
 
-    void OptionXZ_Click();
-    void OptionXY_Click();
     void Command10_Click();  // "Print"
     void Command2_Click();   // "Cancel"
 
@@ -47,7 +45,6 @@ public:
 
 protected:
     void CalcAndDraw() override;
-    Plane plane() const override;
 };
 
 }  // namespace quillmar

@@ -78,7 +78,7 @@ frmNeck::frmNeck(InsertText insert, QWidget* parent)
                .boxWidth = 64,  // 960 twips
                .calculatorFont = false});
 
-    setEnterChain({Text1, Text2, Text3, Text4, Text5, Text1});
+    enterChain().moveOn({Text1, Text2, Text3, Text4, Text5, Text1});
     setTabChain({Text1, Text2, Text3, Text4, Text5, Command8, Command1, Command3, Command6, Command4, Command9, Command5,
                  Command7, Command2, Picture1});
 

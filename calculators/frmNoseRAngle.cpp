@@ -35,23 +35,17 @@ FixedSketch* noseRSketch(QWidget* parent) {
 frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
     : TaperWindow(QStringLiteral("Taper Nose-R"), std::move(insert), parent) {
     setFont(fontForName(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-    auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    Label1 = label("Label1", QStringLiteral("Nose-R"));
+    Label1 = makeLabel("Label1", QStringLiteral("Nose-R"));
     Text1 = makeInputBox("Text1");
-    Label2 = label("Label2", QStringLiteral("Angle"));
+    Label2 = makeLabel("Label2", QStringLiteral("Angle"));
     Text2 = makeInputBox("Text2");
-    Label3 = label("Label3", QStringLiteral("Compe. Ｘ"));
+    Label3 = makeLabel("Label3", QStringLiteral("Compe. Ｘ"));
     Text3 = makeResultBox("Text3");
-    Label4 = label("Label4", QStringLiteral("　　　　　Ｚ"));
+    Label4 = makeLabel("Label4", QStringLiteral("　　　　　Ｚ"));
     Text4 = makeResultBox("Text4");
-    Label5 = label("Label5", QStringLiteral("Down 　Ｚ2"));
+    Label5 = makeLabel("Label5", QStringLiteral("Down 　Ｚ2"));
     Text5 = makeResultBox("Text5");
-    Frame1 = new QGroupBox(QStringLiteral("Insert"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = named(new QGroupBox(QStringLiteral("Insert"), this), "Frame1");
     Command1 = makeButton("Command1", QStringLiteral("X"));
     Command3 = makeButton("Command3", QStringLiteral("Z"));
     Command4 = makeButton("Command4", QStringLiteral("Z2"));
@@ -61,15 +55,10 @@ frmNoseRAngle::frmNoseRAngle(InsertText insert, QWidget* parent)
     layOut({{Label1, Text1}, {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text5}}, Picture1, nullptr,
            Frame1, {Command1, Command3, Command4}, Command2);
 
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    setTabOrder(Command1, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command2);
-    enterMovesTo(Text1, Text2);
-    enterMovesTo(Text2, Text1);
-    onLostFocus(Text1, [this] { Compute(); });
-    onLostFocus(Text2, [this] { Compute(); });
+    setTabChain({Text1, Text2, Command1, Command3, Command4, Command2});
+    enterChain().moveOn({Text1, Text2, Text1});
+    onLeave().run(Text1, [this] { Compute(); });
+    onLeave().run(Text2, [this] { Compute(); });
     connect(Command1, &QPushButton::clicked, this, &frmNoseRAngle::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmNoseRAngle::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmNoseRAngle::Command4_Click);

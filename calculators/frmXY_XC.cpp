@@ -2,12 +2,10 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "calculators/calculator_layout.h"
 #include "calculators/xy_xc.h"
@@ -67,6 +65,11 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     }
     Text1 = Text[1], Text2 = Text[2], Text3 = Text[3], Text4 = Text[4];
     Text5 = Text[5], Text6 = Text[6], Text7 = Text[7], Text8 = Text[8];
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8})
+        selectAllOnFocus(box);
+    // Enter goes round the X-Y boxes of both points, or round their X-C boxes.
+    enterChain().moveOn({Text1, Text2, Text5, Text6, Text1});
+    enterChain().moveOn({Text3, Text4, Text7, Text8, Text3});
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("X Y Insert"));
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("X C Insert"));
     Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("X Y Insert"));
@@ -191,22 +194,6 @@ void frmXY_XC::Picture1_GotFocus() {}
 void frmXY_XC::Form_MouseMove() {
     Picture3->setVisible(false);
     Picture5->setVisible(false);
-}
-
-bool frmXY_XC::eventFilter(QObject* watched, QEvent* event) {
-    const int index = Text.indexOf(static_cast<QLineEdit*>(qobject_cast<QLineEdit*>(watched)));
-    if (index >= 1 && index <= 8) {
-        if (event->type() == QEvent::FocusIn && !Text[index]->text().isEmpty()) {
-            // After the click that gave the focus has placed the caret.
-            QTimer::singleShot(0, Text[index], &QLineEdit::selectAll);
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            static const QHash<int, int> ring = {{1, 2}, {2, 5}, {5, 6}, {6, 1}, {3, 4}, {4, 7}, {7, 8}, {8, 3}};
-            if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                Text[ring.value(index)]->setFocus(Qt::TabFocusReason);
-        }
-    }
-    return CalculatorFrame::eventFilter(watched, event);
 }
 
 void frmXY_XC::Command2_Click() { close(); }

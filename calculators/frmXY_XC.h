@@ -52,7 +52,6 @@ public:
 protected:
     void CalcAndDraw() override;
     Plane plane() const override { return Plane::XY; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QHash>
+#include <QLabel>
 #include <QWidget>
 #include <functional>
 
 #include "calculators/CalculatorFrame.h"
+#include "platform/form_behaviour.h"
 
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -24,10 +24,10 @@ protected:
     // Read-only, button-face background, left out by the Tab key.
     QLineEdit* makeResultBox(const char* name);
     QPushButton* makeButton(const char* name, const QString& text);
-    // Enter in `from` moves the focus to `to`; the key goes on to the box.
-    void enterMovesTo(QWidget* from, QWidget* to);
-    // Leaving the box (to another control of the window) runs `handler`.
-    void onLostFocus(QLineEdit* box, std::function<void()> handler);
+    QLabel* makeLabel(const char* name, const QString& text) { return named(new QLabel(text, this), name); }
+    // What Enter and leaving a box do in the window's controls.
+    EnterChain& enterChain() { return *enter_; }
+    OnLeave& onLeave() { return *leave_; }
     // The two windows' layout: label and box rows beside the sketch, an optional note
     // under them, the insert buttons in their frame and Cancel at the bottom right.
     void layOut(const QList<std::pair<QLabel*, QLineEdit*>>& rows, QWidget* sketch, QLabel* note,
@@ -39,8 +39,8 @@ protected:
 
 private:
     InsertText insert_;
-    QHash<QObject*, QWidget*> enterNext_;
-    QHash<QObject*, std::function<void()>> lostFocus_;
+    EnterChain* enter_;
+    OnLeave* leave_;
 };
 
 }  // namespace quillmar

@@ -3,14 +3,9 @@
 #include <QLabel>
 #include <QString>
 
-namespace quillmar {
+#include "platform/form_behaviour.h"
 
-// A control that answers to its form name, so code and tests can find it by that name.
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+namespace quillmar {
 
 // A caption shown as typed, never as markup.
 inline QLabel* plainLabel(const QString& caption, const char* name, QWidget* parent) {

@@ -1,6 +1,5 @@
 #include "cycles/frmProcess.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "common/format.h"
@@ -35,10 +33,6 @@ QLabel* label(const QString& caption, const char* name, QWidget* parent) {
 }
 
 QString text(const char* s) { return QString::fromUtf8(s); }
-
-bool isEnter(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 }  // namespace
 
@@ -120,15 +114,19 @@ frmProcess::frmProcess(SharedState& state, QWidget* parent)
 
     buildLayout();
 
-    const QList<QWidget*> tabOrder = {
+    setTabChain({
         ToolNumber, B, V, F, U, W, D, L, C, SZ, StartX, StartZ, StartC, EndX, EndZ, EndC,
         Command1, Command2, SpindleCW, SpindleCCW, CoolantON, CoolantOFF, M602, M603, Option1, Option2,
-    };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    });
 
-    for (QLineEdit* box : boxes())
-        box->installEventFilter(this);
+    // Enter in a box types nothing; in the first three it moves on.
+    auto* enter = new EnterChain(this);
+    for (QLineEdit* box : boxes()) {
+        selectAllOnFocus(box);
+        enter->run(box, [] {}, EnterChain::Key::Swallow);
+    }
+    enter->moveOn({ToolNumber, V, F, U}, EnterChain::Key::Swallow);
+    B->installEventFilter(this);
 
     connect(Command1, &QPushButton::clicked, this, &frmProcess::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmProcess::Command2_Click);
@@ -323,21 +321,6 @@ void frmProcess::reject() {
     QDialog::reject();
 }
 
-void frmProcess::ToolNumber_KeyPress(int& keyAscii) {
-    if (keyAscii == 13)
-        V->setFocus(Qt::TabFocusReason);
-}
-
-void frmProcess::V_KeyPress(int& keyAscii) {
-    if (keyAscii == 13)
-        F->setFocus(Qt::TabFocusReason);
-}
-
-void frmProcess::F_KeyPress(int& keyAscii) {
-    if (keyAscii == 13)
-        U->setFocus(Qt::TabFocusReason);
-}
-
 void frmProcess::B_LostFocus() {
     if (!relabelEndCOnB_)
         return;
@@ -351,50 +334,16 @@ void frmProcess::B_LostFocus() {
     LabelEndC->setText(ninety ? text("X") : text("Z"));
 }
 
-void frmProcess::box_GotFocus(QLineEdit* box) {
-    if (!box->text().isEmpty())
-        box->setSelection(0, static_cast<int>(box->text().size()));
-}
-
 bool frmProcess::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && boxes().contains(box)) {
-        switch (event->type()) {
-            case QEvent::FocusIn:
-                box_GotFocus(box);
-                // A click places the caret after the box has the focus; select once it has.
-                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-                    QTimer::singleShot(0, box, [this, box] { box_GotFocus(box); });
-                break;
-            case QEvent::FocusOut:
-                if (box == B)
-                    B_LostFocus();
-                break;
-            case QEvent::KeyPress: {
-                auto* key = static_cast<QKeyEvent*>(event);
-                if (isEnter(key)) {
-                    int keyAscii = 13;
-                    if (box == ToolNumber)
-                        ToolNumber_KeyPress(keyAscii);
-                    else if (box == V)
-                        V_KeyPress(keyAscii);
-                    else if (box == F)
-                        F_KeyPress(keyAscii);
-                    return true;
-                }
-                break;
-            }
-            default:
-                break;
-        }
-    }
+    if (watched == B && event->type() == QEvent::FocusOut)
+        B_LostFocus();
     return QDialog::eventFilter(watched, event);
 }
 
 void frmProcess::keyPressEvent(QKeyEvent* event) {
     // No default button: Enter presses only a button that has the focus, and does
     // nothing elsewhere. Escape cancels.
-    if (isEnter(event)) {
+    if (isEnterKey(event)) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();
         event->accept();

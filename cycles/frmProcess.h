@@ -52,12 +52,7 @@ public:
 
     void Command1_Click();  // "Execute"
     void Command2_Click();  // "Cancel"
-    void ToolNumber_KeyPress(int& keyAscii);
-    void V_KeyPress(int& keyAscii);
-    void F_KeyPress(int& keyAscii);
     void B_LostFocus();
-    // Entering any of the sixteen boxes selects its whole text.
-    void box_GotFocus(QLineEdit* box);
 
     // Escape and the window's close button come here: they count as Cancel.
     void reject() override;

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -143,11 +142,10 @@ frmProcessSetup::frmProcessSetup(MachineProfile& profile, SettingsStore& store, 
         ChkDoor, ChkPanel, ChkMeasuer, ChkBturret, ChkOsp, chkToolLife, ChkToolFrom, ChkLoadMoniter,
         mcOther, mcMacTurn, mcMULTUS, ChkOptionalStop,
     };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabChain(tabOrder);
 
     for (QLineEdit* box : {txtMaxS, txtHomeX, txtHomeZ, txtAppX, txtAppZ})
-        box->installEventFilter(this);
+        selectAllOnFocus(box);
 
     connect(Command1, &QPushButton::clicked, this, &frmProcessSetup::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmProcessSetup::Command2_Click);
@@ -322,47 +320,12 @@ void frmProcessSetup::Command1_Click() {
 
 void frmProcessSetup::Command2_Click() { reject(); }
 
-void frmProcessSetup::selectWholeText(QLineEdit* box) {
-    if (!box->text().isEmpty())
-        box->selectAll();
-}
-
-void frmProcessSetup::txtMaxS_GotFocus() { selectWholeText(txtMaxS); }
-void frmProcessSetup::txtHomeX_GotFocus() { selectWholeText(txtHomeX); }
-void frmProcessSetup::txtHomeZ_GotFocus() { selectWholeText(txtHomeZ); }
-void frmProcessSetup::txtAppX_GotFocus() { selectWholeText(txtAppX); }
-void frmProcessSetup::txtAppZ_GotFocus() { selectWholeText(txtAppZ); }
-
-bool frmProcessSetup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box == txtMaxS)
-            txtMaxS_GotFocus();
-        else if (box == txtHomeX)
-            txtHomeX_GotFocus();
-        else if (box == txtHomeZ)
-            txtHomeZ_GotFocus();
-        else if (box == txtAppX)
-            txtAppX_GotFocus();
-        else if (box == txtAppZ)
-            txtAppZ_GotFocus();
-        // A click places the caret after the box has the focus; select once it has.
-        if (box && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, box, [this, box] { selectWholeText(box); });
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void frmProcessSetup::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape || isEnterKey(event)) {
+        event->accept();
+        return;
     }
+    QDialog::keyPressEvent(event);
 }
 
 void frmProcessSetup::closeEvent(QCloseEvent* event) {

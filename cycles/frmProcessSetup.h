@@ -33,11 +33,6 @@ public:
     void mcMacTurn_Click();
     void mcMULTUS_Click();
     void mcOther_Click();
-    void txtMaxS_GotFocus();
-    void txtHomeX_GotFocus();
-    void txtHomeZ_GotFocus();
-    void txtAppX_GotFocus();
-    void txtAppZ_GotFocus();
 
     QLabel* Label4;
     QLabel* Label5;
@@ -76,7 +71,6 @@ public:
     QPushButton* Command2;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -85,7 +79,6 @@ private:
     void showApproachFor(MachineKind kind);
     void applyMachineType(MachineKind kind);
     void setTurretAndAtcEnabled(bool enabled);
-    void selectWholeText(QLineEdit* box);
 
     MachineProfile& profile_;
     SettingsStore& store_;

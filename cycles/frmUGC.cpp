@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,8 +101,12 @@ frmUGC::frmUGC(SharedState& state, QWidget* parent)
     const QList<QWidget*> tabOrder = {Text9, Text1,    Text2,    Text3,       Text5,       Text4, Check1,
                                       Text8, Text7,    Text6,    Command1,    Command2,    MainSpindle,
                                       SubSpindle, OD,  ID,       Check2,      Material,    Check3};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabChain(tabOrder);
+    // Enter in the first diameter types nothing, and moves on once it holds a value.
+    (new EnterChain(this))->run(Text1, [this] {
+        if (!Text1->text().isEmpty())
+            Text2->setFocus();
+    }, EnterChain::Key::Swallow);
 
     for (QLineEdit* box : boxes()) {
         box->setPalette(box->palette());  // each box keeps a palette of its own
@@ -299,11 +302,6 @@ void frmUGC::Material_Click() {
     CsvFile->setText(*chosen);
 }
 
-void frmUGC::Text1_KeyPress(int& keyAscii) {
-    if (keyAscii == 13 && !Text1->text().isEmpty())
-        Text2->setFocus();
-}
-
 void frmUGC::box_GotFocus(QLineEdit* box) {
     Sketch->setLook(segmentOf(box->objectName()), UgcSketch::Look::Highlight);
 }
@@ -324,16 +322,6 @@ bool frmUGC::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::FocusIn: box_GotFocus(box); break;
             case QEvent::FocusOut: box_LostFocus(box); break;
-            case QEvent::KeyPress:
-                if (box == Text1) {
-                    const auto* key = static_cast<QKeyEvent*>(event);
-                    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                        int keyAscii = 13;
-                        Text1_KeyPress(keyAscii);
-                        return true;
-                    }
-                }
-                break;
             default: break;
         }
     }

@@ -37,7 +37,6 @@ public:
     void Check3_Click();    // "Graphck"
     void Check1_Click();    // "With Center"
     void Material_Click();  // "Material File Select"
-    void Text1_KeyPress(int& keyAscii);
     // The sketch highlight of the nine boxes.
     void box_GotFocus(QLineEdit* box);
     void box_LostFocus(QLineEdit* box);

@@ -16,17 +16,12 @@
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "platform/fonts.h"
+#include "platform/form_behaviour.h"
 #include "platform/modal.h"
 #include "platform/printer_surface.h"
 
 namespace quillmar {
 namespace {
-
-template <class T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // A margin as typed, rounded to whole millimetres (halves to even); nullopt when it does
 // not fit the stored whole number.
@@ -45,8 +40,7 @@ std::optional<long> marginFrom(const QString& box) {
 }  // namespace
 
 PrintSetting::PrintSetting(SharedState& state, PrinterChoice& printer, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       state_(state),
       printer_(printer) {
     setWindowTitle(QStringLiteral("Printer Setup"));

@@ -9,6 +9,7 @@
 
 #include "app/document_state.h"
 #include "app/text_tools/document_search.h"
+#include "platform/form_behaviour.h"
 
 namespace quillmar {
 
@@ -34,7 +35,7 @@ frmFind::frmFind(DocumentState& docs, ActiveText activeText, QWidget* parent)
     grid->addWidget(Check1, 1, 0);
     grid->addWidget(Cancel, 1, 1);
     grid->addWidget(NextFind, 1, 2);
-    chainTabOrder({txtFind, Cancel, Check1, NextFind});
+    setTabChain({txtFind, Cancel, Check1, NextFind});
     Label1->setBuddy(txtFind);
 
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);

@@ -1,7 +1,6 @@
 #include "app/text_tools/frmNumberArrange.h"
 
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,13 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/document_state.h"
 #include "app/frmDocument.h"
 #include "app/text_tools/document_search.h"
 #include "app/text_tools/renumber.h"
+#include "platform/form_behaviour.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 
@@ -25,24 +24,10 @@ namespace {
 
 const QString kTitle = QStringLiteral("Sequence Number Arrange");
 
-bool isEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-template <class T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 }  // namespace
 
 frmNumberArrange::frmNumberArrange(DocumentState& docs, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedToolWindow),
       docs_(docs) {
     setWindowTitle(kTitle);
     Label1 = named(new QLabel(QStringLiteral("Digit Number"), this), "Label1");
@@ -92,41 +77,15 @@ frmNumberArrange::frmNumberArrange(DocumentState& docs, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (QWidget* w : {static_cast<QWidget*>(DigitNo), static_cast<QWidget*>(StartNo), static_cast<QWidget*>(AddNo),
-                       static_cast<QWidget*>(Command1), static_cast<QWidget*>(Cancel)})
-        w->installEventFilter(this);
+    for (QLineEdit* box : {DigitNo, StartNo, AddNo})
+        selectAllOnFocus(box);
+    auto* enter = new EnterChain(this);
+    enter->moveOn({DigitNo, StartNo, AddNo, Command1}, EnterChain::Key::Swallow);
+    enter->pressOnEnter(Command1);
+    enter->pressOnEnter(Cancel);
     connect(Command1, &QPushButton::clicked, this, &frmNumberArrange::Command1_Click);
     connect(Cancel, &QPushButton::clicked, this, &frmNumberArrange::Cancel_Click);
     connect(StopM02, &QCheckBox::clicked, this, &frmNumberArrange::StopM02_Click);
-}
-
-void frmNumberArrange::box_GotFocus(QLineEdit* box) {
-    if (!box->text().isEmpty())
-        box->selectAll();
-}
-
-bool frmNumberArrange::eventFilter(QObject* watched, QEvent* event) {
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        if (isEnter(event)) {
-            button->click();
-            return true;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::FocusIn) {
-        box_GotFocus(box);
-        // A click places the caret after the box has the focus; select once it has.
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, box, [this, box] { box_GotFocus(box); });
-    } else if (box && isEnter(event)) {
-        QWidget* next = box == DigitNo ? static_cast<QWidget*>(StartNo)
-                        : box == StartNo ? static_cast<QWidget*>(AddNo)
-                                         : static_cast<QWidget*>(Command1);
-        next->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmNumberArrange::keyPressEvent(QKeyEvent* event) {

@@ -48,12 +48,9 @@ public:
     void Cancel_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void box_GotFocus(QLineEdit* box);
-
     // Kept here rather than in the shared target: another tool window may retarget that
     // while this one is open.
     QPointer<frmDocument> document_;

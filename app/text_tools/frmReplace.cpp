@@ -10,6 +10,7 @@
 #include "app/document_state.h"
 #include "app/text_tools/document_search.h"
 #include "app/text_tools/find_replace.h"
+#include "platform/form_behaviour.h"
 #include "platform/rich_text_box.h"
 
 namespace quillmar {
@@ -46,7 +47,7 @@ frmReplace::frmReplace(DocumentState& docs, ActiveText activeText, QWidget* pare
     grid->addWidget(NextFind, 2, 2);
     grid->addWidget(AllChange, 2, 3);
     grid->addWidget(Cancel, 3, 3);
-    chainTabOrder({txtFind, txtReplace, Change, Cancel, AllChange, Check1, NextFind});
+    setTabChain({txtFind, txtReplace, Change, Cancel, AllChange, Check1, NextFind});
     Label1->setBuddy(txtFind);
     Label2->setBuddy(txtReplace);
 

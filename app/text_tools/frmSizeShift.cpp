@@ -10,6 +10,7 @@
 #include "app/document_state.h"
 #include "app/text_tools/document_search.h"
 #include "app/text_tools/size_shift.h"
+#include "platform/form_behaviour.h"
 #include "platform/modal.h"
 #include "platform/rich_text_box.h"
 
@@ -51,7 +52,7 @@ frmSizeShift::frmSizeShift(DocumentState& docs, ActiveText activeText, QWidget* 
     grid->addWidget(NextFind, 2, 2);
     grid->addWidget(AllChange, 3, 1);
     grid->addWidget(Cancel, 3, 2);
-    chainTabOrder({txtFind, txtValue, Check1, Change, AllChange, Cancel, NextFind});
+    setTabChain({txtFind, txtValue, Check1, Change, AllChange, Cancel, NextFind});
     Label1->setBuddy(txtFind);
     Label2->setBuddy(txtValue);
 

@@ -33,15 +33,6 @@ QString SearchWindow::countOr(qint64 count, const QString& countText, const QStr
     return QLatin1Char('"') + find + QLatin1Char('"') + notFound;
 }
 
-void SearchWindow::chainTabOrder(std::initializer_list<QWidget*> widgets) {
-    QWidget* previous = nullptr;
-    for (QWidget* w : widgets) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
-}
-
 void SearchWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <functional>
-#include <initializer_list>
 
 class QKeyEvent;
 
@@ -41,9 +40,6 @@ protected:
 
     // A ticked "from the top" box moves the search position to the top, once: the tick clears.
     void startAtTopOnce(QCheckBox* fromTop);
-
-    // The tab order, in the order given.
-    static void chainTabOrder(std::initializer_list<QWidget*> widgets);
 
     // Escape does not hide the window: it is unloaded by its Cancel button only.
     void keyPressEvent(QKeyEvent* event) override;
