@@ -38,7 +38,6 @@ class CalculatorFrame : public QWidget {
 public:
     ~CalculatorFrame() override;
 
-    void setInsertTarget(InsertText insert) { insert_ = std::move(insert); }
     // nullptr: the system's default printer.
     void setPrinter(WindowPrinter* printer);
     // Where CalcAndDraw draws; nullptr: Picture1. Tests draw on a recording surface.

@@ -1,6 +1,8 @@
 #include "platform/rich_text_box.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 // Every edit the editor reports, whatever made it, is gathered into the change of the
@@ -18,7 +20,16 @@ RichTextBox::EditScope::EditScope(RichTextBox* box, TextChange::Source source, b
 }
 
 RichTextBox::EditScope::~EditScope() {
-    if (--box_->editDepth_ == 0) box_->finishEdit();
+    if (--box_->editDepth_ != 0) return;
+    try {
+        box_->finishEdit();
+    } catch (...) {
+        // A listener's error cannot leave a destructor: the event loop throws it again, where
+        // it is reported like any other, and the edit stands.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [error = std::current_exception()] { std::rethrow_exception(error); },
+            Qt::QueuedConnection);
+    }
 }
 
 void RichTextBox::onModified(int position, int type, const char* text, int length) {

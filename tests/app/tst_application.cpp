@@ -4,6 +4,7 @@
 #include "common/runtime_error.h"
 #include "app/quillmar_application.h"
 #include "platform/modal.h"
+#include "platform/rich_text_box.h"
 #include "support/test_support.h"
 
 using namespace quillmar;
@@ -14,8 +15,8 @@ class ApplicationTest : public QObject {
 private slots:
     void aFailureThatEscapesAHandlerIsReported() {
         test::ScriptedResponder answers;
-        answers.answerMessage(modal::kOk);
-        answers.answerMessage(modal::kOk);
+        for (int i = 0; i < 3; ++i)
+            answers.answerMessage(modal::kOk);
         QPushButton button;
         int clicks = 0;
         connect(&button, &QPushButton::clicked, [&clicks] {
@@ -31,6 +32,15 @@ private slots:
         QCOMPARE(answers.messages[0].title, QStringLiteral("Error 11"));
         QCOMPARE(answers.messages[1].title, QStringLiteral("Error 51"));
         QCOMPARE(answers.messages[1].text, QStringLiteral("エラーです。"));
+
+        // A listener's error after an edit is reported too, and the edit stays.
+        RichTextBox box;
+        connect(&box, &RichTextBox::contentChanged, [] { throw RuntimeError(kErrDivisionByZero); });
+        box.show();
+        QTest::keyClicks(&box, "G");
+        QTRY_COMPARE(answers.messages.size(), size_t(3));
+        QCOMPARE(answers.messages[2].title, QStringLiteral("Error 11"));
+        QCOMPARE(box.Text(), QStringLiteral("G"));
     }
 };
 
