@@ -99,14 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CycleCase{.name = "Outer", .generator = outer, .machine = {kOth}, .typed = kOuterInput, .speedAfter = 510,
              .work = kBlank},
-        CycleCase{.name = "OuterMacTurnShapeMonitorStopB90", .generator = outer,
-             .machine = {.kind = kMac, .toolShape = true, .loadMonitor = true, .optionalStop = true},
-             .typed = with(kOuterInput, {{"B", "90"}}),
-             .edits = {{kToolCall, "NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=55\nNOEX VTLA2[1]=3 VTLL[1]=1.6\nN000 MT=101\n"
-                                   "N000 M421\nN000 G00 X3 Z0.2 TL=0101 BT=1 M602 M41 S510 M03 M63 M08"},
-                       {"+" "NT01     Z0.08 G96 S300", "N000 VLMON[1]=2+8"},
-                       {kHome, "N000 VLMON[1]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-             .work = kBlank},
         // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.
         CycleCase{.name = "OuterMultusToolLifeChamfer", .generator = outer,
              .machine = {.kind = kMul, .toolLife = true, .toolShape = true},
@@ -123,16 +115,16 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = {{kNt, ""}, {kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\nNT01     Z0.08 G96 S0"},
                        {kHome, "N000 G00 X20 Z10 G97 S1230 M63"}}, .speedAfter = kEarlierSpeed, .work = kBlank},
         // Tool life writes the tool as it stands (5.5) in every word but the NT label, which
-        // takes the whole part, as does the load monitor after it.
+        // takes the whole part, as does the load monitor after it; the optional stop closes.
         CycleCase{.name = "OuterMacTurnToolLifeFractionalTool", .generator = outer,
-             .machine = {.kind = kMac, .toolLife = true, .toolShape = true, .loadMonitor = true},
+             .machine = {.kind = kMac, .toolLife = true, .toolShape = true, .loadMonitor = true, .optionalStop = true},
              .typed = with(kOuterInput, {{"ToolNumber", "5.5"}, {"B", "45"}, {"M603", nullptr}, {"CoolantOFF", nullptr}}),
              .edits = {{kNt, ""},
               {kToolCall, "NOEX VGRIN[5.5]=1 VGRFN[5.5]=1 VGRA1[5.5]=55\nNOEX VGRA2[5.5]=3 VGRL[5.5]=1.6\n"
                           "N000 MT=1 TG=5.5\nN000 M421\n"
                           "N000 G00 X3 Z0.2 TG=5.5 OG=1 BA=45 M603 M41 S510 M03 M63 M09\nNT05     Z0.08 G96 S300\n"
                           "N000 VLMON[5]=2+8"},
-              {kHome, "N000 VLMON[5]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09"}}, .work = kBlank,
+              {kHome, "N000 VLMON[5]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}}, .work = kBlank,
              .pZeroAfter = 0.1},
 
         CycleCase{.name = "Inner", .generator = inner, .machine = {.kind = kOth, .toolShape = true},
