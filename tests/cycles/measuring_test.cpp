@@ -82,10 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MeasuringPass,
     ::testing::Values(
         MeasureCase{"InsideDiameter", kInD, {}, kTarget, {}},
-        MeasureCase{"MacTurnBAxis90", kInD, {kMac}, {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "90"}},
-                    {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
-                     {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
-                     {"N000     X500 Z500", "N000 G21 HP=4"}}},
         MeasureCase{"MultusToolLifeOptionalStop", kInD, {.kind = kMul, .toolLife = true, .optionalStop = true},
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
