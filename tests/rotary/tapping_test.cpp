@@ -94,13 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
-        // A zero shift in Z alone still sets and resets the shift.
-        RotaryCase{"TiltedShiftZOnly", &kFamily, slantTapGenerator, kMacTurnShape, plus(kTilted30, {{"SZ", "0.5"}}),
-                   plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
-        // Another machine: the home point without spindle words, the tilted tap too.
-        RotaryCase{"TiltedOther", &kFamily, slantTapGenerator, kOtherShape,
-                   kTilted30, plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
-                                                          {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+        // A zero shift in Z alone still sets and resets the shift; another machine writes the
+        // home point without spindle words, the tilted tap too.
+        RotaryCase{"TiltedOtherShiftZOnly", &kFamily, slantTapGenerator, kOtherShape, plus(kTilted30, {{"SZ", "0.5"}}),
+                   plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"},
+                                         {"N000 MT=803", ""}, {"N000 M421", ""},
+                                         {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     blockName);
 
 TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
