@@ -104,9 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
              .speedAfter = 530},
         // The offset words are whole-number words: 300000 × 10101 lies beyond 32 bits.
         CycleCase{.name = "OuterOffsetWordBeyond32Bits", .generator = grooveOuterGenerator, .machine = kMacTurn,
-                  .typed = with(kOuterInput, {{"ToolNumber", "300000"}}), .error = "Error 6"},
+                  .typed = plus(kOuterInput, {{"ToolNumber", "300000"}}), .error = "Error 6"},
         CycleCase{.name = "OuterMacTurnRadius", .generator = grooveOuterGenerator, .machine = kMacTurn,
-             .typed = with(kOuterInput, {{"Option2", nullptr}}), .edits = kRadius},
+             .typed = plus(kOuterInput, {{"Option2", nullptr}}), .edits = kRadius},
         CycleCase{.name = "OuterOther", .generator = grooveOuterGenerator, .machine = {kOth}, .typed = kOuterInput,
              .edits = {{"N000 MT=501", ""}, {"N000 M421", ""},
                        {kToolCall, "N000 G00 X12 Z-0.198 T050505 M42 S530 M03 M63 M08"},
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Grooving writes no load-monitor lines.
         CycleCase{.name = "OuterMacTurnShapeMonitorB45", .generator = grooveOuterGenerator,
              .machine = {.kind = kMac, .toolShape = true, .loadMonitor = true},
-             .typed = with(kOuterInput, {{"B", "45"}}),
+             .typed = plus(kOuterInput, {{"B", "45"}}),
              .edits = {{"+(-----< OD.GROOVE W0.2 >-----)",
                         "NOEX VTLIN[5]=19 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLW[5]=0.12 VTLL[5]=1.6"},
                        {kToolCall, "N000 G00 X12 Z-0.198 TL=0505 BA=45 M602 M42 S530 M03 M63 M08"},
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {kSecondSwitch, "N000     Z-0.198 TL=50505 BA=45"}}},
         // Offset groups instead of offset numbers, and no B word in the switch lines.
         CycleCase{.name = "OuterMacTurnToolLifeShapeB45", .generator = grooveOuterGenerator,
-             .machine = {.kind = kMac, .toolLife = true, .toolShape = true}, .typed = with(kOuterInput, {{"B", "45"}}),
+             .machine = {.kind = kMac, .toolLife = true, .toolShape = true}, .typed = plus(kOuterInput, {{"B", "45"}}),
              .edits = {{"N000 MT=501", "NOEX VGRIN[5]=19 VGRFN[5]=1 VGRA1[5]=180\nNOEX VGRW[5]=0.12 VGRL[5]=1.6\n"
                                    "N000 MT=1 TG=5"},
                    {kToolCall, "N000 G00 X12 Z-0.198 TG=5 OG=1 BA=45 M602 M42 S530 M03 M63 M08"},
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         // every later word the cut value; EndZ 0.0005 is cut only at the second wall. The
         // offset words take the tool's whole part; only the tool change keeps it as typed.
         CycleCase{.name = "OuterRadiusCutInPlaceFractionalTool", .generator = grooveOuterGenerator, .machine = kMacTurn,
-             .typed = with(kOuterInput,
+             .typed = plus(kOuterInput,
                            {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}, {"ToolNumber", "5.5"}}),
              .edits = plus(kRadius, {{"N000 MT=501", "N000 MT=5.501"}, {"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
                                      {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.939 Z-0.2 L0.03 F0.003"}})},
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = plus(kInner, {{"+(-----< ID.GROOVE W0.2 >-----)",
                                  "NOEX VTLIN[5]=20 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=20 VTLW[5]=0.12 VTLL[5]=19.8"}})},
         CycleCase{.name = "InnerMultusRadius", .generator = grooveInnerGenerator, .machine = kMultus,
-             .typed = with(kInnerInput, {{"Option2", nullptr}}),
+             .typed = plus(kInnerInput, {{"Option2", nullptr}}),
              .edits = plus(plus(kInner, kInnerRadius),
                            {{"N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08",
                              "N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08 M263"}, {"N000     X12", ""},
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"N000     X12 G97 S570 M63", ""},
                                    {kMacTurnEnd, "N000 G20 HP=4 M867 G97 S570 M05 M63 M09\nN000 M866"}})},
         CycleCase{.name = "FaceOtherRadius", .generator = grooveFaceGenerator, .machine = {kOth},
-             .typed = with(kFaceInput, {{"Option2", nullptr}}),
+             .typed = plus(kFaceInput, {{"Option2", nullptr}}),
              .edits = plus(kFace, {{"N000 MT=501", ""}, {"N000 M421", ""},
                                    {"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
                                     "N000 G00 X2.004 Z0.2 T050505 M42 S570 M03 M63 M08"},

@@ -154,11 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetZ,
     ::testing::Values(
         MeasureCase{"Other", kZ, {}, kZInput, {}},
-        MeasureCase{"DoubleTouchAndTolerances", kZ, {}, with(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
+        MeasureCase{"DoubleTouchAndTolerances", kZ, {}, plus(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
                     {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}},
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
-                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
+                    plus(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
         MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {.kind = kMac, .toolLife = true, .optionalStop = true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
@@ -183,10 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetC,
     ::testing::Values(
         MeasureCase{"Other", kC, {}, kCInput, {}},
-        MeasureCase{"DoubleTouch", kC, {}, with(kCInput, {{"C", "1"}}),
+        MeasureCase{"DoubleTouch", kC, {}, plus(kCInput, {{"C", "1"}}),
                     {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}},
         // Single-precision values widen through their shortest decimal.
-        MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
+        MeasureCase{"SingleTargetC", kC, {}, plus(kCInput, {{"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
                      {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}}}));
 

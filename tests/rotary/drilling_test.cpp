@@ -149,7 +149,7 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     FakeProcessDialog user;
     auto run = [&](Generator generator, const Typing& typing) {
         user.clearScript();
-        script(user, typing);
+        enter(user, typing);
         runProcessGenerator(generator(), s, &doc.box, nullptr);
     };
     auto offered = [&] {
@@ -187,7 +187,7 @@ TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
         fillRow(s, 19, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
         Document doc;
         FakeProcessDialog user;
-        script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
+        enter(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
         runProcessGenerator(slantDrillGenerator(), s, &doc.box, nullptr);
         const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
         EXPECT_TRUE(lines.contains(QString::fromLatin1(r.toolCall))) << r.b;

@@ -26,8 +26,8 @@ TEST_P(RotaryBlocks, WritesTheWholeBlockAtTheCaret) {
     fillRotaryRows(s, c.family->row);
     Document doc(QStringLiteral("AB"), 1);
     FakeProcessDialog user;
-    script(user, c.family->typing);
-    script(user, c.typed);
+    enter(user, c.family->typing);
+    enter(user, c.typed);
 
     runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 
@@ -50,7 +50,7 @@ TEST_P(RotaryFailures, ReportTheirNumberAndKeepTheSpeed) {
     s.gSpindleSpeed = 1230;
     Document doc;
     FakeProcessDialog user;
-    script(user, c.typed);
+    enter(user, c.typed);
 
     runProcessGenerator(c.generator(), s, &doc.box, nullptr);
 

@@ -107,7 +107,7 @@ TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
     fillRotaryRows(s, kRow);
     Document doc;
     FakeProcessDialog user;
-    script(user, {{"B", "90"}});
+    enter(user, {{"B", "90"}});
     runProcessGenerator(slantTapGenerator(), s, &doc.box, nullptr);
     EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
 }
