@@ -63,12 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, faceTapGenerator, kMacTurnShape, {}, {}},
-        // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"FaceOther", &kFamily, faceTapGenerator, kOtherShape, {},
+        // Another machine: no tool change, and the home point without spindle words; an
+        // angle and a count that write as 0 are left out.
+        RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.0009"}},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
-        // An angle and a count that write as 0 are left out.
-        RotaryCase{"FaceWrittenZero", &kFamily, faceTapGenerator, kMacTurnShape, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
         // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
         RotaryCase{"FaceEnteredApproach", &kFamily, faceTapGenerator,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
