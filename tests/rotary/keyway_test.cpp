@@ -81,9 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
-        RotaryCase{"SideMacTurn", &kFamily, sideKeywayGenerator, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
+        RotaryCase{"SideMacTurnNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
                    kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, slantKeywayGenerator, kMacTurn, kTilted90, kTilted90Edits},
