@@ -167,8 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ProgramFrame,
     ::testing::Values(
         FrameCase{"OtherOneTurretPanelCheck", {.machine = kOth, .panelCheck = true}, kBlank, kOtherOneTurretPanelCheck, "", 2},
-        FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
-                  {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2},
         FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife",
                   {.machine = kMul, .autoDoor = true, .loadMonitor = true, .measuring = true, .toolLife = true}, kBlank,
                   {kOtherOneTurretPanelCheck, {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
@@ -190,9 +188,10 @@ INSTANTIATE_TEST_SUITE_P(
                                         "N000 M866\n<TAB>\n|<TAB>\n<TAB>\n<TAB>\nG14 (-----< B:TURRET >-----)"}}},
                   "", 4},
         // The graphic was set up and then switched off again: no call, nothing appended.
-        FrameCase{"GraphicSwitchedOffAgain", {kOth},
+        FrameCase{"MacTurnOneTurretGraphicSwitchedOffAgain", {kMac},
                   {{"Check3", nullptr}, {"Text1", "0.5"}, {"Check2", nullptr}, {"Check3", nullptr}},
-                  {kOtherOneTurretPanelCheck, {{"N000 CALL OPCHK (PANEL CHECK)", ""}}}, "", 2}),
+                  {kOtherOneTurretPanelCheck,
+                   {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
 // A graphic call of an earlier frame is forgotten before the dialog opens.
