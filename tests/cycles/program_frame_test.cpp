@@ -42,18 +42,12 @@ SharedState stateFor(const Profile& o) {
     return s;
 }
 
-// What the user does in the dialog, in order: a box to type into, or a control to click.
-struct Action {
-    const char* control;
-    const char* text;  // nullptr: click
-};
-
-const std::vector<Action> kBlank = {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}};
+const test::Typing kBlank = {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}};
 
 struct FrameCase {
     const char* name;
     Profile profile;
-    std::vector<Action> actions;
+    test::Typing actions;  // a control without text is clicked
     test::Expected inserted;  // at the caret; the caret ends at the "|"
     test::Expected appended;  // after the last line of the document
     int changes;
@@ -69,12 +63,7 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     SharedState s = stateFor(c.profile);
     Document doc(kBefore + crlf(c.after), kBefore.size());
     FakeUgcDialog user;
-    for (const Action& a : c.actions) {
-        if (a.text)
-            user.type(a.control, QString::fromUtf8(a.text));
-        else
-            user.click(a.control);
-    }
+    user.enter(c.actions);
 
     ProcessUGC_Click(s, &doc.box, nullptr);
 
@@ -102,7 +91,7 @@ NEND M02
 
 // Centre, sub spindle, face and a bore, chucked on the outside; P-Zero 0.37 is cut to a
 // whole 3 in the first "PS" line and kept as 3.7 in the second.
-const std::vector<Action> kEverything = {
+const test::Typing kEverything = {
     {"Text9", "0.37"}, {"Text3", "5.8"}, {"Text5", "4.2"}, {"Text4", "1.5"}, {"Check3", nullptr},
     {"Text1", "0.6"},  {"Text2", "0.3"}, {"SubSpindle", nullptr}, {"Check2", nullptr}, {"Check1", nullptr},
     {"Text8", "2"},    {"Text7", "0.4"}, {"Text6", "0.9"},
