@@ -47,15 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
               {kToolCall, "N000 G00 X2.16 Z0.2 TL=0303 BT=1 M603 M42 S680 M03 M63 M08"},
               {"+NT03     Z0.08 G96 S400", "N000 VLMON[3]=8"}, {"+N000 G87 NAP2 U0.01 W0.004", "N000 VLMON[3]=0"},
               {kHome, "N000 G21 HP=4 M05 M63 M09\nNSTP M01"}}},
-        CycleCase{.name = "OuterMultusToolLifeShapeB45", .generator = finishOuterGenerator,
-             .machine = {.kind = kMul, .toolLife = true, .toolShape = true}, .typed = plus(kStart, {{"B", "45"}}),
+        // Conditions are judged on the values as written: U and W read 0 here.
+        CycleCase{.name = "OuterMultusToolLifeShapeB45AllowancesWrittenAsZero", .generator = finishOuterGenerator,
+             .machine = {.kind = kMul, .toolLife = true, .toolShape = true},
+             .typed = plus(kStart, {{"B", "45"}, {"U", "0.0004"}, {"W", "0"}}),
              .edits = {{"+(-----< OD.FINISH >-----)",
                "NOEX VGRIN[3]=7 VGRFN[3]=1 VGRA1[3]=55\nNOEX VGRA2[3]=0.2 VGRL[3]=1.6\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TG=3 OG=1 BA=45 M602 M42 S680 M03 M63 M08 M263"},
+              {kCycle, "N000 G87 NAP2"},
               {kHome, "N000 G20 HP=4 M867 G97 S680 M05 M63 M09\nN000 M866"}}},
-        // Conditions are judged on the values as written: U and W read 0 here.
-        CycleCase{.name = "OuterAllowancesWrittenAsZero", .generator = finishOuterGenerator, .machine = {kOth},
-             .typed = plus(kStart, {{"U", "0.0004"}, {"W", "0"}}), .edits = {{kCycle, "N000 G87 NAP2"}}},
 
         CycleCase{.name = "FaceOtherMonitor", .generator = finishFaceGenerator,
              .machine = {.kind = kOth, .loadMonitor = true}, .typed = kStart,

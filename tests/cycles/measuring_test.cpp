@@ -105,14 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
                      {"OME12", "OME01"}, {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=03"}}},
-        // The typed thousandth is kept, where binary arithmetic would give D2.009.
-        MeasureCase{"TargetKeepsItsThousandth", kInD, {}, {{"EndX", "2.01"}, {"EndZ", "-1"}},
+        // The typed thousandth is kept, where binary arithmetic would give D2.009; the
+        // approach X is cut on each writing and kept as entered in the profile.
+        MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.3456},
+                    {{"EndX", "2.01"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
-                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"}}},
-        // The approach X is cut on each writing and kept as entered in the profile.
-        MeasureCase{"ApproachWrittenFromCopies", kInD, {.approachX = 12.3456}, kTarget,
-                    {{"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
+                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
         // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
@@ -183,12 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetC,
     ::testing::Values(
         MeasureCase{"Other", kC, {}, kCInput, {}},
-        MeasureCase{"DoubleTouch", kC, {}, plus(kCInput, {{"C", "1"}}),
-                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}},
         // Single-precision values widen through their shortest decimal.
-        MeasureCase{"SingleTargetC", kC, {}, plus(kCInput, {{"EndC", "0.1"}}),
+        MeasureCase{"DoubleTouchSingleTargetC", kC, {}, plus(kCInput, {{"C", "1"}, {"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
-                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}}}));
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3 APPS=1"}}}));
 
 // --- the outside gauge ------------------------------------------------------------------
 
