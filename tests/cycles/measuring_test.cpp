@@ -120,10 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The call joins the text after the caret; the document ends with a line end, so
         // the subprogram needs none of its own.
         MeasureCase{"CallJoinsTheLineAfterTheCaret", kInD, {}, kTarget,
-                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
-        // The last line has no line end: the subprogram still begins on a line of its own.
-        MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
-                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0}));
+                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"}));
 
 // --- zero offsets -----------------------------------------------------------------------
 

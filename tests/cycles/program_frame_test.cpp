@@ -51,17 +51,16 @@ struct FrameCase {
     test::Expected inserted;  // at the caret; the caret ends at the "|"
     test::Expected appended;  // after the last line of the document
     int changes;
-    const char* after = "(TAIL)\n";  // the document's text after the caret
 };
 
 class ProgramFrame : public ::testing::TestWithParam<FrameCase> {};
 
-const QString kBefore = QStringLiteral("O1000\r\n");
+const QString kBefore = QStringLiteral("O1000\r\n"), kAfter = QStringLiteral("(TAIL)\r\n");
 
 TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     const FrameCase& c = GetParam();
     SharedState s = stateFor(c.profile);
-    Document doc(kBefore + crlf(c.after), kBefore.size());
+    Document doc(kBefore + kAfter, kBefore.size());
     FakeUgcDialog user;
     user.enter(c.actions);
 
@@ -73,7 +72,7 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     const qsizetype caret = inserted.indexOf(QLatin1Char('|'));
     ASSERT_GE(caret, 0);
     inserted.remove(caret, 1);
-    const QString expected = kBefore + inserted + crlf(c.after) + c.appended.text(crlf);
+    const QString expected = kBefore + inserted + kAfter + c.appended.text(crlf);
     EXPECT_EQ(doc.box.Text().toStdString(), expected.toStdString());
     EXPECT_EQ(doc.box.SelStart(), kBefore.size() + caret);
     EXPECT_EQ(doc.box.SelLength(), 0);
@@ -166,10 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {.machine = kOth, .bTurret = true, .panelCheck = true, .autoDoor = true, .loadMonitor = true,
                    .measuring = true, .toolLife = true, .oddValues = true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
-        // The last line has no line end: the subprogram still begins on a line of its own.
-        FrameCase{"GraphicAfterALastLineWithoutLineEnd", {kOth, false, true}, kEverything,
-                  {kOtherOneTurretPanelCheck, {{"+N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)"}}},
-                  {kEverythingSubprogram, {{"^<TAB>", ""}}}, 3, "(TAIL)"},
         // The B turret returns by coordinates on every machine.
         FrameCase{"MultusTwoTurretsPlain", {.machine = kMul, .bTurret = true}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"|<TAB>", ""}, {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
