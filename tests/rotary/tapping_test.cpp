@@ -68,11 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.0009"}},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
-        // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
-        RotaryCase{"FaceEnteredApproach", &kFamily, faceTapGenerator,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
-                  {{"StartZ", "-0.0005"}}, {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
-                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
         RotaryCase{"SideMacTurn", &kFamily, sideTapGenerator, kMacTurnShape, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
         RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, sideTapGenerator, kMacTurnBothFlags,
