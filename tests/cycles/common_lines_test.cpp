@@ -13,25 +13,6 @@ namespace {
 
 using test::Machine;
 
-SharedState lineState(const Machine& o) {
-    SharedState s = test::stateFor(o);
-    s.profile.gApproachZ = 0.2;
-    ProcessParameters& p = s.params;
-    p.gToolNo = 5;
-    p.gEndX = 3;
-    p.gStartZ = 0;
-    p.gParamV = 300;
-    p.gSpindleCode = QStringLiteral(" M03 M63");
-    p.gCoolantCode = QStringLiteral(" M08");
-    if (o.kind != MachineKind::Other)
-        p.gTipCode = QStringLiteral(" M602");
-    if (o.kind == MachineKind::Multus)
-        p.gM263Code = QStringLiteral(" M263");
-    s.gSpindleSpeed = 510;
-    s.gOutputText = QStringLiteral("left over from an earlier command\r\n");
-    return s;
-}
-
 using test::kMac;
 using test::kMul;
 
@@ -45,7 +26,9 @@ TEST(CommonLines, RotaryToolChangeByToolLifeAndTurret) {
         {{.kind = kMac, .turretType = 0}, "N000 MT=503\r\nN000 M421\r\n"},  // any turret type but 1 is H2
     };
     for (const auto& c : cases) {
-        SharedState s = lineState(c.machine);
+        SharedState s = test::stateFor(c.machine);
+        s.params.gToolNo = 5;
+        s.gOutputText = QStringLiteral("left over from an earlier command\r\n");
         ProgramText text(s);
         text.first("");
         AppendMToolChange(text);

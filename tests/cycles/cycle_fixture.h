@@ -20,28 +20,6 @@
 
 namespace quillmar::test {
 
-// Box texts to type; an option to choose has no text.
-using Typing = std::vector<std::pair<const char*, const char*>>;
-
-inline void enter(FakeProcessDialog& user, const Typing& typed) {
-    for (const auto& [control, text] : typed) {
-        if (text)
-            user.type(control, QString::fromUtf8(text));
-        else
-            user.choose(control);
-    }
-}
-
-inline Typing with(Typing typed, const Typing& more) {
-    typed.insert(typed.end(), more.begin(), more.end());
-    return typed;
-}
-
-inline std::vector<Edit> plus(std::vector<Edit> edits, const std::vector<Edit>& more) {
-    edits.insert(edits.end(), more.begin(), more.end());
-    return edits;
-}
-
 // The speed an earlier cycle left, which only a completed run that computes one changes.
 inline constexpr double kEarlierSpeed = 1230;
 

@@ -20,6 +20,7 @@
 #include <QSet>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "cycles/frmProcess.h"
@@ -170,5 +171,13 @@ private:
     QList<QPair<QString, QString>> typing_;
     QStringList choices_;
 };
+
+// Box texts to type, in order; an option to choose has no text.
+using Typing = std::vector<std::pair<const char*, const char*>>;
+
+inline void enter(FakeProcessDialog& user, const Typing& typed) {
+    for (const auto& [control, text] : typed)
+        text ? void(user.type(control, QString::fromUtf8(text))) : void(user.choose(control));
+}
 
 }  // namespace quillmar::test

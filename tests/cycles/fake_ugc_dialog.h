@@ -27,6 +27,12 @@ public:
         steps_.push_back({Step::Click, QString::fromLatin1(control), QString()});
         return *this;
     }
+    // Types into each box of the script and clicks each control without text.
+    FakeUgcDialog& enter(const Typing& script) {
+        for (const auto& [control, text] : script)
+            text ? type(control, QString::fromUtf8(text)) : click(control);
+        return *this;
+    }
     int handle(QDialog* dialog) override {
         auto* form = qobject_cast<frmUGC*>(dialog);
         if (!form)

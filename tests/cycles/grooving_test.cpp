@@ -102,32 +102,26 @@ INSTANTIATE_TEST_SUITE_P(
         // C 0.03 at EndZ 0 gives Z0.05, and an insert of 0.12 gives K0.1.
         CycleCase{.name = "OuterMacTurn", .generator = grooveOuterGenerator, .machine = kMacTurn, .typed = kOuterInput,
              .speedAfter = 530},
-        // The offset words take the tool's whole part; only the tool change keeps it as typed.
-        CycleCase{.name = "OuterMacTurnFractionalTool", .generator = grooveOuterGenerator, .machine = kMacTurn,
-             .typed = with(kOuterInput, {{"ToolNumber", "5.5"}}), .edits = {{"N000 MT=501", "N000 MT=5.501"}}},
         // The offset words are whole-number words: 300000 × 10101 lies beyond 32 bits.
         CycleCase{.name = "OuterOffsetWordBeyond32Bits", .generator = grooveOuterGenerator, .machine = kMacTurn,
-                  .typed = with(kOuterInput, {{"ToolNumber", "300000"}}), .error = "Error 6"},
-        // The approach point is written through copies: 1.0015 is X1.001 and stays.
-        CycleCase{.name = "OuterApproachWrittenFromACopy", .generator = grooveOuterGenerator,
-             .machine = {.kind = kMac, .approachX = 1.0015}, .typed = kOuterInput,
-             .edits = {{kToolCall, "N000 G00 X1.001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08"},
-                       {kRetreat, "N000 G00 X1.001 G97 S530 M63"}}},
+                  .typed = plus(kOuterInput, {{"ToolNumber", "300000"}}), .error = "Error 6"},
         CycleCase{.name = "OuterMacTurnRadius", .generator = grooveOuterGenerator, .machine = kMacTurn,
-             .typed = with(kOuterInput, {{"Option2", nullptr}}), .edits = kRadius},
+             .typed = plus(kOuterInput, {{"Option2", nullptr}}), .edits = kRadius},
         CycleCase{.name = "OuterOther", .generator = grooveOuterGenerator, .machine = {kOth}, .typed = kOuterInput,
              .edits = {{"N000 MT=501", ""}, {"N000 M421", ""},
                        {kToolCall, "N000 G00 X12 Z-0.198 T050505 M42 S530 M03 M63 M08"},
                        {kFirstSwitch, "N000     Z0.05 T250525"}, {kSecondSwitch, "N000     Z-0.198 T50505"},
                        {kMacTurnEnd, "N000     X20 Z10"}}},
-        CycleCase{.name = "OuterMultusStop", .generator = grooveOuterGenerator,
-             .machine = {.kind = kMul, .optionalStop = true}, .typed = kOuterInput,
-             .edits = {{kToolCall, "N000 G00 X12 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
+        // The approach point is written through copies: 1.0015 is X1.001 and stays.
+        CycleCase{.name = "OuterMultusStopApproachWrittenFromACopy", .generator = grooveOuterGenerator,
+             .machine = {.kind = kMul, .optionalStop = true, .approachX = 1.0015}, .typed = kOuterInput,
+             .edits = {{kToolCall, "N000 G00 X1.001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
+                       {kRetreat, "N000 G00 X1.001 G97 S530 M63"},
                        {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866\nNSTP M01"}}},
         // Grooving writes no load-monitor lines.
         CycleCase{.name = "OuterMacTurnShapeMonitorB45", .generator = grooveOuterGenerator,
              .machine = {.kind = kMac, .toolShape = true, .loadMonitor = true},
-             .typed = with(kOuterInput, {{"B", "45"}}),
+             .typed = plus(kOuterInput, {{"B", "45"}}),
              .edits = {{"+(-----< OD.GROOVE W0.2 >-----)",
                         "NOEX VTLIN[5]=19 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLW[5]=0.12 VTLL[5]=1.6"},
                        {kToolCall, "N000 G00 X12 Z-0.198 TL=0505 BA=45 M602 M42 S530 M03 M63 M08"},
@@ -135,17 +129,19 @@ INSTANTIATE_TEST_SUITE_P(
                        {kSecondSwitch, "N000     Z-0.198 TL=50505 BA=45"}}},
         // Offset groups instead of offset numbers, and no B word in the switch lines.
         CycleCase{.name = "OuterMacTurnToolLifeShapeB45", .generator = grooveOuterGenerator,
-             .machine = {.kind = kMac, .toolLife = true, .toolShape = true}, .typed = with(kOuterInput, {{"B", "45"}}),
+             .machine = {.kind = kMac, .toolLife = true, .toolShape = true}, .typed = plus(kOuterInput, {{"B", "45"}}),
              .edits = {{"N000 MT=501", "NOEX VGRIN[5]=19 VGRFN[5]=1 VGRA1[5]=180\nNOEX VGRW[5]=0.12 VGRL[5]=1.6\n"
                                    "N000 MT=1 TG=5"},
                    {kToolCall, "N000 G00 X12 Z-0.198 TG=5 OG=1 BA=45 M602 M42 S530 M03 M63 M08"},
                    {kCycle, "N000 G73 X1.804 Z-0.002 D0.02 K0.1 F0.003 OG=2"}, {kFirstSwitch, "N000     Z0.05 OG=2"},
                    {kSecondSwitch, "N000     Z-0.198 OG=1"}}},
         // The radius word cuts C to 0.03 in place: the first arc still sees 0.0305 (X1.939),
-        // every later word the cut value; EndZ 0.0005 is cut only at the second wall.
-        CycleCase{.name = "OuterRadiusCutInPlace", .generator = grooveOuterGenerator, .machine = kMacTurn,
-             .typed = with(kOuterInput, {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}}),
-             .edits = plus(kRadius, {{"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
+        // every later word the cut value; EndZ 0.0005 is cut only at the second wall. The
+        // offset words take the tool's whole part; only the tool change keeps it as typed.
+        CycleCase{.name = "OuterRadiusCutInPlaceFractionalTool", .generator = grooveOuterGenerator, .machine = kMacTurn,
+             .typed = plus(kOuterInput,
+                           {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}, {"ToolNumber", "5.5"}}),
+             .edits = plus(kRadius, {{"N000 MT=501", "N000 MT=5.501"}, {"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
                                      {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.939 Z-0.2 L0.03 F0.003"}})},
 
         CycleCase{.name = "InnerMacTurnShape", .generator = grooveInnerGenerator,
@@ -153,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = plus(kInner, {{"+(-----< ID.GROOVE W0.2 >-----)",
                                  "NOEX VTLIN[5]=20 VTLFN[5]=1 VTLA1[5]=180\nNOEX VTLD[5]=20 VTLW[5]=0.12 VTLL[5]=19.8"}})},
         CycleCase{.name = "InnerMultusRadius", .generator = grooveInnerGenerator, .machine = kMultus,
-             .typed = with(kInnerInput, {{"Option2", nullptr}}),
+             .typed = plus(kInnerInput, {{"Option2", nullptr}}),
              .edits = plus(plus(kInner, kInnerRadius),
                            {{"N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08",
                              "N000 G00 X0.84 Z0.2 TL=0505 M602 M42 S1360 M03 M63 M08 M263"}, {"N000     X12", ""},
@@ -167,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"N000     X12 G97 S570 M63", ""},
                                    {kMacTurnEnd, "N000 G20 HP=4 M867 G97 S570 M05 M63 M09\nN000 M866"}})},
         CycleCase{.name = "FaceOtherRadius", .generator = grooveFaceGenerator, .machine = {kOth},
-             .typed = with(kFaceInput, {{"Option2", nullptr}}),
+             .typed = plus(kFaceInput, {{"Option2", nullptr}}),
              .edits = plus(kFace, {{"N000 MT=501", ""}, {"N000 M421", ""},
                                    {"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
                                     "N000 G00 X2.004 Z0.2 T050505 M42 S570 M03 M63 M08"},

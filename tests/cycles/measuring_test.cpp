@@ -82,10 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MeasuringPass,
     ::testing::Values(
         MeasureCase{"InsideDiameter", kInD, {}, kTarget, {}},
-        MeasureCase{"MacTurnBAxis90", kInD, {kMac}, {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "90"}},
-                    {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=501\nN000 M421"},
-                     {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BT=1 M602"},
-                     {"N000     X500 Z500", "N000 G21 HP=4"}}},
         MeasureCase{"MultusToolLifeOptionalStop", kInD, {.kind = kMul, .toolLife = true, .optionalStop = true},
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
@@ -109,14 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
                      {"OME12", "OME01"}, {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=03"}}},
-        // The typed thousandth is kept, where binary arithmetic would give D2.009.
-        MeasureCase{"TargetKeepsItsThousandth", kInD, {}, {{"EndX", "2.01"}, {"EndZ", "-1"}},
+        // The typed thousandth is kept, where binary arithmetic would give D2.009; the
+        // approach X is cut on each writing and kept as entered in the profile.
+        MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.3456},
+                    {{"EndX", "2.01"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
-                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"}}},
-        // The approach X is cut on each writing and kept as entered in the profile.
-        MeasureCase{"ApproachWrittenFromCopies", kInD, {.approachX = 12.3456}, kTarget,
-                    {{"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
+                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
         // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
@@ -124,10 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The call joins the text after the caret; the document ends with a line end, so
         // the subprogram needs none of its own.
         MeasureCase{"CallJoinsTheLineAfterTheCaret", kInD, {}, kTarget,
-                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"},
-        // The last line has no line end: the subprogram still begins on a line of its own.
-        MeasureCase{"DocumentWithoutFinalLineEnd", kInD, {}, kTarget,
-                    {{"O1000", ""}, {kCall, "N000 CALL OME12 (ID.MEASURE D2.5)O1000\nM30"}}, "O1000\nM30", 0}));
+                    {{kCall, "N000 CALL OME12 (ID.MEASURE D2.5)G00 X1"}}, "O1000\nG00 X1\n"}));
 
 // --- zero offsets -----------------------------------------------------------------------
 
@@ -158,11 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetZ,
     ::testing::Values(
         MeasureCase{"Other", kZ, {}, kZInput, {}},
-        MeasureCase{"DoubleTouchAndTolerances", kZ, {}, with(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
+        MeasureCase{"DoubleTouchAndTolerances", kZ, {}, plus(kZInput, {{"C", "1"}, {"U", "0.01"}, {"W", "0.05"}}),
                     {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}},
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
-                    with(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
+                    plus(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
         MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {.kind = kMac, .toolLife = true, .optionalStop = true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
@@ -187,12 +180,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ZeroOffsetC,
     ::testing::Values(
         MeasureCase{"Other", kC, {}, kCInput, {}},
-        MeasureCase{"DoubleTouch", kC, {}, with(kCInput, {{"C", "1"}}),
-                    {{"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=10.5 CMW=3 APPS=1"}}},
         // Single-precision values widen through their shortest decimal.
-        MeasureCase{"SingleTargetC", kC, {}, with(kCInput, {{"EndC", "0.1"}}),
+        MeasureCase{"DoubleTouchSingleTargetC", kC, {}, plus(kCInput, {{"C", "1"}, {"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
-                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3"}}}));
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3 APPS=1"}}}));
 
 // --- the outside gauge ------------------------------------------------------------------
 

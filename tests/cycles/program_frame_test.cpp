@@ -42,39 +42,27 @@ SharedState stateFor(const Profile& o) {
     return s;
 }
 
-// What the user does in the dialog, in order: a box to type into, or a control to click.
-struct Action {
-    const char* control;
-    const char* text;  // nullptr: click
-};
-
-const std::vector<Action> kBlank = {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}};
+const test::Typing kBlank = {{"Text9", "0.1"}, {"Text3", "4"}, {"Text5", "3"}};
 
 struct FrameCase {
     const char* name;
     Profile profile;
-    std::vector<Action> actions;
+    test::Typing actions;  // a control without text is clicked
     test::Expected inserted;  // at the caret; the caret ends at the "|"
     test::Expected appended;  // after the last line of the document
     int changes;
-    const char* after = "(TAIL)\n";  // the document's text after the caret
 };
 
 class ProgramFrame : public ::testing::TestWithParam<FrameCase> {};
 
-const QString kBefore = QStringLiteral("O1000\r\n");
+const QString kBefore = QStringLiteral("O1000\r\n"), kAfter = QStringLiteral("(TAIL)\r\n");
 
 TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     const FrameCase& c = GetParam();
     SharedState s = stateFor(c.profile);
-    Document doc(kBefore + crlf(c.after), kBefore.size());
+    Document doc(kBefore + kAfter, kBefore.size());
     FakeUgcDialog user;
-    for (const Action& a : c.actions) {
-        if (a.text)
-            user.type(a.control, QString::fromUtf8(a.text));
-        else
-            user.click(a.control);
-    }
+    user.enter(c.actions);
 
     ProcessUGC_Click(s, &doc.box, nullptr);
 
@@ -84,7 +72,7 @@ TEST_P(ProgramFrame, WritesHeadAndEndAtTheCaretAndTheGraphicAtTheEnd) {
     const qsizetype caret = inserted.indexOf(QLatin1Char('|'));
     ASSERT_GE(caret, 0);
     inserted.remove(caret, 1);
-    const QString expected = kBefore + inserted + crlf(c.after) + c.appended.text(crlf);
+    const QString expected = kBefore + inserted + kAfter + c.appended.text(crlf);
     EXPECT_EQ(doc.box.Text().toStdString(), expected.toStdString());
     EXPECT_EQ(doc.box.SelStart(), kBefore.size() + caret);
     EXPECT_EQ(doc.box.SelLength(), 0);
@@ -102,7 +90,7 @@ NEND M02
 
 // Centre, sub spindle, face and a bore, chucked on the outside; P-Zero 0.37 is cut to a
 // whole 3 in the first "PS" line and kept as 3.7 in the second.
-const std::vector<Action> kEverything = {
+const test::Typing kEverything = {
     {"Text9", "0.37"}, {"Text3", "5.8"}, {"Text5", "4.2"}, {"Text4", "1.5"}, {"Check3", nullptr},
     {"Text1", "0.6"},  {"Text2", "0.3"}, {"SubSpindle", nullptr}, {"Check2", nullptr}, {"Check1", nullptr},
     {"Text8", "2"},    {"Text7", "0.4"}, {"Text6", "0.9"},
@@ -167,8 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ProgramFrame,
     ::testing::Values(
         FrameCase{"OtherOneTurretPanelCheck", {.machine = kOth, .panelCheck = true}, kBlank, kOtherOneTurretPanelCheck, "", 2},
-        FrameCase{"MacTurnOneTurretNothingElse", {kMac}, kBlank, {kOtherOneTurretPanelCheck,
-                  {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2},
         FrameCase{"MultusOneTurretDoorMonitorMeasuringToolLife",
                   {.machine = kMul, .autoDoor = true, .loadMonitor = true, .measuring = true, .toolLife = true}, kBlank,
                   {kOtherOneTurretPanelCheck, {{"^NMAX G50 S2500", "N000 M90"}, {"N000 CALL OPCHK (PANEL CHECK)", ""},
@@ -179,10 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {.machine = kOth, .bTurret = true, .panelCheck = true, .autoDoor = true, .loadMonitor = true,
                    .measuring = true, .toolLife = true, .oddValues = true},
                   kEverything, kOtherTwoTurretsEveryOptionEverythingInTheGraphic, kEverythingSubprogram, 5},
-        // The last line has no line end: the subprogram still begins on a line of its own.
-        FrameCase{"GraphicAfterALastLineWithoutLineEnd", {kOth, false, true}, kEverything,
-                  {kOtherOneTurretPanelCheck, {{"+N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)"}}},
-                  {kEverythingSubprogram, {{"^<TAB>", ""}}}, 3, "(TAIL)"},
         // The B turret returns by coordinates on every machine.
         FrameCase{"MultusTwoTurretsPlain", {.machine = kMul, .bTurret = true}, kBlank, {kOtherOneTurretPanelCheck,
                   {{"|<TAB>", ""}, {"N000 CALL OPCHK (PANEL CHECK)", "\n"},
@@ -190,9 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                                         "N000 M866\n<TAB>\n|<TAB>\n<TAB>\n<TAB>\nG14 (-----< B:TURRET >-----)"}}},
                   "", 4},
         // The graphic was set up and then switched off again: no call, nothing appended.
-        FrameCase{"GraphicSwitchedOffAgain", {kOth},
+        FrameCase{"MacTurnOneTurretGraphicSwitchedOffAgain", {kMac},
                   {{"Check3", nullptr}, {"Text1", "0.5"}, {"Check2", nullptr}, {"Check3", nullptr}},
-                  {kOtherOneTurretPanelCheck, {{"N000 CALL OPCHK (PANEL CHECK)", ""}}}, "", 2}),
+                  {kOtherOneTurretPanelCheck,
+                   {{"N000 CALL OPCHK (PANEL CHECK)", ""}, {"N000 G00 X20 Z10", "N000 G21 HP=4 M109"}}}, "", 2}),
     [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
 
 // A graphic call of an earlier frame is forgotten before the dialog opens.

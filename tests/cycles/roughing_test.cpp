@@ -99,18 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CycleCase{.name = "Outer", .generator = outer, .machine = {kOth}, .typed = kOuterInput, .speedAfter = 510,
              .work = kBlank},
-        CycleCase{.name = "OuterMacTurnShapeMonitorStopB90", .generator = outer,
-             .machine = {.kind = kMac, .toolShape = true, .loadMonitor = true, .optionalStop = true},
-             .typed = with(kOuterInput, {{"B", "90"}}),
-             .edits = {{kToolCall, "NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=55\nNOEX VTLA2[1]=3 VTLL[1]=1.6\nN000 MT=101\n"
-                                   "N000 M421\nN000 G00 X3 Z0.2 TL=0101 BT=1 M602 M41 S510 M03 M63 M08"},
-                       {"+" "NT01     Z0.08 G96 S300", "N000 VLMON[1]=2+8"},
-                       {kHome, "N000 VLMON[1]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-             .work = kBlank},
         // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.
         CycleCase{.name = "OuterMultusToolLifeChamfer", .generator = outer,
              .machine = {.kind = kMul, .toolLife = true, .toolShape = true},
-             .typed = with(kOuterInput, {{"ToolNumber", "12"}, {"C", "0.1"}, {"B", "45"}, {"SpindleCCW", nullptr}}),
+             .typed = plus(kOuterInput, {{"ToolNumber", "12"}, {"C", "0.1"}, {"B", "45"}, {"SpindleCCW", nullptr}}),
              .edits = {{kNt, ""},
               {kToolCall, "NOEX VGRIN[12]=1 VGRFN[12]=1 VGRA1[12]=55\nNOEX VGRA2[12]=3 VGRL[12]=1.6\n"
                           "N000 MT=1 TG=12\nN000 M421\n"
@@ -119,20 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G20 HP=4 M867 G97 S510 M05 M63 M09\nN000 M866"}}, .work = kBlank},
         // A V written as 0 computes no speed: the earlier one stays and is written.
         CycleCase{.name = "OuterSpeedWrittenAsZeroKeepsTheEarlierOne", .generator = outer, .machine = {kOth},
-             .typed = with(kOuterInput, {{"V", "0.0004"}}),
+             .typed = plus(kOuterInput, {{"V", "0.0004"}}),
              .edits = {{kNt, ""}, {kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\nNT01     Z0.08 G96 S0"},
                        {kHome, "N000 G00 X20 Z10 G97 S1230 M63"}}, .speedAfter = kEarlierSpeed, .work = kBlank},
         // Tool life writes the tool as it stands (5.5) in every word but the NT label, which
-        // takes the whole part, as does the load monitor after it.
+        // takes the whole part, as does the load monitor after it; the optional stop closes.
         CycleCase{.name = "OuterMacTurnToolLifeFractionalTool", .generator = outer,
-             .machine = {.kind = kMac, .toolLife = true, .toolShape = true, .loadMonitor = true},
-             .typed = with(kOuterInput, {{"ToolNumber", "5.5"}, {"B", "45"}, {"M603", nullptr}, {"CoolantOFF", nullptr}}),
+             .machine = {.kind = kMac, .toolLife = true, .toolShape = true, .loadMonitor = true, .optionalStop = true},
+             .typed = plus(kOuterInput, {{"ToolNumber", "5.5"}, {"B", "45"}, {"M603", nullptr}, {"CoolantOFF", nullptr}}),
              .edits = {{kNt, ""},
               {kToolCall, "NOEX VGRIN[5.5]=1 VGRFN[5.5]=1 VGRA1[5.5]=55\nNOEX VGRA2[5.5]=3 VGRL[5.5]=1.6\n"
                           "N000 MT=1 TG=5.5\nN000 M421\n"
                           "N000 G00 X3 Z0.2 TG=5.5 OG=1 BA=45 M603 M41 S510 M03 M63 M09\nNT05     Z0.08 G96 S300\n"
                           "N000 VLMON[5]=2+8"},
-              {kHome, "N000 VLMON[5]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09"}}, .work = kBlank,
+              {kHome, "N000 VLMON[5]=0\nN000 G00 X8 G97 S510 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}}, .work = kBlank,
              .pZeroAfter = 0.1},
 
         CycleCase{.name = "Inner", .generator = inner, .machine = {.kind = kOth, .toolShape = true},
@@ -178,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Two stages down to a typed face end; the P-Zero written is cut and kept so.
         CycleCase{.name = "FaceOuterMacTurnTwoStagesTypedFaceEnd", .generator = faceOuter,
              .machine = {.kind = kMac, .loadMonitor = true, .optionalStop = true},
-             .typed = with(kOuterInput, {{"SZ", "0.5"}}),
+             .typed = plus(kOuterInput, {{"SZ", "0.5"}}),
              .edits = {{kCycle, ""}, {kNt, ""},
               {kToolCall, "N000 MT=101\nN000 M421\nN000 G00 X3.2 Z0.2 TL=0101 M602 M41 S1020 M03 M63 M08\n"
                           "NT01     Z0.123 G96 S600\nN000 VLMON[1]=1+8\nN000 G85 NAP1 D0.08 W0.005 F0.012\nNAP1 G82\n"
@@ -188,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
              .work = kFractionalZero, .pZeroAfter = 0.123},
         // One pass at the allowance, to the pre-filled face end 0.88 of the bore.
         CycleCase{.name = "FaceOuterMultusSinglePassToTheBore", .generator = faceOuter,
-             .machine = {.kind = kMul, .loadMonitor = true}, .typed = with(kOuterInput, {{"L", "0.1"}}),
+             .machine = {.kind = kMul, .loadMonitor = true}, .typed = plus(kOuterInput, {{"L", "0.1"}}),
              .edits = {{kCycle, ""}, {kNt, ""},
               {kToolCall, "N000 MT=101\nN000 M421\nN000 G00 X3.2 Z0.2 TL=0101 M602 M41 S1020 M03 M63 M08 M263\n"
                           "NT01     Z0.005 G96 S600\nN000 VLMON[1]=1\nN000 G01 X0.88 F0.012\nN000 G00 X3 Z0.08\n"
@@ -205,13 +197,13 @@ INSTANTIATE_TEST_SUITE_P(
         // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
         // so one pass; a face end that writes as 0 faces through the centre.
         CycleCase{.name = "FaceOuterWrittenValuesDecide", .generator = faceOuter, .machine = {kOth},
-             .typed = with(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}), .edits = kFaceOuterSinglePass,
+             .typed = plus(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}), .edits = kFaceOuterSinglePass,
              .work = Stock{3.0, 0.1005, 0.0f}},
         // A cut too large to write is never written: one pass.
         CycleCase{.name = "FaceOuterCutBeyondDouble", .generator = faceOuter, .machine = {kOth},
-             .typed = with(kOuterInput, {{"L", "1E306"}, {"SZ", "0"}}), .edits = kFaceOuterSinglePass, .work = kBlank},
+             .typed = plus(kOuterInput, {{"L", "1E306"}, {"SZ", "0"}}), .edits = kFaceOuterSinglePass, .work = kBlank},
         CycleCase{.name = "FaceOuterCutBeyondSingle", .generator = faceOuter, .machine = {kOth},
-             .typed = with(kOuterInput, {{"L", "3.4E38"}, {"SZ", "0"}}), .edits = kFaceOuterSinglePass, .work = kBlank}),
+             .typed = plus(kOuterInput, {{"L", "3.4E38"}, {"SZ", "0"}}), .edits = kFaceOuterSinglePass, .work = kBlank}),
     caseName);
 
 // Equal stock and cut is one pass whatever the binary rounding: 0.4 − 0.1 is a hair

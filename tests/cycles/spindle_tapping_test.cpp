@@ -34,13 +34,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SpindleTapping,
     ::testing::Values(
         CycleCase{.name = "Floating", .generator = floating, .machine = {kOth}, .speedAfter = 450},
-        CycleCase{.name = "FloatingCounterClockwise", .generator = floating, .machine = {kOth},
-             .typed = {{"SpindleCCW", nullptr}},
-             .edits = {{kToolCall, "N000 G00 X0 Z50 T0505 M41 S450 M04 M63 M08"}, {kTap, "NT05 G78 X0 Z-0.5 K49.8 F0.05"}},
-             .speedAfter = 450},
         // The floating tap hides the start angle but writes the one its row put there.
-        CycleCase{.name = "FloatingWithTheRowsStartAngle", .generator = floating, .machine = {kOth},
-             .typed = {{"D", "0.3"}}, .edits = {{kTap, "NT05 G77 X0 Z-0.5 K49.8 F0.05 D0.3"}}, .speedAfter = 450},
+        CycleCase{.name = "FloatingCounterClockwiseWithTheRowsStartAngle", .generator = floating, .machine = {kOth},
+             .typed = {{"SpindleCCW", nullptr}, {"D", "0.3"}},
+             .edits = {{kToolCall, "N000 G00 X0 Z50 T0505 M41 S450 M04 M63 M08"},
+                       {kTap, "NT05 G78 X0 Z-0.5 K49.8 F0.05 D0.3"}}, .speedAfter = 450},
         CycleCase{.name = "RigidMacTurnCounterClockwise", .generator = rigid, .machine = {kMac},
              .typed = {{"D", "0.3"}, {"SpindleCCW", nullptr}},
              .edits = {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
@@ -57,12 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
              .speedAfter = 450},
-        // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
-        CycleCase{.name = "ApproachAsEntered", .generator = floating, .machine = {.approachZ = 50.0009},
-             .typed = {{"StartZ", "0.0005"}}, .speedAfter = 450},
-        // The speed comes from the size as typed (0.4969: S760); the header cuts it after.
-        CycleCase{.name = "SpeedFromTheSizeAsTyped", .generator = floating, .machine = {kOth},
-             .typed = {{"V", "100"}, {"U", "0.4969"}},
+        // The speed comes from the size as typed (0.4969: S760); the header cuts it after. The
+        // machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
+        CycleCase{.name = "SpeedFromTheSizeAsTypedApproachAsEntered", .generator = floating,
+             .machine = {.approachZ = 50.0009}, .typed = {{"V", "100"}, {"U", "0.4969"}, {"StartZ", "0.0005"}},
              .edits = {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
                        {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}}, .speedAfter = 760},
         CycleCase{.name = "NoSizeNoSpeed", .generator = rigid, .machine = {kOth}, .typed = {{"U", "0"}, {"V", "0"}},

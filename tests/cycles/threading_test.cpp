@@ -40,13 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Threading,
     ::testing::Values(
         CycleCase{.name = "Outer", .generator = outer, .machine = {kOth}, .speedAfter = 1140},
-        // The header cuts the pitch before X and H are taken from it (0.0625 would give
-        // X0.918 H0.081); no chamfer, and one thread needs no Q.
-        CycleCase{.name = "PitchCutByTheHeader", .generator = outer, .machine = {kOth},
-             .typed = {{"F", "0.0625"}, {"L", "0"}, {"C", "1"}},
-             .edits = {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"}, {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 F0.062"}},
-             .speedAfter = 1140},
-        // ... and the size: 1 − 0.0806, where 1.0009 would give X0.92.
+        // The header cuts the pitch and the size before X and H are taken from them (0.0625
+        // would give H0.081, 1.0009 X0.92).
         CycleCase{.name = "SizeCutByTheHeader", .generator = outer, .machine = {kOth},
              .typed = {{"EndX", "1.0009"}, {"F", "0.0625"}},
              .edits = {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"},
@@ -57,10 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
              .typed = {{"V", "0.0004"}, {"U", "0.0004"}, {"L", "0.0004"}, {"C", "1.0004"}},
              .edits = {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 F0.1"}}},
         // Values too large to write decide as they would write: no speed, no chamfer.
-        CycleCase{.name = "HugeNegativeSpeed", .generator = outer, .machine = {kOth}, .typed = {{"V", "-1E15"}},
-             .edits = {{kToolCall, kSpeedKept}}},
-        CycleCase{.name = "HugeNegativeChamfer", .generator = outer, .machine = {kOth}, .typed = {{"L", "-1E15"}},
-             .edits = {{kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 Q2 F0.1"}}, .speedAfter = 1140},
+        CycleCase{.name = "HugeNegativeSpeedAndChamfer", .generator = outer, .machine = {kOth},
+             .typed = {{"V", "-1E15"}, {"L", "-1E15"}},
+             .edits = {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 Q2 F0.1"}},
+             .speedAfter = kEarlierSpeed},
         CycleCase{.name = "SizeThatWritesAsNothing", .generator = outer, .machine = {kOth},
              .typed = {{"EndX", "0.0004"}},
              .edits = {{kHeader, "(-----< OD.THREAD M0*P0.1 >-----)"}, {kToolCall, kSpeedKept},

@@ -42,20 +42,19 @@ INSTANTIATE_TEST_SUITE_P(
     Hss, TurningDrilling,
     ::testing::Values(
         CycleCase{.name = "Other", .generator = hss, .machine = {kOth}, .speedAfter = 760, .boreAfter = 0.5f},
-        // The diameter is cut before the speed: 0.496 gives S770 where 0.4969 gives S760.
-        CycleCase{.name = "DiameterCutBeforeTheSpeed", .generator = hss, .machine = {kOth}, .typed = {{"U", "0.4969"}},
-             .edits = {{kHeader, "(-----< DRILL D0.496 >-----)"}, {kToolCall, "N000 G00 X0 Z50 T0303 M42 S770 M03 M63 M08"}},
+        // The diameter is cut before the speed: 0.496 gives S770 where 0.4969 gives S760. The
+        // machine's approach Z as entered: 50.0009 − 0.0005 − 0.12 writes 49.88.
+        CycleCase{.name = "DiameterCutBeforeTheSpeedStepsApproachAsEntered", .generator = hss,
+             .machine = {.approachZ = 50.0009},
+             .typed = {{"U", "0.4969"}, {"D", "0.25"}, {"L", "0.1"}, {"StartZ", "0.0005"}},
+             .edits = {{kHeader, "(-----< DRILL D0.496 >-----)"},
+                       {kToolCall, "N000 G00 X0 Z50 T0303 M42 S770 M03 M63 M08"},
+                       {kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}},
              .speedAfter = 770, .boreAfter = 0.496f},
-        CycleCase{.name = "StepAndStepBack", .generator = hss, .machine = {kOth},
-             .typed = {{"D", "0.25"}, {"L", "0.1"}}, .edits = {{kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}},
-             .speedAfter = 760, .boreAfter = 0.5f},
         // Steps that write as 0 are none: a hole 0.5 deep is one step D0.
         CycleCase{.name = "StepsThatWriteAsNothing", .generator = hss, .machine = {kOth},
              .typed = {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
              .edits = {{kPeck, "NT03 G74 X0 Z-0.5 K49.88 D0 F0.004"}}, .speedAfter = 760, .boreAfter = 0.5f},
-        // The machine's approach Z as entered: 50.0009 − 0.0005 − 0.12 writes 49.88.
-        CycleCase{.name = "ApproachAsEntered", .generator = hss, .machine = {.approachZ = 50.0009},
-             .typed = {{"StartZ", "0.0005"}}, .speedAfter = 760, .boreAfter = 0.5f},
         // The hole starts at the work's P-Zero.
         CycleCase{.name = "FromPZeroWithToolShape", .generator = hss, .machine = {.kind = kOth, .toolShape = true},
              .edits = {{"+(-----< DRILL D0.5 >-----)",

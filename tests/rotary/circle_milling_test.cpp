@@ -72,13 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
     CircleMilling, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"NoDepthOnePlunge", &kFamily, slantCircleGenerator, kMacTurn, {}, {}},
-        RotaryCase{"WrittenZeroDepthAndAllowance", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "1E-12"}, {"L", "0.0004"}}, {}},
         // A negative depth and allowance, even ones too large to write, do nothing.
         RotaryCase{"NegativeDepthAndAllowance", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "-1E300"}, {"L", "-1E300"}},
                   {}},
         RotaryCase{"Stepping", &kFamily, slantCircleGenerator, kMacTurn, {{"D", "1"}}, {{"N000 G01 Z-3 F=SB*0.004",
                     "N000 G01 Z0 F=SB*0.004\nN000     Z-1" CONTOUR "\nN000     Z-2" CONTOUR "\nN000     Z-3"}}},
-        RotaryCase{"Allowance", &kFamily, slantCircleGenerator, kMacTurn, {{"L", "0.5"}}, {{"N000     X15 G41",
+        // In single precision 8388607.5 + 2 rounds to 8388610.
+        RotaryCase{"AllowanceTopPlusTwoIsASingle", &kFamily, slantCircleGenerator, kMacTurn,
+                   {{"L", "0.5"}, {"StartC", "8388607.5"}},
+                   {{"N000     Z2 M147", "N000     Z8388610 M147"}, {"N000     X15 G41",
                     "N000     X14.5 G41\nN000 G03 X5.5 Y0 L4.5\nN000     X14.5 Y0 L4.5\nN000 G01 X15"}}},
         // The radius is cut where the first contour writes it, the centre where the rapid
         // move writes it; every later term reads the cut values.
@@ -95,11 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C90 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"}, {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
-        // In single precision 8388607.5 + 2 rounds to 8388610.
-        RotaryCase{"TopPlusTwoIsASingle", &kFamily, slantCircleGenerator, kMacTurn, {{"StartC", "8388607.5"}},
-                  {{"N000     Z2 M147", "N000     Z8388610 M147"}}},
-        // Another machine writes the tool number three times.
-        RotaryCase{"Other", &kFamily, slantCircleGenerator, kOtherShape, {},
+        // Another machine writes the tool number three times; a depth and allowance that
+        // write as 0 are none.
+        RotaryCase{"OtherWrittenZeroDepthAndAllowance", &kFamily, slantCircleGenerator, kOtherShape,
+                   {{"D", "1E-12"}, {"L", "0.0004"}},
                    {{"N000 MT=503", ""}, {"N000 M421", ""},
                     {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),

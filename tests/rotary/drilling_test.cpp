@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "rotary/drilling.h"
 #include "rotary_fixture.h"
 
@@ -9,12 +7,6 @@ using namespace quillmar;
 using namespace quillmar::test;
 
 namespace {
-
-// A drilling case brings its own cutting-condition row and typing.
-const Family* family(const QStringList& row, const Typing& typing, const char* base) {
-    static std::deque<Family> families;
-    return &families.emplace_back(Family{row, typing, block(base)});
-}
 
 const char* const kFaceMacTurn = R"(
 (-----< FACE DRILL D0.25 >-----)
@@ -90,16 +82,22 @@ const Family kSideFamily{drillRow("7", "1", "150", "0.002", "0", "0", "0.1875", 
                                {{"StartX", "2"}, {"StartZ", "-0.5"}, {"StartC", "90"}, {"EndX", "1.2"}},
                                edited(kFaceFamily.base, kSideEdits)};
 
+// Cases with a cutting-condition row and typing of their own.
+const Family kOtherAllWords{drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
+                            {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}},
+                            block(kFaceOtherAllWords)};
+const Family kSlantFamily{drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
+                          {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"},
+                           {"StartC", "0.5"}, {"EndX", "90"}, {"EndC", "-0.5"}},
+                          block(kSlantMultusB30)};
+
 INSTANTIATE_TEST_SUITE_P(
     Drilling, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceMacTurn", &kFaceFamily, faceDrillGenerator, kMacTurnShape, {}, {}},
         // Step, step back and dwell; four holes; the load monitor and the optional stop;
         // without OSP-U100 the M62 lines follow the approach and the home point.
-        RotaryCase{"FaceOtherAllWords",
-                   family(drillRow("3", "0", "120", "0.003", "0.1", "0.02", "0.2", "0.5", "4"),
-                   {{"StartX", "1.5"}, {"StartZ", "0.1"}, {"StartC", "45"}, {"EndZ", "-0.75"}}, kFaceOtherAllWords),
-                   faceDrillGenerator,
+        RotaryCase{"FaceOtherAllWords", &kOtherAllWords, faceDrillGenerator,
                    Machine{.kind = MachineKind::Other, .ospU100 = false, .loadMonitor = true, .optionalStop = true},
                    {}, {}},
         // A negative step selects G183 without a D word; a count that writes as 1 has no Q;
@@ -131,10 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 G181 C90 X1.2 Z-0.5 I47.076 F=SB*0.002 M136"},
                     {"N000 G00 X200", "N000 G00 X50"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
-        RotaryCase{"SlantMultusB30", family(drillRow("12", "0", "150", "0.006", "0.1", "0", "0.3125", "0", "9"),
-                   {{"C", "1.5"}, {"SZ", "0.25"}, {"B", "30"}, {"StartX", "1"}, {"StartZ", "0.5"}, {"StartC", "0.5"},
-                    {"EndX", "90"}, {"EndC", "-0.5"}}, kSlantMultusB30),
-                   slantDrillGenerator,
+        RotaryCase{"SlantMultusB30", &kSlantFamily, slantDrillGenerator,
                    Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolLife = true, .toolShape = true,
                            .loadMonitor = true, .optionalStop = true},
                    {}, {}}),
@@ -149,7 +144,7 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
     FakeProcessDialog user;
     auto run = [&](Generator generator, const Typing& typing) {
         user.clearScript();
-        script(user, typing);
+        enter(user, typing);
         runProcessGenerator(generator(), s, &doc.box, nullptr);
     };
     auto offered = [&] {
@@ -187,7 +182,7 @@ TEST(DrillingB, ConditionsFollowTheWrittenAngle) {
         fillRow(s, 19, drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0", "0"));
         Document doc;
         FakeProcessDialog user;
-        script(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
+        enter(user, {{"B", r.b}, {"C", "0"}, {"SZ", "0"}, {"StartX", "1"}});
         runProcessGenerator(slantDrillGenerator(), s, &doc.box, nullptr);
         const QStringList lines = s.gOutputText.split(QStringLiteral("\r\n"));
         EXPECT_TRUE(lines.contains(QString::fromLatin1(r.toolCall))) << r.b;

@@ -66,12 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
     Keyway, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, faceKeywayGenerator, kMacTurn, {}, {}},
-        // Without OSP-U100 the M62 stands behind the positioning X.
-        RotaryCase{"FaceNoOsp", &kFamily, faceKeywayGenerator, kMacTurnNoOsp, {},
-                   {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"}, {"N000     X1", "N000     X1 M62"}}},
-        // An allowance and a count that write as 0 and 1 leave their words out.
-        RotaryCase{"FaceWrittenValues", &kFamily, faceKeywayGenerator, kMacTurn, {{"L", "0.0004"}, {"C", "1.0004"}},
-                   {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+        // Without OSP-U100 the M62 stands behind the positioning X; an allowance and a count
+        // that write as 0 and 1 leave their words out.
+        RotaryCase{"FaceNoOspWrittenValues", &kFamily, faceKeywayGenerator, kMacTurnNoOsp,
+                   {{"L", "0.0004"}, {"C", "1.0004"}},
+                   {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
+                    {"N000     X1", "N000     X1 M62"},
+                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                      "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"}}},
         // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
         RotaryCase{"FaceEnteredApproach", &kFamily, faceKeywayGenerator,
@@ -80,15 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
-        RotaryCase{"SideMacTurn", &kFamily, sideKeywayGenerator, kMacTurn, kSide, kSideEdits},
         // Without OSP-U100 the M62 stands behind the positioning Z.
-        RotaryCase{"SideNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
+        RotaryCase{"SideMacTurnNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
                    kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, slantKeywayGenerator, kMacTurn, kTilted90, kTilted90Edits},
-        RotaryCase{"TiltedB30", &kFamily, slantKeywayGenerator, kMacTurn, plus(kTilted90, {{"B", "30"}}), kTilted30Edits},
-        // In single precision 8388607.5 + 2 rounds to 8388610.
-        RotaryCase{"TiltedSingleSum", &kFamily, slantKeywayGenerator, kMacTurn,
+        // B 30; in single precision 8388607.5 + 2 rounds to 8388610.
+        RotaryCase{"TiltedB30SingleSum", &kFamily, slantKeywayGenerator, kMacTurn,
                   plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
                   plus(kTilted30Edits, {{"N000      Z2.25", "N000      Z8388610"}})},
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.

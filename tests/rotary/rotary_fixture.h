@@ -29,31 +29,10 @@ inline QStringList drillRow(const char* tool, const char* coolant, const char* v
     return {"M-DRILL", "", tool, "0", coolant, v, f, d, l, u, w, c};
 }
 
-// What the user types into the dialog, box by box, in order; a "CoolantOFF" or
-// "SpindleCCW" entry chooses that option instead.
-using Typing = std::vector<std::pair<const char*, const char*>>;
-
-inline void script(FakeProcessDialog& user, const Typing& typing) {
-    for (const auto& [box, text] : typing) {
-        const QString name = QString::fromLatin1(box);
-        if (name.startsWith(QLatin1String("Coolant")) || name.startsWith(QLatin1String("Spindle")))
-            user.choose(box);
-        else
-            user.type(box, QString::fromUtf8(text));
-    }
-}
-
 // The rows of every rotary generator's defaults, so a case needs to name only its generator.
 inline void fillRotaryRows(SharedState& s, const QStringList& fields) {
     for (int row : {17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 33})
         fillRow(s, row, fields);
-}
-
-// A list with more entries: a case's typing or edits after those of the case it extends.
-template <typename T>
-std::vector<T> plus(std::vector<T> list, std::initializer_list<T> more) {
-    list.insert(list.end(), more);
-    return list;
 }
 
 inline constexpr Machine kMacTurnShape{.kind = MachineKind::MacTurn, .toolShape = true};

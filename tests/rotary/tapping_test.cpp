@@ -63,17 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, faceTapGenerator, kMacTurnShape, {}, {}},
-        // Another machine: no tool change, and the home point without spindle words.
-        RotaryCase{"FaceOther", &kFamily, faceTapGenerator, kOtherShape, {},
+        // Another machine: no tool change, and the home point without spindle words; an
+        // angle and a count that write as 0 are left out.
+        RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.0009"}},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
-        // An angle and a count that write as 0 are left out.
-        RotaryCase{"FaceWrittenZero", &kFamily, faceTapGenerator, kMacTurnShape, {{"D", "0.0004"}, {"C", "0.0009"}}, {}},
-        // The clearance reads the approach Z as entered: 50.0009 + 0.0005 - 0.2.
-        RotaryCase{"FaceEnteredApproach", &kFamily, faceTapGenerator,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 200.0009, .approachZ = 50.0009},
-                  {{"StartZ", "-0.0005"}}, {{"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=20.499"},
-                   {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C0 X0 Z-0.5 K49.801 F0.05"}}},
         RotaryCase{"SideMacTurn", &kFamily, sideTapGenerator, kMacTurnShape, kSide, kSideEdits},
         // Both machine-type flags: MacTurn's words alone.
         RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, sideTapGenerator, kMacTurnBothFlags,
@@ -94,13 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
                         {"N000 G21 HP=4 M09", "N000 G20 HP=4 M867 M09\nN000 M866"}})},
-        // A zero shift in Z alone still sets and resets the shift.
-        RotaryCase{"TiltedShiftZOnly", &kFamily, slantTapGenerator, kMacTurnShape, plus(kTilted30, {{"SZ", "0.5"}}),
-                   plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"}})},
-        // Another machine: the home point without spindle words, the tilted tap too.
-        RotaryCase{"TiltedOther", &kFamily, slantTapGenerator, kOtherShape,
-                   kTilted30, plus(kTilted30Edits, {{"N000 MT=803", ""}, {"N000 M421", ""},
-                                                          {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
+        // A zero shift in Z alone still sets and resets the shift; another machine writes the
+        // home point without spindle words, the tilted tap too.
+        RotaryCase{"TiltedOtherShiftZOnly", &kFamily, slantTapGenerator, kOtherShape, plus(kTilted30, {{"SZ", "0.5"}}),
+                   plus(kTilted30Edits, {{"+N000 G138", "N000 G174 SX=0 SZ=0.5"}, {"N000 G126", "N000 G175\nN000 G126"},
+                                         {"N000 MT=803", ""}, {"N000 M421", ""},
+                                         {"N000 G21 HP=4 M09", "N000     X500 Z500"}})}),
     blockName);
 
 TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
@@ -108,7 +101,7 @@ TEST(TappingDialog, TheTiltedTapRelabelsTheBottomAtB90) {
     fillRotaryRows(s, kRow);
     Document doc;
     FakeProcessDialog user;
-    script(user, {{"B", "90"}});
+    enter(user, {{"B", "90"}});
     runProcessGenerator(slantTapGenerator(), s, &doc.box, nullptr);
     EXPECT_EQ(user.left.text("LabelEndC"), QStringLiteral("X"));
 }

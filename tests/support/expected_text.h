@@ -60,6 +60,13 @@ inline QString edited(const QString& base, const std::vector<Edit>& edits) {
     return endsWithEol ? result + eol : result;
 }
 
+// A list with more entries: a case's typing or edits after those of the case it extends.
+template <typename T>
+std::vector<T> plus(std::vector<T> list, const std::vector<T>& more) {
+    list.insert(list.end(), more.begin(), more.end());
+    return list;
+}
+
 // The expected text of a table row: a whole block, or a base block and the edits of the
 // row. `spelled` turns a block as the file writes it into the program's text (crlf, block).
 struct Expected {
