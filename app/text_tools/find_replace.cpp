@@ -1,13 +1,13 @@
 #include "app/text_tools/find_replace.h"
 
-#include <QStringMatcher>
+#include "app/text_tools/occurrences.h"
 
 namespace quillmar {
 
 qint64 findText(QStringView text, QStringView find, qint64 from) {
     if (find.isEmpty() || from < 0 || from > text.size())
         return -1;
-    return text.indexOf(find, from);
+    return Occurrences(text, find, from).next();
 }
 
 TextToolResult replaceAll(const QString& text, const ReplaceAllOptions& options) {
@@ -18,17 +18,19 @@ TextToolResult replaceAll(const QString& text, const ReplaceAllOptions& options)
         result.text = text;
         return result;
     }
-    // The table of the find text is built once for the whole run.
-    const QStringMatcher matcher(options.find, Qt::CaseSensitive);
+    // One scan for the whole run: however the find text repeats itself, a run reads each
+    // character a few times at most.
+    Occurrences hits(text, options.find, start);
     const qint64 findLength = options.find.size();
     QString& out = result.text;
     qint64 copied = 0;
-    for (qint64 hit = matcher.indexIn(text, start); hit >= 0; hit = matcher.indexIn(text, copied)) {
+    for (qint64 hit = hits.next(); hit >= 0; hit = hits.next()) {
         if (result.count == 0)
             out.reserve(text.size() + std::max<qint64>(0, options.replacement.size() - findLength) * 16);
         out.append(QStringView(text).mid(copied, hit - copied));
         out.append(options.replacement);
         copied = hit + findLength;
+        hits.skipTo(copied);
         ++result.count;
         result.end = out.size();
     }

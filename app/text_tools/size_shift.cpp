@@ -7,13 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/text_tools/occurrences.h"
 #include "common/read_number.h"
 #include "common/runtime_error.h"
 
 namespace quillmar {
 namespace {
-
-thread_local qint64 charactersRead = 0;
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -28,62 +27,6 @@ bool incrementDigits(std::string& digits) {
     }
     return true;
 }
-
-// Every occurrence of a pattern in a text, overlapping ones included, in order (Knuth,
-// Morris and Pratt): however the pattern repeats itself, finding them all takes at most
-// two steps per character of the text.
-class Occurrences {
-public:
-    Occurrences(QStringView text, QStringView pattern, qint64 from)
-        : text_(text), pattern_(pattern), at_(from), border_(std::size_t(pattern.size()), 0) {
-        // border_[i]: the length of the longest proper prefix of pattern[0, i] that also ends it.
-        for (qint64 i = 1, k = 0; i < pattern.size(); ++i) {
-            while (k > 0 && pattern[i] != pattern[k])
-                k = border_[std::size_t(k - 1)];
-            if (pattern[i] == pattern[k])
-                ++k;
-            border_[std::size_t(i)] = k;
-        }
-    }
-
-    // The start of the next occurrence; -1 when there is none.
-    qint64 next() {
-        const qint64 length = pattern_.size();
-        while (at_ < text_.size()) {
-            const QChar c = text_[at_++];
-            ++charactersRead;
-            while (matched_ > 0 && pattern_[matched_] != c) {
-                matched_ = border_[std::size_t(matched_ - 1)];
-                ++charactersRead;
-            }
-            if (pattern_[matched_] == c)
-                ++matched_;
-            if (matched_ == length) {
-                matched_ = border_[std::size_t(length - 1)];
-                return at_ - length;
-            }
-        }
-        return -1;
-    }
-
-    // Occurrences that begin before `from` are passed over.
-    void skipTo(qint64 from) {
-        if (from >= at_) {
-            at_ = from;
-            matched_ = 0;
-            return;
-        }
-        while (at_ - matched_ < from)
-            matched_ = border_[std::size_t(matched_ - 1)];
-    }
-
-private:
-    QStringView text_;
-    QStringView pattern_;
-    qint64 at_ = 0;
-    qint64 matched_ = 0;
-    std::vector<qint64> border_;
-};
 
 // The rewritten word for an address and the number scanned after it.
 ShiftedWord shiftedWord(QStringView address, const ScannedNumber& scanned, const Calculation& calculation) {
@@ -188,11 +131,9 @@ ScannedNumber scanNumber(QStringView text, qint64 from) {
         }
     }
     scanned.end = i;
-    charactersRead += std::max<qint64>(0, std::min<qint64>(i + 1, text.size()) - std::max<qint64>(0, from));
+    noteCharactersRead(std::max<qint64>(0, std::min<qint64>(i + 1, text.size()) - std::max<qint64>(0, from)));
     return scanned;
 }
-
-qint64 sizeShiftCharactersRead() { return charactersRead; }
 
 double scannedValue(QStringView number) {
     std::string chars;

@@ -44,9 +44,6 @@ struct ScannedNumber {
 };
 ScannedNumber scanNumber(QStringView text, qint64 from);
 
-// How many characters the scans of size shift have looked at on this thread so far: a
-// run must look at each character of its text a few times at most, whatever the address.
-qint64 sizeShiftCharactersRead();
 
 // The value of a scanned number ("-" or "." alone is 0); refuses one beyond double range.
 double scannedValue(QStringView number);

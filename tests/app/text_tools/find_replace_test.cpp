@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/text_tools/find_replace.h"
+#include "app/text_tools/occurrences.h"
 
 using namespace quillmar;
 
@@ -21,6 +22,17 @@ TEST(FindText, FirstHitFromThePosition) {
     for (const Case& c : cases)
         EXPECT_EQ(findText(QStringView(c.text), QStringView(c.find), c.from), c.hit)
             << QString::fromUtf16(c.text).toStdString() << " from " << c.from;
+}
+
+TEST(FindText, ReadsEachCharacterAFewTimesWhateverTheFindText) {
+    const qint64 n = 1 << 13;
+    const QString text(n, u'A');
+    for (const QString& find : {QString(n / 8, u'A') + u'B', QString(n / 8, u'A')}) {
+        const qint64 before = textToolCharactersRead();
+        findText(text, find, 0);
+        replaceAll(text, {find, QStringLiteral("C"), 0});
+        EXPECT_LE(textToolCharactersRead() - before, 2 * 2 * n) << find.size();
+    }
 }
 
 TEST(ReplaceAll, ReplacesEveryHitFromTheStart) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/text_tools/occurrences.h"
 #include "app/text_tools/size_shift.h"
 
 using namespace quillmar;
@@ -62,9 +63,9 @@ TEST(ShiftAll, ReadsEachCharacterAFewTimesWhateverTheAddressAndText) {
           {QStringLiteral(" "), QStringLiteral("X") + QString(n, u' ') + QStringLiteral("A1")},
           {QString(n / 8, u'A'), QString(n, u'A')},
           {QStringLiteral("X"), QStringLiteral("X1 XA Z2 ").repeated(n / 9)}}) {
-        const qint64 before = sizeShiftCharactersRead();
+        const qint64 before = textToolCharactersRead();
         shiftAll(text, {address, parseCalculation(u"+1"), 0});
-        EXPECT_LE(sizeShiftCharactersRead() - before, 4 * n) << address.size() << " " << text.left(9).toStdString();
+        EXPECT_LE(textToolCharactersRead() - before, 4 * n) << address.size() << " " << text.left(9).toStdString();
     }
 }
 
