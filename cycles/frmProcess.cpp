@@ -114,6 +114,10 @@ frmProcess::frmProcess(SharedState& state, QWidget* parent)
 
     buildLayout();
 
+    connectControls();
+}
+
+void frmProcess::connectControls() {
     setTabChain({
         ToolNumber, B, V, F, U, W, D, L, C, SZ, StartX, StartZ, StartC, EndX, EndZ, EndC,
         Command1, Command2, SpindleCW, SpindleCCW, CoolantON, CoolantOFF, M602, M603, Option1, Option2,

@@ -129,6 +129,8 @@ protected:
 private:
     QWidget* control(const QString& name) const;
     void buildLayout();
+    // The tab chain, Enter and select-all on the boxes, and the buttons.
+    void connectControls();
 
     SharedState& state_;
     int readError_ = 0;

@@ -136,6 +136,10 @@ frmProcessSetup::frmProcessSetup(MachineProfile& profile, SettingsStore& store, 
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connectControls();
+}
+
+void frmProcessSetup::connectControls() {
     const QList<QWidget*> tabOrder = {
         txtMaxS, txtHomeX, txtHomeZ, txtAppX, txtAppZ, Command1, Command2,
         H1, H2, M321, M421, M441,

@@ -75,6 +75,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The tab chain, select-all on the boxes, and the buttons.
+    void connectControls();
     // The approach and home boxes and the approach label for a machine type.
     void showApproachFor(MachineKind kind);
     void applyMachineType(MachineKind kind);

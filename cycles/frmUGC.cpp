@@ -97,16 +97,7 @@ frmUGC::frmUGC(SharedState& state, QWidget* parent)
     Material->setAutoDefault(false);
 
     buildLayout();
-
-    const QList<QWidget*> tabOrder = {Text9, Text1,    Text2,    Text3,       Text5,       Text4, Check1,
-                                      Text8, Text7,    Text6,    Command1,    Command2,    MainSpindle,
-                                      SubSpindle, OD,  ID,       Check2,      Material,    Check3};
-    setTabChain(tabOrder);
-    // Enter in the first diameter types nothing, and moves on once it holds a value.
-    (new EnterChain(this))->run(Text1, [this] {
-        if (!Text1->text().isEmpty())
-            Text2->setFocus();
-    }, EnterChain::Key::Swallow);
+    connectControls();
 
     for (QLineEdit* box : boxes()) {
         box->setPalette(box->palette());  // each box keeps a palette of its own
@@ -118,13 +109,25 @@ frmUGC::frmUGC(SharedState& state, QWidget* parent)
 
     CsvFile->setText(state_.gCsvFileName);
 
+    Form_Load();
+}
+
+void frmUGC::connectControls() {
+    const QList<QWidget*> tabOrder = {Text9, Text1,    Text2,    Text3,       Text5,       Text4, Check1,
+                                      Text8, Text7,    Text6,    Command1,    Command2,    MainSpindle,
+                                      SubSpindle, OD,  ID,       Check2,      Material,    Check3};
+    setTabChain(tabOrder);
+    // Enter in the first diameter types nothing, and moves on once it holds a value.
+    (new EnterChain(this))->run(Text1, [this] {
+        if (!Text1->text().isEmpty())
+            Text2->setFocus();
+    }, EnterChain::Key::Swallow);
+
     connect(Command1, &QPushButton::clicked, this, &frmUGC::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmUGC::Command2_Click);
     connect(Material, &QPushButton::clicked, this, &frmUGC::Material_Click);
     connect(Check3, &QCheckBox::toggled, this, &frmUGC::Check3_Click);
     connect(Check1, &QCheckBox::toggled, this, &frmUGC::Check1_Click);
-
-    Form_Load();
 }
 
 void frmUGC::buildLayout() {

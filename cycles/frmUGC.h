@@ -96,6 +96,8 @@ protected:
 
 private:
     void buildLayout();
+    // The tab chain, Enter in the first diameter, and the buttons.
+    void connectControls();
     void setBox(QLineEdit* box, bool enabled, Background background);
     // Line19's look as "With Center" sets it: faded while a centre is shown.
     void restoreFaceBelowBore();
