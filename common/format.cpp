@@ -33,9 +33,6 @@ Decimal decompose(double magnitude, int significant) {
     return d;
 }
 
-// The most whole digits a number is written with before it takes exponent notation.
-constexpr int kPlainWholeDigits = 15;
-
 // Plain digits while the whole part has at most 15 digits and the value is not tiny.
 QString plainText(double v, int significant) {
     if (v == 0.0)

@@ -20,6 +20,9 @@ QString numberText(Single v);
 QString plainNumberText(double v);
 QString plainNumberText(Single v);
 
+// The most whole digits a number is written with before it takes exponent notation.
+constexpr int kPlainWholeDigits = 15;
+
 // The one limit of every number written into a program: the value unchanged, or an
 // overflow (6) when its text would need exponent notation, that is when it rounds to
 // 1e15 or more at the digits it is written with (15 for double, 7 for single). A value

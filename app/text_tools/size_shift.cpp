@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/text_tools/occurrences.h"
+#include "common/format.h"
 #include "common/read_number.h"
 #include "common/runtime_error.h"
 
@@ -188,7 +189,7 @@ QString shiftedNumberText(double value) {
             whole.insert(whole.begin(), '1');
     }
     // From 1e15 on a number would need exponent notation, which no controller reads.
-    if (whole.size() > 15)
+    if (whole.size() > std::size_t(kPlainWholeDigits))
         throw SizeShiftRefused(SizeShiftRefused::Reason::OutOfRange);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
