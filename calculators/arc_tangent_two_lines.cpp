@@ -160,7 +160,7 @@ TangentArc tangentArc(const CrossingPoint& crossing, double a1, double a2, doubl
 
 ArcTangentRun runArcTangent(const ArcTangentInput& input) {
     ArcTangentRun run;
-    if (input.x1.isEmpty() || input.z1.isEmpty() || input.a1.isEmpty())
+    if (!allFilled({input.x1, input.z1, input.a1}))
         return run;
     Figure& figure = run.figure;
     try {
@@ -169,7 +169,7 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
         const double a1 = degreesToRadians(ReadNumber(input.a1));
         figure.clear();
 
-        if (input.x2.isEmpty() || input.z2.isEmpty() || input.a2.isEmpty()) {
+        if (!allFilled({input.x2, input.z2, input.a2})) {
             drawDirection(figure, a1);  // only line 1's direction is known
             return run;
         }

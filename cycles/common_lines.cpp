@@ -97,6 +97,10 @@ double spindleSpeedDividing(double v, std::initializer_list<double> divisors) {
 
 double spindleSpeed(double v, double diameterMm) { return spindleSpeedDividing(v, {diameterMm, 10.0}); }
 
+double spindleSpeedInches(double v, double diameterInches) {
+    return spindleSpeedDividing(v, {diameterInches, 10.0, 25.4});
+}
+
 void takeSpeedAtStartDiameter(SharedState& state, double marginMm) {
     const ProcessParameters& p = state.params;
     if (writtenValue(p.gParamV) > 0.0)

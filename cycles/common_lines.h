@@ -76,6 +76,11 @@ double spindleSpeedDividing(double v, std::initializer_list<double> divisors);
 // The speed on a working diameter d in millimetres: the divisors d and 10.
 double spindleSpeed(double v, double diameterMm);
 
+// The speed of a drill, a tap or a driven tool on its diameter U in inches: the divisors
+// U, 10 and 25.4, the inch converted last. Dividing by the diameter in millimetres
+// instead, as the turning cycles do, rounds differently now and then.
+double spindleSpeedInches(double v, double diameterInches);
+
 // The turning cycles take their speed at the start diameter in millimetres plus a margin
 // (6 in roughing and finishing, 4 outside and -4 inside a groove), judged on the V the
 // tool line writes: a V written as 0 or less computes nothing and the speed an earlier

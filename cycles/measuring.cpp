@@ -215,8 +215,7 @@ void buildZeroOffsetZ(SharedState& s) {
     call += optionalWord(" DNG=", p.gParamW);
     text.add(call);
     appendReturnFromStart(text);
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 // The approach-angle box (D) is shown and read, but no word of the block carries it.
@@ -234,8 +233,7 @@ void buildZeroOffsetC(SharedState& s) {
               optionalWord(" APPS=", p.gParamC)});
     appendReturnFromStart(text);
     text.add("N000 G95 M109");
-    AppendOptionalStop(text);
-    text.closingTab();
+    appendCycleClosing(text);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ QString tapCycle(int index, const ProcessParameters& p) {
 
 void buildTap(SharedState& s, int index) {
     ProcessParameters& p = s.params;
-    s.gSpindleSpeed = spindleSpeedDividing(p.gParamV, {p.gParamU, 10.0, 25.4});
+    s.gSpindleSpeed = spindleSpeedInches(p.gParamV, p.gParamU);
 
     ProgramText text(s);
     const MachineProfile& profile = s.profile;

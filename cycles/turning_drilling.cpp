@@ -40,7 +40,7 @@ QList<ControlText> drillPrefill(const SharedState& s) { return {{"StartZ", workB
 void takeBoreAndSpeed(SharedState& s) {
     ProcessParameters& p = s.params;
     s.workShape.gMaterialID = singleOf(ReadNumber(FormatCoord(p.gParamU)));
-    s.gSpindleSpeed = spindleSpeedDividing(p.gParamV, {p.gParamU, 10.0, 25.4});
+    s.gSpindleSpeed = spindleSpeedInches(p.gParamV, p.gParamU);
 }
 
 // Header, tool data, tool change and tool call: the same for both drills but the tool

@@ -6,11 +6,6 @@
 
 namespace quillmar {
 
-double rotarySpindleSpeed(double v, double toolDiameter) {
-    // The inch diameter is converted last, after the division by ten.
-    return spindleSpeedDividing(v, {toolDiameter, 10.0, 25.4});
-}
-
 ProcessDialogLayout rotaryDialog(const RotaryCommand& command) {
     ProcessDialogLayout layout;
     layout.caption = command.captionText();
@@ -43,7 +38,7 @@ ProcessGenerator rotaryGenerator(const RotaryCommand& command, ProcessDialogLayo
     generator.build = [tilted, block = std::move(block)](SharedState& state) {
         if (tilted)
             state.gLastShiftX = state.params.gParamC;
-        state.gSpindleSpeed = rotarySpindleSpeed(state.params.gParamV, state.params.gParamU);
+        state.gSpindleSpeed = spindleSpeedInches(state.params.gParamV, state.params.gParamU);
         RotaryText text(state);
         block(text);
     };

@@ -12,13 +12,6 @@ namespace quillmar {
 class RotaryText;
 struct SharedState;
 
-// The spindle speed of a driven tool from the cutting speed V (feet per minute) and the
-// tool diameter U (inches): floor(V × 1000 ÷ 3.14 ÷ 3.28 ÷ U ÷ 10 ÷ 25.4) × 10, in this
-// order (spindleSpeedDividing). The turning cycles divide by the diameter in millimetres
-// instead, which rounds differently now and then. A U of 0 fails with division by
-// zero (11), a result beyond double with overflow (6).
-double rotarySpindleSpeed(double v, double toolDiameter);
-
 // The dialog of a rotary generator before its own labels: its caption and row, and the
 // B-axis fields by its plane (shown with the zero shift Z in the tilted plane, hidden on
 // the face and the side); the tip position is never offered.

@@ -78,12 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The failures of a zero diameter are the families' rows; a quotient beyond double is here.
 TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
-    EXPECT_EQ(rotarySpindleSpeed(0, 0.25), 0);
+    EXPECT_EQ(spindleSpeedInches(0, 0.25), 0);
     // Here the turning cycles' order (the diameter in millimetres first) gives 1250 and 660.
-    EXPECT_EQ(rotarySpindleSpeed(81.7499, 0.25), 1240);
-    EXPECT_EQ(rotarySpindleSpeed(43.8179464, 0.25), 670);
+    EXPECT_EQ(spindleSpeedInches(81.7499, 0.25), 1240);
+    EXPECT_EQ(spindleSpeedInches(43.8179464, 0.25), 670);
     EXPECT_EQ(spindleSpeed(81.7499, 0.25 * 25.4), 1250);
-    EXPECT_EQ(runtimeErrorOf([] { rotarySpindleSpeed(200, 1e-310); }), kErrOverflow);
+    EXPECT_EQ(runtimeErrorOf([] { spindleSpeedInches(200, 1e-310); }), kErrOverflow);
 }
 
 TEST(RotaryLines, TheHomePointIsWrittenCut) {
