@@ -12,7 +12,7 @@ namespace quillmar {
 namespace {
 
 void reportFailure(frmMain& main, const QString& description) {
-    modal::msgBox(&main, description, int{modal::kOkOnly} | int{modal::kNoIcon}, kAppTitle);
+    modal::msgBox(&main, description, modal::kOkOnly | modal::kNoIcon, kAppTitle);
 }
 
 void showHelpFile(frmMain& main, const char* file) {

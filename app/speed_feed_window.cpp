@@ -23,7 +23,7 @@ void applyOutcome(QWidget& window, const SpeedFeedOutcome& outcome,
         return;
     }
     if (outcome.kind == SpeedFeedOutcome::Refused)
-        modal::msgBox(&window, outcome.message, int{modal::kOkOnly} | int{modal::kExclamation}, kAppTitle);
+        modal::msgBox(&window, outcome.message, modal::kOkOnly | modal::kExclamation, kAppTitle);
     if (auto* box = window.findChild<QLineEdit*>(outcome.box))
         box->setFocus(Qt::OtherFocusReason);
 }

@@ -24,14 +24,10 @@ bool fitsLatin1(QStringView text) {
     return true;
 }
 
-QString decodeUtf8(QByteArrayView bytes, bool* valid) {
+QString decodeUtf8(QByteArrayView bytes) {
     // A leading byte-order mark stays in the text so that saving writes it again.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    // A sequence cut at the very end is no error to the decoder, which keeps it pending for
-    // more bytes; such a file is not UTF-8, or saving it would lose those bytes.
-    if (valid) *valid = !decoder.hasError() && bytes.isValidUtf8();
-    return text;
+    return decoder.decode(bytes);
 }
 
 QString decodeCp932(QByteArrayView bytes, bool* valid) {
@@ -67,7 +63,7 @@ bool cp932Available() {
 
 QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
     switch (encoding) {
-    case TextEncoding::Utf8: return decodeUtf8(bytes, nullptr);
+    case TextEncoding::Utf8: return decodeUtf8(bytes);
     case TextEncoding::Cp932: return decodeCp932(bytes, nullptr);
     case TextEncoding::Latin1: return QString::fromLatin1(bytes);
     }
@@ -86,16 +82,15 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, co
 }
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
-    // Qt's decoder flags every byte that is not well-formed UTF-8 (overlong forms,
-    // surrogates, values beyond U+10FFFF, cut sequences within the text), a cut at the
-    // end is checked apart, and a leading byte-order mark is kept, so valid UTF-8 encodes
-    // back to the same bytes: only the other code pages need the way back checked.
-    bool valid = false;
-    QString text = decodeUtf8(bytes, &valid);
-    if (valid) return {std::move(text), TextEncoding::Utf8, {}};
+    // Qt's check refuses every byte that is not well-formed UTF-8 (overlong forms,
+    // surrogates, values beyond U+10FFFF, cut sequences, at the end too), and the decoder
+    // keeps a leading byte-order mark, so valid UTF-8 encodes back to the same bytes: only
+    // the other code pages need the way back checked.
+    if (bytes.isValidUtf8()) return {decodeUtf8(bytes), TextEncoding::Utf8, {}};
 
     if (cp932Available()) {
-        text = decodeCp932(bytes, &valid);
+        bool valid = false;
+        QString text = decodeCp932(bytes, &valid);
         // A file holding one character in two of its forms cannot be written back from the text.
         const std::optional<Cp932Forms> forms = valid ? Cp932Forms::of(bytes) : std::nullopt;
         if (forms) {

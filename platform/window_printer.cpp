@@ -15,7 +15,7 @@ void tellPrintOutcome(QWidget* parent, PrintOutcome outcome, const QString& reas
                                                       : QStringLiteral("印刷できませんでした。");
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
-    modal::msgBox(parent, text, int{modal::kOkOnly} | int{modal::kExclamation}, QStringLiteral("Print"));
+    modal::msgBox(parent, text, modal::kOkOnly | modal::kExclamation, QStringLiteral("Print"));
 }
 
 PrintOutcome ChosenWindowPrinter::printWindow(QWidget& window) {

@@ -116,7 +116,7 @@ void PrintSetting::Command3_Click() {
         modal::msgBox(this,
                       !left ? QStringLiteral("The left margin is out of range.")
                             : QStringLiteral("The right margin is out of range."),
-                      int{modal::kOkOnly} | int{modal::kExclamation}, windowTitle());
+                      modal::kOkOnly | modal::kExclamation, windowTitle());
         return;
     }
     state_.gPrintLeft = *left;

@@ -121,7 +121,7 @@ void frmNumberArrange::Command1_Click() {
     RenumberOptions options;
     const QString refusal = renumberRefusal(DigitNo->text(), StartNo->text(), AddNo->text(), options);
     if (!refusal.isEmpty()) {
-        modal::msgBox(this, refusal, int{modal::kOkOnly} | int{modal::kExclamation}, kTitle);
+        modal::msgBox(this, refusal, modal::kOkOnly | modal::kExclamation, kTitle);
         return;
     }
     options.stopAtEnd = StopM02->isChecked();
