@@ -322,7 +322,10 @@ void frmProcessSetup::Command1_Click() {
     p.gOptionalStop = ChkOptionalStop->isChecked();
 
     saveMachineProfile(p, store_);
-    store_.sync();
+    // The new machine holds for this run even when the file cannot keep it.
+    if (!store_.sync())
+        modal::msgBox(this, settingsNotSavedText(store_), static_cast<int>(modal::kOkOnly) | modal::kExclamation,
+                      windowTitle());
     accept();
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <cerrno>
 
 #include "cycles/frmProcessSetup.h"
 #include "cycles/machine_profile_settings.h"
@@ -93,6 +94,27 @@ private slots:
             QCOMPARE(store.read(kParameter, QStringLiteral("HomeX"), QString()), c.savedX);
             QCOMPARE(store.read(kParameter, QStringLiteral("HomeZ"), QString()), c.savedZ);
         }
+    }
+
+    // A plain file where the settings folder belongs: "Set" says so, and the new machine
+    // stays in force for this run.
+    void setThatCannotBeSavedSaysSoAndKeepsTheProfile() {
+        QFile blocker(dir_.filePath(QStringLiteral("Quillmar")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + QStringLiteral("/Quillmar.ini");
+        MachineProfile profile;
+        SettingsStore store(path);
+        OpenedSetup d(profile, store);
+        QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
+        test::ScriptedResponder responder;
+        responder.answerMessage(modal::kOk);
+        QTest::mouseClick(d.Command1, Qt::LeftButton);
+        QCOMPARE(responder.messages.size(), size_t(1));
+        QCOMPARE(responder.messages[0].text, QStringLiteral("The settings could not be saved.\r\n") +
+                                                 qt_error_string(ENOTDIR) + QStringLiteral(": ") + path);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(MachineType(profile), MachineKind::MacTurn);
     }
 
     void otherMachineStillSavesDisabledGroups() {
