@@ -17,6 +17,7 @@
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/print_commands.h"
+#include "app/quillmar_application.h"
 #include "app/status_panels.h"
 #include "app/tool_windows.h"
 #include "app/toolbar_icons.h"
@@ -190,7 +191,8 @@ void frmMain::MDIForm_Unload() {
     if (keys_.isOn(kVkCapsLock) != capsLockAtStart_)
         PressKey(keys_, kVkCapsLock);
     calculator_.close();
-    settings_.sync();
+    if (!settings_.sync())
+        modal::msgBox(this, settingsNotSavedText(settings_), modal::kOkOnly | modal::kExclamation, kAppTitle);
 }
 
 void frmMain::writeSettings() {

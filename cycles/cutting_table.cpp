@@ -93,6 +93,10 @@ QString decodeEightBitText(const QByteArray& bytes) {
 }
 
 std::optional<CuttingConditionTable> parseCuttingTable(const QByteArray& bytes) {
+    // No text file holds a NUL; a UTF-16 file read as 8-bit text would still give rows,
+    // every cell of them garbled.
+    if (bytes.contains('\0'))
+        return std::nullopt;
     const QString text = decodeEightBitText(bytes);
     FieldReader reader(text);
     if (!reader.skipLine())

@@ -9,7 +9,8 @@
 namespace quillmar {
 
 // Reads a cutting-condition file into a fresh table. Nothing when the file cannot be
-// opened or read, or holds no complete record after its two header lines.
+// opened or read, is not 8-bit text (it holds a NUL byte), or holds no complete record
+// after its two header lines.
 std::optional<CuttingConditionTable> readCuttingTable(const QString& path);
 
 // The same for the file's bytes.

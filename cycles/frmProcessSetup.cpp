@@ -263,15 +263,19 @@ void frmProcessSetup::Command1_Click() {
     struct Box {
         QLineEdit* box;
         const char* name;
-        double value = 0.0;
+        double value;
     };
     Box boxes[] = {
-        {txtMaxS, "Max.Spindle S"}, {txtHomeX, "Turret index X"}, {txtHomeZ, "Turret index Z"},
-        {txtAppX, "Apploch X"},     {txtAppZ, "Apploch Z"},
+        {txtMaxS, "Max.Spindle S", profile_.gMaxSpindleSpeed}, {txtHomeX, "Turret index X", profile_.gHomeX},
+        {txtHomeZ, "Turret index Z", profile_.gHomeZ},          {txtAppX, "Apploch X", profile_.gApproachX},
+        {txtAppZ, "Apploch Z", profile_.gApproachZ},
     };
     // Every box is checked before anything changes, so a refused value leaves the
     // profile and the store as they were.
     for (Box& b : boxes) {
+        // A box this machine hides is out of the user's reach: its stored value stands.
+        if (!b.box->isVisibleTo(this))
+            continue;
         bool inRange = true;
         try {
             b.value = ReadNumber(b.box->text());
@@ -318,7 +322,10 @@ void frmProcessSetup::Command1_Click() {
     p.gOptionalStop = ChkOptionalStop->isChecked();
 
     saveMachineProfile(p, store_);
-    store_.sync();
+    // The new machine holds for this run even when the file cannot keep it.
+    if (!store_.sync())
+        modal::msgBox(this, settingsNotSavedText(store_), static_cast<int>(modal::kOkOnly) | modal::kExclamation,
+                      windowTitle());
     accept();
 }
 

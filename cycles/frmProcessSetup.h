@@ -17,8 +17,8 @@ class SettingsStore;
 
 // The machine-setup dialog "Parameter". It is created in its design state; filling it
 // from the profile is a step of its own, so that start-up can prepare a dialog without
-// filling it. "Set" writes the boxes into the profile and all eighteen keys into the
-// store, then accepts; "Cancel" rejects and changes nothing.
+// filling it. "Set" writes the boxes it shows into the profile and all eighteen keys into
+// the store, then accepts; "Cancel" rejects and changes nothing.
 class frmProcessSetup : public QDialog {
     Q_OBJECT
 
@@ -87,8 +87,9 @@ private:
 };
 
 // The dialog part of Process > Setup: fills a fresh dialog from the profile and runs it
-// through the modal seam. True when "Set" closed it; the profile and the store then hold
-// the new settings. Either way the caller applies the machine-type menus afterwards.
+// through the modal seam. True when "Set" closed it; the profile then holds the new
+// settings, and so does the store unless the user was told it could not be written.
+// Either way the caller applies the machine-type menus afterwards.
 bool runProcessSetup(MachineProfile& profile, SettingsStore& store, QWidget* parent);
 
 }  // namespace quillmar

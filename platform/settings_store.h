@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -38,12 +40,25 @@ public:
     void writeNumber(const QString& section, const QString& key, double value);
     void writeBool(const QString& section, const QString& key, bool value);
 
-    void sync();
+    // Writes every change to the file. False when the file could not be written; the
+    // changes then still hold for this run, and the next sync tries them again.
+    bool sync();
+    // Why the last sync failed, in the system's words; empty after one that succeeded,
+    // or when the system gave no reason.
+    QString syncError() const { return syncError_; }
     QString fileName() const;
 
 private:
+    std::function<std::unique_ptr<QSettings>()> open_;
     std::unique_ptr<QSettings> settings_;
+    QMap<QString, QString> unsaved_;  // by section/key, written since the last good sync
+    QString syncError_;
+    bool syncFailed_ = false;
 };
+
+// What to tell the user when a sync has failed: that the settings could not be saved,
+// why, and the file.
+QString settingsNotSavedText(const SettingsStore& store);
 
 // The stored text of a number: plain decimal, no leading blank.
 QString settingText(double value);

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <cerrno>
 
 #include "app/startup.h"
 #include "platform/window_frame.h"
@@ -98,6 +99,28 @@ private slots:
         const int width = w.width();
         w.close();
         QCOMPARE(SettingsStore(f.temp.path()).read("Settings", "MainWidth", ""), QString::number(width * 15));
+    }
+
+    // A plain file where the settings folder belongs: exit says the settings were not
+    // saved, and where, and still ends.
+    void anExitThatCannotSaveTheSettingsSaysSo() {
+        Fixture f;
+        QFile blocker(f.files.filePath(QStringLiteral("Quillmar")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + QStringLiteral("/Quillmar.ini");
+        SettingsStore store(path);
+        f.answers.answerMessage(modal::kOk);
+        {
+            frmMain w(f.state, store, f.keys);
+            startMainWindow(w, QString());
+            w.setRecentFileCaption(1, "/nc/A.MIN");
+            QVERIFY(w.close());
+        }
+        QCOMPARE(f.answers.messages.size(), size_t(1));
+        QCOMPARE(f.answers.messages[0].text, QStringLiteral("The settings could not be saved.\r\n") +
+                                                 qt_error_string(ENOTDIR) + QStringLiteral(": ") + path);
+        QVERIFY(!QFile::exists(path));
     }
 };
 

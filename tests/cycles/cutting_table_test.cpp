@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -23,6 +24,12 @@ QByteArray records(int count) {
         bytes += fields.join(QLatin1Char(',')).toLatin1() + "\r\n";
     }
     return bytes;
+}
+
+// The file as a spreadsheet's "Unicode" save writes it: UTF-16, low byte first, with its mark.
+QByteArray utf16(const QByteArray& latin1) {
+    QStringEncoder encode(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    return encode(QString::fromLatin1(latin1));
 }
 
 QString rowText(const CuttingConditionTable& table, int n) {
@@ -56,7 +63,8 @@ TEST(ParseCuttingTable, ReadsTheFieldStream) {
         EXPECT_EQ(rowText(*table, c.checkedRow).toStdString(), c.cells);
     }
     for (const QByteArray& bytes : {QByteArray(), QByteArray("1,2,3,4,5,6,7,8,9,10,11,12\r\n"), kHeader,
-                                    kHeader + "1,\"2,3,4,5,6,7,8,9,10,11,12\r\n"})
+                                    kHeader + "1,\"2,3,4,5,6,7,8,9,10,11,12\r\n", utf16(records(34)),
+                                    records(3) + QByteArray(1, '\0')})
         EXPECT_FALSE(parseCuttingTable(bytes).has_value()) << bytes.toStdString();
 }
 

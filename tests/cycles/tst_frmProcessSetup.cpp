@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <cerrno>
 
 #include "cycles/frmProcessSetup.h"
+#include "cycles/machine_profile_settings.h"
 #include "platform/settings_store.h"
 #include "support/test_support.h"
 
@@ -51,12 +53,68 @@ private slots:
             QCOMPARE(d.H2->isEnabled(), step.h2Enabled);
             QVERIFY(d.H1->isChecked());
         }
-        // Hidden boxes keep the values they were filled with, and are still read.
+        // Hidden boxes keep the values they were filled with.
         QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
         QCOMPARE(d.txtHomeX->text(), QStringLiteral("500"));
-        d.txtHomeX->setText(QStringLiteral("321"));
-        d.Command1_Click();
-        QCOMPARE(profile.gHomeX, 321.0);
+    }
+
+    // What the user cannot see is neither checked nor taken: the stored turret index stays.
+    void setReadsOnlyTheBoxesItShows() {
+        const struct {
+            QRadioButton* frmProcessSetup::*option;
+            QString homeX, homeZ;  // typed while the boxes show, on the Other machine
+            QString refusal;       // empty: "Set" closes the dialog
+            QString savedX, savedZ;
+        } cases[] = {
+            {&frmProcessSetup::mcMacTurn, "abc", "xyz", "", "500", "500"},
+            {&frmProcessSetup::mcMULTUS, "abc", "xyz", "", "500", "500"},
+            {&frmProcessSetup::mcMacTurn, "321", "7", "", "500", "500"},
+            {&frmProcessSetup::mcOther, "abc", "7", "Turret index X: enter a number.", "", ""},
+            {&frmProcessSetup::mcOther, "321", "7", "", "321", "7"},
+        };
+        for (const auto& c : cases) {
+            MachineProfile profile;
+            SettingsStore store(freshIni());
+            OpenedSetup d(profile, store);
+            d.txtHomeX->setText(c.homeX);
+            d.txtHomeZ->setText(c.homeZ);
+            QTest::mouseClick(d.*c.option, Qt::LeftButton);
+            test::ScriptedResponder responder;
+            responder.answerMessage(modal::kOk);
+            d.Command1_Click();
+            QCOMPARE(responder.messages.size(), size_t(c.refusal.isEmpty() ? 0 : 1));
+            if (!c.refusal.isEmpty()) {
+                QCOMPARE(responder.messages[0].text, c.refusal);
+                QCOMPARE(d.result(), 0);
+                continue;
+            }
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(profileNumberText(profile.gHomeX), c.savedX);
+            QCOMPARE(profileNumberText(profile.gHomeZ), c.savedZ);
+            QCOMPARE(store.read(kParameter, QStringLiteral("HomeX"), QString()), c.savedX);
+            QCOMPARE(store.read(kParameter, QStringLiteral("HomeZ"), QString()), c.savedZ);
+        }
+    }
+
+    // A plain file where the settings folder belongs: "Set" says so, and the new machine
+    // stays in force for this run.
+    void setThatCannotBeSavedSaysSoAndKeepsTheProfile() {
+        QFile blocker(dir_.filePath(QStringLiteral("Quillmar")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + QStringLiteral("/Quillmar.ini");
+        MachineProfile profile;
+        SettingsStore store(path);
+        OpenedSetup d(profile, store);
+        QTest::mouseClick(d.mcMacTurn, Qt::LeftButton);
+        test::ScriptedResponder responder;
+        responder.answerMessage(modal::kOk);
+        QTest::mouseClick(d.Command1, Qt::LeftButton);
+        QCOMPARE(responder.messages.size(), size_t(1));
+        QCOMPARE(responder.messages[0].text, QStringLiteral("The settings could not be saved.\r\n") +
+                                                 qt_error_string(ENOTDIR) + QStringLiteral(": ") + path);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(MachineType(profile), MachineKind::MacTurn);
     }
 
     void otherMachineStillSavesDisabledGroups() {

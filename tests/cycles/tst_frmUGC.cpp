@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -145,9 +146,12 @@ private slots:
             return file.fileName();
         };
         const QString good = write("AL.csv", csv(QStringLiteral("42"))), headerOnly = write("header.csv", "S45C\r\n");
+        // A spreadsheet's "Unicode" save: UTF-16, which read as 8-bit text is full of NULs.
+        QStringEncoder toUtf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        const QString unicode = write("unicode.csv", toUtf16(QString::fromLatin1(csv(QStringLiteral("42")))));
         for (const std::optional<QString>& path :
              {std::optional(good), std::optional(dir.filePath(QStringLiteral("missing.csv"))),
-              std::optional(headerOnly), std::optional<QString>()}) {
+              std::optional(headerOnly), std::optional(unicode), std::optional<QString>()}) {
             const bool loads = path == good;
             SharedState state;
             state.gCsvDir = QStringLiteral("/start");
