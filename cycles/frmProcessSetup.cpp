@@ -287,14 +287,14 @@ void frmProcessSetup::Command1_Click() {
         if (!hasLeadingNumber(b.box->text())) {
             // Read by the leading-number rule it would be 0, and the stored value lost.
             modal::msgBox(this, text(b.name) + text(": enter a number."),
-                          static_cast<int>(modal::kOkOnly) | modal::kExclamation, windowTitle());
+                          modal::kOkOnly | modal::kExclamation, windowTitle());
             b.box->setFocus();
             b.box->selectAll();
             return;
         }
         if (!inRange) {
             modal::msgBox(this, text(b.name) + text(": the value is out of range."),
-                          static_cast<int>(modal::kOkOnly) | modal::kExclamation, windowTitle());
+                          modal::kOkOnly | modal::kExclamation, windowTitle());
             b.box->setFocus();
             b.box->selectAll();
             return;
@@ -324,7 +324,7 @@ void frmProcessSetup::Command1_Click() {
     saveMachineProfile(p, store_);
     // The new machine holds for this run even when the file cannot keep it.
     if (!store_.sync())
-        modal::msgBox(this, settingsNotSavedText(store_), static_cast<int>(modal::kOkOnly) | modal::kExclamation,
+        modal::msgBox(this, settingsNotSavedText(store_), modal::kOkOnly | modal::kExclamation,
                       windowTitle());
     accept();
 }
