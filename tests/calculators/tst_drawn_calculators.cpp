@@ -328,6 +328,16 @@ private slots:
         w.Command5->click();
         QCOMPARE(c.inserted, (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.585 Z-11.708 L1\r\n",
                                           "N000 G01 X50 Z-16.415\r\n"}));
+
+        // A refused left edge keeps the edges of the run before; the new width and height stand.
+        const UserScale before = c.surface.scale();
+        for (const auto& [box, text] : {std::pair{w.Text1, "7.5347"}, {w.Text2, "3.4E38"}, {w.Text3, "2"}, {w.Text4, ""},
+                                        {w.Text5, ""}})
+            box->setText(text);
+        w.Option2->click();
+        QCOMPARE(c.surface.shown().back().text, kNoCrossingText);
+        QCOMPARE(c.surface.scale(), (UserScale{before.left, before.top, 20, 11.0356541f}));
+        QCOMPARE(w.Text6->text(), QStringLiteral("42"));
     }
 
     void xyXc() {
