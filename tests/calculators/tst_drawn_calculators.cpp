@@ -366,6 +366,12 @@ private slots:
         QCOMPARE(w.Picture5->text(), QStringLiteral("X 28.284  C 135 "));
         w.Form_MouseMove();
         QVERIFY(!w.Picture5->isVisibleTo(&w));
+
+        // A tiny x is not zero: point 1 is written, point 2's quotient overflows and ends the run.
+        w.OptionXY->click();
+        c.type({{w.Text1, "-100.4"}, {w.Text2, "25.4823"}, {w.Text5, "1E-320"}, {w.Text6, "110"}}, w.Text1);
+        QCOMPARE(c.texts({w.Text3, w.Text4, w.Text7, w.Text8, w.Text[9]}), (QStringList{"207.166", "165.758", "", "", ""}));
+        QCOMPARE(c.surface.shown().back().text, kNoCrossingText);
     }
 };
 
