@@ -34,6 +34,48 @@ UserScale checkedScale(float left, float top, float width, float height) {
     return {left, top, width, height};
 }
 
+namespace {
+
+float checkedExtent(double extent) {
+    const float value = toScaleValue(extent);
+    if (value == 0.0f)
+        throw RuntimeError(kErrInvalidPropertyValue);
+    return value;
+}
+
+float checkedEdge(double edge, float extent) {
+    const float value = toScaleValue(edge);
+    if (static_cast<float>(static_cast<double>(value) + extent) == value)
+        throw RuntimeError(kErrInvalidPropertyValue);
+    return value;
+}
+
+}  // namespace
+
+float setScaleWidth(Figure& figure, double width) {
+    const float value = checkedExtent(width);
+    figure.setScaleValue(Figure::ScaleValue::Part::Width, value);
+    return value;
+}
+
+float setScaleHeight(Figure& figure, double height) {
+    const float value = checkedExtent(height);
+    figure.setScaleValue(Figure::ScaleValue::Part::Height, value);
+    return value;
+}
+
+float setScaleLeft(Figure& figure, double left, float width) {
+    const float value = checkedEdge(left, width);
+    figure.setScaleValue(Figure::ScaleValue::Part::Left, value);
+    return value;
+}
+
+float setScaleTop(Figure& figure, double top, float height) {
+    const float value = checkedEdge(top, height);
+    figure.setScaleValue(Figure::ScaleValue::Part::Top, value);
+    return value;
+}
+
 double pictureHeightFor(double width) { return width * kCalculatorPictureHeight / kCalculatorPictureWidth; }
 
 UserScale fittedScale(double minH, double maxH, double minV, double maxV, double growth, double drop) {
@@ -78,8 +120,15 @@ struct Replay {
     DrawingSurface& surface;
     void operator()(const Figure::Clear&) const { surface.clear(); }
     void operator()(const Figure::Scale& s) const { surface.setScale(s.scale); }
-    void operator()(const Figure::Extent& e) const {
-        surface.setScale({surface.scale().left, surface.scale().top, e.width, e.height});
+    void operator()(const Figure::ScaleValue& v) const {
+        UserScale scale = surface.scale();
+        switch (v.part) {
+            case Figure::ScaleValue::Part::Width: scale.width = v.value; break;
+            case Figure::ScaleValue::Part::Height: scale.height = v.value; break;
+            case Figure::ScaleValue::Part::Left: scale.left = v.value; break;
+            case Figure::ScaleValue::Part::Top: scale.top = v.value; break;
+        }
+        surface.setScale(scale);
     }
     void operator()(const Figure::Line& l) const { surface.line(l.from, l.to, l.colour); }
     void operator()(const Figure::Circle& c) const { surface.circle(c.centre, c.radius, c.colour); }

@@ -65,10 +65,11 @@ struct Figure {
     struct Scale {
         UserScale scale;
     };
-    // The width and height set on their own: the left and top edges stay as they are.
-    struct Extent {
-        float width;
-        float height;
+    // One value of the scale set on its own: the others stay as they are.
+    struct ScaleValue {
+        enum class Part { Width, Height, Left, Top };
+        Part part;
+        float value;
     };
     struct Line {
         QPointF from;
@@ -87,19 +88,28 @@ struct Figure {
         QPointF at;  // top left corner
         QString text;
     };
-    using Step = std::variant<Clear, Scale, Extent, Line, Circle, TextColour, Text>;
+    using Step = std::variant<Clear, Scale, ScaleValue, Line, Circle, TextColour, Text>;
 
     std::vector<Step> steps;
     std::optional<int> failure;
 
     void clear() { steps.emplace_back(Clear{}); }
     void setScale(const UserScale& scale) { steps.emplace_back(Scale{scale}); }
-    void setExtent(float width, float height) { steps.emplace_back(Extent{width, height}); }
+    void setScaleValue(ScaleValue::Part part, float value) { steps.emplace_back(ScaleValue{part, value}); }
     void line(QPointF from, QPointF to, QRgb colour) { steps.emplace_back(Line{from, to, colour}); }
     void circle(QPointF centre, double radius, QRgb colour) { steps.emplace_back(Circle{centre, radius, colour}); }
     void textColour(QRgb colour) { steps.emplace_back(TextColour{colour}); }
     void text(QPointF at, const QString& text) { steps.emplace_back(Text{at, text}); }
 };
+
+// The scale set one value at a time, as the picture takes it: each value is refused on
+// its own (beyond single precision; a zero extent; an edge beside which the extent in
+// force vanishes), so that a refusal leaves what was set before it in force. Each
+// returns the value as the picture holds it.
+float setScaleWidth(Figure& figure, double width);
+float setScaleHeight(Figure& figure, double height);
+float setScaleLeft(Figure& figure, double left, float width);
+float setScaleTop(Figure& figure, double top, float height);
 
 // When only a line's direction (radians) is known: the default scale and a line in that
 // direction through the middle of the picture, reaching past its edges.

@@ -45,10 +45,6 @@ void ticks(Figure& f, double x, double z, double xc, double zc, double half) {
     f.line(at(z + half, -xc / 2.0), at(z - half, -xc / 2.0), kMarkerColour);
 }
 
-UserScale arcScale(double x, double z, double r) {
-    return centredScale({z, -x / 2.0}, 10.0 * r, 10.0 * r * kPictureAspect);
-}
-
 // The arc of the groove: the bottom diameter and the face it touches, its radius and
 // centre, and the corner it lies in.
 struct Groove {
@@ -60,9 +56,18 @@ struct Groove {
     Signs signs{1.0, 1.0};
 };
 
+// The view of the arc, ten radii across with the corner in the middle; like every view
+// of the groove it is set a value at a time, so a refused value keeps the ones before it.
+void setArcView(Figure& f, const Groove& g) {
+    const float width = setScaleWidth(f, 10.0 * g.r);
+    const float height = setScaleHeight(f, 10.0 * g.r * kPictureAspect);
+    setScaleLeft(f, g.z - widenScaleValue(width) / 2.0, width);
+    setScaleTop(f, -g.x / 2.0 - widenScaleValue(height) / 2.0, height);
+}
+
 // The arc alone: P1 and P2, all four texts made before any box is written.
 void showArc(NeckRun& run, Figure& f, const Groove& g) {
-    f.setScale(arcScale(g.x, g.z, g.r));
+    setArcView(f, g);
     const double width = 10.0 * g.r;
     bottomLine(f, g.x, 5000.0);
     faceLine(f, g.z);
@@ -95,12 +100,10 @@ Flank placeFlank(Figure& f, const Groove& g, double a, std::optional<double> sta
     const auto [sx, sz] = g.signs;
     Flank flank{a, 0.0, 0.0, startX};
     if (startX) {
-        flank.scaleWidth = toScaleValue(checkedMul(2.8, std::fabs(checkedSub(*startX, g.x))));
-        flank.scaleHeight = toScaleValue(widenScaleValue(flank.scaleWidth) * kPictureAspect);
-        checkedScale(0.0f, 0.0f, flank.scaleWidth, flank.scaleHeight);  // a zero extent is refused before it is set
-        f.setExtent(flank.scaleWidth, flank.scaleHeight);
+        flank.scaleWidth = setScaleWidth(f, checkedMul(2.8, std::fabs(checkedSub(*startX, g.x))));
+        flank.scaleHeight = setScaleHeight(f, widenScaleValue(flank.scaleWidth) * kPictureAspect);
     } else {
-        f.setScale(arcScale(g.x, g.z, g.r));
+        setArcView(f, g);
     }
     const double c = g.r * std::cos(a);
     const double sn = g.r * std::sin(a);
@@ -112,7 +115,8 @@ Flank placeFlank(Figure& f, const Groove& g, double a, std::optional<double> sta
         const double height = widenScaleValue(flank.scaleHeight);
         const double left = sz < 0.0 ? g.z - width * 4.0 / 5.0 : g.z - width / 5.0;
         const double top = sx > 0.0 ? -flank.p3x / 2.0 - height * 3.0 / 4.0 : -flank.p3x / 2.0 - height / 4.0;
-        f.setScale(checkedScale(toScaleValue(left), toScaleValue(top), flank.scaleWidth, flank.scaleHeight));
+        setScaleLeft(f, left, flank.scaleWidth);
+        setScaleTop(f, top, flank.scaleHeight);
     }
     return flank;
 }

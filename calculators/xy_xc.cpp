@@ -27,7 +27,8 @@ QString absoluteCut(double value) {
     return text;
 }
 
-double directionOf(const Point& p) { return p.x == 0.0 ? gPi / 2.0 : std::atan(p.y / p.x); }
+// A tiny x is not zero: its quotient may overflow, and that fails like any other.
+double directionOf(const Point& p) { return p.x == 0.0 ? gPi / 2.0 : std::atan(checkedDiv(p.y, p.x)); }
 
 }  // namespace
 
@@ -39,7 +40,7 @@ UserScale xyXcScale() {
 double polarAngle(double x, double y) {
     if (x == 0.0)
         return y < 0.0 ? 270.0 : 90.0;
-    double c = std::atan(y / x) * 180.0 / gPi;
+    double c = std::atan(checkedDiv(y, x)) * 180.0 / gPi;
     if (x < 0.0)
         c += 180.0;
     else if (y < 0.0)
@@ -49,7 +50,12 @@ double polarAngle(double x, double y) {
 
 QString xcReadoutText(double x, double y) {
     const double d = 2.0 * std::sqrt(x * x + y * y);
-    const double c = x == 0.0 && y == 0.0 ? 0.0 : polarAngle(x, y);
+    double c = 0.0;
+    try {
+        c = x == 0.0 && y == 0.0 ? 0.0 : polarAngle(x, y);
+    } catch (const RuntimeError&) {
+        return {};  // the read-out has no failure text: a point it cannot measure shows nothing
+    }
     auto cut = [](double v) { return numberText(std::floor(v * 1000.0) / 1000.0) + QLatin1Char(' '); };
     if (!std::isfinite(d))
         return {};
@@ -65,8 +71,9 @@ bool convertPoint(const XyXcPoint& box, bool xcMode, Point& p, XyXcPointTexts& t
         p.x = ReadNumber(box.x);
         p.y = ReadNumber(box.y);
         p.r = checkedSqrt(checkedAdd(checkedMul(p.x, p.x), checkedMul(p.y, p.y)));
+        const double c = polarAngle(p.x, p.y);  // may fail: then neither box is written
         texts.diameter = FormatCoordValue(checkedMul(2.0, p.r));
-        texts.c = liftedResultText(polarAngle(p.x, p.y));
+        texts.c = liftedResultText(c);
         return true;
     }
     if (xcMode && allFilled({box.diameter, box.c})) {
@@ -114,7 +121,7 @@ MasterLine masterLineOf(const Point& p1, const Point& p2) {
         line.a = gPi / 2.0;
         line.m = (p1.x < 0.0 || (p1.x == 0.0 && p1.y > 0.0)) ? gPi : 2.0 * gPi;
     } else {
-        line.a = std::atan(dy / dx);
+        line.a = std::atan(checkedDiv(dy, dx));
         const double b = checkedSub(p1.y, checkedMul(p1.x, std::tan(line.a)));
         line.m = b > 0.0 ? line.a + gPi / 2.0 : line.a + (gPi / 2.0) * 3.0;
     }

@@ -48,11 +48,12 @@ struct XyXcRun {
 XyXcRun runXyXc(const XyXcInput& input);
 
 // C in degrees for a point, from 0 up to 360: 90 straight above the centre and at it,
-// 270 straight below.
+// 270 straight below. Fails with overflow when y / x is beyond the double range (an x
+// tiny but not zero).
 double polarAngle(double x, double y);
 
 // The X-C read-out for the mouse at x, y of the plane: "X" with the diameter and " C",
-// each cut to thousandths in double precision.
+// each cut to thousandths in double precision; nothing for a point it cannot measure.
 QString xcReadoutText(double x, double y);
 
 }  // namespace quillmar

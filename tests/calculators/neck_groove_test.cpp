@@ -27,6 +27,11 @@ TEST(NeckGroove, CasesByFilledBoxes) {
         {{"40", "-10", "1", "0", "50", 2}, "- - - - - - - - - -", true},   // tan 0
         // The width and height are set before the geometry, the edges after it.
         {{"40", "-10", "1", "0", "50", 1}, "- - - - - - - - - -", true, UserScale{0, 0, 28, 15.4499149f}},
+        // The scale is set a value at a time: what was set before the refused one stands.
+        {{"7.5347", "3.4E38", "2", "", "", 2}, "- - - - - - - - - -", true, UserScale{0, 0, 20, 11.0356541f}},
+        {{"1E39", "-91.201", "7", "0.00", "", 1}, "- - - - - - - - - -", true, UserScale{-126.201f, 0, 70, 38.6247864f}},
+        {{"1E39", "-10", "1", "45", "1.1E39", 1}, "- - - - - - - - - -", true,
+         UserScale{-2.24e38f, 0, 2.8e38f, 1.54499156e38f}},
         {{"40", "-10", "0", "45", "", 2}, "- - - - - - - - - -", true},   // zero scale
         {{"40", "-10", "1", "45", "40", 2}, "- - - - - - - - - -", true},  // start X = bottom X
         {{"40", "", "1", "", "", 2}, "- - - - - - - - - -", true},        // R without face

@@ -328,6 +328,16 @@ private slots:
         w.Command5->click();
         QCOMPARE(c.inserted, (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.585 Z-11.708 L1\r\n",
                                           "N000 G01 X50 Z-16.415\r\n"}));
+
+        // A refused left edge keeps the edges of the run before; the new width and height stand.
+        const UserScale before = c.surface.scale();
+        for (const auto& [box, text] : {std::pair{w.Text1, "7.5347"}, {w.Text2, "3.4E38"}, {w.Text3, "2"}, {w.Text4, ""},
+                                        {w.Text5, ""}})
+            box->setText(text);
+        w.Option2->click();
+        QCOMPARE(c.surface.shown().back().text, kNoCrossingText);
+        QCOMPARE(c.surface.scale(), (UserScale{before.left, before.top, 20, 11.0356541f}));
+        QCOMPARE(w.Text6->text(), QStringLiteral("42"));
     }
 
     void xyXc() {
@@ -356,6 +366,12 @@ private slots:
         QCOMPARE(w.Picture5->text(), QStringLiteral("X 28.284  C 135 "));
         w.Form_MouseMove();
         QVERIFY(!w.Picture5->isVisibleTo(&w));
+
+        // A tiny x is not zero: point 1 is written, point 2's quotient overflows and ends the run.
+        w.OptionXY->click();
+        c.type({{w.Text1, "-100.4"}, {w.Text2, "25.4823"}, {w.Text5, "1E-320"}, {w.Text6, "110"}}, w.Text1);
+        QCOMPARE(c.texts({w.Text3, w.Text4, w.Text7, w.Text8, w.Text[9]}), (QStringList{"207.166", "165.758", "", "", ""}));
+        QCOMPARE(c.surface.shown().back().text, kNoCrossingText);
     }
 };
 

@@ -39,6 +39,10 @@ TEST(XyXc, ConvertsPointsAndLines) {
         {xy("3", "4", "3", "4"), "- - 10 53.13 - - 10 53.13 90 0 360 3 4 3 4"},
         {xc("20", "30", "", "45"), "8.66 5 - - - - - - - - - - - - -"},  // point 2 incomplete: no line
         {xy("1E39", "0"), "- - - - - - - - - - - - - - -", true},  // beyond what a box can take
+        // A tiny x is not zero: its quotient overflows, before either box of the point is written.
+        {xy("1E-320", "93.8669", "-62.647", "-51.2302"), "- - - - - - - - - - - - - - -", true},
+        {xy("-100.4", "25.4823", "1E-320", "110"), "- - 207.166 165.758 - - - - - - - - - - -", true},
+        {xy("1E-280", "0", "1.000000000000001E-280", "1E14"), "- - 0 0 - - 200000000000000 90 - - - - - - -", true},
     };
     for (const Case& c : cases) {
         const auto& [p1, p2] = c.input.points;
@@ -53,4 +57,5 @@ TEST(XyXc, ReadoutOnTheVerticalAxis) {
     EXPECT_EQ(xcReadoutText(0, 12.5).toStdString(), "X 25  C 90 ");
     EXPECT_EQ(xcReadoutText(0, -40).toStdString(), "X 80  C 270 ");
     EXPECT_EQ(xcReadoutText(0, 0).toStdString(), "X 0  C 0 ");
+    EXPECT_EQ(xcReadoutText(1e-320, 110).toStdString(), "");
 }
