@@ -192,25 +192,48 @@ private slots:
         QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
 
-    void undoAfterOpenRestoresTheFileThenEmptiesAndCtrlZAndCtrlYRunTheRing() {
+    void undoAfterOpenStopsAtTheFileAndCtrlZAndCtrlYRunTheRing() {
         Fixture f;
-        writeBytes(f.file("u.min"), "O1");
-        RichTextBox* t = f.open(f.file("u.min"))->txtText;
+        const QString path = f.file("u.min");
+        writeBytes(path, "O1");
+        RichTextBox* t = f.open(path)->txtText;
         f.w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.w()));
         t->setFocus();
+        const auto undoOffered = [&] { return f.item("mnuEditUndo")->isEnabled(); };
+        QVERIFY(!undoOffered() && !f.w().toolbarButton(12)->isEnabled());
+        // Undo at once changes nothing, so a save after it writes the program back whole.
+        QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(t->Text() == "O1" && !t->Modified());
         t->setSelStart(2);
         QTest::keyClicks(t, "XY");
-        for (QString expected : {"O1X", "O1", ""}) {
+        QVERIFY(undoOffered() && f.w().toolbarButton(12)->isEnabled());
+        for (QString expected : {"O1X", "O1", "O1"}) {
             QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(t->Text(), expected);
         }
+        QVERIFY(!undoOffered() && !f.w().toolbarButton(12)->isEnabled());
+        f.w().mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("O1"));
         QVERIFY(f.item("mnuEditRedo")->isEnabled() && f.w().toolbarButton(13)->isEnabled());
         QTest::keyClick(t, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(undoOffered());
         f.w().mnuEditRedo_Click();
         f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1XY"));
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
+        // Undo follows the document in front; one reopened into a reused slot starts afresh.
+        frmDocument* fresh = f.newWindow();
+        QVERIFY(!undoOffered());
+        f.w().mdiArea()->setActiveSubWindow(f.w().documentWindows()[0]->subWindow());
+        QVERIFY(undoOffered());
+        f.active()->txtText->setModified(false);
+        f.w().mnuFileClose_Click();
+        QTRY_COMPARE(f.captions(), QStringList{fresh->caption()});
+        t = f.open(path)->txtText;
+        QCOMPARE(f.active()->DocIndex, 0);
+        f.w().mnuEditUndo_Click();
+        QVERIFY(t->Text() == "O1" && !undoOffered());
     }
 
     void editAndFontCommandsWorkOnTheActiveDocument() {
