@@ -225,8 +225,8 @@ void frmMain::mnuFileClose_Click() {
                 return;  // not saved: the document stays
         }
     }
-    if (QMdiSubWindow* sub = doc->subWindow())
-        sub->close();
+    // Answered once: asking again would offer Yes, the default, for the edits just refused.
+    doc->closeAsked();
     RearrangeWindows();
 }
 

@@ -113,16 +113,32 @@ private slots:
         QVERIFY(!f.active()->subWindow()->close());
         QCOMPARE(f.answers.messages[0].text, QStringLiteral("[Untitle 1] is changed.\r\n save?"));
         QCOMPARE(f.answers.messages[0].title, f.w().windowTitle());
-        // Close from the menu asks twice when answered No.
-        for (int answer : {modal::kNo, modal::kCancel, modal::kNo, modal::kNo})
-            f.answers.answerMessage(answer);
+        // Close from the menu asks once: Cancel, and a Yes whose save did not happen, keep it.
+        f.answers.answerMessage(modal::kCancel);
         f.w().mnuFileClose_Click();
+        f.answers.answerMessage(modal::kYes);
+        f.answers.answerFile(std::nullopt);
+        f.w().mnuFileClose_Click();
+        QCOMPARE(f.answers.messages.size(), size_t(3));
         QCOMPARE(f.answers.messages[1].text, QStringLiteral("Data is changed. save?"));
         for (int i : {0, 1})
             QCOMPARE(f.answers.messages[i].style, modal::kYesNoCancel | modal::kExclamation);
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
+        f.answers.answerMessage(modal::kNo);
         f.w().mnuFileClose_Click();
         QTRY_VERIFY(f.captions().isEmpty());
+        QCOMPARE(f.answers.messages.size(), size_t(4));
+        // No closes a titled document without writing the refused edits; Yes writes and closes.
+        const QString path = f.file("kept.min");
+        writeBytes(path, "O1");
+        for (int answer : {modal::kNo, modal::kYes}) {
+            f.open(path)->txtText->setSelText(answer == modal::kNo ? "REFUSED" : "N");
+            f.answers.answerMessage(answer);
+            f.w().mnuFileClose_Click();
+            QTRY_VERIFY(f.captions().isEmpty());
+        }
+        QCOMPARE(f.answers.messages.size(), size_t(6));
+        QCOMPARE(readBytes(path), QByteArray("NO1"));
         for (auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuEditUndo_Click, &frmMain::mnuColor_Click})
             (f.w().*command)();  // without a document: nothing
         f.w().mnuFileNew_Click();  // untitled numbers are not reused; the freed slot is
