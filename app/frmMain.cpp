@@ -74,6 +74,8 @@ frmMain::frmMain(SharedState& state, SettingsStore& settings, KeyLocks& keys, QW
     if (QMenu* view = menus_->menu(QStringLiteral("mnuView")))
         connect(view, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
     mdiArea_->viewport()->installEventFilter(this);
+    // Each document has its own history: Undo follows the one that comes to the front.
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMain::showUndoState);
     registerWindowCommands();
     modal::setKeyboard(&keys_);
 }
@@ -96,6 +98,7 @@ frmMain::~frmMain() {
     if (modal::keyboard() == &keys_)
         modal::setKeyboard(nullptr);
     // Documents go while the bookkeeping they report to still exists.
+    disconnect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMain::showUndoState);
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
     for (QMdiSubWindow* w : windows)
         delete w;

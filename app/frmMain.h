@@ -166,6 +166,8 @@ private:
     // What a document asks of the main window: undo buttons, arrangement, saving, popup.
     void connectDocument(frmDocument* doc);
     void setUndoEnabled(bool on);
+    // Undo enabled from the active document's ring: off where it cannot go further back.
+    void showUndoState();
     void setRedoEnabled(bool on);
     // Brings the open Find, Replace and Size Shift windows to the front.
     void raiseToolWindows();

@@ -109,7 +109,7 @@ frmDocument* frmMain::createDocumentWindow(const QString& caption) {
 }
 
 void frmMain::connectDocument(frmDocument* doc) {
-    connect(doc, &frmDocument::changed, this, [this] { setUndoEnabled(true); });
+    connect(doc, &frmDocument::changed, this, &frmMain::showUndoState);
     connect(doc, &frmDocument::activated, this, [this] {
         if (state_.gWindowsNeedArrange) {
             RearrangeWindows();
@@ -187,6 +187,9 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     // The control marks every change modified, loading too; the file's own text is not.
     doc->txtText->load(read);
     doc->txtText->setModified(false);
+    // The empty text the file was loaded into was never this document: Undo stops at the file.
+    docs_.undo.markFirstState(doc->DocIndex);
+    showUndoState();
     doc->rememberFileOnDisk();
     enableDocumentCommands(true);
     AddRecentFile(path);
@@ -222,8 +225,8 @@ void frmMain::mnuFileClose_Click() {
                 return;  // not saved: the document stays
         }
     }
-    if (QMdiSubWindow* sub = doc->subWindow())
-        sub->close();
+    // Answered once: asking again would offer Yes, the default, for the edits just refused.
+    doc->closeAsked();
     RearrangeWindows();
 }
 

@@ -19,6 +19,12 @@ void frmMain::setUndoEnabled(bool on) {
     toolbarButton(kUndoButtonPosition)->setEnabled(on);
 }
 
+// Undo is offered exactly while the active document has a state to go back to.
+void frmMain::showUndoState() {
+    const frmDocument* doc = activeDocument();
+    setUndoEnabled(doc && docs_.undo.canUndo(doc->DocIndex));
+}
+
 void frmMain::setRedoEnabled(bool on) {
     menus_->action(QStringLiteral("mnuEditRedo"))->setEnabled(on);
     toolbarButton(kRedoButtonPosition)->setEnabled(on);
@@ -39,17 +45,11 @@ void frmMain::stepUndoRing(Step step, bool forward) {
         if (caret)
             doc->txtText->setSelStart(std::min<qint64>(*caret, doc->txtText->textLength()));
     }
-    if (forward) {
-        if (caret)
-            setRedoEnabled(true);
-        if (!docs_.undo.canUndo(slot))
-            setUndoEnabled(false);
-    } else {
-        if (caret)
-            setUndoEnabled(true);
-        if (!docs_.undo.canRedo(slot))
-            setRedoEnabled(false);
-    }
+    if (forward && caret)
+        setRedoEnabled(true);
+    if (!forward && !docs_.undo.canRedo(slot))
+        setRedoEnabled(false);
+    showUndoState();
 }
 
 void frmMain::mnuEditUndo_Click() {
@@ -73,7 +73,7 @@ void frmMain::mnuEditCut_Click() {
         return;
     QGuiApplication::clipboard()->setText(doc->txtText->SelText());
     doc->txtText->setSelText(QString());
-    setUndoEnabled(true);
+    showUndoState();
 }
 
 void frmMain::mnuEditPaste_Click() {
@@ -81,7 +81,7 @@ void frmMain::mnuEditPaste_Click() {
     if (!doc)
         return;
     doc->txtText->setSelText(QGuiApplication::clipboard()->text());
-    setUndoEnabled(true);
+    showUndoState();
 }
 
 void frmMain::mnuToolsAutoNo_Click() {

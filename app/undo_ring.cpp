@@ -28,6 +28,14 @@ private:
 
 void UndoRing::ResetUndoHistory(int slot) { slots_.at(slot) = Slot{}; }
 
+void UndoRing::markFirstState(int slot) {
+    Slot& s = slots_.at(slot);
+    s.oldest = s.depth;
+    // The states beyond it are out of reach: what they hold goes.
+    for (int level = s.depth; level < kLevels - 1; ++level)
+        s.steps[level] = Step{};
+}
+
 UndoRing::Step UndoRing::inverted(const Step& step) {
     Step result;
     result.reserve(step.size());
@@ -94,6 +102,7 @@ void UndoRing::record(int slot, const std::vector<Change>& changes, qint64 caret
     s.steps[0] = std::move(step);
     s.caret[0] = caret;
     s.length[0] = length;
+    s.oldest = std::min(s.oldest + 1, kLevels - 1);
     s.depth = 0;
 }
 
@@ -124,7 +133,7 @@ void UndoRing::seed(int slot, const Text& text) {
 
 std::optional<qint64> UndoRing::undo(int slot, Text& text) {
     Slot& s = slots_.at(slot);
-    if (s.depth >= kLevels - 1)
+    if (s.depth >= s.oldest)
         return std::nullopt;
     applyDown(s.steps[s.depth], text);
     ++s.depth;

@@ -12,7 +12,10 @@ inline constexpr int kDocumentSlots = 6;
 
 // Ten undo steps per document slot: eleven text states with their caret positions,
 // level 0 the newest. Undone states are not cut off by new changes; they stay in the
-// ring behind the new state.
+// ring behind the new state. Undo stops at the document's first state (the text it was
+// opened with, or a new document's empty text) and at the oldest state the ring still
+// holds: a level never filled is no state of the document, and undoing into it would
+// empty the text, which a following save would write over the program.
 //
 // A state is not kept as a copy of the text: between neighbouring levels the ring keeps
 // the edits that turn one into the other, so a recorded change costs what the change
@@ -56,8 +59,12 @@ public:
         int slot_;
     };
 
-    // Empties a slot's ring when a document takes the slot.
+    // Empties a slot's ring when a document takes the slot; its empty text is the new
+    // document's first state.
     void ResetUndoHistory(int slot);
+    // Makes the state the text stands at the document's first: Undo goes back no further
+    // (a loaded file's text, not the empty text it was loaded into).
+    void markFirstState(int slot);
     // Records the changes (applied in order) that made `text` from the state the ring
     // stands at, unless the slot is suspended (an Undo or Redo rewriting the text).
     void record(int slot, const std::vector<Change>& changes, qint64 caret, const Text& text);
@@ -71,7 +78,7 @@ public:
     // caret saved with that state, or nullopt when at the limit (nothing is touched).
     std::optional<qint64> undo(int slot, Text& text);
     std::optional<qint64> redo(int slot, Text& text);
-    bool canUndo(int slot) const { return slots_.at(slot).depth < kLevels - 1; }
+    bool canUndo(int slot) const { return slots_.at(slot).depth < slots_.at(slot).oldest; }
     bool canRedo(int slot) const { return slots_.at(slot).depth > 0; }
 
     int depth(int slot) const { return slots_.at(slot).depth; }
@@ -96,6 +103,9 @@ private:
         std::array<qint64, kLevels> length{};
         // steps[i] turns level i's text into level i + 1's.
         std::array<Step, kLevels - 1> steps{};
+        // The level of the oldest state of the document the ring holds, 0 to kLevels - 1;
+        // the levels beyond it hold nothing the document ever was.
+        int oldest = 0;
         int depth = 0;
         bool suspended = false;
     };

@@ -113,16 +113,32 @@ private slots:
         QVERIFY(!f.active()->subWindow()->close());
         QCOMPARE(f.answers.messages[0].text, QStringLiteral("[Untitle 1] is changed.\r\n save?"));
         QCOMPARE(f.answers.messages[0].title, f.w().windowTitle());
-        // Close from the menu asks twice when answered No.
-        for (int answer : {modal::kNo, modal::kCancel, modal::kNo, modal::kNo})
-            f.answers.answerMessage(answer);
+        // Close from the menu asks once: Cancel, and a Yes whose save did not happen, keep it.
+        f.answers.answerMessage(modal::kCancel);
         f.w().mnuFileClose_Click();
+        f.answers.answerMessage(modal::kYes);
+        f.answers.answerFile(std::nullopt);
+        f.w().mnuFileClose_Click();
+        QCOMPARE(f.answers.messages.size(), size_t(3));
         QCOMPARE(f.answers.messages[1].text, QStringLiteral("Data is changed. save?"));
         for (int i : {0, 1})
             QCOMPARE(f.answers.messages[i].style, modal::kYesNoCancel | modal::kExclamation);
         QCOMPARE(f.captions(), QStringList{"Untitle 1"});
+        f.answers.answerMessage(modal::kNo);
         f.w().mnuFileClose_Click();
         QTRY_VERIFY(f.captions().isEmpty());
+        QCOMPARE(f.answers.messages.size(), size_t(4));
+        // No closes a titled document without writing the refused edits; Yes writes and closes.
+        const QString path = f.file("kept.min");
+        writeBytes(path, "O1");
+        for (int answer : {modal::kNo, modal::kYes}) {
+            f.open(path)->txtText->setSelText(answer == modal::kNo ? "REFUSED" : "N");
+            f.answers.answerMessage(answer);
+            f.w().mnuFileClose_Click();
+            QTRY_VERIFY(f.captions().isEmpty());
+        }
+        QCOMPARE(f.answers.messages.size(), size_t(6));
+        QCOMPARE(readBytes(path), QByteArray("NO1"));
         for (auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuEditUndo_Click, &frmMain::mnuColor_Click})
             (f.w().*command)();  // without a document: nothing
         f.w().mnuFileNew_Click();  // untitled numbers are not reused; the freed slot is
@@ -192,25 +208,48 @@ private slots:
         QTRY_VERIFY(pre.window->documentWindows().isEmpty());
     }
 
-    void undoAfterOpenRestoresTheFileThenEmptiesAndCtrlZAndCtrlYRunTheRing() {
+    void undoAfterOpenStopsAtTheFileAndCtrlZAndCtrlYRunTheRing() {
         Fixture f;
-        writeBytes(f.file("u.min"), "O1");
-        RichTextBox* t = f.open(f.file("u.min"))->txtText;
+        const QString path = f.file("u.min");
+        writeBytes(path, "O1");
+        RichTextBox* t = f.open(path)->txtText;
         f.w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.w()));
         t->setFocus();
+        const auto undoOffered = [&] { return f.item("mnuEditUndo")->isEnabled(); };
+        QVERIFY(!undoOffered() && !f.w().toolbarButton(12)->isEnabled());
+        // Undo at once changes nothing, so a save after it writes the program back whole.
+        QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(t->Text() == "O1" && !t->Modified());
         t->setSelStart(2);
         QTest::keyClicks(t, "XY");
-        for (QString expected : {"O1X", "O1", ""}) {
+        QVERIFY(undoOffered() && f.w().toolbarButton(12)->isEnabled());
+        for (QString expected : {"O1X", "O1", "O1"}) {
             QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(t->Text(), expected);
         }
+        QVERIFY(!undoOffered() && !f.w().toolbarButton(12)->isEnabled());
+        f.w().mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("O1"));
         QVERIFY(f.item("mnuEditRedo")->isEnabled() && f.w().toolbarButton(13)->isEnabled());
         QTest::keyClick(t, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(undoOffered());
         f.w().mnuEditRedo_Click();
         f.w().mnuEditRedo_Click();
         QCOMPARE(t->Text(), QStringLiteral("O1XY"));
         QVERIFY(!f.item("mnuEditRedo")->isEnabled());
+        // Undo follows the document in front; one reopened into a reused slot starts afresh.
+        frmDocument* fresh = f.newWindow();
+        QVERIFY(!undoOffered());
+        f.w().mdiArea()->setActiveSubWindow(f.w().documentWindows()[0]->subWindow());
+        QVERIFY(undoOffered());
+        f.active()->txtText->setModified(false);
+        f.w().mnuFileClose_Click();
+        QTRY_COMPARE(f.captions(), QStringList{fresh->caption()});
+        t = f.open(path)->txtText;
+        QCOMPARE(f.active()->DocIndex, 0);
+        f.w().mnuEditUndo_Click();
+        QVERIFY(t->Text() == "O1" && !undoOffered());
     }
 
     void editAndFontCommandsWorkOnTheActiveDocument() {

@@ -41,7 +41,8 @@ struct Document {
     // Steps, "|" between them: "tTEXT" makes TEXT the text as one change, "TN" types N
     // changes x, xx, ..., "uN"/"rN" undo/redo N times (once without N), "sTEXT" a change
     // while the slot is suspended, "!TEXT" the same failing before its suspension ends,
-    // "f" the focus, "x" the slot taken by a new document.
+    // "f" the focus, "x" the slot taken by a new document, "oTEXT" the slot taken by a
+    // document opened on TEXT.
     void run(const QString& script) {
         for (const QString& step : script.split(u'|')) {
             const QString arg = step.mid(1);
@@ -62,6 +63,7 @@ struct Document {
                 break;
             case 'f': ring.seed(slot, view); break;
             case 'x': ring.ResetUndoHistory(slot), text.clear(), caret = 0; break;
+            case 'o': run("x|t" + arg), ring.markFirstState(slot), caret = 0; break;
             }
         }
     }
@@ -72,12 +74,25 @@ TEST(UndoRing, Behaviour) {
         const char* script;
         const char* text;  // the document's text afterwards
         int depth;
+        bool canUndo;
     } rows[] = {
-        {"T12|u11", "xx", 10},  // the oldest drops out; no eleventh undo
-        {"ta|sb|u", "", 1},  // changes while suspended are not recorded
-        {"ta|!b|tc|u", "b", 1},  // a failure leaves the slot recording
-        {"x|sseed|f|tseedX|u", "seed", 1},  // focus seeds an empty first level
-        {"ta|tb|x|tc|u", "", 1},  // a new document starts a new history
+        {"T12|u11", "xx", 10, false},  // the oldest drops out; no eleventh undo
+        {"ta|sb|u", "", 1, false},  // changes while suspended are not recorded
+        {"ta|!b|tc|u", "b", 1, true},  // a failure leaves the slot recording
+        {"x|sseed|f|tseedX|u", "seed", 1, false},  // focus seeds an empty first level
+        {"ta|tb|x|tc|u", "", 1, false},  // a new document starts a new history
+        // Undo stops at the document's first state and at the oldest one the ring holds.
+        {"oO1|u", "O1", 0, false},
+        {"oO1|tO1X|u2", "O1", 1, false},
+        {"oO1|tO1X|u2|r", "O1X", 0, true},
+        {"ta|u2", "", 1, false},
+        {"ta|tab|u5", "", 2, false},
+        {"T10|u11", "", 10, false},
+        {"T11|u11", "x", 10, false},
+        {"ta|tab|u|tac|u4", "", 3, false},  // undone states stay behind new typing
+        {"T5|oO1|tO1X|u3", "O1", 1, false},  // a reused slot starts fresh
+        {"T5|x|ta|u3", "", 1, false},
+        {"oO1|T3|u|tO1|u9", "O1", 4, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
@@ -88,20 +103,21 @@ TEST(UndoRing, Behaviour) {
         doc.run(QString::fromUtf8(row.script));
         EXPECT_EQ(doc.text.toStdString(), row.text);
         EXPECT_EQ(ring.depth(2), row.depth);
-        EXPECT_EQ(ring.canUndo(2), row.depth < UndoRing::kLevels - 1);
+        EXPECT_EQ(ring.canUndo(2), row.canUndo);
         EXPECT_EQ(ring.canRedo(2), row.depth > 0);
         other.run("u");
         EXPECT_EQ(other.text, QString());
     }
 }
 
-// The ring as first described holds eleven whole texts. Long runs of undoing and typing
-// anywhere in the text, with focus changes, give the same texts, carets and depths.
+// The ring as first described holds eleven whole texts, of which undo reaches those that
+// were recorded. Long runs of undoing and typing anywhere in the text, with focus
+// changes, give the same texts, carets and depths.
 TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
     UndoRing ring;
     Document doc{ring, 0, {}};
     std::array<std::pair<QString, qint64>, UndoRing::kLevels> model{};
-    int depth = 0;
+    int depth = 0, held = 0;
     QString shown;
     quint32 seed = 12345;
     auto next = [&seed](quint32 n) { return ((seed = seed * 1103515245u + 12345u) >> 8) % n; };
@@ -115,9 +131,10 @@ TEST(UndoRing, LongRunsMatchTheWholeTextRing) {
             std::move_backward(model.begin(), model.end() - 1, model.end());
             model[0] = {shown = to, doc.caret};
             depth = 0;
+            held = std::min(held + 1, UndoRing::kLevels - 1);
         } else if (what < 7) {
             doc.run("u");
-            if (depth < UndoRing::kLevels - 1) shown = model[++depth].first;
+            if (depth < held) shown = model[++depth].first;
         } else if (what < 9) {
             doc.run("r");
             if (depth > 0) shown = model[--depth].first;
