@@ -43,7 +43,7 @@ bool ExternalProgram::start(const QString& program, const QStringList& arguments
         processes_.removeAll(process);
         process->deleteLater();
         if (how == QProcess::NormalExit)
-            emit exited(status);
+            emit exited(status, process->arguments());
     });
     processes_.append(process);
     return true;

@@ -32,8 +32,9 @@ public:
     void close();
 
 signals:
-    // An instance ended by itself with this exit status; nobody waits for it.
-    void exited(int status);
+    // An instance ended by itself with this exit status; nobody waits for it. The
+    // arguments it was started with tell which of several instances it was.
+    void exited(int status, const QStringList& arguments);
 
 private:
     QList<QPointer<QProcess>> processes_;

@@ -8,9 +8,11 @@
 namespace quillmar {
 
 // Hands a help file to the desktop's viewer: the viewer command with the file's path as
-// its one argument. Nothing waits for the viewer; a start that fails, or a viewer that
-// ends reporting a failure, is told through `failed` with a description for the user
-// (a missing viewer by its name, with the help file to open some other way).
+// its one argument. Nothing waits for the viewer. Whatever goes wrong is told through
+// `failed` in words for someone who has just chosen a menu entry, always naming the help
+// file: a file that is not there or cannot be read (the viewer is then not started at
+// all), a viewer that is not installed or cannot start, or a viewer that ends reporting
+// a failure.
 class HelpViewer : public QObject {
     Q_OBJECT
 public:
@@ -22,9 +24,9 @@ public:
 
     void show(const QString& path);
 
-    // What the desktop opener's exit status means, as its manual gives it; empty for a
-    // status it does not describe as a failure.
-    static QString statusText(int status);
+    // Why the file could not be shown, from the exit status the desktop opener's manual
+    // gives for a failure; empty for a status it does not describe as one.
+    QString failureReason(int status) const;
 
 signals:
     void failed(const QString& description);

@@ -61,8 +61,9 @@ struct Responder {
 void setResponder(Responder* responder);
 Responder* responder();
 
-// The keyboard whose Caps Lock a file dialog holds off while it is open, so that a typed file
-// name keeps the letter case the file system sees; nullptr for none.
+// The keyboard whose Caps Lock a file dialog or the printer dialog holds off while it is
+// open, so that a typed file name keeps the letter case the file system sees; nullptr for
+// none.
 void setKeyboard(KeyLocks* keys);
 KeyLocks* keyboard();
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/fonts.h"
+#include "platform/key_locks.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
 
@@ -46,6 +47,8 @@ std::optional<int> PrinterChoice::choose(QWidget* parent, int orientation) {
     QPrintDialog dialog(candidate.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // The dialog takes the name of a PDF file: typed in capitals, it would name another file.
+    const KeyLockOff capsLock(modal::keyboard(), kVkCapsLock);
     if (modal::exec(&dialog) != QDialog::Accepted)
         return std::nullopt;
     chosen_ = std::move(candidate);

@@ -149,6 +149,26 @@ private slots:
         QCOMPARE(f.state.gPrintOrientation, 2);
     }
 
+    // A PDF's file name is typed in the printer dialog: Caps Lock is off while it is up and
+    // back as it was after it, however it closes.
+    void thePrinterDialogHoldsCapsLockOff() {
+        Fixture f;
+        f.keys.set(kVkCapsLock, true);
+        QList<bool> capsLockInDialog;
+        for (const int answer : {int(QDialog::Accepted), int(QDialog::Rejected)}) {
+            f.answers.dialogHandler = [&, answer](QDialog*) {
+                return capsLockInDialog << f.keys.isOn(kVkCapsLock), answer;
+            };
+            f.printSetting()->Command1->click();
+            QVERIFY(f.keys.isOn(kVkCapsLock));
+        }
+        QCOMPARE(capsLockInDialog, (QList<bool>{false, false}));
+        f.keys.set(kVkCapsLock, false);
+        f.printSetting()->Command1->click();
+        QCOMPARE(capsLockInDialog.back(), false);
+        QVERIFY(!f.keys.isOn(kVkCapsLock) && f.keys.presses(kVkCapsLock) == 4);
+    }
+
     // A full disk, a missing folder or a pipe in the way: the reason is told and no file is
     // left half written.
     void aPdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile() {

@@ -120,28 +120,68 @@ private slots:
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 
+    // The desktop's opener reports a missing file only by its exit status: the help file is
+    // checked first, and either way the message names it.
+    void helpNamesTheFileThatIsMissingOrCouldNotBeShown() {
+        Fixture f;
+        const QString programs = f.stubs.filePath("programs");
+        const QString help = programs + "/help/G-code.hlp";
+        QVERIFY(QDir().mkpath(programs + "/help"));
+        f.w().setOutsideProgramsFolder(programs);
+        const QString ran = f.stubs.filePath("ran");
+        QVERIFY(QDir().mkpath(f.stubs.filePath("bin")));
+        f.stub("bin/xdg-open", "printf '%s' \"$1\" > '" + ran + "'; exit 2");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", (f.stubs.filePath("bin") + ":").toUtf8() + path);
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+
+        for (const char* menu : {"GcodeHelp", "McodeHelp"}) {
+            const QString file = programs + (menu[0] == 'G' ? "/help/G-code.hlp" : "/help/M-code.hlp");
+            QCOMPARE(f.messageOf([&] { f.choose(menu); }), "The help file " + file + " is missing.");
+        }
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(ran) && f.answers.messages.size() == 2);
+
+        test::writeBytes(help, "help");
+        f.answers.answerMessage(modal::kOk);
+        f.choose("GcodeHelp");
+        QTRY_COMPARE(f.answers.messages.size(), std::size_t{3});
+        QCOMPARE(test::readBytes(ran), help.toUtf8());
+        QCOMPARE(f.answers.messages.back().text,
+                 "The help file " + help + " could not be shown: the viewer (xdg-open) could not find the file.");
+        QCOMPARE(f.answers.messages.back().title, QStringLiteral("Quillmar"));
+    }
+
     void theHelpViewerAboutAndTheCalculatorProgram() {
         Fixture f;
         const QString log = f.stubs.filePath("argument");
-        f.w().setOutsideProgramsFolder("/opt/my programs");
+        const QString programs = f.stubs.filePath("my programs");
+        QVERIFY(QDir().mkpath(programs + "/help"));
+        for (const char* file : {"G-code.hlp", "M-code.hlp", "Variable.hlp"})
+            test::writeBytes(programs + "/help/" + file, "help");
+        f.w().setOutsideProgramsFolder(programs);
         f.w().helpViewer().setViewer(f.stub("viewer", "printf '%s|' \"$@\" > '" + log + "'"));
         f.choose("McodeHelp");
         QTRY_VERIFY(QFile::exists(log) && QFile(log).size() > 0);
-        QCOMPARE(test::readBytes(log), QByteArray("/opt/my programs/help/M-code.hlp|"));
+        QCOMPARE(test::readBytes(log), (programs + "/help/M-code.hlp|").toUtf8());
         QVERIFY(f.answers.messages.empty());
 
         f.answers.answerMessage(modal::kOk);
-        f.w().helpViewer().setViewer(f.stub("failing", "exit 3"));
+        const QString failing = f.stub("failing", "exit 3");
+        f.w().helpViewer().setViewer(failing);
         f.choose("GcodeHelp");
         QTRY_COMPARE(f.answers.messages.size(), std::size_t{1});
-        QCOMPARE(f.answers.messages.at(0).text, QStringLiteral("A required tool could not be found."));
+        QCOMPARE(f.answers.messages.at(0).text, "The help file " + programs + "/help/G-code.hlp could not be shown: " +
+                                                    "the viewer (" + failing +
+                                                    ") found no program installed that can show this kind of file.");
 
         f.answers.answerMessage(modal::kOk);
         f.w().helpViewer().setViewer(f.stubs.filePath("none"));
         f.choose("VariableHelp");
         QCOMPARE(f.answers.messages.size(), std::size_t{2});
         QCOMPARE(f.answers.messages.at(1).text, "No program to show help files was found (" + f.stubs.filePath("none") +
-                                                    "). Install one, or open /opt/my programs/help/Variable.hlp yourself.");
+                                                    "). Install one, or open " + programs +
+                                                    "/help/Variable.hlp yourself.");
 
         QStringList shown;
         f.answers.dialogHandler = [&shown](QDialog* d) {
