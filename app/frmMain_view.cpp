@@ -191,15 +191,26 @@ void frmMain::applyArrangement(Arrangement arrangement) {
     for (QMdiSubWindow* w : mdiArea_->subWindowList(QMdiArea::CreationOrder))
         if (!w->isHidden() && !w->isMinimized())
             windows << w;
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    if (arrangement == Arrangement::Cascade) {
+        // Stacked as placed, each over the ones above and left of it, so every title bar
+        // shows and the active window ends in front.
+        QList<QMdiSubWindow*> stacked;
+        for (int i : cascadeOrder(int(windows.size()), int(windows.indexOf(active))))
+            stacked << windows[i];
+        windows = stacked;
+    }
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     const QList<QRect> rects = arrangeWindows(arrangement, mdiArea_->viewport()->rect(), windows.size(), step);
     for (qsizetype i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized())
             windows[i]->showNormal();
         windows[i]->setGeometry(rects[i]);
+        if (arrangement == Arrangement::Cascade)
+            windows[i]->raise();
     }
     if (arrangement == Arrangement::Cascade && !windows.isEmpty())
-        mdiArea_->setActiveSubWindow(mdiArea_->activeSubWindow() ? mdiArea_->activeSubWindow() : windows.last());
+        mdiArea_->setActiveSubWindow(active ? active : windows.last());
 }
 
 void frmMain::showEditPopup(const QPoint& globalPos) {

@@ -64,4 +64,14 @@ QList<QRect> arrangeWindows(Arrangement arrangement, const QRect& area, int n, i
     return {};
 }
 
+QList<int> cascadeOrder(int n, int active) {
+    QList<int> order;
+    for (int i = 0; i < n; ++i)
+        if (i != active)
+            order << i;
+    if (active >= 0 && active < n)
+        order << active;
+    return order;
+}
+
 }  // namespace quillmar

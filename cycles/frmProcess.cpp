@@ -15,6 +15,7 @@
 #include "common/runtime_error.h"
 #include "common/shared_state.h"
 #include "cycles/dialog_controls.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 namespace {
@@ -37,7 +38,8 @@ QString text(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
 frmProcess::frmProcess(SharedState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state) {
+    : QDialog(parent, kFixedDialog), state_(state) {
+    keepTitleBarBare(*this);
     setObjectName(text("frmProcess"));
     setWindowTitle(text(" Process"));
 

@@ -19,6 +19,7 @@
 #include "cycles/machine_profile_settings.h"
 #include "platform/modal.h"
 #include "platform/settings_store.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 namespace {
@@ -28,9 +29,10 @@ QString text(const char* s) { return QString::fromLatin1(s); }
 }  // namespace
 
 frmProcessSetup::frmProcessSetup(MachineProfile& profile, SettingsStore& store, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, kFixedDialog),
       profile_(profile),
       store_(store) {
+    keepTitleBarBare(*this);
     setObjectName(text("frmProcessSetup"));
     setWindowTitle(text("Parameter"));
 

@@ -18,6 +18,7 @@
 #include "cycles/generator_runner.h"
 #include "cycles/ugc_sketch.h"
 #include "platform/modal.h"
+#include "platform/window_frame.h"
 
 namespace quillmar {
 namespace {
@@ -40,7 +41,8 @@ const char* const kCentreSegments[] = {"Line12", "Line13", "Line15", "Line16", "
 }  // namespace
 
 frmUGC::frmUGC(SharedState& state, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state) {
+    : QDialog(parent, kFixedToolDialog), state_(state) {
+    keepTitleBarBare(*this);
     setObjectName(QStringLiteral("frmUGC"));
     setWindowTitle(QStringLiteral(" Material"));
 

@@ -21,6 +21,14 @@ namespace quillmar {
 inline constexpr Qt::WindowFlags kFixedToolWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
+// A fixed-size modal dialog whose title bar carries its title alone: no system menu and no
+// minimize, maximize or close button (see keepTitleBarBare).
+inline constexpr Qt::WindowFlags kFixedDialog =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+// The same in the look of a tool window.
+inline constexpr Qt::WindowFlags kFixedToolDialog =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // A control that answers to its form name, so code and tests can find it by that name.
 template <typename T>
 T* named(T* widget, const char* name) {

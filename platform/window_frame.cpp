@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
+#include <cstring>
 #include <optional>
 
 // X11 headers come last: their macros clash with Qt's names.
@@ -17,6 +18,36 @@
 namespace quillmar {
 namespace {
 
+Display* x11Display() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+// A property of an X window as the server holds it: the bytes of an 8-bit property, or the
+// items of a 32-bit one (each a long, as Xlib hands them); empty where the window has no
+// such property of that type.
+QByteArray windowProperty(Display* display, Window window, Atom which, Atom type, long items) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    QByteArray bytes;
+    if (XGetWindowProperty(display, window, which, 0, items, False, type, &actual, &format, &count, &left, &data) ==
+            Success &&
+        actual == type && data && (format == 8 || format == 32))
+        bytes = QByteArray(reinterpret_cast<const char*>(data), qsizetype(count * (format == 32 ? sizeof(long) : 1)));
+    if (data)
+        XFree(data);
+    return bytes;
+}
+
+QList<unsigned long> longs(const QByteArray& property) {
+    QList<unsigned long> items(property.size() / qsizetype(sizeof(long)));
+    if (!items.isEmpty())
+        std::memcpy(items.data(), property.constData(), size_t(items.size()) * sizeof(long));
+    return items;
+}
+
 bool isOnScreen(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle && handle->isExposed();
@@ -25,27 +56,16 @@ bool isOnScreen(const QWidget& window) {
 // The frame the window manager announces on the window (left, right, top, bottom); none where
 // the display is not X11 or nothing is announced.
 std::optional<QMargins> announcedFrame(const QWidget& window) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 ? x11->display() : nullptr;
+    Display* display = x11Display();
     if (!display)
         return std::nullopt;
     const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", True);
     if (extents == None)
         return std::nullopt;
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, left = 0;
-    unsigned char* data = nullptr;
-    std::optional<QMargins> frame;
-    if (XGetWindowProperty(display, window.winId(), extents, 0, 4, False, XA_CARDINAL, &type, &format, &count, &left,
-                           &data) == Success &&
-        type == XA_CARDINAL && format == 32 && count == 4) {
-        const auto* v = reinterpret_cast<const long*>(data);
-        frame = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
-    }
-    if (data)
-        XFree(data);
-    return frame;
+    const QList<unsigned long> v = longs(windowProperty(display, window.winId(), extents, XA_CARDINAL, 4));
+    if (v.size() != 4)
+        return std::nullopt;
+    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
 }
 
 // Asked only once the window is on the screen. The toolkit's own idea of the frame serves
@@ -153,6 +173,70 @@ private:
     QWidget& window_;
 };
 
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+
+// The name the running window manager gives itself on its check window (EWMH); empty where
+// none names itself. A check window left behind by a window manager that has gone is no
+// more, and asking after it is an error that is not the program's: it is let pass.
+QByteArray windowManagerName(Display* display) {
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    const Atom name = XInternAtom(display, "_NET_WM_NAME", True);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", True);
+    if (check == None || name == None || utf8 == None)
+        return {};
+    const QByteArray wm = windowProperty(display, DefaultRootWindow(display), check, XA_WINDOW, 1);
+    if (longs(wm).size() != 1)
+        return {};
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(ignoreXError);
+    const Window checkWindow = longs(wm).front();
+    const bool current = windowProperty(display, checkWindow, check, XA_WINDOW, 1) == wm;
+    const QByteArray named = current ? windowProperty(display, checkWindow, name, utf8, 64) : QByteArray();
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return named;
+}
+
+// Openbox gives every framed window a close button and every dialog a minimize button,
+// whatever the window's hints ask, and minimizing a modal dialog takes its main window off
+// the screen with it. The only windows it offers no minimize are those of the toolbar
+// kind, so a bare dialog is declared one there, before it is mapped, ahead of the kinds
+// the toolkit declared. Its close button stays: the dialog turns it down or takes it as
+// Cancel. Window managers that heed the hints keep the dialog kind.
+class BareTitleKeeper : public QObject {
+public:
+    static constexpr const char* kName = "bareTitleKeeper";
+
+    explicit BareTitleKeeper(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            declareToolbarUnderOpenbox();
+        return false;
+    }
+
+private:
+    void declareToolbarUnderOpenbox() {
+        Display* display = x11Display();
+        if (!display || windowManagerName(display) != "Openbox")
+            return;
+        const Atom kinds = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+        const Atom toolbar = XInternAtom(display, "_NET_WM_WINDOW_TYPE_TOOLBAR", False);
+        QList<unsigned long> declared{toolbar};
+        for (unsigned long kind : longs(windowProperty(display, window_.winId(), kinds, XA_ATOM, 16)))
+            if (kind != toolbar)
+                declared << kind;
+        XChangeProperty(display, window_.winId(), kinds, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(declared.constData()), int(declared.size()));
+        XFlush(display);
+    }
+
+    QWidget& window_;
+};
+
 bool hasChild(const QWidget& window, const char* name) {
     return window.findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly) != nullptr;
 }
@@ -189,6 +273,11 @@ void fitOnScreen(QWidget& window) {
 void keepTitleWhole(QWidget& window) {
     if (!hasChild(window, TitleKeeper::kName))
         new TitleKeeper(window);
+}
+
+void keepTitleBarBare(QWidget& dialog) {
+    if (!hasChild(dialog, BareTitleKeeper::kName))
+        new BareTitleKeeper(dialog);
 }
 
 }  // namespace quillmar

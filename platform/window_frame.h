@@ -25,4 +25,9 @@ void fitOnScreen(QWidget& window);
 // no wider: a window whose title fits keeps its own size.
 void keepTitleWhole(QWidget& window);
 
+// Keeps a dialog's title bar to the title alone, as its flags ask (kFixedDialog,
+// kFixedToolDialog), also under a window manager that adds buttons the flags turn down, as
+// far as it lets a window refuse them (openbox keeps the close button whatever it is asked).
+void keepTitleBarBare(QWidget& dialog);
+
 }  // namespace quillmar

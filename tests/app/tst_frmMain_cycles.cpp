@@ -118,6 +118,30 @@ private slots:
         f.choose("ProcessSetup");
         QCOMPARE(MachineType(f.state.profile), MachineKind::Multus);
     }
+
+    // Machine setup, workpiece and process dialogs: a title and no window buttons, at a size
+    // of their own.
+    void theDialogsTitleBarsCarryNoButtons() {
+        Fixture f;
+        f.newDocument();
+        QStringList seen, wrong;
+        f.answers.dialogHandler = [&](QDialog* d) {
+            seen << d->objectName();
+            d->show();
+            const Qt::WindowFlags flags = d->windowFlags();
+            const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                            Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+            if (!flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint) || (flags & buttons) ||
+                d->minimumSize() != d->maximumSize())
+                wrong << d->objectName();
+            d->reject();
+            return QDialog::Rejected;
+        };
+        for (const char* menu : {"ProcessSetup", "ProcessUGC", "ProcessRoughOD"})
+            f.choose(menu);
+        QCOMPARE(seen, (QStringList{"frmProcessSetup", "frmUGC", "frmProcess"}));
+        QCOMPARE(wrong, QStringList());
+    }
 };
 
 QTEST_MAIN(TestCycleCommands)

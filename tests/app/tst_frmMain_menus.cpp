@@ -135,6 +135,27 @@ private slots:
         QTRY_COMPARE(a->geometry().topLeft(), QPoint(0, 0));
     }
 
+    // With the first window active, Cascade puts it in front, last in the cascade, and leaves
+    // the title bar of every window behind it in view.
+    void cascadeShowsEveryTitleBarWithTheActiveWindowInFront() {
+        Fixture f;
+        auto* first = f.addWindow("UNTITLE 1");
+        f.addWindow("UNTITLE 2");
+        f.addWindow("UNTITLE 3");
+        f.w().mdiArea()->setActiveSubWindow(first);
+        f.choose("mnuWindowCascade");
+        QCOMPARE(f.w().mdiArea()->activeSubWindow(), first);
+        const QList<QMdiSubWindow*> stack = f.w().mdiArea()->subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(stack.last(), first);
+        QWidget* viewport = f.w().mdiArea()->viewport();
+        for (QMdiSubWindow* sub : stack) {
+            // The middle of its title bar, which is as high as its contents lie below its top.
+            const QPoint title = sub->geometry().topLeft() + QPoint(sub->width() / 2, sub->widget()->y() / 2);
+            QWidget* shown = viewport->childAt(title);
+            QVERIFY2(shown && (shown == sub || sub->isAncestorOf(shown)), qPrintable(sub->windowTitle()));
+        }
+    }
+
     void windowListNamesTheDocuments() {
         Fixture f;
         f.addWindow("UNTITLE 1");

@@ -9,6 +9,10 @@
 #include "platform/window_frame.h"
 #include "support/main_window.h"
 
+// X11 headers come last: their macros clash with Qt's names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 using namespace quillmar;
 
 namespace {
@@ -74,6 +78,59 @@ bool showsTitle(QWidget& window, const QImage& whole) {
     });
 }
 
+Display* x11Display() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->display() : nullptr;
+}
+
+// The 32-bit items of a property of the window, of the type named (the property's own name
+// when none is); empty where it has no such property.
+QList<unsigned long> windowProperty(const QWidget& window, const char* name, const char* type = nullptr) {
+    Display* display = x11Display();
+    if (!display)
+        return {};
+    const Atom which = XInternAtom(display, name, False);
+    const Atom wanted = type ? XInternAtom(display, type, False) : which;
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    QList<unsigned long> items;
+    if (XGetWindowProperty(display, window.winId(), which, 0, 64, False, wanted, &actual, &format, &count, &left,
+                           &data) == Success &&
+        actual == wanted && format == 32)
+        items = QList<unsigned long>(reinterpret_cast<const unsigned long*>(data),
+                                     reinterpret_cast<const unsigned long*>(data) + count);
+    if (data)
+        XFree(data);
+    return items;
+}
+
+// What the window manager lets the user do with the window from its title bar and frame:
+// the "_NET_WM_ACTION_..." names it announces on the window.
+QStringList allowedActions(const QWidget& window) {
+    QStringList names;
+    for (unsigned long atom : windowProperty(window, "_NET_WM_ALLOWED_ACTIONS", "ATOM")) {
+        char* name = XGetAtomName(x11Display(), atom);
+        names << QString::fromLatin1(name).remove(QStringLiteral("_NET_WM_ACTION_"));
+        XFree(name);
+    }
+    return names;
+}
+
+// The window's Motif hints, which ask the window manager for the functions it offers: the
+// flag that says the functions are given, and the functions' bits.
+constexpr unsigned long kMotifFunctionsGiven = 1;
+constexpr unsigned long kMotifAll = 1, kMotifMinimise = 8, kMotifMaximise = 16, kMotifClose = 32;
+
+// Asks the window manager to minimise the window, as its minimise button would.
+void minimise(const QWidget& window) {
+    if (Display* display = x11Display()) {
+        XIconifyWindow(display, window.winId(), DefaultScreen(display));
+        XFlush(display);
+    }
+}
+
 }  // namespace
 
 class WindowFramesTest : public QObject {
@@ -125,6 +182,53 @@ private slots:
             modal::msgBox(&f.w(), QString::fromUtf8(text), modal::kOkOnly, QStringLiteral("change by cal."));
             QVERIFY2(whole, text);
         }
+    }
+
+    void theCycleDialogsOfferNoWindowButtons_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("machine setup") << QStringLiteral("ProcessSetup");
+        QTest::newRow("workpiece") << QStringLiteral("ProcessUGC");
+        QTest::newRow("process parameters") << QStringLiteral("ProcessRoughOD");
+    }
+
+    // The title bars of the machine setup, workpiece and process dialogs carry no minimise,
+    // maximise or close button. The window asks every window manager for none; openbox, the
+    // one these tests run under, keeps a close button on every framed window whatever it is
+    // asked, so there the close button is the dialog's to turn down.
+    void theCycleDialogsOfferNoWindowButtons() {
+        QFETCH(QString, command);
+        test::MainWindowFixture f;
+        f.settings.write("Parameter", "CsvFileName", QStringLiteral(QUILLMAR_SOURCE_DIR "/resources/beside/S45C.CSV"));
+        f.start();
+        f.newDocument();
+        QStringList actions;
+        QList<unsigned long> asked;
+        bool shown = false, mainWindowStayed = false;
+        f.answers.dialogHandler = [&](QDialog* box) {
+            box->show();
+            shown = waitUntilShownActive(*box);
+            asked = windowProperty(*box, "_MOTIF_WM_HINTS");
+            // The window manager announces what it allows once it has taken the window on.
+            if (QTest::qWaitFor([&] { return (actions = allowedActions(*box)).contains(QStringLiteral("MOVE")); })) {
+                // Asked to minimise the dialog, the window manager leaves it, and the main
+                // window, on the screen.
+                minimise(*box);
+                QTest::qWait(300);
+                mainWindowStayed = !f.w().isMinimized() && box->windowHandle()->isExposed();
+            }
+            box->reject();
+            return QDialog::Rejected;
+        };
+        f.w().runCommand(command);
+        QVERIFY(shown);
+        const QString offered = actions.join(u' ');
+        QVERIFY2(actions.contains(QStringLiteral("MOVE")), qPrintable(offered));
+        for (const char* action : {"MINIMIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE", "FULLSCREEN"})
+            QVERIFY2(!actions.contains(QLatin1String(action)), qPrintable(offered));
+        QVERIFY(mainWindowStayed);
+        QVERIFY(asked.size() >= 2 && (asked[0] & kMotifFunctionsGiven));
+        for (unsigned long function : {kMotifAll, kMotifMinimise, kMotifMaximise, kMotifClose})
+            QVERIFY2(!(asked[1] & function), qPrintable(QString::number(asked[1], 16)));
     }
 };
 

@@ -33,6 +33,31 @@ TEST(WindowArrangement, CascadeStepsDownAndRight) {
     EXPECT_TRUE(arrangeWindows(Arrangement::Cascade, QRect(0, 0, 900, 600), 0, 25).isEmpty());
 }
 
+TEST(WindowArrangement, CascadeStacksTheActiveWindowInFrontAndShowsEveryTitleBar) {
+    const QRect area(0, 0, 900, 600);
+    const int bar = 25;  // the step is the height of a title bar
+    for (int n = 1; n <= 5; ++n) {
+        const QList<QRect> places = arrangeWindows(Arrangement::Cascade, area, n, bar);
+        for (int active = 0; active < n; ++active) {
+            const QList<int> order = cascadeOrder(n, active);
+            ASSERT_EQ(order.size(), n);
+            EXPECT_EQ(order.last(), active) << n;
+            // Each window takes the place of its turn, each later one stacked over the
+            // earlier ones and clear of their title bars.
+            for (qsizetype i = 0; i < n; ++i) {
+                EXPECT_EQ(order.count(order[i]), 1) << n;
+                const QRect title(places[i].topLeft(), QSize(places[i].width(), bar));
+                for (qsizetype j = i + 1; j < n; ++j)
+                    EXPECT_FALSE(title.intersects(places[j])) << n << " " << i << " " << j;
+            }
+        }
+    }
+    // Untitle 1 active among three: the others keep the order they were opened in, behind it.
+    EXPECT_EQ(cascadeOrder(3, 0), (QList<int>{1, 2, 0}));
+    EXPECT_EQ(cascadeOrder(3, 2), (QList<int>{0, 1, 2}));
+    EXPECT_EQ(cascadeOrder(2, -1), (QList<int>{0, 1}));  // none active
+}
+
 TEST(WindowArrangement, AStartPlacementIsFittedIntoTheScreen) {
     const QRect laptop(0, 0, 1366, 738);  // 1366 x 768 less a panel
     EXPECT_EQ(fitIntoArea(QRect(67, 67, 1000, 800), laptop), QRect(67, 0, 1000, 738));
