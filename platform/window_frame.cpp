@@ -100,15 +100,30 @@ void fitNow(QWidget& window) {
     }
 }
 
+// An event filter that lives on its window, named so that one window gets one of each kind.
+class WindowWatcher : public QObject {
+public:
+    WindowWatcher(QWidget& window, const char* name) : QObject(&window), window_(window) {
+        setObjectName(QLatin1String(name));
+        window.installEventFilter(this);
+    }
+
+protected:
+    QWidget& window_;
+};
+
+template <typename Watcher>
+void watchOnce(QWidget& window) {
+    if (!window.findChild<QObject*>(QLatin1String(Watcher::kName), Qt::FindDirectChildrenOnly))
+        new Watcher(window);
+}
+
 // Fits its window again once the window manager has framed it, then goes.
-class FrameWatcher : public QObject {
+class FrameWatcher : public WindowWatcher {
 public:
     static constexpr const char* kName = "frameWatcher";
 
-    explicit FrameWatcher(QWidget& window) : QObject(&window), window_(window) {
-        setObjectName(QLatin1String(kName));
-        window.installEventFilter(this);
-    }
+    explicit FrameWatcher(QWidget& window) : WindowWatcher(window, kName) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
@@ -127,9 +142,6 @@ public:
         }
         return false;
     }
-
-private:
-    QWidget& window_;
 };
 
 // The inner width at which the window manager shows the whole title. Window managers draw
@@ -147,14 +159,11 @@ int titleWidth(const QWidget& window) {
 
 // Widens its window whenever it is shown or resized narrower than its title needs; a window
 // of fixed size (its layout or the message box fixes it) stays fixed at the wider width.
-class TitleKeeper : public QObject {
+class TitleKeeper : public WindowWatcher {
 public:
     static constexpr const char* kName = "titleKeeper";
 
-    explicit TitleKeeper(QWidget& window) : QObject(&window), window_(window) {
-        setObjectName(QLatin1String(kName));
-        window.installEventFilter(this);
-    }
+    explicit TitleKeeper(QWidget& window) : WindowWatcher(window, kName) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Show || event->type() == QEvent::Resize) {
@@ -168,9 +177,6 @@ public:
         }
         return false;
     }
-
-private:
-    QWidget& window_;
 };
 
 int ignoreXError(Display*, XErrorEvent*) { return 0; }
@@ -203,14 +209,11 @@ QByteArray windowManagerName(Display* display) {
 // kind, so a bare dialog is declared one there, before it is mapped, ahead of the kinds
 // the toolkit declared. Its close button stays: the dialog turns it down or takes it as
 // Cancel. Window managers that heed the hints keep the dialog kind.
-class BareTitleKeeper : public QObject {
+class BareTitleKeeper : public WindowWatcher {
 public:
     static constexpr const char* kName = "bareTitleKeeper";
 
-    explicit BareTitleKeeper(QWidget& window) : QObject(&window), window_(window) {
-        setObjectName(QLatin1String(kName));
-        window.installEventFilter(this);
-    }
+    explicit BareTitleKeeper(QWidget& window) : WindowWatcher(window, kName) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Show)
@@ -233,13 +236,7 @@ private:
                         reinterpret_cast<const unsigned char*>(declared.constData()), int(declared.size()));
         XFlush(display);
     }
-
-    QWidget& window_;
 };
-
-bool hasChild(const QWidget& window, const char* name) {
-    return window.findChild<QObject*>(QLatin1String(name), Qt::FindDirectChildrenOnly) != nullptr;
-}
 
 }  // namespace
 
@@ -266,18 +263,16 @@ QMargins windowFrame(const QWidget& window) {
 
 void fitOnScreen(QWidget& window) {
     fitNow(window);
-    if (!isFramed(window) && !hasChild(window, FrameWatcher::kName))
-        new FrameWatcher(window);
+    if (!isFramed(window))
+        watchOnce<FrameWatcher>(window);
 }
 
 void keepTitleWhole(QWidget& window) {
-    if (!hasChild(window, TitleKeeper::kName))
-        new TitleKeeper(window);
+    watchOnce<TitleKeeper>(window);
 }
 
 void keepTitleBarBare(QWidget& dialog) {
-    if (!hasChild(dialog, BareTitleKeeper::kName))
-        new BareTitleKeeper(dialog);
+    watchOnce<BareTitleKeeper>(dialog);
 }
 
 }  // namespace quillmar
