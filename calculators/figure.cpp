@@ -23,17 +23,6 @@ float toScaleValue(double value) {
 
 double widenScaleValue(float value) { return Single(value).toDouble(); }
 
-UserScale checkedScale(float left, float top, float width, float height) {
-    // An extent lost beside its edge in single precision is as good as none: points that
-    // coincide but for the last bits of a computation must not make a picture of noise.
-    const auto vanishes = [](float edge, float extent) {
-        return extent == 0.0f || static_cast<float>(static_cast<double>(edge) + extent) == edge;
-    };
-    if (vanishes(left, width) || vanishes(top, height))
-        throw RuntimeError(kErrInvalidPropertyValue);
-    return {left, top, width, height};
-}
-
 namespace {
 
 float checkedExtent(double extent) {
@@ -43,6 +32,8 @@ float checkedExtent(double extent) {
     return value;
 }
 
+// An extent lost beside its edge in single precision is as good as none: points that
+// coincide but for the last bits of a computation must not make a picture of noise.
 float checkedEdge(double edge, float extent) {
     const float value = toScaleValue(edge);
     if (static_cast<float>(static_cast<double>(value) + extent) == value)
@@ -51,6 +42,10 @@ float checkedEdge(double edge, float extent) {
 }
 
 }  // namespace
+
+UserScale checkedScale(float left, float top, float width, float height) {
+    return {checkedEdge(left, checkedExtent(width)), checkedEdge(top, checkedExtent(height)), width, height};
+}
 
 float setScaleWidth(Figure& figure, double width) {
     const float value = checkedExtent(width);
