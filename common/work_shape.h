@@ -15,10 +15,9 @@ struct WorkShape {
     std::optional<double> gPZero;
     std::optional<double> gJawClamp;
     std::optional<double> gJawDepth;
-    std::optional<double> gMaterialOD;  // a whole number
-    std::optional<double> gLengthOL;    // a whole number
-    // A whole number as the dialog stores it; the drilling and inner roughing cycles put
-    // the bore they leave here.
+    std::optional<double> gMaterialOD;
+    std::optional<double> gLengthOL;
+    // The drilling and inner roughing cycles put the bore they leave here.
     Single gMaterialID;
     // "Graphck" was checked at the last "Exe." of the running frame command.
     bool gUgcCallEnabled = false;

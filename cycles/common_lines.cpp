@@ -61,6 +61,10 @@ void appendToolData(ProgramText& text, std::initializer_list<ToolDatum> firstLin
     }
 }
 
+ToolDatum toolLengthAlongZ(const ProcessParameters& p) {
+    return {"L", (p.gStartZ - p.gEndZ) + kToolLengthMargin};
+}
+
 QString standardToolWord(ProgramText& text, OtherToolWord other) {
     if (text.profile.gToolLife)
         return QStringLiteral(" TG=") + text.t() + QStringLiteral(" OG=1");

@@ -46,6 +46,17 @@ struct ToolDatum {
 void appendToolData(ProgramText& text, std::initializer_list<ToolDatum> firstLine,
                     std::initializer_list<ToolDatum> secondLine);
 
+// Tool-shape sizes in inches, 20 mm each: the shank of a boring bar (the D of the inner
+// turning tools), and how much longer than the depth it reaches a tool is that works
+// along its own axis.
+inline constexpr double kBoringBarShank = 0.8;
+inline constexpr double kToolLengthMargin = 0.8;
+
+// The length datum of a tool reaching from the start Z to the end Z: (StartZ − EndZ)
+// plus the margin. It is formatted only where the tool-data lines are written, so a
+// length too large to write fails only there.
+ToolDatum toolLengthAlongZ(const ProcessParameters& p);
+
 // How often the two-digit tool number follows the T of the tool word on other machines:
 // three times in roughing, finishing and grooving, twice in threading, drilling, spindle
 // tapping and measuring.

@@ -40,10 +40,11 @@ TurningEnding homeAfterRetreat(MultusSpeedWord multus) {
 
 TurningEnding spindleStop() { return {}; }
 
-// Out of the bore: a step off the wall, incrementally, then out along Z.
+// Out of the bore: a step of 0.04 on the diameter off the wall, incrementally, then out
+// along Z.
 TurningEnding outOfTheBore() {
     TurningEnding e;
-    e.retreat = {{{"N000 G01 X-1 G91"}}, {{"N000 G00 Z", approachZValue}, {" G90"}}};
+    e.retreat = {{{"N000 G01 X-0.04 G91"}}, {{"N000 G00 Z", approachZValue}, {" G90"}}};
     e.move = ReturnMove::Continuation;
     return e;
 }
@@ -96,7 +97,7 @@ void buildFinishing(const FinishingMember& m, SharedState& s) {
     text.header(QString::fromLatin1(m.title));
     if (m.boreToolData)
         appendToolData(text, {{"IN", "8"}, {"FN", "1"}, {"A1", "60"}},
-                       {{"A2", "3"}, {"D", "20"}, {"L", p.gStartZ - p.gEndZ + 20}});
+                       {{"A2", "3"}, {"D", kBoringBarShank}, toolLengthAlongZ(p)});
     else
         appendToolData(text, {{"IN", "7"}, {"FN", "1"}, {"A1", "55"}}, {{"A2", "0.2"}, {"L", "1.6"}});
     AppendToolChange(text);

@@ -232,7 +232,7 @@ void appendGrooveToolData(Text& text, const GroovingMember& m) {
     const QString kind = QString::fromLatin1(m.toolKind);
     if (m.boreToolData)
         appendToolData(text, {{"IN", kind}, {"FN", "1"}, {"A1", "180"}},
-                       {{"D", "20"}, {"W", FormatCoord(p.gParamL)}, {"L", fc(p.gStartZ - p.gEndZ + 20)}});
+                       {{"D", kBoringBarShank}, {"W", FormatCoord(p.gParamL)}, toolLengthAlongZ(p)});
     else
         appendToolData(text, {{"IN", kind}, {"FN", "1"}, {"A1", "180"}},
                        {{"W", FormatCoord(p.gParamL)}, {"L", "1.6"}});

@@ -21,7 +21,7 @@ const QString kOptional = QStringLiteral("省略可能");
 // How a measuring pass reaches and touches the workpiece.
 enum class Pass {
     InsideDiameter,   // ODIAA from the approach Z to the target Z
-    InsideRadius,     // positioned 10 below the target diameter, then OWMXA
+    InsideRadius,     // positioned inside the bore, 0.4 short of the target diameter, then OWMXA
     OutsideDiameter,  // ODOAA from the start point the dialog shows
     OutsideRadius,    // positioned at the target Z, then OWMXA
 };
@@ -83,11 +83,12 @@ QString offsetWords(ProgramText& text) {
     return QStringLiteral(" TOF1=") + FormatTwoDigitsValue(text.p.gToolNo + 10) + QStringLiteral(" TOF2=") + sensor;
 }
 
-// The words of the measuring call after the target: tolerances, then the offset that
-// takes the result (a tool-life group with tool life).
+// The words of the measuring call after the target: the sensor's approach, double touch
+// and over-travel (0.12, 0.08 and 0.04 inch), the tolerances, then the offset that takes
+// the result (a tool-life group with tool life).
 QString judgementWords(ProgramText& text) {
     ProcessParameters& p = text.p;
-    QString words = QStringLiteral(" APP=3 APPS=2 IMP=1 DOK=") + FormatCoord(p.gParamU);
+    QString words = QStringLiteral(" APP=0.12 APPS=0.08 IMP=0.04 DOK=") + FormatCoord(p.gParamU);
     words += QStringLiteral(" DNG=") + FormatCoord(p.gParamW);
     if (text.profile.gToolLife)
         words += QStringLiteral(" ATG=") + FormatTwoDigits(p.gParamV) + QStringLiteral(" AOG=1");
@@ -107,7 +108,7 @@ void appendMeasuringLines(ProgramText& text, Pass pass) {
             text.add({"N000 G00 X", approachX});
             break;
         case Pass::InsideRadius:
-            text.add({text.toolLabel(), "     X", FormatCoordValue(checkedSub(p.gEndX, 10.0))});
+            text.add({text.toolLabel(), "     X", FormatCoordValue(checkedSub(p.gEndX, 0.4))});
             text.add({kContinuation, "Z", FormatCoord(p.gEndZ)});
             text.add({"N000 CALL OWMXA MSP=", FormatCoord(p.gEndX), judgementWords(text)});
             text.add({"N000 G00 Z", FormatCoordValue(text.profile.gApproachZ)});

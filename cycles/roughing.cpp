@@ -100,7 +100,7 @@ void buildInner(SharedState& s) {
     ProgramText text(s);
     text.header("ID.ROUGH");
     appendToolData(text, {{"IN", "2"}, {"FN", "1"}, {"A1", "60"}},
-                   {{"A2", "3"}, {"D", "20"}, {"L", (p.gStartZ - p.gEndZ) + 20}});
+                   {{"A2", "3"}, {"D", kBoringBarShank}, toolLengthAlongZ(p)});
     AppendToolChange(text);
     appendToolCallLine(text, FormatCoord(p.gEndX), " M42 S");
     appendNtLine(text, FormatCoordValue(p.gStartZ + 0.08));

@@ -54,7 +54,7 @@ void buildTap(SharedState& s, int index) {
     const MachineProfile& profile = s.profile;
     text.header({"SPINDLE TAP M", FormatCoord(p.gParamU), "*P", FormatCoord(p.gParamF)});
     appendToolData(text, {{"IN", "32"}, {"FN", "1"}},
-                   {{"D", p.gParamU}, {"L", p.gStartZ - p.gEndZ + 20}});
+                   {{"D", p.gParamU}, toolLengthAlongZ(p)});
     AppendToolChange(text);
     text.add({"N000 G00 X0 Z", FormatCoordValue(profile.gApproachZ), standardToolWord(text, OtherToolWord::Twice),
               p.gTipCode, " M41 S", FormatCoord(s.gSpindleSpeed), p.gSpindleCode, p.gCoolantCode});

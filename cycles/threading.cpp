@@ -56,7 +56,7 @@ void appendThreadToolData(ProgramText& text, const ThreadMember& m) {
     ProcessParameters& p = text.p;
     const std::initializer_list<ToolDatum> first = {{"IN", m.toolKind}, {"FN", "1"}, {"A1", "60"}};
     if (m.kind == Thread::Inner)
-        appendToolData(text, first, {{"D", "20"}, {"L", p.gStartZ - p.gEndZ + 20}});
+        appendToolData(text, first, {{"D", kBoringBarShank}, toolLengthAlongZ(p)});
     else
         appendToolData(text, first, {{"L", "1.6"}});
 }

@@ -1,7 +1,5 @@
 #include "cycles/turning_drilling.h"
 
-#include <cmath>
-
 #include "common/format.h"
 #include "common/process_parameters.h"
 #include "common/read_number.h"
@@ -49,18 +47,17 @@ void appendDrillHead(ProgramText& text, const char* kind, const char* pointAngle
     ProcessParameters& p = text.p;
     text.header({"DRILL D", FormatCoord(p.gParamU)});
     appendToolData(text, {{"IN", kind}, {"FN", "1"}, {"A1", pointAngle}},
-                   {{"D", p.gParamU}, {"L", (p.gStartZ - p.gEndZ) + 20}});
+                   {{"D", p.gParamU}, toolLengthAlongZ(p)});
     AppendToolChange(text);
     appendToolCallLine(text, QStringLiteral("0"), " M42 S", OtherToolWord::Twice);
 }
 
-// The D word of G74: the step given, or else the whole part of the hole depth plus
-// 0.16, so that a shallow hole is drilled in one go. The bottom Z is the one the line
-// wrote before it.
+// The D word of G74: the step given, or else the hole depth plus 0.16, so that the hole
+// is drilled in one go. The bottom Z is the one the line wrote before it.
 QString peckStep(ProcessParameters& p) {
     if (writtenAbove(p.gParamD, 0))
         return FormatCoord(p.gParamD);
-    return FormatCoordValue(std::floor((p.gStartZ - p.gEndZ) + 0.16));
+    return FormatCoordValue((p.gStartZ - p.gEndZ) + 0.16);
 }
 
 void buildHss(SharedState& s) {
@@ -77,8 +74,9 @@ void buildHss(SharedState& s) {
     appendCycleClosing(text);
 }
 
-// The insert drill goes in and out of the work at a fiftieth of the feed: over the entry
-// length D below the face and the exit length L above the bottom, when given.
+// The insert drill goes in and out of the work at half the feed: over the entry length D
+// below the face and the exit length L above the bottom, when given. A feed too fine to
+// halve in thousandths is kept whole there rather than written as F0.
 void appendInsertDrillFeeds(ProgramText& text) {
     ProcessParameters& p = text.p;
     QString move = QStringLiteral("N000 G01 Z");
@@ -87,7 +85,10 @@ void appendInsertDrillFeeds(ProgramText& text) {
         move = kContinuation + QLatin1Char('Z');
         return current;
     };
-    const auto reducedFeed = [&p] { return FormatCoordValue(p.gParamF * 0.02); };
+    const auto reducedFeed = [&p] {
+        const double half = p.gParamF * 0.5;
+        return writtenValue(half) == 0.0 ? FormatCoord(p.gParamF) : FormatCoordValue(half);
+    };
     if (writtenAbove(p.gParamD, 0))
         text.add({next(), FormatCoordValue(p.gStartZ - p.gParamD), " F", reducedFeed()});
     if (writtenAbove(p.gParamL, 0)) {

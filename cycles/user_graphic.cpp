@@ -14,9 +14,9 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
     double pZero = ReadNumber(in.Text9);
     double jawClamp = ReadNumber(in.Text1);
     double jawDepth = ReadNumber(in.Text2);
-    const double od = wholePart(ReadNumber(in.Text5));
-    const double length = wholePart(ReadNumber(in.Text3));
-    const Single id = singleOf(wholePart(ReadNumber(in.Text4)));
+    const double od = ReadNumber(in.Text5);
+    const double length = ReadNumber(in.Text3);
+    const Single id = singleOf(ReadNumber(in.Text4));
     const double centreLength = ReadNumber(in.Text8);
     const double centreDia = ReadNumber(in.Text7);
     const double centreD2 = ReadNumber(in.Text6);
@@ -53,7 +53,7 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
         l.add({"N000 DEF WORKF", sub});
         l.add({"N000 PF 0,[0,0],", FormatCoordValue(checkedMul(10, od)), ",D"});
         if (bore) {
-            const QString radius = FormatCoordValue(wholePart(double(id) / 2 * 10));
+            const QString radius = FormatCoordValue(singleOf(double(id) / 2 * 10));
             l.add({"N000 PF 0,[0,0],", FormatCoordValue(singleOf(10 * double(id))), ",D,0"});
             l.add({"N000 PO [0,", radius, "]"});
             l.add({"N000 CI [0,0],[0,-", radius, "],R,0"});

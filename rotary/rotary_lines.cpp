@@ -36,17 +36,16 @@ void appendRotaryToolData(RotaryText& text, const char* kind, bool pointAngle, T
     if (!text.profile.gToolShape)
         return;
     ProcessParameters& p = text.p;
-    const double toolLength =
+    const ToolDatum toolLength =
         length == ToolLength::AlongZ
-            ? checkedAdd(checkedSub(p.gStartZ, p.gEndZ), 20.0)
-            : checkedAdd(checkedDiv(checkedSub(p.gStartX, p.gEndX), 2.0), 0.8);
+            ? toolLengthAlongZ(p)
+            : ToolDatum("L", checkedAdd(checkedDiv(checkedSub(p.gStartX, p.gEndX), 2.0), kToolLengthMargin));
     const QString diameter = FormatCoord(p.gParamU);
-    const QString lengthText = FormatCoordValue(toolLength);
     if (pointAngle)
         appendToolData(text, {{"IN", QString::fromLatin1(kind)}, {"FN", "1"}, {"A1", "118"}},
-                       {{"D", diameter}, {"L", lengthText}});
+                       {{"D", diameter}, toolLength});
     else
-        appendToolData(text, {{"IN", QString::fromLatin1(kind)}, {"FN", "1"}}, {{"D", diameter}, {"L", lengthText}});
+        appendToolData(text, {{"IN", QString::fromLatin1(kind)}, {"FN", "1"}}, {{"D", diameter}, toolLength});
 }
 
 QString tiltedToolWord(RotaryText& text, int repeats) {

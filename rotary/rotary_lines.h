@@ -33,7 +33,7 @@ bool zeroShifted(const ProcessParameters& p);  // C or SZ not 0
 // Tool-data lines (when the tool-shape option is on): "NOEX VTLIN[t]=" kind " VTLFN[t]=1"
 // (a drill adds " VTLA1[t]=118", its point angle) and "NOEX VTLD[t]=" U " VTLL[t]="
 // length; VGR names with tool life. The length of a tool along Z (face, tilted plane) is
-// StartZ − EndZ + 20, along X (side) (StartX − EndX) / 2 + 0.8.
+// StartZ − EndZ + 0.8, along X (side) (StartX − EndX) / 2 + 0.8 (kToolLengthMargin).
 enum class ToolLength { AlongZ, AlongX };
 void appendRotaryToolData(RotaryText& text, const char* kind, bool pointAngle, ToolLength length);
 

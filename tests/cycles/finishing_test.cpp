@@ -81,16 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{.name = "InnerOtherShapeTool5", .generator = finishInnerGenerator,
              .machine = {.kind = kOth, .toolShape = true}, .typed = {{"ToolNumber", "5"}, {"StartZ", "0.1"}},
              .edits = {{kHeader, "(-----< ID.FINISH >-----)\nNOEX VTLIN[5]=8 VTLFN[5]=1 VTLA1[5]=60\n"
-                        "NOEX VTLA2[5]=3 VTLD[5]=20 VTLL[5]=20.1"},
+                        "NOEX VTLA2[5]=3 VTLD[5]=0.8 VTLL[5]=0.9"},
               {kToolCall, "N000 G00 X1.25 Z0.2 T050505 M42 S1020 M03 M63 M08"}, {kApproach, "NT05     Z0.18 G96 S400"},
-              {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"}, {kRetreat, ""},
+              {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-0.04 G91\nN000 G00 Z0.2 G90"}, {kRetreat, ""},
               {kHome, "N000     X20 Z10 G97 S1020 M63"}}, .work = {{}, {}, 1.25f}},
         CycleCase{.name = "InnerMacTurnToolLife", .generator = finishInnerGenerator,
              .machine = {.kind = kMac, .toolLife = true}, .typed = {{"StartX", "1.25"}},
              .edits = {{kHeader, "(-----< ID.FINISH >-----)\nN000 MT=1 TG=3\nN000 M421"},
                        {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M602 M42 S1020 M03 M63 M08"},
-                       {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-1 G91\nN000 G00 Z0.2 G90"},
+                       {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-0.04 G91\nN000 G00 Z0.2 G90"},
                        {kRetreat, "N000     X12 G97 S1020 M63"}, {kHome, "N000 G21 HP=4 M05 M63 M09"}}},
+        // The boring bar's data under the tool-life names: the end Z is hidden, so the
+        // length is the start Z plus 0.8.
+        CycleCase{.name = "InnerToolLifeShape", .generator = finishInnerGenerator,
+             .machine = {.kind = kOth, .toolLife = true, .toolShape = true}, .typed = {{"StartX", "1.25"}, {"StartZ", "0.2"}},
+             .edits = {{kHeader, "(-----< ID.FINISH >-----)\nNOEX VGRIN[3]=8 VGRFN[3]=1 VGRA1[3]=60\n"
+                        "NOEX VGRA2[3]=3 VGRD[3]=0.8 VGRL[3]=1"},
+              {kToolCall, "N000 G00 X1.25 Z0.2 TG=3 OG=1 M42 S1020 M03 M63 M08"}, {kApproach, "NT03     Z0.28 G96 S400"},
+              {kCycle, "N000 G87 NAP3 U0.01 W0.004\nN000 G01 X-0.04 G91\nN000 G00 Z0.2 G90"}, {kRetreat, ""},
+              {kHome, "N000     X20 Z10 G97 S1020 M63"}}},
         // The approach Z would write as -1E+15.
         CycleCase{.name = "ApproachZBeyondPlainDigits", .generator = finishOuterGenerator, .machine = {kOth},
              .typed = {{"StartX", "2"}, {"StartZ", "-999999999999999.9"}}, .error = "Error 6"},

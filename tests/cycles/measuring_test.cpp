@@ -61,7 +61,7 @@ OME12
 N000 IF[VDIN[32]EQ 0]NRTS
 N000 G00 X200 Z50 T0505
 NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05
-$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21
+$         MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21
 N000 G00 X200
 N000     X500 Z500
 NRTS RTS
@@ -76,7 +76,7 @@ constexpr auto kInR = measureInsideRadiusGenerator;
 constexpr auto kOutD = measureOutsideDiameterGenerator;
 constexpr auto kOutR = measureOutsideRadiusGenerator;
 const char* const kCall = "N000 CALL OME12 (ID.MEASURE D2.5)";
-const char* const kDollar = "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21";
+const char* const kDollar = "$         MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MeasuringPass,
@@ -86,12 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"EndX", "2.5"}, {"EndZ", "-1"}, {"B", "45"}, {"M603", nullptr}},
                     {{"+N000 IF[VDIN[32]EQ 0]NRTS", "N000 MT=1 TG=5\nN000 M421"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X200 Z50 TL=0505 BA=45 M603"},
-                     {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 ATG=21 AOG=1"},
+                     {kDollar, "$         MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 ATG=21 AOG=1"},
                      {"N000     X500 Z500", "N000 G20 HP=4 M867\nN000 M866\nNSTP M01"}}},
-        MeasureCase{"InsideRadiusStartsTenBelowTheTarget", kInR, {}, kTarget,
+        // The sensor goes in 0.4 short of the target diameter, inside the bore.
+        MeasureCase{"InsideRadiusStartsInsideTheBore", kInR, {}, kTarget,
                     {{kCall, "N000 CALL OME11 (ID.MEASURE D2.5)"}, {"OME12", "OME11"},
-                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     X-7.5\nN000     Z-1"},
-                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
+                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     X2.1\nN000     Z-1"},
+                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21"},
                      {"N000 G00 X200", "N000 G00 Z50\nN000     X200"}}},
         MeasureCase{"OutsideDiameterFromTheStartPointNoRetract", kOutD, {},
                     {{"StartX", "3"}, {"StartZ", "0.5"}, {"EndX", "2.5"}, {"EndZ", "-1"}},
@@ -104,19 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kCall, "N000 CALL OME01 (OD.MEASURE D2.5)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
                      {"OME12", "OME01"}, {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
-                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=03"}}},
+                     {kDollar, "N000 CALL OWMXA MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=03"}}},
         // The typed thousandth is kept, where binary arithmetic would give D2.009; the
         // approach X is cut on each writing and kept as entered in the profile.
         MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.3456},
                     {{"EndX", "2.01"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
-                     {kDollar, "$         MSP=2.01 APP=3 APPS=2 IMP=1 DOK=0.01 DNG=0.05 TOFN=21"},
+                     {kDollar, "$         MSP=2.01 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21"},
                      {"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
         // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
-                     {kDollar, "$         MSP=2.5 APP=3 APPS=2 IMP=1 DOK=0 DNG=0.05 TOFN=21"}}},
+                     {kDollar, "$         MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0 DNG=0.05 TOFN=21"}}},
         // The call joins the text after the caret; the document ends with a line end, so
         // the subprogram needs none of its own.
         MeasureCase{"CallJoinsTheLineAfterTheCaret", kInD, {}, kTarget,

@@ -35,7 +35,7 @@ N000 G00 X20 Z10 G97 S510 M63
 // where 1.2345 gives S640) and left as the bore.
 const QString kInner = crlf(R"((-----< ID.ROUGH >-----)
 NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60
-NOEX VTLA2[7]=3 VTLD[7]=20 VTLL[7]=21.5
+NOEX VTLA2[7]=3 VTLD[7]=0.8 VTLL[7]=2.3
 N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08
 NT07     Z0.08 G96 S250
 N000 G85 NAP3 D0.06 U0.02 W0.005 F0.008
@@ -144,6 +144,15 @@ INSTANTIATE_TEST_SUITE_P(
               {"N000     X20 Z10 G97 S650 M63", "N000     X8 G97 S550 M63\nN000 G21 HP=4 M05 M63 M09"}}, .work = kBored,
              .base = &kInner, .boreAfter = 1.5f},
 
+        // The boring bar's data under the tool-life names.
+        CycleCase{.name = "InnerToolLife", .generator = inner,
+             .machine = {.kind = kOth, .toolLife = true, .toolShape = true},
+             .typed = {{"StartX", "1.2345"}, {"EndZ", "-1.5"}},
+             .edits = {{"NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60", "NOEX VGRIN[7]=2 VGRFN[7]=1 VGRA1[7]=60"},
+                       {"NOEX VTLA2[7]=3 VTLD[7]=0.8 VTLL[7]=2.3", "NOEX VGRA2[7]=3 VGRD[7]=0.8 VGRL[7]=2.3"},
+                       {"N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08", "N000 G00 X1 Z0.2 TG=7 OG=1 M42 S650 M03 M63 M08"}},
+             .speedAfter = 650, .work = kBored, .base = &kInner, .boreAfter = 1.234f},
+
         CycleCase{.name = "Face", .generator = face, .machine = {.kind = kOth, .toolShape = true, .loadMonitor = true},
              .speedAfter = 700, .work = kBored, .base = &kFace},
         // The typed start diameter (not the stock) sets the speed and the approach; the
@@ -187,6 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
                           "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
               {kHome, "N000 VLMON[1]=0\nN000 G00 Z0.2\nN000 G20 HP=4 M867 G97 S1020 M05 M63 M09\nN000 M866"}},
              .work = kBored},
+        // A bar of 2.5 is approached, faced and turned from 2.5 itself.
+        CycleCase{.name = "FaceOuterFractionalStock", .generator = faceOuter, .machine = {kOth}, .typed = kOuterInput,
+             .edits = {{kCycle, ""}, {kNt, ""},
+              {kToolCall, "N000 G00 X2.7 Z0.2 T010101 M41 S1020 M03 M63 M08\nNT01     Z0.1 G96 S600\n"
+                          "N000 G85 NAP1 D0.08 W0.005 F0.012\nNAP1 G82\nN000 G00 Z0\nN000 G01 X2.5 G41\nN000     X0\n"
+                          "N000 G40 I-1\nN000 G80\nN000 G00 X2.5 Z0.08\nN000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
+              {"N000     X3 A135", "N000     X2.5 A135"}, {"N000     X2.96", "N000     X2.46"},
+              {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}, .work = Stock{2.5, 0.1, 0.0f}},
         // Before any workpiece input the stock is written as 0.
         CycleCase{.name = "FaceOuterWithoutWorkShape", .generator = faceOuter, .machine = {kOth}, .typed = kOuterInput,
              .edits = {{kCycle, ""}, {kNt, ""},
@@ -227,6 +244,7 @@ TEST(RoughingDialog, ComesUpPrefilledFromTheWorkShape) {
         std::vector<std::pair<const char*, const char*>> texts;
     } cases[] = {
         {outer, kBored, {{"EndX", "3"}, {"StartZ", "0"}, {"StartX", ""}}},
+        {faceOuter, {2.5, 0.1, 1.9f}, {{"EndX", "2.5"}, {"SZ", "1.78"}}},
         {face, {}, {{"StartX", ""}, {"StartZ", ""}, {"EndX", "0"}}},
     };
     for (const auto& c : cases) {

@@ -47,11 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Any index but the floating one is rigid; a start angle that writes as 0 is none.
         CycleCase{.name = "AnyOtherIndexIsRigid", .generator = anyOtherIndex, .machine = {kOth},
              .typed = {{"D", "0.0004"}}, .edits = {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, .speedAfter = 450},
+        // The tap is as long as the hole plus 0.8.
+        CycleCase{.name = "FloatingToolShape", .generator = floating, .machine = {.kind = kOth, .toolShape = true},
+             .edits = {{"+(-----< SPINDLE TAP M0.25*P0.05 >-----)", "NOEX VTLIN[5]=32 VTLFN[5]=1\nNOEX VTLD[5]=0.25 VTLL[5]=1.3"}},
+             .speedAfter = 450},
         // No MULTUS word on the tap's tool call.
         CycleCase{.name = "MultusToolLifeShapeStop", .generator = rigid,
              .machine = {.kind = kMul, .toolLife = true, .toolShape = true, .optionalStop = true},
              .typed = {{"M603", nullptr}},
-             .edits = {{kToolCall, "NOEX VGRIN[5]=32 VGRFN[5]=1\nNOEX VGRD[5]=0.25 VGRL[5]=20.5\nN000 MT=1 TG=5\nN000 M421\n"
+             .edits = {{kToolCall, "NOEX VGRIN[5]=32 VGRFN[5]=1\nNOEX VGRD[5]=0.25 VGRL[5]=1.3\nN000 MT=1 TG=5\nN000 M421\n"
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
              .speedAfter = 450},

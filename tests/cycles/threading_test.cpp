@@ -76,10 +76,17 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{.name = "SpeedBeyondDouble", .generator = outer, .machine = {kOth}, .typed = {{"V", "1E306"}},
              .error = "Error 6"},
         // An inner thread is the size itself, one pitch deep; its tool is as long as the
-        // thread plus 20.
+        // thread plus 0.8.
         CycleCase{.name = "InnerToolShape", .generator = inner, .machine = {.kind = kOth, .toolShape = true},
              .edits = {{kHeader, "(-----< ID.THREAD M1*P0.1 >-----)\nNOEX VTLIN[7]=14 VTLFN[7]=1 VTLA1[7]=60\n"
-                                 "NOEX VTLD[7]=20 VTLL[7]=21.2"},
+                                 "NOEX VTLD[7]=0.8 VTLL[7]=2"},
+                       {kCycle, "N000 G71 X1 Z-1 H0.1 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
+             .speedAfter = 1140},
+        CycleCase{.name = "InnerToolLifeShape", .generator = inner,
+             .machine = {.kind = kOth, .toolLife = true, .toolShape = true},
+             .edits = {{kHeader, "(-----< ID.THREAD M1*P0.1 >-----)\nNOEX VGRIN[7]=14 VGRFN[7]=1 VGRA1[7]=60\n"
+                                 "NOEX VGRD[7]=0.8 VGRL[7]=2"},
+                       {kToolCall, "N000 G00 X1.2 Z50 TG=7 OG=1 M42 S1140 M03 M63 M08"},
                        {kCycle, "N000 G71 X1 Z-1 H0.1 D0.01 L0.05 M23 Q2 F0.1"}, {"N000 G00 X200", "N000 G00 Z50"}},
              .speedAfter = 1140},
         // A face thread takes its speed at the start diameter 1.2, goes 0.65 of the pitch

@@ -44,15 +44,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SubCase{"MainOuterChuck", {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3"},
                 kChucked},
-        // Whole inches for the stock; the first P-Zero is cut to a whole number, the bore's is not.
+        // The stock keeps its fractions; only the first P-Zero is cut to a whole number.
         SubCase{"BoreFractionsAndFace",
                 {.Text9 = "0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4.7", .Text5 = "2.9", .Text4 = "3.5",
                  .Check2 = true},
                 {kChucked,
-                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.75"},
-                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[2,0],[40,20]\nN000 PS RC,[2.5,0],[40,30],0\nN000 END\n"
-                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],20,D\nN000 PF 0,[0,0],30,D,0\n"
-                                                 "N000 PO [0,15]\nN000 CI [0,0],[0,-15],R,0"}}}},
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2.9 VCHKZ=-4.45"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[2,0],[47,29]\nN000 PS RC,[2.5,0],[47,35],0\nN000 END\n"
+                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],29,D\nN000 PF 0,[0,0],35,D,0\n"
+                                                 "N000 PO [0,17.5]\nN000 CI [0,0],[0,-17.5],R,0"}}}},
+        // The bore's circle has the radius of its diameter, a thin one too.
+        SubCase{"FractionalBarAndBore",
+                {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "2.5", .Text4 = "1.9",
+                 .Check2 = true},
+                {kChucked,
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2.5 VCHKZ=-3.9"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,25]\nN000 PS RC,[1,0],[40,19],0\nN000 END\n"
+                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],25,D\nN000 PF 0,[0,0],19,D,0\n"
+                                                 "N000 PO [0,9.5]\nN000 CI [0,0],[0,-9.5],R,0"}}}},
+        SubCase{"ThinBore",
+                {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "0.1",
+                 .Check2 = true},
+                {kChucked,
+                  {{"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1,0],[40,1],0\nN000 END\n"
+                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],30,D\nN000 PF 0,[0,0],1,D,0\n"
+                                                 "N000 PO [0,0.5]\nN000 CI [0,0],[0,-0.5],R,0"}}}},
         // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
         SubCase{"CentreChuckedInTheBore",
@@ -85,9 +101,9 @@ TEST(UserGraphic, StoresTheWorkShape) {
     EXPECT_EQ(w.gPZero, 0.1234);  // only a centre's VWKR cuts it
     EXPECT_EQ(w.gJawClamp, 0.5);
     EXPECT_EQ(w.gJawDepth, 0.123);  // cut by the VCHKD word
-    EXPECT_EQ(w.gMaterialOD, -2.0);
-    EXPECT_EQ(w.gLengthOL, 4.0);
-    EXPECT_EQ(w.gMaterialID.value(), 1.0f);
+    EXPECT_EQ(w.gMaterialOD, -2.9);
+    EXPECT_EQ(w.gLengthOL, 4.99);
+    EXPECT_EQ(w.gMaterialID.value(), 1.9f);
     EXPECT_TRUE(w.gUgcCallEnabled);
 }
 

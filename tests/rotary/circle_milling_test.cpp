@@ -39,7 +39,7 @@ const Typing kTyping = {{"B", "0"},      {"C", "0"},      {"SZ", "0"},     {"Sta
 const QString kCircle = block(R"(
 (-----< SLANT CIRCLE D10 >-----)
 NOEX VTLIN[5]=36 VTLFN[5]=1
-NOEX VTLD[5]=0.25 VTLL[5]=20
+NOEX VTLD[5]=0.25 VTLL[5]=0.8
 N000 MT=503
 N000 M421
 N000 G94 M110 TL=0505 G52 BA=0 M66
@@ -97,6 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C90 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"}, {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
+        // The tool is as long as the centre's Y plus 0.8.
+        RotaryCase{"ToolLifeCentreY", &kFamily, slantCircleGenerator,
+                   Machine{.kind = MachineKind::MacTurn, .toolLife = true, .toolShape = true}, {{"StartZ", "1.5"}},
+                   {{"NOEX VTLIN[5]=36 VTLFN[5]=1", "NOEX VGRIN[5]=36 VGRFN[5]=1"},
+                    {"NOEX VTLD[5]=0.25 VTLL[5]=0.8", "NOEX VGRD[5]=0.25 VGRL[5]=2.3"}, {"N000 MT=503", "N000 MT=3 TG=5"},
+                    {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TG=5 OG=1 G52 BA=0 M66"},
+                    {"N000 G00 X10 Y0 Z50", "N000 G00 X10 Y1.5 Z50"}, {"N000 G03 X5 Y0 L5", "N000 G03 X5 Y1.5 L5"},
+                    {"N000     X15 Y0 L5", "N000     X15 Y1.5 L5"}}},
         // Another machine writes the tool number three times; a depth and allowance that
         // write as 0 are none.
         RotaryCase{"OtherWrittenZeroDepthAndAllowance", &kFamily, slantCircleGenerator, kOtherShape,

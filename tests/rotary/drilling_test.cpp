@@ -11,7 +11,7 @@ namespace {
 const char* const kFaceMacTurn = R"(
 (-----< FACE DRILL D0.25 >-----)
 NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118
-NOEX VTLD[7]=0.25 VTLL[7]=21.2
+NOEX VTLD[7]=0.25 VTLL[7]=2
 N000 MT=703
 N000 M421
 N000 G94 M110 TL=0707
@@ -43,7 +43,7 @@ NSTP M01
 const char* const kSlantMultusB30 = R"(
 (-----< DRILL D0.312 >-----)
 NOEX VGRIN[12]=28 VGRFN[12]=1 VGRA1[12]=118
-NOEX VGRD[12]=0.312 VGRL[12]=20.5
+NOEX VGRD[12]=0.312 VGRL[12]=1.3
 N000 MT=3 TG=12
 N000 M421
 N000 G94 M110 TG=12 OG=1 G52 BA=30
@@ -73,7 +73,7 @@ const Family kFaceFamily{drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE DRILL D0.25 >-----)", "(-----< SIDE DRILL D0.187 >-----)"},
     {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", "NOEX VTLIN[7]=27 VTLFN[7]=1 VTLA1[7]=118"},
-    {"NOEX VTLD[7]=0.25 VTLL[7]=21.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.2"},
+    {"NOEX VTLD[7]=0.25 VTLL[7]=2", "NOEX VTLD[7]=0.187 VTLL[7]=1.2"},
     {"N000 G94 M110 TL=0707", "N000 G94 M110 TL=0707 BT=1 M66"},
     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", "N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136"},
     {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"FaceMacTurnNoOsp", &kFaceFamily, faceDrillGenerator,
                    Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .loadMonitor = true},
                    {{"D", "-0.1"}, {"L", "0.05"}, {"C", "1.0004"}, {"StartX", "0.5"}, {"EndZ", "-1"}},
-                   {{"NOEX VTLD[7]=0.25 VTLL[7]=21.2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
+                   {{"NOEX VTLD[7]=0.25 VTLL[7]=2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
                     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
                     {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X200 Z50 SB=3050 M13 M64 M08\nN000     M62\n"
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},

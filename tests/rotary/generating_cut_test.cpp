@@ -15,7 +15,7 @@ const Typing kTyping = {{"StartX", "30"}, {"StartZ", "0"},  {"StartC", "0"},
 const QString kFaceCut = block(R"(
 (-----< FACE ENDMILL D0.25 >-----)
 NOEX VTLIN[4]=36 VTLFN[4]=1
-NOEX VTLD[4]=0.25 VTLL[4]=22
+NOEX VTLD[4]=0.25 VTLL[4]=2.8
 N000 MT=403
 N000 M421
 N000 G94 M110 TL=0404
@@ -37,7 +37,7 @@ const Typing kSide = {{"StartX", "30"}, {"StartZ", "-5"}, {"StartC", "45"},
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE ENDMILL D0.25 >-----)", "(-----< SIDE ENDMILL D0.25 >-----)"},
     {"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VTLIN[4]=30.2 VTLFN[4]=1"},
-    {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VTLD[4]=0.25 VTLL[4]=5.8"},
+    {"NOEX VTLD[4]=0.25 VTLL[4]=2.8", "NOEX VTLD[4]=0.25 VTLL[4]=5.8"},
     {"N000 G94 M110 TL=0404", "N000 G94 M110 TL=0404 G52 BA=90 M66"},
     {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C45 X200 Z50 SB=3050 M13 M63 M08"},
     {"N000     X30", "N000     Z-5"}, {"N000     Z0.08", "N000     X30.16"},
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Machine{.kind = MachineKind::Multus, .ospU100 = false, .toolLife = true, .toolShape = true},
                   {{"StartZ", "0.1234"}, {"StartC", "12.3456"}},
                   {{"NOEX VTLIN[4]=36 VTLFN[4]=1", "NOEX VGRIN[4]=36 VGRFN[4]=1"},
-                   {"NOEX VTLD[4]=0.25 VTLL[4]=22", "NOEX VGRD[4]=0.25 VGRL[4]=22.123"},
+                   {"NOEX VTLD[4]=0.25 VTLL[4]=2.8", "NOEX VGRD[4]=0.25 VGRL[4]=2.923"},
                    {"N000 MT=403", "N000 MT=3 TG=4"}, {"N000 G94 M110 TL=0404", "N000 G94 M110 TG=4 OG=1"},
                    {"NT04 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT04 G00 C12.345 X200 Z50 SB=3050 M13 M64 M08"},
                    {"N000     X30", "N000     X30 M62"}, {"N000     Z0.08", "N000     Z0.203"}, {"N000     X200", ""},

@@ -14,7 +14,7 @@ const Typing kTyping = {{"StartX", "1"}, {"StartZ", "0"}, {"StartC", "0"}, {"End
 const QString kFaceKey = block(R"(
 (-----< FACE KEY W0.25 >-----)
 NOEX VTLIN[3]=36 VTLFN[3]=1
-NOEX VTLD[3]=0.25 VTLL[3]=20.1
+NOEX VTLD[3]=0.25 VTLL[3]=0.9
 N000 MT=303
 N000 M421
 N000 G94 M110 TL=0303
@@ -34,7 +34,7 @@ const Typing kSide = {{"StartX", "50"}, {"StartZ", "-2"}, {"StartC", "90"}, {"En
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE KEY W0.25 >-----)", "(-----< SIDE KEY W0.25 >-----)"},
     {"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VTLIN[3]=30.2 VTLFN[3]=1"},
-    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=1.05"},
+    {"NOEX VTLD[3]=0.25 VTLL[3]=0.9", "NOEX VTLD[3]=0.25 VTLL[3]=1.05"},
     {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=0303 BT=1 M66"}, {"N000     X1", "N000     Z-2"},
     {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
      "N000 G190 C90 X49.5 Z-5 I149.84 U0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"},
@@ -47,7 +47,7 @@ const Typing kTilted90 = {{"B", "90"},     {"C", "0"},      {"SZ", "0"},     {"L
                                 {"EndZ", "0.5"}, {"EndC", "-0.2"}};
 const std::vector<Edit> kTilted90Edits = {
     {"(-----< FACE KEY W0.25 >-----)", "(-----< SLANT KEY W0.25 >-----)"}, {"NOEX VTLIN[3]=36 VTLFN[3]=1", ""},
-    {"NOEX VTLD[3]=0.25 VTLL[3]=20.1", ""}, {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=030303 BT=1"},
+    {"NOEX VTLD[3]=0.25 VTLL[3]=0.9", ""}, {"N000 G94 M110 TL=0303", "N000 G94 M110 TL=030303 BT=1"},
     {"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08\nN000 G138"},
     {"N000     X1", "N000 G00  X100 Y0.5 Z0.25\nN000      X1.08"},
     {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
@@ -78,9 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         RotaryCase{"FaceEnteredApproach", &kFamily, faceKeywayGenerator,
                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
                   {{"StartZ", "-0.0005"}, {"L", "0.01"}},
-                  {{"NOEX VTLD[3]=0.25 VTLL[3]=20.1", "NOEX VTLD[3]=0.25 VTLL[3]=20.099"},
+                  {{"NOEX VTLD[3]=0.25 VTLL[3]=0.9", "NOEX VTLD[3]=0.25 VTLL[3]=0.899"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                     "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
+        RotaryCase{"FaceToolLife", &kFamily, faceKeywayGenerator,
+                   Machine{.kind = MachineKind::MacTurn, .toolLife = true, .toolShape = true}, {},
+                   {{"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VGRIN[3]=36 VGRFN[3]=1"},
+                    {"NOEX VTLD[3]=0.25 VTLL[3]=0.9", "NOEX VGRD[3]=0.25 VGRL[3]=0.9"}, {"N000 MT=303", "N000 MT=3 TG=3"},
+                    {"N000 G94 M110 TL=0303", "N000 G94 M110 TG=3 OG=1"}}},
         // Without OSP-U100 the M62 stands behind the positioning Z.
         RotaryCase{"SideMacTurnNoOsp", &kFamily, sideKeywayGenerator, kMacTurnNoOsp,
                    kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},

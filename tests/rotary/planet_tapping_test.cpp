@@ -15,7 +15,7 @@ const Typing kTyping = {{"B", "30"},     {"C", "0"},      {"SZ", "0"},   {"Start
 const QString kPlanet = block(R"(
 (-----< PLANET TAP M10 P1 >-----)
 NOEX VTLIN[6]=32 VTLFN[6]=1
-NOEX VTLD[6]=0.25 VTLL[6]=20
+NOEX VTLD[6]=0.25 VTLL[6]=0.8
 N000 MT=603
 N000 M421
 N000 G94 M110 TL=0606 G52 BA=30
@@ -69,6 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X5 Y0 Z-9.25 L5", "N000     X5 Y0 Z0.125 L5"},
                    {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z0.275 L5"},
                    {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.3 Y-4.7 Z0.35 L4.7"}}},
+        RotaryCase{"ToolLife", &kFamily, slantPlanetTapGenerator,
+                   Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true}, {},
+                   {{"NOEX VTLIN[6]=32 VTLFN[6]=1", "NOEX VGRIN[6]=32 VGRFN[6]=1"},
+                    {"NOEX VTLD[6]=0.25 VTLL[6]=0.8", "NOEX VGRD[6]=0.25 VGRL[6]=0.8"}, {"N000 MT=603", "N000 MT=3 TG=6"},
+                    {"N000 G94 M110 TL=0606 G52 BA=30", "N000 G94 M110 TG=6 OG=1 G52 BA=30"}}},
         // The top plus 0.08 is a double (a single would round to 8388607.5).
         RotaryCase{"TopPlusClearanceIsADouble", &kFamily, slantPlanetTapGenerator, kMultus, {{"StartC", "8388607.5"}},
                   {{"N000     Z0.08 M147", "N000     Z8388607.58 M147"}}},

@@ -14,7 +14,7 @@ const Typing kTyping = {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"End
 const QString kFaceTap = block(R"(
 (-----< FACE TAP M0.25*P0.05 >-----)
 NOEX VTLIN[8]=32 VTLFN[8]=1
-NOEX VTLD[8]=0.25 VTLL[8]=20.5
+NOEX VTLD[8]=0.25 VTLL[8]=1.3
 N000 MT=803
 N000 M421
 N000 G95 M110 TL=0808
@@ -52,7 +52,7 @@ const std::vector<Edit> kTilted30Edits = plus(
 const std::vector<Edit> kSideEdits = {
     {"(-----< FACE TAP M0.25*P0.05 >-----)", "(-----< SIDE TAP M0.25*P0.05 >-----)"},
     {"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VTLIN[8]=31 VTLFN[8]=1"},
-    {"NOEX VTLD[8]=0.25 VTLL[8]=20.5", "NOEX VTLD[8]=0.25 VTLL[8]=1.2"},
+    {"NOEX VTLD[8]=0.25 VTLL[8]=1.3", "NOEX VTLD[8]=0.25 VTLL[8]=1.2"},
     {"N000 G95 M110 TL=0808", "N000 G95 M110 TL=0808 G52 BA=90 M66"},
     {"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136"},
     {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
@@ -63,6 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
     Tapping, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, faceTapGenerator, kMacTurnShape, {}, {}},
+        RotaryCase{"FaceToolLife", &kFamily, faceTapGenerator, Machine{.kind = MachineKind::MacTurn, .toolLife = true,
+                   .toolShape = true}, {},
+                   {{"NOEX VTLIN[8]=32 VTLFN[8]=1", "NOEX VGRIN[8]=32 VGRFN[8]=1"},
+                    {"NOEX VTLD[8]=0.25 VTLL[8]=1.3", "NOEX VGRD[8]=0.25 VGRL[8]=1.3"}, {"N000 MT=803", "N000 MT=3 TG=8"},
+                    {"N000 G95 M110 TL=0808", "N000 G95 M110 TG=8 OG=1"}}},
         // Another machine: no tool change, and the home point without spindle words; an
         // angle and a count that write as 0 are left out.
         RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.0009"}},
