@@ -15,14 +15,15 @@ namespace {
 const QString kFrame = QStringLiteral("(-----<  >-----)");
 constexpr qint64 kInsideFrame = 8;  // between the two blanks
 
-// The comment file's text; nullopt when it was refused for its size, which is said.
-std::optional<QString> commentHead(const QString& path, QWidget* parent) {
-    const InsertedFileRead read = readFileToInsert(path, parent);
+// The comment file as read, a missing one as empty; nullopt when it was refused for its
+// size, which is said.
+std::optional<InsertedFileRead> commentHead(const QString& path, QWidget* parent) {
+    InsertedFileRead read = readFileToInsert(path, parent);
     switch (read.status) {
         case InsertedFileRead::Status::Read:
-            return read.text;
+            return read;
         case InsertedFileRead::Status::Missing:
-            return QString();
+            return InsertedFileRead();
         case InsertedFileRead::Status::TooLarge:
             return std::nullopt;
         default:
@@ -50,10 +51,11 @@ void mnuInsertComment_Click(int Index, const QString& commentFile, const DateSou
             throw RuntimeError(kErrNoObject);
         switch (Index) {
             case 1: {
-                const std::optional<QString> head = commentHead(commentFile, parent);
+                const std::optional<InsertedFileRead> head = commentHead(commentFile, parent);
                 if (head)
-                    document->setSelText(*head + QStringLiteral(" EDIT DATE  : ") + insertDateText(today()) +
-                                         QStringLiteral("   )\r\n \r\n"));
+                    document->insertFileText(head->text + QStringLiteral(" EDIT DATE  : ") + insertDateText(today()) +
+                                                 QStringLiteral("   )\r\n \r\n"),
+                                             head->encoding, head->forms);
                 break;
             }
             case 2: {

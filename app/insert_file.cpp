@@ -30,7 +30,9 @@ void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* par
         modal::FileRequest request;
         request.kind = modal::FileRequest::Open;
         request.directory = state.gInsertDir;
-        request.filter = QStringLiteral("All Files (*.*)|*.*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
+        // "*" as File > Open has it: "*.*" lists only names with a dot, and a program file
+        // often has none.
+        request.filter = QStringLiteral("All Files (*.*)|*|LIB File (*.lib)|*.lib|System Sub (*.ssb)|*.ssb");
         const std::optional<QString> chosen = modal::fileDialog(parent, request);
         if (!chosen || chosen->isEmpty())
             return;
@@ -41,7 +43,7 @@ void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* par
             return;
         if (!target)
             throw RuntimeError(kErrNoObject);
-        target->setSelText(read.text);
+        target->insertFileText(read.text, read.encoding, read.forms);
     });
 }
 

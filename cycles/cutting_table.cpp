@@ -85,11 +85,8 @@ private:
 }  // namespace
 
 QString decodeEightBitText(const QByteArray& bytes) {
-    // Read as a program file is read; a byte-order mark is no part of the first field.
-    QString text = decodeProgram(bytes).text;
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    // Read as a program file is read, which leaves a byte-order mark out of the first field.
+    return decodeProgram(bytes).text;
 }
 
 std::optional<CuttingConditionTable> parseCuttingTable(const QByteArray& bytes) {

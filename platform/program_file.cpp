@@ -25,7 +25,7 @@ bool fitsLatin1(QStringView text) {
 }
 
 QString decodeUtf8(QByteArrayView bytes) {
-    // A leading byte-order mark stays in the text so that saving writes it again.
+    // The decoder would drop a leading U+FEFF; of a text it is a character like any other.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
@@ -83,10 +83,12 @@ std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, co
 
 DecodedProgram decodeProgram(QByteArrayView bytes) {
     // Qt's check refuses every byte that is not well-formed UTF-8 (overlong forms,
-    // surrogates, values beyond U+10FFFF, cut sequences, at the end too), and the decoder
-    // keeps a leading byte-order mark, so valid UTF-8 encodes back to the same bytes: only
-    // the other code pages need the way back checked.
-    if (bytes.isValidUtf8()) return {decodeUtf8(bytes), TextEncoding::Utf8, {}};
+    // surrogates, values beyond U+10FFFF, cut sequences, at the end too), so valid UTF-8
+    // encodes back to the same bytes: only the other code pages need the way back checked.
+    if (bytes.isValidUtf8()) {
+        const bool mark = bytes.startsWith(kUtf8Mark);
+        return {decodeUtf8(mark ? bytes.sliced(kUtf8Mark.size()) : bytes), TextEncoding::Utf8, {}, mark};
+    }
 
     if (cp932Available()) {
         bool valid = false;
@@ -142,12 +144,14 @@ ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
     if (readAs == ReadAs::Bytes && QByteArrayView(bytes).isValidUtf8()) {
         result.encoding = TextEncoding::Utf8;
         result.textOmitted = true;
+        result.utf8Mark = bytes.startsWith(kUtf8Mark);
         return result;
     }
     DecodedProgram decoded = decodeProgram(bytes);
     result.text = std::move(decoded.text);
     result.encoding = decoded.encoding;
     result.forms = decoded.forms;
+    result.utf8Mark = decoded.utf8Mark;
     return result;
 }
 
@@ -178,6 +182,7 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
     result.status = Status::Read;
     result.text = std::move(decoded.text);
     result.encoding = decoded.encoding;
+    result.forms = decoded.forms;
     return result;
 }
 

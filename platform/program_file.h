@@ -22,8 +22,8 @@ enum class TextEncoding {
 // Whether code page 932 can be used at all (Qt reaches it through ICU).
 bool cp932Available();
 
-// Text in the given code page; for UTF-8 a leading byte-order mark is kept as U+FEFF so
-// that it is written back. Bytes that are not valid in the code page become U+FFFD.
+// Text in the given code page; for UTF-8 a leading U+FEFF stays a character of the text.
+// Bytes that are not valid in the code page become U+FFFD.
 QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 
 // The bytes of the text in the code page, or nullopt when a character has no place in
@@ -31,16 +31,22 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 // characters it holds twice in the given forms.
 std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding, const Cp932Forms& forms = {});
 
+// The UTF-8 byte-order mark that some editors write at the start of a file. It belongs to
+// the file, not to its text: a program read as UTF-8 leaves it out of the text and
+// remembers it, and saving as UTF-8 writes it again in front.
+inline constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF", 3);
+
 struct DecodedProgram {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
     Cp932Forms forms;
+    bool utf8Mark = false;  // the bytes began with kUtf8Mark, which is not in `text`
 };
 
 // The code page of a program file's bytes: UTF-8 when they are valid UTF-8, else code
 // page 932 when decoding and encoding again in the forms the bytes use gives back the
-// same bytes, else Latin-1. Whichever is chosen, encodeText(result.text,
-// result.encoding, result.forms) gives back `bytes`.
+// same bytes, else Latin-1. Whichever is chosen, the mark (when there was one) followed
+// by encodeText(result.text, result.encoding, result.forms) gives back `bytes`.
 DecodedProgram decodeProgram(QByteArrayView bytes);
 
 struct ProgramFileRead {
@@ -55,9 +61,13 @@ struct ProgramFileRead {
     Cp932Forms forms;
     QString error;  // why it failed, in the system's words
     // The file's bytes; with ReadAs::Bytes a UTF-8 file is not decoded (`text` stays
-    // empty and `textOmitted` is set): the text box takes its bytes as they are.
+    // empty and `textOmitted` is set): the text box takes the bytes of its text as they are.
     QByteArray bytes;
     bool textOmitted = false;
+    bool utf8Mark = false;  // a UTF-8 file began with kUtf8Mark, which is not in its text
+
+    // The bytes of the text: the file's bytes after the mark.
+    QByteArrayView textBytes() const { return QByteArrayView(bytes).sliced(utf8Mark ? kUtf8Mark.size() : 0); }
 };
 
 enum class ReadAs { Text, Bytes };
@@ -74,8 +84,9 @@ struct InsertedFileRead {
         TooLarge,    // more bytes than allowed; nothing was decoded
     };
     Status status = Status::Missing;
-    QString text;
+    QString text;  // without the file's UTF-8 mark
     TextEncoding encoding = TextEncoding::Utf8;
+    Cp932Forms forms;
 };
 
 // Reads a regular file (or a link to one) whole, decoded as a program file is. Nothing

@@ -23,6 +23,10 @@ bool fitsLatin1(QStringView text) {
     return true;
 }
 
+bool plainAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 // Enter types the line end the text began with; a text without one gets CR LF, the line
 // end of the program files this editor is made for.
 long eolModeOf(QByteArrayView bytes) {
@@ -144,6 +148,12 @@ void RichTextBox::ensureRoomFor(QStringView incoming) {
 // the selection and the scroll position; it is no change of the text.
 void RichTextBox::switchMode(bool utf8) {
     if (utf8Mode_ == utf8) return;
+    if (positions_.plainAscii()) {
+        // Plain ASCII is the same bytes in either mode: only the editor's reading changes.
+        utf8Mode_ = utf8;
+        sci(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
+        return;
+    }
     const qint64 oldLength = byteLength();
     const QString text = Text();
     const std::vector<char> oldStyles = styled_ ? styleBytes(0, oldLength) : std::vector<char>();
@@ -214,7 +224,7 @@ void RichTextBox::replaceWholeText(const QString& text) {
 // The editor fills its buffer exactly when the text goes in, so the first few keystrokes
 // after opening a long program would copy the whole buffer to grow it: it gets some room
 // for typing up front.
-void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
+void RichTextBox::replaceWholeBytes(QByteArrayView bytes) {
     if (!bytes.isEmpty()) {
         sci(SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + std::min<qsizetype>(bytes.size() / 16, 1 << 20)));
         SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
@@ -227,6 +237,7 @@ void RichTextBox::replaceWholeBytes(const QByteArray& bytes) {
 void RichTextBox::load(const ProgramFileRead& read) {
     if (!read.textOmitted) {
         load(read.text, read.encoding, read.forms);
+        utf8Mark_ = read.utf8Mark;
         return;
     }
     EditScope scope(this, TextChange::Source::WholeText, true);
@@ -237,16 +248,35 @@ void RichTextBox::load(const ProgramFileRead& read) {
     }
     cp932Forms_ = Cp932Forms();
     encoding_ = TextEncoding::Utf8;
-    replaceWholeBytes(read.bytes);
+    utf8Mark_ = read.utf8Mark;
+    replaceWholeBytes(read.textBytes());
 }
 
 ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding) const {
+    // The mark is UTF-8's own: a file written in another code page goes without it.
+    const bool mark = utf8Mark_ && encoding == TextEncoding::Utf8;
     if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932) {
+        const QByteArrayView bytes(bytesPointer(), byteLength());
+        QByteArray marked;
+        if (mark) {
+            marked.reserve(kUtf8Mark.size() + bytes.size());
+            marked.append(kUtf8Mark).append(bytes);
+        }
         ProgramFileWrite result;
-        result.ok = writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), &result.error);
+        result.ok = writeFileBytes(path, mark ? QByteArrayView(marked) : bytes, &result.error);
         return result;
     }
-    return writeProgramFile(path, Text(), encoding, cp932Forms_);
+    return writeProgramFile(path, mark ? QChar(0xFEFF) + Text() : Text(), encoding, cp932Forms_);
+}
+
+void RichTextBox::insertFileText(const QString& text, TextEncoding encoding, const Cp932Forms& forms) {
+    // The mark says the file is UTF-8, as a character beyond ASCII would.
+    if (!utf8Mark_ && positions_.plainAscii() && !plainAscii(text)) {
+        switchMode(encoding != TextEncoding::Latin1);
+        encoding_ = encoding;
+        cp932Forms_ = forms;
+    }
+    setSelText(text);
 }
 
 void RichTextBox::setText(const QString& text) {
@@ -256,6 +286,7 @@ void RichTextBox::setText(const QString& text) {
 
 void RichTextBox::load(const QString& text, TextEncoding encoding, const Cp932Forms& forms) {
     cp932Forms_ = forms;
+    utf8Mark_ = false;
     // A text beyond Latin-1 cannot be an 8-bit document.
     if (encoding == TextEncoding::Latin1 && !fitsLatin1(text)) encoding = TextEncoding::Utf8;
     EditScope scope(this, TextChange::Source::WholeText, true);

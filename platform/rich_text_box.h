@@ -79,15 +79,27 @@ public:
     TextEncoding encoding() const { return encoding_; }
     void setEncoding(TextEncoding encoding);
 
+    // Whether the document's file began with the UTF-8 mark. The mark is no part of the
+    // text (the editor never holds it); saving as UTF-8 writes it again in front.
+    bool utf8Mark() const { return utf8Mark_; }
+
     // Sets the code page (with the forms of the characters code page 932 holds twice) and
-    // the whole text as one change, as opening a file does.
+    // the whole text as one change, as opening a file does; the document has no mark.
     void load(const QString& text, TextEncoding encoding, const Cp932Forms& forms = {});
-    // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes.
+    // The same for a file as read: a UTF-8 file read as bytes goes in as its bytes, the
+    // mark left out.
     void load(const ProgramFileRead& read);
     // Writes the text to the file in the code page. Where the editor already holds the
     // file's bytes (a UTF-8 text saved as UTF-8, an 8-bit one as 8-bit) they are written
     // as they are, with no conversion.
     ProgramFileWrite saveTo(const QString& path, TextEncoding encoding) const;
+
+    // Replaces the selection as setSelText does with the text of a file read in the code
+    // page (and forms). A document of plain ASCII takes that code page when the text is
+    // not plain ASCII, so that it is saved as the file's bytes; one holding other
+    // characters, or whose file carries the UTF-8 mark, keeps its own. The code page
+    // stays when the text is undone: plain ASCII is written alike in each.
+    void insertFileText(const QString& text, TextEncoding encoding, const Cp932Forms& forms);
 
     QString Text() const;
     // Replaces the whole text as one change (always reported, even when equal); clears
@@ -216,7 +228,7 @@ private:
     void ensureRoomFor(QStringView incoming);
     void switchMode(bool utf8);
     void replaceWholeText(const QString& text);
-    void replaceWholeBytes(const QByteArray& bytes);
+    void replaceWholeBytes(QByteArrayView bytes);
     void replaceSelectionBytes(const QByteArray& bytes);
     void pasteText(const QString& text);
     void typeKey(QKeyEvent* event);
@@ -243,6 +255,7 @@ private:
 
     TextEncoding encoding_ = TextEncoding::Utf8;
     Cp932Forms cp932Forms_;
+    bool utf8Mark_ = false;
     bool utf8Mode_ = true;
     bool modified_ = false;
     MousePointer pointer_ = MousePointer::Default;

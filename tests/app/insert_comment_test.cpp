@@ -29,11 +29,16 @@ TEST(InsertComment, InsertsAtTheCaretAsOneChange) {
         qint64 caret, selection;
         const char* expected;  // "\n" stands for CR LF
         qint64 expectedCaret;
+        TextEncoding encoding = TextEncoding::Utf8;  // the document's code page after
     } cases[] = {
         {"fixed comment", 1, QByteArray("(PART:\r\n("), "O1\n", 4, 0, "O1\n(PART:\n( EDIT DATE  : 2026.12.06   )\n \n", 46},
         {"fixed comment without its file", 1, std::nullopt, "", 0, 0, " EDIT DATE  : 2026.12.06   )\n \n", 33},
         {"fixed comment in code page 932", 1, QByteArray("(\x89\xc1\x8d\x48:\r\n("), "", 0, 0,
-         "(加工:\n( EDIT DATE  : 2026.12.06   )\n \n", 40},
+         "(加工:\n( EDIT DATE  : 2026.12.06   )\n \n", 40, TextEncoding::Cp932},
+        {"fixed comment in code page 932 into Japanese", 1, QByteArray("(\x89\xc1\x8d\x48:"), "(荒)", 0, 0,
+         "(加工: EDIT DATE  : 2026.12.06   )\n \n(荒)", 37},
+        {"fixed comment with the UTF-8 mark", 1, QByteArray("\xef\xbb\xbf(PART:"), "", 0, 0,
+         "(PART: EDIT DATE  : 2026.12.06   )\n \n", 39},
         {"frame replaces the selection", 2, std::nullopt, "G01 X1", 4, 2, "G01 (-----<  >-----)", 12},
         {"date", 3, std::nullopt, "G04", 3, 0, "G042026.12.06", 13},
     };
@@ -51,6 +56,7 @@ TEST(InsertComment, InsertsAtTheCaretAsOneChange) {
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(doc.box.Text().toStdString(), crlf(c.expected).toStdString());
         EXPECT_EQ(doc.box.SelStart(), c.expectedCaret);
+        EXPECT_EQ(doc.box.encoding(), c.encoding);
         EXPECT_EQ(doc.changes, 1);
         EXPECT_EQ(QFile::exists(path), c.commentFile.has_value());  // only read, never created
     }

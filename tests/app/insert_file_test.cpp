@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 #include <sys/stat.h>
 
 #include "app/insert_file.h"
@@ -10,6 +11,7 @@
 #include "cycles/process_error.h"
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
+#include "support/main_window.h"
 
 using namespace quillmar;
 using test::Document;
@@ -32,6 +34,7 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         {Kind::Bytes, "(\x89\xc1\x8d\x48)\r\n", QStringLiteral("(加工)\r\n")}, {Kind::Folder, {}, {}},
         {Kind::Bytes, "(\xe5\xa4\x96\xe5\xbe", QStringLiteral("(螟門ｾ")},  // UTF-8 cut in its last character
         {Kind::Pipe, {}, {}}, {Kind::Missing, {}, {}}, {Kind::Cancel, {}, {}},
+        {Kind::Bytes, "\xef\xbb\xbf(X)\r\n", QStringLiteral("(X)\r\n")},  // the file's mark stays with the file
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -52,7 +55,9 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         mnuInsertFile_Click(s, &doc.box, nullptr);
         ASSERT_EQ(user.asked.size(), 1u);
         EXPECT_EQ(user.asked[0].directory, dir.path());
-        EXPECT_EQ(modal::nameFilters(user.asked[0].filter).size(), 3);
+        // A program file named without an extension is listed under All Files.
+        EXPECT_EQ(modal::nameFilters(user.asked[0].filter).join(QLatin1Char('|')),
+                  QStringLiteral("All Files (*)|LIB File (*.lib *.LIB)|System Sub (*.ssb *.SSB)"));
         EXPECT_EQ(s.gInsertDir, c.kind == Kind::Cancel ? dir.path() : sub);
         EXPECT_EQ(doc.box.Text(), QStringLiteral("O1\r\n") + c.inserted + QStringLiteral("M30\r\n")) << int(c.kind);
         EXPECT_EQ(doc.box.SelStart(), 4 + c.inserted.size());
@@ -69,6 +74,48 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
     EXPECT_TRUE(user.asked.empty());
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].title, processErrorTitle(91));
+}
+
+// A document of plain ASCII takes the code page (and the forms) of the file inserted into
+// it, so that the inserted bytes are saved as they were; one holding other characters, or
+// whose file carries the UTF-8 mark, keeps its own.
+TEST(InsertFile, AnAsciiDocumentTakesTheCodePageOfTheInsertedFile) {
+    const QByteArray lib932("(\x89\xc1\x8d\x48\x87\x90)\r\n");  // "(加工≒)" with NEC's form of ≒
+    const struct {
+        const char* name;
+        std::optional<QByteArray> program;  // nullopt: a new document
+        QByteArray lib;
+        TextEncoding encoding;
+        QByteArray saved;
+    } cases[] = {
+        {"932 into ASCII", "O1\r\nM30\r\n", lib932, TextEncoding::Cp932, "O1\r\n" + lib932 + "M30\r\n"},
+        {"932 into a new document", std::nullopt, lib932, TextEncoding::Cp932, lib932},
+        {"932 into Japanese UTF-8", "O1(\xe8\x8d\x92)\r\nM30", lib932, TextEncoding::Utf8,
+         "O1(\xe8\x8d\x92)\r\n(\xe5\x8a\xa0\xe5\xb7\xa5\xe2\x89\x92)\r\nM30"},
+        {"932 into ASCII with the UTF-8 mark", "\xef\xbb\xbfO1\r\nM30", lib932, TextEncoding::Utf8,
+         "\xef\xbb\xbfO1\r\n(\xe5\x8a\xa0\xe5\xb7\xa5\xe2\x89\x92)\r\nM30"},
+        {"8-bit into ASCII", "O1\r\nM30", "(\xa0\xff)\r\n", TextEncoding::Latin1, "O1\r\n(\xa0\xff)\r\nM30"},
+        {"ASCII into ASCII", "O1\r\nM30", "G00\r\n", TextEncoding::Utf8, "O1\r\nG00\r\nM30"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("O1.min")), lib = dir.filePath(QStringLiteral("P.LIB"));
+        RichTextBox box;
+        if (c.program) {
+            ASSERT_TRUE(test::writeBytes(program, *c.program));
+            box.load(readProgramFile(program, ReadAs::Bytes));
+            box.setSelStart(box.Text().indexOf(QLatin1Char('\n')) + 1);
+        }
+        ASSERT_TRUE(test::writeBytes(lib, c.lib));
+        SharedState s;
+        User user;
+        user.choice = lib;
+        mnuInsertFile_Click(s, &box, nullptr);
+        EXPECT_EQ(box.encoding(), c.encoding);
+        ASSERT_TRUE(box.saveTo(program, box.encoding()).ok);
+        EXPECT_EQ(test::readBytes(program).toHex(' '), c.saved.toHex(' '));
+    }
 }
 
 }  // namespace

@@ -319,6 +319,26 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray("(\xee\xe0\xfb\xfc)"));
     }
 
+    // A new document takes the code page of a library inserted into it and saves the
+    // library's bytes. Undone, its plain ASCII keeps that code page, which writes it the same.
+    void anInsertedLibraryIsSavedInItsOwnCodePage() {
+        Fixture f;
+        const QString lib = f.file("P.LIB"), path = f.file("O2.min");
+        const QByteArray bytes("(\x89\xc1\x8d\x48)\r\n");
+        writeBytes(lib, bytes);
+        RichTextBox* t = f.newWindow()->txtText;
+        f.answers.answerFile(lib), f.answers.answerFile(path);
+        f.choose("mnuInsertFile");
+        f.w().mnuFileSave_Click();
+        QCOMPARE(readBytes(path), bytes);
+        f.w().mnuEditUndo_Click();
+        t->setSelText(QStringLiteral("O2"));
+        f.w().mnuFileSave_Click();
+        QCOMPARE(readBytes(path), QByteArray("O2"));
+        QCOMPARE(t->encoding(), TextEncoding::Cp932);
+        QVERIFY(f.answers.messages.empty());
+    }
+
     void aSaveOverNewerWorkAsksFirst() {
         Fixture f;
         const QString path = f.file("twice.min");

@@ -81,6 +81,19 @@ private slots:
         QCOMPARE(a->txtText->Text(), kProgram);
     }
 
+    // The UTF-8 mark is the file's: the first line is still the O line, and the mark is
+    // saved in front of it.
+    void aFileMarkedAsUtf8IsRenumberedAndSavedWithItsMark() {
+        Fixture f;
+        const QString path = f.file("O1000.min");
+        const QByteArray mark("\xef\xbb\xbf");
+        QVERIFY(test::writeBytes(path, mark + kProgram.toLatin1()));
+        f.open(path);
+        f.arrange()->Command1->click();
+        f.w().mnuFileSave_Click();
+        QCOMPARE(test::readBytes(path), mark + kRenumbered.toLatin1());
+    }
+
     void aRefusedValueChangesNothingAndEnterLeadsToOk() {
         Fixture f;
         const QString program = QStringLiteral("G1\r\nG2\r\nG3\nG4");

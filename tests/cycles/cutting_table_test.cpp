@@ -72,6 +72,7 @@ TEST(DecodeEightBitText, ChoosesTheEncoding) {
     EXPECT_EQ(decodeEightBitText(QByteArray("\xe5\x8a\xa0\xe5\xb7\xa5")), QStringLiteral("加工"));
     EXPECT_EQ(decodeEightBitText(QByteArray("\x89\xc1\x8d\x48,\x5c")), QStringLiteral("加工,\\"));
     EXPECT_EQ(decodeEightBitText(QByteArray("a\xff")), QStringLiteral("a\u00ff"));
+    EXPECT_EQ(decodeEightBitText(QByteArray("\xef\xbb\xbf" "No,T")), QStringLiteral("No,T"));
 }
 
 // A file that loads replaces the whole table.

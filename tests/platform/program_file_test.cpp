@@ -31,7 +31,10 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
         {"O1000\rG00 X100.\rM30\r", TextEncoding::Utf8},
         {"O1000\r\nG00\nX100.\rZ5.\n\r\r\nM30", TextEncoding::Utf8},
         {QByteArray("G01\0X1\r\n", 8), TextEncoding::Utf8},
-        {"\xef\xbb\xbfO1000\r\n(\xe8\x8d\x92\xf0\x9f\x98\x80)\r\nM30", TextEncoding::Utf8},
+        // The byte-order mark is the file's: the text begins after it.
+        {"\xef\xbb\xbfO1000\r\n(\xe8\x8d\x92\xf0\x9f\x98\x80)\r\nM30", TextEncoding::Utf8, "O1000\r\n(荒😀)\r\nM30"},
+        {"\xef\xbb\xbf", TextEncoding::Utf8, ""},
+        {"\xef\xbb\xbf\xef\xbb\xbfO1", TextEncoding::Utf8, "\xef\xbb\xbfO1"},
         {"A\xef\xbf\xbf" "B\r\n\xf4\x8f\xbf\xbe" "C", TextEncoding::Utf8},
         {"O1000\r\n" + kCp932 + "\r\n(\x81\x69\x8e\x64\x8f\xe3\x82\xb0\x81\x6a)\r\nM30", TextEncoding::Cp932},
         // 0x81 0x20 is a lead byte without its second byte, 0xA0 has no character in 932.
@@ -52,16 +55,18 @@ TEST(ProgramFile, EveryKindOfFileIsSavedByteForByteAsItWasOpened) {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.min")), out = dir.filePath(QStringLiteral("out.min"));
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.bytes.toHex(' ').toStdString());
-        ASSERT_TRUE(test::writeBytes(in, row.bytes));
-        const ProgramFileRead read = readProgramFile(in, ReadAs::Bytes);
-        ASSERT_EQ(read.status, ProgramFileRead::Status::Read);
-        EXPECT_EQ(read.encoding, row.encoding);
-        RichTextBox box;
-        box.load(read);
-        EXPECT_TRUE(!row.shown || box.Text() == QString::fromUtf8(row.shown)) << box.Text().toStdString();
-        ASSERT_TRUE(box.saveTo(out, box.encoding()).ok);
-        EXPECT_EQ(test::readBytes(out).toHex(' '), row.bytes.toHex(' '));
+        for (const ReadAs readAs : {ReadAs::Bytes, ReadAs::Text}) {
+            SCOPED_TRACE(row.bytes.toHex(' ').toStdString());
+            ASSERT_TRUE(test::writeBytes(in, row.bytes));
+            const ProgramFileRead read = readProgramFile(in, readAs);
+            ASSERT_EQ(read.status, ProgramFileRead::Status::Read);
+            EXPECT_EQ(read.encoding, row.encoding);
+            RichTextBox box;
+            box.load(read);
+            EXPECT_TRUE(!row.shown || box.Text().toUtf8() == row.shown) << box.Text().toStdString();
+            ASSERT_TRUE(box.saveTo(out, box.encoding()).ok);
+            EXPECT_EQ(test::readBytes(out).toHex(' '), row.bytes.toHex(' '));
+        }
     }
     EXPECT_EQ(decodeProgram(kCp932 + "\\~").text, QString::fromUtf8("(荒加工) 表ソ ｱ\\~"));
 }
