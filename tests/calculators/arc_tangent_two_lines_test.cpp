@@ -44,6 +44,9 @@ void PrintTo(const ArcCase& c, std::ostream* os) { *os << c.name; }
 // cutting -3.5355 to -3.536 but 3.5356 to 3.535.
 // X-Y: y = x·tan 30 and the line from 20, 0 at 120 degrees cross square at 15, 8.66; R 3.
 ArcTangentInput boreTaper(int corner) { return lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, corner); }
+// X-Z: a line at -135 degrees and one square to Z cross at X 20, Z 10; the angles typed
+// lie 225 degrees apart.
+ArcTangentInput wideCorner(int corner) { return lines("0", "0", "-135", "0", "10", "90", "1", Plane::XZ, corner); }
 
 const ArcCase kArcCases[] = {
     {"xzCorner1", boreTaper(1), "40 -10 50 -22.071 40 -22.071 5 0 57.071 -18.536 -3.536 -3.536", 13},
@@ -60,10 +63,8 @@ const ArcCase kArcCases[] = {
     // on the arc, on the same side of the crossing as its centre.
     {"xyWideAngles", lines("0", "0", "-20", "10", "5", "200", "1.5", Plane::XY, 3),
      "-1.869 0.68 -6.255 0.68 -5.742 2.089 -0.513 -1.41 -5.742 -0.73 -0.513 1.409", 13},
-    {"xzWideCorner3", lines("0", "0", "-135", "0", "10", "90", "1", Plane::XZ, 3),
-     "20 10 24.828 11 23.414 11.707 0.707 -0.708 24.828 10 0 1", 13},
-    {"xzWideCorner4", lines("0", "0", "-135", "0", "10", "90", "1", Plane::XZ, 4),
-     "20 10 15.171 9 16.585 8.292 -0.708 0.707 15.171 10 0 -1", 13},
+    {"xzWideCorner3", wideCorner(3), "20 10 24.828 11 23.414 11.707 0.707 -0.708 24.828 10 0 1", 13},
+    {"xzWideCorner4", wideCorner(4), "20 10 15.171 9 16.585 8.292 -0.708 0.707 15.171 10 0 -1", 13},
     {"xyNearlyParallelWide", lines("0", "0", "-177", "0", "4", "8", "0.2", Plane::XY, 3),
      "-45.386 -2.379 -40.822 -1.94 -40.812 -2.139 -0.011 0.199 -40.85 -1.741 0.027 -0.198", 13},
     // Angles less than a half turn apart keep the tangent length's sign, that of a
