@@ -15,7 +15,6 @@ namespace quillmar {
 namespace {
 
 const QString kPictureFont = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kReadoutFont = QStringLiteral("ＭＳ ゴシック");
 constexpr QSize kReadoutSize{177, 20};
 
 }  // namespace
@@ -39,19 +38,10 @@ CalculatorFrame::CalculatorFrame(const QString& title, QSize pictureSize, Insert
     connect(Picture1, &PictureBox::mouseMoved, this, &CalculatorFrame::Picture1_MouseMove);
     connect(Picture1, &PictureBox::focusEntered, this, &CalculatorFrame::Picture1_GotFocus);
 
-    Picture3 = new QLabel(Picture1);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setAutoFillBackground(true);
-    QPalette readoutColours = Picture3->palette();
-    readoutColours.setColor(QPalette::Window, Qt::black);
-    readoutColours.setColor(QPalette::WindowText, Qt::white);
-    Picture3->setPalette(readoutColours);
-    Picture3->setFont(fontForName(kReadoutFont, 12));
     const int border = Picture1->frameWidth();
-    Picture3->setGeometry(border, border + pictureSize.height() - kReadoutSize.height(), kReadoutSize.width(),
-                          kReadoutSize.height());
-    // The strip lies over the picture: the mouse over it still reads the picture.
-    Picture3->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture3 = new ReadoutStrip(Picture1, QStringLiteral("Picture3"),
+                                QRect(border, border + pictureSize.height() - kReadoutSize.height(),
+                                      kReadoutSize.width(), kReadoutSize.height()));
 }
 
 CalculatorFrame::~CalculatorFrame() = default;
@@ -73,7 +63,7 @@ DrawingSurface& CalculatorFrame::drawingSurface() const {
 void CalculatorFrame::Picture1_MouseMove(float x, float y) {
     Picture1->setCursor(Qt::CrossCursor);
     Picture3->setVisible(true);
-    Picture3->setText(readoutText(x, y, plane()));
+    Picture3->showText(readoutText(x, y, plane()));
 }
 
 void CalculatorFrame::Picture1_GotFocus() { CalcAndDraw(); }

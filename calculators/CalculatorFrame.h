@@ -7,6 +7,7 @@
 
 #include "calculators/calculator_layout.h"
 #include "calculators/figure.h"
+#include "calculators/readout_strip.h"
 #include "platform/form_behaviour.h"
 
 class QLabel;
@@ -45,7 +46,7 @@ public:
     DrawingSurface& drawingSurface() const;
 
     PictureBox* Picture1;
-    QLabel* Picture3;
+    ReadoutStrip* Picture3;
 
     // The read-out for the mouse at x, y in the picture's units.
     virtual void Picture1_MouseMove(float x, float y);

@@ -94,6 +94,11 @@ TangentArc tangentArc(const CrossingPoint& crossing, double a1, double a2, doubl
     const double distance = checkedSqrt(checkedAdd(checkedMul(length, length), checkedMul(r, r)));
     const Across u1{std::cos(a1), std::sin(a1)};
     const Across u2{std::cos(a2), std::sin(a2)};
+    // Angles typed more than a half turn apart make the half-angle of corners 3 and 4
+    // negative, and with it the tangent length: taken as it stands it would put the
+    // tangent points on the far side of the crossing, off the arc. The angle gives the
+    // tangent points their distance, never their side.
+    const double reach = std::tan(alpha) < 0.0 ? -length : length;
 
     // Offsets from the crossing point in drawing coordinates.
     Across centre;
@@ -110,15 +115,15 @@ TangentArc tangentArc(const CrossingPoint& crossing, double a1, double a2, doubl
         case 3: {
             const double nu = (gPi - a1 - a2) / 2.0;
             centre = {distance * -std::cos(nu), distance * std::sin(nu)};
-            tangent1 = {-(s * length * u1.h), -(s * length * u1.v)};
-            tangent2 = {s * length * u2.h, s * length * u2.v};
+            tangent1 = {-(s * reach * u1.h), -(s * reach * u1.v)};
+            tangent2 = {s * reach * u2.h, s * reach * u2.v};
             break;
         }
         case 4: {
             const double nu = (gPi - a1 - a2) / 2.0;
             centre = {distance * std::cos(nu), distance * -std::sin(nu)};
-            tangent1 = {s * length * u1.h, s * length * u1.v};
-            tangent2 = {-(s * length * u2.h), -(s * length * u2.v)};
+            tangent1 = {s * reach * u1.h, s * reach * u1.v};
+            tangent2 = {-(s * reach * u2.h), -(s * reach * u2.v)};
             break;
         }
         default: {

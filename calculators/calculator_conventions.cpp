@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "common/format.h"
 #include "common/runtime_error.h"
@@ -31,17 +32,44 @@ bool parallelDirections(double a1, double a2) {
 
 namespace {
 
-QString readoutNumber(float value) {
-    const float cut = std::floor(value * 1000.0f) / 1000.0f;
-    return numberText(Single(cut)) + QLatin1Char(' ');
+Single writableNumber(float value) { return writableValue(Single(value)); }
+double writableNumber(double value) { return writableValue(value); }
+
+// The number with its blank, or nothing when it cannot be written.
+template <typename Number>
+std::optional<QString> readoutNumber(Number value) {
+    // In the number's own precision, as the read-out has always cut it.
+    const Number cut = std::floor(value * Number(1000)) / Number(1000);
+    try {
+        return numberText(writableNumber(cut)) + QLatin1Char(' ');
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+template <typename Number>
+QString twoNumbers(const QString& first, Number a, const QString& second, Number b) {
+    const std::optional<QString> textA = readoutNumber(a);
+    const std::optional<QString> textB = readoutNumber(b);
+    if (!textA || !textB)
+        return {};
+    return first + *textA + second + *textB;
 }
 
 }  // namespace
 
+QString readoutLine(const QString& first, float a, const QString& second, float b) {
+    return twoNumbers(first, a, second, b);
+}
+
+QString readoutLine(const QString& first, double a, const QString& second, double b) {
+    return twoNumbers(first, a, second, b);
+}
+
 QString readoutText(float x, float y, Plane plane) {
     if (plane == Plane::XZ)
-        return QStringLiteral("X") + readoutNumber(-2.0f * y) + QStringLiteral(" Z") + readoutNumber(x);
-    return QStringLiteral("X") + readoutNumber(x) + QStringLiteral(" Y") + readoutNumber(-y);
+        return readoutLine(QStringLiteral("X"), -2.0f * y, QStringLiteral(" Z"), x);
+    return readoutLine(QStringLiteral("X"), x, QStringLiteral(" Y"), -y);
 }
 
 }  // namespace quillmar

@@ -29,10 +29,17 @@ QString liftedResultText(double value);
 // answer such lines with a crossing point billions of units away instead of failing.
 bool parallelDirections(double a1, double a2);
 
+// A read-out line of two letters, each followed by its number cut to thousandths toward
+// minus infinity in the number's own precision and written in the picture's number style
+// with one blank after it. The read-out has no failure of its own: a point with a number
+// it cannot write (its thousandths overflow, or it lies at or beyond the limit that every
+// written number keeps) shows nothing at all.
+QString readoutLine(const QString& first, float a, const QString& second, float b);
+QString readoutLine(const QString& first, double a, const QString& second, double b);
+
 // The coordinate read-out for the mouse at x, y of the picture's scale (the vertical
 // coordinate is drawn negated): in the X-Z plane "X" with the diameter and " Z", in
-// the X-Y plane "X" and " Y"; each number cut to thousandths toward minus infinity and
-// written in the picture's single-precision number style with one blank after it.
+// the X-Y plane "X" and " Y", in single precision (readoutLine).
 QString readoutText(float x, float y, Plane plane);
 
 }  // namespace quillmar

@@ -10,27 +10,12 @@
 #include "calculators/calculator_layout.h"
 #include "calculators/xy_xc.h"
 #include "platform/PictureBox.h"
-#include "platform/fonts.h"
 
 namespace quillmar {
 namespace {
 
 // As wide as the other calculators' pictures, 5595 twips high.
 constexpr QSize kPictureSize{kCalculatorPictureSize.width(), 5595 / kTwipsPerPixel};
-
-QLabel* blackStrip(QWidget* parent, const char* name, QRect geometry) {
-    auto* strip = new QLabel(parent);
-    strip->setObjectName(QString::fromLatin1(name));
-    strip->setAutoFillBackground(true);
-    QPalette colours = strip->palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    strip->setPalette(colours);
-    strip->setFont(fontForName(QStringLiteral("ＭＳ ゴシック"), 12));
-    strip->setGeometry(geometry);
-    strip->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return strip;
-}
 
 QLabel* mark(QWidget* parent, QRgb colour) {
     auto* label = new QLabel(QStringLiteral("◆"), parent);
@@ -85,10 +70,10 @@ frmXY_XC::frmXY_XC(InsertText insert, QWidget* parent)
     showAsNote(note);
 
     const int border = Picture1->frameWidth();
-    Picture3->setGeometry(border + 8, border + 348, 169, 20);
-    Picture5 = blackStrip(Picture1, "Picture5", QRect(border + 416, border + 348, 169, 20));
-    Picture2 = blackStrip(Picture1, "Picture2", QRect(border + 300, border + 4, 29, 24));
-    Picture4 = blackStrip(Picture1, "Picture4", QRect(border + 548, border + 164, 37, 20));
+    Picture3->place(QRect(border + 8, border + 348, 169, 20));
+    Picture5 = new ReadoutStrip(Picture1, QStringLiteral("Picture5"), QRect(border + 416, border + 348, 169, 20));
+    Picture2 = new ReadoutStrip(Picture1, QStringLiteral("Picture2"), QRect(border + 300, border + 4, 29, 24));
+    Picture4 = new ReadoutStrip(Picture1, QStringLiteral("Picture4"), QRect(border + 548, border + 164, 37, 20));
 
     auto label = [this](const char* text) { return makeLabel({}, QString::fromUtf8(text)); };
     QWidget* const z = nullptr;  // an empty cell
@@ -183,10 +168,10 @@ void frmXY_XC::Picture1_MouseMove(float x, float y) {
     Picture1->setCursor(Qt::CrossCursor);
     Picture3->setVisible(true);
     Picture5->setVisible(true);
-    Picture3->setText(readoutText(x, y, Plane::XY));
-    Picture5->setText(xcReadoutText(x, -static_cast<double>(y)));
-    Picture2->setText(QStringLiteral("Y"));
-    Picture4->setText(QStringLiteral("X C0"));
+    Picture3->showText(readoutText(x, y, Plane::XY));
+    Picture5->showText(xcReadoutText(x, -static_cast<double>(y)));
+    Picture2->showText(QStringLiteral("Y"));
+    Picture4->showText(QStringLiteral("X C0"));
 }
 
 void frmXY_XC::Picture1_GotFocus() {}

@@ -45,9 +45,9 @@ public:
     QPushButton* Command11;
     QPushButton* Command13;
     QPushButton* Command2;
-    QLabel* Picture2;  // "Y" at the vertical axis
-    QLabel* Picture4;  // "X C0" at the horizontal axis
-    QLabel* Picture5;  // the X-C read-out
+    ReadoutStrip* Picture2;  // "Y" at the vertical axis
+    ReadoutStrip* Picture4;  // "X C0" at the horizontal axis
+    ReadoutStrip* Picture5;  // the X-C read-out
 
 protected:
     void CalcAndDraw() override;

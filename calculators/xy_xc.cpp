@@ -56,10 +56,7 @@ QString xcReadoutText(double x, double y) {
     } catch (const RuntimeError&) {
         return {};  // the read-out has no failure text: a point it cannot measure shows nothing
     }
-    auto cut = [](double v) { return numberText(std::floor(v * 1000.0) / 1000.0) + QLatin1Char(' '); };
-    if (!std::isfinite(d))
-        return {};
-    return QStringLiteral("X") + cut(d) + QStringLiteral(" C") + cut(c);
+    return readoutLine(QStringLiteral("X"), d, QStringLiteral(" C"), c);
 }
 
 namespace {

@@ -53,7 +53,8 @@ XyXcRun runXyXc(const XyXcInput& input);
 double polarAngle(double x, double y);
 
 // The X-C read-out for the mouse at x, y of the plane: "X" with the diameter and " C",
-// each cut to thousandths in double precision; nothing for a point it cannot measure.
+// each cut to thousandths in double precision (readoutLine); nothing for a point it
+// cannot measure or write.
 QString xcReadoutText(double x, double y);
 
 }  // namespace quillmar

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <cmath>
+#include <tuple>
 #include <variant>
 
 #include "calculators/figure.h"
@@ -42,6 +44,9 @@ void PrintTo(const ArcCase& c, std::ostream* os) { *os << c.name; }
 // cutting -3.5355 to -3.536 but 3.5356 to 3.535.
 // X-Y: y = x·tan 30 and the line from 20, 0 at 120 degrees cross square at 15, 8.66; R 3.
 ArcTangentInput boreTaper(int corner) { return lines("40", "0", "180", "60", "-20", "135", "5", Plane::XZ, corner); }
+// X-Z: a line at -135 degrees and one square to Z cross at X 20, Z 10; the angles typed
+// lie 225 degrees apart.
+ArcTangentInput wideCorner(int corner) { return lines("0", "0", "-135", "0", "10", "90", "1", Plane::XZ, corner); }
 
 const ArcCase kArcCases[] = {
     {"xzCorner1", boreTaper(1), "40 -10 50 -22.071 40 -22.071 5 0 57.071 -18.536 -3.536 -3.536", 13},
@@ -54,9 +59,18 @@ const ArcCase kArcCases[] = {
     // X is a diameter: the crossing lies at X 10 and I is halved back to a radius.
     {"xzDiameter", lines("0", "0", "45", "0", "10", "135", "2", Plane::XZ, 1),
      "10 5 15.656 5 12.828 6.414 1.414 -1.415 12.828 3.585 1.414 1.414", 13},
-    // Angles more than a half turn apart: the formulas are taken as they stand.
+    // Angles more than a half turn apart: the tangent points of corners 3 and 4 still lie
+    // on the arc, on the same side of the crossing as its centre.
     {"xyWideAngles", lines("0", "0", "-20", "10", "5", "200", "1.5", Plane::XY, 3),
-     "-1.869 0.68 -6.255 0.68 2.004 -0.73 -8.259 1.409 2.004 2.089 -8.259 -1.41", 13},
+     "-1.869 0.68 -6.255 0.68 -5.742 2.089 -0.513 -1.41 -5.742 -0.73 -0.513 1.409", 13},
+    {"xzWideCorner3", wideCorner(3), "20 10 24.828 11 23.414 11.707 0.707 -0.708 24.828 10 0 1", 13},
+    {"xzWideCorner4", wideCorner(4), "20 10 15.171 9 16.585 8.292 -0.708 0.707 15.171 10 0 -1", 13},
+    {"xyNearlyParallelWide", lines("0", "0", "-177", "0", "4", "8", "0.2", Plane::XY, 3),
+     "-45.386 -2.379 -40.822 -1.94 -40.812 -2.139 -0.011 0.199 -40.85 -1.741 0.027 -0.198", 13},
+    // Angles less than a half turn apart keep the tangent length's sign, that of a
+    // negative radius too.
+    {"negativeRadius", lines("40", "0", "180", "60", "-20", "135", "-5", Plane::XZ, 3),
+     "40 -10 30 -12.071 40 -7.929 -5 -4.143 42.929 -11.465 -6.465 -0.607", 13},
     // Without a radius: the crossing and the two rays, and no zoom.
     {"emptyRadius", lines("100", "0", "0", "0", "-50", "90", ""), "100 -50", 4},
     {"equalAngles", lines("100", "0", "30", "0", "-50", "30", "10"), "- -", 1, true},
@@ -95,6 +109,30 @@ TEST(ArcTangentStages, AnEmptyBoxOfLineOneDoesNothingButBlanksCount) {
         EXPECT_FALSE(run.figure.failure || run.crossingX || run.arc || run.zoomEnabled);
     }
     EXPECT_EQ(runArcTangent(lines(" ", " ", "30", "", "", "", "")).figure.steps.size(), 3u);
+}
+
+// Whatever the corner, the plane and however far apart the angles are typed (short of a
+// whole turn), each tangent point lies on the arc: its written coordinates, and its I and
+// K, are R from the written centre to within the thousandths they are cut to.
+TEST(ArcTangentGeometry, EveryTangentPointLiesOnTheArc) {
+    const std::pair<const char*, const char*> angles[] = {{"30", "120"}, {"-20", "200"}, {"-135", "90"},
+                                                         {"-177", "8"},  {"10", "350"},  {"200", "-60"}};
+    const double r = 1.5;
+    for (const Plane plane : {Plane::XZ, Plane::XY})
+        for (const auto& [a1, a2] : angles)
+            for (int corner = 1; corner <= 4; ++corner) {
+                const ArcTangentRun run = runArcTangent(lines("0", "0", a1, "6", "10", a2, "1.5", plane, corner));
+                SCOPED_TRACE(std::string(a1) + " " + a2 + " corner " + std::to_string(corner));
+                ASSERT_TRUE(run.arc && !run.figure.failure);
+                const ArcTangentTexts& t = *run.arc;
+                const double across = plane == Plane::XZ ? 2.0 : 1.0;  // X is a diameter
+                auto n = [](const QString& text) { return text.toDouble(); };
+                for (const auto& [x, z, i, k] : {std::tuple{t.tangent1X, t.tangent1Z, t.tangent1I, t.tangent1K},
+                                                 std::tuple{t.tangent2X, t.tangent2Z, t.tangent2I, t.tangent2K}}) {
+                    EXPECT_NEAR(std::hypot((n(t.centreX) - n(x)) / across, n(t.centreZ) - n(z)), r, 0.002);
+                    EXPECT_NEAR(std::hypot(n(i), n(k)), r, 0.002);
+                }
+            }
 }
 
 const Figure::Line& lineAt(const Figure& f, std::size_t i) { return std::get<Figure::Line>(f.steps.at(i)); }

@@ -20,6 +20,14 @@ TEST(Readout, ShowsTheMousePositionInProgramCoordinates) {
         {-0.0004f, 0.0002f, Plane::XZ, "X-.001  Z-.001 "},
         // X-Y plane: X across, Y up.
         {3.0f, -4.0f, Plane::XY, "X 3  Y 4 "}, {-0.5f, 2.5f, Plane::XY, "X-.5  Y-2.5 "},
+        // The last values a program could hold show whole; from 1E15 on nothing shows.
+        {9.999999e14f, -4.9999995e14f, Plane::XZ, "X 999999900000000  Z 999999900000000 "},
+        {1.0e15f, 0.0f, Plane::XZ, ""}, {0.0f, 1.0e15f, Plane::XY, ""},
+        // A circle of R 1E36 ten radii wide: thousandths of its points overflow.
+        {2.5e36f, -1.0e36f, Plane::XZ, ""},
+        // The arc's lines from Z 1E36 along Z and from X 0, Z 0 across: to the right the
+        // thousandths overflow, to the left the values are beyond what a program holds.
+        {8.0e35f, 1.0e35f, Plane::XZ, ""}, {2.68e34f, -1.0e30f, Plane::XZ, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readoutText(c.x, c.y, c.plane).toStdString(), c.text) << c.x << ", " << c.y;

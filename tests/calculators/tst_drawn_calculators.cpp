@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "app/quillmar_application.h"
 #include "calculators/frmCircleCircle.h"
 #include "calculators/frmCirclePoint.h"
 #include "calculators/frmLine2Circle2.h"
@@ -221,6 +222,32 @@ private slots:
         QVERIFY(w.Picture3->isHidden());
     }
 
+    // Over a figure whose points no program can hold, the read-out shows nothing and never
+    // a message; the last values it can write show whole, on the picture.
+    void readoutOfAHugeFigureShowsNothing() {
+        test::ScriptedResponder responder;
+        for (int i = 0; i < 3; ++i)
+            responder.answerMessage(modal::kOk);
+        Calculator<frmCircleCircle> c(false);
+        auto& w = c.w;
+        c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "1E36"}});
+        const QPoint origin = w.Picture1->contentsRect().topLeft();
+        // Right of the middle the thousandths overflow; near it the values need an exponent.
+        for (const QPoint at : {QPoint(500, 100), QPoint(300, 160)}) {
+            w.Form_MouseMove();
+            QTest::mouseMove(w.Picture1, origin + at);
+            QTRY_VERIFY(!w.Picture3->isHidden());
+            QCOMPARE(w.Picture3->text(), QString());
+        }
+        QCOMPARE(responder.messages.size(), std::size_t(0));
+
+        w.Picture1_MouseMove(9.999999e14f, -4.9999995e14f);
+        const QString longest = QStringLiteral("X 999999900000000  Z 999999900000000 ");
+        QCOMPARE(w.Picture3->text(), longest);
+        QVERIFY(w.Picture3->contentsRect().width() >= w.Picture3->fontMetrics().horizontalAdvance(longest));
+        QVERIFY(w.Picture1->contentsRect().contains(w.Picture3->geometry()));
+    }
+
     void paintingNeverRecomputes() {
         Calculator<frmLineRLine> c;
         auto& w = c.w;
@@ -375,5 +402,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDrawnCalculators)
+// The program's own application: a failure that escapes a window's handler is reported in
+// a message box, which the tests see through the modal seam.
+int main(int argc, char** argv) {
+    QuillmarApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestDrawnCalculators test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_drawn_calculators.moc"
