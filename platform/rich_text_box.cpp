@@ -241,11 +241,8 @@ void RichTextBox::load(const ProgramFileRead& read) {
 }
 
 ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding) const {
-    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932) {
-        ProgramFileWrite result;
-        result.ok = writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), &result.error);
-        return result;
-    }
+    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932)
+        return writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()));
     return writeProgramFile(path, Text(), encoding, cp932Forms_);
 }
 

@@ -10,7 +10,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "support/main_window.h"
 
@@ -21,6 +25,35 @@ namespace {
 // "(荒加工) 表ソ ｱ" in code page 932: the second bytes of 表 and ソ are 0x5C, the byte of
 // the backslash, and ｱ is a one-byte half-width katakana.
 const QByteArray kCp932 = QByteArray("(\x8d\x72\x89\xc1\x8d\x48) \x95\x5c\x83\x5c \xb1", 15);
+
+constexpr uid_t kNobody = 65534;
+
+// While this lives the calling thread works as the user nobody: it cannot give a file to
+// another owner and is refused what the permissions refuse. Only this thread changes
+// (the raw calls skip the C library's change of every thread); the saved root comes back.
+class AsNobody {
+public:
+    AsNobody() {
+        syscall(SYS_setresgid, -1, kNobody, -1);
+        syscall(SYS_setresuid, -1, kNobody, -1);
+    }
+    ~AsNobody() {
+        syscall(SYS_setresuid, -1, 0, -1);
+        syscall(SYS_setresgid, -1, 0, -1);
+    }
+    AsNobody(const AsNobody&) = delete;
+    AsNobody& operator=(const AsNobody&) = delete;
+};
+
+struct stat statOf(const QString& path) {
+    struct stat st {};
+    stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
 
 }  // namespace
 
@@ -115,20 +148,29 @@ TEST(ProgramFile, OnlyRegularFilesAreReadAndAMissingOneIsNotCreated) {
 }
 
 // A write that fails (here: the file-size limit standing in for a full disk) leaves the
-// old file whole and no temporary file behind, also when the text is small enough to sit
-// in the write buffer until the commit; so does a folder in the way.
+// old file whole and no temporary file behind and says why, also when the text is small
+// enough to sit in the write buffer until the commit, and when it is written in place (a
+// file with a second link); so does a folder in the way.
 TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.min"));
     ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
-    const ProgramFileWrite written = [&] {
-        test::FileSizeLimit full(1024);
-        return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
-    }();
-    EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
-    EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.min")});
+    const struct { int lines; bool linked; } rows[] = {{400, false}, {4500, false}, {4500, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines);
+        if (row.linked) {
+            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("l.min")).constData()), 0);
+        }
+        const ProgramFileWrite written = [&] {
+            test::FileSizeLimit full(1024);
+            return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(row.lines), TextEncoding::Utf8);
+        }();
+        EXPECT_FALSE(written.ok);
+        EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
+        const QStringList left = row.linked ? QStringList{"l.min", "p.min"} : QStringList{"p.min"};
+        EXPECT_EQ(filesIn(dir.path()), left);
+    }
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
     const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
@@ -137,4 +179,91 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QFileInfo(fifo).isFile()) << "a device or a pipe keeps its place";
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("gone/p.min")), u"M30", TextEncoding::Utf8).ok);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
+}
+
+// A disk of its own, filled up but for a page: small and large texts alike are refused in the system's
+// words, whether the file is replaced or written in place, and the old file stays.
+TEST(ProgramFile, AFullDiskSaysSoAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    if (mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no disk of its own can be mounted here";
+    const struct Unmount {
+        QByteArray at;
+        ~Unmount() { umount2(at.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(dir.path())};
+    const QString path = dir.filePath(QStringLiteral("p.min"));
+    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
+    QFile filler(dir.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) > 0) {}
+    // Room for a page: a write that begins and then finds the disk full.
+    ASSERT_TRUE(filler.resize(filler.size() - 4096));
+    filler.close();
+    const struct { int lines; bool linked; } rows[] = {{1100, false}, {4500, false}, {1100, true}, {4500, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines);
+        if (row.linked && !QFileInfo::exists(dir.filePath("l.min"))) {
+            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("l.min")).constData()), 0);
+        }
+        const ProgramFileWrite written =
+            writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(row.lines), TextEncoding::Utf8);
+        EXPECT_FALSE(written.ok);
+        EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
+        const QStringList left = row.linked ? QStringList{"filler", "l.min", "p.min"} : QStringList{"filler", "p.min"};
+        EXPECT_EQ(filesIn(dir.path()), left);
+    }
+}
+
+// The saved file keeps its owner, group and mode, and every link to it sees the new text:
+// replaced by a file given the old one's owner, or, where the saver cannot give it, where
+// it has a second link, or where the folder takes no new file, written in place.
+TEST(ProgramFile, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFile) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "files of other owners are made as root";
+    const struct Row {
+        const char* what;
+        uid_t owner;
+        gid_t group;
+        mode_t mode, folderMode;
+        bool linked, byNobody;
+    } rows[] = {
+        {"another group with group write", 0, 12345, 0664, 0755, false, false},
+        {"a second hard link", 0, 0, 0640, 0755, true, false},
+        {"an owner the saver cannot give", 0, 0, 0666, 0777, false, true},
+        {"a read-only folder holding a writable file", kNobody, kNobody, 0644, 0555, false, true},
+    };
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString folder = dir.filePath(QString::fromLatin1(row.what).replace(' ', '_'));
+        const QString path = folder + QStringLiteral("/p.min"), other = folder + QStringLiteral("-link.min");
+        const QByteArray folderName = QFile::encodeName(folder), name = QFile::encodeName(path);
+        ASSERT_TRUE(QDir().mkdir(folder));
+        ASSERT_TRUE(test::writeBytes(path, "O1\r\n"));
+        ASSERT_EQ(chown(name.constData(), row.owner, row.group), 0);
+        ASSERT_EQ(chmod(name.constData(), row.mode), 0);
+        if (row.linked) {
+            ASSERT_EQ(link(name.constData(), QFile::encodeName(other).constData()), 0);
+        }
+        ASSERT_EQ(chown(folderName.constData(), row.owner, row.group), 0);
+        ASSERT_EQ(chmod(folderName.constData(), row.folderMode), 0);
+        const ProgramFileWrite written = [&] {
+            std::optional<AsNobody> nobody;
+            if (row.byNobody)
+                nobody.emplace();
+            return writeProgramFile(path, u"O2\r\nM30\r\n", TextEncoding::Utf8);
+        }();
+        EXPECT_TRUE(written.ok) << written.error.toStdString();
+        EXPECT_EQ(test::readBytes(path), QByteArray("O2\r\nM30\r\n"));
+        const struct stat st = statOf(path);
+        EXPECT_EQ(st.st_uid, row.owner);
+        EXPECT_EQ(st.st_gid, row.group);
+        EXPECT_EQ(st.st_mode & 07777, row.mode);
+        if (row.linked) {
+            EXPECT_EQ(test::readBytes(other), QByteArray("O2\r\nM30\r\n"));
+        }
+        EXPECT_EQ(filesIn(folder), QStringList{"p.min"});
+    }
 }
