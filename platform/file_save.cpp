@@ -83,11 +83,13 @@ QByteArray finalTarget(QByteArray path) {
     return QByteArray();
 }
 
-// 0, or the system's error.
-int writeAll(int fd, QByteArrayView bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+// Repeats a positioned read or write until `size` bytes have gone through it (it may take
+// fewer at a time). 0, or the system's error.
+template <typename Step>
+int throughWhole(qint64 size, Step step) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -97,18 +99,17 @@ int writeAll(int fd, QByteArrayView bytes) {
     return 0;
 }
 
+int writeAll(int fd, QByteArrayView bytes) {
+    return throughWhole(bytes.size(), [&](qint64 done) {
+        return ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    });
+}
+
 int readAll(int fd, qint64 size, QByteArray* bytes) {
     bytes->resize(size);
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, bytes->data() + done, size_t(size - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        done += n;
-    }
-    return 0;
+    return throughWhole(size, [&](qint64 done) {
+        return ::pread(fd, bytes->data() + done, size_t(size - done), off_t(done));
+    });
 }
 
 // Makes sure the file can grow to the new size before a byte of it is overwritten: its

@@ -41,7 +41,8 @@ struct SavedFile {
 // and is then renamed over it. Where that would change the file itself (an owner or
 // group the saver cannot give, a second link that would keep the old text) or the folder
 // takes no new file, the file is written in place instead, and only once there is room
-// for the whole text; a write that fails even so puts the old bytes back.
+// for the whole text; a write that fails even so puts the old bytes back (only the end of
+// the process in the middle of such a write could leave less).
 SavedFile saveWholeFile(const QString& path, QByteArrayView bytes);
 
 }  // namespace quillmar
