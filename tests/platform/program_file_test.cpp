@@ -28,31 +28,40 @@ const QByteArray kCp932 = QByteArray("(\x8d\x72\x89\xc1\x8d\x48) \x95\x5c\x83\x5
 
 constexpr uid_t kNobody = 65534;
 
-// While this lives the calling thread works as the user nobody: it cannot give a file to
-// another owner and is refused what the permissions refuse. Only this thread changes
-// (the raw calls skip the C library's change of every thread); the saved root comes back.
-class AsNobody {
-public:
-    AsNobody() {
-        syscall(SYS_setresgid, -1, kNobody, -1);
-        syscall(SYS_setresuid, -1, kNobody, -1);
-    }
-    ~AsNobody() {
-        syscall(SYS_setresuid, -1, 0, -1);
-        syscall(SYS_setresgid, -1, 0, -1);
-    }
-    AsNobody(const AsNobody&) = delete;
-    AsNobody& operator=(const AsNobody&) = delete;
+// While this lives the calling thread works as the user nobody. The raw calls change this
+// thread alone (the C library's would change them all); the saved root comes back.
+struct AsNobody {
+    AsNobody() { syscall(SYS_setresgid, -1, kNobody, -1), syscall(SYS_setresuid, -1, kNobody, -1); }
+    ~AsNobody() { syscall(SYS_setresuid, -1, 0, -1), syscall(SYS_setresgid, -1, 0, -1); }
 };
 
-struct stat statOf(const QString& path) {
-    struct stat st {};
-    stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+// Saves over "O1000\r\nM30\r\n" that the disk refuses, small and large, replacing the
+// file and then, with a second link, in place: each says why in the system's words and
+// leaves the old file and nothing else.
+void expectRefusedSaves(const QString& folder, std::initializer_list<int> lineCounts, int error, rlim_t sizeLimit = 0) {
+    const QString path = folder + QStringLiteral("/p.min");
+    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
+    for (bool linked : {false, true}) {
+        if (linked) {
+            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(folder + "/l.min").constData()), 0);
+        }
+        const QStringList before = filesIn(folder);
+        for (int lines : lineCounts) {
+            SCOPED_TRACE(lines);
+            std::optional<test::FileSizeLimit> full;
+            if (sizeLimit)
+                full.emplace(sizeLimit);
+            const ProgramFileWrite written =
+                writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(lines), TextEncoding::Utf8);
+            full.reset();
+            EXPECT_FALSE(written.ok);
+            EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(error)));
+            EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
+            EXPECT_EQ(filesIn(folder), before);
+        }
+    }
 }
 
 }  // namespace
@@ -148,29 +157,11 @@ TEST(ProgramFile, OnlyRegularFilesAreReadAndAMissingOneIsNotCreated) {
 }
 
 // A write that fails (here: the file-size limit standing in for a full disk) leaves the
-// old file whole and no temporary file behind and says why, also when the text is small
-// enough to sit in the write buffer until the commit, and when it is written in place (a
-// file with a second link); so does a folder in the way.
+// old file whole and no temporary file behind, also when the text is small enough to sit
+// in the write buffer until the commit; so does a folder in the way.
 TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("p.min"));
-    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
-    const struct { int lines; bool linked; } rows[] = {{400, false}, {4500, false}, {4500, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.lines);
-        if (row.linked) {
-            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("l.min")).constData()), 0);
-        }
-        const ProgramFileWrite written = [&] {
-            test::FileSizeLimit full(1024);
-            return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(row.lines), TextEncoding::Utf8);
-        }();
-        EXPECT_FALSE(written.ok);
-        EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
-        EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
-        const QStringList left = row.linked ? QStringList{"l.min", "p.min"} : QStringList{"p.min"};
-        EXPECT_EQ(filesIn(dir.path()), left);
-    }
+    expectRefusedSaves(dir.path(), {400, 4500}, EFBIG, 1024);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
     const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
@@ -181,38 +172,18 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }
 
-// A disk of its own, filled up but for a page: small and large texts alike are refused in the system's
-// words, whether the file is replaced or written in place, and the old file stays.
+// A disk of its own, full but for a page, so that a write begins and then finds no room.
 TEST(ProgramFile, AFullDiskSaysSoAndKeepsTheOldFile) {
     QTemporaryDir dir;
-    if (mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+    const QByteArray at = QFile::encodeName(dir.path());
+    if (mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "no disk of its own can be mounted here";
-    const struct Unmount {
-        QByteArray at;
-        ~Unmount() { umount2(at.constData(), MNT_DETACH); }
-    } unmount{QFile::encodeName(dir.path())};
-    const QString path = dir.filePath(QStringLiteral("p.min"));
-    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(at.constData(), [](const char* a) { umount2(a, MNT_DETACH); });
     QFile filler(dir.filePath(QStringLiteral("filler")));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(4096, 'x')) > 0) {}
-    // Room for a page: a write that begins and then finds the disk full.
-    ASSERT_TRUE(filler.resize(filler.size() - 4096));
-    filler.close();
-    const struct { int lines; bool linked; } rows[] = {{1100, false}, {4500, false}, {1100, true}, {4500, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.lines);
-        if (row.linked && !QFileInfo::exists(dir.filePath("l.min"))) {
-            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("l.min")).constData()), 0);
-        }
-        const ProgramFileWrite written =
-            writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(row.lines), TextEncoding::Utf8);
-        EXPECT_FALSE(written.ok);
-        EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-        EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
-        const QStringList left = row.linked ? QStringList{"filler", "l.min", "p.min"} : QStringList{"filler", "p.min"};
-        EXPECT_EQ(filesIn(dir.path()), left);
-    }
+    ASSERT_TRUE(filler.resize(filler.size() - 4096 - 4096));
+    expectRefusedSaves(dir.path(), {1100, 4500}, ENOSPC);
 }
 
 // The saved file keeps its owner, group and mode, and every link to it sees the new text:
@@ -249,21 +220,16 @@ TEST(ProgramFile, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFile) {
         }
         ASSERT_EQ(chown(folderName.constData(), row.owner, row.group), 0);
         ASSERT_EQ(chmod(folderName.constData(), row.folderMode), 0);
-        const ProgramFileWrite written = [&] {
-            std::optional<AsNobody> nobody;
-            if (row.byNobody)
-                nobody.emplace();
-            return writeProgramFile(path, u"O2\r\nM30\r\n", TextEncoding::Utf8);
-        }();
+        std::optional<AsNobody> nobody;
+        if (row.byNobody)
+            nobody.emplace();
+        const ProgramFileWrite written = writeProgramFile(path, u"O2\r\nM30\r\n", TextEncoding::Utf8);
+        nobody.reset();
         EXPECT_TRUE(written.ok) << written.error.toStdString();
-        EXPECT_EQ(test::readBytes(path), QByteArray("O2\r\nM30\r\n"));
-        const struct stat st = statOf(path);
-        EXPECT_EQ(st.st_uid, row.owner);
-        EXPECT_EQ(st.st_gid, row.group);
-        EXPECT_EQ(st.st_mode & 07777, row.mode);
-        if (row.linked) {
-            EXPECT_EQ(test::readBytes(other), QByteArray("O2\r\nM30\r\n"));
-        }
+        struct stat st {};
+        stat(name.constData(), &st);
+        EXPECT_TRUE(st.st_uid == row.owner && st.st_gid == row.group && (st.st_mode & 07777) == row.mode);
+        EXPECT_EQ(test::readBytes(row.linked ? other : path), QByteArray("O2\r\nM30\r\n"));
         EXPECT_EQ(filesIn(folder), QStringList{"p.min"});
     }
 }
