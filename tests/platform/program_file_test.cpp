@@ -172,6 +172,16 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }
 
+// A save through a link writes the file the link names, and the link stays.
+TEST(ProgramFile, ASaveThroughALinkWritesTheFileItNames) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.min")), link = dir.filePath(QStringLiteral("l.min"));
+    ASSERT_TRUE(test::writeBytes(path, "O1") && QFile::link(QStringLiteral("p.min"), link));
+    ASSERT_TRUE(writeProgramFile(link, u"O2", TextEncoding::Utf8).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(test::readBytes(path), QByteArray("O2"));
+}
+
 // A disk of its own, full but for a page, so that a write begins and then finds no room.
 TEST(ProgramFile, AFullDiskSaysSoAndKeepsTheOldFile) {
     QTemporaryDir dir;
