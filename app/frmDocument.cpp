@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
@@ -60,19 +59,10 @@ void frmDocument::setCaption(const QString& caption) {
         sub->setWindowTitle(caption);
 }
 
-frmDocument::FileStamp frmDocument::stampOf(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return {true, info.size(), info.lastModified()};
-}
-
-void frmDocument::rememberFileOnDisk() { stamp_ = stampOf(filePath_); }
-
 bool frmDocument::fileChangedSinceRead(const QString& path) const {
     if (!stamp_ || path != filePath_)
         return false;
-    return !(stampOf(path) == *stamp_);
+    return fileStamp(path) != *stamp_;
 }
 
 bool frmDocument::isUntitled() const { return caption().startsWith(QStringLiteral("Untitl")); }

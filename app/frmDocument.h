@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <memory>
 #include <optional>
 #include <QWidget>
 
 #include "app/undo_ring.h"
+#include "platform/file_save.h"
 
 class QMdiSubWindow;
 
@@ -38,8 +38,8 @@ public:
     // The file the document was read from or last saved to; the caption shows it as it is.
     QString filePath() const { return filePath_; }
     void setFilePath(const QString& path) { filePath_ = path; }
-    // Notes the size and time of the file as this document last read or wrote it.
-    void rememberFileOnDisk();
+    // Notes the stamp of the file as this document last read or wrote it.
+    void rememberFileOnDisk(const FileStamp& stamp) { stamp_ = stamp; }
     // Whether the file at `path` is no longer what this document last read or wrote
     // (another path than the document's own is never "changed").
     bool fileChangedSinceRead(const QString& path) const;
@@ -82,13 +82,6 @@ private:
     const SharedState& state_;
     std::unique_ptr<UndoRing::Text> undoText_;
     QString filePath_;
-    struct FileStamp {
-        bool exists = false;
-        qint64 size = 0;
-        QDateTime modified;
-        bool operator==(const FileStamp&) const = default;
-    };
-    static FileStamp stampOf(const QString& path);
     std::optional<FileStamp> stamp_;
     bool unloaded_ = false;
     bool asked_ = false;

@@ -104,7 +104,7 @@ frmMain::~frmMain() {
         delete w;
 }
 
-void frmMain::MDIForm_Load(const QString& commandLineFile) {
+void frmMain::MDIForm_Load(const FileName& commandLineFile) {
     readWindowPlacement();
     readSettings();
     SetNoDocumentMenus();
@@ -177,8 +177,8 @@ void frmMain::setRecentFileCaption(int n, const QString& path) {
     }
 }
 
-void frmMain::openCommandLineFile(const QString& path) {
-    if (path.isEmpty() || takeSlot() < 0)
+void frmMain::openCommandLineFile(const FileName& path) {
+    if (path.text.isEmpty() || takeSlot() < 0)
         return;
     if (OpenDocumentFile(path))
         SetDocumentMenus();

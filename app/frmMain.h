@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/document_state.h"
+#include "platform/file_names.h"
 #include "platform/external_program.h"
 #include "platform/help_viewer.h"
 
@@ -37,7 +38,7 @@ public:
     ~frmMain() override;
 
     // Reads the settings, prepares the menus and opens the command-line file, if any.
-    void MDIForm_Load(const QString& commandLineFile);
+    void MDIForm_Load(const FileName& commandLineFile);
     // Writes the settings back; runs once, when the window closes for good.
     void MDIForm_Unload();
     void mnuFileExit_Click();
@@ -100,7 +101,8 @@ public:
     void mnuFileSaveAs_Click();
     void mnuFileFont_Click();
     frmDocument* NewDocumentWindow();
-    frmDocument* OpenDocumentFile(const QString& path);
+    // Refuses (after telling the user) a file it cannot read and a name that is no text.
+    frmDocument* OpenDocumentFile(const FileName& path);
     void AddRecentFile(const QString& path);
     // Writes the document's text; false (after telling the user) when it could not.
     bool SaveDocument(frmDocument& document, const QString& path);
@@ -145,7 +147,7 @@ private:
     void showMachineTypeMenus();
     void writeSettings();
     void writeRecentFiles();
-    void openCommandLineFile(const QString& path);
+    void openCommandLineFile(const FileName& path);
     bool closeAllDocuments();
     void dispatch(const QString& name, int index);
     void buildToolBar();

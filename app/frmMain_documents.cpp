@@ -12,6 +12,7 @@
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/quillmar_application.h"
+#include "platform/file_names.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/program_file.h"
@@ -162,8 +163,18 @@ void frmMain::mnuFileRecentFile_Click(int index) {
         SetDocumentMenus();
 }
 
-frmDocument* frmMain::OpenDocumentFile(const QString& path) {
+frmDocument* frmMain::OpenDocumentFile(const FileName& name) {
     const int slot = docs_.gCurrentDocIndex;
+    const QString& path = name.text;
+    const auto report = [&](const QString& reason) {
+        modal::msgBox(this, path + QStringLiteral("\r\n") + reason, modal::kOkOnly | modal::kExclamation, kAppTitle);
+    };
+    // Under the text of such a name the file would be missed and an empty one made.
+    if (!name.readable || standsForUnreadableName(path)) {
+        report(kUnreadableFileName);
+        docs_.gDocSlotUsed[slot] = false;
+        return nullptr;
+    }
     frmDocument* doc = createDocumentWindow(path);
     doc->setFilePath(path);
     QMdiSubWindow* sub = doc->subWindow();
@@ -178,7 +189,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     }
     if (read.status == ProgramFileRead::Status::Failed) {
         // A file that cannot be read must never be saved over: its window goes again.
-        modal::msgBox(this, path + QStringLiteral("\r\n") + read.error, modal::kOkOnly | modal::kExclamation, kAppTitle);
+        report(read.error);
         doc->txtText->setModified(false);
         sub->close();
         docs_.gDocSlotUsed[slot] = false;
@@ -190,7 +201,7 @@ frmDocument* frmMain::OpenDocumentFile(const QString& path) {
     // The empty text the file was loaded into was never this document: Undo stops at the file.
     docs_.undo.markFirstState(doc->DocIndex);
     showUndoState();
-    doc->rememberFileOnDisk();
+    doc->rememberFileOnDisk(read.stamp);
     enableDocumentCommands(true);
     AddRecentFile(path);
     doc->txtText->setFocus();
@@ -266,6 +277,15 @@ QString frmMain::AskSaveFileName(const QString& proposed) {
 
 bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
     RichTextBox* text = document.txtText;
+    const auto refuse = [&](const QString& reason) {
+        state_.gSaveDir = QFileInfo(path).absolutePath();
+        modal::msgBox(this, QStringLiteral("保存が出来ません。\r\n") + reason + QStringLiteral(": ") + path,
+                      modal::kOkOnly, kAppTitle);
+        return false;
+    };
+    // Under the text of such a name a second file would be made beside the one meant.
+    if (standsForUnreadableName(path))
+        return refuse(kUnreadableFileName);
     // Another window, or another program, may have saved newer work in the file meanwhile.
     if (document.fileChangedSinceRead(path) &&
         modal::msgBox(this, QStringLiteral("The file was changed since it was opened. Overwrite it?"),
@@ -288,16 +308,13 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         encoding = TextEncoding::Utf8;
         written = save();
     }
-    if (!written.ok) {
-        state_.gSaveDir = QFileInfo(path).absolutePath();
-        modal::msgBox(this, QStringLiteral("保存が出来ません。\r\n") + written.error + QStringLiteral(": ") + path,
-                      modal::kOkOnly, kAppTitle);
-        return false;
-    }
+    if (!written.ok)
+        return refuse(written.error);
     if (encoding != text->encoding())
         text->setEncoding(encoding);
     document.setFilePath(path);
-    document.rememberFileOnDisk();
+    // The file as this save left it: the next save asks only when another program wrote it since.
+    document.rememberFileOnDisk(written.stamp);
     document.setCaption(path);
     text->setModified(false);
     return true;

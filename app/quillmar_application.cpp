@@ -10,11 +10,23 @@
 
 namespace quillmar {
 
+namespace {
+
+QList<QByteArray> gNativeArguments;
+
+}  // namespace
+
 QuillmarApplication::QuillmarApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The toolkit has taken its own options out of argv by now.
+    gNativeArguments.clear();
+    for (int i = 0; i < argc; ++i)
+        gNativeArguments << QByteArray(argv[i]);
     setApplicationName(kAppTitle);
     setOrganizationName(kAppTitle);
     setStyle(new DeferredIconStyle(style()->name()));
 }
+
+QList<QByteArray> QuillmarApplication::nativeArguments() { return gNativeArguments; }
 
 bool QuillmarApplication::notify(QObject* receiver, QEvent* event) {
     int number = 0;

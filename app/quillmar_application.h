@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
 
 namespace quillmar {
 
@@ -14,6 +16,10 @@ class QuillmarApplication : public QApplication {
 public:
     QuillmarApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The arguments as the system handed them over, less those the toolkit took for
+    // itself: a file name among them need not be text.
+    static QList<QByteArray> nativeArguments();
 };
 
 }  // namespace quillmar

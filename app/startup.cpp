@@ -5,12 +5,13 @@
 #include "app/command_line.h"
 #include "common/shared_state.h"
 #include "app/frmMain.h"
+#include "app/quillmar_application.h"
 #include "platform/key_locks.h"
 #include "platform/settings_store.h"
 
 namespace quillmar {
 
-void startMainWindow(frmMain& main, const QString& commandLineFile) {
+void startMainWindow(frmMain& main, const FileName& commandLineFile) {
     main.MDIForm_Load(commandLineFile);
     main.show();
     const bool capsOn = main.keys().isOn(kVkCapsLock);
@@ -24,7 +25,7 @@ int Main() {
     SettingsStore settings;
     auto keys = KeyLocks::createForPlatform();
     frmMain main(state, settings, *keys);
-    startMainWindow(main, CommandLineFile(QCoreApplication::arguments()));
+    startMainWindow(main, CommandLineFile(QuillmarApplication::nativeArguments()));
     return QApplication::exec();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "platform/file_names.h"
 
 namespace quillmar {
 
 class frmMain;
 
 // Loads and shows the main window, then switches Caps Lock on so the user types in capitals.
-void startMainWindow(frmMain& main, const QString& commandLineFile);
+void startMainWindow(frmMain& main, const FileName& commandLineFile);
 
 // The whole program: settings, main window, event loop.
 int Main();

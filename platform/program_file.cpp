@@ -133,6 +133,8 @@ ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
         result.error = file.errorString();
         return result;
     }
+    // Taken before the reading, so that a change made meanwhile shows at the next save.
+    result.stamp = fileStamp(file.handle());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ProgramFileRead::Status::Failed;
@@ -186,16 +188,10 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
     return result;
 }
 
-bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error) {
-    QSaveFile file(path);
-    if (!openFile(file, error))
-        return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return commitFile(file, error);
+ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes) {
+    ProgramFileWrite result;
+    static_cast<SavedFile&>(result) = saveWholeFile(path, bytes);
+    return result;
 }
 
 bool openFile(QSaveFile& file, QString* error) {
@@ -239,8 +235,7 @@ ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEnc
         result.unrepresentable = true;
         return result;
     }
-    result.ok = writeFileBytes(path, *bytes, &result.error);
-    return result;
+    return writeFileBytes(path, *bytes);
 }
 
 }  // namespace quillmar

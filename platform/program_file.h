@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/cp932_forms.h"
+#include "platform/file_save.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -64,6 +65,7 @@ struct ProgramFileRead {
     // empty and `textOmitted` is set): the text box takes the bytes of its text as they are.
     QByteArray bytes;
     bool textOmitted = false;
+    FileStamp stamp;  // the file as it was read
     bool utf8Mark = false;  // a UTF-8 file began with kUtf8Mark, which is not in its text
 
     // The bytes of the text: the file's bytes after the mark.
@@ -94,22 +96,19 @@ struct InsertedFileRead {
 // negative `maxBytes` sets no limit. Never creates a file.
 InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes = -1);
 
-struct ProgramFileWrite {
-    bool ok = false;
+struct ProgramFileWrite : SavedFile {
     // The text holds a character the code page cannot represent: nothing was written,
     // and only the user may choose another code page for the file.
     bool unrepresentable = false;
-    QString error;
 };
 
-// Writes the text in the code page with no conversion of line ends and nothing added.
-// The bytes go to a temporary file beside the target that is renamed over it only when
-// all were written, so a failed save leaves the old file as it was.
+// Writes the text in the code page with no conversion of line ends and nothing added,
+// whole or not at all (saveWholeFile), so a failed save leaves the old file as it was.
 ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding,
                                   const Cp932Forms& forms = {});
 
 // The same for bytes already encoded.
-bool writeFileBytes(const QString& path, QByteArrayView bytes, QString* error = nullptr);
+ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes);
 
 // Starts a write to the save file's target, refused (with the reason) where the target
 // cannot take it. A device or a pipe is refused too: a file renamed over it would take

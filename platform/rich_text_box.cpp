@@ -262,9 +262,7 @@ ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding)
             marked.reserve(kUtf8Mark.size() + bytes.size());
             marked.append(kUtf8Mark).append(bytes);
         }
-        ProgramFileWrite result;
-        result.ok = writeFileBytes(path, mark ? QByteArrayView(marked) : bytes, &result.error);
-        return result;
+        return writeFileBytes(path, mark ? QByteArrayView(marked) : bytes);
     }
     return writeProgramFile(path, mark ? QChar(0xFEFF) + Text() : Text(), encoding, cp932Forms_);
 }

@@ -4,8 +4,11 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "app/command_line.h"
 #include "support/main_window.h"
 
 using namespace quillmar;
@@ -356,6 +359,63 @@ private slots:
         f.answers.answerMessage(modal::kYes);
         f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
+    }
+
+    // Another program's change is seen whatever it keeps (the size, the time put back);
+    // the program's own saves, two in a row, are not taken for one.
+    void aChangeFromOutsideIsSeenEvenWhenSizeAndTimeAreKept() {
+        Fixture f;
+        const QString path = f.file("outside.min"), other = f.file("other.min");
+        const QByteArray name = QFile::encodeName(path);
+        const struct { const char* what; std::function<void()> change; } rows[] = {
+            {"untouched", nullptr},
+            {"same size, time put back", [&] { writeBytes(path, "O2\r\n"); }},
+            {"replaced by rename", [&] { writeBytes(other, "O1\r\n"), ::rename(QFile::encodeName(other).constData(), name.constData()); }},
+        };
+        for (const auto& row : rows) {
+            writeBytes(path, "O1\r\n");
+            f.open(path)->txtText->setSelText("N");
+            if (row.change) {
+                struct stat before {};
+                stat(name.constData(), &before);
+                row.change();
+                const timespec times[2] = {before.st_atim, before.st_mtim};
+                utimensat(AT_FDCWD, name.constData(), times, 0);
+                f.answers.answerMessage(modal::kYes);
+            }
+            const size_t shown = f.answers.messages.size() + (row.change ? 1 : 0);
+            for (int save = 0; save < 2; ++save) {
+                f.w().mnuFileSave_Click();
+                QVERIFY2(f.answers.messages.size() == shown, row.what);
+                f.active()->txtText->setSelText("N");
+            }
+            QCOMPARE(readBytes(path), QByteArray("NNO1\r\n"));
+            f.active()->txtText->setModified(false);
+            f.active()->subWindow()->close();
+        }
+    }
+
+    // A name whose bytes are no text (Latin-1, code page 932) is refused wherever it comes
+    // from, and nothing is opened or made under the text that only looks like it.
+    void aFileNameThatIsNoTextIsRefusedAndNothingIsMade() {
+        for (const QByteArray& raw : {QByteArray("caf\xe9.min"), QByteArray("\x89\xc1\x8d\x48.min")}) {
+            test::MainWindowFixture f;
+            const QByteArray bytes = QFile::encodeName(f.files.path()) + '/' + raw;
+            const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            QVERIFY(fd >= 0 && ::close(fd) == 0);
+            const QString shown = QFile::decodeName(bytes), refused = shown + "\r\nThe file name cannot be read";
+            f.answers.answerMessage(modal::kOk);
+            f.start(true, CommandLineFile({"quillmar", bytes}));
+            QCOMPARE(f.answers.messages.at(0).text, refused);
+            QCOMPARE(f.messageOf([&] { f.open(shown); }), refused);
+            QVERIFY(f.w().documentWindows().isEmpty() && f.w().recentFileCaption(1) == "RecentFile1");
+            f.newDocument("O2");
+            f.answers.answerFile(shown);
+            QCOMPARE(f.messageOf([&] { f.w().mnuFileSaveAs_Click(); }),
+                     QStringLiteral("保存が出来ません。\r\nThe file name cannot be read: ") + shown);
+            QVERIFY(f.active()->txtText->Modified() && !QFile::exists(shown));
+            f.active()->txtText->setModified(false);
+        }
     }
 };
 

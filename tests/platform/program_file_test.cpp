@@ -10,7 +10,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "support/main_window.h"
 
@@ -21,6 +25,44 @@ namespace {
 // "(荒加工) 表ソ ｱ" in code page 932: the second bytes of 表 and ソ are 0x5C, the byte of
 // the backslash, and ｱ is a one-byte half-width katakana.
 const QByteArray kCp932 = QByteArray("(\x8d\x72\x89\xc1\x8d\x48) \x95\x5c\x83\x5c \xb1", 15);
+
+constexpr uid_t kNobody = 65534;
+
+// While this lives the calling thread works as the user nobody. The raw calls change this
+// thread alone (the C library's would change them all); the saved root comes back.
+struct AsNobody {
+    AsNobody() { syscall(SYS_setresgid, -1, kNobody, -1), syscall(SYS_setresuid, -1, kNobody, -1); }
+    ~AsNobody() { syscall(SYS_setresuid, -1, 0, -1), syscall(SYS_setresgid, -1, 0, -1); }
+};
+
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+
+// Saves over "O1000\r\nM30\r\n" that the disk refuses, small and large, replacing the
+// file and then, with a second link, in place: each says why in the system's words and
+// leaves the old file and nothing else.
+void expectRefusedSaves(const QString& folder, std::initializer_list<int> lineCounts, int error, rlim_t sizeLimit = 0) {
+    const QString path = folder + QStringLiteral("/p.min");
+    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
+    for (bool linked : {false, true}) {
+        if (linked) {
+            ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(folder + "/l.min").constData()), 0);
+        }
+        const QStringList before = filesIn(folder);
+        for (int lines : lineCounts) {
+            SCOPED_TRACE(lines);
+            std::optional<test::FileSizeLimit> full;
+            if (sizeLimit)
+                full.emplace(sizeLimit);
+            const ProgramFileWrite written =
+                writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(lines), TextEncoding::Utf8);
+            full.reset();
+            EXPECT_FALSE(written.ok);
+            EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(error)));
+            EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
+            EXPECT_EQ(filesIn(folder), before);
+        }
+    }
+}
 
 }  // namespace
 
@@ -124,16 +166,7 @@ TEST(ProgramFile, OnlyRegularFilesAreReadAndAMissingOneIsNotCreated) {
 // in the write buffer until the commit; so does a folder in the way.
 TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("p.min"));
-    ASSERT_TRUE(test::writeBytes(path, "O1000\r\nM30\r\n"));
-    const ProgramFileWrite written = [&] {
-        test::FileSizeLimit full(1024);
-        return writeProgramFile(path, QStringLiteral("G01 X1.\r\n").repeated(400), TextEncoding::Utf8);
-    }();
-    EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
-    EXPECT_EQ(test::readBytes(path), QByteArray("O1000\r\nM30\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.min")});
+    expectRefusedSaves(dir.path(), {400, 4500}, EFBIG, 1024);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d.min")));
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("d.min")), u"M30", TextEncoding::Utf8).ok);
     const QString fifo = dir.filePath(QStringLiteral("pipe.min"));
@@ -142,4 +175,76 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QFileInfo(fifo).isFile()) << "a device or a pipe keeps its place";
     EXPECT_FALSE(writeProgramFile(dir.filePath(QStringLiteral("gone/p.min")), u"M30", TextEncoding::Utf8).ok);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
+}
+
+// A save through a link writes the file the link names, and the link stays.
+TEST(ProgramFile, ASaveThroughALinkWritesTheFileItNames) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.min")), link = dir.filePath(QStringLiteral("l.min"));
+    ASSERT_TRUE(test::writeBytes(path, "O1") && QFile::link(QStringLiteral("p.min"), link));
+    ASSERT_TRUE(writeProgramFile(link, u"O2", TextEncoding::Utf8).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(test::readBytes(path), QByteArray("O2"));
+}
+
+// A disk of its own, full but for a page, so that a write begins and then finds no room.
+TEST(ProgramFile, AFullDiskSaysSoAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QByteArray at = QFile::encodeName(dir.path());
+    if (mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no disk of its own can be mounted here";
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(at.constData(), [](const char* a) { umount2(a, MNT_DETACH); });
+    QFile filler(dir.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) > 0) {}
+    ASSERT_TRUE(filler.resize(filler.size() - 4096 - 4096));
+    expectRefusedSaves(dir.path(), {1100, 4500}, ENOSPC);
+}
+
+// The saved file keeps its owner, group and mode, and every link to it sees the new text:
+// replaced by a file given the old one's owner, or, where the saver cannot give it, where
+// it has a second link, or where the folder takes no new file, written in place.
+TEST(ProgramFile, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFile) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "files of other owners are made as root";
+    const struct Row {
+        const char* what;
+        uid_t owner;
+        gid_t group;
+        mode_t mode, folderMode;
+        bool linked, byNobody;
+    } rows[] = {
+        {"another group with group write", 0, 12345, 0664, 0755, false, false},
+        {"a second hard link", 0, 0, 0640, 0755, true, false},
+        {"an owner the saver cannot give", 0, 0, 0666, 0777, false, true},
+        {"a read-only folder holding a writable file", kNobody, kNobody, 0644, 0555, false, true},
+    };
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString folder = dir.filePath(QString::fromLatin1(row.what).replace(' ', '_'));
+        const QString path = folder + QStringLiteral("/p.min"), other = folder + QStringLiteral("-link.min");
+        const QByteArray folderName = QFile::encodeName(folder), name = QFile::encodeName(path);
+        ASSERT_TRUE(QDir().mkdir(folder));
+        ASSERT_TRUE(test::writeBytes(path, "O1\r\n"));
+        ASSERT_EQ(chown(name.constData(), row.owner, row.group), 0);
+        ASSERT_EQ(chmod(name.constData(), row.mode), 0);
+        if (row.linked) {
+            ASSERT_EQ(link(name.constData(), QFile::encodeName(other).constData()), 0);
+        }
+        ASSERT_EQ(chown(folderName.constData(), row.owner, row.group), 0);
+        ASSERT_EQ(chmod(folderName.constData(), row.folderMode), 0);
+        std::optional<AsNobody> nobody;
+        if (row.byNobody)
+            nobody.emplace();
+        const ProgramFileWrite written = writeProgramFile(path, u"O2\r\nM30\r\n", TextEncoding::Utf8);
+        nobody.reset();
+        EXPECT_TRUE(written.ok) << written.error.toStdString();
+        struct stat st {};
+        stat(name.constData(), &st);
+        EXPECT_TRUE(st.st_uid == row.owner && st.st_gid == row.group && (st.st_mode & 07777) == row.mode);
+        EXPECT_EQ(test::readBytes(row.linked ? other : path), QByteArray("O2\r\nM30\r\n"));
+        EXPECT_EQ(filesIn(folder), QStringList{"p.min"});
+    }
 }

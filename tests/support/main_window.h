@@ -71,7 +71,7 @@ struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
     // Builds and loads the window; a test that stores settings first calls this after.
-    frmMain& start(bool show = true, const QString& commandLineFile = QString()) {
+    frmMain& start(bool show = true, const FileName& commandLineFile = FileName()) {
         window = std::make_unique<frmMain>(state, settings, keys);
         window->MDIForm_Load(commandLineFile);
         if (show)
