@@ -99,10 +99,23 @@ int throughWhole(qint64 size, Step step) {
     return 0;
 }
 
-int writeAll(int fd, QByteArrayView bytes) {
+int writeAll(int fd, QByteArrayView bytes, qint64 at = 0) {
     return throughWhole(bytes.size(), [&](qint64 done) {
-        return ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+        return ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(at + done));
     });
+}
+
+// What a save puts in the file: a head (a byte-order mark, or nothing), then the body.
+struct Content {
+    QByteArrayView head;
+    QByteArrayView body;
+    qint64 size() const { return head.size() + body.size(); }
+};
+
+int writeAll(int fd, const Content& content) {
+    if (const int error = writeAll(fd, content.head))
+        return error;
+    return writeAll(fd, content.body, content.head.size());
 }
 
 int readAll(int fd, qint64 size, QByteArray* bytes) {
@@ -131,7 +144,7 @@ int assureRoom(int fd, qint64 oldSize, qint64 newSize) {
     return 0;
 }
 
-SavedFile writeInPlace(const QByteArray& target, QByteArrayView bytes) {
+SavedFile writeInPlace(const QByteArray& target, const Content& content) {
     const Descriptor file(::open(target.constData(), O_RDWR | O_CLOEXEC));
     if (file.get() < 0)
         return failure(errno);
@@ -141,15 +154,15 @@ SavedFile writeInPlace(const QByteArray& target, QByteArrayView bytes) {
     if (!S_ISREG(st.st_mode))
         return failure(QStringLiteral("Not a regular file"));
     const qint64 oldSize = st.st_size;
-    if (const int error = assureRoom(file.get(), oldSize, bytes.size()))
+    if (const int error = assureRoom(file.get(), oldSize, content.size()))
         return failure(error);
     // Kept to be put back should the write fail all the same (an I/O error).
     QByteArray old;
     if (const int error = readAll(file.get(), oldSize, &old))
         return failure(error);
     // The file is cut to its new length only after the whole text is in it.
-    int error = writeAll(file.get(), bytes);
-    if (!error && bytes.size() < oldSize && ::ftruncate(file.get(), off_t(bytes.size())) != 0)
+    int error = writeAll(file.get(), content);
+    if (!error && content.size() < oldSize && ::ftruncate(file.get(), off_t(content.size())) != 0)
         error = errno;
     if (!error && ::fdatasync(file.get()) != 0)
         error = errno;
@@ -206,7 +219,8 @@ FileStamp fileStamp(int descriptor) {
     return stampOf(st);
 }
 
-SavedFile saveWholeFile(const QString& path, QByteArrayView bytes) {
+SavedFile saveWholeFile(const QString& path, QByteArrayView bytes, QByteArrayView head) {
+    const Content content{head, bytes};
     if (path.isEmpty())
         return failure(ENOENT);
     const QByteArray target = finalTarget(QFile::encodeName(path));
@@ -220,17 +234,17 @@ SavedFile saveWholeFile(const QString& path, QByteArrayView bytes) {
     if (exists && !S_ISREG(old.st_mode))
         return failure(QStringLiteral("Not a regular file"));
     if (exists && old.st_nlink > 1)
-        return writeInPlace(target, bytes);
+        return writeInPlace(target, content);
 
     QByteArray temporary;
     const Descriptor file(createBeside(target, exists ? 0600 : 0666, &temporary));
     if (file.get() < 0)
-        return exists ? writeInPlace(target, bytes) : failure(errno);
+        return exists ? writeInPlace(target, content) : failure(errno);
     if (exists && !takeOwnerAndMode(file.get(), old)) {
         ::unlink(temporary.constData());
-        return writeInPlace(target, bytes);
+        return writeInPlace(target, content);
     }
-    int error = writeAll(file.get(), bytes);
+    int error = writeAll(file.get(), content);
     if (!error && ::fdatasync(file.get()) != 0)
         error = errno;
     if (!error && ::rename(temporary.constData(), target.constData()) != 0)

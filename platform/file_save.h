@@ -43,6 +43,8 @@ struct SavedFile {
 // takes no new file, the file is written in place instead, and only once there is room
 // for the whole text; a write that fails even so puts the old bytes back (only the end of
 // the process in the middle of such a write could leave less).
-SavedFile saveWholeFile(const QString& path, QByteArrayView bytes);
+//
+// A head (a byte-order mark) goes in front of the bytes without a copy of them.
+SavedFile saveWholeFile(const QString& path, QByteArrayView bytes, QByteArrayView head = {});
 
 }  // namespace quillmar

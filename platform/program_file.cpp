@@ -188,9 +188,9 @@ InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
     return result;
 }
 
-ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes) {
+ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes, QByteArrayView head) {
     ProgramFileWrite result;
-    static_cast<SavedFile&>(result) = saveWholeFile(path, bytes);
+    static_cast<SavedFile&>(result) = saveWholeFile(path, bytes, head);
     return result;
 }
 
@@ -228,14 +228,14 @@ bool commitFile(QSaveFile& file, QString* error) {
 }
 
 ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding,
-                                  const Cp932Forms& forms) {
+                                  const Cp932Forms& forms, QByteArrayView head) {
     ProgramFileWrite result;
     const std::optional<QByteArray> bytes = encodeText(text, encoding, forms);
     if (!bytes) {
         result.unrepresentable = true;
         return result;
     }
-    return writeFileBytes(path, *bytes);
+    return writeFileBytes(path, *bytes, head);
 }
 
 }  // namespace quillmar

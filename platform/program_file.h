@@ -102,13 +102,14 @@ struct ProgramFileWrite : SavedFile {
     bool unrepresentable = false;
 };
 
-// Writes the text in the code page with no conversion of line ends and nothing added,
-// whole or not at all (saveWholeFile), so a failed save leaves the old file as it was.
+// Writes the text in the code page with no conversion of line ends and nothing added but
+// the head (the file's UTF-8 mark, when it had one) in front, whole or not at all
+// (saveWholeFile), so a failed save leaves the old file as it was.
 ProgramFileWrite writeProgramFile(const QString& path, QStringView text, TextEncoding encoding,
-                                  const Cp932Forms& forms = {});
+                                  const Cp932Forms& forms = {}, QByteArrayView head = {});
 
 // The same for bytes already encoded.
-ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes);
+ProgramFileWrite writeFileBytes(const QString& path, QByteArrayView bytes, QByteArrayView head = {});
 
 // Starts a write to the save file's target, refused (with the reason) where the target
 // cannot take it. A device or a pipe is refused too: a file renamed over it would take

@@ -254,17 +254,10 @@ void RichTextBox::load(const ProgramFileRead& read) {
 
 ProgramFileWrite RichTextBox::saveTo(const QString& path, TextEncoding encoding) const {
     // The mark is UTF-8's own: a file written in another code page goes without it.
-    const bool mark = utf8Mark_ && encoding == TextEncoding::Utf8;
-    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932) {
-        const QByteArrayView bytes(bytesPointer(), byteLength());
-        QByteArray marked;
-        if (mark) {
-            marked.reserve(kUtf8Mark.size() + bytes.size());
-            marked.append(kUtf8Mark).append(bytes);
-        }
-        return writeFileBytes(path, mark ? QByteArrayView(marked) : bytes);
-    }
-    return writeProgramFile(path, mark ? QChar(0xFEFF) + Text() : Text(), encoding, cp932Forms_);
+    const QByteArrayView head = utf8Mark_ && encoding == TextEncoding::Utf8 ? kUtf8Mark : QByteArrayView();
+    if ((encoding == TextEncoding::Utf8) == utf8Mode_ && encoding != TextEncoding::Cp932)
+        return writeFileBytes(path, QByteArrayView(bytesPointer(), byteLength()), head);
+    return writeProgramFile(path, Text(), encoding, cp932Forms_, head);
 }
 
 void RichTextBox::insertFileText(const QString& text, TextEncoding encoding, const Cp932Forms& forms) {
