@@ -69,7 +69,7 @@ QString plainText(double v, int significant) {
 
 // The product counts as whole when it lies within 1e-9 of its own magnitude (at least
 // 1e-9, never more than 0.001) of a whole number, so that binary rounding never costs a
-// thousandth that the user wrote, while large values are still cut, never rounded.
+// last decimal that the user wrote, while large values are still cut, never rounded.
 double snapToWhole(double product) {
     const double whole = std::nearbyint(product);
     const double tolerance = std::min(std::max(1e-9 * std::fabs(product), 1e-9), 0.001);
@@ -123,13 +123,16 @@ double writable(double v, int significant) {
     return v;
 }
 
-// Thousandths toward minus infinity. A value so large that its thousandths overflow has
-// no fraction left to cut.
-double cutToThousandths(double value) {
-    const double product = checkedFinite(value) * 1000.0;
+double stepsPerUnit(Measure measure) { return measure == Measure::Angle ? 1000.0 : 10000.0; }
+
+// The measure's last decimal toward minus infinity. A value so large that its steps
+// overflow has no fraction left to cut.
+double cutToStep(double value, Measure measure) {
+    const double steps = stepsPerUnit(measure);
+    const double product = checkedFinite(value) * steps;
     if (!std::isfinite(product))
         return value;
-    const double cut = std::floor(snapToWhole(product)) / 1000.0;
+    const double cut = std::floor(snapToWhole(product)) / steps;
     return cut == 0.0 ? 0.0 : cut;  // no negative zero
 }
 
@@ -149,21 +152,33 @@ Single writableValue(Single value) {
     return value;
 }
 
-double writtenValue(double value) { return cutToThousandths(value); }
+double writtenValue(double value, Measure measure) { return cutToStep(value, measure); }
 
 // Widened through the decimal it shows, so 8279.275 stays 8279.275.
-Single writtenValue(Single value) { return storedSingle(cutToThousandths(value.toDouble())); }
+Single writtenValue(Single value, Measure measure) { return storedSingle(cutToStep(value.toDouble(), measure)); }
 
-QString FormatCoord(double& value) {
-    value = writtenValue(value);
+QString formatMeasured(double& value, Measure measure) {
+    value = writtenValue(value, measure);
     return coordText(numberText(writableValue(value)), value);
 }
 
-QString FormatCoord(Single& value) {
-    const double cut = cutToThousandths(value.toDouble());
+QString formatMeasured(Single& value, Measure measure) {
+    const double cut = cutToStep(value.toDouble(), measure);
     value = storedSingle(cut);
     return coordText(numberText(writableValue(value)), cut);
 }
+
+QString FormatCoord(double& value) { return formatMeasured(value, Measure::Length); }
+
+QString FormatCoord(Single& value) { return formatMeasured(value, Measure::Length); }
+
+QString FormatAngle(double& value) { return formatMeasured(value, Measure::Angle); }
+
+QString FormatAngle(Single& value) { return formatMeasured(value, Measure::Angle); }
+
+QString FormatAngleValue(double value) { return FormatAngle(value); }
+
+QString FormatAngleValue(Single value) { return FormatAngle(value); }
 
 namespace {
 

@@ -30,20 +30,36 @@ constexpr int kPlainWholeDigits = 15;
 double writableValue(double value);
 Single writableValue(Single value);
 
-// The value FormatCoord writes, without writing it: cut to three decimals toward minus
-// infinity, in the variable's precision. Conditions on a value are judged on this, so
-// that a word and its condition agree; a value too large to write fails only where it is
-// written, never in a condition.
-double writtenValue(double value);
-Single writtenValue(Single value);
+// What a number measures decides its last written decimal. Lengths, diameters, depths,
+// feeds, leads and tolerances are written to the ten-thousandth, the least increment of
+// an inch program; angles in degrees (C-axis positions, B-axis angles) to the thousandth.
+enum class Measure { Length, Angle };
 
-// Program-word text of a number: its written value, stored back into the variable so
-// that later uses see what was written, as plain text (writableValue's limit).
+// The value FormatCoord (or FormatAngle) writes, without writing it: cut toward minus
+// infinity to the measure's last decimal, in the variable's precision. Conditions on a
+// value are judged on this, so that a word and its condition agree; a value too large to
+// write fails only where it is written, never in a condition.
+double writtenValue(double value, Measure measure = Measure::Length);
+Single writtenValue(Single value, Measure measure = Measure::Length);
+
+// Program-word text of a length: its written value (four decimals), stored back into
+// the variable so that later uses see what was written, as plain text (writableValue's
+// limit).
 QString FormatCoord(double& value);
 QString FormatCoord(Single& value);
 // The same for an expression whose cut value nobody keeps.
 QString FormatCoordValue(double value);
 QString FormatCoordValue(Single value);
+
+// The same for an angle in degrees, cut to three decimals.
+QString FormatAngle(double& value);
+QString FormatAngle(Single& value);
+QString FormatAngleValue(double value);
+QString FormatAngleValue(Single value);
+
+// Either of the two by the measure.
+QString formatMeasured(double& value, Measure measure);
+QString formatMeasured(Single& value, Measure measure);
 
 // FormatCoord for a whole-number word (a count, a tool number): one whose text lies
 // beyond a 32-bit whole number is an overflow.

@@ -10,12 +10,15 @@ namespace {
 // Cuts toward minus infinity and stores the cut value back; a second call gives the same text.
 TEST(FormatCoord, DoubleTable) {
     const std::pair<double, const char*> rows[] = {
-        {0, "0"}, {-0.5, "-0.5"}, {0.0009, "0"}, {-0.0009, "-0.001"}, {0.9999, "0.999"}, {-0.9999, "-1"},
-        {12.3456, "12.345"}, {-12.3456, "-12.346"}, {4.35, "4.35"}, {0.07, "0.07"}, {123456.789, "123456.789"},
-        // Binary products just short of a whole number keep their thousandth.
-        {1.001, "1.001"}, {1.005, "1.005"}, {2.01, "2.01"}, {1.0015, "1.001"},
+        {0, "0"}, {-0.5, "-0.5"}, {0.0009, "0.0009"}, {-0.0009, "-0.0009"}, {0.9999, "0.9999"},
+        {-0.99999, "-1"}, {0.00009, "0"}, {-0.00001, "-0.0001"},
+        {12.3456, "12.3456"}, {-12.3456, "-12.3456"}, {12.34567, "12.3456"}, {4.35, "4.35"}, {0.07, "0.07"},
+        {123456.789, "123456.789"}, {0.076923, "0.0769"},
+        // Binary products just short of a whole number keep their last decimal.
+        {1.001, "1.001"}, {1.005, "1.005"}, {2.01, "2.01"}, {1.0015, "1.0015"}, {1.3125, "1.3125"},
+        {0.0035, "0.0035"}, {1.00015, "1.0001"},
         // Large values are cut, never rounded up.
-        {500000.0004, "500000"}, {9999.99999, "9999.999"}, {123456789012.04, "123456789012.04"},
+        {500000.00004, "500000"}, {9999.99999, "9999.9999"}, {123456789012.04, "123456789012.04"},
     };
     for (const auto& [in, text] : rows) {
         double v = in;
@@ -28,8 +31,9 @@ TEST(FormatCoord, DoubleTable) {
 
 TEST(FormatCoord, SingleIsWidenedThroughTheDigitsItShows) {
     const std::tuple<float, const char*, float> rows[] = {
-        {-12.3456f, "-12.346", -12.346f}, {359.999f, "359.999", 359.999f}, {8279.275f, "8279.275", 8279.275f},
-        {8369.139f, "8369.139", 8369.139f}, {8192.011f, "8192.011", 8192.011f}, {375.0006104f, "375", 375.0f},
+        {-12.34567f, "-12.3457", -12.3457f}, {359.999f, "359.999", 359.999f}, {8279.275f, "8279.275", 8279.275f},
+        {8369.139f, "8369.139", 8369.139f}, {8192.011f, "8192.011", 8192.011f}, {375.0006104f, "375.0006", 375.0006f},
+        {0.0035f, "0.0035", 0.0035f}, {375.00004f, "375", 375.0f},
         {123456789.0f, "123456800", 123456792.0f},
     };
     for (const auto& [in, text, stored] : rows) {
@@ -37,6 +41,21 @@ TEST(FormatCoord, SingleIsWidenedThroughTheDigitsItShows) {
         EXPECT_EQ(FormatCoord(v).toStdString(), text) << in;
         EXPECT_EQ(v.value(), stored) << in;
     }
+}
+
+// Angles in degrees keep the thousandth.
+TEST(FormatAngle, CutToThousandths) {
+    const std::pair<double, const char*> rows[] = {
+        {12.3456, "12.345"}, {-0.0009, "-0.001"}, {0.0009, "0"}, {359.9999, "359.999"}, {1.001, "1.001"},
+    };
+    for (const auto& [in, text] : rows) {
+        double v = in;
+        EXPECT_EQ(FormatAngle(v).toStdString(), text) << in;
+        EXPECT_DOUBLE_EQ(v, QString::fromLatin1(text).toDouble()) << in;
+    }
+    Single s = 45.6789f;
+    EXPECT_EQ(FormatAngle(s), QStringLiteral("45.678"));
+    EXPECT_EQ(s.value(), 45.678f);
 }
 
 TEST(FormatTwoDigits, Table) {
