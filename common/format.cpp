@@ -123,7 +123,12 @@ double writable(double v, int significant) {
     return v;
 }
 
-double stepsPerUnit(Measure measure) { return measure == Measure::Angle ? 1000.0 : 10000.0; }
+double stepsPerUnit(Measure measure) {
+    double steps = 1.0;
+    for (int i = 0; i < writtenDecimals(measure); ++i)
+        steps *= 10.0;
+    return steps;
+}
 
 // The measure's last decimal toward minus infinity. A value so large that its steps
 // overflow has no fraction left to cut.

@@ -35,6 +35,9 @@ Single writableValue(Single value);
 // an inch program; angles in degrees (C-axis positions, B-axis angles) to the thousandth.
 enum class Measure { Length, Angle };
 
+// The last decimal a measure is written with.
+constexpr int writtenDecimals(Measure measure) { return measure == Measure::Angle ? 3 : 4; }
+
 // The value FormatCoord (or FormatAngle) writes, without writing it: cut toward minus
 // infinity to the measure's last decimal, in the variable's precision. Conditions on a
 // value are judged on this, so that a word and its condition agree; a value too large to

@@ -179,16 +179,23 @@ void appendHomeEnding(ProgramText& text, ReturnMove move, ApproachReturn approac
     }
 }
 
-QString wordIfAbove(const char* address, double& value, double threshold) {
-    if (!writtenAbove(value, threshold))
+namespace {
+
+template <typename Number>
+QString measuredWordIfAbove(const char* address, Number& value, double threshold, Measure measure) {
+    if (!writtenAbove(value, threshold, measure))
         return {};
-    return QString::fromLatin1(address) + FormatCoord(value);
+    return QString::fromLatin1(address) + formatMeasured(value, measure);
 }
 
-QString wordIfAbove(const char* address, Single& value, double threshold) {
-    if (!writtenAbove(value, threshold))
-        return {};
-    return QString::fromLatin1(address) + FormatCoord(value);
+}  // namespace
+
+QString wordIfAbove(const char* address, double& value, double threshold, Measure measure) {
+    return measuredWordIfAbove(address, value, threshold, measure);
+}
+
+QString wordIfAbove(const char* address, Single& value, double threshold, Measure measure) {
+    return measuredWordIfAbove(address, value, threshold, measure);
 }
 
 QString countIfAbove(const char* address, Single& value, double threshold) {

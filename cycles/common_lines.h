@@ -108,17 +108,21 @@ enum class ReturnMove { Rapid, Continuation };
 // to the home X and Z with " G97 S" + speed + " M63".
 void appendSpindleStopEnding(ProgramText& text, ReturnMove move);
 
-// Whether a value as FormatCoord writes it is above the threshold; a value too large to
-// write is above, and fails only where it is written.
-inline bool writtenAbove(double value, double threshold) { return writtenValue(value) > threshold; }
-inline bool writtenAbove(Single value, double threshold) {
-    return static_cast<double>(writtenValue(value).value()) > threshold;
+// Whether a value as its word writes it (FormatCoord, or FormatAngle for an angle) is
+// above the threshold; a value too large to write is above, and fails only where it is
+// written.
+inline bool writtenAbove(double value, double threshold, Measure measure = Measure::Length) {
+    return writtenValue(value, measure) > threshold;
+}
+inline bool writtenAbove(Single value, double threshold, Measure measure = Measure::Length) {
+    return static_cast<double>(writtenValue(value, measure).value()) > threshold;
 }
 
 // address + value when the written value is above the threshold (" D" when above 0);
-// otherwise nothing, and the value stays uncut.
-QString wordIfAbove(const char* address, double& value, double threshold);
-QString wordIfAbove(const char* address, Single& value, double threshold);
+// otherwise nothing, and the value stays uncut: a value that is not written can never
+// fail the run.
+QString wordIfAbove(const char* address, double& value, double threshold, Measure measure = Measure::Length);
+QString wordIfAbove(const char* address, Single& value, double threshold, Measure measure = Measure::Length);
 // The same for a count (" Q" when above 1), a whole-number word.
 QString countIfAbove(const char* address, Single& value, double threshold);
 

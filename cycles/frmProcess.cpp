@@ -333,7 +333,7 @@ void frmProcess::B_LostFocus() {
     // Judged by the angle the program would show, as the B words are.
     bool ninety = false;
     try {
-        ninety = writtenValue(ReadNumber(B->text())) == 90.0;
+        ninety = writtenValue(ReadNumber(B->text()), Measure::Angle) == 90.0;
     } catch (const RuntimeError&) {
         ninety = false;
     }

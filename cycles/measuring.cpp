@@ -67,14 +67,6 @@ void appendMachineEnding(ProgramText& text) {
     }
 }
 
-// An optional word of a zero-offset call, written only when the value as written is
-// above 0 (0.0004 writes as 0, so it writes no word).
-template <class Number>
-QString optionalWord(const char* word, Number& value) {
-    const QString written = FormatCoord(value);
-    return value > 0 ? QString::fromLatin1(word) + written : QString();
-}
-
 // --- the four measuring passes ----------------------------------------------------------
 
 // The sensor's offset words: TOF1 the sensor number plus 10, TOF2 the sensor number.
@@ -210,16 +202,21 @@ void buildZeroOffsetZ(SharedState& s) {
     appendStartPoint(text);
     QString call = QStringLiteral("N000 CALL OZOFA MSP=") + FormatCoord(p.gEndZ);
     call += QStringLiteral(" APP=") + FormatCoord(p.gParamD);
-    call += optionalWord(" APPS=", p.gParamC);
+    // The optional words are judged as they would be written, and formatted only when
+    // they are: a value left out (below a ten-thousandth, or too large to write but
+    // negative) never fails the run.
+    call += wordIfAbove(" APPS=", p.gParamC, 0);
     call += QStringLiteral(" IMP=") + FormatCoord(p.gParamL);
-    call += optionalWord(" DOK=", p.gParamU);
-    call += optionalWord(" DNG=", p.gParamW);
+    call += wordIfAbove(" DOK=", p.gParamU, 0);
+    call += wordIfAbove(" DNG=", p.gParamW, 0);
     text.add(call);
     appendReturnFromStart(text);
     appendCycleClosing(text);
 }
 
-// The approach-angle box (D) is shown and read, but no word of the block carries it.
+// The approach-angle box (D) is shown and read, but no word of the block carries it. The
+// shift angle, the target C, the groove-width angle and the double touch are degrees
+// of the C axis.
 void buildZeroOffsetC(SharedState& s) {
     ProgramText text(s);
     ProcessParameters& p = s.params;
@@ -229,9 +226,9 @@ void buildZeroOffsetC(SharedState& s) {
     appendApproachLine(text);
     appendStartPoint(text);
     text.add({"N000 CALL OCPFI MSP=", FormatCoord(p.gEndZ), " APP=", FormatCoord(p.gParamV), " CFW=",
-              FormatCoord(p.gParamF), " COF=", FormatCoord(p.gEndC)});
-    text.add({"N000 CALL OZOFD COF=", FormatCoord(p.gEndC), " CMW=", FormatCoord(p.gParamW),
-              optionalWord(" APPS=", p.gParamC)});
+              FormatAngle(p.gParamF), " COF=", FormatAngle(p.gEndC)});
+    text.add({"N000 CALL OZOFD COF=", FormatAngle(p.gEndC), " CMW=", FormatAngle(p.gParamW),
+              wordIfAbove(" APPS=", p.gParamC, 0, Measure::Angle)});
     appendReturnFromStart(text);
     text.add("N000 G95 M109");
     appendCycleClosing(text);

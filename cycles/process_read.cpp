@@ -10,12 +10,12 @@
 namespace quillmar {
 
 BAxisWords bAxisWords(double angle) {
-    const double written = writtenValue(angle);
+    const double written = writtenValue(angle, Measure::Angle);
     if (written == 0.0)
         return {};
     if (written == 90.0)
         return {QString(), QStringLiteral(" BT=1")};
-    return {QStringLiteral(" G52"), QStringLiteral(" BA=") + FormatCoordValue(written)};
+    return {QStringLiteral(" G52"), QStringLiteral(" BA=") + FormatAngleValue(written)};
 }
 
 Single singleFromBox(const QString& text) {

@@ -58,9 +58,10 @@ void buildTap(SharedState& s, int index) {
     AppendToolChange(text);
     text.add({"N000 G00 X0 Z", FormatCoordValue(profile.gApproachZ), standardToolWord(text, OtherToolWord::Twice),
               p.gTipCode, " M41 S", FormatCoord(s.gSpindleSpeed), p.gSpindleCode, p.gCoolantCode});
+    // D is the spindle's start angle, in degrees.
     text.add({text.toolLabel(), tapCycle(index, p), " X0 Z", FormatCoord(p.gEndZ), " K",
               FormatCoordValue(profile.gApproachZ - p.gStartZ - 0.2), " F", FormatCoord(p.gParamF),
-              wordIfAbove(" D", p.gParamD, 0)});
+              wordIfAbove(" D", p.gParamD, 0, Measure::Angle)});
     appendHomeEnding(text, ReturnMove::Rapid, ApproachReturn::Yes, " M09");
     appendCycleClosing(text);
 }

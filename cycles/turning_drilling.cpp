@@ -76,7 +76,7 @@ void buildHss(SharedState& s) {
 
 // The insert drill goes in and out of the work at half the feed: over the entry length D
 // below the face and the exit length L above the bottom, when given. A feed too fine to
-// halve in thousandths is kept whole there rather than written as F0.
+// halve in ten-thousandths is kept whole there rather than written as F0.
 void appendInsertDrillFeeds(ProgramText& text) {
     ProcessParameters& p = text.p;
     QString move = QStringLiteral("N000 G01 Z");

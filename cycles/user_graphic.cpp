@@ -53,7 +53,8 @@ void executeUserGraphic(const UgcInput& in, SharedState& state) {
         l.add({"N000 DEF WORKF", sub});
         l.add({"N000 PF 0,[0,0],", FormatCoordValue(checkedMul(10, od)), ",D"});
         if (bore) {
-            const QString radius = FormatCoordValue(singleOf(double(id) / 2 * 10));
+            // Half the diameter the PF line writes, so taken in double precision.
+            const QString radius = FormatCoordValue(double(id) / 2 * 10);
             l.add({"N000 PF 0,[0,0],", FormatCoordValue(singleOf(10 * double(id))), ",D,0"});
             l.add({"N000 PO [0,", radius, "]"});
             l.add({"N000 CI [0,0],[0,-", radius, "],R,0"});

@@ -41,7 +41,7 @@ void buildCircle(RotaryText& text) {
     appendRotaryToolData(text, "36", false, ToolLength::AlongZ);
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Thrice), slantMillingPlaneWords(text)});
-    appendRotaryApproach(text, FormatCoord(p.gParamW), ApproachEnd::SpindleOn);
+    appendRotaryApproach(text, FormatAngle(p.gParamW), ApproachEnd::SpindleOn);
     appendSlantMillingSetUp(text);
     text.add({kContinuation, "Z", FormatCoordValue(Single(p.gStartC.value() + 2.0f)), " M147"});
     if (stepped) {

@@ -85,20 +85,23 @@ QList<double> depthLevels(Single top, double step, Single bottom) {
     if (step >= 4e15 || !writtenAbove(step, 0.0))
         return levels;
 
+    // Counted in the last written decimal of a length.
+    const int decimals = writtenDecimals(Measure::Length);
     const ExactDecimal stepDecimal = shortestDecimal(step);
-    const int k = std::max(3, -stepDecimal.exponent);
+    const int k = std::max(decimals, -stepDecimal.exponent);
     const Wide topScaled = scaledFloor(shortestDecimal(top.value()), k);
     const Wide stepScaled = scaledFloor(stepDecimal, k);
-    const Wide perThousandth = pow10(k - 3);
-    const Wide bottomThousandths = static_cast<Wide>(std::llround(writtenValue(bottom).toDouble() * 1000.0));
+    const Wide perWrittenStep = pow10(k - decimals);
+    const Wide bottomSteps = scaledFloor(shortestDecimal(writtenValue(bottom).value()), decimals);
+    const double stepsPerUnit = static_cast<double>(pow10(decimals));
 
     for (Wide i = 1;; ++i) {
-        const Wide level = floorDiv(topScaled - i * stepScaled, perThousandth);
-        if (level <= bottomThousandths)
+        const Wide level = floorDiv(topScaled - i * stepScaled, perWrittenStep);
+        if (level <= bottomSteps)
             break;
         if (levels.size() >= kMaxDepthLevels - 1)
             throw RuntimeError(kErrOverflow);
-        const double value = static_cast<double>(static_cast<long long>(level)) / 1000.0;
+        const double value = static_cast<double>(level) / stepsPerUnit;
         levels.append(value == 0.0 ? 0.0 : value);
     }
     return levels;

@@ -79,7 +79,7 @@ void buildFace(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), p.gBAxisShift, p.gBAxisCode});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "2+16");
-    text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
+    text.add({cycleCode(p), " C", FormatAngle(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p), holeCount(p)});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
@@ -94,7 +94,7 @@ void buildSide(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Thrice), machinePlaneWords(text, " BT=1")});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOn);
     AppendLoadMonitorOn(text, "1+16");
-    text.add({cycleCode(p), " C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
+    text.add({cycleCode(p), " C", FormatAngle(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
               clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p), holeCount(p), " M136"});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
@@ -107,11 +107,11 @@ void buildSlant(RotaryText& text) {
     appendRotaryToolData(text, "28", true, ToolLength::AlongZ);
     AppendMToolChange(text);
     text.add({kMillingMode, tiltedToolWord(text, 2), tiltedPlaneWords(text)});
-    appendRotaryApproach(text, FormatCoord(p.gEndX), ApproachEnd::SpindleOn);
+    appendRotaryApproach(text, FormatAngle(p.gEndX), ApproachEnd::SpindleOn);
     appendTiltedPlaneSetUp(text);
     appendTiltedPositioning(text);
     AppendLoadMonitorOn(text, "1+2+16");
-    text.add({cycleCode(p), " C", FormatCoord(p.gEndX), tiltedHoleWords(text), cutWords(p), " M136"});
+    text.add({cycleCode(p), " C", FormatAngle(p.gEndX), tiltedHoleWords(text), cutWords(p), " M136"});
     text.add("N000 G180");
     AppendLoadMonitorOff(text);
     appendRotaryLeave(text, RotaryPlane::Tilted, RotaryEnding::SpindleStop, false);

@@ -31,11 +31,11 @@ void buildFace(RotaryText& text) {
     appendRotaryToolData(text, "36", false, ToolLength::AlongZ);
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
-    appendRotaryApproach(text, FormatCoord(p.gStartC), ApproachEnd::SpindleOnM62Later);
+    appendRotaryApproach(text, FormatAngle(p.gStartC), ApproachEnd::SpindleOnM62Later);
     appendFirstPositioning(text, RotaryPlane::Face);
     text.add({kContinuation, "Z", FormatCoordValue(checkedAdd(p.gStartZ, 0.08))});
     text.add({"N000 G01 Z", FormatCoord(p.gEndZ), " M147 F=SB*", FormatCoord(p.gParamF)});
-    text.add({"N000 G101 C", FormatCoord(p.gEndC), " X", FormatCoord(p.gEndX), " M146"});
+    text.add({"N000 G101 C", FormatAngle(p.gEndC), " X", FormatCoord(p.gEndX), " M146"});
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, true);
 }
 
@@ -45,11 +45,11 @@ void buildSide(RotaryText& text) {
     appendRotaryToolData(text, "30.2", false, ToolLength::AlongX);
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " G52 BA=90")});
-    appendRotaryApproach(text, FormatCoord(p.gStartC), ApproachEnd::SpindleOnM62Later);
+    appendRotaryApproach(text, FormatAngle(p.gStartC), ApproachEnd::SpindleOnM62Later);
     appendFirstPositioning(text, RotaryPlane::Side);
     text.add({kContinuation, "X", FormatCoordValue(checkedAdd(p.gStartX, 0.16))});
     text.add({"N000 G01 X", FormatCoord(p.gEndX), " M147 F=SB*", FormatCoord(p.gParamF)});
-    text.add({"N000 G101 C", FormatCoord(p.gEndC), " Z", FormatCoord(p.gEndZ), " M146"});
+    text.add({"N000 G101 C", FormatAngle(p.gEndC), " Z", FormatCoord(p.gEndZ), " M146"});
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
 }
 

@@ -60,7 +60,7 @@ void buildFace(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
     appendFirstPositioning(text, RotaryPlane::Face);
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+    text.add({"N000 G190 C", FormatAngle(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Face, 0.08), cutWords(p, " W")});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::SpindleStop, false);
@@ -74,7 +74,7 @@ void buildSide(RotaryText& text) {
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " BT=1")});
     appendRotaryApproach(text, QString(), ApproachEnd::SpindleOnM62Later);
     appendFirstPositioning(text, RotaryPlane::Side);
-    text.add({"N000 G190 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
+    text.add({"N000 G190 C", FormatAngle(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Side, 0.16), cutWords(p, " U")});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::SpindleStop, false);
@@ -94,11 +94,11 @@ void buildSlant(RotaryText& text) {
     text.header({"SLANT KEY W", FormatCoord(p.gParamU)});
     AppendMToolChange(text);
     text.add({kMillingMode, tiltedToolWord(text, 3), tiltedPlaneWords(text)});
-    appendRotaryApproach(text, FormatCoord(p.gParamL), ApproachEnd::SpindleOn);
+    appendRotaryApproach(text, FormatAngle(p.gParamL), ApproachEnd::SpindleOn);
     appendTiltedPlaneSetUp(text);
     appendTiltedPositioning(text);
     text.add(slantEntry(text));
-    text.add({"N000 G190 C", FormatCoord(p.gParamL), " X", FormatCoord(p.gEndX), " Y", FormatCoord(p.gEndZ), " Z",
+    text.add({"N000 G190 C", FormatAngle(p.gParamL), " X", FormatCoord(p.gEndX), " Y", FormatCoord(p.gEndZ), " Z",
               FormatCoord(p.gEndC), bIsNinety(p) ? " I0" : " K0", " D", FormatCoord(p.gParamD), " E",
               FormatCoord(p.gParamW), " F=SB*", FormatCoord(p.gParamF), " M211 M213"});
     text.add("N000 G180");

@@ -36,7 +36,7 @@ void buildPlanet(RotaryText& text) {
     appendRotaryToolData(text, "32", false, ToolLength::AlongZ);
     AppendMToolChange(text);
     text.add({kMillingMode, standardToolWord(text, OtherToolWord::Twice), slantMillingPlaneWords(text)});
-    appendRotaryApproach(text, FormatCoord(p.gParamW), ApproachEnd::SpindleOn);
+    appendRotaryApproach(text, FormatAngle(p.gParamW), ApproachEnd::SpindleOn);
     appendSlantMillingSetUp(text);
     text.add({kContinuation, "Z", FormatCoordValue(checkedAdd(p.gStartC, 0.08)), " M147"});
 

@@ -21,10 +21,10 @@ RotaryText::RotaryText(SharedState& s)
       homeX(s.profile.gHomeX),
       homeZ(s.profile.gHomeZ) {}
 
-bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB) == 90.0; }
+bool bIsNinety(const ProcessParameters& p) { return writtenValue(p.gParamB, Measure::Angle) == 90.0; }
 
 bool bTilts(const ProcessParameters& p) {
-    const double b = writtenValue(p.gParamB);
+    const double b = writtenValue(p.gParamB, Measure::Angle);
     return b != 0.0 && b != 90.0;
 }
 
@@ -68,7 +68,7 @@ QString machinePlaneWords(const ProgramText& text, const QString& words) {
 
 QString tiltedPlaneWords(RotaryText& text) {
     const BAxisWords b = bAxisWords(text.p.gParamB);
-    FormatCoord(text.p.gParamB);  // later lines see B as these words wrote it
+    FormatAngle(text.p.gParamB);  // later lines see B as these words wrote it
     return b.shift + b.code;
 }
 
@@ -106,7 +106,7 @@ void appendTiltedPlaneSetUp(RotaryText& text) {
     if (zeroShifted(p))
         text.add({"N000 G174 SX=", FormatCoord(p.gParamC), " SZ=", FormatCoord(p.gParamSZ)});
     if (bTilts(p))
-        text.add({"N000 G127 B", FormatCoord(p.gParamB)});
+        text.add({"N000 G127 B", FormatAngle(p.gParamB)});
 }
 
 void appendTiltedPositioning(RotaryText& text) {
@@ -160,14 +160,14 @@ void appendTiltedPlaneReset(RotaryText& text) {
 }
 
 QString slantMillingPlaneWords(RotaryText& text) {
-    return machinePlaneWords(text, QStringLiteral(" G52 BA=") + FormatCoord(text.p.gParamB));
+    return machinePlaneWords(text, QStringLiteral(" G52 BA=") + FormatAngle(text.p.gParamB));
 }
 
 void appendSlantMillingSetUp(RotaryText& text) {
     ProcessParameters& p = text.p;
     text.add("N000 G138");
     text.add({"N000 G174 SX=", FormatCoord(p.gParamC), " SZ=", FormatCoord(p.gParamSZ)});
-    text.add({"N000 G127 B", FormatCoord(p.gParamB)});
+    text.add({"N000 G127 B", FormatAngle(p.gParamB)});
     text.add("N000 G17");
     text.add({"N000 G00 X", FormatCoord(p.gStartX), " Y", FormatCoord(p.gStartZ), " Z", FormatCoordValue(text.appZ)});
 }

@@ -66,7 +66,7 @@ ProcessDialogLayout slantDialog() {
 // The angle (D above 0) and the count of taps (C above 0: one tap already counts) after
 // the clearance; the pitch between them.
 QString angleFeedAndCount(ProcessParameters& p) {
-    QString words = wordIfAbove(" D", p.gParamD, 0);
+    QString words = wordIfAbove(" D", p.gParamD, 0, Measure::Angle);
     words += QStringLiteral(" F") + FormatCoord(p.gParamF);
     words += countIfAbove(" Q", p.gParamC, 0);
     return words;
@@ -79,7 +79,7 @@ void buildFace(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice)});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
+    text.add({"N000 G178 C", FormatAngle(p.gStartC), " X", FormatCoord(p.gStartX), " Z", FormatCoord(p.gEndZ),
               clearanceWord(text, RotaryPlane::Face, 0.2), angleFeedAndCount(p)});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Face, RotaryEnding::Tap, true);
@@ -92,7 +92,7 @@ void buildSide(RotaryText& text) {
     AppendMToolChange(text);
     text.add({kTappingMode, standardToolWord(text, OtherToolWord::Twice), machinePlaneWords(text, " G52 BA=90")});
     appendRotaryApproach(text, QString(), ApproachEnd::CoolantOnly);
-    text.add({"N000 G178 C", FormatCoord(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
+    text.add({"N000 G178 C", FormatAngle(p.gStartC), " X", FormatCoord(p.gEndX), " Z", FormatCoord(p.gStartZ),
               clearanceWord(text, RotaryPlane::Side, 0.4), angleFeedAndCount(p), " M136"});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Side, RotaryEnding::Tap, false);
@@ -104,10 +104,10 @@ void buildSlant(RotaryText& text) {
     appendRotaryToolData(text, "32", false, ToolLength::AlongZ);
     AppendMToolChange(text);
     text.add({kTappingMode, tiltedToolWord(text, 2), tiltedPlaneWords(text)});
-    appendRotaryApproach(text, FormatCoord(p.gEndX), ApproachEnd::CoolantOnly);
+    appendRotaryApproach(text, FormatAngle(p.gEndX), ApproachEnd::CoolantOnly);
     appendTiltedPlaneSetUp(text);
     appendTiltedPositioning(text);
-    text.add({"N000 G178 C", FormatCoord(p.gEndX), tiltedHoleWords(text), " F", FormatCoord(p.gParamF), " M136"});
+    text.add({"N000 G178 C", FormatAngle(p.gEndX), tiltedHoleWords(text), " F", FormatCoord(p.gParamF), " M136"});
     text.add("N000 G180");
     appendRotaryLeave(text, RotaryPlane::Tilted, RotaryEnding::TiltedTap, false);
 }

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Conditions are judged on the values as written: U and W read 0 here.
         CycleCase{.name = "OuterMultusToolLifeShapeB45AllowancesWrittenAsZero", .generator = finishOuterGenerator,
              .machine = {.kind = kMul, .toolLife = true, .toolShape = true},
-             .typed = plus(kStart, {{"B", "45"}, {"U", "0.0004"}, {"W", "0"}}),
+             .typed = plus(kStart, {{"B", "45"}, {"U", "0.00004"}, {"W", "0"}}),
              .edits = {{"+(-----< OD.FINISH >-----)",
                "NOEX VGRIN[3]=7 VGRFN[3]=1 VGRA1[3]=55\nNOEX VGRA2[3]=0.2 VGRL[3]=1.6\nN000 MT=1 TG=3\nN000 M421"},
               {kToolCall, "N000 G00 X2.16 Z0.2 TG=3 OG=1 BA=45 M602 M42 S680 M03 M63 M08 M263"},
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {kHome, "N000 G00 X20 Z10 G97 S680 M63"}}},
         // An end X written as 0 faces through the centre; S at X3 is 470.
         CycleCase{.name = "FaceOuterMacTurnThroughTheCentre", .generator = finishFaceOuterGenerator, .machine = {kMac},
-             .typed = {{"StartX", "3"}, {"EndX", "0.0004"}},
+             .typed = {{"StartX", "3"}, {"EndX", "0.00004"}},
              .edits = {{"+(-----< OD.FINISH >-----)", "N000 MT=301\nN000 M421"},
               {kToolCall, "N000 G00 X3.16 Z0.2 TL=0303 M602 M42 S470 M03 M63 M08"},
               {kApproach, "NT03     Z0 G96 S400\nN000 G01 X3 G41 F0.006\nN000     X0\nN000 G40 I-1\nN000 G00 X3 Z2"},

@@ -112,11 +112,11 @@ INSTANTIATE_TEST_SUITE_P(
                        {kToolCall, "N000 G00 X12 Z-0.198 T050505 M42 S530 M03 M63 M08"},
                        {kFirstSwitch, "N000     Z0.05 T250525"}, {kSecondSwitch, "N000     Z-0.198 T50505"},
                        {kMacTurnEnd, "N000     X20 Z10"}}},
-        // The approach point is written through copies: 1.0015 is X1.001 and stays.
+        // The approach point is written through copies: 1.00015 is X1.0001 and stays.
         CycleCase{.name = "OuterMultusStopApproachWrittenFromACopy", .generator = grooveOuterGenerator,
-             .machine = {.kind = kMul, .optionalStop = true, .approachX = 1.0015}, .typed = kOuterInput,
-             .edits = {{kToolCall, "N000 G00 X1.001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
-                       {kRetreat, "N000 G00 X1.001 G97 S530 M63"},
+             .machine = {.kind = kMul, .optionalStop = true, .approachX = 1.00015}, .typed = kOuterInput,
+             .edits = {{kToolCall, "N000 G00 X1.0001 Z-0.198 TL=0505 M602 M42 S530 M03 M63 M08 M263"},
+                       {kRetreat, "N000 G00 X1.0001 G97 S530 M63"},
                        {kMacTurnEnd, "N000 G20 HP=4 M867 M05 M63 M09\nN000 M866\nNSTP M01"}}},
         // Grooving writes no load-monitor lines.
         CycleCase{.name = "OuterMacTurnShapeMonitorB45", .generator = grooveOuterGenerator,
@@ -135,14 +135,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {kToolCall, "N000 G00 X12 Z-0.198 TG=5 OG=1 BA=45 M602 M42 S530 M03 M63 M08"},
                    {kCycle, "N000 G73 X1.804 Z-0.002 D0.02 K0.1 F0.003 OG=2"}, {kFirstSwitch, "N000     Z0.05 OG=2"},
                    {kSecondSwitch, "N000     Z-0.198 OG=1"}}},
-        // The radius word cuts C to 0.03 in place: the first arc still sees 0.0305 (X1.939),
-        // every later word the cut value; EndZ 0.0005 is cut only at the second wall. The
+        // The radius word cuts C to 0.03 in place: the first arc still sees 0.03005 (X1.9399),
+        // every later word the cut value; EndZ 0.00005 is cut only at the second wall. The
         // offset words take the tool's whole part; only the tool change keeps it as typed.
         CycleCase{.name = "OuterRadiusCutInPlaceFractionalTool", .generator = grooveOuterGenerator, .machine = kMacTurn,
              .typed = plus(kOuterInput,
-                           {{"Option2", nullptr}, {"C", "0.0305"}, {"EndZ", "0.0005"}, {"ToolNumber", "5.5"}}),
-             .edits = plus(kRadius, {{"N000 MT=501", "N000 MT=5.501"}, {"N000 G00 Z-0.23", "N000 G00 Z-0.231"},
-                                     {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.939 Z-0.2 L0.03 F0.003"}})},
+                           {{"Option2", nullptr}, {"C", "0.03005"}, {"EndZ", "0.00005"}, {"ToolNumber", "5.5"}}),
+             .edits = plus(kRadius, {{"N000 MT=501", "N000 MT=5.501"}, {"N000 G00 Z-0.23", "N000 G00 Z-0.2301"},
+                                     {"N000 G02 X1.94 Z-0.2 L0.03 F0.003", "N000 G02 X1.9399 Z-0.2 L0.03 F0.003"}})},
 
         CycleCase{.name = "InnerMacTurnShape", .generator = grooveInnerGenerator,
              .machine = {.kind = kMac, .toolShape = true}, .typed = kInnerInput,
@@ -166,6 +166,13 @@ INSTANTIATE_TEST_SUITE_P(
 
         CycleCase{.name = "FaceMacTurn", .generator = grooveFaceGenerator, .machine = kMacTurn, .typed = kFaceInput,
              .edits = kFace},
+        // A fine feed keeps its ten-thousandths in the cycle and on both walls.
+        CycleCase{.name = "FaceFineFeed", .generator = grooveFaceGenerator, .machine = kMacTurn,
+             .typed = plus(kFaceInput, {{"F", "0.0008"}}),
+             .edits = plus(kFace, {{"N000 G74 X2.496 Z-0.198 D0.02 I0.1 F0.003 T25",
+                                    "N000 G74 X2.496 Z-0.198 D0.02 I0.1 F0.0008 T25"},
+                                   {"N000     X2 A135 F0.003", "N000     X2 A135 F0.0008"},
+                                   {"N000     X2.5 A-135 F0.003", "N000     X2.5 A-135 F0.0008"}})},
         CycleCase{.name = "FaceMultus", .generator = grooveFaceGenerator, .machine = kMultus, .typed = kFaceInput,
              .edits = plus(kFace, {{"N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08",
                                     "N000 G00 X2.004 Z0.2 TL=0505 M602 M42 S570 M03 M63 M08 M263"},
@@ -197,7 +204,7 @@ TEST(GroovingSpeed, IsComputedOrKeptByTheGuards) {
     } cases[] = {
         // Below 4 mm the divisor is negative: 100 × 1000 ÷ 3.14 ÷ 3.28 ÷ -1.46 ÷ 10 is -665.1.
         {grooveInnerGenerator, {{"StartX", "0.1"}, {"V", "100"}}, -6660},
-        {grooveFaceGenerator, {{"StartX", "0.0004"}}, kEarlierSpeed},
+        {grooveFaceGenerator, {{"StartX", "0.00004"}}, kEarlierSpeed},
     };
     for (const auto& c : cases) {
         SharedState s = cycleState({kOth}, {});

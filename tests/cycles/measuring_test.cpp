@@ -101,6 +101,17 @@ INSTANTIATE_TEST_SUITE_P(
                      {"OME12", "OME02"},
                      {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05",
                       "NT05 CALL ODOAA XP1=3 ZP1=0.5 ZP2=-1 TOF1=15 TOF2=05"}, {"N000 G00 X200", ""}}},
+        // An inch target and a fine OK band keep their ten-thousandths.
+        MeasureCase{"OutsideDiameterInchTolerances", kOutD, {},
+                    {{"StartX", "3"}, {"StartZ", "0.5"}, {"EndX", "1.3125"}, {"EndZ", "-1"}, {"U", "0.0005"},
+                     {"W", "0.002"}},
+                    {{kCall, "N000 CALL OME02 (OD.MEASURE D1.3125)"},
+                     {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D1.3125 >----------"},
+                     {"OME12", "OME02"},
+                     {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05",
+                      "NT05 CALL ODOAA XP1=3 ZP1=0.5 ZP2=-1 TOF1=15 TOF2=05"},
+                     {kDollar, "$         MSP=1.3125 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.0005 DNG=0.002 TOFN=21"},
+                     {"N000 G00 X200", ""}}},
         MeasureCase{"OutsideRadius", kOutR, {}, {{"V", "3"}, {"EndX", "2.5"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME01 (OD.MEASURE D2.5)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
@@ -108,12 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=03"}}},
         // The typed thousandth is kept, where binary arithmetic would give D2.009; the
         // approach X is cut on each writing and kept as entered in the profile.
-        MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.3456},
+        MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.34567},
                     {{"EndX", "2.01"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
                      {kDollar, "$         MSP=2.01 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21"},
-                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.345 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.345"}}},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.3456 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.3456"}}},
         // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},
@@ -156,7 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kOzofa, "N000 CALL OZOFA MSP=0 APP=0.2 APPS=1 IMP=0.1 DOK=0.01 DNG=0.05"}}},
         // Each optional word is decided by the value as it would be written.
         MeasureCase{"BelowAThousandthWritesNoWord", kZ, {},
-                    plus(kZInput, {{"C", "0.0004"}, {"U", "0.0009"}, {"W", "-1"}}), {}},
+                    plus(kZInput, {{"C", "0.00004"}, {"U", "0.00009"}, {"W", "-1"}}), {}},
+        // A word left out is never formatted, so a value too large to write cannot fail it.
+        MeasureCase{"UnwrittenWordsNeverFail", kZ, {}, plus(kZInput, {{"W", "-1E300"}, {"C", "-1E15"}}), {}},
         MeasureCase{"MacTurnToolLifeOptionalStop", kZ, {.kind = kMac, .toolLife = true, .optionalStop = true}, kZInput,
                     {{"+(-----< Z-AXIS ZERO OFFSET >-----)", "N000 MT=1 TG=7\nN000 M421"},
                      {"N000 G00 X200 Z50 T0707", "N000 G00 X200 Z50 TL=0707 M602"},
@@ -184,7 +197,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Single-precision values widen through their shortest decimal.
         MeasureCase{"DoubleTouchSingleTargetC", kC, {}, plus(kCInput, {{"C", "1"}, {"EndC", "0.1"}}),
                     {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5", "N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=0.1"},
-                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3 APPS=1"}}}));
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=0.1 CMW=3 APPS=1"}}},
+        // The angles of the C axis keep the thousandth of a degree, the distances the
+        // ten-thousandth of an inch.
+        MeasureCase{"AnglesToTheThousandth", kC, {},
+                    plus(kCInput, {{"V", "1.23456"}, {"F", "12.3456"}, {"W", "30.1234"}, {"C", "1.2345"},
+                                   {"EndC", "45.6789"}, {"EndZ", "-0.12345"}}),
+                    {{"N000 CALL OCPFI MSP=0 APP=1 CFW=2 COF=10.5",
+                      "N000 CALL OCPFI MSP=-0.1235 APP=1.2345 CFW=12.345 COF=45.678"},
+                     {"N000 CALL OZOFD COF=10.5 CMW=3", "N000 CALL OZOFD COF=45.678 CMW=30.123 APPS=1.234"}}}));
 
 // --- the outside gauge ------------------------------------------------------------------
 

@@ -37,7 +37,7 @@ SharedState stateFor(const Profile& o) {
     p.gAutoDoor = o.autoDoor;
     p.gMeasuring = o.measuring;
     p.gMaxSpindleSpeed = o.oddValues ? 3500.5f : 2500;
-    p.gHomeX = o.oddValues ? 12.3456 : 20;
+    p.gHomeX = o.oddValues ? 12.34567 : 20;
     p.gHomeZ = o.oddValues ? -0.5 : 10;
     return s;
 }
@@ -121,7 +121,7 @@ NRTS RTS
 const char* const kOtherTwoTurretsEveryOptionEverythingInTheGraphic = R"(G13 (-----< A:TURRET >-----)
 N000 M90
 NMAX G50 S3500.5
-N000 G00 X12.345 Z-0.5
+N000 G00 X12.3456 Z-0.5
 N000 CALL OPCHK (PANEL CHECK)
 N000 CALL OUGC  (GRAPHIC DATA)
 N000 M216
@@ -136,7 +136,7 @@ N000 TLID
 G14 (-----< B:TURRET >-----)
 N000 M90
 NMAX G50 S3500.5
-N000 G00 X12.345 Z-0.5
+N000 G00 X12.3456 Z-0.5
 N000 CALL OPCHK (PANEL CHECK)
 N000 M216
 

@@ -10,7 +10,7 @@ namespace {
 
 const Stock kBlank{3.0, 0.1, 0.0f};
 const Stock kBored{3.0, 0.1, 1.0f};
-const Stock kFractionalZero{3.0, 0.1234, 0.0f};
+const Stock kFractionalZero{3.0, 0.12345, 0.0f};
 
 // O.D. on an other machine, the worked example: S = floor(300 × 1000 ÷ 3.14 ÷ 3.28 ÷ 56.8
 // ÷ 10) × 10; approach (8, 0.2), home (20, 10).
@@ -32,7 +32,7 @@ N000 G00 X20 Z10 G97 S510 M63
 )");
 
 // I.D. with tool-shape data; the start diameter is cut to 1.234 before the speed (S650,
-// where 1.2345 gives S640) and left as the bore.
+// where 1.23405 gives S640) and left as the bore.
 const QString kInner = crlf(R"((-----< ID.ROUGH >-----)
 NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60
 NOEX VTLA2[7]=3 VTLD[7]=0.8 VTLL[7]=2.3
@@ -99,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CycleCase{.name = "Outer", .generator = outer, .machine = {kOth}, .typed = kOuterInput, .speedAfter = 510,
              .work = kBlank},
+        // Fractional inch sizes keep their ten-thousandths.
+        CycleCase{.name = "OuterFractionalSizes", .generator = outer, .machine = {kOth},
+             .typed = {{"StartX", "1.3125"}, {"EndZ", "-0.6875"}},
+             .edits = {{kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S740 M03 M63 M08"}, {"N000 G00 X1.92", "N000 G00 X1.2325"},
+                       {"N000     X2 A135", "N000     X1.3125 A135"}, {"N000     Z-2", "N000     Z-0.6875"},
+                       {kHome, "N000 G00 X20 Z10 G97 S740 M63"}}, .speedAfter = 740, .work = kBlank},
         // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.
         CycleCase{.name = "OuterMultusToolLifeChamfer", .generator = outer,
              .machine = {.kind = kMul, .toolLife = true, .toolShape = true},
@@ -111,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
               {kHome, "N000 G20 HP=4 M867 G97 S510 M05 M63 M09\nN000 M866"}}, .work = kBlank},
         // A V written as 0 computes no speed: the earlier one stays and is written.
         CycleCase{.name = "OuterSpeedWrittenAsZeroKeepsTheEarlierOne", .generator = outer, .machine = {kOth},
-             .typed = plus(kOuterInput, {{"V", "0.0004"}}),
+             .typed = plus(kOuterInput, {{"V", "0.00004"}}),
              .edits = {{kNt, ""}, {kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S1230 M03 M63 M08\nNT01     Z0.08 G96 S0"},
                        {kHome, "N000 G00 X20 Z10 G97 S1230 M63"}}, .speedAfter = kEarlierSpeed, .work = kBlank},
         // Tool life writes the tool as it stands (5.5) in every word but the NT label, which
@@ -128,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
              .pZeroAfter = 0.1},
 
         CycleCase{.name = "Inner", .generator = inner, .machine = {.kind = kOth, .toolShape = true},
-             .typed = {{"StartX", "1.2345"}, {"EndZ", "-1.5"}}, .speedAfter = 650, .work = kBored, .base = &kInner,
+             .typed = {{"StartX", "1.23405"}, {"EndZ", "-1.5"}}, .speedAfter = 650, .work = kBored, .base = &kInner,
              .boreAfter = 1.234f},
         // A start Z off the face and a chamfer of 0.1 on the bore; B 90 is BT=1.
         CycleCase{.name = "InnerMacTurnStartZChamferB90", .generator = inner,
@@ -147,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The boring bar's data under the tool-life names.
         CycleCase{.name = "InnerToolLife", .generator = inner,
              .machine = {.kind = kOth, .toolLife = true, .toolShape = true},
-             .typed = {{"StartX", "1.2345"}, {"EndZ", "-1.5"}},
+             .typed = {{"StartX", "1.23405"}, {"EndZ", "-1.5"}},
              .edits = {{"NOEX VTLIN[7]=2 VTLFN[7]=1 VTLA1[7]=60", "NOEX VGRIN[7]=2 VGRFN[7]=1 VGRA1[7]=60"},
                        {"NOEX VTLA2[7]=3 VTLD[7]=0.8 VTLL[7]=2.3", "NOEX VGRA2[7]=3 VGRD[7]=0.8 VGRL[7]=2.3"},
                        {"N000 G00 X1 Z0.2 T070707 M42 S650 M03 M63 M08", "N000 G00 X1 Z0.2 TG=7 OG=1 M42 S650 M03 M63 M08"}},
@@ -163,10 +169,10 @@ INSTANTIATE_TEST_SUITE_P(
               {"N000 G00 X3.24 Z0.2 T010101 M41 S700 M03 M63 M08", ""}, {"NOEX VTLA2[1]=0.2 VTLL[1]=1.6", ""},
               {"NOEX VTLIN[1]=1 VTLFN[1]=1 VTLA1[1]=80",
                "NOEX VGRIN[1]=1 VGRFN[1]=1 VGRA1[1]=80\nNOEX VGRA2[1]=0.2 VGRL[1]=1.6\n"
-               "N000 G00 X2.74 Z0.2 TG=1 OG=1 M41 S830 M03 M63 M08\nNT01     Z0.123 G96 S600"}, {"N000     X1", ""},
+               "N000 G00 X2.74 Z0.2 TG=1 OG=1 M41 S830 M03 M63 M08\nNT01     Z0.1234 G96 S600"}, {"N000     X1", ""},
               {"N000 G01 X3 G41 F0.006", "N000 G01 X2.5 G41 F0.006\nN000     X0"},
               {"N000 G00 X20 Z10 G97 S700 M63", ""}, {"N000 VLMON[1]=0", "N000 G00 X20 Z10 G97 S830 M63"}},
-             .speedAfter = 830, .work = kFractionalZero, .base = &kFace, .pZeroAfter = 0.1234},
+             .speedAfter = 830, .work = kFractionalZero, .base = &kFace, .pZeroAfter = 0.12345},
 
         // 0.1 of face stock against cuts of 0.08: a facing cycle, through the centre.
         CycleCase{.name = "FaceOuterTwoStagesThroughCentre", .generator = faceOuter, .machine = {kOth},
@@ -182,11 +188,11 @@ INSTANTIATE_TEST_SUITE_P(
              .typed = plus(kOuterInput, {{"SZ", "0.5"}}),
              .edits = {{kCycle, ""}, {kNt, ""},
               {kToolCall, "N000 MT=101\nN000 M421\nN000 G00 X3.2 Z0.2 TL=0101 M602 M41 S1020 M03 M63 M08\n"
-                          "NT01     Z0.123 G96 S600\nN000 VLMON[1]=1+8\nN000 G85 NAP1 D0.08 W0.005 F0.012\nNAP1 G82\n"
+                          "NT01     Z0.1234 G96 S600\nN000 VLMON[1]=1+8\nN000 G85 NAP1 D0.08 W0.005 F0.012\nNAP1 G82\n"
                           "N000 G00 Z0\nN000 G01 X0.5\nN000 G80\nN000 G00 X3 Z0.08\n"
                           "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"},
               {kHome, "N000 VLMON[1]=0\nN000 G00 X8 G97 S1020 M63\nN000 G21 HP=4 M05 M63 M09\nNSTP M01"}},
-             .work = kFractionalZero, .pZeroAfter = 0.123},
+             .work = kFractionalZero, .pZeroAfter = 0.1234},
         // One pass at the allowance, to the pre-filled face end 0.88 of the bore.
         CycleCase{.name = "FaceOuterMultusSinglePassToTheBore", .generator = faceOuter,
              .machine = {.kind = kMul, .loadMonitor = true}, .typed = plus(kOuterInput, {{"L", "0.1"}}),
@@ -211,11 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
                           "N000 G01 X0 G41 F0.012\nN000     X0\nN000 G40 I-1\nN000 G00 X0 Z0.08\n"
                           "N000 G85 NAP2 D0.1 U0.02 W0.005 F0.015"}, {"N000     X3 A135", ""},
               {"N000     X2.96", "N000     X-0.04\nN000     X0 A135"}, {kHome, "N000 G00 X20 Z10 G97 S1020 M63"}}},
-        // P-Zero 0.1005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
+        // P-Zero 0.10005 writes as 0.1: its stock over the start Z is not above a cut of 0.1,
         // so one pass; a face end that writes as 0 faces through the centre.
         CycleCase{.name = "FaceOuterWrittenValuesDecide", .generator = faceOuter, .machine = {kOth},
-             .typed = plus(kOuterInput, {{"L", "0.1"}, {"SZ", "0.0004"}}), .edits = kFaceOuterSinglePass,
-             .work = Stock{3.0, 0.1005, 0.0f}},
+             .typed = plus(kOuterInput, {{"L", "0.1"}, {"SZ", "0.00004"}}), .edits = kFaceOuterSinglePass,
+             .work = Stock{3.0, 0.10005, 0.0f}},
         // A cut too large to write is never written: one pass.
         CycleCase{.name = "FaceOuterCutBeyondDouble", .generator = faceOuter, .machine = {kOth},
              .typed = plus(kOuterInput, {{"L", "1E306"}, {"SZ", "0"}}), .edits = kFaceOuterSinglePass, .work = kBlank},

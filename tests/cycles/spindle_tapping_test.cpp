@@ -44,6 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = {{kToolCall, "N000 MT=501\nN000 M421\nN000 G00 X0 Z50 TL=0505 M602 M41 S450 M04 M63 M08"},
                        {kTap, "NT05 G108 X0 Z-0.5 K49.8 F0.05 D0.3"}, {kHome, "N000 G00 X200\nN000 G21 HP=4 M09"}},
              .speedAfter = 450},
+        // A 5/16-18 rigid tap keeps its lead to the ten-thousandth, its start angle to the
+        // thousandth of a degree.
+        CycleCase{.name = "RigidInchTapStartAngle", .generator = rigid, .machine = {kOth},
+             .typed = {{"U", "0.3125"}, {"F", "0.0555"}, {"EndZ", "-0.75"}, {"D", "45.6789"}},
+             .edits = {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.3125*P0.0555 >-----)"},
+                       {kToolCall, "N000 G00 X0 Z50 T0505 M41 S360 M03 M63 M08"},
+                       {kTap, "NT05 G107 X0 Z-0.75 K49.8 F0.0555 D45.678"}}, .speedAfter = 360},
         // Any index but the floating one is rigid; a start angle that writes as 0 is none.
         CycleCase{.name = "AnyOtherIndexIsRigid", .generator = anyOtherIndex, .machine = {kOth},
              .typed = {{"D", "0.0004"}}, .edits = {{kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}}, .speedAfter = 450},
@@ -59,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                               "N000 G00 X0 Z50 TG=5 OG=1 M603 M41 S450 M03 M63 M08"},
                   {kTap, "NT05 G107 X0 Z-0.5 K49.8 F0.05"}, {kHome, "N000 G20 HP=4 M867 M09\nN000 M866\nNSTP M01"}},
              .speedAfter = 450},
-        // The speed comes from the size as typed (0.4969: S760); the header cuts it after. The
-        // machine's approach Z as entered: 50.0009 − 0.0005 − 0.2 writes 49.8.
+        // The speed comes from the size as typed (0.49645: S760); the header cuts it after. The
+        // machine's approach Z as entered: 50.00009 − 0.00005 − 0.2 writes 49.8.
         CycleCase{.name = "SpeedFromTheSizeAsTypedApproachAsEntered", .generator = floating,
-             .machine = {.approachZ = 50.0009}, .typed = {{"V", "100"}, {"U", "0.4969"}, {"StartZ", "0.0005"}},
-             .edits = {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.496*P0.05 >-----)"},
+             .machine = {.approachZ = 50.00009}, .typed = {{"V", "100"}, {"U", "0.49645"}, {"StartZ", "0.00005"}},
+             .edits = {{"(-----< SPINDLE TAP M0.25*P0.05 >-----)", "(-----< SPINDLE TAP M0.4964*P0.05 >-----)"},
                        {kToolCall, "N000 G00 X0 Z50 T0505 M41 S760 M03 M63 M08"}}, .speedAfter = 760},
         CycleCase{.name = "NoSizeNoSpeed", .generator = rigid, .machine = {kOth}, .typed = {{"U", "0"}, {"V", "0"}},
              .error = "Error 6"}),

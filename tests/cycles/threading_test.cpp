@@ -40,16 +40,27 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Threading,
     ::testing::Values(
         CycleCase{.name = "Outer", .generator = outer, .machine = {kOth}, .speedAfter = 1140},
-        // The header cuts the pitch and the size before X and H are taken from them (0.0625
-        // would give H0.081, 1.0009 X0.92).
+        // The header cuts the pitch and the size before X and H are taken from them (0.06255
+        // would give H0.0813, 1.00009 X0.9188).
         CycleCase{.name = "SizeCutByTheHeader", .generator = outer, .machine = {kOth},
-             .typed = {{"EndX", "1.0009"}, {"F", "0.0625"}},
-             .edits = {{kHeader, "(-----< OD.THREAD M1*P0.062 >-----)"},
-                       {kCycle, "N000 G71 X0.919 Z-1 H0.08 D0.01 L0.05 M23 Q2 F0.062"}}, .speedAfter = 1140},
-        // Every condition on the value as written: a speed, allowance and chamfer of 0.0004
-        // are none, 1.0004 is one thread; without a speed the last one stays.
+             .typed = {{"EndX", "1.00009"}, {"F", "0.06255"}},
+             .edits = {{kHeader, "(-----< OD.THREAD M1*P0.0625 >-----)"},
+                       {kCycle, "N000 G71 X0.9187 Z-1 H0.0812 D0.01 L0.05 M23 Q2 F0.0625"}}, .speedAfter = 1140},
+        // An inch thread cuts with its own lead, to the ten-thousandth: 1/2-13 and 3/4-16.
+        CycleCase{.name = "InchLeads", .generator = outer, .machine = {kOth},
+             .typed = {{"EndX", "0.5"}, {"F", "0.076923"}, {"D", "0.012"}, {"L", "0"}, {"C", "0"}},
+             .edits = {{kHeader, "(-----< OD.THREAD M0.5*P0.0769 >-----)"},
+                       {kToolCall, "N000 G00 X1.2 Z50 T0707 M42 S2290 M03 M63 M08"},
+                       {kCycle, "N000 G71 X0.4 Z-1 H0.0999 D0.012 F0.0769"}}, .speedAfter = 2290},
+        CycleCase{.name = "InchLeadAndChamfer", .generator = outer, .machine = {kOth},
+             .typed = {{"EndX", "0.75"}, {"F", "0.0625"}, {"L", "0.0625"}},
+             .edits = {{kHeader, "(-----< OD.THREAD M0.75*P0.0625 >-----)"},
+                       {kToolCall, "N000 G00 X1.2 Z50 T0707 M42 S1520 M03 M63 M08"},
+                       {kCycle, "N000 G71 X0.6687 Z-1 H0.0812 D0.01 L0.0625 M23 Q2 F0.0625"}}, .speedAfter = 1520},
+        // Every condition on the value as written: a speed, allowance and chamfer of 0.00004
+        // are none, 1.00004 is one thread; without a speed the last one stays.
         CycleCase{.name = "ValuesThatWriteAsNothing", .generator = outer, .machine = {kOth},
-             .typed = {{"V", "0.0004"}, {"U", "0.0004"}, {"L", "0.0004"}, {"C", "1.0004"}},
+             .typed = {{"V", "0.00004"}, {"U", "0.00004"}, {"L", "0.00004"}, {"C", "1.00004"}},
              .edits = {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 F0.1"}}},
         // Values too large to write decide as they would write: no speed, no chamfer.
         CycleCase{.name = "HugeNegativeSpeedAndChamfer", .generator = outer, .machine = {kOth},
@@ -57,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = {{kToolCall, kSpeedKept}, {kCycle, "N000 G71 X0.87 Z-1 H0.13 D0.01 Q2 F0.1"}},
              .speedAfter = kEarlierSpeed},
         CycleCase{.name = "SizeThatWritesAsNothing", .generator = outer, .machine = {kOth},
-             .typed = {{"EndX", "0.0004"}},
+             .typed = {{"EndX", "0.00004"}},
              .edits = {{kHeader, "(-----< OD.THREAD M0*P0.1 >-----)"}, {kToolCall, kSpeedKept},
                        {kCycle, "N000 G71 X-0.13 Z-1 H0.13 D0.01 L0.05 M23 Q2 F0.1"}}},
         CycleCase{.name = "AllowanceAndThreeThreads", .generator = outer, .machine = {kOth},

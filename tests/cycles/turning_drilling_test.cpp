@@ -42,18 +42,23 @@ INSTANTIATE_TEST_SUITE_P(
     Hss, TurningDrilling,
     ::testing::Values(
         CycleCase{.name = "Other", .generator = hss, .machine = {kOth}, .speedAfter = 760, .boreAfter = 0.5f},
-        // The diameter is cut before the speed: 0.496 gives S770 where 0.4969 gives S760. The
-        // machine's approach Z as entered: 50.0009 − 0.0005 − 0.12 writes 49.88.
+        // The diameter is cut before the speed: 0.4964 gives S770 where 0.49645 gives S760.
+        // The machine's approach Z as entered: 50.00009 − 0.00005 − 0.12 writes 49.88.
         CycleCase{.name = "DiameterCutBeforeTheSpeedStepsApproachAsEntered", .generator = hss,
-             .machine = {.approachZ = 50.0009},
-             .typed = {{"U", "0.4969"}, {"D", "0.25"}, {"L", "0.1"}, {"StartZ", "0.0005"}},
-             .edits = {{kHeader, "(-----< DRILL D0.496 >-----)"},
+             .machine = {.approachZ = 50.00009},
+             .typed = {{"U", "0.49645"}, {"D", "0.25"}, {"L", "0.1"}, {"StartZ", "0.00005"}},
+             .edits = {{kHeader, "(-----< DRILL D0.4964 >-----)"},
                        {kToolCall, "N000 G00 X0 Z50 T0303 M42 S770 M03 M63 M08"},
                        {kPeck, "NT03 G74 X0 Z-1.5 K49.88 D0.25 L0.1 F0.004"}},
-             .speedAfter = 770, .boreAfter = 0.496f},
+             .speedAfter = 770, .boreAfter = 0.4964f},
+        // A 5/16 drill is written and left as the bore whole.
+        CycleCase{.name = "FractionalDrill", .generator = hss, .machine = {kOth}, .typed = {{"U", "0.3125"}},
+             .edits = {{kHeader, "(-----< DRILL D0.3125 >-----)"},
+                       {kToolCall, "N000 G00 X0 Z50 T0303 M42 S1220 M03 M63 M08"}},
+             .speedAfter = 1220, .boreAfter = 0.3125f},
         // Steps that write as 0 are none: a hole 0.5 deep is one step D0.66.
         CycleCase{.name = "StepsThatWriteAsNothing", .generator = hss, .machine = {kOth},
-             .typed = {{"D", "0.0004"}, {"L", "0.0004"}, {"EndZ", "-0.5"}},
+             .typed = {{"D", "0.00004"}, {"L", "0.00004"}, {"EndZ", "-0.5"}},
              .edits = {{kPeck, "NT03 G74 X0 Z-0.5 K49.88 D0.66 F0.004"}}, .speedAfter = 760, .boreAfter = 0.5f},
         // The hole starts at the work's P-Zero.
         CycleCase{.name = "FromPZeroWithToolShape", .generator = hss, .machine = {.kind = kOth, .toolShape = true},
@@ -77,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{.name = "NoDiameterNoSpeed", .generator = hss, .machine = {kOth}, .typed = {{"U", "0"}, {"V", "0"}},
              .error = "Error 6"},
         CycleCase{.name = "DiameterThatWritesAsNothing", .generator = hss, .machine = {kOth},
-             .typed = {{"U", "0.0004"}}, .error = "Error 11"}),
+             .typed = {{"U", "0.00004"}}, .error = "Error 11"}),
 
     caseName);
 
@@ -97,14 +102,14 @@ INSTANTIATE_TEST_SUITE_P(
              .edits = {{"N000 G01 Z-0.2 F0.05", "N000 G01 Z-0.2 F0.002"}, {"N000     Z-1.9 F0.1", "N000     Z-1.9 F0.004"},
                        {"N000     Z-2 F0.05", "N000     Z-2 F0.002"}}, .speedAfter = 1140, .base = &kUDrill,
              .boreAfter = 1.0f},
-        // Half of 0.0019 would write as F0: the full feed, cut, instead.
+        // Half of 0.00019 would write as F0: the full feed, cut, instead.
         CycleCase{.name = "FeedTooFineToHalveStaysWhole", .generator = uDrill, .machine = {kOth},
-             .typed = {{"EndZ", "-2"}, {"F", "0.0019"}},
-             .edits = {{"N000 G01 Z-0.2 F0.05", "N000 G01 Z-0.2 F0.001"}, {"N000     Z-1.9 F0.1", "N000     Z-1.9 F0.001"},
-                       {"N000     Z-2 F0.05", "N000     Z-2 F0.001"}}, .speedAfter = 1140, .base = &kUDrill,
+             .typed = {{"EndZ", "-2"}, {"F", "0.00019"}},
+             .edits = {{"N000 G01 Z-0.2 F0.05", "N000 G01 Z-0.2 F0.0001"}, {"N000     Z-1.9 F0.1", "N000     Z-1.9 F0.0001"},
+                       {"N000     Z-2 F0.05", "N000     Z-2 F0.0001"}}, .speedAfter = 1140, .base = &kUDrill,
              .boreAfter = 1.0f},
         CycleCase{.name = "LengthsThatWriteAsNothing", .generator = uDrill, .machine = {kOth},
-             .typed = {{"EndZ", "-2"}, {"D", "0.0004"}, {"L", "0.0004"}},
+             .typed = {{"EndZ", "-2"}, {"D", "0.00004"}, {"L", "0.00004"}},
              .edits = {{"N000 G01 Z-0.2 F0.05", ""}, {"N000     Z-1.9 F0.1", ""},
                        {"N000     Z-2 F0.05", "N000 G01 Z-2 F0.1"}},
              .speedAfter = 1140, .base = &kUDrill, .boreAfter = 1.0f},

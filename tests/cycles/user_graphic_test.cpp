@@ -62,6 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,25]\nN000 PS RC,[1,0],[40,19],0\nN000 END\n"
                                                  "N000 DEF WORKF\nN000 PF 0,[0,0],25,D\nN000 PF 0,[0,0],19,D,0\n"
                                                  "N000 PO [0,9.5]\nN000 CI [0,0],[0,-9.5],R,0"}}}},
+        // The bore's radius is half the diameter the PF line writes, in double precision.
+        SubCase{"LargeBoreRadiusInDouble",
+                {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "9999.999",
+                 .Check2 = true},
+                {kChucked,
+                  {{"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1,0],[40,99999.99],0\nN000 END\n"
+                                                 "N000 DEF WORKF\nN000 PF 0,[0,0],30,D\nN000 PF 0,[0,0],99999.99,D,0\n"
+                                                 "N000 PO [0,49999.995]\nN000 CI [0,0],[0,-49999.995],R,0"}}}},
         SubCase{"ThinBore",
                 {.Text9 = "0.1", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "0.1",
                  .Check2 = true},
@@ -69,15 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1,0],[40,1],0\nN000 END\n"
                                                  "N000 DEF WORKF\nN000 PF 0,[0,0],30,D\nN000 PF 0,[0,0],1,D,0\n"
                                                  "N000 PO [0,0.5]\nN000 CI [0,0],[0,-0.5],R,0"}}}},
-        // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.123; the inner
+        // The centre's VWKR cuts P-Zero in place, so the PS lines see 0.1234; the inner
         // diameter is still read and drawn, and chucking on it puts it in VCHKX.
         SubCase{"CentreChuckedInTheBore",
-                {.Text9 = "0.1234", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "2",
+                {.Text9 = "0.12345", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "2",
                  .Text8 = "1.5", .Text7 = "0.5", .Text6 = "0.75", .OD = false, .Check1 = true},
                 {kChucked,
-                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.877"},
-                   {"NOEX VWKR=393", "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.123"},
-                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.23,0],[40,20],0"}}}},
+                  {{"NOEX VCHKX=3 VCHKZ=-3.9", "NOEX VCHKX=2 VCHKZ=-3.8766"},
+                   {"NOEX VWKR=393", "NOEX VTSDA=0.75 VTSDB=0.5\nNOEX VTSL=1.5 VWKR=0.1234"},
+                   {"N000 PS RC,[1,0],[40,30]", "N000 PS RC,[1,0],[40,30]\nN000 PS RC,[1.234,0],[40,20],0"}}}},
         // A negative P-Zero: the whole part of −2.5 is −2; the bore's line keeps −2.5.
         SubCase{"NegativePZeroWithBore",
                 {.Text9 = "-0.25", .Text1 = "0.5", .Text2 = "0.25", .Text3 = "4", .Text5 = "3", .Text4 = "1"},
@@ -94,13 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UserGraphic, StoresTheWorkShape) {
     SharedState s;
-    executeUserGraphic({.Text9 = "0.1234", .Text1 = "0.5", .Text2 = "0.12345", .Text3 = "4.99", .Text5 = "-2.9",
+    executeUserGraphic({.Text9 = "0.12345", .Text1 = "0.5", .Text2 = "0.123456", .Text3 = "4.99", .Text5 = "-2.9",
                         .Text4 = "1.9", .Check3 = true},
                        s);
     const WorkShape& w = s.workShape;
-    EXPECT_EQ(w.gPZero, 0.1234);  // only a centre's VWKR cuts it
+    EXPECT_EQ(w.gPZero, 0.12345);  // only a centre's VWKR cuts it
     EXPECT_EQ(w.gJawClamp, 0.5);
-    EXPECT_EQ(w.gJawDepth, 0.123);  // cut by the VCHKD word
+    EXPECT_EQ(w.gJawDepth, 0.1234);  // cut by the VCHKD word
     EXPECT_EQ(w.gMaterialOD, -2.9);
     EXPECT_EQ(w.gLengthOL, 4.99);
     EXPECT_EQ(w.gMaterialID.value(), 1.9f);

@@ -14,13 +14,13 @@ TEST(DepthLevels, AreTakenFromTheTypedStepAndCutOnce) {
     struct Case { float top; double step; float bottom; QList<double> levels; } cases[] = {
         // From cut levels the step would drift to 0.199 and 0.099.
         {0.5f, 0.1, 0, {0.4, 0.3, 0.2, 0.1}},
-        // -0.0075 writes as the bottom's -0.008, so the bottom follows -0.005 directly.
-        {0, 0.0025, -0.0078f, {-0.003, -0.005}},
+        // -0.00075 writes as the bottom's -0.0008, so the bottom follows -0.0005 directly.
+        {0, 0.00025, -0.00078f, {-0.0003, -0.0005}},
         // A top at or below the bottom, or a step past it, leaves only the bottom.
         {-3, 1, -3, {}},
         {0, 1e300, -3, {}},
         // A step that writes as 0 does not step.
-        {0, 0.0004, -3, {}},
+        {0, 0.00004, -3, {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(depthLevels(Single(c.top), c.step, Single(c.bottom)), c.levels) << c.top << " " << c.step;
@@ -85,10 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
         // The radius is cut where the first contour writes it, the centre where the rapid
         // move writes it; every later term reads the cut values.
         RotaryCase{"CutValuesCarryOn", &kFamily, slantCircleGenerator, kMacTurn,
-                  {{"D", "1"}, {"EndC", "-2"}, {"StartX", "10.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
-                  {{"(-----< SLANT CIRCLE D10 >-----)", "(-----< SLANT CIRCLE D10.001 >-----)"},
+                  {{"D", "1"}, {"EndC", "-2"}, {"StartX", "10.00009"}, {"StartZ", "0.00009"}, {"EndX", "5.00005"}},
+                  {{"(-----< SLANT CIRCLE D10 >-----)", "(-----< SLANT CIRCLE D10.0001 >-----)"},
                    {"N000 G01 Z-3 F=SB*0.004",
-                    "N000 G01 Z0 F=SB*0.004\nN000     Z-1\nN000     X15 G41\nN000 G03 X4.999 Y0 L5\n"
+                    "N000 G01 Z0 F=SB*0.004\nN000     Z-1\nN000     X15 G41\nN000 G03 X4.9999 Y0 L5\n"
                     "N000     X15 Y0 L5\nN000 G01 X10 G40\nN000     Z-2"}}},
         // The top plus 2 is a single-precision sum; B, C and SZ are written as typed.
         RotaryCase{"TiltedAndShifted", &kFamily, slantCircleGenerator, kMacTurn,
@@ -97,6 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C90 X200 Z50 SB=3050 M13 M63 M08"},
                    {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.5 SZ=0.25"}, {"N000 G127 B0", "N000 G127 B30"},
                    {"N000     Z2 M147", "N000     Z2.1 M147"}}},
+        // B and the master C are degrees to the thousandth; the zero shift X is a length.
+        RotaryCase{"AnglesToTheThousandth", &kFamily, slantCircleGenerator, kMacTurn,
+                  {{"B", "30.1234"}, {"C", "1.23456"}, {"W", "45.6789"}},
+                  {{"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 TL=0505 G52 BA=30.123 M66"},
+                   {"NT05 G00 C0 X200 Z50 SB=3050 M13 M63 M08", "NT05 G00 C45.678 X200 Z50 SB=3050 M13 M63 M08"},
+                   {"N000 G174 SX=0 SZ=0", "N000 G174 SX=1.2345 SZ=0"}, {"N000 G127 B0", "N000 G127 B30.123"}}},
         // The tool is as long as the centre's Y plus 0.8.
         RotaryCase{"ToolLifeCentreY", &kFamily, slantCircleGenerator,
                    Machine{.kind = MachineKind::MacTurn, .toolLife = true, .toolShape = true}, {{"StartZ", "1.5"}},
@@ -108,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Another machine writes the tool number three times; a depth and allowance that
         // write as 0 are none.
         RotaryCase{"OtherWrittenZeroDepthAndAllowance", &kFamily, slantCircleGenerator, kOtherShape,
-                   {{"D", "1E-12"}, {"L", "0.0004"}},
+                   {{"D", "1E-12"}, {"L", "0.00004"}},
                    {{"N000 MT=503", ""}, {"N000 M421", ""},
                     {"N000 G94 M110 TL=0505 G52 BA=0 M66", "N000 G94 M110 T050505"},
                     {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500 M12 M63"}}}),

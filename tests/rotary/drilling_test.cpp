@@ -41,9 +41,9 @@ NSTP M01
 )";
 
 const char* const kSlantMultusB30 = R"(
-(-----< DRILL D0.312 >-----)
+(-----< DRILL D0.3125 >-----)
 NOEX VGRIN[12]=28 VGRFN[12]=1 VGRA1[12]=118
-NOEX VGRD[12]=0.312 VGRL[12]=1.3
+NOEX VGRD[12]=0.3125 VGRL[12]=1.3
 N000 MT=3 TG=12
 N000 M421
 N000 G94 M110 TG=12 OG=1 G52 BA=30
@@ -71,9 +71,9 @@ const Family kFaceFamily{drillRow("7", "1", "200", "0.004", "0", "0", "0.25", "0
                                {{"StartX", "0"}, {"StartZ", "0"}, {"StartC", "0"}, {"EndZ", "-1.2"}},
                                block(kFaceMacTurn)};
 const std::vector<Edit> kSideEdits = {
-    {"(-----< FACE DRILL D0.25 >-----)", "(-----< SIDE DRILL D0.187 >-----)"},
+    {"(-----< FACE DRILL D0.25 >-----)", "(-----< SIDE DRILL D0.1875 >-----)"},
     {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", "NOEX VTLIN[7]=27 VTLFN[7]=1 VTLA1[7]=118"},
-    {"NOEX VTLD[7]=0.25 VTLL[7]=2", "NOEX VTLD[7]=0.187 VTLL[7]=1.2"},
+    {"NOEX VTLD[7]=0.25 VTLL[7]=2", "NOEX VTLD[7]=0.1875 VTLL[7]=1.2"},
     {"N000 G94 M110 TL=0707", "N000 G94 M110 TL=0707 BT=1 M66"},
     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", "N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136"},
     {"N000 G00 Z50", "N000 G00 X200"}, {"N000     X200", ""},
@@ -104,13 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
         // on MacTurn without OSP-U100 the only M62 line follows the approach.
         RotaryCase{"FaceMacTurnNoOsp", &kFaceFamily, faceDrillGenerator,
                    Machine{.kind = MachineKind::MacTurn, .ospU100 = false, .loadMonitor = true},
-                   {{"D", "-0.1"}, {"L", "0.05"}, {"C", "1.0004"}, {"StartX", "0.5"}, {"EndZ", "-1"}},
+                   {{"D", "-0.1"}, {"L", "0.05"}, {"C", "1.00004"}, {"StartX", "0.5"}, {"EndZ", "-1"}},
                    {{"NOEX VTLD[7]=0.25 VTLL[7]=2", ""}, {"NOEX VTLIN[7]=28 VTLFN[7]=1 VTLA1[7]=118", ""},
                     {"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", ""},
                     {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X200 Z50 SB=3050 M13 M64 M08\nN000     M62\n"
                      "N000 VLMON[7]=2+16\nN000 G183 C0 X0.5 Z-1 K49.92 L0.05 F=SB*0.004"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
-        // The diameter is written cut to 0.187 after the speed came from 0.1875.
+        // The hole's C position is degrees, kept to the thousandth.
+        RotaryCase{"FaceAngleToTheThousandth", &kFaceFamily, faceDrillGenerator, kMacTurnShape, {{"StartC", "45.6789"}},
+                   {{"N000 G181 C0 X0 Z-1.2 K49.92 F=SB*0.004", "N000 G181 C45.678 X0 Z-1.2 K49.92 F=SB*0.004"}}},
+        // A fractional diameter keeps its ten-thousandth.
         RotaryCase{"SideMacTurn", &kSideFamily, sideDrillGenerator, kMacTurnShape, {}, {}},
         // The side drill's load monitor; a dwell alone selects G183.
         RotaryCase{"SideMacTurnLoadMonitor", &kSideFamily, sideDrillGenerator,
@@ -119,14 +122,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "N000 VLMON[7]=1+16\nN000 G183 C90 X1.2 Z-0.5 I197.84 E0.3 F=SB*0.002 M136"},
                     {"+N000 G180", "N000 VLMON[7]=0"}}},
         // The clearance reads the approach point as entered, while the retract writes it cut:
-        // from the cut 50 the side drill would give I47.075.
+        // from the cut 50 the side drill would give I47.0754.
         RotaryCase{"SideEnteredApproach", &kSideFamily, sideDrillGenerator,
-                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 50.0009},
-                   {{"StartX", "2.7645"}},
-                   {{"NOEX VTLD[7]=0.187 VTLL[7]=1.2", "NOEX VTLD[7]=0.187 VTLL[7]=1.582"},
+                   Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachX = 50.00009},
+                   {{"StartX", "2.76455"}},
+                   {{"NOEX VTLD[7]=0.1875 VTLL[7]=1.2", "NOEX VTLD[7]=0.1875 VTLL[7]=1.5822"},
                     {"NT07 G00 X200 Z50 SB=3050 M13 M63 M08", "NT07 G00 X50 Z50 SB=3050 M13 M63 M08"},
                     {"N000 G181 C90 X1.2 Z-0.5 I197.84 F=SB*0.002 M136",
-                     "N000 G181 C90 X1.2 Z-0.5 I47.076 F=SB*0.002 M136"},
+                     "N000 G181 C90 X1.2 Z-0.5 I47.0755 F=SB*0.002 M136"},
                     {"N000 G00 X200", "N000 G00 X50"}}},
         // Everything on: zero shift, B 30, the load monitor and the optional stop.
         RotaryCase{"SlantMultusB30", &kSlantFamily, slantDrillGenerator,
@@ -155,17 +158,17 @@ TEST(DrillingDialog, TheTiltedPlaneOffersTheLastExecutedValues) {
         return v.text("B") + QLatin1Char('|') + v.text("C") + QLatin1Char('|') + v.text("SZ");
     };
     EXPECT_EQ(offered(), QStringLiteral("0||0"));
-    run(slantDrillGenerator, {{"B", "30.12345"}, {"C", "1.2345"}, {"SZ", "0.25"}});
+    run(slantDrillGenerator, {{"B", "30.12345"}, {"C", "1.23456"}, {"SZ", "0.25"}});
     ASSERT_TRUE(user.messages.empty());
     EXPECT_TRUE(s.gOutputText.contains(QStringLiteral(" G52 BA=30.123\r\n")));
-    EXPECT_TRUE(s.gOutputText.contains(QStringLiteral("N000 G174 SX=1.234 SZ=0.25\r\n")));
-    EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
+    EXPECT_TRUE(s.gOutputText.contains(QStringLiteral("N000 G174 SX=1.2345 SZ=0.25\r\n")));
+    EXPECT_EQ(offered(), QStringLiteral("30.123|1.23456|0.25"));
     run(slantDrillGenerator, {{"U", "0"}, {"B", "60"}, {"C", "9"}, {"SZ", "1"}});
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].title, QStringLiteral("Error 11"));
-    EXPECT_EQ(offered(), QStringLiteral("30.123|1.2345|0.25"));
+    EXPECT_EQ(offered(), QStringLiteral("30.123|1.23456|0.25"));
     run(faceDrillGenerator, {});
-    EXPECT_EQ(offered(), QStringLiteral("0|1.2345|0"));
+    EXPECT_EQ(offered(), QStringLiteral("0|1.23456|0"));
 }
 
 // A B that the block writes as 90 is 90 for every line that depends on it, and one a

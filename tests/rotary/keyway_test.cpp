@@ -69,18 +69,18 @@ INSTANTIATE_TEST_SUITE_P(
         // Without OSP-U100 the M62 stands behind the positioning X; an allowance and a count
         // that write as 0 and 1 leave their words out.
         RotaryCase{"FaceNoOspWrittenValues", &kFamily, faceKeywayGenerator, kMacTurnNoOsp,
-                   {{"L", "0.0004"}, {"C", "1.0004"}},
+                   {{"L", "0.00004"}, {"C", "1.00004"}},
                    {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                     {"N000     X1", "N000     X1 M62"},
                     {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
                      "N000 G190 C0 X0.5 Z-0.1 K49.92 D0.1 E5 F=SB*0.002 M211 M213"}}},
         // The clearance reads the approach Z as entered (the cut 50 would give K49.92).
         RotaryCase{"FaceEnteredApproach", &kFamily, faceKeywayGenerator,
-                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.0009},
-                  {{"StartZ", "-0.0005"}, {"L", "0.01"}},
-                  {{"NOEX VTLD[3]=0.25 VTLL[3]=0.9", "NOEX VTLD[3]=0.25 VTLL[3]=0.899"},
+                  Machine{.kind = MachineKind::MacTurn, .toolShape = true, .approachZ = 50.00009},
+                  {{"StartZ", "-0.00005"}, {"L", "0.01"}},
+                  {{"NOEX VTLD[3]=0.25 VTLL[3]=0.9", "NOEX VTLD[3]=0.25 VTLL[3]=0.8999"},
                    {"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
-                    "N000 G190 C0 X0.5 Z-0.1 K49.921 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
+                    "N000 G190 C0 X0.5 Z-0.1 K49.9201 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213"}}},
         RotaryCase{"FaceToolLife", &kFamily, faceKeywayGenerator,
                    Machine{.kind = MachineKind::MacTurn, .toolLife = true, .toolShape = true}, {},
                    {{"NOEX VTLIN[3]=36 VTLFN[3]=1", "NOEX VGRIN[3]=36 VGRFN[3]=1"},
@@ -91,6 +91,13 @@ INSTANTIATE_TEST_SUITE_P(
                    kSide, plus(kSideEdits, {{"NT03 G00 X200 Z50 SB=3050 M13 M63 M08", "NT03 G00 X200 Z50 SB=3050 M13 M64 M08"},
                                                   {"N000     Z-2", "N000     Z-2 M62"}})},
         RotaryCase{"TiltedB90", &kFamily, slantKeywayGenerator, kMacTurn, kTilted90, kTilted90Edits},
+        // The C angle is degrees, kept to the thousandth on the approach and in the cycle.
+        RotaryCase{"TiltedAngleToTheThousandth", &kFamily, slantKeywayGenerator, kMacTurn,
+                  plus(kTilted90, {{"L", "45.6789"}}),
+                  plus(kTilted90Edits, {{"NT03 G00 C45 X200 Z50 SB=3050 M13 M63 M08",
+                                         "NT03 G00 C45.678 X200 Z50 SB=3050 M13 M63 M08"},
+                                        {"N000 G190 C45 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213",
+                                         "N000 G190 C45.678 X0.5 Y0.5 Z-0.2 I0 D0.1 E5 F=SB*0.002 M211 M213"}})},
         // B 30; in single precision 8388607.5 + 2 rounds to 8388610.
         RotaryCase{"TiltedB30SingleSum", &kFamily, slantKeywayGenerator, kMacTurn,
                   plus(kTilted90, {{"B", "30"}, {"StartC", "8388607.5"}}),
@@ -98,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         // B 0 and a zero shift that writes as 0: no B words, G174, G127, G175 or G126.
         RotaryCase{"TiltedOtherToolLifeB0", &kFamily, slantKeywayGenerator,
                   Machine{.kind = MachineKind::Other, .toolLife = true, .toolShape = true},
-                  plus(kTilted90, {{"B", "0"}, {"SZ", "0.0004"}}),
+                  plus(kTilted90, {{"B", "0"}, {"SZ", "0.00004"}}),
                   plus(kTilted30Edits, {{"N000 MT=303", ""}, {"N000 M421", ""},
                                         {"N000 G94 M110 TL=030303 G52 BA=30", "N000 G94 M110 TG=3 OG=1"},
                                         {"N000 G127 B30", ""}, {"N000 G126", ""},

@@ -69,6 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
                    {"N000     X5 Y0 Z-9.25 L5", "N000     X5 Y0 Z0.125 L5"},
                    {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z0.275 L5"},
                    {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.3 Y-4.7 Z0.35 L4.7"}}},
+        // A 13 per inch pitch: the header stores it cut to the ten-thousandth, and the helix
+        // rises by that pitch.
+        RotaryCase{"InchPitch", &kFamily, slantPlanetTapGenerator, kMultus, {{"D", "0.076923"}},
+                  {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10 P0.0769 >-----)"},
+                   {"N000     X-1 Y4 F=SB*0.004 G41", "N000     X-0.0769 Y4.9231 F=SB*0.004 G41"},
+                   {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5 Y0 Z-9.9808 L4.9231"},
+                   {"N000     X5 Y0 Z-9.25 L5", "N000     X5 Y0 Z-9.9424 L5"},
+                   {"N000     X-5 Y0 Z-8.75 L5", "N000     X-5 Y0 Z-9.9039 L5"},
+                   {"N000     X-1 Y-4 Z-8.5 L4", "N000     X-0.0769 Y-4.9231 Z-9.8847 L4.9231"}}},
         RotaryCase{"ToolLife", &kFamily, slantPlanetTapGenerator,
                    Machine{.kind = MachineKind::Multus, .toolLife = true, .toolShape = true}, {},
                    {{"NOEX VTLIN[6]=32 VTLFN[6]=1", "NOEX VGRIN[6]=32 VGRFN[6]=1"},
@@ -80,9 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The centre is cut where the rapid move writes it and the radius where the first
         // half circle does; the later terms read the cut values.
         RotaryCase{"CutValuesCarryOn", &kFamily, slantPlanetTapGenerator, kMultus,
-                  {{"StartX", "0.0009"}, {"StartZ", "0.0009"}, {"EndX", "5.0005"}},
-                  {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10.001 P1 >-----)"},
-                   {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5.001 Y0 Z-9.75 L4"}}}),
+                  {{"StartX", "0.00009"}, {"StartZ", "0.00009"}, {"EndX", "5.00005"}},
+                  {{"(-----< PLANET TAP M10 P1 >-----)", "(-----< PLANET TAP M10.0001 P1 >-----)"},
+                   {"N000 G03 X-5 Y0 Z-9.75 L4", "N000 G03 X-5.0001 Y0 Z-9.75 L4"}}}),
     blockName);
 
 }  // namespace

@@ -88,12 +88,12 @@ TEST(RotarySpindleSpeed, DividesByTheInchDiameterBeforeConvertingIt) {
 
 TEST(RotaryLines, TheHomePointIsWrittenCut) {
     SharedState s = stateFor(Machine{MachineKind::Other});
-    s.profile.gHomeX = 450.1239;
-    s.profile.gHomeZ = -0.0005;
+    s.profile.gHomeX = 450.12349;
+    s.profile.gHomeZ = -0.00005;
     RotaryText text(s);
     appendRotaryEnding(text, RotaryEnding::Tap, false);
-    EXPECT_EQ(s.gOutputText, QStringLiteral("N000     X450.123 Z-0.001\r\n"));
-    EXPECT_EQ(s.profile.gHomeX, 450.1239);
+    EXPECT_EQ(s.gOutputText, QStringLiteral("N000     X450.1234 Z-0.0001\r\n"));
+    EXPECT_EQ(s.profile.gHomeX, 450.12349);
 }
 
 }  // namespace

@@ -70,10 +70,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {"N000 G95 M110 TL=0808", "N000 G95 M110 TG=8 OG=1"}}},
         // Another machine: no tool change, and the home point without spindle words; an
         // angle and a count that write as 0 are left out.
-        RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.0009"}},
+        RotaryCase{"FaceOtherWrittenZero", &kFamily, faceTapGenerator, kOtherShape, {{"D", "0.0004"}, {"C", "0.00009"}},
                    {{"N000 MT=803", ""}, {"N000 M421", ""}, {"N000 G95 M110 TL=0808", "N000 G95 M110 T0808"},
                     {"N000     X200", ""}, {"N000 G21 HP=4 M12 M63 M09", "N000     X500 Z500"}}},
+        // The C position and the angle between taps are degrees, kept to the thousandth.
+        RotaryCase{"FaceAnglesToTheThousandth", &kFamily, faceTapGenerator, kMacTurnShape,
+                   {{"StartC", "45.6789"}, {"D", "30.1234"}},
+                   {{"N000 G178 C0 X0 Z-0.5 K49.8 F0.05", "N000 G178 C45.678 X0 Z-0.5 K49.8 D30.123 F0.05"}}},
         RotaryCase{"SideMacTurn", &kFamily, sideTapGenerator, kMacTurnShape, kSide, kSideEdits},
+        // A 10-24 tap cuts with its own pitch.
+        RotaryCase{"SideInchPitch", &kFamily, sideTapGenerator, kMacTurnShape, plus(kSide, {{"F", "0.041666"}}),
+                   plus(kSideEdits, {{"(-----< SIDE TAP M0.25*P0.05 >-----)", "(-----< SIDE TAP M0.25*P0.0416 >-----)"},
+                                     {"N000 G178 C90 X1.2 Z-0.5 I197.6 F0.05 M136",
+                                      "N000 G178 C90 X1.2 Z-0.5 I197.6 F0.0416 M136"}})},
         // Both machine-type flags: MacTurn's words alone.
         RotaryCase{"SideBothFlagsAngleAndCount", &kFamily, sideTapGenerator, kMacTurnBothFlags,
                   plus(kSide, {{"D", "30"}, {"C", "1"}}),
@@ -84,11 +93,21 @@ INSTANTIATE_TEST_SUITE_P(
                                     {"N000 G21 HP=4 M12 M63 M09", "N000 G20 HP=4 M867 M12 M63 M09\nN000 M866"}})},
         RotaryCase{"TiltedB90", &kFamily, slantTapGenerator, kMacTurnShape, kTilted90, kTilted90Edits},
         RotaryCase{"TiltedB30", &kFamily, slantTapGenerator, kMacTurnShape, kTilted30, kTilted30Edits},
+        // A 3/8-16 tap: B and the master C are degrees to the thousandth, the pitch and the
+        // zero shift X inches to the ten-thousandth.
+        RotaryCase{"TiltedInchPitchAndAngles", &kFamily, slantTapGenerator, kMacTurnShape,
+                   plus(kTilted30, {{"F", "0.0625"}, {"B", "30.1234"}, {"EndX", "45.6789"}, {"C", "1.23456"}}),
+                   plus(kTilted30Edits, {{"N000 G95 M110 TL=0808 G52 BA=30", "N000 G95 M110 TL=0808 G52 BA=30.123"},
+                                         {"NT08 G00 C30 X200 Z50 SB=760 M08", "NT08 G00 C45.678 X200 Z50 SB=760 M08"},
+                                         {"N000 G127 B30", "N000 G174 SX=1.2345 SZ=0\nN000 G127 B30.123"},
+                                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136",
+                                          "N000 G178 C45.678 X1 Y0.5 Z-0.5 K47.75 F0.0625 M136"},
+                                         {"N000 G126", "N000 G175\nN000 G126"}})},
         // The hole top is a single widened through its decimal: 50 - 0.1 - 2 is 47.9; a zero
         // shift Z that writes as 0 beside a shift X still writes G174 and G175.
         RotaryCase{"TiltedMultusShifted", &kFamily, slantTapGenerator,
                   kMultusShape,
-                  plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.0004"}}),
+                  plus(kTilted30, {{"StartC", "0.1"}, {"C", "2.5"}, {"SZ", "0.00004"}}),
                   plus(kTilted30Edits, {{"N000 G138", "N000 G138\nN000 G174 SX=2.5 SZ=0"},
                         {"N000 G178 C30 X1 Y0.5 Z-0.5 K47.75 F0.05 M136", "N000 G178 C30 X1 Y0.5 Z-0.5 K47.9 F0.05 M136"},
                         {"N000 G126", "N000 G175\nN000 G126"},
