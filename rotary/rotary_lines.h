@@ -14,7 +14,7 @@ struct ProcessParameters;
 // The block of a rotary-tool generator. Besides the parameters, a block writes the
 // approach and home points of the machine profile. Those are never cut: each line writes
 // a cut copy, and a clearance or a half of the approach X reads the point as entered
-// (approach Z 50.0009 over a start Z of -0.0005 leaves a clearance of 49.921, not 49.92).
+// (approach Z 50.00009 over a start Z of -0.00005 leaves a clearance of 49.9201, not 49.92).
 class RotaryText : public ProgramText {
 public:
     explicit RotaryText(SharedState& state);

@@ -117,14 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
                      {"----------< ID.MEASURE D2.5 >----------", "----------< OD.MEASURE D2.5 >----------"},
                      {"OME12", "OME01"}, {"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05     Z-1"},
                      {kDollar, "N000 CALL OWMXA MSP=2.5 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=03"}}},
-        // The typed thousandth is kept, where binary arithmetic would give D2.009; the
+        // The typed hundredth is kept, where binary arithmetic would give D2.0099; the
         // approach X is cut on each writing and kept as entered in the profile.
         MeasureCase{"TargetKeepsItsThousandthApproachFromCopies", kInD, {.approachX = 12.34567},
                     {{"EndX", "2.01"}, {"EndZ", "-1"}},
                     {{kCall, "N000 CALL OME12 (ID.MEASURE D2.01)"},
                      {"----------< ID.MEASURE D2.5 >----------", "----------< ID.MEASURE D2.01 >----------"},
                      {kDollar, "$         MSP=2.01 APP=0.12 APPS=0.08 IMP=0.04 DOK=0.01 DNG=0.05 TOFN=21"},
-                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.3456 Z50 T0505"}, {"N000 G00 X200", "N000 G00 X12.3456"}}},
+                     {"N000 G00 X200 Z50 T0505", "N000 G00 X12.3456 Z50 T0505"},
+                     {"N000 G00 X200", "N000 G00 X12.3456"}}},
         // A sensor number without sign: the whole part's digits; empty boxes read 0.
         MeasureCase{"NegativeSensorAndEmptyBoxes", kInD, {}, {{"ToolNumber", "-5"}, {"EndX", "2.5"}, {"EndZ", ""}, {"U", "x"}},
                     {{"NT05 CALL ODIAA ZP1=50 ZP2=-1 TOF1=15 TOF2=05", "NT05 CALL ODIAA ZP1=50 ZP2=0 TOF1=05 TOF2=05"},

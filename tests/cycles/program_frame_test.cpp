@@ -212,7 +212,7 @@ TEST(ProgramFrame, OverflowsAreReportedAndWriteNothing) {
     for (bool inTheFrame : {true, false}) {
         SharedState s = stateFor({.machine = kOth, .bTurret = true});
         if (inTheFrame)
-            s.profile.gMaxSpindleSpeed = 3e38f;  // its thousandths overflow single precision
+            s.profile.gMaxSpindleSpeed = 3e38f;  // its ten-thousandths overflow single precision
         s.workShape.gMaterialOD = 5.0;
         Document doc(QStringLiteral("text"), 4);
         FakeUgcDialog user;

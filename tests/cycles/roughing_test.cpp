@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Fractional inch sizes keep their ten-thousandths.
         CycleCase{.name = "OuterFractionalSizes", .generator = outer, .machine = {kOth},
              .typed = {{"StartX", "1.3125"}, {"EndZ", "-0.6875"}},
-             .edits = {{kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S740 M03 M63 M08"}, {"N000 G00 X1.92", "N000 G00 X1.2325"},
+             .edits = {{kToolCall, "N000 G00 X3 Z0.2 T010101 M41 S740 M03 M63 M08"},
+                       {"N000 G00 X1.92", "N000 G00 X1.2325"},
                        {"N000     X2 A135", "N000     X1.3125 A135"}, {"N000     Z-2", "N000     Z-0.6875"},
                        {kHome, "N000 G00 X20 Z10 G97 S740 M63"}}, .speedAfter = 740, .work = kBlank},
         // A chamfer of 0.1 keeps its thousandths: 2 − 2 × 0.12 and 3 − 2 × 0.1.

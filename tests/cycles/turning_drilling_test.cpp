@@ -105,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Half of 0.00019 would write as F0: the full feed, cut, instead.
         CycleCase{.name = "FeedTooFineToHalveStaysWhole", .generator = uDrill, .machine = {kOth},
              .typed = {{"EndZ", "-2"}, {"F", "0.00019"}},
-             .edits = {{"N000 G01 Z-0.2 F0.05", "N000 G01 Z-0.2 F0.0001"}, {"N000     Z-1.9 F0.1", "N000     Z-1.9 F0.0001"},
+             .edits = {{"N000 G01 Z-0.2 F0.05", "N000 G01 Z-0.2 F0.0001"},
+                       {"N000     Z-1.9 F0.1", "N000     Z-1.9 F0.0001"},
                        {"N000     Z-2 F0.05", "N000     Z-2 F0.0001"}}, .speedAfter = 1140, .base = &kUDrill,
              .boreAfter = 1.0f},
         CycleCase{.name = "LengthsThatWriteAsNothing", .generator = uDrill, .machine = {kOth},
