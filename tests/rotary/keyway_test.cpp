@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
     Keyway, RotaryBlocks,
     ::testing::Values(
         RotaryCase{"FaceWorked", &kFamily, faceKeywayGenerator, kMacTurn, {}, {}},
+        // A fine feed keeps its ten-thousandths, the key's C position its thousandths.
+        RotaryCase{"FaceFineFeedAndAngle", &kFamily, faceKeywayGenerator, kMacTurn,
+                   {{"F", "0.0008"}, {"StartC", "45.6789"}},
+                   {{"N000 G190 C0 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.002 Q2 M211 M213",
+                     "N000 G190 C45.678 X0.5 Z-0.1 K49.92 W0.01 D0.1 E5 F=SB*0.0008 Q2 M211 M213"}}},
         // Without OSP-U100 the M62 stands behind the positioning X; an allowance and a count
         // that write as 0 and 1 leave their words out.
         RotaryCase{"FaceNoOspWrittenValues", &kFamily, faceKeywayGenerator, kMacTurnNoOsp,
