@@ -52,8 +52,7 @@ void drawCross(Figure& figure, const Across& p, double arm) {
     figure.line(Across{p.h, p.v - arm}.drawn(), Across{p.h, p.v + arm}.drawn(), kMarkerColour);
 }
 
-ArcTangentTexts textsOf(const TangentArc& arc) {
-    ArcTangentTexts t;
+void writeTexts(ArcTangentTexts& t, const TangentArc& arc) {
     t.centreX = liftedResultText(arc.cx);
     t.centreZ = liftedResultText(arc.cz);
     t.tangent1X = liftedResultText(arc.t1x);
@@ -64,7 +63,6 @@ ArcTangentTexts textsOf(const TangentArc& arc) {
     t.tangent2K = liftedResultText(arc.k2);
     t.tangent1I = liftedResultText(arc.i1);
     t.tangent2I = liftedResultText(arc.i2);
-    return t;
 }
 
 }  // namespace
@@ -203,9 +201,11 @@ ArcTangentRun runArcTangent(const ArcTangentInput& input) {
             return run;
         }
         run.zoomEnabled = true;
-        const double r = ReadNumber(input.r);
+        // A negative radius would put both tangent points beyond the crossing, off the
+        // arc, and mirror the zoomed view.
+        const double r = std::fabs(ReadNumber(input.r));
         const TangentArc arc = tangentArc(crossing, a1, a2, r, input.corner, input.plane);
-        run.arc = textsOf(arc);
+        writeTexts(run.arc, arc);
 
         const Across centre = toDrawing(arc.cx, arc.cz, input.plane);
         const Across tangent1 = toDrawing(arc.t1x, arc.t1z, input.plane);

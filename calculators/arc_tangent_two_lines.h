@@ -42,26 +42,30 @@ struct ArcTangentInput {
     bool zoom = false;   // the Zoom check is ticked
 };
 
-// The result box texts of the arc, each a number lifted and cut to thousandths.
+// The result box texts of the arc, each a number lifted and cut to ten-thousandths.
+// They are made box by box in the window's order (centre, tangent point 1 with its K,
+// tangent point 2 with its K, then both I), so that a value too large to write leaves
+// the boxes before it written and those from it on as they were.
 struct ArcTangentTexts {
-    QString centreX, centreZ;
-    QString tangent1X, tangent1Z, tangent1I, tangent1K;
-    QString tangent2X, tangent2Z, tangent2I, tangent2K;
+    std::optional<QString> centreX, centreZ;
+    std::optional<QString> tangent1X, tangent1Z, tangent1I, tangent1K;
+    std::optional<QString> tangent2X, tangent2Z, tangent2I, tangent2K;
 };
 
 // One recompute: the texts to write (absent: that box keeps its text), whether the Zoom
 // check is to be enabled or disabled (absent: left as it is) and the figure to draw.
 struct ArcTangentRun {
     std::optional<QString> crossingX, crossingZ;
-    std::optional<ArcTangentTexts> arc;
+    ArcTangentTexts arc;
     std::optional<bool> zoomEnabled;
     Figure figure;
 };
 
 // Runs the stages of a recompute on the box texts: nothing while line 1 is incomplete;
 // line 1's direction alone while line 2 is incomplete; the crossing point and the two
-// rays while R is empty; then the arc, zoomed on its centre when asked. Every run-time
-// fault ends the run with the figure marked failed and the texts written before it.
+// rays while R is empty; then the arc, zoomed on its centre when asked. R is taken by its
+// size: a radius typed negative gives the same arc. Every run-time fault ends the run
+// with the figure marked failed and the texts written before it.
 ArcTangentRun runArcTangent(const ArcTangentInput& input);
 
 }  // namespace quillmar

@@ -20,7 +20,7 @@ struct ArcThroughPointInput {
 };
 
 // The centre, the tangent (start) point and the vector from it to the centre, each lifted
-// and cut to thousandths. Absent: not reached, the box keeps its text. An end point
+// and cut to ten-thousandths. Absent: not reached, the box keeps its text. An end point
 // farther than 2R from the line and a radius of 0 or below fail.
 struct ArcThroughPointRun {
     std::optional<QString> centreX, centreZ;

@@ -19,7 +19,10 @@ bool allFilled(std::initializer_list<QString> texts) {
 
 double degreesToRadians(double degrees) { return checkedFinite(degrees * (gPi + gPi) / 360.0); }
 
-QString liftedResultText(double value) { return FormatCoordValue(checkedAdd(value, 0.0001)); }
+QString liftedResultText(double value, Measure measure) {
+    double lifted = checkedAdd(value, measure == Measure::Angle ? 0.0001 : 0.00005);
+    return formatMeasured(lifted, measure);
+}
 
 bool parallelDirections(double a1, double a2) {
     const double difference = a1 - a2;

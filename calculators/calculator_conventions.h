@@ -3,6 +3,8 @@
 #include <QString>
 #include <initializer_list>
 
+#include "common/format.h"
+
 namespace quillmar {
 
 // The drawing plane of a calculator. In the X-Z plane X is a diameter and Z runs
@@ -19,10 +21,11 @@ bool allFilled(std::initializer_list<QString> texts);
 // Fails with overflow when the angle is too large to convert.
 double degreesToRadians(double degrees);
 
-// A result box's text: the value lifted by a ten-thousandth so that a value a hair
-// below a thousandth is not cut down by the truncation. Fails with overflow on a value
-// too large to write.
-QString liftedResultText(double value);
+// A result box's text: the value lifted before it is cut, so that a value a hair below
+// its last decimal is not cut down. A length is lifted by half its step and so shows the
+// nearest ten-thousandth, as the arithmetic near 90 degrees needs; an angle keeps its
+// ten-thousandth lift at thousandths. Fails with overflow on a value too large to write.
+QString liftedResultText(double value, Measure measure = Measure::Length);
 
 // True when two directions (radians) are parallel as the program measures angles:
 // they differ by a whole number of half turns of its pi. The tangent formulas would

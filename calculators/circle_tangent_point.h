@@ -18,9 +18,9 @@ struct CircleTangentInput {
     int option = 1;
 };
 
-// The point and the vector from it to the centre, cut to thousandths with nothing added;
-// the vector is made first. Absent: not reached, the box keeps its text. The point is
-// drawn where the boxes put it.
+// The point and the vector from it to the centre, cut to ten-thousandths with nothing
+// added; the vector is made first. Absent: not reached, the box keeps its text. The point
+// is drawn where the boxes put it.
 struct CircleTangentRun {
     std::optional<QString> x, z, i, k;
     Figure figure;

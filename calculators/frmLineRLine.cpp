@@ -150,22 +150,10 @@ void frmLineRLine::CalcAndDraw() {
     input.zoom = Check1->isChecked();
 
     const ArcTangentRun run = runArcTangent(input);
-    if (run.crossingX)
-        Text7->setText(*run.crossingX);
-    if (run.crossingZ)
-        Text8->setText(*run.crossingZ);
-    if (run.arc) {
-        Text10->setText(run.arc->centreX);
-        Text11->setText(run.arc->centreZ);
-        Text12->setText(run.arc->tangent1X);
-        Text13->setText(run.arc->tangent1Z);
-        Text17->setText(run.arc->tangent1K);
-        Text14->setText(run.arc->tangent2X);
-        Text15->setText(run.arc->tangent2Z);
-        Text19->setText(run.arc->tangent2K);
-        Text16->setText(run.arc->tangent1I);
-        Text18->setText(run.arc->tangent2I);
-    }
+    const ArcTangentTexts& arc = run.arc;
+    showTexts({{Text7, run.crossingX}, {Text8, run.crossingZ}, {Text10, arc.centreX}, {Text11, arc.centreZ},
+               {Text12, arc.tangent1X}, {Text13, arc.tangent1Z}, {Text17, arc.tangent1K}, {Text14, arc.tangent2X},
+               {Text15, arc.tangent2Z}, {Text19, arc.tangent2K}, {Text16, arc.tangent1I}, {Text18, arc.tangent2I}});
     if (run.zoomEnabled)
         Check1->setEnabled(*run.zoomEnabled);
     showFigure(run.figure, kMarkerColour);

@@ -17,7 +17,7 @@ struct LineCircleInput {
 };
 
 // The two crossing points and the vector from each to the centre (I as a radius in the
-// X-Z plane), each lifted and cut to thousandths; both I are made first. Absent: not
+// X-Z plane), each lifted and cut to ten-thousandths; both I are made first. Absent: not
 // reached, the box keeps its text. A line that misses or only touches the circle fails.
 struct LineCircleRun {
     std::optional<QString> x1, z1, i1, k1;

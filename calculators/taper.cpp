@@ -41,7 +41,7 @@ TaperFromEndZ taperFromEndZ(const TaperLine& line) {
                 angle += 180.0;
             if (startX > endX && startZ > endZ)
                 angle -= 180.0;
-            result.angle = FormatCoord(angle);
+            result.angle = FormatAngle(angle);
         } else if (!line.a.isEmpty()) {
             const double angle = degreesToRadians(ReadNumber(line.a));
             const double endX = checkedAdd(startX, checkedMul(2.0 * checkedSub(endZ, startZ), std::tan(angle)));

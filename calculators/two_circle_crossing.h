@@ -17,8 +17,8 @@ struct TwoCircleInput {
 };
 
 // Crossing point 1, to the left of the way from centre 1 to centre 2, and crossing point
-// 2, cut to thousandths with nothing added; circles that touch give their one point in
-// both. Absent: not reached, the box keeps its text. With one circle complete, that
+// 2, cut to ten-thousandths with nothing added; circles that touch give their one point
+// in both. Absent: not reached, the box keeps its text. With one circle complete, that
 // circle alone is drawn.
 struct TwoCircleRun {
     std::optional<QString> x1, z1, x2, z2;

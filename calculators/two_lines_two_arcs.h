@@ -23,7 +23,7 @@ struct TwoLinesTwoArcsInput {
 };
 
 // The placed contact points, the centre of each arc and the vector to it from P3. Every
-// coordinate is cut to thousandths when it is made and later steps go on with the cut
+// coordinate is cut to ten-thousandths when it is made and later steps go on with the cut
 // value. Absent: not reached or not placed, the box keeps its text.
 struct TwoLinesTwoArcsRun {
     std::optional<QString> p1x, p1z, p2x, p2z, p3x, p3z;

@@ -70,7 +70,7 @@ bool convertPoint(const XyXcPoint& box, bool xcMode, Point& p, XyXcPointTexts& t
         p.r = checkedSqrt(checkedAdd(checkedMul(p.x, p.x), checkedMul(p.y, p.y)));
         const double c = polarAngle(p.x, p.y);  // may fail: then neither box is written
         texts.diameter = FormatCoordValue(checkedMul(2.0, p.r));
-        texts.c = liftedResultText(c);
+        texts.c = liftedResultText(c, Measure::Angle);
         return true;
     }
     if (xcMode && allFilled({box.diameter, box.c})) {
@@ -130,9 +130,9 @@ MasterLine masterLineOf(const Point& p1, const Point& p2) {
 void showMasterLine(XyXcRun& run, const std::array<Point, 2>& p) {
     const MasterLine line = masterLineOf(p[0], p[1]);
     const double m = line.m;
-    run.angle = liftedResultText(line.a * 180.0 / gPi);
+    run.angle = liftedResultText(line.a * 180.0 / gPi, Measure::Angle);
     run.length = FormatCoordValue(line.length);
-    run.masterC = liftedResultText(m * 180.0 / gPi);
+    run.masterC = liftedResultText(m * 180.0 / gPi, Measure::Angle);
     const double e = kScaleWidth * std::cos(m);
     const double fy = kScaleWidth * std::sin(m);
     run.figure.line(at(0.0, 0.0), at(e, fy), kCentreLineColour);

@@ -59,14 +59,14 @@ private slots:
         typeAndEnter(noseR->Text2, "30");  // leaving the angle computes
         f.w().mdiArea()->setActiveSubWindow(b->subWindow());
         noseR->Command1->click();
-        QCOMPARE(a->txtText->Text(), QStringLiteral(" 0.676"));
+        QCOMPARE(a->txtText->Text(), QStringLiteral(" 0.6762"));
 
         f.choose("LineAngle");  // retargets the open windows too
         noseR->Command3->click();
-        QCOMPARE(b->txtText->Text(), QStringLiteral(" 0.585"));
+        QCOMPARE(b->txtText->Text(), QStringLiteral(" 0.5856"));
         f.choose("AngleNoseR");
         QCOMPARE(f.w().toolWindow("frmNoseRAngle"), noseR);
-        QCOMPARE(noseR->Text3->text(), QStringLiteral("0.676"));
+        QCOMPARE(noseR->Text3->text(), QStringLiteral("0.6762"));
     }
 
     void spindleSpeedInsertsAndCloses() {
@@ -116,7 +116,7 @@ private slots:
         QTest::keyClick(w->Text5, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->Command1);
         w->Command4->click();
-        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1X9.999 Z8.66"));
+        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1X10.0001 Z8.6603"));
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 

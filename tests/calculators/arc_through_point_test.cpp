@@ -27,19 +27,20 @@ const char* const kNone = "- - - - - -";
 
 TEST(ArcThroughPoint, Cases) {
     expectCases(kArcThroughPoint, kBase,
-                {{"worked", {}, "26.253 42.736 43.574 37.736 -8.661 5"},
-                 {"otherArc", {}, "45.707 59.584 63.028 54.584 -8.661 5", Plane::XZ, 2},
+                {{"worked", {}, "26.2537 42.7364 43.5742 37.7364 -8.6603 5"},
+                 {"otherArc", {}, "45.7078 59.5841 63.0283 54.5841 -8.6603 5", Plane::XZ, 2},
                  {"twoRadiiFromTheLine", {{&In::angle, "0"}}, kTouching},
                  {"endOnTheLine", {{&In::angle, "0"}, {&In::endX, "0"}}, kTouching},
                  {"twoRadiiFromTheLineOtherArc", {{&In::angle, "0"}}, kTouching, Plane::XZ, 2},
-                 {"justInsideTwoRadii", {{&In::angle, "0"}, {&In::endX, "39.998"}}, "20 49.858 0 49.858 10 0"},
+                 {"justInsideTwoRadii", {{&In::angle, "0"}, {&In::endX, "39.998"}}, "20 49.8586 0 49.8586 10 0"},
                  {"endBelowTheLine", {{&In::lineX, "40"}, {&In::endX, "0"}, {&In::r, "30"}},
-                  "-6.014 20.151 45.948 5.151 -25.981 15"},
+                  "-6.0136 20.1511 45.9479 5.1511 -25.9808 15"},
                  {"endBelowTheLineOtherArc", {{&In::lineX, "40"}, {&In::endX, "0"}, {&In::r, "30"}},
-                  "48.693 67.528 100.654 52.528 -25.981 15", Plane::XZ, 2},
-                 // The worked example mirrored in Z: the picture mirrored, the cuts toward minus infinity.
-                 {"mirroredInZ", {{&In::angle, "-30"}, {&In::endZ, "-50"}}, "26.253 -42.737 43.574 -37.737 -8.661 -5"},
-                 {"xyPlane", {{&In::endX, "50"}, {&In::endZ, "20"}}, "42.736 13.126 37.736 21.787 5 -8.661",
+                  "48.6931 67.5284 100.6546 52.5284 -25.9808 15", Plane::XZ, 2},
+                 // The worked example mirrored in Z: each Z shows its nearest ten-thousandth either side.
+                 {"mirroredInZ", {{&In::angle, "-30"}, {&In::endZ, "-50"}},
+                  "26.2537 -42.7364 43.5742 -37.7364 -8.6603 -5"},
+                 {"xyPlane", {{&In::endX, "50"}, {&In::endZ, "20"}}, "42.7364 13.1269 37.7364 21.7871 5 -8.6603",
                   Plane::XY}});
     expectFailures(kArcThroughPoint, kBase,
                    {{"fartherThanTwoRadii", {{&In::angle, "0"}, {&In::endX, "40.002"}}, kNone},

@@ -33,11 +33,17 @@ TEST(Readout, ShowsTheMousePositionInProgramCoordinates) {
         EXPECT_EQ(readoutText(c.x, c.y, c.plane).toStdString(), c.text) << c.x << ", " << c.y;
 }
 
+// A length shows its nearest ten-thousandth; an angle is lifted by a ten-thousandth and
+// cut to thousandths.
 TEST(ResultText, LiftsBeforeCutting) {
-    const std::pair<double, const char*> cases[] = {
-        {12.3449999, "12.345"}, {0.00095, "0.001"}, {-1.2345, "-1.235"}, {-1.2, "-1.2"}, {-0.00005, "0"}};
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(liftedResultText(value).toStdString(), text) << value;
+    const struct { double value; Measure measure; const char* text; } cases[] = {
+        {12.3449999, Measure::Length, "12.345"}, {0.00095, Measure::Length, "0.001"},
+        {-1.2345, Measure::Length, "-1.2345"},  {-1.2, Measure::Length, "-1.2"},
+        {-0.00005, Measure::Length, "0"},       {12.34499999, Measure::Length, "12.345"},
+        {-0.0006, Measure::Length, "-0.0006"},  {99.99997676, Measure::Length, "100"},
+        {12.3449999, Measure::Angle, "12.345"}, {-0.0006, Measure::Angle, "-0.001"}};
+    for (const auto& [value, measure, text] : cases)
+        EXPECT_EQ(liftedResultText(value, measure).toStdString(), text) << value;
 }
 
 TEST(Angles, ConvertWithTheProgramsPiAndFindParallelDirections) {

@@ -19,11 +19,11 @@ TEST(CircleTangentPoint, Cases) {
     const Calculator<In, CircleTangentRun> calculator{runCircleTangentPoint, shown};
     const In base{.centreX = "100", .centreZ = "0", .r = "10", .angle = "30"};
     expectCases(calculator, base,
-                {{"worked", {}, "82.679 5 8.66 -5"},
-                 {"otherSide", {}, "117.32 -5 -8.661 5", Plane::XZ, 2},
+                {{"worked", {}, "82.6794 5 8.6602 -5"},
+                 {"otherSide", {}, "117.3205 -5 -8.6603 5", Plane::XZ, 2},
                  {"uprightOtherSide", {{&In::angle, "90"}}, "100 -10 0 10", Plane::XZ, 2},
-                 {"xyPlane", {{&In::centreX, "50"}, {&In::centreZ, "20"}}, "55 11.339 -5 8.66", Plane::XY},
-                 {"xyPlaneOtherSide", {{&In::centreX, "50"}, {&In::centreZ, "20"}}, "45 28.66 5 -8.661", Plane::XY,
+                 {"xyPlane", {{&In::centreX, "50"}, {&In::centreZ, "20"}}, "55 11.3397 -5 8.6602", Plane::XY},
+                 {"xyPlaneOtherSide", {{&In::centreX, "50"}, {&In::centreZ, "20"}}, "45 28.6602 5 -8.6603", Plane::XY,
                   2}});
     expectFailures(calculator, base,
                    {{"zeroRadius", {{&In::r, "0"}}, "- - - -"},

@@ -27,12 +27,12 @@ LineCircleRun withAngle(const char* a) { return runLineCircleCrossing(edited(kBa
 
 TEST(LineCircleCrossing, Cases) {
     expectCases(kLineCircle, kBase,
-                {{"worked", {}, "10.254 8.88 4.873 1.119 17.066 14.78 1.466 -4.78"},
-                 {"centreAtSmallerZ", {{&In::lineZ, "20"}}, "10.254 11.119 4.873 -1.12 17.066 5.22 1.466 4.78"},
+                {{"worked", {}, "10.254 8.8802 4.873 1.1198 17.0665 14.78 1.4667 -4.78"},
+                 {"centreAtSmallerZ", {{&In::lineZ, "20"}}, "10.254 11.1198 4.873 -1.1198 17.0665 5.22 1.4667 4.78"},
                  {"centreAtTheLinePointsZ", {{&In::lineZ, "10"}, {&In::centreX, "-10"}, {&In::centreZ, "10"}},
-                  "-5 14.33 -2.5 -4.331 0 10 -5 0"},
+                  "-5 14.3301 -2.5 -4.3301 0 10 -5 0"},
                  {"xyCentreDownLeft", {{&In::centreX, "-20"}, {&In::centreZ, "-10"}},
-                  "-23.502 -13.569 3.502 3.568 -15.159 -8.752 -4.842 -1.249", Plane::XY}});
+                  "-23.5019 -13.5688 3.5019 3.5688 -15.1583 -8.7517 -4.8417 -1.2483", Plane::XY}});
     expectFailures(kLineCircle, kBase,
                    {{"missesTheCircle", {{&In::centreX, "20"}, {&In::centreZ, "-10"}}, "- - - - - - - -", Plane::XY},
                     {"touchesTheCircle", {{&In::angle, "0"}, {&In::centreX, "10"}, {&In::centreZ, "0"}},

@@ -17,7 +17,7 @@ std::string shown(const std::optional<QString>& text) { return text ? text->toSt
 
 TEST(TaperLine, CompletesTheMissingQuantity) {
     const TaperCase cases[] = {
-        {{"0", "0", "30", "10", "8.66"}, "8.66", "-", "9.999"},
+        {{"0", "0", "30", "10", "8.6603"}, "8.6603", "-", "10.0001"},
         {{"0", "0", "", "20", "-10"}, "-", "135", "-"},
         {{"20", "0", "", "0", "-10"}, "-", "-135", "-"},
         {{"0", "0", "", "10", "20"}, "-", "14.036", "-"},
@@ -39,8 +39,9 @@ TEST(TaperLine, CompletesTheMissingQuantity) {
 
 TEST(TaperNoseR, ThreeAmountsOrNone) {
     const struct { const char *r, *angle, *expected; } cases[] = {  // expected X Z Z2; "-": none written
-        {"0.8", "30", "0.676 0.585 1.014"}, {"0.4", "45", "0.468 0.234 0.565"}, {"1.2", "20", "0.719 0.988 1.411"},
-        {"0.8", "0", "0 0.8 0.8"},          {"0.8", "90", "1.6 -0.001 1.6"},     {"0.8", "", "-"},
+        {"0.8", "30", "0.6762 0.5856 1.0143"}, {"0.4", "45", "0.4686 0.2343 0.5656"},
+        {"1.2", "20", "0.7195 0.9884 1.4115"}, {"0.8", "0", "0 0.8 0.8"},
+        {"0.8", "90", "1.6 -0.0001 1.6"},      {"0.8", "", "-"},
         {"1E300", "30", "-"},  // Z fits, X overflows: none is written
     };
     for (const auto& c : cases) {

@@ -269,7 +269,8 @@ private slots:
         const QList<QLineEdit*> results = {w.Text9, w.Text13, w.Text7, w.Text8, w.Text10, w.Text11, w.Text12, w.Text14};
         c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "30"}, {w.Text4, "-20"}, {w.Text5, "-10"}, {w.Text6, "5"}});
         w.OptionXY->click();  // recomputes in the other plane
-        const QStringList xy = {"3.502", "-4.842", "-23.502", "-13.569", "3.568", "-15.159", "-8.752", "-1.249"};
+        const QStringList xy = {"3.5019", "-4.8417",  "-23.5019", "-13.5688",
+                                "3.5688", "-15.1583", "-8.7517",  "-1.2483"};
         QCOMPARE(c.texts(results), xy);
 
         // A line that misses: the failure text in red, the results as they were.
@@ -289,9 +290,10 @@ private slots:
         c.expectEnterChain({w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text8, w.Command1});
         c.type({{w.Text1, "0"}, {w.Text2, "0"}, {w.Text3, "30"}, {w.Text4, "40"}, {w.Text5, "50"}, {w.Text8, "10"}});
         w.Option2->click();  // the other arc, recomputed
-        QCOMPARE(c.texts({w.Text6, w.Text7, w.Text9, w.Text10}), (QStringList{"45.707", "59.584", "63.028", "54.584"}));
+        QCOMPARE(c.texts({w.Text6, w.Text7, w.Text9, w.Text10}),
+                 (QStringList{"45.7078", "59.5841", "63.0283", "54.5841"}));
         w.Command5->click();
-        QCOMPARE(c.inserted, QStringList{" X63.028 Z54.584\r\n"});
+        QCOMPARE(c.inserted, QStringList{" X63.0283 Z54.5841\r\n"});
     }
 
     void circleTangentPoint() {
@@ -301,7 +303,7 @@ private slots:
         c.type({{w.Text1, "40"}, {w.Text2, "-20"}, {w.Text3, "5"}, {w.Text4, "45"}});
         w.Command1->click();
         QTest::keyClick(w.Command3, Qt::Key_Return);  // Enter on the button presses it
-        QCOMPARE(c.inserted, (QStringList{" X32.928 Z-16.465", " I3.535 K-3.536"}));
+        QCOMPARE(c.inserted, (QStringList{" X32.9289 Z-16.4645", " I3.5355 K-3.5356"}));
     }
 
     void circleCircle() {
@@ -321,29 +323,29 @@ private slots:
         const QList<QWidget*> chain = {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Text8, w.Text1};
         c.expectEnterChain(chain);
         c.type({{w.Text1, "100"}, {w.Text4, "60"}, {w.Text3, "5"}, {w.Text6, "8"}, {w.Text2, "0"}});
-        QCOMPARE(w.Text16->text(), QStringLiteral("6.741"));
+        QCOMPARE(w.Text16->text(), QStringLiteral("6.7412"));
         w.Command5->click();
-        QCOMPARE(c.inserted, QStringList{"I2.692 K-4.213\r\n"});
+        QCOMPARE(c.inserted, QStringList{"I2.6923 K-4.2132\r\n"});
 
         // Leaving a filled Text8 makes P3 the given position; a repaint never recomputes.
         c.type({{w.Text8, "10"}});
-        QCOMPARE(c.texts({w.Text2, w.Text5}), (QStringList{"5.786", "16.741"}));
+        QCOMPARE(c.texts({w.Text2, w.Text5}), (QStringList{"5.7867", "16.7412"}));
         w.Text5->setText("3");
         w.Picture1->setFocus(Qt::MouseFocusReason);
         w.repaint();
-        QCOMPARE(w.Text2->text(), QStringLiteral("5.786"));
+        QCOMPARE(w.Text2->text(), QStringLiteral("5.7867"));
 
         // "Verti": the lock moves to Text8, still in the chain; leaving it empties nothing.
         w.Option4->click();
         QVERIFY(!w.Text7->isReadOnly() && w.Text8->isReadOnly());
         c.expectEnterChain(chain);
         c.type({{w.Text2, "0"}, {w.Text5, "-20"}, {w.Text3, "5"}, {w.Text6, "8"}, {w.Text1, "50"}});
-        QCOMPARE(w.Text4->text(), QStringLiteral("71.908"));
+        QCOMPARE(w.Text4->text(), QStringLiteral("71.9089"));
         w.Text8->setFocus(Qt::MouseFocusReason);
         w.Text2->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(w.Text4->text(), QStringLiteral("71.908"));
+        QCOMPARE(w.Text4->text(), QStringLiteral("71.9089"));
         c.type({{w.Text7, "58.426"}});  // leaving a filled X box empties the others
-        QCOMPARE(w.Text1->text(), QStringLiteral("49.999"));
+        QCOMPARE(w.Text1->text(), QStringLiteral("49.9994"));
     }
 
     void neck() {
@@ -353,8 +355,8 @@ private slots:
         w.Option1->click();
         c.type({{w.Text1, "40"}, {w.Text2, "-10"}, {w.Text3, "1"}, {w.Text4, "45"}, {w.Text5, "50"}}, w.Text1);
         w.Command5->click();
-        QCOMPARE(c.inserted, (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.585 Z-11.708 L1\r\n",
-                                          "N000 G01 X50 Z-16.415\r\n"}));
+        QCOMPARE(c.inserted, (QStringList{"N000 G01 X42 Z-10\r\n", "N000 G02 X40.5857 Z-11.7072 L1\r\n",
+                                          "N000 G01 X50 Z-16.4143\r\n"}));
 
         // A refused left edge keeps the edges of the run before; the new width and height stand.
         const UserScale before = c.surface.scale();
@@ -382,7 +384,7 @@ private slots:
         QVERIFY(!w.Text3->isReadOnly() && w.Text1->isReadOnly());
         QTRY_COMPARE(w.Text3->selectedText(), QStringLiteral("10"));
         c.type({{w.Text3, "20"}, {w.Text4, "90"}}, w.Text3);
-        QCOMPARE(c.texts({w.Text1, w.Text2}), (QStringList{"-0.001", "10"}));
+        QCOMPARE(c.texts({w.Text1, w.Text2}), (QStringList{"-0.0001", "10"}));
         w.Command5->click();
         w.Text3->setText("");
         w.Text4->setText("");
@@ -397,7 +399,8 @@ private slots:
         // A tiny x is not zero: point 1 is written, point 2's quotient overflows and ends the run.
         w.OptionXY->click();
         c.type({{w.Text1, "-100.4"}, {w.Text2, "25.4823"}, {w.Text5, "1E-320"}, {w.Text6, "110"}}, w.Text1);
-        QCOMPARE(c.texts({w.Text3, w.Text4, w.Text7, w.Text8, w.Text[9]}), (QStringList{"207.166", "165.758", "", "", ""}));
+        QCOMPARE(c.texts({w.Text3, w.Text4, w.Text7, w.Text8, w.Text[9]}),
+                 (QStringList{"207.1666", "165.758", "", "", ""}));
         QCOMPARE(c.surface.shown().back().text, kNoCrossingText);
     }
 };

@@ -25,9 +25,9 @@ TEST(TwoCircleCrossing, Cases) {
                  {"centreTwoBelow", {{&In::z1, "3"}, {&In::x2, "-12"}, {&In::z2, "3"}}, "-6 7 -6 -1"},
                  {"touchingOutside", {{&In::z2, "10"}}, "0 5 0 5"},
                  {"touchingInside", {{&In::x2, "3"}, {&In::z2, "0"}, {&In::r2, "2"}}, "5 0 5 0", Plane::XY},
-                 {"cutWithNothingAdded", {{&In::z1, "0.0004"}, {&In::z2, "6.0004"}}, "-4 3 4 3", Plane::XY},
-                 {"cutTowardMinusInfinity", {{&In::z1, "-0.00000001"}, {&In::z2, "5.99999999"}}, "-4 2.999 4 2.999",
-                  Plane::XY}});
+                 {"cutWithNothingAdded", {{&In::z1, "0.00009"}, {&In::z2, "6.00009"}}, "-4 3 4 3", Plane::XY},
+                 {"cutTowardMinusInfinity", {{&In::z1, "-0.00000001"}, {&In::z2, "5.99999999"}},
+                  "-4 2.9999 4 2.9999", Plane::XY}});
     expectFailures(calculator, base,
                    {{"sameCentres", {{&In::z2, "0"}}, "- - - -"},
                     {"apart", {{&In::z2, "10.002"}}, "- - - -"},
