@@ -44,6 +44,8 @@ bool writable(double value) {
     }
 }
 
+constexpr double kMillimetresPerInch = 25.4;
+
 }  // namespace
 
 SpeedFeedOutcome spindleSpeed(QStringView v, QStringView diameter) {
@@ -72,10 +74,15 @@ SpeedFeedOutcome feedFromRoughness(QStringView roughness, QStringView noseRadius
     if (!r)
         return refused("NoseR", QStringLiteral("Nose-R must be a number greater than 0."));
     const double depth = givenAsRa ? *h * 4.0 : *h;
-    const double f = cutDown(std::sqrt(depth * 8.0 * *r / 1000.0) * 100.0) / 100.0;
-    if (!writable(f))
+    // The boxes are metric, but the word goes into an inch program: F in inch per
+    // revolution, cut as every feed word is, and from the uncut metric feed so that the
+    // value is cut only once.
+    const double feedMm = std::sqrt(depth * 8.0 * *r / 1000.0);
+    try {
+        return {SpeedFeedOutcome::Insert, QStringLiteral("F") + FormatCoordValue(feedMm / kMillimetresPerInch), {}, {}};
+    } catch (const RuntimeError&) {
         return refused("RA", QStringLiteral("Roughness and Nose-R give no feed."));
-    return {SpeedFeedOutcome::Insert, QStringLiteral("F") + plainNumberText(f), {}, {}};
+    }
 }
 
 }  // namespace quillmar

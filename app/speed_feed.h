@@ -22,7 +22,7 @@ struct SpeedFeedOutcome {
 SpeedFeedOutcome spindleSpeed(QStringView v, QStringView diameter);
 
 // The feed per revolution for a roughness (µm, given as Ra or as Rz) and a nose radius
-// (mm), cut down to hundredths: "F" and the number.
+// (mm), in inch per revolution cut down to ten-thousandths: "F" and the number.
 SpeedFeedOutcome feedFromRoughness(QStringView roughness, QStringView noseRadius, bool givenAsRa);
 
 }  // namespace quillmar

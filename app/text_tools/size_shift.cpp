@@ -182,9 +182,11 @@ double calculate(double value, const Calculation& calculation) {
 QString shiftedNumberText(double value) {
     auto [whole, fraction] = plainDigits(value);
     const bool negative = std::signbit(value);
-    if (fraction.size() > 3) {
-        const bool up = fraction[3] >= '5';
-        fraction.resize(3);
+    // The ten-thousandth is the least increment of an inch program.
+    constexpr std::size_t kDecimals = 4;
+    if (fraction.size() > kDecimals) {
+        const bool up = fraction[kDecimals] >= '5';
+        fraction.resize(kDecimals);
         if (up && incrementDigits(fraction) && incrementDigits(whole))
             whole.insert(whole.begin(), '1');
     }

@@ -51,7 +51,7 @@ double scannedValue(QStringView number);
 // The calculation applied to a value; refuses a result beyond double range.
 double calculate(double value, const Calculation& calculation);
 
-// The program text of a result: rounded half away from zero to three decimals on its
+// The program text of a result: rounded half away from zero to four decimals on its
 // shortest decimal text, no trailing zeros or point, "0" before a leading point and
 // never "-0". Refuses a result whose text would be 1e15 or more.
 QString shiftedNumberText(double value);

@@ -39,14 +39,16 @@ TEST(SpindleSpeedCalculator, CutsDownToTens) {
         check(c, spindleSpeed(QString::fromUtf8(c.first), QString::fromUtf8(c.second)));
 }
 
-TEST(FeedFromRoughness, CutsDownToHundredths) {
+TEST(FeedFromRoughness, InsertsInchPerRevolutionCutDownToTenThousandths) {
     const Case cases[] = {
-        {"1.6", "0.8", true, SpeedFeedOutcome::Insert, "F0.2"}, {"3.2", "0.4", false, SpeedFeedOutcome::Insert, "F0.1"},
-        {"0.7", "3.5", true, SpeedFeedOutcome::Insert, "F0.28"},  // a product a hair below 28
+        {"1.6", "0.8", true, SpeedFeedOutcome::Insert, "F0.0079"}, {"3.2", "0.4", false, SpeedFeedOutcome::Insert, "F0.0039"},
+        {"0.7", "3.5", true, SpeedFeedOutcome::Insert, "F0.011"},
+        {"5.03305445", "1", false, SpeedFeedOutcome::Insert, "F0.0079"},  // a product a hair below 79
         {"", "0.8", true, SpeedFeedOutcome::FocusOnly, "RA"}, {"0", "0.8", true, SpeedFeedOutcome::Refused, "RA"},
         {"1.6", "-0.8", true, SpeedFeedOutcome::Refused, "NoseR"},
         {"1E200", "1E200", true, SpeedFeedOutcome::Refused, "RA"},
-        {"1.2499999999999998E32", "1", false, SpeedFeedOutcome::Refused, "RA"},  // 999999999999999.9 writes as 1E+15
+        {"1.2499999999999998E32", "1", false, SpeedFeedOutcome::Insert, "F39370078740157.5"},  // the limit is on inches
+        {"8.064499999999998E34", "1", false, SpeedFeedOutcome::Refused, "RA"},  // 999999999999999.9 writes as 1E+15
     };
     for (const Case& c : cases)
         check(c, feedFromRoughness(QString::fromUtf8(c.first), QString::fromUtf8(c.second), c.ra));

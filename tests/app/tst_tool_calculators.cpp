@@ -105,7 +105,7 @@ private slots:
         QVERIFY(QApplication::focusWidget() == feed->NoseR && doc->txtText->Text().isEmpty());
         feed->Option2->click();
         typeAndEnter(feed->NoseR, "0.8");  // Rz 1.6
-        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1"));
+        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.0039"));
         f.choose("LineAngle");
         auto* w = qobject_cast<frmLineAngle*>(f.w().toolWindow("frmLineAngle"));
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -116,7 +116,7 @@ private slots:
         QTest::keyClick(w->Text5, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->Command1);
         w->Command4->click();
-        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.1X10.0001 Z8.6603"));
+        QCOMPARE(doc->txtText->Text(), QStringLiteral("F0.0039X10.0001 Z8.6603"));
         QTRY_VERIFY(!f.w().toolWindow("frmLineAngle"));
     }
 

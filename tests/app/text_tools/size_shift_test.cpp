@@ -22,7 +22,8 @@ TEST(ShiftAll, RewritesTheNumberAfterEveryAddress) {
         qint64 start = 0;
     } cases[] = {
         {u"X100", u"X150"}, {u"X=100", u"X=150"}, {u"X 100", u"X150"}, {u"X-0.5", u"X49.5"}, {u"X1", u"X13.5", 1, u"X", u"12.5mm"}, {u"X3", u"X6", 1, u"X", u"* 2"},
-        {u"X+5.", u"X10", 1, u"X", u"*2"}, {u"Z10", u"Z-0.5", 1, u"Z", u"-10.5"}, {u"X100", u"X33.333", 1, u"X", u"/3"},
+        {u"X+5.", u"X10", 1, u"X", u"*2"}, {u"Z10", u"Z-0.5", 1, u"Z", u"-10.5"}, {u"X100", u"X33.3333", 1, u"X", u"/3"},
+        {u"X1.3125", u"X1.3125", 1, u"X", u"+0"},
         {u"SB100 X5", u"SB150 X5", 1, u"SB"}, {u"XA X1", u"XA X51"},  // a letter after the address: passed over
         {u"X=A", u"X=A", 0}, {u"X1", u"X1", 0, u""}, {u"x1 X1", u"x1 X2", 1, u"X", u"+1"},
         // Where the number ends.
@@ -92,7 +93,8 @@ TEST(ShiftAll, RefusesTheWholeRun) {
 
 TEST(ShiftedNumberText, RoundsHalfAwayFromZeroOnTheShortestDigits) {
     const std::pair<double, const char*> rows[] = {
-        {12.3456, "12.346"}, {-0.0, "0"}, {0.00049, "0"}, {-9.9995, "-10"}, {2.675, "2.675"},
+        {12.3456, "12.3456"}, {12.34567, "12.3457"}, {-0.0, "0"}, {0.00049, "0.0005"}, {-0.000049, "0"},
+        {-9.9995, "-9.9995"}, {-9.99995, "-10"}, {2.675, "2.675"},
         {0.1 + 0.2, "0.3"}, {-999999999999999.9, "-999999999999999.9"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(shiftedNumberText(value), QString::fromLatin1(text)) << value;
