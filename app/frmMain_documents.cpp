@@ -277,9 +277,11 @@ QString frmMain::AskSaveFileName(const QString& proposed) {
 
 bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
     RichTextBox* text = document.txtText;
-    const auto refuse = [&](const QString& reason) {
+    const auto refuse = [&](const QString& reason, const QString& remark = QString()) {
         state_.gSaveDir = QFileInfo(path).absolutePath();
-        modal::msgBox(this, QStringLiteral("保存が出来ません。\r\n") + reason + QStringLiteral(": ") + path,
+        modal::msgBox(this,
+                      QStringLiteral("保存が出来ません。\r\n") + reason + QStringLiteral(": ") + path +
+                          (remark.isEmpty() ? QString() : QStringLiteral("\r\n") + remark),
                       modal::kOkOnly, kAppTitle);
         return false;
     };
@@ -308,8 +310,14 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         encoding = TextEncoding::Utf8;
         written = save();
     }
-    if (!written.ok)
-        return refuse(written.error);
+    if (!written.ok) {
+        // The save changed the file all the same (its old bytes put back, or the new file in
+        // place but not yet safe on disk): the program's own change, which the next save
+        // must not take for another program's.
+        if (written.stamp.exists && path == document.filePath())
+            document.rememberFileOnDisk(written.stamp);
+        return refuse(written.error, written.remark);
+    }
     if (encoding != text->encoding())
         text->setEncoding(encoding);
     document.setFilePath(path);
