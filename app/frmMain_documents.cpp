@@ -9,6 +9,7 @@
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/insert_file.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/quillmar_application.h"
@@ -166,9 +167,7 @@ void frmMain::mnuFileRecentFile_Click(int index) {
 frmDocument* frmMain::OpenDocumentFile(const FileName& name) {
     const int slot = docs_.gCurrentDocIndex;
     const QString& path = name.text;
-    const auto report = [&](const QString& reason) {
-        modal::msgBox(this, path + QStringLiteral("\r\n") + reason, modal::kOkOnly | modal::kExclamation, kAppTitle);
-    };
+    const auto report = [&](const QString& reason) { showUnreadableFile(this, path, reason); };
     // Under the text of such a name the file would be missed and an empty one made.
     if (!name.readable || standsForUnreadableName(path)) {
         report(kUnreadableFileName);
