@@ -328,6 +328,33 @@ TEST(ProgramFile, AFullDiskSaysSoAndKeepsTheOldFile) {
     expectRefusedSaves(dir.path(), {1100, 4500}, ENOSPC);
 }
 
+// On a copy-on-write disk even an overwrite takes new blocks: a linked program larger than
+// the room left, saved a character shorter, is refused, and the old file stays whole.
+TEST(ProgramFile, ACopyOnWriteDiskWithoutRoomKeepsTheWholeOldFile) {
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("disk.img")), at = dir.filePath(QStringLiteral("disk"));
+    QFile disk(image);
+    ASSERT_TRUE(QDir().mkdir(at) && disk.open(QIODevice::WriteOnly) && disk.resize(128 << 20));
+    if (QProcess::execute(QStringLiteral("sh"), {"-c", QStringLiteral("mkfs.btrfs -q %1 && mount -o loop %1 %2").arg(image, at) + " >/dev/null 2>&1"}) != 0)
+        GTEST_SKIP() << "no copy-on-write disk can be made and mounted here";
+    const QByteArray atName = QFile::encodeName(at);
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(atName.constData(), [](const char* a) { umount2(a, MNT_DETACH); });
+    const QString path = at + QStringLiteral("/p.min");
+    const QByteArray old = QByteArray("G01 X1.\r\n").repeated(3 << 20);
+    ASSERT_TRUE(test::writeBytes(path, old));
+    ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(at + "/l.min").constData()), 0);
+    QFile filler(at + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(1 << 20, 'x')) > 0) {}
+    ASSERT_TRUE(filler.resize(filler.size() - (8 << 20)));
+    sync();
+    const QStringList before = filesIn(at);
+    const ProgramFileWrite written = writeFileBytes(path, QByteArrayView(old).sliced(1));
+    EXPECT_EQ(written.error, reasonOf(ENOSPC));
+    EXPECT_TRUE(test::readBytes(at + QStringLiteral("/l.min")) == old);
+    EXPECT_EQ(filesIn(at), before);
+}
+
 // The saved file keeps its owner, group, mode and extended attributes (its access list
 // among them), and every link to it sees the new text: replaced by a file given all of
 // these, or, where the saver cannot give them, where it has a second link, where the folder
