@@ -7,20 +7,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cerrno>
 #include <csignal>
-#include <iostream>
 #include <cstring>
+#include <iostream>
 #include <list>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
-#include <optional>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -240,8 +239,8 @@ TEST(ProgramFile, AFailedWriteKeepsTheOldFile) {
 }
 
 // A system call that fails during a save leaves the whole old file, with its mode and
-// attributes, and says why; a file the save then cannot remove is named, and a mounted
-// file or one whose attribute cannot be given to a new file is written in place.
+// attributes, and says why; a file the save then cannot remove is named, and a file whose
+// attribute cannot be given to a new file is written in place.
 TEST(ProgramFile, AFailedSystemCallLeavesTheWholeOldFile) {
     const QByteArray old("O1000\r\nM30\r\n");
     const struct Row {
@@ -252,16 +251,13 @@ TEST(ProgramFile, AFailedSystemCallLeavesTheWholeOldFile) {
         const char* left = nullptr;       // what the file the message names holds
         bool newTextStays = false;        // the old bytes could not be put back
     } rows[] = {
-        {"the new file's write", false, {{"pwrite", EIO, 0}}, EIO},
         {"the new file's flush", false, {{"fsync", EIO, 0}}, EIO},
         {"a look at the file", false, {{"stat", EIO, 0}}, EIO},
-        {"a look at a linked file", true, {{"stat", EIO, 0}}, EIO},
         {"the copy of the old file", true, {{"copy_file_range", EIO, 0}}, EIO},
         {"the write in place", true, {{"pwrite", EIO, 0}}, EIO},
         {"the flush in place and putting the old bytes back", true, {{"fdatasync", EIO, 0}, {"copy_file_range", EIO, 1}}, EIO,
          "O1000\r\nM30\r\n", true},
         {"the write and the removal of the new file", false, {{"pwrite", EIO, 0}, {"unlink", EPERM, 0}}, EIO, ""},
-        {"a rename over a mounted file", false, {{"rename", EBUSY, 0}}},
         {"an attribute the new file cannot take", false, {{"fsetxattr", EPERM, 0}}},
     };
     for (const Row& row : rows) {
@@ -270,10 +266,7 @@ TEST(ProgramFile, AFailedSystemCallLeavesTheWholeOldFile) {
         const QString path = dir.filePath(QStringLiteral("p.min"));
         ASSERT_TRUE(test::writeBytes(path, old));
         ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
-        if (setxattr(QFile::encodeName(path).constData(), "user.origin", "lathe", 5, 0) != 0) {
-            ADD_FAILURE() << "no extended attributes here: " << std::strerror(errno);
-            continue;
-        }
+        ASSERT_EQ(setxattr(QFile::encodeName(path).constData(), "user.origin", "lathe", 5, 0), 0) << std::strerror(errno);
         if (row.linked) {
             ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("l.min")).constData()), 0);
         }
