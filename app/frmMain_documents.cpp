@@ -9,6 +9,7 @@
 #include "common/shared_state.h"
 #include "app/frmDocument.h"
 #include "app/frmMain.h"
+#include "app/insert_file.h"
 #include "app/menu_table.h"
 #include "app/menu_tree.h"
 #include "app/quillmar_application.h"
@@ -166,9 +167,7 @@ void frmMain::mnuFileRecentFile_Click(int index) {
 frmDocument* frmMain::OpenDocumentFile(const FileName& name) {
     const int slot = docs_.gCurrentDocIndex;
     const QString& path = name.text;
-    const auto report = [&](const QString& reason) {
-        modal::msgBox(this, path + QStringLiteral("\r\n") + reason, modal::kOkOnly | modal::kExclamation, kAppTitle);
-    };
+    const auto report = [&](const QString& reason) { showUnreadableFile(this, path, reason); };
     // Under the text of such a name the file would be missed and an empty one made.
     if (!name.readable || standsForUnreadableName(path)) {
         report(kUnreadableFileName);
@@ -277,9 +276,11 @@ QString frmMain::AskSaveFileName(const QString& proposed) {
 
 bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
     RichTextBox* text = document.txtText;
-    const auto refuse = [&](const QString& reason) {
+    const auto refuse = [&](const QString& reason, const QString& remark = QString()) {
         state_.gSaveDir = QFileInfo(path).absolutePath();
-        modal::msgBox(this, QStringLiteral("保存が出来ません。\r\n") + reason + QStringLiteral(": ") + path,
+        modal::msgBox(this,
+                      QStringLiteral("保存が出来ません。\r\n") + reason + QStringLiteral(": ") + path +
+                          (remark.isEmpty() ? QString() : QStringLiteral("\r\n") + remark),
                       modal::kOkOnly, kAppTitle);
         return false;
     };
@@ -308,8 +309,14 @@ bool frmMain::SaveDocument(frmDocument& document, const QString& path) {
         encoding = TextEncoding::Utf8;
         written = save();
     }
-    if (!written.ok)
-        return refuse(written.error);
+    if (!written.ok) {
+        // The save changed the file all the same (its old bytes put back, or the new file in
+        // place but not yet safe on disk): the program's own change, which the next save
+        // must not take for another program's.
+        if (written.stamp.exists && path == document.filePath())
+            document.rememberFileOnDisk(written.stamp);
+        return refuse(written.error, written.remark);
+    }
     if (encoding != text->encoding())
         text->setEncoding(encoding);
     document.setFilePath(path);

@@ -21,6 +21,10 @@ InsertedFileRead readFileToInsert(const QString& path, QWidget* parent) {
     return read;
 }
 
+void showUnreadableFile(QWidget* parent, const QString& path, const QString& reason) {
+    modal::msgBox(parent, path + QStringLiteral("\r\n") + reason, modal::kOkOnly | modal::kExclamation, kAppTitle);
+}
+
 void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* parent) {
     // Watched, so that a document closed while the dialog is up is no document.
     const QPointer<RichTextBox> target(document);
@@ -39,6 +43,8 @@ void mnuInsertFile_Click(SharedState& state, RichTextBox* document, QWidget* par
         state.gInsertDir = QFileInfo(*chosen).absolutePath();
 
         const InsertedFileRead read = readFileToInsert(*chosen, parent);
+        if (read.status == InsertedFileRead::Status::Unreadable)
+            showUnreadableFile(parent, *chosen, read.error);
         if (read.status != InsertedFileRead::Status::Read)
             return;
         if (!target)

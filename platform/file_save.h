@@ -30,21 +30,34 @@ FileStamp fileStamp(int descriptor);
 struct SavedFile {
     bool ok = false;
     QString error;    // why it failed, in the system's words
-    FileStamp stamp;  // the file as written
+    QString remark;   // a file the failed save left behind, named for the user
+    // The file as written; after a failure, as it is now where the save changed it all the
+    // same (the old bytes put back, or the new file in place but not yet safe on disk).
+    FileStamp stamp;
 };
 
 // Makes the bytes the whole content of the file at the path (through a link, of the file
 // it names; the link stays), so that the file holds either all of them or, after a
-// failure, what it held before.
+// failure, what it held before. A file the saver may not write itself is refused, as is
+// one larger than the process's file-size limit, before anything is written.
 //
-// The bytes go to a new file beside it, which takes the old file's owner, group and mode
-// and is then renamed over it. Where that would change the file itself (an owner or
-// group the saver cannot give, a second link that would keep the old text) or the folder
-// takes no new file, the file is written in place instead, and only once there is room
-// for the whole text; a write that fails even so puts the old bytes back (only the end of
-// the process in the middle of such a write could leave less).
+// The bytes go to a new file beside it, which takes the old file's owner, group, extended
+// attributes (its access list among them) and mode, is flushed to disk and is then renamed
+// over it, and the folder flushed too. Where that would change the file itself (an owner,
+// group or attribute the saver cannot give, a second link that would keep the old text),
+// where the folder takes no new file, or where the old one cannot be replaced (a file
+// mounted there), the file is written in place instead: only once there is room for the
+// whole text, and only after a copy of the old file is on disk, beside it or else in the
+// user's state folder. A write that fails even so puts the old bytes back from that copy;
+// where even that fails, the copy stays and the result's remark names it. The copy is
+// removed once the file is whole; only the end of the process during such a save leaves it.
 //
 // A head (a byte-order mark) goes in front of the bytes without a copy of them.
 SavedFile saveWholeFile(const QString& path, QByteArrayView bytes, QByteArrayView head = {});
+
+// By default a write past the process's file-size limit ends the program (SIGXFSZ), and
+// with it every unsaved document. Called once at start-up, so that such a write fails
+// with "File too large" and the save says so.
+void ignoreFileSizeSignal();
 
 }  // namespace quillmar

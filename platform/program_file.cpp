@@ -54,6 +54,26 @@ std::optional<QByteArray> encodeCp932(QStringView text, const Cp932Forms& forms)
     return bytes;
 }
 
+enum class Opening { Opened, Missing, Refused };
+
+// Opens a regular file (or a link to one) for reading; `error` says why one that is there
+// was refused. A pipe would block the reading for ever and a device may never end: only
+// a regular file is opened.
+Opening openRegularFile(QFile& file, QString* error) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return Opening::Missing;
+    if (info.isDir())
+        *error = QStringLiteral("Is a folder");
+    else if (!info.isFile())
+        *error = QStringLiteral("Not a regular file");
+    else if (file.open(QIODevice::ReadOnly))
+        return Opening::Opened;
+    else
+        *error = file.errorString();
+    return Opening::Refused;
+}
+
 }  // namespace
 
 bool cp932Available() {
@@ -110,28 +130,16 @@ ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
         result.error = QStringLiteral("No file name");
         return result;
     }
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    QFile file(path);
+    switch (openRegularFile(file, &result.error)) {
+    case Opening::Missing:
         result.status = ProgramFileRead::Status::Missing;
         return result;
-    }
-    if (info.isDir()) {
+    case Opening::Refused:
         result.status = ProgramFileRead::Status::Failed;
-        result.error = QStringLiteral("Is a folder");
         return result;
-    }
-    // A pipe would block the reading for ever and a device may never end: only a
-    // regular file (or a link to one) is read.
-    if (!info.isFile()) {
-        result.status = ProgramFileRead::Status::Failed;
-        result.error = QStringLiteral("Not a regular file");
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = ProgramFileRead::Status::Failed;
-        result.error = file.errorString();
-        return result;
+    case Opening::Opened:
+        break;
     }
     // Taken before the reading, so that a change made meanwhile shows at the next save.
     result.stamp = fileStamp(file.handle());
@@ -160,22 +168,18 @@ ProgramFileRead readProgramFile(const QString& path, ReadAs readAs) {
 InsertedFileRead readInsertedFile(const QString& path, qint64 maxBytes) {
     using Status = InsertedFileRead::Status;
     InsertedFileRead result;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        result.status = Status::Missing;
-        return result;
-    }
-    result.status = Status::Unreadable;
-    if (!info.isFile())
-        return result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Opening opening = path.isEmpty() ? Opening::Missing : openRegularFile(file, &result.error);
+    result.status = opening == Opening::Missing ? Status::Missing : Status::Unreadable;
+    if (opening != Opening::Opened)
         return result;
     // One byte beyond the limit is enough to know the file is too large; the size on
     // disk is not trusted, as the file may grow between the look and the read.
     const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
         return result;
+    }
     if (maxBytes >= 0 && bytes.size() > maxBytes) {
         result.status = Status::TooLarge;
         return result;

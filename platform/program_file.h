@@ -89,6 +89,7 @@ struct InsertedFileRead {
     QString text;  // without the file's UTF-8 mark
     TextEncoding encoding = TextEncoding::Utf8;
     Cp932Forms forms;
+    QString error;  // why it is unreadable, in the words readProgramFile gives
 };
 
 // Reads a regular file (or a link to one) whole, decoded as a program file is. Nothing

@@ -12,6 +12,7 @@
 #include "platform/rich_text_box.h"
 #include "support/documents.h"
 #include "support/main_window.h"
+#include "support/system_faults.h"
 
 using namespace quillmar;
 using test::Document;
@@ -20,7 +21,7 @@ namespace {
 
 using User = test::MessageLog;
 
-enum class Kind { Bytes, Folder, Pipe, Missing, Cancel };
+enum class Kind { Bytes, Folder, Pipe, Missing, Cancel, Unreadable };
 
 TEST(InsertFile, InsertsTheWholeFileOrNothing) {
     const QByteArray limit(65000, 'G');
@@ -28,21 +29,31 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         Kind kind;
         QByteArray bytes;
         QString inserted;
-        bool refused = false;  // the size message was shown
+        bool refused = false;    // the size message was shown
+        const char* reason = {};  // the message Open shows, with the system's reason
     } cases[] = {
         {Kind::Bytes, limit, QString::fromLatin1(limit)}, {Kind::Bytes, limit + 'G', {}, true},
-        {Kind::Bytes, "(\x89\xc1\x8d\x48)\r\n", QStringLiteral("(加工)\r\n")}, {Kind::Folder, {}, {}},
+        {Kind::Bytes, "(\x89\xc1\x8d\x48)\r\n", QStringLiteral("(加工)\r\n")}, {Kind::Folder, {}, {}, false, "Is a folder"},
         {Kind::Bytes, "(\xe5\xa4\x96\xe5\xbe", QStringLiteral("(螟門ｾ")},  // UTF-8 cut in its last character
-        {Kind::Pipe, {}, {}}, {Kind::Missing, {}, {}}, {Kind::Cancel, {}, {}},
+        {Kind::Pipe, {}, {}, false, "Not a regular file"}, {Kind::Missing, {}, {}}, {Kind::Cancel, {}, {}},
+        {Kind::Unreadable, "G01", {}, false, "Permission denied"},
         {Kind::Bytes, "\xef\xbb\xbf(X)\r\n", QStringLiteral("(X)\r\n")},  // the file's mark stays with the file
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString sub = dir.filePath(QStringLiteral("lib")), path = sub + QStringLiteral("/PART.LIB");
         ASSERT_TRUE(QDir().mkdir(sub));
-        if (c.kind == Kind::Bytes) {
+        if (c.kind == Kind::Bytes || c.kind == Kind::Unreadable) {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.bytes) == c.bytes.size());
+        }
+        // Read by a user who may see the file but not read it.
+        std::optional<test::AsNobody> nobody;
+        if (c.kind == Kind::Unreadable) {
+            ASSERT_TRUE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0 &&
+                        ::chmod(QFile::encodeName(sub).constData(), 0755) == 0 &&
+                        ::chmod(QFile::encodeName(path).constData(), 0) == 0);
+            nobody.emplace();
         }
         ASSERT_TRUE(c.kind != Kind::Folder || QDir().mkdir(path));
         ASSERT_TRUE(c.kind != Kind::Pipe || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -53,6 +64,7 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         if (c.kind != Kind::Cancel)
             user.choice = path;
         mnuInsertFile_Click(s, &doc.box, nullptr);
+        nobody.reset();
         ASSERT_EQ(user.asked.size(), 1u);
         EXPECT_EQ(user.asked[0].directory, dir.path());
         // A program file named without an extension is listed under All Files.
@@ -62,9 +74,13 @@ TEST(InsertFile, InsertsTheWholeFileOrNothing) {
         EXPECT_EQ(doc.box.Text(), QStringLiteral("O1\r\n") + c.inserted + QStringLiteral("M30\r\n")) << int(c.kind);
         EXPECT_EQ(doc.box.SelStart(), 4 + c.inserted.size());
         EXPECT_EQ(doc.changes, c.inserted.isEmpty() ? 0 : 1);
-        ASSERT_EQ(user.shown.size(), c.refused ? 1u : 0u);
+        ASSERT_EQ(user.shown.size(), c.refused || c.reason ? 1u : 0u);
         if (c.refused) {
             EXPECT_EQ(user.shown[0].text, QStringLiteral("このファイルはサイズが大きすぎるため開くことが出来ません。"));
+        }
+        if (c.reason) {
+            EXPECT_EQ(user.shown[0].text, path + QStringLiteral("\r\n") + QString::fromUtf8(c.reason));
+            EXPECT_EQ(user.shown[0].style, modal::kOkOnly | modal::kExclamation);
         }
     }
     // Without a document the report comes before the dialog.

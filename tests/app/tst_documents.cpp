@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "support/main_window.h"
+#include "support/system_faults.h"
 
 using namespace quillmar;
 using test::readBytes;
@@ -356,9 +357,20 @@ private slots:
         f.w().mnuFileSave_Click();
         QCOMPARE(f.answers.messages.back().text, QStringLiteral("The file was changed since it was opened. Overwrite it?"));
         QCOMPARE(readBytes(path), QByteArray("AO1\r\n"));
+        // From here on the file has a second link, so it is written in place.
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(f.file("link.min")).constData()), 0);
         f.answers.answerMessage(modal::kYes);
         f.w().mnuFileSave_Click();
         QCOMPARE(readBytes(path), QByteArray("BO1\r\n"));
+        // A failed save that put the old bytes back leaves no question behind.
+        second->txtText->setSelText("C");
+        {
+            const test::SystemCallFault fault("pwrite", EIO);
+            QCOMPARE(f.messageOf([&] { f.w().mnuFileSave_Click(); }),
+                     QStringLiteral("保存が出来ません。\r\nInput/output error: ") + path);
+        }
+        QCOMPARE(f.messageOf([&] { f.w().mnuFileSave_Click(); }), QString());
+        QCOMPARE(readBytes(path), QByteArray("BCO1\r\n"));
     }
 
     // Another program's change is seen whatever it keeps (the size, the time put back);
