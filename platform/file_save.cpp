@@ -35,17 +35,13 @@ FileStamp stampOf(const struct stat& st) {
 
 QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-SavedFile failure(int error) {
-    SavedFile result;
-    result.error = reason(error);
-    return result;
-}
-
 SavedFile failure(const QString& error) {
     SavedFile result;
     result.error = error;
     return result;
 }
+
+SavedFile failure(int error) { return failure(reason(error)); }
 
 SavedFile success(int descriptor) {
     SavedFile result;
@@ -56,14 +52,16 @@ SavedFile success(int descriptor) {
 
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { reset(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
 
 private:
     int fd_;
@@ -231,23 +229,21 @@ QByteArray stateFolder() {
 // A copy of a file's old bytes, on disk before the first of them is overwritten.
 class Backup {
 public:
-    ~Backup() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
     // Beside the file where its folder takes one, else in the user's state folder.
     // 0, or the system's error; nothing is left behind then.
     int make(const QByteArray& target, int from, qint64 size) {
-        fd_ = createFor(folderOf(target), nameOf(target), "backup-", 0600, &path_);
-        if (fd_ < 0) {
+        fd_.reset(createFor(folderOf(target), nameOf(target), "backup-", 0600, &path_));
+        if (fd_.get() < 0) {
             const int besideError = errno;
             const QByteArray folder = stateFolder();
-            fd_ = folder.isEmpty() ? -1 : createFor(folder, nameOf(target), "backup-", 0600, &path_);
-            if (fd_ < 0)
-                return folder.isEmpty() ? besideError : errno;
+            if (folder.isEmpty())
+                return besideError;
+            fd_.reset(createFor(folder, nameOf(target), "backup-", 0600, &path_));
+            if (fd_.get() < 0)
+                return errno;
         }
-        int error = copyBytes(from, fd_, size);
-        if (!error && ::fsync(fd_) != 0)
+        int error = copyBytes(from, fd_.get(), size);
+        if (!error && ::fsync(fd_.get()) != 0)
             error = errno;
         if (!error)
             error = syncFolder(folderOf(path_));
@@ -257,7 +253,7 @@ public:
     }
     // Puts the old bytes back; 0, or the system's error.
     int restore(int to, qint64 size) const {
-        if (const int error = copyBytes(fd_, to, size))
+        if (const int error = copyBytes(fd_.get(), to, size))
             return error;
         if (::ftruncate(to, off_t(size)) != 0 || ::fdatasync(to) != 0)
             return errno;
@@ -267,7 +263,7 @@ public:
     const QByteArray& path() const { return path_; }
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
     QByteArray path_;
 };
 
